@@ -1,0 +1,246 @@
+#include "clipipeline.h"
+
+#include "datafile/datafilereader.h"
+#include "datafile/depthwriter.h"
+#include "datafile/originwriter.h"
+#include "jsonlines.h"
+#include "numbers.h"
+#include "processing/badpoints.h"
+#include "processing/dataselection.h"
+#include "processing/depthcalculation.h"
+#include "processing/fieldsource.h"
+
+#include <set>
+#include <sstream>
+
+namespace vantrel {
+
+namespace {
+
+bool ParseFileNumbers(const std::string& text, std::set<int>* numbers)
+{
+    if (text == "all")
+        return true;
+    std::stringstream in(text);
+    std::string part;
+    bool any = false;
+    while (std::getline(in, part, ',')) {
+        if (part.empty())
+            return false;
+        std::size_t i = part[0] == '-' || part[0] == '+' ? 1 : 0;
+        if (i == part.size())
+            return false;
+        for (; i < part.size(); ++i)
+            if (part[i] < '0' || part[i] > '9')
+                return false;
+        if (numbers)
+            numbers->insert(CAtoi(part));
+        any = true;
+    }
+    return any;
+}
+
+}  // namespace
+
+CliPipeline::CliPipeline(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+const std::vector<CliPipeline::Step>& CliPipeline::Steps()
+{
+    static const std::vector<Step> steps = {
+        {"--select", "all|N[,N...]", "choose the rows of these file numbers (all: every row)",
+         [](CliPipeline& p, const std::string& a) { return p.Select(a); },
+         [](const std::string& a) { return ParseFileNumbers(a, nullptr); }},
+        {"--search-bad-points", nullptr, "clip spikes in the Origin table and mark cells to correct",
+         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_tables)); }, nullptr},
+        {"--correct-bad-points", nullptr, "correct stray and zero readings in the Origin table",
+         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_tables)); }, nullptr},
+        {"--field-source", nullptr, "clip and rescale the chosen rows file by file",
+         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_tables)); }, nullptr},
+        {"--depth", nullptr, "calculate the depth data (again, if there is some)",
+         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_tables)); }, nullptr},
+        {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
+         [](CliPipeline& p, const std::string& path) {
+             const WriteResult r = OriginWriter::Save(path, path, p.m_frame.m_arrHeaderColumns, p.m_tables);
+             return r.ok || p.Fail(r.message);
+         },
+         nullptr},
+        {"--save-depth", "PATH", "write the Depth table; .dat gives tabs, .csv commas (lower case)",
+         [](CliPipeline& p, const std::string& path) {
+             const WriteResult r = DepthWriter::Save(path, p.m_tables);
+             return r.ok || p.Fail(r.message);
+         },
+         nullptr},
+        {"--dump", "origin|processing|depth|marks", "print a table as JSON Lines on standard output",
+         [](CliPipeline& p, const std::string& a) { return p.Dump(a); },
+         [](const std::string& a) { return a == "origin" || a == "processing" || a == "depth" || a == "marks"; }},
+    };
+    return steps;
+}
+
+const std::vector<CliPipeline::Setting>& CliPipeline::Settings()
+{
+    static const std::vector<Setting> settings = {
+        {"--deviation-factor", &ProcessingSettings::m_fDeviationFactor},
+        {"--resistivity", &ProcessingSettings::m_fResistivity},
+        {"--depth-coefficient", &ProcessingSettings::m_fDepthCoefficient},
+        {"--p-threshold", &ProcessingSettings::m_fPThreshold},
+        {"--v-threshold", &ProcessingSettings::m_fVThreshold},
+    };
+    return settings;
+}
+
+std::string CliPipeline::Usage()
+{
+    std::string text =
+        "Usage: vantrel-cli INPUT [STEP ...]\n"
+        "Loads the data file INPUT, then runs the steps in the order given.\n\nSteps:\n";
+    for (const Step& s : Steps()) {
+        std::string head = std::string("  ") + s.name + (s.argument ? std::string(" ") + s.argument : "");
+        head.resize(std::max<std::size_t>(head.size() + 1, 40), ' ');
+        text += head + s.help + "\n";
+    }
+    text += "\nSettings (apply to the whole run, wherever they stand):\n";
+    for (const Setting& s : Settings())
+        text += std::string("  ") + s.name + " VALUE\n";
+    text +=
+        "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
+        "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
+    return text;
+}
+
+int CliPipeline::Run(const std::vector<std::string>& args)
+{
+    std::string input;
+    std::vector<std::pair<const Step*, std::string>> plan;
+    ProcessingSettings settings;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            m_out << Usage();
+            return 0;
+        }
+        const auto needValue = [&]() -> const std::string* {
+            if (i + 1 >= args.size()) {
+                m_err << "vantrel-cli: " << a << " needs a value\n";
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        bool matched = false;
+        for (const Setting& s : Settings()) {
+            if (a == s.name) {
+                const std::string* v = needValue();
+                if (!v)
+                    return 2;
+                settings.*(s.field) = static_cast<float>(CAtof(*v));  // as the Config dialog reads its edits
+                matched = true;
+            }
+        }
+        for (const Step& s : Steps()) {
+            if (matched || a != s.name)
+                continue;
+            std::string value;
+            if (s.argument) {
+                const std::string* v = needValue();
+                if (!v)
+                    return 2;
+                value = *v;
+                if (s.valid && !s.valid(value)) {
+                    m_err << "vantrel-cli: " << s.name << " takes " << s.argument << ", not '" << value << "'\n";
+                    return 2;
+                }
+            }
+            plan.emplace_back(&s, value);
+            matched = true;
+        }
+        if (matched)
+            continue;
+        if (a.size() > 1 && a[0] == '-') {
+            m_err << "vantrel-cli: unknown option " << a << "\n" << Usage();
+            return 2;
+        }
+        if (!input.empty()) {
+            m_err << "vantrel-cli: one input file only (" << input << ", " << a << ")\n";
+            return 2;
+        }
+        input = a;
+    }
+    if (input.empty()) {
+        m_err << Usage();
+        return 2;
+    }
+    m_frame.m_settings = settings;
+    m_tables.m_settings = settings;
+    if (!Load(input))
+        return 1;
+    for (const auto& [step, value] : plan)
+        if (!step->run(*this, value))
+            return 1;
+    return 0;
+}
+
+bool CliPipeline::Load(const std::string& path)
+{
+    m_frame.BeginFileOpen();
+    m_frame.SetDataPath(path, FrameState::AllFilter);
+    DataFileReader reader(m_frame, m_tables, m_tree);
+    const ReadResult result = reader.ReadFile(path);
+    if (!result.Ok()) {
+        std::string where;
+        if (result.lineNumber > 0)
+            where = " (line " + std::to_string(result.lineNumber) + ")";
+        return Fail(result.message + where);
+    }
+    return true;
+}
+
+bool CliPipeline::Fail(const std::string& message)
+{
+    m_err << message << "\n";
+    return false;
+}
+
+bool CliPipeline::Report(const OperationReport& report)
+{
+    for (const auto& text : report.messages)
+        m_err << text << "\n";
+    return !(report.stopped && !report.messages.empty());
+}
+
+bool CliPipeline::Select(const std::string& which)
+{
+    std::set<int> numbers;
+    const bool all = which == "all";
+    ParseFileNumbers(which, &numbers);
+    const auto& files = m_tree.Files();
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const bool chosen = all || numbers.count(files[f].fileNumber) > 0;
+        if (chosen != files[f].checked)
+            m_tree.ClickFileCheckBox(static_cast<int>(f));
+    }
+    return Report(SelectData(m_tree, m_tables, m_frame));
+}
+
+bool CliPipeline::Dump(const std::string& which)
+{
+    std::string line;
+    if (which == "marks") {
+        for (const auto& [row, column] : m_tables.m_marks)
+            m_out << "[" << row << "," << column << "]\n";
+        return true;
+    }
+    const DataTable& table = which == "origin" ? m_tables.m_origin
+                             : which == "processing" ? m_tables.m_processing
+                                                     : m_tables.m_depth;
+    std::vector<std::string_view> cells(table.Titles().begin(), table.Titles().end());
+    m_out << JsonArray(cells) << "\n";
+    for (std::size_t r = 0; r < table.RowCount(); ++r) {
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c] = table.Cell(r, c);
+        m_out << JsonArray(cells) << "\n";
+    }
+    m_out.flush();
+    return true;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace vantrel {
+
+/// Replaces a file only once its new content is complete: the text goes to a
+/// temporary file in the same folder, which is renamed over the target at the
+/// end. On any failure the target is left as it was and the temporary file is
+/// removed. An existing target without write permission is refused, and a
+/// symbolic link is followed so the file it names is replaced, not the link.
+class SafeFileWriter {
+public:
+    /// Calls `write` with a stream on the temporary file; true when the target
+    /// now holds exactly what was written.
+    static bool Write(const std::string& path, const std::function<void(std::ostream&)>& write);
+};
+
+}  // namespace vantrel

@@ -1,0 +1,152 @@
+#include "badpoints.h"
+
+#include "clipspikes.h"
+#include "datafile/outputtables.h"
+#include "filegroups.h"
+#include "messages.h"
+#include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kMaxBuffer = 200;
+
+std::string FormatWithCount(const char* text, int count)
+{
+    std::string s(text);
+    const auto at = s.find("%d");
+    if (at != std::string::npos)
+        s.replace(at, 2, FormatInt(count));
+    return s;
+}
+
+/// The statistics the correction takes from one group's column.
+struct ColumnStats {
+    float mean = 0.0f;
+    float lowest = 0.0f;
+};
+
+ColumnStats GroupColumnStats(const DataTable& table, const FileGroup& group, std::size_t column, bool firstGroup)
+{
+    ColumnStats stats;
+    stats.lowest = firstGroup ? 9000.0f : 900000.0f;
+    float sum = 0.0f;
+    for (std::size_t r = group.begin; r < group.end; ++r) {
+        const float v = ReadingAt(table, r, column);
+        sum += v;
+        if (v > 0.00001f && v < stats.lowest)
+            stats.lowest = v;
+    }
+    stats.mean = sum / static_cast<float>(group.Size());
+    return stats;
+}
+
+/// The text the correction writes for reading `v`, or nothing when it keeps it.
+std::optional<std::string> Corrected(float v, const ColumnStats& stats, float k)
+{
+    const float m = stats.mean;
+    const float spread = m * k;
+    if (std::fabs(v - m) > spread) {
+        const double bound = v - m > 0 ? static_cast<double>(m + spread) - 0.0001
+                                       : static_cast<double>(m - spread) + 0.0001;
+        return FormatFixed(bound, 4);
+    }
+    if (std::fabs(v) < 0.0001f)
+        return FormatFixed(stats.lowest, 4);
+    return std::nullopt;
+}
+
+struct Correction {
+    std::size_t row;
+    std::size_t column;
+    std::string text;
+};
+
+/// Hands `done(changes)` the cells the correction changes, one file group at a
+/// time; a group's statistics are taken before any of its cells change.
+template <typename Done>
+void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Done done)
+{
+    const DataTable& origin = tables.m_origin;
+    if (tables.m_nFirstFreqColumn < 0 || frequencyColumns <= 0)
+        return;
+    const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
+    const auto count = static_cast<std::size_t>(frequencyColumns);
+    const float k = tables.m_settings.m_fDeviationFactor;
+    std::vector<ColumnStats> stats(count);
+    std::vector<Correction> changes;
+    bool firstGroup = true;
+    for (const FileGroup& group : FileGroups(origin)) {
+        for (std::size_t j = 0; j < count; ++j)
+            stats[j] = GroupColumnStats(origin, group, first + j, firstGroup);
+        firstGroup = false;
+        changes.clear();
+        for (std::size_t r = group.begin; r < group.end; ++r)
+            for (std::size_t j = 0; j < count; ++j)
+                if (auto text = Corrected(ReadingAt(origin, r, first + j), stats[j], k))
+                    changes.push_back({r, first + j, std::move(*text)});
+        done(changes);
+    }
+}
+
+}  // namespace
+
+OperationReport SearchBadPoints(OutputTables& tables)
+{
+    OperationReport report;
+    tables.ClearMarks();
+    DataTable& origin = tables.m_origin;
+    const auto groups = FileGroups(origin);
+    std::vector<float> buffer;
+    buffer.reserve(kMaxBuffer);
+    if (tables.m_nFirstFreqColumn >= 0) {
+        for (int j = 0; j < tables.m_nFreqColumns; ++j) {
+            const auto column = static_cast<std::size_t>(tables.m_nFirstFreqColumn + j);
+            for (const FileGroup& group : groups) {
+                const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
+                buffer.clear();
+                for (std::size_t i = 0; i < n; ++i)
+                    buffer.push_back(ReadingAt(origin, group.begin + i, column));
+                if (n > 6)
+                    ClipSpikes(buffer.data(), static_cast<int>(n), 3.0f);
+                for (std::size_t i = 0; i < n; ++i)
+                    origin.SetCell(group.begin + i, column, FormatFixed(buffer[i], 6));
+            }
+        }
+    }
+    origin.Compact();
+
+    const int columns = std::min(tables.m_nFreqColumns, kMaxBuffer);
+    ForEachGroupCorrection(tables, columns, [&](const std::vector<Correction>& changes) {
+        // emplace keeps the first, that is the leftmost, cell of a row
+        for (const auto& change : changes)
+            tables.m_marks.emplace(static_cast<int>(change.row), static_cast<int>(change.column));
+    });
+    if (!tables.m_marks.empty())
+        report.Say(msg::kMarkedRed);
+    return report;
+}
+
+OperationReport CorrectBadPoints(OutputTables& tables)
+{
+    OperationReport report;
+    tables.ClearMarks();
+    if (tables.m_nFreqColumns > kMaxBuffer) {
+        tables.m_nFreqColumns = kMaxBuffer;
+        report.Say(FormatWithCount(msg::kMaxFrequencies, kMaxBuffer));
+    }
+    DataTable& origin = tables.m_origin;
+    ForEachGroupCorrection(tables, tables.m_nFreqColumns, [&](const std::vector<Correction>& changes) {
+        for (const auto& change : changes)
+            origin.SetCell(change.row, change.column, change.text);
+    });
+    origin.Compact();
+    return report;
+}
+
+}  // namespace vantrel

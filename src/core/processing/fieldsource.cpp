@@ -1,0 +1,58 @@
+#include "fieldsource.h"
+
+#include "clipspikes.h"
+#include "datafile/outputtables.h"
+#include "filegroups.h"
+#include "messages.h"
+#include "numbers.h"
+
+namespace vantrel {
+
+namespace {
+constexpr std::size_t kMaxRows = 200;
+}
+
+OperationReport ProcessFieldSource(OutputTables& tables)
+{
+    OperationReport report;
+    DataTable& table = tables.m_processing;
+    float largest = 0.0f;
+    tables.m_nFieldGroups = 0;
+    const int columns = tables.m_nFirstFreqColumn >= 0 ? tables.m_nFreqColumns : 0;
+    const auto first = static_cast<std::size_t>(std::max(tables.m_nFirstFreqColumn, 0));
+    std::vector<std::vector<float>> matrix(static_cast<std::size_t>(std::max(columns, 0)));
+
+    for (FileGroup group : FileGroups(table)) {
+        ++tables.m_nFieldGroups;
+        if (group.Size() > kMaxRows) {
+            std::string text(msg::kFieldSourceCapacity);
+            text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));
+            report.Say(std::move(text));
+            group.begin = group.end - kMaxRows;
+        }
+        const auto n = static_cast<int>(group.Size());
+        for (std::size_t j = 0; j < matrix.size(); ++j) {
+            auto& values = matrix[j];
+            values.clear();
+            for (std::size_t r = group.begin; r < group.end; ++r)
+                values.push_back(ReadingAt(table, r, first + j));
+            if (n > 6)
+                ClipSpikes(values.data(), n, 3.0f);
+            for (float v : values)
+                if (v > largest)
+                    largest = v;
+        }
+        const float target = largest >= 1.0f ? largest : largest + 1.0f;
+        for (std::size_t j = 0; j < matrix.size(); ++j) {
+            auto& values = matrix[j];
+            ScaleToMax(n, values.data(), target);
+            for (int i = 0; i < n; ++i)
+                table.SetCell(group.begin + static_cast<std::size_t>(i), first + j,
+                              FormatFixed(values[static_cast<std::size_t>(i)], 4));
+        }
+    }
+    table.Compact();
+    return report;
+}
+
+}  // namespace vantrel
