@@ -8,7 +8,7 @@ VANTREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqcustomplot-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth fonts-wqy-microhei
+  xvfb xauth fonts-wqy-microhei locales
 )
 
 ensure_packages() {
@@ -30,6 +30,29 @@ ensure_packages() {
   fi
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Tests read numbers under a decimal-comma locale, and the desktop has a Chinese table.
+VANTREL_LOCALES=(de_DE.UTF-8 zh_CN.UTF-8)
+
+ensure_locales() {
+  local missing=() l
+  for l in "${VANTREL_LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "$(echo "$l" | sed 's/UTF-8/utf8/')" || missing+=("$l")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "note: locales ${missing[*]} are not generated; the tests that need them are skipped" >&2
+    return 0
+  fi
+  for l in "${missing[@]}"; do
+    if grep -q "^# *$l UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *$l UTF-8/$l UTF-8/" /etc/locale.gen
+    elif ! grep -q "^$l UTF-8" /etc/locale.gen; then
+      echo "$l UTF-8" >> /etc/locale.gen
+    fi
+  done
+  locale-gen >/dev/null
 }
 
 build_all() {

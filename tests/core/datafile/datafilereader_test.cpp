@@ -1,0 +1,198 @@
+#include "datafile/datafilereader.h"
+#include "messages.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+struct ReaderCase {
+    const char* fixture;
+    ReadResult::Status status;
+    std::vector<std::string> header;
+    Rows origin;
+    std::vector<std::string> frequencies;
+    int firstFreq;
+};
+
+void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.fixture; }
+
+class ReaderFixtures : public ::testing::TestWithParam<ReaderCase> {};
+
+TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
+{
+    const ReaderCase& c = GetParam();
+    Loaded loaded(ReadAll(DataPath(std::string("datafile/") + c.fixture)));
+    EXPECT_EQ(loaded.result.status, c.status) << loaded.result.message;
+    EXPECT_EQ(loaded.survey.m_frame.m_arrHeaderColumns, c.header);
+    EXPECT_EQ(TableRows(loaded.survey.m_tables.m_origin), c.origin);
+    EXPECT_EQ(loaded.listener.frequencies, c.frequencies);
+    EXPECT_EQ(loaded.result.firstFreqNumber, c.firstFreq);
+    EXPECT_EQ(loaded.listener.rowItems.size(), c.origin.size());
+    if (c.status == ReadResult::Status::RowsMismatch)
+        EXPECT_EQ(loaded.result.message, msg::kRowsMismatch);
+}
+
+const std::vector<std::string> kWorkedHeader = {"FILE", "INCREMENT", "1000HZ", "500HZ", "MODE", "DATETIME"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, ReaderFixtures,
+    ::testing::Values(
+        ReaderCase{"worked_example.csv", ReadResult::Status::Loaded, kWorkedHeader,
+                   {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", "20180412"}},
+                   {"1000HZ", "500HZ"}, 3},
+        // The third line has three fields where six are needed: reading stops, the rows before stay.
+        ReaderCase{"short_row.csv", ReadResult::Status::RowsMismatch, kWorkedHeader,
+                   {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", "20180412"}},
+                   {"1000HZ", "500HZ"}, 3},
+        ReaderCase{"five_fields.csv", ReadResult::Status::Loaded, kWorkedHeader,
+                   {{"1", "15", "12.8", "13.2", "2", ""}}, {"1000HZ", "500HZ"}, 3},
+        ReaderCase{"surplus_fields.csv", ReadResult::Status::Loaded, kWorkedHeader,
+                   {{"1", "0", "12.5", "13.1", "2", "20180412,9"}}, {"1000HZ", "500HZ"}, 3},
+        // A line that begins with INCREMENT is no header: it is a data line before any header.
+        ReaderCase{"header_at_start.csv", ReadResult::Status::RowsMismatch, {}, {}, {}, 0},
+        ReaderCase{"data_before_header.csv", ReadResult::Status::RowsMismatch, {}, {}, {}, 0},
+        ReaderCase{"blank_lines.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"},
+                   {{"1", "0", "12.5"}, {"2", "5", "13.5"}}, {"1000HZ"}, 3},
+        // Runs of delimiters count as one; the last field is the rest after one delimiter
+        // (its trailing separators dropped).
+        ReaderCase{"mixed_delimiters.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "500HZ"},
+                   {{"1", "0", "12.5", " \t 13.1"}, {"1", "5", "12.6", ",\t13.2"}}, {"1000HZ", "500HZ"}, 3},
+        ReaderCase{"lower_case.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
+                   {{"1", "0", "12.5", "2", "20180412ABC"}}, {"1000HZ"}, 3},
+        // After a dash column, 100HZ is a plain column; FILE-ID is the file column; FREQ-ID is plain.
+        ReaderCase{"dash_columns.csv", ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1-5", "2-10", "100HZ", "FILE-ID", "FREQ-ID"},
+                   {{"3", "0", "1.5", "2.5", "3.5", "7", "8"}}, {"1-5", "2-10"}, 3},
+        ReaderCase{"second_header.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"},
+                   {{"1", "0", "12.5"}, {"1", "5", "12.7"}}, {"1000HZ"}, 3},
+        // Quotes protect nothing: they are delimiters, except inside the verbatim last field.
+        ReaderCase{"quoted.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
+                   {{"1", "0", "12.5", "2", ",\"2018,04 12\""}}, {"1000HZ"}, 3},
+        ReaderCase{"empty.dat", ReadResult::Status::Loaded, {}, {}, {}, 0},
+        ReaderCase{"header_only.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"}, {}, {"1000HZ"}, 3},
+        // Bytes are kept as they are: NUL, Latin-1, UTF-8, a lone CR inside a line.
+        ReaderCase{"binary_bytes.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "NOTE"},
+                   {{"1", "0", "12.5", std::string("A\0B\xe9\xff", 5)}, {"2", "5", "\xc3\xa9T\xc3\xa9", "X\rY"}},
+                   {"1000HZ"}, 3},
+        ReaderCase{"trailing_separators.csv", ReadResult::Status::Loaded, kWorkedHeader,
+                   {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", ""}},
+                   {"1000HZ", "500HZ"}, 3}));
+
+TEST(DataFileReader, HandsRowItemsWithTheKeywordColumns)
+{
+    Loaded worked(ReadAll(DataPath("datafile/worked_example.csv")));
+    EXPECT_EQ(worked.listener.rowItems,
+              (std::vector<std::string>{"1|20180412|0|INCREMENT|2|MODE", "1|20180412|5|INCREMENT|2|MODE"}));
+
+    // PROFILE counts as the file column, STATION_INCREMENT as the increment.
+    Loaded substrings(ReadAll(DataPath("datafile/keyword_substrings.csv")));
+    EXPECT_EQ(substrings.listener.rowItems, (std::vector<std::string>{"7|D1|40|STATION_INCREMENT|3|MODE"}));
+
+    // Without MODE and DATETIME the roles fall back to column 0.
+    Loaded plain(ReadAll(DataPath("datafile/blank_lines.dat")));
+    EXPECT_EQ(plain.listener.rowItems.front(), "1|1|0|INCREMENT|1|FILE");
+}
+
+TEST(DataFileReader, SetsUpTheColumnsOfAllThreeTables)
+{
+    Loaded loaded(ReadAll(DataPath("datafile/worked_example.csv")));
+    const OutputTables& t = loaded.survey.m_tables;
+    EXPECT_EQ(t.m_nFirstFreqColumn, 2);
+    EXPECT_EQ(t.m_nFreqColumns, 2);
+    EXPECT_EQ(t.m_nProcFreqColumns, 2);
+    EXPECT_EQ(t.m_processing.Titles(), kWorkedHeader);
+    EXPECT_EQ(t.m_depth.Titles(), (std::vector<std::string>{"FILE", "INCREMENT", "Height(H)", "Value(V)"}));
+    EXPECT_EQ(loaded.survey.m_tree.Frequencies(), (std::vector<std::string>{"1000HZ", "500HZ"}));
+    EXPECT_EQ(loaded.survey.m_tree.CurrentFrequency(), 0);
+
+    Loaded dash(ReadAll(DataPath("datafile/dash_columns.csv")));
+    EXPECT_TRUE(dash.survey.m_frame.m_bDashColumns);
+    // 100HZ is plain for the reader but still a frequency title for the tables.
+    EXPECT_EQ(dash.survey.m_tables.m_nFreqColumns, 3);
+}
+
+TEST(DataFileReader, KeywordColumnsBeyond256)
+{
+    std::string header, row;
+    for (int i = 0; i < 300; ++i) {
+        header += "C" + std::to_string(i) + ",";
+        row += std::to_string(i) + ",";
+    }
+    header += "FILE,INCREMENT,1000HZ,MODE,DATETIME\n";
+    row += "9,45,1.5,4,STAMP\n";
+    Loaded loaded(header + row);
+    ASSERT_TRUE(loaded.result.Ok());
+    EXPECT_EQ(loaded.listener.rowItems, (std::vector<std::string>{"9|STAMP|45|INCREMENT|4|MODE"}));
+    EXPECT_EQ(loaded.result.firstFreqNumber, 303);
+}
+
+TEST(DataFileReader, BadInputNeverCrashes)
+{
+    // A very long line, many columns, and noise: a message or a load, nothing else.
+    std::string wide = "FILE,INCREMENT";
+    for (int i = 0; i < 100000; ++i)
+        wide += "," + std::to_string(i + 1) + "HZ";
+    wide += "\n1,0" + std::string(2'000'000, ',') + "5\n";
+    Loaded wideLoad(wide);
+    EXPECT_EQ(wideLoad.result.status, ReadResult::Status::RowsMismatch);
+    EXPECT_EQ(wideLoad.survey.m_frame.m_arrHeaderColumns.size(), 100002u);
+
+    std::string noise;
+    for (int i = 0; i < 1 << 16; ++i)
+        noise += static_cast<char>((i * 7919) % 256);
+    Loaded noiseLoad(noise);
+    EXPECT_FALSE(noiseLoad.result.message.empty() && !noiseLoad.result.Ok());
+}
+
+TEST(DataFileReader, FilesOpenReadOnlyAndFailuresNameThePath)
+{
+    TempDir dir;
+    const std::string path = dir / "locked.csv";
+    WriteAll(path, ReadAll(DataPath("datafile/worked_example.csv")));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    Survey survey;
+    DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+    const ReadResult ok = reader.ReadFile(path);
+    EXPECT_TRUE(ok.Ok());
+    EXPECT_EQ(ok.rowsLoaded, 2u);
+
+    for (const std::string& bad : {dir / "missing.dat", dir.path.string()}) {
+        Survey other;
+        DataFileReader r(other.m_frame, other.m_tables, other.m_tree);
+        const ReadResult failed = r.ReadFile(bad, "shown/path.DAT");
+        EXPECT_EQ(failed.status, ReadResult::Status::OpenFailed);
+        EXPECT_EQ(failed.message, "shown/path.DAT File open failed!");
+        EXPECT_TRUE(other.m_frame.m_arrHeaderColumns.empty());
+    }
+}
+
+TEST(DataFileReader, FileAndBufferReadTheSame)
+{
+    // Lines that straddle the reader's chunks must come out whole.
+    std::string text = "FILE\tINCREMENT\t1000HZ\t500HZ\r\n";
+    for (int i = 0; i < 60000; ++i)
+        text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t" + std::to_string(i * 0.25) + "\t x" +
+                std::string(static_cast<std::size_t>(i % 37), 'y') + "\r\n";
+    TempDir dir;
+    WriteAll(dir / "big.dat", text);
+    Survey fromFile;
+    DataFileReader reader(fromFile.m_frame, fromFile.m_tables, fromFile.m_tree);
+    int progressCalls = 0;
+    reader.SetProgress([&](std::uint64_t done, std::uint64_t total) {
+        ++progressCalls;
+        EXPECT_LE(done, total);
+    });
+    ASSERT_TRUE(reader.ReadFile(dir / "big.dat").Ok());
+    Loaded fromBuffer(text);
+    EXPECT_EQ(TableRows(fromFile.m_tables.m_origin), TableRows(fromBuffer.survey.m_tables.m_origin));
+    EXPECT_EQ(fromFile.m_tables.m_origin.RowCount(), 60000u);
+    EXPECT_GT(progressCalls, 1);
+}
+
+}  // namespace

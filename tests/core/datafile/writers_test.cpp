@@ -1,0 +1,170 @@
+#include "datafile/depthwriter.h"
+#include "datafile/originwriter.h"
+#include "messages.h"
+#include "processing/dataselection.h"
+#include "processing/depthcalculation.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+const char* kSmall = "FILE,INCREMENT,1000HZ\n1,0,12.5\n";
+
+TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
+{
+    Loaded loaded(kSmall);
+    const auto& header = loaded.survey.m_frame.m_arrHeaderColumns;
+    TempDir dir;
+    struct Case {
+        std::string name;
+        std::string expected;
+    };
+    for (const Case& c : {Case{"a.dat", "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n"},
+                          Case{"b.CSV", "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n"},
+                          // ".DAT" anywhere in the upper-cased path picks the tab format.
+                          Case{"SURVEY.DATA-LINE1.CSV", "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n"}}) {
+        const WriteResult r = OriginWriter::Save(dir / c.name, dir / c.name, header, loaded.survey.m_tables);
+        EXPECT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(ReadAll(dir / c.name), c.expected) << c.name;
+    }
+    Loaded headerOnly("FILE,INCREMENT,1000HZ\n");
+    ASSERT_TRUE(OriginWriter::Save(dir / "h.csv", dir / "h.csv", headerOnly.survey.m_frame.m_arrHeaderColumns,
+                                   headerOnly.survey.m_tables).ok);
+    EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
+}
+
+TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
+{
+    // Saved and reopened three times: the last field never grows a separator.
+    TempDir dir;
+    const std::string original = ReadAll(DataPath("datafile/binary_bytes.csv"));
+    for (const char* name : {"cycle.csv", "cycle.dat"}) {
+        Loaded first(original);
+        std::string bytes = original;
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            Loaded again(bytes);
+            ASSERT_TRUE(again.result.Ok());
+            EXPECT_EQ(TableRows(again.survey.m_tables.m_origin), TableRows(first.survey.m_tables.m_origin));
+            EXPECT_EQ(again.survey.m_frame.m_arrHeaderColumns, first.survey.m_frame.m_arrHeaderColumns);
+            ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.m_arrHeaderColumns,
+                                           again.survey.m_tables).ok);
+            bytes = ReadAll(dir / name);
+        }
+    }
+}
+
+TEST(OriginWriter, KeepsTheChosenLetterCaseAndAppendsTheFilterExtension)
+{
+    TempDir dir;
+    Loaded loaded(kSmall);
+    FrameState& frame = loaded.survey.m_frame;
+    frame.SetDataPath(dir / "MyData", FrameState::DatFilter);
+    EXPECT_EQ(frame.m_strDataFile, dir / "MyData.DAT");
+    EXPECT_EQ(frame.m_strDataPath.substr(frame.m_strDataPath.size() - 10), "MYDATA.DAT");
+    ASSERT_TRUE(OriginWriter::Save(frame, loaded.survey.m_tables).ok);
+    EXPECT_EQ(ReadAll(dir / "MyData.DAT"), "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n");
+
+    frame.SetDataPath(dir / "data.csv", FrameState::DatFilter);  // the DAT filter with a .csv name
+    EXPECT_EQ(frame.m_strDataFile, dir / "data.csv.DAT");
+    frame.SetDataPath(dir / "Line.Csv", FrameState::CsvFilter);
+    EXPECT_EQ(frame.m_strDataFile, dir / "Line.Csv");
+    frame.SetDataPath(dir / "x.txt", FrameState::AllFilter);
+    EXPECT_EQ(frame.m_strDataFile, dir / "x.txt");
+}
+
+TEST(OriginWriter, NeverDestroysAnExistingFile)
+{
+    TempDir dir;
+    Loaded loaded(kSmall);
+    const auto& header = loaded.survey.m_frame.m_arrHeaderColumns;
+    const std::string old = "precious contents\n";
+
+    // No format: the file is untouched and the message names it.
+    WriteAll(dir / "notes.txt", old);
+    WriteResult r = OriginWriter::Save(dir / "notes.txt", dir / "notes.txt", header, loaded.survey.m_tables);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, dir / "notes.txt" + msg::kNoFormatForPath);
+    EXPECT_EQ(ReadAll(dir / "notes.txt"), old);
+
+    // A read-only file: the writer's message, contents unchanged (also for root).
+    WriteAll(dir / "ro.dat", old);
+    ASSERT_EQ(::chmod((dir / "ro.dat").c_str(), 0444), 0);
+    r = OriginWriter::Save(dir / "ro.dat", dir / "ro.dat", header, loaded.survey.m_tables);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, dir / "ro.dat" + " File save failed!");
+    EXPECT_EQ(ReadAll(dir / "ro.dat"), old);
+
+    // Nothing loaded: nothing written.
+    WriteAll(dir / "empty.dat", old);
+    OutputTables none;
+    r = OriginWriter::Save(dir / "empty.dat", dir / "empty.dat", {}, none);
+    EXPECT_EQ(r.message, msg::kNoOriginalData);
+    EXPECT_EQ(ReadAll(dir / "empty.dat"), old);
+    FrameState neverOpened;
+    EXPECT_EQ(OriginWriter::Save(neverOpened, none).message, " File save failed!");
+
+    // A missing folder fails cleanly, and no temporary file is left behind.
+    r = OriginWriter::Save(dir / "no/such/dir.dat", dir / "no/such/dir.dat", header, loaded.survey.m_tables);
+    EXPECT_FALSE(r.ok);
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
+        ++entries;
+    EXPECT_EQ(entries, 3u);
+}
+
+TEST(OriginWriter, ReplacesTheFileALinkPointsTo)
+{
+    TempDir dir;
+    Loaded loaded(kSmall);
+    WriteAll(dir / "real.csv", "old\n");
+    std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
+    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv", loaded.survey.m_frame.m_arrHeaderColumns,
+                                   loaded.survey.m_tables).ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(ReadAll(dir / "real.csv"), "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n");
+}
+
+TEST(DepthWriter, ChosenNamesGetTheFilterExtensionCaseSensitively)
+{
+    EXPECT_EQ(DepthWriter::TargetPath("depth1", 1), "depth1.csv");
+    EXPECT_EQ(DepthWriter::TargetPath("DEPTH1.CSV", 1), "DEPTH1.CSV.csv");
+    EXPECT_EQ(DepthWriter::TargetPath("depth1.csv", 0), "depth1.csv.dat");
+    EXPECT_EQ(DepthWriter::TargetPath("depth1.dat", 0), "depth1.dat");
+    EXPECT_EQ(DepthWriter::TargetPath("DEPTH1.DAT", 2), "DEPTH1.DAT");
+    EXPECT_EQ(DepthWriter::VariantForPath("a.csv.dat"), 1);
+    EXPECT_EQ(DepthWriter::VariantForPath("a.csv"), 2);
+    EXPECT_EQ(DepthWriter::VariantForPath("A.CSV"), 0);
+}
+
+TEST(DepthWriter, MovesTheFileNumberToTheEnd)
+{
+    Loaded loaded("FILE,INCREMENT,1000HZ,10HZ\n1,0,12.5,7\n1,5,13.5,8\n");
+    Survey& s = loaded.survey;
+    s.m_tree.ClickFileCheckBox(0);
+    SelectData(s.m_tree, s.m_tables, s.m_frame);
+    CalculateDepth(s.m_tables);
+    TempDir dir;
+    ASSERT_TRUE(DepthWriter::Save(dir / "d.dat", s.m_tables).ok);
+    EXPECT_EQ(ReadAll(dir / "d.dat"),
+              "Increment Value\tHeight\tValue\tFileID\r\n"
+              "0\t-49\t12.5\t1\t\r\n5\t-49\t13.5\t1\t\r\n0\t-498\t7\t1\t\r\n5\t-498\t8\t1\t\r\n");
+    ASSERT_TRUE(DepthWriter::Save(dir / "d.csv", s.m_tables).ok);
+    EXPECT_EQ(ReadAll(dir / "d.csv").substr(0, 48), "Increment Value,Height,Value,FileID\r\n0,-49,12.5,");
+
+    WriteAll(dir / "keep.txt", "keep");
+    const WriteResult none = DepthWriter::Save(dir / "keep.txt", s.m_tables);
+    EXPECT_EQ(none.message, dir / "keep.txt" + msg::kNoFormatForPath);
+    EXPECT_EQ(ReadAll(dir / "keep.txt"), "keep");
+
+    OutputTables empty;
+    EXPECT_EQ(DepthWriter::Save(dir / "e.csv", empty).message, "No depth data needs to be saved!");
+    EXPECT_FALSE(std::filesystem::exists(dir / "e.csv"));
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "datafile/datafilelistener.h"
+#include "datafile/datafilereader.h"
+#include "datafile/datatable.h"
+#include "survey.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vantrel::test {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+inline Rows TableRows(const DataTable& table)
+{
+    Rows rows;
+    for (std::size_t r = 0; r < table.RowCount(); ++r) {
+        std::vector<std::string> row;
+        for (std::size_t c = 0; c < table.ColumnCount(); ++c)
+            row.emplace_back(table.Cell(r, c));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+inline std::vector<std::string> Column(const DataTable& table, std::size_t column)
+{
+    std::vector<std::string> cells;
+    for (std::size_t r = 0; r < table.RowCount(); ++r)
+        cells.emplace_back(table.Cell(r, column));
+    return cells;
+}
+
+inline std::string DataPath(const std::string& relative)
+{
+    return std::string(VANTREL_TEST_DATA) + "/" + relative;
+}
+
+inline std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteAll(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+/// Records what the reader hands to the file view, and keeps the tree too.
+struct RecordingListener : DataFileListener {
+    std::vector<std::string> frequencies;
+    std::vector<std::string> rowItems;  // "file|datetime|inc|incName|mode|modeName"
+    FileTree* tree = nullptr;
+
+    void AddFrequency(std::string_view name) override
+    {
+        frequencies.emplace_back(name);
+        if (tree)
+            tree->AddFrequency(name);
+    }
+    void AddRowItem(int file, std::string_view dt, int inc, std::string_view incName, int mode,
+                    std::string_view modeName) override
+    {
+        std::ostringstream s;
+        s << file << '|' << dt << '|' << inc << '|' << incName << '|' << mode << '|' << modeName;
+        rowItems.push_back(s.str());
+        if (tree)
+            tree->AddRowItem(file, dt, inc, incName, mode, modeName);
+    }
+};
+
+/// A survey loaded from bytes, as File Open would leave it.
+struct Loaded {
+    Survey survey;
+    RecordingListener listener;
+    ReadResult result;
+
+    explicit Loaded(std::string_view bytes)
+    {
+        listener.tree = &survey.m_tree;
+        survey.m_frame.BeginFileOpen();
+        DataFileReader reader(survey.m_frame, survey.m_tables, listener);
+        result = reader.ReadBuffer(bytes);
+    }
+};
+
+/// A folder that is removed with everything in it at the end of the test.
+struct TempDir {
+    std::filesystem::path path;
+    TempDir()
+    {
+        path = std::filesystem::temp_directory_path() /
+               ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+        std::filesystem::create_directories(path);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(path, ec);
+    }
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+    static int& counter()
+    {
+        static int n = 0;
+        return n;
+    }
+};
+
+}  // namespace vantrel::test
