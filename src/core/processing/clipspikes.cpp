@@ -16,14 +16,20 @@ float SortKey(float v)
 }
 }  // namespace
 
-bool ClipSpikes(float* values, int n, float factor)
+int ClipTrimCount(int n)
 {
-    if (n <= 0)
-        return true;
     const float tenth = static_cast<float>(n * 0.1);
     int t = static_cast<int>(tenth);
     if (tenth - static_cast<float>(t) >= 0.5f)
         ++t;
+    return t;
+}
+
+bool ClipSpikes(float* values, int n, float factor)
+{
+    if (n <= 0)
+        return true;
+    const int t = ClipTrimCount(n);
 
     std::vector<float> sorted(values, values + n);
     std::sort(sorted.begin(), sorted.end(), [](float a, float b) { return SortKey(a) > SortKey(b); });

@@ -2,6 +2,10 @@
 
 namespace vantrel {
 
+/// How many of the largest and of the smallest readings the trimmed mean of
+/// ClipSpikes leaves out: n / 10 rounded half up, computed in single precision.
+int ClipTrimCount(int n);
+
 /// Clips the spikes of `n` readings in place. The trimmed mean leaves out the
 /// round(n / 10) largest and smallest readings; readings above mean * factor
 /// are cut to a limit that grows by 20 % with every reading met above it,

@@ -1,0 +1,78 @@
+#include "numbers.h"
+#include "processing/clipspikes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+using namespace vantrel;
+
+namespace {
+
+std::vector<std::string> Printed(const std::vector<float>& values)
+{
+    std::vector<std::string> out;
+    for (float v : values)
+        out.push_back(FormatFixed(v, 6));
+    return out;
+}
+
+TEST(ClipSpikes, TrimCountRoundsHalfUp)
+{
+    for (auto [n, t] : std::vector<std::pair<int, int>>{{7, 1}, {14, 1}, {15, 2}, {25, 3}, {35, 4}, {44, 4}, {45, 5}, {200, 20}})
+        EXPECT_EQ(ClipTrimCount(n), t) << n;
+}
+
+TEST(ClipSpikes, WorkedExamples)
+{
+    std::vector<float> seven = {1, 1, 1, 100, 1, 1, 1};
+    ClipSpikes(seven.data(), 7, 3.0f);
+    EXPECT_EQ(seven, (std::vector<float>{1, 1, 1, 3, 1, 1, 1}));
+
+    // The trimmed sum leaves out one 100 and one 10: mean 21.25, base limit 63.75.
+    std::vector<float> ten = {10, 100, 10, 10, 10, 10, 10, 100, 10, 10};
+    ClipSpikes(ten.data(), 10, 3.0f);
+    EXPECT_EQ(ten, (std::vector<float>{10, 63.75f, 10, 10, 10, 10, 10, 76.5f, 10, 10}));
+}
+
+TEST(ClipSpikes, LimitGrowsInSinglePrecision)
+{
+    // The growing limit is rounded to float at each step: 43.5 * 1.2 prints as
+    // 52.200001, not 52.200000, and the next as 62.639999.
+    std::vector<float> v = {1, 1, 1, 50, 1, 1, 60, 1, 70, 1};
+    ClipSpikes(v.data(), 10, 3.0f);
+    EXPECT_EQ(Printed(v), (std::vector<std::string>{"1.000000", "1.000000", "1.000000", "43.500000", "1.000000",
+                                                    "1.000000", "52.200001", "1.000000", "62.639999", "1.000000"}));
+}
+
+TEST(ClipSpikes, ValuesBetweenBaseAndLimitOnlyGrowTheLimit)
+{
+    // Mean (50 + 7 * 10) / 8 = 15, base 45: 50 is cut to 45 and the limit grows
+    // to 54; 52 lies between base and limit and stays.
+    std::vector<float> v = {10, 10, 52, 10, 10, 10, 10, 10, 50, 10};
+    ClipSpikes(v.data(), 10, 3.0f);
+    EXPECT_EQ(v, (std::vector<float>{10, 10, 52, 10, 10, 10, 10, 10, 45, 10}));
+}
+
+TEST(ClipSpikes, NanAndInfinityDoNotBreakTheSorts)
+{
+    std::vector<float> v = {1, std::nanf(""), 1, 1, 1e30f, 1, 1, 1};
+    ClipSpikes(v.data(), 8, 3.0f);
+    std::vector<float> inf = {1, 1, 1, 1, 1, 1, std::numeric_limits<float>::infinity()};
+    ClipSpikes(inf.data(), 7, 3.0f);
+    EXPECT_EQ(inf[6], 3.0f);
+}
+
+TEST(ScaleToMax, ScalesToTheTargetAndLeavesColumnsWithoutPositiveReadings)
+{
+    std::vector<float> v = {1, 2, 4};
+    EXPECT_TRUE(ScaleToMax(3, v.data(), 8.0f));
+    EXPECT_EQ(v, (std::vector<float>{2, 4, 8}));
+    std::vector<float> zeros = {0, -1, -3};
+    EXPECT_FALSE(ScaleToMax(3, zeros.data(), 8.0f));
+    EXPECT_EQ(zeros, (std::vector<float>{0, -1, -3}));
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+#include "messages.h"
+#include "processing/dataselection.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+TEST(FileTree, GroupsRowsUnderTheirFileInOrderOfFirstAppearance)
+{
+    Loaded l(ReadAll(DataPath("datafile/alternating_files.csv")));
+    const FileTree& tree = l.survey.m_tree;
+    ASSERT_EQ(tree.Files().size(), 2u);
+    EXPECT_EQ(tree.FileText(0), "File: 1 (D1)");  // the date-time of the first row only
+    EXPECT_EQ(tree.FileText(1), "File: 2 (D2)");
+    EXPECT_EQ(tree.Files()[0].rowIds, (std::vector<int>{1, 3}));
+    EXPECT_EQ(tree.Files()[1].rowIds, (std::vector<int>{2, 4}));
+    EXPECT_EQ(tree.RowText(1), "INCREMENT= 0 MODE=2");
+    EXPECT_EQ(tree.RowText(4), "INCREMENT= 5 MODE=2");
+
+    Loaded wide("FILE,INCREMENT,1000HZ,MODE,DATETIME\n123,4567,1,-3,X\n");
+    EXPECT_EQ(wide.survey.m_tree.FileText(0), "File:123 (X)");
+    EXPECT_EQ(wide.survey.m_tree.RowText(1), "INCREMENT=4567 MODE=-3");
+}
+
+TEST(FileTree, MouseClicksPropagateChecks)
+{
+    Loaded l("FILE,INCREMENT,1000HZ\n1,0,1\n1,5,1\n1,10,1\n2,0,1\n");
+    FileTree& tree = l.survey.m_tree;
+    tree.ClickFileCheckBox(0);
+    EXPECT_TRUE(tree.Files()[0].checked);
+    EXPECT_TRUE(tree.Row(1).checked && tree.Row(2).checked && tree.Row(3).checked);
+    EXPECT_FALSE(tree.Row(4).checked);
+
+    tree.ClickRowCheckBox(2);  // unchecking any row unchecks its file
+    EXPECT_FALSE(tree.Files()[0].checked);
+    EXPECT_FALSE(tree.Row(2).checked);
+    tree.ClickRowCheckBox(2);  // checking the last unchecked row checks the file
+    EXPECT_TRUE(tree.Files()[0].checked);
+
+    tree.ClickFileCheckBox(0);
+    EXPECT_FALSE(tree.Row(1).checked || tree.Row(2).checked || tree.Row(3).checked);
+    tree.ClickRowCheckBox(1);
+    EXPECT_FALSE(tree.Files()[0].checked);  // other rows still unchecked
+}
+
+TEST(SelectData, CopiesCheckedRowsFileByFile)
+{
+    Loaded l(ReadAll(DataPath("datafile/alternating_files.csv")));
+    Survey& s = l.survey;
+    s.m_tree.ClickRowCheckBox(4);
+    s.m_tree.ClickRowCheckBox(3);
+    s.m_tree.ClickRowCheckBox(2);
+    OperationReport r = SelectData(s.m_tree, s.m_tables, s.m_frame);
+    EXPECT_TRUE(r.messages.empty());
+    EXPECT_TRUE(s.m_frame.m_bDataSelected);
+    EXPECT_EQ(Column(s.m_tables.m_processing, 5), (std::vector<std::string>{"D1B", "D2", "D2"}));
+    EXPECT_EQ(s.m_tables.m_nActiveTab, OutputTables::ProcessingTab);
+
+    // A file item checked without its rows (keyboard) selects nothing.
+    Loaded k(ReadAll(DataPath("datafile/alternating_files.csv")));
+    k.survey.m_tree.SetFileChecked(0, true);
+    k.survey.m_tables.m_depth.AppendRow(std::vector<std::string>{"1", "0", "-49", "1"});
+    r = SelectData(k.survey.m_tree, k.survey.m_tables, k.survey.m_frame);
+    EXPECT_EQ(r.messages, (std::vector<std::string>{msg::kSelectInFilePane}));
+    EXPECT_FALSE(k.survey.m_frame.m_bDataSelected);
+    EXPECT_EQ(k.survey.m_tables.m_processing.RowCount(), 0u);
+    EXPECT_EQ(k.survey.m_tables.m_depth.RowCount(), 0u);
+}
+
+TEST(FrameState, ClosingTheFileEmptiesEverythingButKeepsTheSettings)
+{
+    Loaded l(ReadAll(DataPath("datafile/dash_columns.csv")));
+    Survey& s = l.survey;
+    s.m_tables.m_settings.m_fResistivity = 55;
+    s.m_frame.CloseData(s.m_tree, s.m_tables);
+    EXPECT_FALSE(s.m_frame.HasOpenFile());
+    EXPECT_TRUE(s.m_tree.Files().empty());
+    EXPECT_TRUE(s.m_tree.Frequencies().empty());
+    EXPECT_EQ(s.m_tree.NextRowId(), 1);
+    EXPECT_EQ(s.m_tables.m_origin.ColumnCount(), 0u);
+    EXPECT_EQ(s.m_tables.m_nFirstFreqColumn, -1);
+    EXPECT_EQ(s.m_tables.m_settings.m_fResistivity, 55);
+
+    // A file of another layout: its own frequency columns.
+    s.m_frame.BeginFileOpen();
+    DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
+    ASSERT_TRUE(reader.ReadBuffer("A,B,INCREMENT,FILE,1000HZ\nx,y,0,1,5\n").Ok());
+    EXPECT_EQ(s.m_tables.m_nFirstFreqColumn, 4);
+    EXPECT_EQ(s.m_tables.m_nFreqColumns, 1);
+    EXPECT_FALSE(s.m_frame.m_bDashColumns);
+}
+
+}  // namespace

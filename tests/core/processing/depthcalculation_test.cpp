@@ -1,0 +1,91 @@
+#include "messages.h"
+#include "processing/depthcalculation.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+struct Chosen : Loaded {
+    explicit Chosen(std::string_view text) : Loaded(text)
+    {
+        for (std::size_t r = 0; r < survey.m_tables.m_origin.RowCount(); ++r)
+            survey.m_tables.CopyToProcessing(r);
+    }
+    Rows Depth() const { return TableRows(survey.m_tables.m_depth); }
+};
+
+TEST(DepthHeight, SkinDepthTimesTheCoefficient)
+{
+    EXPECT_EQ(DepthHeight(1000, 20, 0.7f), -49);
+    EXPECT_EQ(DepthHeight(10, 20, 0.7f), -498);
+    EXPECT_EQ(DepthHeight(1, 20, 0.7f), -1576);
+    EXPECT_EQ(DepthHeight(0.5f, 20, 0.7f), -2229);
+    EXPECT_EQ(DepthHeight(50, 100, 0.7f), -498);
+    EXPECT_EQ(DepthHeight(1000, 12.5f, 0.7f), -39);
+    // Not finite or not an int: the most negative int, by rule.
+    EXPECT_EQ(DepthHeight(0, 20, 0.7f), INT_MIN);
+    EXPECT_EQ(DepthHeight(0, 0, 0.7f), INT_MIN);
+    EXPECT_EQ(DepthHeight(10, -20, 0.7f), INT_MIN);
+    EXPECT_EQ(DepthHeight(1e-30f, 20, 0.7f), INT_MIN);
+    EXPECT_EQ(DepthHeight(1000, 20, -0.7f), 49);
+}
+
+TEST(CalculateDepth, OneRowPerReadingGroupByGroupColumnByColumn)
+{
+    // Two runs of file 1 are two groups; the dash column gives its title as height.
+    Chosen c("FILE,INCREMENT,1000HZ,1-5,MODE,0HZ,XHZ\n"
+             "1,0,12.5,3,2,7,8\n1,5,12.7,4,2,7,8\n2,0,22.5,5,2,7,8\n1,10,13.5,6,2,7,8\n");
+    EXPECT_TRUE(CalculateDepth(c.survey.m_tables).messages.empty());
+    const Rows depth = c.Depth();
+    ASSERT_EQ(depth.size(), 16u);
+    EXPECT_EQ(depth[0], (std::vector<std::string>{"1", "0", "-49", "12.5"}));
+    EXPECT_EQ(depth[1], (std::vector<std::string>{"1", "5", "-49", "12.7"}));
+    EXPECT_EQ(depth[2], (std::vector<std::string>{"1", "0", "1-5", "3"}));
+    EXPECT_EQ(depth[4], (std::vector<std::string>{"1", "0", "-2147483648", "7"}));
+    EXPECT_EQ(depth[6], (std::vector<std::string>{"1", "0", "-2147483648", "8"}));
+    EXPECT_EQ(depth[8], (std::vector<std::string>{"2", "0", "-49", "22.5"}));
+    EXPECT_EQ(depth[12], (std::vector<std::string>{"1", "10", "-49", "13.5"}));
+    EXPECT_EQ(c.survey.m_tables.m_nActiveTab, OutputTables::DepthTab);
+}
+
+TEST(CalculateDepth, ReadsTheWorkingSettings)
+{
+    Chosen c("FILE,INCREMENT,50HZ\n1,0,1\n");
+    c.survey.m_tables.m_settings.m_fResistivity = 100;
+    CalculateDepth(c.survey.m_tables);
+    EXPECT_EQ(c.Depth()[0][2], "-498");
+    c.survey.m_tables.m_settings.m_fDepthCoefficient = 1.4f;
+    ASSERT_TRUE(DepthNeedsConfirmation(c.survey.m_tables));
+    CalculateDepth(c.survey.m_tables);  // confirmed: rebuilt from scratch
+    EXPECT_EQ(c.Depth(), (Rows{{"1", "0", "-996", "1"}}));
+}
+
+TEST(CalculateDepth, ExtraColumnsBeforeTheFrequenciesKeepTheirPlaces)
+{
+    Chosen c("FILE,INCREMENT,LINE,1000HZ\n4,10,L7,12.5\n");
+    EXPECT_EQ(c.survey.m_tables.m_depth.Titles(),
+              (std::vector<std::string>{"FILE", "INCREMENT", "LINE", "Height(H)", "Value(V)"}));
+    CalculateDepth(c.survey.m_tables);
+    EXPECT_EQ(c.Depth(), (Rows{{"4", "10", "L7", "-49", "12.5"}}));
+}
+
+TEST(CalculateDepth, StopsWithoutChosenRowsOrWithoutAFile)
+{
+    Loaded l("FILE,INCREMENT,1000HZ\n1,0,1\n");
+    OperationReport r = CalculateDepth(l.survey.m_tables);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.messages, (std::vector<std::string>{msg::kSelectHighValue}));
+
+    OutputTables nothing;
+    r = CalculateDepth(nothing);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_TRUE(r.messages.empty());
+}
+
+}  // namespace
