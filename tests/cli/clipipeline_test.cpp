@@ -178,3 +178,37 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLine, WholePipelineOnTheExampleMatchesTheIndependentReference)
+{
+    // Expected rows worked out by tests/cli/reference_pipeline.py, a separate
+    // implementation of the processing rules.
+    TempDir dir;
+    const std::string example = std::string(VANTREL_EXAMPLES) + "/line1.dat";
+    const CliRun r = RunInProcess({example, "--correct-bad-points", "--search-bad-points", "--select", "all",
+                                   "--field-source", "--depth", "--dump", "depth", "--save-depth", dir / "depth.csv",
+                                   "--save-original", dir / "repaired.dat"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");  // corrected before the search: nothing left to mark
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3601u);
+    const std::vector<std::pair<std::size_t, std::string>> expected = {
+        {0, R"j(["1","0","-17","323.4674"])j"},      {1, R"j(["1","5","-17","323.7966"])j"},
+        {59, R"j(["1","295","-17","327.7343"])j"},   {60, R"j(["1","0","-22","113.7400"])j"},
+        {1219, R"j(["2","95","-17","313.9952"])j"},  {3599, R"j(["3","295","-1576","371.2326"])j"}};
+    for (const auto& [index, row] : expected)
+        EXPECT_EQ(lines[index + 1], row) << index;
+
+    const std::string depth = ReadAll(dir / "depth.csv");
+    EXPECT_EQ(depth.substr(0, 61), "Increment Value,Height,Value,FileID\r\n0,-17,323.4674,1,\r\n5,-17");
+
+    // The repaired readings went back into the original data file.
+    const auto saved = Lines(ReadAll(dir / "repaired.dat"));
+    ASSERT_EQ(saved.size(), 181u);
+    const std::string tail = "\t6.035000\t2\t20260302090700\t\r";
+    EXPECT_EQ(saved[55].substr(saved[55].size() - tail.size()), tail);
+}
+
+}  // namespace
