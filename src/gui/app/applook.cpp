@@ -1,0 +1,206 @@
+#include "applook.h"
+
+#include "commandids.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace vantrel {
+
+namespace {
+
+struct Scheme {
+    int id;
+    const char* name;
+    const char* style;
+    // Palette
+    const char* window;      // frame and dialog background
+    const char* base;        // edits, lists, the document area's background
+    const char* text;
+    const char* button;
+    const char* highlight;
+    // Chrome
+    const char* barTop;      // menu bar and toolbar gradient
+    const char* barBottom;
+    const char* barBorder;
+    const char* captionTop;  // pane captions
+    const char* captionBottom;
+    const char* captionText;
+    const char* mdi;         // empty document area
+    const char* tabSelected;
+    const char* statusBar;
+    bool dark;
+};
+
+constexpr Scheme kSchemes[] = {
+    // Windows 2000: the classic grey look, square and plain.
+    {205, "windows2000", "Windows", "#d4d0c8", "#ffffff", "#000000", "#d4d0c8", "#0a246a", "#d4d0c8", "#d4d0c8",
+     "#808080", "#0a246a", "#a6caf0", "#ffffff", "#808080", "#d4d0c8", "#d4d0c8", false},
+    // Office XP: white bars, light blue-grey selection.
+    {206, "officexp", "Fusion", "#f3f2ef", "#ffffff", "#1b1b1b", "#f7f6f3", "#316ac5", "#fbfbf9", "#eae8e1",
+     "#c5c2b8", "#e3e1da", "#d4d1c7", "#1b1b1b", "#8f8d88", "#ffffff", "#eeede8", false},
+    // Windows XP: beige frame, bright blue captions.
+    {207, "windowsxp", "Fusion", "#ece9d8", "#ffffff", "#000000", "#f4f3ee", "#316ac5", "#fcfcf9", "#e3dfca",
+     "#b9b49e", "#3b7de8", "#0a4fc4", "#ffffff", "#7a96df", "#ffffff", "#ece9d8", false},
+    // Office 2003: blue bars.
+    {208, "office2003", "Fusion", "#d8e6f8", "#ffffff", "#0b1f3a", "#e3eefb", "#f9c36b", "#e3effd", "#9ebfeb",
+     "#6591cd", "#a9c9f2", "#6d9de0", "#0b1f3a", "#8bb0e3", "#ffffff", "#c3daf9", false},
+    // Visual Studio 2005: warm grey.
+    {209, "vs2005", "Fusion", "#eeede5", "#ffffff", "#1e1e1e", "#f5f4ee", "#316ac5", "#faf9f5", "#e1dfd3",
+     "#aca899", "#c1d2ee", "#98b4e2", "#000000", "#808080", "#ffffff", "#ecebe6", false},
+    // Visual Studio 2008: cool blue-grey.
+    {210, "vs2008", "Fusion", "#e9ecf2", "#ffffff", "#1e1e1e", "#f1f3f7", "#3399ff", "#f5f7fb", "#cfd6e5",
+     "#a0abc3", "#4d6082", "#3b4f73", "#ffffff", "#9ba7bd", "#ffffff", "#dde3ee", false},
+    // Office 2007 blue: the default.
+    {215, "office2007-blue", "Fusion", "#dbe7f6", "#ffffff", "#15428b", "#e7f0fb", "#3d7bc4", "#eef5fd", "#c4daf3",
+     "#8db2e3", "#e4eefb", "#bfd5f1", "#15428b", "#aabfdc", "#ffffff", "#cfe0f5", false},
+    // Office 2007 black: dark chrome.
+    {216, "office2007-black", "Fusion", "#2d2f33", "#1e1f22", "#e8e8e8", "#3a3c41", "#d98c1c", "#4a4c52", "#2f3135",
+     "#17181a", "#55585e", "#3a3c41", "#f0f0f0", "#1a1b1d", "#3c3f44", "#252629", true},
+    // Office 2007 silver.
+    {217, "office2007-silver", "Fusion", "#e9ebee", "#ffffff", "#2b2e33", "#f1f2f4", "#6f7d91", "#f7f8f9", "#d9dce1",
+     "#a9aeb6", "#eef0f2", "#d3d7dc", "#2b2e33", "#b5bac2", "#ffffff", "#dfe2e6", false},
+    // Office 2007 aqua.
+    {218, "office2007-aqua", "Fusion", "#dcf0f1", "#ffffff", "#0d4b52", "#e8f6f7", "#1f9aa6", "#eefafa", "#bfe5e8",
+     "#7ec5cb", "#d5f0f2", "#a6dce1", "#0d4b52", "#93c9ce", "#ffffff", "#c9e8eb", false},
+    // Windows 7: light and flat.
+    {219, "windows7", "Fusion", "#f0f0f0", "#ffffff", "#000000", "#f7f7f7", "#3399ff", "#ffffff", "#e9eef5",
+     "#b7c3d3", "#f4f7fb", "#dde6f1", "#1e395b", "#abadb3", "#ffffff", "#f0f0f0", false},
+};
+
+const Scheme& schemeFor(int id)
+{
+    const int look = AppLook::normalize(id);
+    for (const Scheme& s : kSchemes)
+        if (s.id == look)
+            return s;
+    return kSchemes[6];
+}
+
+QColor c(const char* name)
+{
+    return QColor(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+bool AppLook::isKnown(int id)
+{
+    for (const Scheme& s : kSchemes)
+        if (s.id == id)
+            return true;
+    return false;
+}
+
+int AppLook::normalize(int id)
+{
+    return isKnown(id) ? id : kDefault;
+}
+
+QString AppLook::styleName(int id)
+{
+    return QString::fromLatin1(schemeFor(id).style);
+}
+
+QString AppLook::name(int id)
+{
+    return QString::fromLatin1(schemeFor(id).name);
+}
+
+QPalette AppLook::palette(int id)
+{
+    const Scheme& s = schemeFor(id);
+    QPalette p;
+    const QColor window = c(s.window), base = c(s.base), text = c(s.text), button = c(s.button),
+                 highlight = c(s.highlight);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, s.dark ? base.lighter(115) : window.lighter(104));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, button);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, s.dark ? QColor(Qt::black) : QColor(Qt::white));
+    p.setColor(QPalette::ToolTipBase, s.dark ? QColor("#3c3f44") : QColor("#fffbe6"));
+    p.setColor(QPalette::ToolTipText, s.dark ? QColor("#f0f0f0") : QColor("#202020"));
+    p.setColor(QPalette::PlaceholderText, s.dark ? QColor("#8a8d93") : QColor("#8a8a8a"));
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Link, s.dark ? QColor("#6cb4ff") : QColor("#0b57d0"));
+    p.setColor(QPalette::Light, s.dark ? window.lighter(150) : QColor(Qt::white));
+    p.setColor(QPalette::Midlight, s.dark ? window.lighter(125) : window.lighter(103));
+    p.setColor(QPalette::Mid, s.dark ? window.darker(120) : window.darker(130));
+    p.setColor(QPalette::Dark, s.dark ? window.darker(160) : window.darker(160));
+    p.setColor(QPalette::Shadow, s.dark ? QColor(Qt::black) : window.darker(250));
+    const QColor disabled = s.dark ? QColor("#7b7e84") : QColor("#9a9a9a");
+    p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Text, disabled);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Highlight, s.dark ? window.lighter(140) : window.darker(120));
+    return p;
+}
+
+QString AppLook::styleSheet(int id)
+{
+    const Scheme& s = schemeFor(id);
+    const bool classic = id == cmd::ID_VIEW_APPLOOK_WIN_2000;
+    QString css;
+    const QString bar = classic ? QStringLiteral("background: %1;").arg(QLatin1String(s.barTop))
+                                : QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
+                                      .arg(QLatin1String(s.barTop), QLatin1String(s.barBottom));
+    css += QStringLiteral("QMenuBar { %1 border-bottom: 1px solid %2; }\n").arg(bar, QLatin1String(s.barBorder));
+    css += QStringLiteral("QMenuBar::item { padding: 4px 10px; background: transparent; color: %1; }\n")
+               .arg(QLatin1String(s.text));
+    css += QStringLiteral("QMenuBar::item:selected { background: %1; color: %2; border-radius: %3px; }\n")
+               .arg(QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+                    classic ? QStringLiteral("0") : QStringLiteral("3"));
+    css += QStringLiteral("QToolBar { %1 border: none; border-bottom: 1px solid %2; spacing: 2px; padding: 2px; }\n")
+               .arg(bar, QLatin1String(s.barBorder));
+    css += QStringLiteral("QToolBar::separator { background: %1; width: 1px; margin: 6px 5px; }\n")
+               .arg(QLatin1String(s.barBorder));
+    if (!classic) {
+        css += QStringLiteral("QToolBar QToolButton { border: 1px solid transparent; border-radius: 4px; }\n");
+        css += QStringLiteral("QToolBar QToolButton:hover { border-color: %1; background: %2; }\n")
+                   .arg(QLatin1String(s.barBorder), QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,170)"));
+        css += QStringLiteral("QToolBar QToolButton:pressed { background: %1; }\n")
+                   .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
+    }
+    css += QStringLiteral(
+               "QDockWidget { titlebar-close-icon: url(:/icons/dock-close.svg); titlebar-normal-icon: url(:/icons/dock-float.svg); }\n"
+               "QDockWidget::title { text-align: left; padding: 4px 6px; color: %3;"
+               " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); border-bottom: 1px solid %4; }\n")
+               .arg(QLatin1String(s.captionTop), QLatin1String(s.captionBottom), QLatin1String(s.captionText),
+                    QLatin1String(s.barBorder));
+    css += QStringLiteral("QDockWidget::close-button, QDockWidget::float-button { border: none; padding: 1px; }\n"
+                          "QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: %1; }\n")
+               .arg(QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,128)"));
+    css += QStringLiteral("QMdiArea QTabBar::tab { padding: 5px 14px; margin-right: 1px; border: 1px solid %1;"
+                          " border-bottom: none; border-top-left-radius: %4px; border-top-right-radius: %4px;"
+                          " background: %2; color: %3; }\n")
+               .arg(QLatin1String(s.barBorder), QLatin1String(s.barBottom), QLatin1String(s.text),
+                    classic ? QStringLiteral("0") : QStringLiteral("4"));
+    css += QStringLiteral("QMdiArea QTabBar::tab:selected { background: %1; }\n").arg(QLatin1String(s.tabSelected));
+    css += QStringLiteral("QStatusBar { background: %1; border-top: 1px solid %2; color: %3; }\n"
+                          "QStatusBar::item { border: none; }\n")
+               .arg(QLatin1String(s.statusBar), QLatin1String(s.barBorder), QLatin1String(s.text));
+    css += QStringLiteral("QStatusBar QLabel#LockIndicator { padding: 0 6px; border-left: 1px solid %1; }\n")
+               .arg(QLatin1String(s.barBorder));
+    return css;
+}
+
+QColor AppLook::documentAreaColor(int id)
+{
+    return c(schemeFor(id).mdi);
+}
+
+void AppLook::apply(QApplication& app, int id)
+{
+    const int look = normalize(id);
+    if (QStyle* style = QStyleFactory::create(styleName(look)))
+        app.setStyle(style);
+    app.setPalette(palette(look));
+    app.setStyleSheet(styleSheet(look));
+}
+
+}  // namespace vantrel

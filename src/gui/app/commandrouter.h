@@ -1,0 +1,99 @@
+#pragma once
+
+#include "commandmap.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace vantrel {
+
+/// The one road every command takes.
+///
+/// A command is an id (src/gui/app/commandids.h). Every QAction that issues a
+/// command carries its id in QAction::data() and is registered here with
+/// addAction(); triggering it calls dispatch(id).
+///
+/// dispatch() asks, in this order, whether they handle the id:
+///   1. the active chart window's view          (Level::View)
+///   2. the active chart window's document      (Level::Document)
+///   3. the active chart window's child frame   (Level::ChildFrame)
+///   4. the application                         (Level::Application)
+///   5. the main frame                          (Level::MainFrame)
+/// The first that has an entry for the id runs it (if its entry says it is
+/// enabled); an id nobody handles shows disabled. The first three levels exist
+/// only while a chart window is active; their maps belong to that window
+/// (CChildFrame::commands()) and come from setChartWindowMaps().
+///
+/// Registering a handler is one line:
+/// @code
+///   frame->router()->addHandler(CommandRouter::Level::MainFrame, cmd::ID_CHOOSE_DATA,
+///                               [this] { OnSelectData(); },
+///                               [this] { return haveRows(); });   // optional
+/// @endcode
+/// The enabled-state function (optional) is asked whenever the actions are
+/// refreshed (updateActions(): before a menu opens, when the focus or the
+/// active chart window changes, and on an idle timer of the main frame).
+/// A later addHandler() for the same level and id replaces the earlier one.
+class CommandRouter : public QObject {
+    Q_OBJECT
+public:
+    enum class Level { View, Document, ChildFrame, Application, MainFrame };
+    static constexpr int kLevelCount = 5;
+
+    /// Gives the maps of the active chart window's view, document and child
+    /// frame, or nullptr for a level (or for all when no chart window is active).
+    using ChartWindowMaps = std::function<CommandMap*(Level)>;
+
+    explicit CommandRouter(QObject* parent = nullptr);
+
+    /// Registers the handler of `id` on the application or the main frame.
+    /// For the three chart-window levels, register on the window itself
+    /// (CChildFrame::commands(level)); passing one of them here registers
+    /// nothing and returns false.
+    bool addHandler(Level level, int id, CommandMap::Run run, CommandMap::State enabled = {},
+                    CommandMap::State checked = {});
+    void removeHandler(Level level, int id);
+    /// The application's or the main frame's map (nullptr for the others).
+    CommandMap* map(Level level);
+
+    void setChartWindowMaps(ChartWindowMaps maps) { m_chartMaps = std::move(maps); }
+
+    /// The level that handles `id` now, or -1 when nobody does.
+    int handlerLevel(int id) const;
+    bool isHandled(int id) const { return handlerLevel(id) >= 0; }
+    bool isEnabled(int id) const;
+    bool isChecked(int id) const;
+    /// Runs the command when it is handled and enabled; true when it ran.
+    bool dispatch(int id);
+
+    /// Connects the action's trigger to dispatch(action id) and keeps its
+    /// enabled and checked state up to date. The id must be in data().
+    void addAction(QAction* action);
+    /// Refreshes the actions of `menu` before it opens (its sub-menus too).
+    void watchMenu(QMenu* menu);
+    /// Sets every registered action's enabled (and checked) state.
+    void updateActions();
+    QList<QAction*> actions() const;
+
+    static int idOf(const QAction* action);
+
+Q_SIGNALS:
+    /// Emitted before a command runs.
+    void commandStarting(int id);
+
+private:
+    const CommandMap::Entry* findEntry(int id, int* level = nullptr) const;
+
+    std::array<CommandMap, 2> m_maps;  // Application, MainFrame
+    ChartWindowMaps m_chartMaps;
+    QList<QPointer<QAction>> m_actions;
+};
+
+}  // namespace vantrel

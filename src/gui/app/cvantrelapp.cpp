@@ -1,0 +1,212 @@
+#include "cvantrelapp.h"
+
+#include "caboutdlg.h"
+#include "cchildframe.h"
+#include "cmainframe.h"
+#include "commandids.h"
+#include "dialogprompter.h"
+#include "messages.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QSettings>
+
+#include <cstdio>
+#include <cstdlib>
+
+static void initVantrelResources()
+{
+    // The icons live in the static gui library: pull them in explicitly.
+    Q_INIT_RESOURCE(vantrel);
+}
+
+namespace vantrel {
+
+using Level = CommandRouter::Level;
+
+CVantrelApp::CVantrelApp(int& argc, char** argv) : QApplication(argc, argv), m_strings(StringTable::forSystem())
+{
+    initVantrelResources();
+    setApplicationName(QString::fromUtf8(msg::kApplicationName));
+    setOrganizationName(QString::fromUtf8(kOrganisation));
+    setApplicationVersion(QStringLiteral("1.6.8"));
+    setDesktopFileName(QStringLiteral("vantrel"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.svg")));
+    setProperty("applicationId", QString::fromLatin1(kAppId));
+    m_exit = [](int status) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    };
+    m_openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+CVantrelApp::~CVantrelApp()
+{
+    ExitInstance();
+}
+
+CVantrelApp* CVantrelApp::instance()
+{
+    return qobject_cast<CVantrelApp*>(QCoreApplication::instance());
+}
+
+Prompter& CVantrelApp::prompter()
+{
+    if (m_prompterOverride)
+        return *m_prompterOverride;
+    if (!m_dialogPrompter)
+        m_dialogPrompter = std::make_unique<DialogPrompter>();
+    if (auto* dialogs = dynamic_cast<DialogPrompter*>(m_dialogPrompter.get()))
+        dialogs->setParent(m_mainFrame);
+    return *m_dialogPrompter;
+}
+
+bool CVantrelApp::InitInstance(bool show)
+{
+    if (m_mainFrame)
+        return true;
+    m_mainFrame = new CMainFrame(*this);
+    registerCommands();
+    if (show)
+        m_mainFrame->show();
+    return true;
+}
+
+int CVantrelApp::ExitInstance()
+{
+    delete m_mainFrame.data();
+    return 0;
+}
+
+void CVantrelApp::registerCommands()
+{
+    using namespace cmd;
+    CommandRouter* r = m_mainFrame->router();
+    r->addHandler(Level::Application, ID_FILE_NEW, [this] { OnFileNew(); });
+    for (int id : {ID_VERTICAL_GRAPH, ID_ICHNOGRAPHY_GRAPH, ID_ROUND_GRAPH})
+        r->addHandler(Level::Application, id, [this, id] { OnGraph(id); });
+    r->addHandler(Level::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
+    r->addHandler(Level::Application, ID_HELP_DOC, [this] { OnHelp(); });
+    r->addHandler(Level::Application, ID_ABOUT_COMPANY, [this] { OnAboutCompany(); });
+    r->addHandler(Level::Application, ID_APP_EXIT, [this] { OnAppExit(); });
+    for (int i = 0; i < CMainFrame::kRecentFileCount; ++i)
+        r->addHandler(Level::Application, ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); },
+                      [this, i] { return m_mainFrame && i < m_mainFrame->recentFiles().size(); });
+}
+
+void CVantrelApp::OnFileNew()
+{
+    // A new document of the chart kind: an empty chart window.
+    static int counter = 0;
+    m_mainFrame->newChartWindow(QStringLiteral("Chart%1").arg(++counter));
+}
+
+QString CVantrelApp::graphTitle(int id)
+{
+    switch (id) {
+    case cmd::ID_VERTICAL_GRAPH:
+        return QString::fromUtf8("垂直剖面图");
+    case cmd::ID_ICHNOGRAPHY_GRAPH:
+        return QString::fromUtf8("平面剖面图");
+    case cmd::ID_ROUND_GRAPH:
+        return QString::fromUtf8("环形图");
+    default:
+        return QString();
+    }
+}
+
+int CVantrelApp::graphKind(int id)
+{
+    switch (id) {
+    case cmd::ID_VERTICAL_GRAPH:
+        return 1;
+    case cmd::ID_ICHNOGRAPHY_GRAPH:
+        return 2;
+    case cmd::ID_ROUND_GRAPH:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+void CVantrelApp::OnGraph(int id)
+{
+    const Survey& survey = m_mainFrame->survey();
+    bool ready = survey.m_frame.m_bDataSelected;
+    if (id == cmd::ID_ICHNOGRAPHY_GRAPH) {
+        const int frequency = survey.m_tree.CurrentFrequency();
+        ready = ready && frequency >= 0 && frequency < static_cast<int>(survey.m_tree.Frequencies().size());
+    }
+    if (!ready) {
+        prompter().message(QStringLiteral("Please choose data!"));
+        return;
+    }
+    CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));
+    if (const auto& draw = m_mainFrame->graphDrawer())
+        draw(graphKind(id), window);
+}
+
+void CVantrelApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_mainFrame);
+    m_mainFrame->runDialog(dialog);
+}
+
+bool CVantrelApp::openExternal(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    const bool web = (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !url.host().isEmpty();
+    if (!web && !url.isLocalFile())
+        return false;
+    return m_openUrl ? m_openUrl(url) : false;
+}
+
+QUrl CVantrelApp::makerAddress() const
+{
+    const QString address = QSettings()
+                                .value(QLatin1String(kMakerAddressKey), QString::fromLatin1(kDefaultMakerAddress))
+                                .toString()
+                                .trimmed();
+    QUrl url(address, QUrl::StrictMode);
+    if (url.scheme().isEmpty() || !url.isValid() || url.host().isEmpty())
+        url = QUrl(QStringLiteral("http://") + address, QUrl::StrictMode);
+    return url;
+}
+
+void CVantrelApp::OnHelp()
+{
+    openExternal(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFile))));
+}
+
+void CVantrelApp::OnAboutCompany()
+{
+    openExternal(makerAddress());
+}
+
+void CVantrelApp::OnAppExit()
+{
+    if (prompter().question(QStringLiteral("Please save the data!")))
+        return;
+    m_exit(0);
+}
+
+void CVantrelApp::OnOpenRecentFile(int index)
+{
+    const QStringList files = m_mainFrame->recentFiles();
+    if (index < 0 || index >= files.size())
+        return;
+    const QString path = files[index];
+    if (!QFileInfo(path).isFile()) {
+        prompter().message(QDir::toNativeSeparators(path) + QString::fromUtf8(msg::kFileOpenFailed));
+        m_mainFrame->removeRecentFile(path);
+        return;
+    }
+    // A chart document holds no data: opening one gives an empty chart window
+    // named after the file.
+    m_mainFrame->addRecentFile(path);
+    m_mainFrame->newChartWindow(QFileInfo(path).fileName());
+}
+
+}  // namespace vantrel

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "stringtable.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+namespace vantrel {
+
+class CMainFrame;
+class Prompter;
+
+/// The application: names and settings, the string table, the prompter, the
+/// main frame, and the application's commands (New, the graphs, About, Help,
+/// About Company, Exit, the recent files).
+class CVantrelApp : public QApplication {
+    Q_OBJECT
+public:
+    static constexpr const char* kOrganisation = "应用程序向导生成的本地应用程序";
+    static constexpr const char* kAppId = "Selvo Software.AppID.NoVersion";
+    static constexpr const char* kHelpFile = "help.doc";
+    static constexpr const char* kMakerAddressKey = "MakerAddress";
+    static constexpr const char* kDefaultMakerAddress = "www.selvo-software.com";
+
+    /// Sets the application name (also the name the settings are kept under)
+    /// and the organisation. Tests rename the application afterwards.
+    CVantrelApp(int& argc, char** argv);
+    ~CVantrelApp() override;
+
+    static CVantrelApp* instance();
+
+    /// Start-up: string table, main frame (which applies the stored look),
+    /// commands. Shows the main window unless `show` is false.
+    bool InitInstance(bool show = true);
+    /// Deletes the main frame.
+    int ExitInstance();
+
+    CMainFrame* mainFrame() const { return m_mainFrame; }
+
+    const StringTable& strings() const { return m_strings; }
+    /// Chooses the string table; call before InitInstance (the default is the
+    /// table of the system's UI language).
+    void setStringTable(const StringTable& table) { m_strings = table; }
+
+    Prompter& prompter();
+    /// Replaces the prompter; the application does not own it. nullptr brings
+    /// back the dialog prompter.
+    void setPrompter(Prompter* prompter) { m_prompterOverride = prompter; }
+
+    /// Ends the process at once (Exit, answered with Cancel). Tests replace it.
+    using ExitFunction = std::function<void(int status)>;
+    void setExitFunction(ExitFunction fn) { m_exit = std::move(fn); }
+
+    /// Hands a web address or a local document to the desktop. Only http and
+    /// https addresses and local files are opened; false for anything else.
+    bool openExternal(const QUrl& url);
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    /// The maker's web address from the settings ("MakerAddress"), as a URL:
+    /// a bare host name becomes an http address.
+    QUrl makerAddress() const;
+
+    // Commands of the application
+    void OnFileNew();
+    void OnGraph(int id);
+    void OnAppAbout();
+    void OnHelp();
+    void OnAboutCompany();
+    void OnAppExit();
+    void OnOpenRecentFile(int index);
+
+    /// The title a graph command gives its window (string of the graph kind).
+    static QString graphTitle(int id);
+    static int graphKind(int id);
+
+private:
+    void registerCommands();
+
+    StringTable m_strings;
+    std::unique_ptr<Prompter> m_dialogPrompter;
+    Prompter* m_prompterOverride = nullptr;
+    QPointer<CMainFrame> m_mainFrame;
+    ExitFunction m_exit;
+    UrlOpener m_openUrl;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,93 @@
+#include "dialogprompter.h"
+
+#include "messages.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace vantrel {
+
+namespace {
+
+QString caption()
+{
+    return QString::fromUtf8(msg::kApplicationName);
+}
+
+}  // namespace
+
+void DialogPrompter::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption(), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool DialogPrompter::question(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption(), text, QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QStringList DialogPrompter::qtFilters(const QString& filters)
+{
+    QStringList parts = filters.split(QLatin1Char('|'));
+    while (!parts.isEmpty() && parts.last().isEmpty())
+        parts.removeLast();
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        }
+        QString label = parts[i].trimmed();
+        // The label usually names its patterns already, as in "DAT File(*.dat)":
+        // drop that part so the dialog shows them once, in Qt's own spelling.
+        static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+        label.remove(trailingPatterns);
+        if (label.isEmpty())
+            label = parts[i + 1].trimmed();
+        result << QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
+    }
+    return result;
+}
+
+FileChoice DialogPrompter::runFileDialog(const QString& filters, bool save)
+{
+    QFileDialog dialog(m_parent, caption());
+    const QStringList names = qtFilters(filters);
+    dialog.setNameFilters(names);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The program appends the extension of the chosen filter itself and,
+        // like the original dialog, replaces an existing file without asking.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    FileChoice choice;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return choice;
+    choice.accepted = true;
+    choice.path = dialog.selectedFiles().first();
+    choice.filterIndex = std::max<qsizetype>(0, names.indexOf(dialog.selectedNameFilter()));
+    return choice;
+}
+
+FileChoice DialogPrompter::openFile(const QString& filters)
+{
+    return runFileDialog(filters, false);
+}
+
+FileChoice DialogPrompter::saveFile(const QString& filters)
+{
+    return runFileDialog(filters, true);
+}
+
+}  // namespace vantrel

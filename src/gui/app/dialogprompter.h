@@ -1,0 +1,36 @@
+#pragma once
+
+#include "prompter.h"
+
+#include <QPointer>
+#include <QStringList>
+
+class QWidget;
+
+namespace vantrel {
+
+/// The desktop's prompter: message boxes with the application name as
+/// caption and the warning icon, and the file dialogs.
+class DialogPrompter : public Prompter {
+public:
+    explicit DialogPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void message(const QString& text) override;
+    bool question(const QString& text) override;
+    FileChoice openFile(const QString& filters) override;
+    FileChoice saveFile(const QString& filters) override;
+
+    /// Turns "Name(*.x)|*.x|All(*.*)|*.*||" into the Qt name filters, one per
+    /// pair and in the same order, so an index into the result is the index of
+    /// the pair. "*.*" becomes "*" (every file, with or without a dot).
+    static QStringList qtFilters(const QString& filters);
+
+private:
+    FileChoice runFileDialog(const QString& filters, bool save);
+
+    QPointer<QWidget> m_parent;
+};
+
+}  // namespace vantrel
