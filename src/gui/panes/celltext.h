@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+/// The bytes of a cell, a title or a message as text: UTF-8 when they are
+/// valid UTF-8, otherwise one character per byte (Latin-1).
+QString CellText(std::string_view bytes);
+
+/// A path as the file functions of the core take it (the local 8-bit
+/// encoding of file names), and back.
+std::string LocalPath(const QString& path);
+QString FromLocalPath(std::string_view path);
+
+}  // namespace vantrel

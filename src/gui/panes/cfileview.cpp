@@ -1,0 +1,255 @@
+#include "cfileview.h"
+
+#include "app/commandids.h"
+#include "celltext.h"
+#include "cfileviewtoolbar.h"
+#include "cmystatic.h"
+#include "cviewtree.h"
+#include "datafile/filetree.h"
+#include "filetreemodel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSettings>
+
+namespace vantrel {
+
+namespace {
+
+constexpr const char* kLinkGroup = "SelvoSoftwareHttpLink";
+constexpr const char* kPictureFolder = "Picture";
+constexpr int kLinkLength = 99;
+
+}  // namespace
+
+CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int selectorHeight)
+{
+    const int w = client.width();
+    const int h = client.height();
+    const int p = w * 240 / 360;
+    Layout l;
+    l.toolBar = QRect(0, 0, w, toolBarHeight);
+    l.selector = QRect(0, toolBarHeight, w, selectorHeight);
+    l.picture = QRect(0, h - p, w, p);
+    l.tree = QRect(1, toolBarHeight + selectorHeight + 1, w - 2, h - toolBarHeight - selectorHeight - 2 - p);
+    return l;
+}
+
+CFileView::CFileView(FileTree& tree, PaneStrings::Language language, QWidget* parent)
+    : QDockWidget(parent)
+    , m_fileTree(tree)
+    , m_strings(language)
+{
+    setObjectName(QStringLiteral("FileViewPane"));
+    setWindowTitle(m_strings.text(PaneStrings::kFileViewTitle));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("FileViewClient"));
+    setWidget(client);
+
+    m_tree = new CViewTree(client);
+    m_model = new FileTreeModel(tree, this);
+    m_tree->setModel(m_model);
+
+    m_selector = new QComboBox(client);
+    m_selector->setObjectName(QStringLiteral("FrequencySelector"));
+    m_selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(m_selector, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_fileTree.SetCurrentFrequency(index); });
+
+    m_picture = new CMyStatic(client);
+
+    m_toolBar = new CFileViewToolBar(m_strings, client);
+    connect(m_toolBar, &CFileViewToolBar::commandTriggered, this, &CFileView::commandTriggered);
+
+    buildContextMenu();
+    connect(m_tree, &CViewTree::contextMenuWanted, this, [this](const QPoint& at) { m_menu->popup(at); });
+
+    client->setFocusProxy(m_tree);
+    setFocusProxy(m_tree);
+    client->installEventFilter(this);
+
+    reloadSelector();
+    LoadPictures();
+    applySelectorFont();
+    AdjustLayout();
+}
+
+CFileView::~CFileView() = default;
+
+void CFileView::buildContextMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("FileViewMenu"));
+    const struct {
+        int id;
+        const char* text;
+    } entries[] = {
+        {cmd::ID_SELECT_DATA, "打开(&O)"},
+        {cmd::ID_OPEN_WITH, "打开方式(&W)...."},
+        {0, nullptr},
+        {cmd::ID_DUMMY_COMPILE, "编译(&C)"},
+        {0, nullptr},
+        {cmd::ID_EDIT_CUT, "剪切(&T)\tCtrl+X"},
+        {cmd::ID_EDIT_COPY, "复制(&C)\tCtrl+C"},
+        {cmd::ID_EDIT_CLEAR, "删除(&R)"},
+        {0, nullptr},
+        {cmd::ID_PROPERTIES, "属性(&P)..."},
+    };
+    for (const auto& e : entries) {
+        if (!e.text) {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction* a = m_menu->addAction(QString::fromUtf8(e.text));
+        a->setData(e.id);
+        const int id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
+    }
+}
+
+void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
+                           int mode, std::string_view modeName)
+{
+    m_model->AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
+}
+
+void CFileView::AddFrequency(const QString& name)
+{
+    m_fileTree.AddFrequency(name.toStdString());
+    reloadSelector();
+}
+
+void CFileView::ClearTree()
+{
+    m_model->ClearTree();
+    reloadSelector();
+}
+
+int CFileView::currentFrequency() const
+{
+    return m_selector->currentIndex();
+}
+
+void CFileView::beginDataUpdate()
+{
+    m_model->beginUpdate();
+}
+
+void CFileView::endDataUpdate()
+{
+    m_model->endUpdate();
+    reloadSelector();
+}
+
+void CFileView::reloadSelector()
+{
+    const QSignalBlocker block(m_selector);
+    m_selector->clear();
+    for (const std::string& name : m_fileTree.Frequencies())
+        m_selector->addItem(CellText(name));
+    m_selector->setCurrentIndex(m_fileTree.CurrentFrequency());
+}
+
+void CFileView::applySelectorFont()
+{
+    QFont f = QApplication::font();
+    const QFont menu = QApplication::font("QMenu");
+    if (menu.pixelSize() > 0)
+        f.setPixelSize(menu.pixelSize());
+    else
+        f.setPointSizeF(menu.pointSizeF());
+    f.setWeight(menu.weight());
+    f.setItalic(menu.italic());
+    m_selector->setFont(f);
+}
+
+void CFileView::AdjustLayout()
+{
+    QWidget* c = client();
+    if (!c)
+        return;
+    const int toolBarHeight = m_toolBar->sizeHint().height();
+    const int selectorHeight = m_selector->sizeHint().height();
+    const Layout l = layoutFor(c->size(), toolBarHeight, selectorHeight);
+    m_toolBar->setGeometry(l.toolBar);
+    m_selector->setGeometry(l.selector);
+    const int rowHeight = qMax(1, m_selector->view()->sizeHintForRow(0) > 0 ? m_selector->view()->sizeHintForRow(0)
+                                                                            : m_selector->fontMetrics().height() + 4);
+    m_selector->setMaxVisibleItems(qMax(1, kSelectorListHeight / rowHeight));
+    m_picture->setGeometry(l.picture);
+    m_tree->setGeometry(l.tree.x(), l.tree.y(), qMax(0, l.tree.width()), qMax(0, l.tree.height()));
+}
+
+bool CFileView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client()) {
+        if (event->type() == QEvent::Resize)
+            AdjustLayout();
+        else if (event->type() == QEvent::Paint)
+            paintClient(static_cast<QPaintEvent*>(event));
+    }
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void CFileView::paintClient(QPaintEvent* event)
+{
+    QWidget* c = client();
+    QPainter p(c);
+    p.setPen(c->palette().color(QPalette::Dark));
+    p.drawRect(m_tree->geometry().adjusted(-1, -1, 0, 0));
+    p.end();
+
+    // Qt repaints the pane below its children whenever one of them changes;
+    // only a paint that reaches the pane's own pixels counts as the pane being
+    // painted, and that shows the next picture.
+    QRegion own(c->rect());
+    for (QWidget* child : {static_cast<QWidget*>(m_toolBar), static_cast<QWidget*>(m_selector),
+                           static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_picture)})
+        if (child->isVisible())
+            own -= child->geometry();
+    if (event->region().intersects(own))
+        ShowNextPicture();
+}
+
+void CFileView::LoadPictures()
+{
+    m_arrPicturePaths.clear();
+    m_arrPictureLinks.clear();
+    const QDir folder(QString::fromLatin1(kPictureFolder));
+    const QStringList names =
+        folder.exists() ? folder.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name) : QStringList();
+    QSettings settings;
+    settings.beginGroup(QString::fromLatin1(kLinkGroup));
+    for (const QString& name : names) {
+        const QString key = name.section(QLatin1Char('.'), 0, 0);
+        const QString link =
+            key.isEmpty() ? QString::fromLatin1(CMyStatic::kProductPage)
+                          : settings.value(key, QString::fromLatin1(CMyStatic::kProductPage)).toString();
+        m_arrPictureLinks << link.left(kLinkLength);
+        m_arrPicturePaths << QString::fromLatin1(kPictureFolder) + QLatin1Char('/') + name;
+    }
+    settings.endGroup();
+    if (m_arrPicturePaths.isEmpty())
+        m_picture->clearPicture();
+}
+
+void CFileView::ShowNextPicture()
+{
+    const auto count = m_arrPicturePaths.size();
+    if (count == 0)
+        return;
+    ++m_nPictureIndex;
+    if (m_nPictureIndex >= count)
+        m_nPictureIndex = 0;
+    m_picture->setLink(m_nPictureIndex % 2, m_arrPictureLinks.at(m_nPictureIndex));
+    m_picture->showPicture(QImage(m_arrPicturePaths.at(m_nPictureIndex)));
+}
+
+}  // namespace vantrel

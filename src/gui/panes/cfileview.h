@@ -1,0 +1,104 @@
+#pragma once
+
+#include "panestrings.h"
+
+#include <QDockWidget>
+#include <QRect>
+#include <QStringList>
+
+#include <string_view>
+
+class QComboBox;
+class QMenu;
+
+namespace vantrel {
+
+class CFileViewToolBar;
+class CMyStatic;
+class CViewTree;
+class FileTree;
+class FileTreeModel;
+
+/// The file view pane: toolbar, frequency selector, check-box tree over the
+/// core's FileTree, and the picture control at the bottom.
+///
+/// The pane's commands (toolbar, context menu) leave through
+/// commandTriggered(); the data commands object answers them.
+class CFileView : public QDockWidget {
+    Q_OBJECT
+public:
+    /// Where AdjustLayout puts the four children in a client area of `client`.
+    struct Layout {
+        QRect toolBar;
+        QRect selector;
+        QRect tree;
+        QRect picture;
+    };
+    static Layout layoutFor(QSize client, int toolBarHeight, int selectorHeight);
+
+    CFileView(FileTree& tree, PaneStrings::Language language, QWidget* parent = nullptr);
+    ~CFileView() override;
+
+    CViewTree* tree() const { return m_tree; }
+    FileTreeModel* model() const { return m_model; }
+    QComboBox* frequencySelector() const { return m_selector; }
+    CFileViewToolBar* toolBar() const { return m_toolBar; }
+    CMyStatic* pictureControl() const { return m_picture; }
+    QWidget* client() const { return widget(); }
+    /// The tree's context menu (shown by a right click on the tree).
+    QMenu* contextMenu() const { return m_menu; }
+
+    void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
+                    int mode, std::string_view modeName);
+    /// Appends a frequency column name to the selector; entry 0 becomes current.
+    void AddFrequency(const QString& name);
+    /// Deletes every item, empties the selector, restarts the row ids at 1.
+    void ClearTree();
+    /// The current entry of the frequency selector, -1 when there is none.
+    int currentFrequency() const;
+
+    /// While the core reads a file into (or empties) the tree, the views show an
+    /// empty pane; endDataUpdate() shows the tree and the selector as they are.
+    void beginDataUpdate();
+    void endDataUpdate();
+
+    void AdjustLayout();
+
+    /// Rescans "Picture/*.bmp" in the current directory; links come from the
+    /// settings group SelvoSoftwareHttpLink (key: file name up to its first
+    /// ".", at most 99 characters).
+    void LoadPictures();
+    /// Advances to the next picture and shows it.
+    void ShowNextPicture();
+    const QStringList& picturePaths() const { return m_arrPicturePaths; }
+    const QStringList& pictureLinks() const { return m_arrPictureLinks; }
+    int pictureIndex() const { return m_nPictureIndex; }
+
+    static constexpr int kSelectorListHeight = 180;
+
+Q_SIGNALS:
+    void commandTriggered(int id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildContextMenu();
+    void reloadSelector();
+    void applySelectorFont();
+    void paintClient(QPaintEvent* event);
+
+    FileTree& m_fileTree;
+    PaneStrings m_strings;
+    CViewTree* m_tree;
+    FileTreeModel* m_model;
+    QComboBox* m_selector;
+    CMyStatic* m_picture;
+    CFileViewToolBar* m_toolBar;
+    QMenu* m_menu = nullptr;
+    QStringList m_arrPicturePaths;
+    QStringList m_arrPictureLinks;
+    qint16 m_nPictureIndex = 0;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,54 @@
+#include "cfileviewtoolbar.h"
+
+#include "app/commandids.h"
+
+#include <QAction>
+#include <QToolButton>
+
+static void InitPaneResources()
+{
+    Q_INIT_RESOURCE(panes);
+}
+
+namespace vantrel {
+
+CFileViewToolBar::CFileViewToolBar(const PaneStrings& strings, QWidget* parent)
+    : QToolBar(parent)
+{
+    InitPaneResources();
+    setObjectName(QStringLiteral("FileViewToolBar"));
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(kImageSize, kImageSize));
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+    setContentsMargins(0, 0, 0, 0);
+
+    const struct {
+        int id;
+        const char* icon;
+    } buttons[] = {
+        {cmd::ID_SELECT_DATA, ":/panes/icons/select.svg"},
+        {cmd::ID_FILEVIEW_PROCESS_SELECTED, ":/panes/icons/fieldprocess.svg"},
+        {cmd::ID_FILEVIEW_DEPTH, ":/panes/icons/depth.svg"},
+    };
+    for (const auto& b : buttons) {
+        QAction* a = addAction(QIcon(QString::fromLatin1(b.icon)), strings.toolTip(b.id));
+        a->setData(b.id);
+        a->setToolTip(strings.toolTip(b.id));
+        a->setStatusTip(strings.prompt(b.id));
+        if (QWidget* button = widgetForAction(a))
+            button->setFixedSize(kButtonSize, kButtonSize);
+        const int id = b.id;
+        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
+    }
+}
+
+QAction* CFileViewToolBar::action(int id) const
+{
+    for (QAction* a : actions())
+        if (a->data().toInt() == id)
+            return a;
+    return nullptr;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,60 @@
+#include "cviewtree.h"
+
+#include "checkboxdelegate.h"
+#include "filetreemodel.h"
+
+#include <QContextMenuEvent>
+
+namespace vantrel {
+
+CViewTree::CViewTree(QWidget* parent)
+    : QTreeView(parent)
+    , m_delegate(new CheckBoxDelegate(this))
+{
+    setObjectName(QStringLiteral("FileViewTree"));
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setItemDelegate(m_delegate);
+    connect(m_delegate, &CheckBoxDelegate::checkBoxClicked, this, [this](const QModelIndex& index) {
+        if (FileTreeModel* model = fileTreeModel())
+            model->ClickCheckBox(index);
+    });
+}
+
+FileTreeModel* CViewTree::fileTreeModel() const
+{
+    return qobject_cast<FileTreeModel*>(model());
+}
+
+QRect CViewTree::checkBoxRect(const QModelIndex& index) const
+{
+    const QRect item = visualRect(index);
+    if (item.isEmpty())
+        return {};
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = item;
+    return m_delegate->checkRect(option, index);
+}
+
+void CViewTree::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint global = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        const QModelIndex hit = indexAt(event->pos());
+        if (hit.isValid())
+            setCurrentIndex(hit);
+    } else {
+        const QRect current = visualRect(currentIndex());
+        global = viewport()->mapToGlobal(current.isValid() ? current.center() : QPoint(0, 0));
+    }
+    setFocus(Qt::OtherFocusReason);
+    Q_EMIT contextMenuWanted(global);
+    event->accept();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,189 @@
+#include "filetreemodel.h"
+
+#include "celltext.h"
+#include "datafile/filetree.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace vantrel {
+
+FileTreeModel::FileTreeModel(FileTree& tree, QObject* parent)
+    : QAbstractItemModel(parent)
+    , m_tree(tree)
+    , m_fileIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon))
+    , m_rowIcon(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
+{
+}
+
+QModelIndex FileTreeModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (column != 0 || row < 0 || row >= rowCount(parent))
+        return {};
+    if (!parent.isValid())
+        return createIndex(row, 0, quintptr(0));
+    return createIndex(row, 0, quintptr(parent.row() + 1));
+}
+
+QModelIndex FileTreeModel::parent(const QModelIndex& child) const
+{
+    if (!child.isValid() || child.internalId() == 0)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, quintptr(0));
+}
+
+int FileTreeModel::rowCount(const QModelIndex& parent) const
+{
+    if (m_suspended)
+        return 0;
+    if (!parent.isValid())
+        return static_cast<int>(m_tree.Files().size());
+    if (parent.internalId() != 0 || parent.column() != 0)
+        return 0;
+    return static_cast<int>(m_tree.Files()[static_cast<std::size_t>(parent.row())].rowIds.size());
+}
+
+int FileTreeModel::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+bool FileTreeModel::isFileItem(const QModelIndex& index) const
+{
+    return index.isValid() && index.internalId() == 0;
+}
+
+int FileTreeModel::rowId(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.internalId() == 0)
+        return 0;
+    const auto& file = m_tree.Files()[static_cast<std::size_t>(index.internalId() - 1)];
+    return file.rowIds[static_cast<std::size_t>(index.row())];
+}
+
+QModelIndex FileTreeModel::fileIndex(int fileItem) const
+{
+    return index(fileItem, 0);
+}
+
+QModelIndex FileTreeModel::rowIndex(int rowId) const
+{
+    if (m_suspended || rowId < 1 || static_cast<std::size_t>(rowId) > m_tree.RowItemCount())
+        return {};
+    const auto& row = m_tree.Row(rowId);
+    return createIndex(row.indexInFile, 0, quintptr(row.fileItem + 1));
+}
+
+QVariant FileTreeModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || m_suspended)
+        return {};
+    const bool file = isFileItem(index);
+    switch (role) {
+    case Qt::DisplayRole:
+        return file ? CellText(m_tree.FileText(index.row())) : CellText(m_tree.RowText(rowId(index)));
+    case Qt::DecorationRole:
+        return file ? m_fileIcon : m_rowIcon;
+    case Qt::CheckStateRole: {
+        const bool checked = file ? m_tree.Files()[static_cast<std::size_t>(index.row())].checked
+                                  : m_tree.Row(rowId(index)).checked;
+        return checked ? Qt::Checked : Qt::Unchecked;
+    }
+    case ItemDataRole:
+        return file ? m_tree.Files()[static_cast<std::size_t>(index.row())].fileNumber : rowId(index);
+    default:
+        return {};
+    }
+}
+
+bool FileTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !index.isValid() || m_suspended)
+        return false;
+    const bool checked = value.toInt() == Qt::Checked;
+    if (isFileItem(index))
+        m_tree.SetFileChecked(index.row(), checked);
+    else
+        m_tree.SetRowChecked(rowId(index), checked);
+    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+Qt::ItemFlags FileTreeModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+}
+
+void FileTreeModel::ClickCheckBox(const QModelIndex& index)
+{
+    if (!index.isValid() || m_suspended)
+        return;
+    if (isFileItem(index)) {
+        m_tree.ClickFileCheckBox(index.row());
+        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+        const int rows = rowCount(index);
+        if (rows > 0)
+            Q_EMIT dataChanged(this->index(0, 0, index), this->index(rows - 1, 0, index), {Qt::CheckStateRole});
+    } else {
+        m_tree.ClickRowCheckBox(rowId(index));
+        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+        const QModelIndex file = index.parent();
+        Q_EMIT dataChanged(file, file, {Qt::CheckStateRole});
+    }
+}
+
+void FileTreeModel::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
+                               std::string_view incrementName, int mode, std::string_view modeName)
+{
+    const auto& files = m_tree.Files();
+    int fileItem = -1;
+    for (std::size_t i = files.size(); i-- > 0;) {
+        if (files[i].fileNumber == fileNumber) {
+            fileItem = static_cast<int>(i);
+            break;
+        }
+    }
+    if (m_suspended) {
+        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
+        return;
+    }
+    if (fileItem < 0) {
+        const int at = static_cast<int>(files.size());
+        beginInsertRows({}, at, at);
+        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
+        endInsertRows();
+    } else {
+        const QModelIndex parent = fileIndex(fileItem);
+        const int at = rowCount(parent);
+        beginInsertRows(parent, at, at);
+        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
+        endInsertRows();
+    }
+}
+
+void FileTreeModel::ClearTree()
+{
+    beginResetModel();
+    m_tree.ClearTree();
+    endResetModel();
+}
+
+void FileTreeModel::beginUpdate()
+{
+    if (m_suspended)
+        return;
+    beginResetModel();
+    m_suspended = true;
+    endResetModel();
+}
+
+void FileTreeModel::endUpdate()
+{
+    beginResetModel();
+    m_suspended = false;
+    endResetModel();
+}
+
+}  // namespace vantrel
