@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <charconv>
+#include <cstdint>
 #include <climits>
 #include <clocale>
 #include <cmath>
@@ -24,6 +25,49 @@ double StrtodC(std::string_view text)
     // strtod needs a terminated string; numbers are short, so a bounded copy will do.
     std::string copy(text.substr(0, 4096));
     return strtod_l(copy.c_str(), nullptr, CLocale());
+}
+
+/// The exact fast path for plain decimals: up to 15 significant digits and a
+/// power of ten up to 22, where one correctly rounded multiplication or
+/// division gives the same double as strtod. Returns false to defer.
+bool FastDecimal(std::string_view digits, double* value)
+{
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t mantissa = 0;
+    int significant = 0, scale = 0;
+    std::size_t i = 0;
+    const std::size_t n = digits.size();
+    bool any = false;
+    for (; i < n && IsDigit(digits[i]); ++i) {
+        any = true;
+        if (mantissa == 0 && digits[i] == '0')
+            continue;
+        if (++significant > 15)
+            return false;
+        mantissa = mantissa * 10 + static_cast<unsigned>(digits[i] - '0');
+    }
+    if (i < n && digits[i] == '.') {
+        for (++i; i < n && IsDigit(digits[i]); ++i) {
+            any = true;
+            if (mantissa == 0 && digits[i] == '0') {
+                --scale;
+                continue;
+            }
+            if (++significant > 15)
+                return false;
+            mantissa = mantissa * 10 + static_cast<unsigned>(digits[i] - '0');
+            --scale;
+        }
+    }
+    if (!any)
+        return false;
+    if (i < n && (digits[i] == 'e' || digits[i] == 'E'))
+        return false;  // exponents are rare: leave them to from_chars
+    if (scale < -22)
+        return false;
+    *value = scale == 0 ? static_cast<double>(mantissa) : static_cast<double>(mantissa) / kPow10[-scale];
+    return true;
 }
 
 }  // namespace
@@ -54,6 +98,8 @@ double CAtof(std::string_view text)
     if (hex || !(IsDigit(c0) || c0 == '.'))
         return StrtodC(rest);
     double value = 0.0;
+    if (FastDecimal(digits, &value))
+        return negative ? -value : value;
     auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                      std::chars_format::general);
     if (ec == std::errc::invalid_argument)
@@ -87,12 +133,68 @@ int CAtoi(std::string_view text)
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
+namespace {
+
+/// printf("%.*f") for finite values whose scaled magnitude fits 64 bits and
+/// precision <= 9: exact, from the binary value, ties to even as printf does.
+bool FastFixed(double value, int precision, std::string* out)
+{
+    static constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                               1000000000};
+    if (precision < 0 || precision > 9)
+        return false;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e12))
+        return false;
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;  // magnitude = mantissa / 2^shift
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * kPow10[precision];
+    unsigned __int128 q;
+    if (shift <= 0) {
+        q = scaled << -shift;
+    } else if (shift >= 127) {
+        q = 0;  // below 2^-74 * 10^9: rounds to zero
+    } else {
+        q = scaled >> shift;
+        const unsigned __int128 rem = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if (rem > half || (rem == half && (q & 1)))
+            ++q;
+    }
+    const auto n = static_cast<std::uint64_t>(q);
+    char buf[48];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    std::uint64_t fractionPart = n % kPow10[precision], whole = n / kPow10[precision];
+    for (int i = 0; i < precision; ++i) {
+        *--p = static_cast<char>('0' + fractionPart % 10);
+        fractionPart /= 10;
+    }
+    if (precision > 0)
+        *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole);
+    if (std::signbit(value))
+        *--p = '-';
+    out->assign(p, end);
+    return true;
+}
+
+}  // namespace
+
 std::string FormatFixed(double value, int precision)
 {
     if (std::isnan(value))
         return std::signbit(value) ? "-nan" : "nan";
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
+    std::string fast;
+    if (FastFixed(value, precision, &fast))
+        return fast;
     char buf[400];
     auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
     if (ec != std::errc())

@@ -5,6 +5,10 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 using namespace vantrel;
 
@@ -45,6 +49,47 @@ TEST(Numbers, FormattingIgnoresTheProcessLocale)
     std::setlocale(LC_ALL, "C");
     if (!german)
         GTEST_SKIP() << "de_DE.UTF-8 is not generated here; checked in the C locale only";
+}
+
+}  // namespace
+
+namespace {
+
+// The fast paths must agree with the C library to the last digit.
+TEST(Numbers, FastPathsAgreeWithTheCLibrary)
+{
+    std::uint64_t state = 42;
+    const auto next = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    char text[64];
+    for (int i = 0; i < 200000; ++i) {
+        const int intDigits = static_cast<int>(next() % 9);
+        const int fracDigits = static_cast<int>(next() % 12);
+        std::string s = (next() % 4 == 0) ? "-" : "";
+        for (int d = 0; d < intDigits; ++d)
+            s += static_cast<char>('0' + next() % 10);
+        s += '.';
+        for (int d = 0; d < fracDigits; ++d)
+            s += static_cast<char>('0' + next() % 10);
+        ASSERT_EQ(CAtof(s), std::strtod(s.c_str(), nullptr)) << s;
+
+        const double d = (i % 2 ? static_cast<float>(CAtof(s)) : CAtof(s)) * ((next() % 3) ? 1.0 : 1e-5);
+        for (int precision : {0, 4, 6}) {
+            std::snprintf(text, sizeof text, "%.*f", precision, d);
+            ASSERT_EQ(FormatFixed(d, precision), text) << s << " precision " << precision;
+        }
+    }
+    // Exact ties round to even, as printf does.
+    for (double tie : {0.125, 0.375, 2.5, -0.5, 1e-7, -1e-7, 0.0, -0.0}) {
+        std::snprintf(text, sizeof text, "%.2f", tie);
+        EXPECT_EQ(FormatFixed(tie, 2), text);
+        std::snprintf(text, sizeof text, "%.0f", tie);
+        EXPECT_EQ(FormatFixed(tie, 0), text);
+    }
 }
 
 }  // namespace

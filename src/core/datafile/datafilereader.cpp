@@ -48,6 +48,7 @@ DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFile
 void DataFileReader::Begin()
 {
     m_result = ReadResult();
+    m_totalBytes = 0;
     m_lineNumber = 0;
     m_fileColumn = m_incrementColumn = m_modeColumn = m_dateTimeColumn = 0;
 }
@@ -137,6 +138,8 @@ DataFileReader::LineOutcome DataFileReader::DataLine(std::string_view line)
     m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn), CAtoi(field(m_incrementColumn)),
                           header[static_cast<std::size_t>(m_incrementColumn)], CAtoi(field(m_modeColumn)),
                           header[static_cast<std::size_t>(m_modeColumn)]);
+    if (m_result.rowsLoaded == 0 && m_totalBytes > 0)
+        m_tables.m_origin.ReserveRows(static_cast<std::size_t>(m_totalBytes / (line.size() + 2) * 11 / 10 + 16));
     m_tables.AddOriginRow(m_fields);
     ++m_result.rowsLoaded;
     return LineOutcome::Go;
@@ -163,9 +166,9 @@ DataFileReader::LineOutcome DataFileReader::Line(char* text, std::size_t size)
 ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 {
     Begin();
+    m_totalBytes = bytes.size();
     std::string copy(bytes);
     try {
-        m_tables.m_origin.ReserveText(bytes.size() + bytes.size() / 8);
         char* p = copy.data();
         char* end = p + copy.size();
         while (p < end) {
@@ -202,6 +205,7 @@ ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& 
     if (!file)
         return openFailed();
     const std::uint64_t total = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+    m_totalBytes = total;
 
     constexpr std::size_t kChunk = 1 << 20;
     std::vector<char> buf(kChunk);
@@ -209,7 +213,6 @@ ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& 
     std::uint64_t done = 0;
     try {
         if (total > 0)
-            m_tables.m_origin.ReserveText(static_cast<std::size_t>(total + total / 8));
         for (;;) {
             if (buf.size() - have < kChunk / 2)
                 buf.resize(buf.size() * 2);  // a line longer than the buffer

@@ -72,6 +72,7 @@ private:
     int m_modeColumn = 0;
     int m_dateTimeColumn = 0;
     std::vector<std::string_view> m_fields;
+    std::uint64_t m_totalBytes = 0;  // for sizing the table after the first row
 };
 
 }  // namespace vantrel

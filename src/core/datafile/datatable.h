@@ -1,6 +1,11 @@
 #pragma once
 
+#include "hugeallocator.h"
+#include "textstore.h"
+
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,20 +15,19 @@ namespace vantrel {
 
 /// A table of text cells with column titles: the store of the readings.
 ///
-/// Cells are kept as bytes in one growing text store and addressed by a 32-bit
-/// reference per cell, so a table of millions of short cells costs little more
-/// than its text. Rewriting a cell appends the new text; the old text is
-/// reclaimed by Compact(). Several cells may share one stored text (see
-/// StoreText / AppendRowRefs), which the depth table uses for the columns it
-/// repeats.
+/// A cell is a reference into a TextStore, which tables of one survey share:
+/// copying a row between them, or repeating a cell, copies references only.
+/// Rewriting a cell stores the new text; the old one stays in the store until
+/// the owner of the store compacts it (OutputTables does).
 ///
-/// Reading a cell outside the table gives empty text. Every row has exactly
-/// ColumnCount() cells.
+/// Reading a cell outside the table gives empty text; writing one does
+/// nothing. Every row has exactly ColumnCount() cells.
 class DataTable {
 public:
-    using CellRef = std::uint32_t;
+    using CellRef = TextStore::Ref;
+    using RefVector = std::vector<CellRef, HugeAllocator<CellRef>>;
 
-    DataTable();
+    explicit DataTable(std::shared_ptr<TextStore> store = std::make_shared<TextStore>());
 
     std::size_t RowCount() const { return m_rowCount; }
     std::size_t ColumnCount() const { return m_titles.size(); }
@@ -37,8 +41,13 @@ public:
     /// Deletes all rows; the columns stay.
     void ClearRows();
 
-    std::string_view Cell(std::size_t row, std::size_t column) const;
-    /// Does nothing for a cell outside the table.
+    std::string_view Cell(std::size_t row, std::size_t column) const
+    {
+        const std::size_t cols = m_titles.size();
+        if (row >= m_rowCount || column >= cols)
+            return {};
+        return m_store->Text(m_refs[row * cols + column]);
+    }
     void SetCell(std::size_t row, std::size_t column, std::string_view text);
 
     /// Appends a row. Missing cells are empty, surplus cells are dropped.
@@ -47,32 +56,31 @@ public:
     /// Appends a copy of row `row` of `other`, column by column.
     void AppendRowFrom(const DataTable& other, std::size_t row);
 
-    /// Stores a text once for use by AppendRowRefs.
-    CellRef StoreText(std::string_view text);
+    /// Stores a text for use by AppendRowRefs.
+    CellRef StoreText(std::string_view text) { return m_store->Store(text); }
     CellRef RefAt(std::size_t row, std::size_t column) const;
-    /// Appends a row whose cells are texts stored in this table.
+    /// Appends a row of references into this table's store.
     void AppendRowRefs(std::span<const CellRef> refs);
+    bool SharesStoreWith(const DataTable& other) const { return m_store == other.m_store; }
 
     void ReserveRows(std::size_t rows);
-    void ReserveText(std::size_t bytes);
+    /// Bytes of the cell references (the texts are in the shared store).
+    std::size_t MemoryBytes() const { return m_refs.capacity() * sizeof(CellRef); }
 
-    /// Reclaims the text of rewritten cells when it outweighs the live text.
-    void Compact();
-    /// Bytes held by the table (text store and references), for measurements.
-    std::size_t MemoryBytes() const;
+    const TextStore& Store() const { return *m_store; }
+    /// For the store's owner: every cell reference, to mark or to remap.
+    RefVector& Refs() { return m_refs; }
+    const RefVector& Refs() const { return m_refs; }
+    void SetStore(std::shared_ptr<TextStore> store) { m_store = std::move(store); }
 
 private:
     template <typename CellOf>
     void AppendCells(CellOf cellOf);
-    std::string_view Text(CellRef ref) const;
-    std::size_t LiveTextBytes() const;
 
+    std::shared_ptr<TextStore> m_store;
     std::vector<std::string> m_titles;
     std::size_t m_rowCount = 0;
-    std::vector<CellRef> m_refs;      // row-major, m_rowCount * ColumnCount()
-    std::vector<char> m_text;         // length-prefixed texts; offset 0 holds the empty text
-    std::vector<std::string> m_large; // texts too long for a 32-bit length prefix slot
-    std::size_t m_garbage = 0;
+    RefVector m_refs;  // row-major, m_rowCount * ColumnCount()
 };
 
 }  // namespace vantrel

@@ -2,39 +2,122 @@
 
 #include "columnrules.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace vantrel {
 
 namespace {
 
+/// Collects lines in a large buffer and hands it to the stream in pieces.
 class LineBuffer {
 public:
-    explicit LineBuffer(std::ostream& out) : m_out(out) { m_buf.reserve(kFlushAt + 4096); }
+    explicit LineBuffer(std::ostream& out) : m_out(out), m_buf(kSize), m_end(m_buf.data() + kSize - kReserve) {}
     ~LineBuffer() { Flush(); }
     void Cell(std::string_view text, char sep)
     {
-        m_buf.append(text);
-        m_buf.push_back(sep);
+        if (text.size() + 1 > static_cast<std::size_t>(m_end + kReserve - m_at)) {
+            Flush();
+            if (text.size() + 1 > kSize) {
+                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+                m_out.put(sep);
+                return;
+            }
+        }
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+        *m_at++ = sep;
     }
-    void Text(std::string_view text) { m_buf.append(text); }
+    void Text(std::string_view text)
+    {
+        for (char c : text)
+            Put(c);
+    }
     void EndLine()
     {
-        m_buf.append("\r\n");
-        if (m_buf.size() >= kFlushAt)
+        Put('\r');
+        Put('\n');
+        if (m_at >= m_end)
             Flush();
     }
     void Flush()
     {
-        m_out.write(m_buf.data(), static_cast<std::streamsize>(m_buf.size()));
-        m_buf.clear();
+        m_out.write(m_buf.data(), static_cast<std::streamsize>(m_at - m_buf.data()));
+        m_at = m_buf.data();
     }
 
 private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
+    void Put(char c)
+    {
+        if (m_at == m_buf.data() + kSize)
+            Flush();
+        *m_at++ = c;
+    }
+    static constexpr std::size_t kSize = 1 << 20;
+    static constexpr std::ptrdiff_t kReserve = 4096;
     std::ostream& m_out;
-    std::string m_buf;
+    std::vector<char> m_buf;
+    char* m_end;
+    char* m_at = m_buf.data();
 };
 
 }  // namespace
+
+OutputTables::OutputTables()
+    : m_store(std::make_shared<TextStore>()), m_origin(m_store), m_processing(m_store), m_depth(m_store)
+{
+}
+
+void OutputTables::CompactText(bool force)
+{
+    const std::size_t used = m_store->Used();
+    constexpr std::size_t kSlack = std::size_t{16} << 20;
+    if (!force && m_usedAtLastCompactCheck == 0) {
+        m_usedAtLastCompactCheck = used;  // the loaded file: nothing to drop yet
+        return;
+    }
+    if (!force && used < m_usedAtLastCompactCheck + std::max(kSlack, m_usedAtLastCompactCheck / 2))
+        return;
+    DataTable* tables[] = {&m_origin, &m_processing, &m_depth};
+    // Mark the start of every live text, then count their bytes.
+    std::vector<std::uint64_t> live((used + 63) / 64, 0);
+    for (DataTable* t : tables)
+        for (TextStore::Ref ref : t->Refs())
+            live[ref >> 6] |= std::uint64_t{1} << (ref & 63);
+    std::size_t liveBytes = 0, liveTexts = 0;
+    for (std::size_t w = 0; w < live.size(); ++w)
+        for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            liveBytes += m_store->Text(ref).size() + 1;
+            ++liveTexts;
+        }
+    m_usedAtLastCompactCheck = used;
+    if (force ? liveBytes >= used : used < 2 * liveBytes + kSlack)
+        return;
+    // Copy the live texts in store order; a text's new reference is found by
+    // its rank among the marked starts.
+    auto fresh = std::make_shared<TextStore>();
+    std::vector<TextStore::Ref> renamed;
+    renamed.reserve(liveTexts);
+    std::vector<std::uint32_t> rankBefore(live.size() + 1, 0);
+    for (std::size_t w = 0; w < live.size(); ++w) {
+        rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(live[w]));
+        for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            renamed.push_back(fresh->Store(m_store->Text(ref)));
+        }
+    }
+    for (DataTable* t : tables) {
+        for (TextStore::Ref& ref : t->Refs()) {
+            const std::size_t w = ref >> 6;
+            const std::uint64_t below = live[w] & ((std::uint64_t{1} << (ref & 63)) - 1);
+            ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(below))];
+        }
+        t->SetStore(fresh);
+    }
+    m_store = fresh;
+    m_usedAtLastCompactCheck = m_store->Used();
+}
 
 void OutputTables::SetOriginColumns(const std::vector<std::string>& header)
 {
@@ -86,6 +169,7 @@ void OutputTables::ClearResults()
     m_processing.ClearRows();
     m_depth.ClearRows();
     m_nActiveTab = OriginTab;
+    CompactText();
 }
 
 void OutputTables::ClearAll()
@@ -93,6 +177,10 @@ void OutputTables::ClearAll()
     m_origin.Clear();
     m_processing.Clear();
     m_depth.Clear();
+    m_store = std::make_shared<TextStore>();
+    for (DataTable* t : {&m_origin, &m_processing, &m_depth})
+        t->SetStore(m_store);
+    m_usedAtLastCompactCheck = 0;
     m_marks.clear();
     m_header.clear();
     m_nProcFreqColumns = 0;

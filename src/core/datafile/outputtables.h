@@ -20,6 +20,14 @@ class OutputTables {
 public:
     enum Tab { OriginTab = 0, ProcessingTab = 1, DepthTab = 2 };
 
+    OutputTables();
+    OutputTables(const OutputTables&) = delete;
+    OutputTables& operator=(const OutputTables&) = delete;
+
+private:
+    std::shared_ptr<TextStore> m_store;  // shared by the three tables
+
+public:
     DataTable m_origin;
     DataTable m_processing;
     DataTable m_depth;
@@ -47,6 +55,12 @@ public:
     void ClearAll();
     void ClearMarks() { m_marks.clear(); }
 
+    /// Drops the texts no cell refers to any more, when they have come to
+    /// outweigh the live ones (after rewrites and repeated choosing of data).
+    /// `force` compacts whenever anything can be dropped.
+    void CompactText(bool force = false);
+    const TextStore& Store() const { return *m_store; }
+
     /// The header the Processing columns were made from; empty before any.
     const std::vector<std::string>& Header() const { return m_header; }
     bool HasHeader() const { return m_bHasHeader; }
@@ -62,6 +76,7 @@ public:
 private:
     std::vector<std::string> m_header;
     bool m_bHasHeader = false;
+    std::size_t m_usedAtLastCompactCheck = 0;
 };
 
 }  // namespace vantrel

@@ -31,18 +31,17 @@ struct ColumnStats {
     float lowest = 0.0f;
 };
 
-ColumnStats GroupColumnStats(const DataTable& table, const FileGroup& group, std::size_t column, bool firstGroup)
+ColumnStats GroupColumnStats(const std::vector<float>& readings, bool firstGroup)
 {
     ColumnStats stats;
     stats.lowest = firstGroup ? 9000.0f : 900000.0f;
     float sum = 0.0f;
-    for (std::size_t r = group.begin; r < group.end; ++r) {
-        const float v = ReadingAt(table, r, column);
+    for (const float v : readings) {
         sum += v;
         if (v > 0.00001f && v < stats.lowest)
             stats.lowest = v;
     }
-    stats.mean = sum / static_cast<float>(group.Size());
+    stats.mean = sum / static_cast<float>(readings.size());
     return stats;
 }
 
@@ -79,16 +78,21 @@ void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Do
     const auto count = static_cast<std::size_t>(frequencyColumns);
     const float k = tables.m_settings.m_fDeviationFactor;
     std::vector<ColumnStats> stats(count);
+    std::vector<std::vector<float>> readings(count);  // the group's readings, column by column
     std::vector<Correction> changes;
     bool firstGroup = true;
     for (const FileGroup& group : FileGroups(origin)) {
-        for (std::size_t j = 0; j < count; ++j)
-            stats[j] = GroupColumnStats(origin, group, first + j, firstGroup);
+        for (std::size_t j = 0; j < count; ++j) {
+            readings[j].clear();
+            for (std::size_t r = group.begin; r < group.end; ++r)
+                readings[j].push_back(ReadingAt(origin, r, first + j));
+            stats[j] = GroupColumnStats(readings[j], firstGroup);
+        }
         firstGroup = false;
         changes.clear();
         for (std::size_t r = group.begin; r < group.end; ++r)
             for (std::size_t j = 0; j < count; ++j)
-                if (auto text = Corrected(ReadingAt(origin, r, first + j), stats[j], k))
+                if (auto text = Corrected(readings[j][r - group.begin], stats[j], k))
                     changes.push_back({r, first + j, std::move(*text)});
         done(changes);
     }
@@ -101,25 +105,27 @@ OperationReport SearchBadPoints(OutputTables& tables)
     OperationReport report;
     tables.ClearMarks();
     DataTable& origin = tables.m_origin;
-    const auto groups = FileGroups(origin);
-    std::vector<float> buffer;
-    buffer.reserve(kMaxBuffer);
-    if (tables.m_nFirstFreqColumn >= 0) {
-        for (int j = 0; j < tables.m_nFreqColumns; ++j) {
-            const auto column = static_cast<std::size_t>(tables.m_nFirstFreqColumn + j);
-            for (const FileGroup& group : groups) {
-                const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
-                buffer.clear();
-                for (std::size_t i = 0; i < n; ++i)
-                    buffer.push_back(ReadingAt(origin, group.begin + i, column));
-                if (n > 6)
-                    ClipSpikes(buffer.data(), static_cast<int>(n), 3.0f);
-                for (std::size_t i = 0; i < n; ++i)
-                    origin.SetCell(group.begin + i, column, FormatFixed(buffer[i], 6));
-            }
+    // Each (column, group) is clipped on its own, so the groups are walked
+    // row by row, which keeps the reads close together.
+    if (tables.m_nFirstFreqColumn >= 0 && tables.m_nFreqColumns > 0) {
+        const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
+        const auto count = static_cast<std::size_t>(tables.m_nFreqColumns);
+        std::vector<float> buffer;
+        for (const FileGroup& group : FileGroups(origin)) {
+            const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
+            buffer.resize(n * count);
+            for (std::size_t i = 0; i < n; ++i)
+                for (std::size_t j = 0; j < count; ++j)
+                    buffer[j * n + i] = ReadingAt(origin, group.begin + i, first + j);
+            if (n > 6)
+                for (std::size_t j = 0; j < count; ++j)
+                    ClipSpikes(buffer.data() + j * n, static_cast<int>(n), 3.0f);
+            for (std::size_t i = 0; i < n; ++i)
+                for (std::size_t j = 0; j < count; ++j)
+                    origin.SetCell(group.begin + i, first + j, FormatFixed(buffer[j * n + i], 6));
         }
     }
-    origin.Compact();
+    tables.CompactText();
 
     const int columns = std::min(tables.m_nFreqColumns, kMaxBuffer);
     ForEachGroupCorrection(tables, columns, [&](const std::vector<Correction>& changes) {
@@ -145,7 +151,7 @@ OperationReport CorrectBadPoints(OutputTables& tables)
         for (const auto& change : changes)
             origin.SetCell(change.row, change.column, change.text);
     });
-    origin.Compact();
+    tables.CompactText();
     return report;
 }
 

@@ -1,6 +1,7 @@
 #include "clipspikes.h"
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -31,8 +32,14 @@ bool ClipSpikes(float* values, int n, float factor)
         return true;
     const int t = ClipTrimCount(n);
 
-    std::vector<float> sorted(values, values + n);
-    std::sort(sorted.begin(), sorted.end(), [](float a, float b) { return SortKey(a) > SortKey(b); });
+    thread_local std::vector<float> sorted;
+    sorted.assign(values, values + n);
+    const bool anyNan = std::any_of(sorted.begin(), sorted.end(), [](float v) { return std::isnan(v); });
+    if (anyNan)
+        std::sort(sorted.begin(), sorted.end(), [](float a, float b) { return SortKey(a) > SortKey(b); });
+    else
+        std::sort(sorted.begin(), sorted.end(), std::greater<float>());
+    // The trimmed sum runs from the largest kept reading down, in float.
     float sum = 0.0f;
     for (int i = t; i <= n - t - 1; ++i)
         sum += sorted[static_cast<std::size_t>(i)];
@@ -40,21 +47,25 @@ bool ClipSpikes(float* values, int n, float factor)
     const float mean = kept > 0 ? sum / static_cast<float>(kept) : 0.0f;
     const float base = mean * factor;
 
-    std::vector<std::pair<float, int>> pairs(static_cast<std::size_t>(n));
+    // Walking up from the smallest reading, nothing happens until a reading is
+    // above the base limit, so only those are walked: in ascending order, equal
+    // readings in their original order.
+    thread_local std::vector<int> above;
+    above.clear();
     for (int i = 0; i < n; ++i)
-        pairs[static_cast<std::size_t>(i)] = {values[i], i};
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [](const auto& a, const auto& b) { return SortKey(a.first) < SortKey(b.first); });
-
+        if (values[i] > base)
+            above.push_back(i);
+    std::sort(above.begin(), above.end(),
+              [values](int a, int b) { return values[a] < values[b] || (values[a] == values[b] && a < b); });
     float limit = base;
-    for (auto& [value, index] : pairs) {
+    for (int index : above) {
+        const float value = values[index];
         if (value > limit) {
-            value = limit;
+            values[index] = limit;
             limit = static_cast<float>(limit * 1.2);
-        } else if (base < value && value < limit) {
-            limit = static_cast<float>(limit * 1.2);
+        } else if (value < limit) {
+            limit = static_cast<float>(limit * 1.2);  // base < value < limit
         }
-        values[index] = value;
     }
     return true;
 }

@@ -55,13 +55,19 @@ OperationReport CalculateDepth(OutputTables& tables)
             ++frequencyColumns;
     depth.ReserveRows(processing.RowCount() * frequencyColumns);
 
+    // The depth table shares the processing table's text store, so copied
+    // cells are references to the same texts.
+    const bool shared = depth.SharesStoreWith(processing);
+    const auto copyOf = [&](std::size_t r, std::size_t col) {
+        return shared ? processing.RefAt(r, col) : depth.StoreText(processing.Cell(r, col));
+    };
     std::vector<DataTable::CellRef> refs(depthColumns);
-    std::vector<DataTable::CellRef> copied;  // the copied cells of the group's rows, stored once
+    std::vector<DataTable::CellRef> copied;  // the copied cells of the group's rows
     for (const FileGroup& group : FileGroups(processing)) {
         copied.clear();
         for (std::size_t r = group.begin; r < group.end; ++r)
             for (std::size_t col = 0; col < heightColumn; ++col)
-                copied.push_back(depth.StoreText(processing.Cell(r, col)));
+                copied.push_back(copyOf(r, col));
         for (std::size_t e = 0; e < header.size(); ++e) {
             const std::string& title = header[e];
             DataTable::CellRef height;
@@ -76,7 +82,7 @@ OperationReport CalculateDepth(OutputTables& tables)
                 for (std::size_t col = 0; col < heightColumn; ++col)
                     refs[col] = copied[k + col];
                 refs[heightColumn] = height;
-                refs[heightColumn + 1] = depth.StoreText(processing.Cell(r, e));
+                refs[heightColumn + 1] = copyOf(r, e);
                 depth.AppendRowRefs(refs);
             }
         }

@@ -51,7 +51,7 @@ OperationReport ProcessFieldSource(OutputTables& tables)
                               FormatFixed(values[static_cast<std::size_t>(i)], 4));
         }
     }
-    table.Compact();
+    tables.CompactText();
     return report;
 }
 

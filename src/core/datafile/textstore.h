@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+/// An append-only store of texts addressed by 32-bit references, shared by
+/// the tables of one survey so that a row copied from one table to another,
+/// or a reading repeated in the depth table, costs a reference, not a copy.
+///
+/// Texts live in 4 MiB blocks that never move, so stored texts stay valid
+/// while the store grows. Reference 0 is the empty text. A store holds at
+/// most 4 GiB; Store() throws std::length_error beyond that.
+class TextStore {
+public:
+    using Ref = std::uint32_t;
+
+    TextStore();
+
+    Ref Store(std::string_view text);
+    std::string_view Text(Ref ref) const
+    {
+        const char* p = m_blocks[ref >> kBlockBits].get() + (ref & kBlockMask);
+        const auto head = static_cast<unsigned char>(*p);
+        if (head < kLong)
+            return {p + 1, head};
+        return LongText(p);
+    }
+    /// Bytes taken in the blocks so far.
+    std::size_t Used() const { return m_used; }
+    std::size_t MemoryBytes() const;
+
+private:
+    static constexpr unsigned kBlockBits = 22;
+    static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
+    static constexpr Ref kBlockMask = static_cast<Ref>(kBlockSize - 1);
+    static constexpr unsigned char kLong = 0xFE;   // 4-byte length follows, then the text
+    static constexpr unsigned char kLarge = 0xFF;  // 4-byte index into m_large follows
+
+    std::string_view LongText(const char* p) const;
+    char* Reserve(std::size_t bytes);
+
+    struct BlockFree {
+        void operator()(char* p) const;
+    };
+    std::vector<std::unique_ptr<char, BlockFree>> m_blocks;
+    std::size_t m_used = 0;  // global offset of the next free byte
+    std::vector<std::string> m_large;
+};
+
+}  // namespace vantrel
