@@ -56,9 +56,11 @@ bool CMyStatic::OnClicked()
     const QString target = clickTarget();
     if (!isWebAddress(target))
         return false;
+    const QUrl url(target.trimmed(), QUrl::StrictMode);
     Q_EMIT linkOpened(target);
-    QDesktopServices::openUrl(QUrl(target.trimmed(), QUrl::StrictMode));
-    return true;
+    if (m_openUrl)
+        return m_openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QSize CMyStatic::sizeHint() const

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QUrl>
 #include <QWidget>
+
+#include <functional>
 
 namespace vantrel {
 
@@ -18,6 +21,10 @@ public:
     static constexpr const char* kApplicationCasePage = "https://www.selvo-software.com/cases";
 
     explicit CMyStatic(QWidget* parent = nullptr);
+
+    /// Hands an address to the desktop; QDesktopServices::openUrl unless replaced.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
     int linkParity() const { return m_nLinkParity; }
     QString link() const { return m_strLink; }
@@ -56,6 +63,7 @@ private:
     QImage m_picture;
     bool m_bDrawn = false;
     bool m_bPressed = false;
+    UrlOpener m_openUrl;
 };
 
 }  // namespace vantrel

@@ -1,0 +1,138 @@
+#include "coutputwnd.h"
+
+#include "app/commandids.h"
+#include "coutputtoolbar.h"
+#include "cownerlistctrl.h"
+#include "datafile/outputtables.h"
+#include "datatablemodel.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace vantrel {
+
+COutputWnd::COutputWnd(OutputTables& tables, PaneStrings::Language language, QWidget* parent)
+    : QDockWidget(parent)
+    , m_tables(tables)
+    , m_strings(language)
+{
+    setObjectName(QStringLiteral("OutputPane"));
+    setWindowTitle(m_strings.text(PaneStrings::kOutputTitle));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("OutputClient"));
+    setWidget(client);
+
+    // The toolbar sits under the tab control, which covers the whole pane.
+    m_toolBar = new COutPutToolBar(client);
+    m_toolBar->setGeometry(QRect(QPoint(0, 0), m_toolBar->sizeHint()));
+
+    m_tabs = new QTabWidget(client);
+    m_tabs->setObjectName(QStringLiteral("OutputTabs"));
+    m_tabs->setTabPosition(QTabWidget::South);
+    m_tabs->setDocumentMode(true);
+
+    m_origin = new COwnerListCtrl(tables.m_marks, m_tabs);
+    m_origin->setObjectName(QStringLiteral("OriginTable"));
+    m_processing = new DataTableView(m_tabs);
+    m_processing->setObjectName(QStringLiteral("ProcessingTable"));
+    m_depth = new DataTableView(m_tabs);
+    m_depth->setObjectName(QStringLiteral("DepthTable"));
+
+    m_originModel = new DataTableModel(tables.m_origin, this);
+    m_originModel->setMarks(&tables.m_marks);
+    m_processingModel = new DataTableModel(tables.m_processing, this);
+    m_depthModel = new DataTableModel(tables.m_depth, this);
+    m_origin->setModel(m_originModel);
+    m_processing->setModel(m_processingModel);
+    m_depth->setModel(m_depthModel);
+
+    m_tabs->addTab(m_origin, m_strings.text(PaneStrings::kOriginTab));
+    m_tabs->addTab(m_processing, m_strings.text(PaneStrings::kProcessingTab));
+    m_tabs->addTab(m_depth, m_strings.text(PaneStrings::kDepthTab));
+    m_tabs->raise();
+
+    buildContextMenu();
+    client->installEventFilter(this);
+    AdjustLayout();
+}
+
+COutputWnd::~COutputWnd() = default;
+
+void COutputWnd::buildContextMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("OutputMenu"));
+    const struct {
+        int id;
+        const char* text;
+    } entries[] = {
+        {cmd::ID_OUTPUT_SEARCH_BAD_POINTS, "坏点检查"},
+        {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, "坏点修正"},
+        {cmd::ID_OUTPUT_DEPTH, "深度计算"},
+        {0, nullptr},
+        {cmd::ID_OUTPUT_PLANE_GRAPH, "平面图"},
+    };
+    for (const auto& e : entries) {
+        if (!e.text) {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction* a = m_menu->addAction(QString::fromUtf8(e.text));
+        a->setData(e.id);
+        if (e.id == cmd::ID_OUTPUT_PLANE_GRAPH) {
+            a->setEnabled(false);
+            continue;
+        }
+        const int id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
+    }
+}
+
+void COutputWnd::beginDataUpdate()
+{
+    m_originModel->suspend();
+    m_processingModel->suspend();
+    m_depthModel->suspend();
+}
+
+void COutputWnd::sync()
+{
+    m_originModel->sync();
+    m_processingModel->sync();
+    m_depthModel->sync();
+    const int tab = m_tables.m_nActiveTab;
+    if (tab >= 0 && tab < m_tabs->count())
+        m_tabs->setCurrentIndex(tab);
+}
+
+void COutputWnd::AdjustLayout()
+{
+    if (QWidget* c = widget())
+        m_tabs->setGeometry(c->rect());
+}
+
+bool COutputWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::Resize)
+        AdjustLayout();
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void COutputWnd::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Keyboard && !widget()->geometry().contains(event->pos())) {
+        event->ignore();  // the title bar: the main window's menu of panes
+        return;
+    }
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        at = m_tabs->currentWidget()->mapToGlobal(QPoint(0, 0));
+    m_menu->popup(at);
+    if (QWidget* current = m_tabs->currentWidget())
+        current->setFocus(Qt::PopupFocusReason);
+    event->accept();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,18 @@
+#include "markedcelldelegate.h"
+
+#include "datatablemodel.h"
+
+namespace vantrel {
+
+void MarkedCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.data(DataTableModel::MarkedRole).toBool())
+        return;
+    option->state &= ~QStyle::State_Selected;
+    option->backgroundBrush = QColor(255, 0, 0);
+    option->palette.setColor(QPalette::Text, QColor(255, 255, 255));
+    option->palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+}
+
+}  // namespace vantrel

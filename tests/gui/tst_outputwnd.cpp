@@ -1,0 +1,221 @@
+// The output pane: tabs, the look of the tables, the context menu, the views
+// following the core's tables, decoding of cell bytes, and the marked cells.
+
+#include "panes_testsupport.h"
+
+#include "app/commandids.h"
+#include "datafile/datafilereader.h"
+#include "panes/coutputtoolbar.h"
+#include "panes/coutputwnd.h"
+#include "panes/cownerlistctrl.h"
+#include "panes/datatablemodel.h"
+#include "survey.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace vantrel;
+
+class TestOutputWnd : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void tabsAndTitles();
+    void tablesLook();
+    void contextMenuAndToolBar();
+    void viewsFollowTheCore();
+    void cellBytesAreDecoded();
+    void markedCellsAreWhiteOnRed();
+
+private:
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<Survey> m_survey;
+    std::unique_ptr<COutputWnd> m_pane;
+};
+
+void TestOutputWnd::initTestCase()
+{
+    panes_test::privateSettings("vantrel-test-outputwnd", m_settingsDir);
+}
+
+void TestOutputWnd::init()
+{
+    m_survey = std::make_unique<Survey>();
+    m_pane = std::make_unique<COutputWnd>(m_survey->m_tables, PaneStrings::Language::English);
+    DataFileReader reader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree);
+    QVERIFY(reader.ReadFile(panes_test::fixture(QStringLiteral("road.dat")).toStdString()).Ok());
+    m_pane->sync();
+    m_pane->resize(900, 400);
+    m_pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
+}
+
+void TestOutputWnd::cleanup()
+{
+    m_pane.reset();
+    m_survey.reset();
+}
+
+void TestOutputWnd::tabsAndTitles()
+{
+    QTabWidget* tabs = m_pane->tabs();
+    QCOMPARE(m_pane->windowTitle(), QStringLiteral("Show Table"));
+    QCOMPARE(tabs->tabPosition(), QTabWidget::South);
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Origin Data"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Data Processing"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Depth Data"));
+    QCOMPARE(tabs->widget(0), m_pane->originView());
+
+    OutputTables other;
+    const COutputWnd chinese(other, PaneStrings::Language::Chinese);
+    QCOMPARE(chinese.tabs()->tabText(1), QStringLiteral("Processing Data"));
+}
+
+void TestOutputWnd::tablesLook()
+{
+    for (QTableView* view : {static_cast<QTableView*>(m_pane->originView()),
+                             static_cast<QTableView*>(m_pane->processingView()),
+                             static_cast<QTableView*>(m_pane->depthView())}) {
+        QVERIFY(view->showGrid());
+        QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(view->horizontalHeader()->defaultSectionSize(), 60);
+        QCOMPARE(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+        QVERIFY(!view->isSortingEnabled());
+    }
+    QTableView* origin = m_pane->originView();
+    QCOMPARE(origin->model()->columnCount(), 7);
+    QCOMPARE(origin->columnWidth(6), 60);
+    QCOMPARE(origin->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("1000HZ"));
+    QCOMPARE(origin->model()->index(3, 2).data().toString(), QStringLiteral("95.00"));
+    QCOMPARE(origin->model()->index(3, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    QCOMPARE(m_pane->depthView()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Height(H)"));
+}
+
+void TestOutputWnd::contextMenuAndToolBar()
+{
+    QTableView* origin = m_pane->originView();
+    const QPoint at = origin->viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, origin->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(origin->viewport(), &event);
+    QMenu* menu = m_pane->contextMenu();
+    QTRY_VERIFY(menu->isVisible());
+    QList<int> ids;
+    QList<bool> enabled;
+    for (QAction* a : menu->actions()) {
+        ids << (a->isSeparator() ? 0 : a->data().toInt());
+        enabled << a->isEnabled();
+    }
+    QCOMPARE(ids, QList<int>({32798, 32771, 32772, 0, 32773}));
+    QCOMPARE(enabled.last(), false);
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("坏点检查"));
+    QSignalSpy commands(m_pane.get(), &COutputWnd::commandTriggered);
+    menu->actions().at(2)->trigger();
+    menu->close();
+    QCOMPARE(commands.count(), 1);
+    QCOMPARE(commands.at(0).at(0).toInt(), cmd::ID_OUTPUT_DEPTH);
+
+    ids.clear();
+    for (QAction* a : m_pane->toolBar()->actions()) {
+        ids << a->data().toInt();
+        QVERIFY(!a->isEnabled());
+    }
+    QCOMPARE(ids, QList<int>({154, 151, 152, 153}));
+    // The tab control covers the whole pane, the toolbar with it.
+    QCOMPARE(m_pane->tabs()->geometry(), m_pane->widget()->rect());
+}
+
+void TestOutputWnd::viewsFollowTheCore()
+{
+    OutputTables& tables = m_survey->m_tables;
+    DataTableModel* processing = m_pane->processingModel();
+    QSignalSpy reset(processing, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(processing, &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(processing, &QAbstractItemModel::dataChanged);
+
+    tables.CopyToProcessing(0);
+    tables.CopyToProcessing(9);
+    m_pane->sync();
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(processing->rowCount(), 2);
+    QCOMPARE(processing->index(1, 0).data().toString(), QStringLiteral("2"));
+    QCOMPARE(m_pane->tabs()->currentIndex(), 1);
+
+    m_pane->processingView()->selectRow(1);
+    tables.m_processing.SetCell(1, 2, "7.5000");
+    tables.CopyToProcessing(10);
+    m_pane->sync();
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(processing->index(1, 2).data().toString(), QStringLiteral("7.5000"));
+    QCOMPARE(processing->rowCount(), 3);
+    QVERIFY(m_pane->processingView()->selectionModel()->isRowSelected(1, {}));
+
+    tables.ClearResults();  // rows went away: the views start over on the Origin tab
+    m_pane->sync();
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(processing->rowCount(), 0);
+    QCOMPARE(m_pane->tabs()->currentIndex(), 0);
+
+    // While the core fills the tables the views see empty ones.
+    m_pane->beginDataUpdate();
+    QCOMPARE(m_pane->originModel()->rowCount(), 0);
+    QCOMPARE(m_pane->originModel()->columnCount(), 0);
+    tables.ClearAll();
+    m_pane->sync();
+    QCOMPARE(m_pane->originModel()->columnCount(), 0);
+}
+
+void TestOutputWnd::cellBytesAreDecoded()
+{
+    OutputTables& tables = m_survey->m_tables;
+    tables.m_origin.SetCell(0, 5, "\xE6\xB7\xB1\xE5\xBA\xA6");  // UTF-8
+    tables.m_origin.SetCell(1, 5, "5\xB5S");                    // not UTF-8: one byte, one character
+    m_pane->sync();
+    QCOMPARE(m_pane->originModel()->index(0, 5).data().toString(), QStringLiteral("深度"));
+    QCOMPARE(m_pane->originModel()->index(1, 5).data().toString(), QStringLiteral("5µS"));
+}
+
+void TestOutputWnd::markedCellsAreWhiteOnRed()
+{
+    COwnerListCtrl* view = m_pane->originView();
+    DataTableModel* model = m_pane->originModel();
+    auto colourAt = [&](int row, int column) {
+        const QRect cell = view->visualRect(model->index(row, column));
+        return view->viewport()->grab().toImage().pixelColor(cell.left() + 2, cell.top() + 2);
+    };
+    QCOMPARE(colourAt(5, 4), QColor(Qt::white));
+
+    m_survey->m_tables.m_marks = {{5, 4}};
+    m_pane->sync();
+    QCOMPARE(model->index(5, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(model->index(5, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
+    QVERIFY(!model->index(5, 3).data(DataTableModel::MarkedRole).toBool());
+    QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
+    QCOMPARE(colourAt(5, 3), QColor(Qt::white));
+
+    view->selectRow(5);  // a selected row keeps its red cell
+    QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
+    QVERIFY(colourAt(5, 3) != QColor(Qt::white));
+
+    view->ClearMarks();
+    QVERIFY(m_survey->m_tables.m_marks.empty());
+    view->clearSelection();
+    QCOMPARE(colourAt(5, 4), QColor(Qt::white));
+}
+
+QTEST_MAIN(TestOutputWnd)
+#include "tst_outputwnd.moc"
