@@ -1,5 +1,6 @@
 #include "textstore.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -14,18 +15,27 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 char* NewBlock(std::size_t size)
 {
-    // Huge pages cut the page faults of a large table by a factor of 512.
-    void* p = std::aligned_alloc(kHugePage, size);
-    if (!p)
+    // Mapped, so a small table commits only the pages it touches; huge pages
+    // cut the page faults of a large one by a factor of 512.
+    // Map a huge page more than needed and trim it to a 2 MiB boundary.
+    const std::size_t mapped = size + kHugePage;
+    void* p = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
         throw std::bad_alloc();
-    ::madvise(p, size, MADV_HUGEPAGE);
-    return static_cast<char*>(p);
+    const auto start = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+    if (aligned > start)
+        ::munmap(p, aligned - start);
+    if (start + mapped > aligned + size)
+        ::munmap(reinterpret_cast<void*>(aligned + size), start + mapped - aligned - size);
+    ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    return reinterpret_cast<char*>(aligned);
 }
 }  // namespace
 
 void TextStore::BlockFree::operator()(char* p) const
 {
-    std::free(p);
+    ::munmap(p, kBlockSize);
 }
 
 TextStore::TextStore()
