@@ -197,8 +197,10 @@ QColor AppLook::documentAreaColor(int id)
 void AppLook::apply(QApplication& app, int id)
 {
     const int look = normalize(id);
-    if (QStyle* style = QStyleFactory::create(styleName(look)))
+    if (QStyle* style = QStyleFactory::create(styleName(look))) {
         app.setStyle(style);
+        app.setProperty("vantrelStyle", styleName(look));
+    }
     app.setPalette(palette(look));
     app.setStyleSheet(styleSheet(look));
 }

@@ -122,7 +122,16 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     m_router->updateActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Widgets lose the focus while the frame goes: no more refreshes then.
+    m_idleTimer->stop();
+    disconnect(m_mdi, nullptr, this, nullptr);
+    for (CChildFrame* w : chartWindows())
+        disconnect(w, nullptr, this, nullptr);
+    delete m_router;
+    m_router = nullptr;
+}
 
 Prompter& CMainFrame::prompter()
 {
@@ -447,7 +456,8 @@ void CMainFrame::createDocumentArea()
         }
         m_documentMenu->addSeparator();
         m_documentMenu->addAction(action(cmd::ID_WINDOW_MANAGER));
-        m_router->updateActions();
+        if (m_router)
+            m_router->updateActions();
     });
     m_documentMenuButton = new QToolButton(m_mdi);
     m_documentMenuButton->setObjectName(QStringLiteral("DocumentMenuButton"));
@@ -464,7 +474,8 @@ void CMainFrame::createDocumentArea()
         updateTitle();
         updateTabCloseButtons();
         placeDocumentMenuButton();
-        m_router->updateActions();
+        if (m_router)
+            m_router->updateActions();
         Q_EMIT chartWindowActivated(activeChartWindow());
     });
 }
@@ -538,7 +549,8 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
         QTimer::singleShot(0, this, [this] {
             updateTitle();
             placeDocumentMenuButton();
-            m_router->updateActions();
+            if (m_router)
+                m_router->updateActions();
         });
     });
     window->showMaximized();
@@ -546,7 +558,8 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
     updateTitle();
     updateTabCloseButtons();
     placeDocumentMenuButton();
-    m_router->updateActions();
+    if (m_router)
+        m_router->updateActions();
     return window;
 }
 

@@ -1,0 +1,256 @@
+// What the shell keeps between runs: the look, the window and pane layout,
+// the toolbars the user made, the status bar; and the panes' keyboard cycling.
+
+#include "app/applook.h"
+#include "app/cchildframe.h"
+#include "app/commandids.h"
+#include "app/customizedialog.h"
+#include "app/toolbarset.h"
+#include "app/windowsdialog.h"
+#include "shelltestsupport.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QImage>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
+
+using namespace vantrel;
+using namespace vantrel::cmd;
+using vantrel::test::Shell;
+
+namespace {
+
+QList<int> barIds(const QToolBar* bar)
+{
+    QList<int> ids;
+    for (QAction* a : bar->actions())
+        if (!qobject_cast<const QWidgetAction*>(a))
+            ids << (a->isSeparator() ? 0 : a->data().toInt());
+    return ids;
+}
+
+}  // namespace
+
+class TestShellSettings : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QSettings().clear(); }
+
+    void lookIsKeptForTheNextStart()
+    {
+        Shell s;
+        QCOMPARE(s.frame->look(), 215);  // Office 2007 blue by default
+        QVERIFY(s.action(215)->isChecked());
+        QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
+        QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
+        QVERIFY(s.action(216)->isChecked());
+        QVERIFY(!s.action(215)->isChecked());
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+
+        s.restart();
+        QCOMPARE(s.frame->look(), 216);
+        QVERIFY(s.action(216)->isChecked());
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+        QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Fusion"));
+
+        QVERIFY(s.run(ID_VIEW_APPLOOK_WIN_2000));
+        s.restart();
+        QCOMPARE(s.frame->look(), 205);
+        QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Windows"));
+    }
+
+    void unknownLookFallsBackToOffice2007()
+    {
+        for (int stored : {0, 211, 214, 220, -5, 99999}) {
+            QSettings().setValue("ApplicationLook", stored);
+            Shell s;
+            QCOMPARE(s.frame->look(), 215);
+            QVERIFY(s.action(215)->isChecked());
+        }
+        QSettings().setValue("ApplicationLook", "not a number");
+        Shell s;
+        QCOMPARE(s.frame->look(), 215);
+    }
+
+    void looksCanBeToldApart()
+    {
+        const QList<int> looks{205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219};
+        QSet<QRgb> windows, highlights;
+        for (int id : looks) {
+            QVERIFY(AppLook::isKnown(id));
+            windows << AppLook::palette(id).color(QPalette::Window).rgb();
+            highlights << AppLook::palette(id).color(QPalette::Highlight).rgb();
+        }
+        QCOMPARE(windows.size(), looks.size());
+        QVERIFY(highlights.size() >= 6);
+        // The black look is dark: light text on a dark window.
+        const QPalette black = AppLook::palette(216);
+        QVERIFY(black.color(QPalette::Window).lightness() < 80);
+        QVERIFY(black.color(QPalette::WindowText).lightness() > 180);
+    }
+
+    void layoutIsRestored()
+    {
+        {
+            Shell s;
+            s.frame->show();
+            QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+            s.frame->addDockWidget(Qt::RightDockWidgetArea, s.frame->outputDock());
+            s.frame->fileViewDock()->hide();
+            QVERIFY(s.run(ID_VIEW_STATUS_BAR));
+            QVERIFY(s.frame->statusBar()->isHidden());
+            s.frame->addToolBar(Qt::LeftToolBarArea, s.frame->standardToolBar());
+            QVERIFY(s.frame->close());
+        }
+        Shell s;
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QCOMPARE(s.frame->dockWidgetArea(s.frame->outputDock()), Qt::RightDockWidgetArea);
+        QVERIFY(s.frame->fileViewDock()->isHidden());
+        QVERIFY(s.frame->statusBar()->isHidden());
+        QVERIFY(!s.action(ID_VIEW_STATUS_BAR)->isChecked());
+        QCOMPARE(s.frame->toolBarArea(s.frame->standardToolBar()), Qt::LeftToolBarArea);
+
+        // A pane plugged in after the start keeps the restored place.
+        auto* pane = new QDockWidget("Show Table");
+        s.frame->setOutputPane(pane);
+        QCOMPARE(s.frame->dockWidgetArea(pane), Qt::RightDockWidgetArea);
+    }
+
+    void userToolbarsArePersisted()
+    {
+        {
+            Shell s;
+            s.runner = [](QDialog& d) {
+                auto& dialog = static_cast<CustomizeDialog&>(d);
+                // Take Print off the standard toolbar, make one of our own.
+                dialog.removeCommandAt(2);
+                if (!dialog.newToolbar("Depth work"))
+                    return int(QDialog::Rejected);
+                dialog.addCommand(ID_SAVE_DEPTH_DATA);
+                dialog.addCommand(ID_VERTICAL_GRAPH);
+                d.accept();
+                return d.result();
+            };
+            QVERIFY(s.run(ID_VIEW_CUSTOMIZE));
+            QCOMPARE(s.frame->toolbars()->userToolbars().size(), 1);
+            QVERIFY(s.frame->close());
+        }
+        Shell s;
+        QCOMPARE(barIds(s.frame->standardToolBar()),
+                 (QList<int>{57601, 57603, 32807, 57634, 57637, 0, 32786, 32781, 32779}));
+        const QList<QToolBar*> user = s.frame->toolbars()->userToolbars();
+        QCOMPARE(user.size(), 1);
+        QCOMPARE(user[0]->windowTitle(), QString("Depth work"));
+        QCOMPARE(s.frame->toolbars()->toolbarId(user[0]), ID_FIRST_USER_TOOLBAR);
+        QCOMPARE(barIds(user[0]), (QList<int>{ID_SAVE_DEPTH_DATA, ID_VERTICAL_GRAPH}));
+        auto* more = user[0]->findChild<QToolButton*>("CustomizeButton");
+        QVERIFY(more);
+        QCOMPARE(more->defaultAction()->data().toInt(), ID_VIEW_CUSTOMIZE);
+        // The toolbar list of the View menu offers it.
+        Q_EMIT s.frame->viewToolbarsMenu()->aboutToShow();
+        QVERIFY(s.frame->viewToolbarsMenu()->actions().contains(user[0]->toggleViewAction()));
+        // Reset brings the standard commands back.
+        s.frame->toolbars()->resetStandard();
+        QCOMPARE(barIds(s.frame->standardToolBar()), ToolbarSet::standardCommands());
+    }
+
+    void atMostTenUserToolbars()
+    {
+        Shell s;
+        ToolbarSet* bars = s.frame->toolbars();
+        for (int i = 0; i < 10; ++i) {
+            QToolBar* bar = bars->createUserToolbar(QString("T%1").arg(i));
+            QVERIFY(bar);
+            QCOMPARE(bars->toolbarId(bar), ID_FIRST_USER_TOOLBAR + i);
+        }
+        QVERIFY(!bars->createUserToolbar("eleventh"));
+        // A freed id is used again.
+        bars->removeUserToolbar(bars->userToolbars().at(3));
+        QToolBar* again = bars->createUserToolbar("again");
+        QVERIFY(again);
+        QCOMPARE(bars->toolbarId(again), ID_FIRST_USER_TOOLBAR + 3);
+        // Unknown ids never reach a toolbar.
+        bars->setCommands(again, {ID_FILE_OPEN, 424242, 0});
+        QCOMPARE(bars->commands(again), (QList<int>{ID_FILE_OPEN, 0}));
+    }
+
+    void userImagesAreOfferedWhenPresent()
+    {
+        QTemporaryDir dir;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QImage strip(64, 32, QImage::Format_RGB32);
+        strip.fill(Qt::magenta);
+        strip.setPixel(40, 10, qRgb(0, 0, 255));
+        QVERIFY(strip.save("UserImages.bmp"));
+        {
+            Shell s;
+            QCOMPARE(s.frame->toolbars()->userImages().size(), 2);
+            // The top left colour is transparent.
+            QCOMPARE(qAlpha(s.frame->toolbars()->userImages()[1].toImage().pixel(0, 0)), 0);
+            s.frame->toolbars()->setButtonImage(ID_FILE_OPEN, 1);
+            QVERIFY(s.frame->close());
+        }
+        {
+            Shell s;
+            QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
+        }
+        // Larger than 819200 bytes: not offered.
+        QImage big(700, 400, QImage::Format_RGB32);
+        big.fill(Qt::white);
+        QVERIFY(big.save("UserImages.bmp"));
+        QVERIFY(QFileInfo("UserImages.bmp").size() > 819200);
+        {
+            Shell s;
+            QVERIFY(s.frame->toolbars()->userImages().isEmpty());
+        }
+        QDir::setCurrent(old);
+    }
+
+    void windowsDialogActivatesAndCloses()
+    {
+        Shell s;
+        CChildFrame* first = s.frame->newChartWindow("first");
+        s.frame->newChartWindow("second");
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString("second"));
+        QStringList listed;
+        s.runner = [&](QDialog& d) {
+            auto& dialog = static_cast<WindowsDialog&>(d);
+            for (int i = 0; i < dialog.list()->count(); ++i)
+                listed << dialog.list()->item(i)->text();
+            dialog.list()->setCurrentRow(1);
+            dialog.activateSelected();
+            dialog.list()->setCurrentRow(0);
+            dialog.closeSelected();
+            d.accept();
+            return d.result();
+        };
+        QVERIFY(s.run(ID_WINDOW_MANAGER));
+        QCOMPARE(listed, (QStringList{"second", "first"}));  // the active one first
+        QTRY_COMPARE(s.frame->chartWindows().size(), 1);
+        QCOMPARE(s.frame->chartWindows().first(), first);
+        QCOMPARE(s.frame->activeChartWindow(), first);
+    }
+
+    void f6CyclesThePanes()
+    {
+        Shell s;
+        s.frame->show();
+        s.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.frame));
+        s.frame->fileViewDock()->widget()->setFocus();
+        QVERIFY(s.frame->fileViewDock()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(s.frame, Qt::Key_F6);
+        QVERIFY(s.frame->outputDock()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(s.frame, Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(s.frame->fileViewDock()->isAncestorOf(QApplication::focusWidget()));
+    }
+};
+
+VANTREL_SHELL_TEST_MAIN(TestShellSettings, "shellsettings")
+#include "tst_shellsettings.moc"
