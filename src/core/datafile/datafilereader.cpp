@@ -167,16 +167,16 @@ ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 {
     Begin();
     m_totalBytes = bytes.size();
-    std::string copy(bytes);
+    std::string line;  // each line is upper-cased in a copy; the caller's bytes stay as they are
     try {
-        char* p = copy.data();
-        char* end = p + copy.size();
-        while (p < end) {
-            char* nl = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            char* lineEnd = nl ? nl : end;
-            if (Line(p, static_cast<std::size_t>(lineEnd - p)) == LineOutcome::Stop)
+        std::size_t p = 0;
+        while (p < bytes.size()) {
+            const std::size_t nl = bytes.find('\n', p);
+            const std::size_t lineEnd = nl == std::string_view::npos ? bytes.size() : nl;
+            line.assign(bytes.data() + p, lineEnd - p);
+            if (Line(line.data(), line.size()) == LineOutcome::Stop)
                 return m_result;
-            p = nl ? nl + 1 : end;
+            p = nl == std::string_view::npos ? bytes.size() : nl + 1;
         }
     } catch (const std::length_error&) {
         m_result.status = ReadResult::Status::TooLarge;
