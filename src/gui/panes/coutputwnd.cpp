@@ -20,18 +20,16 @@ COutputWnd::COutputWnd(OutputTables& tables, PaneStrings::Language language, QWi
     setObjectName(QStringLiteral("OutputPane"));
     setWindowTitle(m_strings.text(PaneStrings::kOutputTitle));
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("OutputClient"));
-    setWidget(client);
-
-    // The toolbar sits under the tab control, which covers the whole pane.
-    m_toolBar = new COutPutToolBar(client);
-    m_toolBar->setGeometry(QRect(QPoint(0, 0), m_toolBar->sizeHint()));
-
-    m_tabs = new QTabWidget(client);
+    m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("OutputTabs"));
     m_tabs->setTabPosition(QTabWidget::South);
     m_tabs->setDocumentMode(true);
+    setWidget(m_tabs);
+
+    // The toolbar sits under the tab control, which covers the whole pane.
+    m_toolBar = new COutPutToolBar(m_tabs);
+    m_toolBar->setGeometry(QRect(QPoint(0, 0), m_toolBar->sizeHint()));
+    m_toolBar->lower();
 
     m_origin = new COwnerListCtrl(tables.m_marks, m_tabs);
     m_origin->setObjectName(QStringLiteral("OriginTable"));
@@ -51,11 +49,8 @@ COutputWnd::COutputWnd(OutputTables& tables, PaneStrings::Language language, QWi
     m_tabs->addTab(m_origin, m_strings.text(PaneStrings::kOriginTab));
     m_tabs->addTab(m_processing, m_strings.text(PaneStrings::kProcessingTab));
     m_tabs->addTab(m_depth, m_strings.text(PaneStrings::kDepthTab));
-    m_tabs->raise();
 
     buildContextMenu();
-    client->installEventFilter(this);
-    AdjustLayout();
 }
 
 COutputWnd::~COutputWnd() = default;
@@ -105,19 +100,6 @@ void COutputWnd::sync()
     const int tab = m_tables.m_nActiveTab;
     if (tab >= 0 && tab < m_tabs->count())
         m_tabs->setCurrentIndex(tab);
-}
-
-void COutputWnd::AdjustLayout()
-{
-    if (QWidget* c = widget())
-        m_tabs->setGeometry(c->rect());
-}
-
-bool COutputWnd::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == widget() && event->type() == QEvent::Resize)
-        AdjustLayout();
-    return QDockWidget::eventFilter(watched, event);
 }
 
 void COutputWnd::contextMenuEvent(QContextMenuEvent* event)

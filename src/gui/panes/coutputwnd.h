@@ -43,14 +43,11 @@ public:
     /// The views catch up with the tables; the tab follows the core.
     void sync();
 
-    void AdjustLayout();
-
 Q_SIGNALS:
     void commandTriggered(int id);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildContextMenu();
