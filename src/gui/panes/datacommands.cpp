@@ -145,7 +145,8 @@ void DataCommands::readFile(const QString& path)
     if (!result.message.empty())
         m_prompter.message(CellText(result.message));
     else
-        showStatus(tr("%n row(s) read from %1", nullptr, static_cast<int>(result.rowsLoaded)).arg(name));
+        showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
+                                          : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));
 }
 
 void DataCommands::OnSaveOriginalData()
