@@ -85,6 +85,18 @@ QColor c(const char* name)
 
 }  // namespace
 
+bool AppLook::isDark(int id)
+{
+    return schemeFor(id).dark;
+}
+
+QString AppLook::iconPath(const QString& name, int id)
+{
+    static const QStringList lineIcons{QStringLiteral("customize"), QStringLiteral("document-menu")};
+    const bool light = isDark(id) && lineIcons.contains(name);
+    return QStringLiteral(":/icons/%1%2.svg").arg(name, light ? QStringLiteral("-light") : QString());
+}
+
 bool AppLook::isKnown(int id)
 {
     for (const Scheme& s : kSchemes)
@@ -167,11 +179,11 @@ QString AppLook::styleSheet(int id)
                    .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
     }
     css += QStringLiteral(
-               "QDockWidget { titlebar-close-icon: url(:/icons/dock-close.svg); titlebar-normal-icon: url(:/icons/dock-float.svg); }\n"
+               "QDockWidget { titlebar-close-icon: url(:/icons/dock-close%5.svg); titlebar-normal-icon: url(:/icons/dock-float%5.svg); }\n"
                "QDockWidget::title { text-align: left; padding: 4px 6px; color: %3;"
                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); border-bottom: 1px solid %4; }\n")
                .arg(QLatin1String(s.captionTop), QLatin1String(s.captionBottom), QLatin1String(s.captionText),
-                    QLatin1String(s.barBorder));
+                    QLatin1String(s.barBorder), QLatin1String(s.dark ? "-light" : ""));
     css += QStringLiteral("QDockWidget::close-button, QDockWidget::float-button { border: none; padding: 1px; }\n"
                           "QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: %1; }\n")
                .arg(QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,128)"));
@@ -180,7 +192,27 @@ QString AppLook::styleSheet(int id)
                           " background: %2; color: %3; }\n")
                .arg(QLatin1String(s.barBorder), QLatin1String(s.barBottom), QLatin1String(s.text),
                     classic ? QStringLiteral("0") : QStringLiteral("4"));
-    css += QStringLiteral("QMdiArea QTabBar::tab:selected { background: %1; }\n").arg(QLatin1String(s.tabSelected));
+    css += QStringLiteral("QMdiArea QTabBar::tab:selected { background: %1; border-top: 2px solid %2; }\n")
+               .arg(QLatin1String(s.tabSelected), QLatin1String(s.highlight));
+    css += QStringLiteral("QMdiArea QTabBar::close-button { image: url(:/icons/tab-close%1.svg); subcontrol-position: right; }\n")
+               .arg(QLatin1String(s.dark ? "-light" : ""));
+    css += QStringLiteral(
+                          "QMdiArea QTabBar::close-button:hover { image: url(:/icons/tab-close-hover.svg); }\n");
+    if (!classic) {
+        css += QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 4px 0px; }\n"
+                              "QMenu::item { padding: 5px 28px 5px 30px; color: %3; background: transparent; }\n"
+                              "QMenu::item:selected { background: %4; color: %5; }\n"
+                              "QMenu::item:disabled { color: %6; }\n"
+                              "QMenu::separator { height: 1px; background: %2; margin: 4px 10px; }\n"
+                              "QMenu::icon { padding-left: 8px; }\n"
+                              "QMenu::right-arrow { right: 8px; }\n")
+                   .arg(QLatin1String(s.dark ? s.button : "#ffffff"), QLatin1String(s.barBorder), QLatin1String(s.text),
+                        QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+                        QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
+    }
+    css += QStringLiteral("QToolTip { background: %1; color: %2; border: 1px solid %3; padding: 3px 6px; }\n")
+               .arg(QLatin1String(s.dark ? "#3c3f44" : "#fffdf2"), QLatin1String(s.dark ? "#f0f0f0" : "#202020"),
+                    QLatin1String(s.barBorder));
     css += QStringLiteral("QStatusBar { background: %1; border-top: 1px solid %2; color: %3; }\n"
                           "QStatusBar::item { border: none; }\n")
                .arg(QLatin1String(s.statusBar), QLatin1String(s.barBorder), QLatin1String(s.text));

@@ -19,6 +19,10 @@ public:
     /// value gives the Office 2007 look (blue).
     static int normalize(int id);
     static bool isKnown(int id);
+    static bool isDark(int id);
+    /// The resource path of icon `name` for the look: the line icons drawn on
+    /// the chrome itself have a light version for dark looks.
+    static QString iconPath(const QString& name, int id);
 
     /// Name of the Qt style the look uses ("Fusion" or "Windows").
     static QString styleName(int id);

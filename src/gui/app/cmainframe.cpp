@@ -85,7 +85,6 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
         QSettings settings;
         m_look = AppLook::normalize(settings.value(QLatin1String(AppLook::kSettingsKey), AppLook::kDefault).toInt());
     }
-    AppLook::apply(m_app, m_look);
 
     m_router->setChartWindowMaps([this](Level level) -> CommandMap* {
         CChildFrame* w = activeChartWindow();
@@ -101,6 +100,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     createDocks();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
     registerCommands();
+    applyLookToFrame();
     restoreLayout();
     updateTitle();
 
@@ -500,6 +500,7 @@ void CMainFrame::placeDocumentMenuButton()
         tabs->setProperty("vantrelWatched", true);
         tabs->installEventFilter(this);
         tabs->setExpanding(false);
+        tabs->setIconSize(QSize(0, 0));  // no document icons on the tabs
         tabs->setElideMode(Qt::ElideRight);
         connect(tabs, &QTabBar::currentChanged, this, &CMainFrame::updateTabCloseButtons);
     }
@@ -669,12 +670,19 @@ void CMainFrame::OnPrint()
     // before the frame does); a window without a graph has nothing to print.
 }
 
+void CMainFrame::applyLookToFrame()
+{
+    AppLook::apply(m_app, m_look);
+    m_mdi->setBackground(AppLook::documentAreaColor(m_look));
+    action(cmd::ID_VIEW_CUSTOMIZE)->setIcon(QIcon(AppLook::iconPath(QStringLiteral("customize"), m_look)));
+    m_documentMenuButton->setIcon(QIcon(AppLook::iconPath(QStringLiteral("document-menu"), m_look)));
+}
+
 void CMainFrame::OnApplicationLook(int id)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_look = id;
-    AppLook::apply(m_app, id);
-    m_mdi->setBackground(AppLook::documentAreaColor(id));
+    applyLookToFrame();
     QSettings().setValue(QLatin1String(AppLook::kSettingsKey), id);
     QApplication::restoreOverrideCursor();
 }

@@ -131,6 +131,7 @@ private:
     void fillToolbarsMenu();
     void fillRecentFiles();
     void updateTitle();
+    void applyLookToFrame();
     void updateLockIndicators();
     void updateTabCloseButtons();
     void placeDocumentMenuButton();

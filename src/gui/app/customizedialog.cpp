@@ -1,5 +1,6 @@
 #include "customizedialog.h"
 
+#include "commandids.h"
 #include "commandrouter.h"
 #include "prompter.h"
 #include "toolbarset.h"
@@ -24,6 +25,16 @@ namespace vantrel {
 namespace {
 
 constexpr int kIdRole = Qt::UserRole + 1;
+
+// Entries without an image keep the text in line with the others.
+QIcon iconOrBlank(const QIcon& icon)
+{
+    if (!icon.isNull())
+        return icon;
+    QPixmap blank(20, 20);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
 
 }  // namespace
 
@@ -62,6 +73,7 @@ CustomizeDialog::CustomizeDialog(ToolbarSet& toolbars, const QList<QPair<QString
     left->addWidget(new QLabel(QStringLiteral("Commands:")));
     m_commandList = new QListWidget;
     m_commandList->setIconSize(QSize(20, 20));
+    m_commandList->setUniformItemSizes(true);
     left->addWidget(m_commandList, 1);
     grid->addLayout(left, 1);
 
@@ -85,6 +97,7 @@ CustomizeDialog::CustomizeDialog(ToolbarSet& toolbars, const QList<QPair<QString
     right->addWidget(new QLabel(QStringLiteral("Buttons:")));
     m_contents = new QListWidget;
     m_contents->setIconSize(QSize(20, 20));
+    m_contents->setUniformItemSizes(true);
     right->addWidget(m_contents, 1);
     grid->addLayout(right, 1);
 
@@ -222,10 +235,12 @@ void CustomizeDialog::fillCommands()
             continue;
         for (QAction* a : m_categories[c].second) {
             const int id = CommandRouter::idOf(a);
-            if (id == 0 || seen.contains(id))
+            // The recent-file entries stand for files, not commands.
+            const bool recent = id >= cmd::ID_FILE_MRU_FILE1 && id < cmd::ID_FILE_MRU_FILE1 + 4;
+            if (id == 0 || recent || seen.contains(id))
                 continue;
             seen << id;
-            auto* item = new QListWidgetItem(a->icon(), plainText(a));
+            auto* item = new QListWidgetItem(iconOrBlank(a->icon()), plainText(a));
             item->setData(kIdRole, id);
             item->setToolTip(a->statusTip());
             m_commandList->addItem(item);
@@ -291,7 +306,7 @@ void CustomizeDialog::fillContents()
             for (QAction* a : bar->actions())
                 if (CommandRouter::idOf(a) == id)
                     action = a;
-            item = new QListWidgetItem(action ? action->icon() : QIcon(),
+            item = new QListWidgetItem(iconOrBlank(action ? action->icon() : QIcon()),
                                        action ? plainText(action) : QString::number(id));
         }
         item->setData(kIdRole, id);
