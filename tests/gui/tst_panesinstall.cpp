@@ -39,6 +39,15 @@ void TestPanesInstall::panesTakeTheDocks()
     QCOMPARE(frame->dockWidgetArea(panes.output), Qt::BottomDockWidgetArea);
     QCOMPARE(panes.fileView->windowTitle(), QStringLiteral("File View"));
     QCOMPARE(panes.output->windowTitle(), QStringLiteral("Show Table"));
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QList<QDockWidget*> shown;
+    for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
+        if (dock->isVisible())
+            shown << dock;
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown.contains(panes.fileView) && shown.contains(panes.output));
+    QVERIFY(panes.fileView->width() >= 150);
 
     const DataPanes again = InstallDataPanes(*frame);
     QCOMPARE(again.commands, panes.commands);

@@ -4,6 +4,7 @@
 #include "filetreemodel.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 
 namespace vantrel {
 
@@ -18,6 +19,11 @@ CViewTree::CViewTree(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(16, 16));
+    // Items keep their whole text; a narrow pane scrolls sideways. The header
+    // measures a bounded number of rows, so this stays cheap for big files.
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setItemDelegate(m_delegate);
     connect(m_delegate, &CheckBoxDelegate::checkBoxClicked, this, [this](const QModelIndex& index) {
         if (FileTreeModel* model = fileTreeModel())

@@ -8,6 +8,8 @@
 #include "coutputwnd.h"
 #include "datacommands.h"
 
+#include <QDockWidget>
+#include <QPointer>
 #include <QStatusBar>
 
 namespace vantrel {
@@ -35,8 +37,22 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     DataPanes panes;
     panes.fileView = new CFileView(survey.m_tree, language, &frame);
     panes.output = new COutputWnd(survey.m_tables, language, &frame);
+    // The old docks stay alive (deleted later) under the names the saved
+    // layout knows; unnamed and out of the layout, they leave their places to
+    // the panes, which take over their names.
+    const QByteArray layout = frame.saveState();
+    const QPointer<QDockWidget> oldFileView = frame.fileViewDock();
+    const QPointer<QDockWidget> oldOutput = frame.outputDock();
     frame.setFileViewPane(panes.fileView);
     frame.setOutputPane(panes.output);
+    for (QDockWidget* old : {oldFileView.data(), oldOutput.data()}) {
+        if (!old || old == panes.fileView || old == panes.output)
+            continue;
+        old->setObjectName(QString());
+        frame.removeDockWidget(old);
+        old->hide();
+    }
+    frame.restoreState(layout);
 
     panes.commands = new DataCommands(survey, frame.prompter(), *panes.fileView, *panes.output, &frame);
     panes.commands->setStatusBar(frame.statusBar());
