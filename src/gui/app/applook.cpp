@@ -178,12 +178,20 @@ QString AppLook::styleSheet(int id)
         css += QStringLiteral("QToolBar QToolButton:pressed { background: %1; }\n")
                    .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
     }
-    css += QStringLiteral(
-               "QDockWidget { titlebar-close-icon: url(:/icons/dock-close%5.svg); titlebar-normal-icon: url(:/icons/dock-float%5.svg); }\n"
-               "QDockWidget::title { text-align: left; padding: 4px 6px; color: %3;"
-               " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); border-bottom: 1px solid %4; }\n")
-               .arg(QLatin1String(s.captionTop), QLatin1String(s.captionBottom), QLatin1String(s.captionText),
-                    QLatin1String(s.barBorder), QLatin1String(s.dark ? "-light" : ""));
+    // Pane captions: the caption colour is the dock's own text colour, and its
+    // content gets the ordinary text colour back.
+    // The caption buttons sit at the right end, where the classic gradient is light.
+    const bool darkButtons = c(classic ? s.captionBottom : s.captionTop).lightness() < 150;
+    const QString light = darkButtons ? QStringLiteral("-light") : QString();
+    css += QStringLiteral("QDockWidget { color: %1; titlebar-close-icon: url(:/icons/dock-close%2.svg);"
+                          " titlebar-normal-icon: url(:/icons/dock-float%2.svg); }\n"
+                          "QDockWidget > QWidget { color: %3; }\n")
+               .arg(QLatin1String(s.captionText), light, QLatin1String(s.text));
+    css += QStringLiteral("QDockWidget::title { text-align: left; padding: 4px 6px;"
+                          " background: qlineargradient(x1:0, y1:0, x2:%4, y2:%5, stop:0 %1, stop:1 %2);"
+                          " border-bottom: 1px solid %3; }\n")
+               .arg(QLatin1String(s.captionTop), QLatin1String(s.captionBottom), QLatin1String(s.barBorder),
+                    classic ? QStringLiteral("1") : QStringLiteral("0"), classic ? QStringLiteral("0") : QStringLiteral("1"));
     css += QStringLiteral("QDockWidget::close-button, QDockWidget::float-button { border: none; padding: 1px; }\n"
                           "QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: %1; }\n")
                .arg(QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,128)"));

@@ -480,6 +480,13 @@ void CMainFrame::createDocumentArea()
     });
 }
 
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        Q_EMIT systemSettingsChanged();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();

@@ -113,10 +113,13 @@ Q_SIGNALS:
     /// Every 20 seconds (timer 1): drives the picture panel.
     void bannerTimerTick();
     void chartWindowActivated(CChildFrame* window);
+    /// The desktop's fonts or the look changed: panes refresh their fonts.
+    void systemSettingsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
