@@ -16,6 +16,7 @@
 
 using namespace vantrel;
 using Level = CommandRouter::Level;
+using vantrel::test::Shell;
 
 class TestPanesInstall : public QObject {
     Q_OBJECT
@@ -52,6 +53,15 @@ void TestPanesInstall::panesTakeTheDocks()
     const DataPanes again = InstallDataPanes(*frame);
     QCOMPARE(again.commands, panes.commands);
     QCOMPARE(frame->findChildren<DataCommands*>().size(), 1);
+
+    // The frame goes with a file loaded and the panes on screen.
+    QTemporaryDir dir;
+    shell.prompter.files << FileChoice{true, panes_test::copyFixture(dir, QStringLiteral("road.dat")), 0};
+    QVERIFY(shell.run(cmd::ID_FILE_OPEN));
+    QCOMPARE(panes.output->originModel()->rowCount(), 16);
+    const QPointer<CFileView> fileView = panes.fileView;
+    Shell::app()->ExitInstance();
+    QVERIFY(fileView.isNull());
 }
 
 void TestPanesInstall::theRouterReachesTheDataCommands()

@@ -70,6 +70,17 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     }
     QObject::connect(commands, &DataCommands::surveyChanged, router, &CommandRouter::updateActions);
     router->updateActions();
+
+    // The panes look at the frame's survey, which the frame destroys before
+    // its children: they go when the frame's destruction starts (its router
+    // goes first), while the survey is still there.
+    QObject::connect(router, &QObject::destroyed, &frame,
+                     [commands = QPointer<DataCommands>(commands), fileView = QPointer<CFileView>(panes.fileView),
+                      output = QPointer<COutputWnd>(panes.output)] {
+                         delete commands.data();
+                         delete fileView.data();
+                         delete output.data();
+                     });
     return panes;
 }
 
