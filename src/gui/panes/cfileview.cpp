@@ -198,6 +198,15 @@ bool CFileView::eventFilter(QObject* watched, QEvent* event)
     return QDockWidget::eventFilter(watched, event);
 }
 
+void CFileView::changeEvent(QEvent* event)
+{
+    QDockWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        applySelectorFont();
+        AdjustLayout();
+    }
+}
+
 void CFileView::paintClient(QPaintEvent* event)
 {
     QWidget* c = client();
