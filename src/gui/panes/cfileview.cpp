@@ -201,10 +201,14 @@ bool CFileView::eventFilter(QObject* watched, QEvent* event)
 void CFileView::changeEvent(QEvent* event)
 {
     QDockWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        applySelectorFont();
-        AdjustLayout();
-    }
+    if (event->type() == QEvent::FontChange)
+        refreshFonts();
+}
+
+void CFileView::refreshFonts()
+{
+    applySelectorFont();
+    AdjustLayout();
 }
 
 void CFileView::paintClient(QPaintEvent* event)

@@ -63,6 +63,9 @@ public:
     void endDataUpdate();
 
     void AdjustLayout();
+    /// Gives the selector the menu font again and lays the pane out anew: the
+    /// desktop's fonts or look changed.
+    void refreshFonts();
 
     /// Rescans "Picture/*.bmp" in the current directory; links come from the
     /// settings group SelvoSoftwareHttpLink (key: file name up to its first

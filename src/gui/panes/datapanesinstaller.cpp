@@ -60,6 +60,8 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     if (CVantrelApp* app = CVantrelApp::instance())
         panes.fileView->pictureControl()->setUrlOpener([app](const QUrl& url) { return app->openExternal(url); });
 
+    QObject::connect(&frame, &CMainFrame::systemSettingsChanged, panes.fileView, &CFileView::refreshFonts);
+
     CommandRouter* router = frame.router();
     DataCommands* commands = panes.commands;
     for (const DataCommands::Command& c : DataCommands::commands()) {
