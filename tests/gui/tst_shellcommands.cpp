@@ -273,29 +273,29 @@ private Q_SLOTS:
     void unhandledCommandsShowDisabled()
     {
         Shell s;
-        // Nobody handles the edit commands; the data commands wait for the panes.
-        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UNDO, ID_FILE_OPEN, ID_FILE_SAVE,
-                       ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY, ID_FILE_CLOSE})
+        // Nobody handles the edit commands, nor Close without a chart window.
+        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UNDO, ID_FILE_CLOSE})
             QVERIFY2(!s.enabled(id), qPrintable(QString::number(id)));
         QVERIFY(!s.run(ID_EDIT_COPY));
         for (int id : {ID_CONFIG, ID_SAVE_DEPTH_DATA, ID_PRINT_PICTURE, ID_VERTICAL_GRAPH, ID_APP_ABOUT, ID_APP_EXIT,
-                       ID_BLUETOOTH, ID_VIEW_CUSTOMIZE, ID_FILE_NEW})
+                       ID_BLUETOOTH, ID_VIEW_CUSTOMIZE, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_CHOOSE_DATA,
+                       ID_PROCESSED_DATA, ID_DEPTH_DISPLAY})
             QVERIFY2(s.enabled(id), qPrintable(QString::number(id)));
         // A handler plugged in later enables the command at once.
         int opened = 0;
-        s.frame->router()->addHandler(CommandRouter::Level::MainFrame, ID_FILE_OPEN, [&] { ++opened; });
-        QVERIFY(s.enabled(ID_FILE_OPEN));
-        s.action(ID_FILE_OPEN)->trigger();
+        s.frame->router()->addHandler(CommandRouter::Level::MainFrame, ID_EDIT_CUT, [&] { ++opened; });
+        QVERIFY(s.enabled(ID_EDIT_CUT));
+        s.action(ID_EDIT_CUT)->trigger();
         QCOMPARE(opened, 1);
         // Its enabled-state function is honoured.
         bool allowed = false;
-        s.frame->router()->addHandler(CommandRouter::Level::MainFrame, ID_CHOOSE_DATA, [&] { ++opened; },
+        s.frame->router()->addHandler(CommandRouter::Level::MainFrame, ID_EDIT_PASTE, [&] { ++opened; },
                                       [&] { return allowed; });
-        QVERIFY(!s.enabled(ID_CHOOSE_DATA));
-        QVERIFY(!s.run(ID_CHOOSE_DATA));
+        QVERIFY(!s.enabled(ID_EDIT_PASTE));
+        QVERIFY(!s.run(ID_EDIT_PASTE));
         allowed = true;
-        QVERIFY(s.enabled(ID_CHOOSE_DATA));
-        QVERIFY(s.run(ID_CHOOSE_DATA));
+        QVERIFY(s.enabled(ID_EDIT_PASTE));
+        QVERIFY(s.run(ID_EDIT_PASTE));
         QCOMPARE(opened, 2);
     }
 

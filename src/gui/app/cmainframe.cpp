@@ -6,7 +6,6 @@
 #include "commandids.h"
 #include "customizedialog.h"
 #include "cvantrelapp.h"
-#include "datafile/depthwriter.h"
 #include "lockkeys.h"
 #include "messages.h"
 #include "prompter.h"
@@ -44,8 +43,9 @@ using Level = CommandRouter::Level;
 
 const QString kWorkspace = QStringLiteral("Workspace");
 const QString kRecentGroup = QStringLiteral("Recent File List");
-constexpr const char* kDepthFilter = "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||";
 constexpr const char* kUserImagesFile = "./UserImages.bmp";
+constexpr int kFileViewWidth = 250;
+constexpr int kOutputHeight = 280;
 
 QString icon(const char* name)
 {
@@ -129,6 +129,11 @@ CMainFrame::~CMainFrame()
     disconnect(m_mdi, nullptr, this, nullptr);
     for (CChildFrame* w : chartWindows())
         disconnect(w, nullptr, this, nullptr);
+    // The panes look at m_survey, which goes before QWidget deletes the children.
+    delete m_fileViewDock;
+    m_fileViewDock = nullptr;
+    delete m_outputDock;
+    m_outputDock = nullptr;
     delete m_router;
     m_router = nullptr;
 }
@@ -393,8 +398,10 @@ void CMainFrame::createDocks()
     m_outputDock->setAllowedAreas(Qt::AllDockWidgetAreas);
     addDockWidget(Qt::BottomDockWidgetArea, m_outputDock);
 
-    resizeDocks({m_fileViewDock}, {200}, Qt::Horizontal);
-    resizeDocks({m_outputDock}, {100}, Qt::Vertical);
+    // First-start sizes (a saved layout replaces them): wide enough for the
+    // file items' texts, and high enough for a screenful of readings.
+    resizeDocks({m_fileViewDock}, {kFileViewWidth}, Qt::Horizontal);
+    resizeDocks({m_outputDock}, {kOutputHeight}, Qt::Vertical);
 }
 
 QDockWidget* CMainFrame::replacePane(QDockWidget* old, QDockWidget* dock, const QString& objectName)
@@ -411,6 +418,7 @@ QDockWidget* CMainFrame::replacePane(QDockWidget* old, QDockWidget* dock, const 
         dock->setWindowIcon(old->windowIcon());
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
     removeDockWidget(old);
+    old->setObjectName(QString());  // the saved layout must find the new dock under the name
     old->hide();
     old->deleteLater();
     addDockWidget(area == Qt::NoDockWidgetArea ? Qt::LeftDockWidgetArea : area, dock);
@@ -622,7 +630,6 @@ void CMainFrame::registerCommands()
 {
     using namespace cmd;
     CommandRouter* r = m_router;
-    r->addHandler(Level::MainFrame, ID_SAVE_DEPTH_DATA, [this] { OnSaveDepthData(); });
     r->addHandler(Level::MainFrame, ID_SAVE_PICTURE, [] {
         // Without a graph in the active chart window there is no picture.
     });
@@ -642,22 +649,6 @@ void CMainFrame::registerCommands()
                   {}, [this] { return !statusBar()->isHidden(); });
     r->addHandler(Level::MainFrame, ID_NEXT_PANE, [this] { cyclePane(1); });
     r->addHandler(Level::MainFrame, ID_PREV_PANE, [this] { cyclePane(-1); });
-}
-
-void CMainFrame::OnSaveDepthData()
-{
-    const OutputTables& tables = m_survey.m_tables;
-    if (tables.m_depth.RowCount() == 0) {
-        prompter().message(QString::fromUtf8(msg::kNoDepthData));
-        return;
-    }
-    const FileChoice choice = prompter().saveFile(QString::fromLatin1(kDepthFilter));
-    if (!choice.accepted)
-        return;
-    const std::string target = DepthWriter::TargetPath(QFile::encodeName(choice.path).toStdString(), choice.filterIndex);
-    const WriteResult result = DepthWriter::Save(target, tables);
-    if (!result.ok)
-        prompter().message(QFile::decodeName(QByteArray::fromStdString(result.message)));
 }
 
 void CMainFrame::OnConfig()

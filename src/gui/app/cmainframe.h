@@ -96,7 +96,6 @@ public:
     void removeRecentFile(const QString& path);
 
     // --- Commands of the main frame ---------------------------------------------
-    void OnSaveDepthData();
     void OnConfig();
     void OnPrint();
     void OnApplicationLook(int id);

@@ -1,5 +1,7 @@
 #include "cvantrelapp.h"
 
+#include "panes/datapanesinstaller.h"
+
 #include "caboutdlg.h"
 #include "cchildframe.h"
 #include "cmainframe.h"
@@ -68,6 +70,7 @@ bool CVantrelApp::InitInstance(bool show)
     if (m_mainFrame)
         return true;
     m_mainFrame = new CMainFrame(*this);
+    InstallDataPanes(*m_mainFrame);
     registerCommands();
     if (show)
         m_mainFrame->show();

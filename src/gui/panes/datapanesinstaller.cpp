@@ -37,22 +37,8 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     DataPanes panes;
     panes.fileView = new CFileView(survey.m_tree, language, &frame);
     panes.output = new COutputWnd(survey.m_tables, language, &frame);
-    // The old docks stay alive (deleted later) under the names the saved
-    // layout knows; unnamed and out of the layout, they leave their places to
-    // the panes, which take over their names.
-    const QByteArray layout = frame.saveState();
-    const QPointer<QDockWidget> oldFileView = frame.fileViewDock();
-    const QPointer<QDockWidget> oldOutput = frame.outputDock();
     frame.setFileViewPane(panes.fileView);
     frame.setOutputPane(panes.output);
-    for (QDockWidget* old : {oldFileView.data(), oldOutput.data()}) {
-        if (!old || old == panes.fileView || old == panes.output)
-            continue;
-        old->setObjectName(QString());
-        frame.removeDockWidget(old);
-        old->hide();
-    }
-    frame.restoreState(layout);
 
     panes.commands = new DataCommands(survey, frame.prompter(), *panes.fileView, *panes.output, &frame);
     panes.commands->setStatusBar(frame.statusBar());
@@ -73,16 +59,6 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     QObject::connect(commands, &DataCommands::surveyChanged, router, &CommandRouter::updateActions);
     router->updateActions();
 
-    // The panes look at the frame's survey, which the frame destroys before
-    // its children: they go when the frame's destruction starts (its router
-    // goes first), while the survey is still there.
-    QObject::connect(router, &QObject::destroyed, &frame,
-                     [commands = QPointer<DataCommands>(commands), fileView = QPointer<CFileView>(panes.fileView),
-                      output = QPointer<COutputWnd>(panes.output)] {
-                         delete commands.data();
-                         delete fileView.data();
-                         delete output.data();
-                     });
     return panes;
 }
 
