@@ -135,6 +135,10 @@ int CAtoi(std::string_view text)
 
 namespace {
 
+__extension__ typedef unsigned __int128 Uint128;
+
+bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out);
+
 /// printf("%.*f") for finite values whose scaled magnitude fits 64 bits and
 /// precision <= 9: exact, from the binary value, ties to even as printf does.
 bool FastFixed(double value, int precision, std::string* out)
@@ -146,24 +150,39 @@ bool FastFixed(double value, int precision, std::string* out)
     const double magnitude = std::fabs(value);
     if (!(magnitude < 1e12))
         return false;
+    std::uint64_t n = 0;
+    if (precision <= 6 && static_cast<double>(static_cast<float>(magnitude)) == magnitude) {
+        // A float times 10^p (p <= 6) needs at most 24 + 20 bits: the double
+        // product is exact, and rounding it to an integer (ties to even) is
+        // what printf does with the exact binary value.
+        n = static_cast<std::uint64_t>(std::nearbyint(magnitude * static_cast<double>(kPow10[precision])));
+        return WriteFixed(n, precision, std::signbit(value), out);
+    }
     int exponent = 0;
     const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
     const int shift = 53 - exponent;  // magnitude = mantissa / 2^shift
-    const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * kPow10[precision];
-    unsigned __int128 q;
+    const Uint128 scaled = static_cast<Uint128>(mantissa) * kPow10[precision];
+    Uint128 q;
     if (shift <= 0) {
         q = scaled << -shift;
     } else if (shift >= 127) {
         q = 0;  // below 2^-74 * 10^9: rounds to zero
     } else {
         q = scaled >> shift;
-        const unsigned __int128 rem = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        const Uint128 rem = scaled & ((static_cast<Uint128>(1) << shift) - 1);
+        const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
         if (rem > half || (rem == half && (q & 1)))
             ++q;
     }
-    const auto n = static_cast<std::uint64_t>(q);
+    n = static_cast<std::uint64_t>(q);
+    return WriteFixed(n, precision, std::signbit(value), out);
+}
+
+bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)
+{
+    static constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                               1000000000};
     char buf[48];
     char* end = buf + sizeof buf;
     char* p = end;
@@ -178,7 +197,7 @@ bool FastFixed(double value, int precision, std::string* out)
         *--p = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole);
-    if (std::signbit(value))
+    if (negative)
         *--p = '-';
     out->assign(p, end);
     return true;
