@@ -94,6 +94,17 @@ struct Loaded {
     }
 };
 
+/// A loaded survey whose rows were all copied into the Processing table.
+struct Chosen : Loaded {
+    explicit Chosen(std::string_view text) : Loaded(text)
+    {
+        for (std::size_t r = 0; r < survey.m_tables.m_origin.RowCount(); ++r)
+            survey.m_tables.CopyToProcessing(r);
+    }
+    std::vector<std::string> Col(std::size_t c) const { return Column(survey.m_tables.m_processing, c); }
+    Rows Depth() const { return TableRows(survey.m_tables.m_depth); }
+};
+
 /// A folder that is removed with everything in it at the end of the test.
 struct TempDir {
     std::filesystem::path path;

@@ -45,6 +45,22 @@ ColumnStats GroupColumnStats(const std::vector<float>& readings, bool firstGroup
     return stats;
 }
 
+/// Whether the correction changes reading `v` of a column with mean `m`.
+bool NeedsCorrection(float v, float m, float k)
+{
+    return std::fabs(v - m) > m * k || std::fabs(v) < 0.0001f;
+}
+
+/// The reading the correction will take from the text "%f" makes of `x`:
+/// "%f" is N / 10^6 with N = x * 10^6 rounded, which atof turns into the
+/// double nearest to N / 10^6.
+float ReadBack(float x)
+{
+    if (std::fabs(x) < 9e9f)
+        return static_cast<float>(std::nearbyint(static_cast<double>(x) * 1e6) / 1e6);
+    return static_cast<float>(CAtof(FormatFixed(x, 6)));
+}
+
 /// The text the correction writes for reading `v`, or nothing when it keeps it.
 std::optional<std::string> Corrected(float v, const ColumnStats& stats, float k)
 {
@@ -98,6 +114,36 @@ void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Do
     }
 }
 
+/// Marks, in each row of a group the search has just rewritten, the first
+/// frequency cell the correction would change. `clipped` holds the group's
+/// first `n` readings column by column as the search wrote them.
+void MarkGroup(OutputTables& tables, const FileGroup& group, const std::vector<float>& clipped, std::size_t n)
+{
+    const DataTable& origin = tables.m_origin;
+    const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
+    const auto columns = static_cast<std::size_t>(std::min(tables.m_nFreqColumns, kMaxBuffer));
+    const float k = tables.m_settings.m_fDeviationFactor;
+    thread_local std::vector<float> readings, means;
+    const std::size_t rows = group.Size();
+    readings.resize(rows * columns);
+    means.assign(columns, 0.0f);
+    for (std::size_t j = 0; j < columns; ++j) {
+        float sum = 0.0f;
+        for (std::size_t i = 0; i < rows; ++i) {
+            const float v = i < n ? ReadBack(clipped[j * n + i]) : ReadingAt(origin, group.begin + i, first + j);
+            readings[j * rows + i] = v;
+            sum += v;
+        }
+        means[j] = sum / static_cast<float>(rows);
+    }
+    for (std::size_t i = 0; i < rows; ++i)
+        for (std::size_t j = 0; j < columns; ++j)
+            if (NeedsCorrection(readings[j * rows + i], means[j], k)) {
+                tables.m_marks.emplace(static_cast<int>(group.begin + i), static_cast<int>(first + j));
+                break;
+            }
+}
+
 }  // namespace
 
 OperationReport SearchBadPoints(OutputTables& tables)
@@ -123,16 +169,10 @@ OperationReport SearchBadPoints(OutputTables& tables)
             for (std::size_t i = 0; i < n; ++i)
                 for (std::size_t j = 0; j < count; ++j)
                     origin.SetCell(group.begin + i, first + j, FormatFixed(buffer[j * n + i], 6));
+            MarkGroup(tables, group, buffer, n);
         }
     }
     tables.CompactText();
-
-    const int columns = std::min(tables.m_nFreqColumns, kMaxBuffer);
-    ForEachGroupCorrection(tables, columns, [&](const std::vector<Correction>& changes) {
-        // emplace keeps the first, that is the leftmost, cell of a row
-        for (const auto& change : changes)
-            tables.m_marks.emplace(static_cast<int>(change.row), static_cast<int>(change.column));
-    });
     if (!tables.m_marks.empty())
         report.Say(msg::kMarkedRed);
     return report;

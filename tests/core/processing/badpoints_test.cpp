@@ -149,3 +149,29 @@ TEST(SearchBadPoints, MarksFollowTheDeviationFactor)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SearchBadPoints, MarksMatchTheCorrectionOnTheExampleSurvey)
+{
+    // A whole survey with spikes and zeros: the marks the search leaves are
+    // exactly the first cell per row that the correction then changes.
+    Loaded l(ReadAll(std::string(VANTREL_TEST_DATA) + "/../../examples/line1.dat"));
+    ASSERT_TRUE(l.result.Ok());
+    SearchBadPoints(l.survey.m_tables);
+    const std::map<int, int> marks = l.survey.m_tables.m_marks;
+    EXPECT_GE(marks.size(), 5u);
+    const Rows before = TableRows(l.survey.m_tables.m_origin);
+    CorrectBadPoints(l.survey.m_tables);
+    const Rows after = TableRows(l.survey.m_tables.m_origin);
+    std::map<int, int> changed;
+    for (std::size_t r = 0; r < before.size(); ++r)
+        for (std::size_t c = 0; c < before[r].size(); ++c)
+            if (before[r][c] != after[r][c]) {
+                changed.emplace(static_cast<int>(r), static_cast<int>(c));
+                break;
+            }
+    EXPECT_EQ(marks, changed);
+}
+
+}  // namespace

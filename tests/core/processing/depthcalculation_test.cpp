@@ -11,14 +11,6 @@ using namespace vantrel::test;
 
 namespace {
 
-struct Chosen : Loaded {
-    explicit Chosen(std::string_view text) : Loaded(text)
-    {
-        for (std::size_t r = 0; r < survey.m_tables.m_origin.RowCount(); ++r)
-            survey.m_tables.CopyToProcessing(r);
-    }
-    Rows Depth() const { return TableRows(survey.m_tables.m_depth); }
-};
 
 TEST(DepthHeight, SkinDepthTimesTheCoefficient)
 {

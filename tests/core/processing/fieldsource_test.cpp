@@ -8,15 +8,6 @@ using namespace vantrel::test;
 
 namespace {
 
-/// Loads `text` and copies all its rows into the Processing table.
-struct Chosen : Loaded {
-    explicit Chosen(std::string_view text) : Loaded(text)
-    {
-        for (std::size_t r = 0; r < survey.m_tables.m_origin.RowCount(); ++r)
-            survey.m_tables.CopyToProcessing(r);
-    }
-    std::vector<std::string> Col(std::size_t c) const { return Column(survey.m_tables.m_processing, c); }
-};
 
 TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
 {
