@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace vantrel {
@@ -11,6 +12,8 @@ class DataFileListener {
 public:
     virtual ~DataFileListener() = default;
     virtual void AddFrequency(std::string_view name) = 0;
+    /// A hint before the first row: about this many rows will follow.
+    virtual void ExpectRows(std::size_t /*rows*/) {}
     virtual void AddRowItem(int fileNumber, std::string_view dateTime, int increment,
                             std::string_view incrementName, int mode, std::string_view modeName) = 0;
 };

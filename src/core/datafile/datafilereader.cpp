@@ -134,12 +134,15 @@ DataFileReader::LineOutcome DataFileReader::DataLine(std::string_view line)
         m_result.lineNumber = m_lineNumber;
         return LineOutcome::Stop;
     }
+    if (m_result.rowsLoaded == 0 && m_totalBytes > 0) {
+        const auto expected = static_cast<std::size_t>(m_totalBytes / (line.size() + 2) * 11 / 10 + 16);
+        m_tables.m_origin.ReserveRows(expected);
+        m_listener.ExpectRows(expected);
+    }
     const auto field = [&](int column) { return m_fields[static_cast<std::size_t>(column)]; };
     m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn), CAtoi(field(m_incrementColumn)),
                           header[static_cast<std::size_t>(m_incrementColumn)], CAtoi(field(m_modeColumn)),
                           header[static_cast<std::size_t>(m_modeColumn)]);
-    if (m_result.rowsLoaded == 0 && m_totalBytes > 0)
-        m_tables.m_origin.ReserveRows(static_cast<std::size_t>(m_totalBytes / (line.size() + 2) * 11 / 10 + 16));
     m_tables.AddOriginRow(m_fields);
     ++m_result.rowsLoaded;
     return LineOutcome::Go;

@@ -31,6 +31,7 @@ public:
     };
 
     void AddFrequency(std::string_view name) override;
+    void ExpectRows(std::size_t rows) override { m_rows.reserve(m_rows.size() + rows); }
     void AddRowItem(int fileNumber, std::string_view dateTime, int increment,
                     std::string_view incrementName, int mode, std::string_view modeName) override;
     void ClearTree();

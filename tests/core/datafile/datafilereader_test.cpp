@@ -34,8 +34,9 @@ TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
     EXPECT_EQ(loaded.listener.frequencies, c.frequencies);
     EXPECT_EQ(loaded.result.firstFreqNumber, c.firstFreq);
     EXPECT_EQ(loaded.listener.rowItems.size(), c.origin.size());
-    if (c.status == ReadResult::Status::RowsMismatch)
+    if (c.status == ReadResult::Status::RowsMismatch) {
         EXPECT_EQ(loaded.result.message, msg::kRowsMismatch);
+    }
 }
 
 const std::vector<std::string> kWorkedHeader = {"FILE", "INCREMENT", "1000HZ", "500HZ", "MODE", "DATETIME"};
