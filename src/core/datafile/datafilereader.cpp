@@ -20,9 +20,19 @@ namespace vantrel {
 
 namespace {
 
+struct DelimiterTable {
+    bool is[256] = {};
+    constexpr DelimiterTable()
+    {
+        is[static_cast<unsigned char>('"')] = is[static_cast<unsigned char>(',')] = true;
+        is[static_cast<unsigned char>(' ')] = is[static_cast<unsigned char>('\t')] = true;
+    }
+};
+constexpr DelimiterTable kDelimiters;
+
 bool IsDelimiter(char c)
 {
-    return c == '"' || c == ',' || c == ' ' || c == '\t';
+    return kDelimiters.is[static_cast<unsigned char>(c)];
 }
 
 std::string_view Trim(std::string_view s)

@@ -61,7 +61,7 @@ char* TextStore::Reserve(std::size_t bytes)
     return m_blocks[block].get() + (offset & kBlockMask);
 }
 
-TextStore::Ref TextStore::Store(std::string_view text)
+TextStore::Ref TextStore::StoreSlow(std::string_view text)
 {
     if (text.empty())
         return 0;

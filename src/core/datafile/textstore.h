@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,7 +22,21 @@ public:
 
     TextStore();
 
-    Ref Store(std::string_view text);
+    Ref Store(std::string_view text)
+    {
+        // The common case inline: a short text that fits the current block.
+        const std::size_t need = text.size() + 1;
+        if (!text.empty() && text.size() < kLong && !m_blocks.empty() &&
+            (m_used & kBlockMask) + need <= kBlockSize && (m_used & kBlockMask) != 0) {
+            char* p = m_blocks[m_used >> kBlockBits].get() + (m_used & kBlockMask);
+            p[0] = static_cast<char>(text.size());
+            std::memcpy(p + 1, text.data(), text.size());
+            const auto ref = static_cast<Ref>(m_used);
+            m_used += need;
+            return ref;
+        }
+        return StoreSlow(text);
+    }
     std::string_view Text(Ref ref) const
     {
         const char* p = m_blocks[ref >> kBlockBits].get() + (ref & kBlockMask);
@@ -41,6 +56,7 @@ private:
     static constexpr unsigned char kLong = 0xFE;   // 4-byte length follows, then the text
     static constexpr unsigned char kLarge = 0xFF;  // 4-byte index into m_large follows
 
+    Ref StoreSlow(std::string_view text);
     std::string_view LongText(const char* p) const;
     char* Reserve(std::size_t bytes);
 
