@@ -1,7 +1,7 @@
 // The output pane: tabs, the look of the tables, the context menu, the views
 // following the core's tables, decoding of cell bytes, and the marked cells.
 
-#include "panes_testsupport.h"
+#include "testsupport.h"
 
 #include "app/commandids.h"
 #include "datafile/datafilereader.h"
@@ -25,178 +25,146 @@ using namespace vantrel;
 
 class TestOutputWnd : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
 
-    void tabsAndTitles();
-    void contextMenuAndToolBar();
-    void viewsFollowTheCore();
-    void cellBytesAreDecoded();
-    void markedCellsAreWhiteOnRed();
-
-private:
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<Survey> m_survey;
     std::unique_ptr<COutputWnd> m_pane;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_survey = std::make_unique<Survey>();
+        m_pane = std::make_unique<COutputWnd>(m_survey->m_tables, PaneStrings::Language::English);
+        DataFileReader reader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree);
+        QVERIFY(reader.ReadFile(test::fixture(QStringLiteral("road.dat")).toStdString()).Ok());
+        m_pane->sync();
+        m_pane->resize(900, 400);
+        m_pane->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
+    }
+
+    void cleanup()
+    {
+        m_pane.reset();
+        m_survey.reset();
+    }
+
+    void tabsAndTitles()
+    {
+        QTabWidget* tabs = m_pane->tabs();
+        QCOMPARE(tabs->tabPosition(), QTabWidget::South);
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i)
+            titles << tabs->tabText(i);
+        QCOMPARE(titles, QStringList({"Origin Data", "Data Processing", "Depth Data"}));
+        QCOMPARE(m_pane->depthModel()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Value(V)"));
+        OutputTables other;
+        QCOMPARE(COutputWnd(other, PaneStrings::Language::Chinese).tabs()->tabText(1), QString("Processing Data"));
+    }
+
+    void contextMenuAndToolBar()
+    {
+        QTableView* origin = m_pane->originView();
+        const QPoint at = origin->viewport()->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, origin->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(origin->viewport(), &event);
+        QMenu* menu = m_pane->contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(test::entries(menu).first, QList<int>({32798, 32771, 32772, 0, 32773}));
+        QVERIFY(menu->actions().at(2)->isEnabled() && !menu->actions().last()->isEnabled());
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("坏点检查"));
+        QSignalSpy commands(m_pane.get(), &COutputWnd::commandTriggered);
+        menu->actions().at(2)->trigger();
+        menu->close();
+        QCOMPARE(commands.count(), 1);
+        QCOMPARE(commands.at(0).at(0).toInt(), cmd::ID_OUTPUT_DEPTH);
+
+        QCOMPARE(test::entries(m_pane->toolBar()).first, QList<int>({154, 151, 152, 153}));
+        for (QAction* a : m_pane->toolBar()->actions())
+            QVERIFY(!a->isEnabled());
+        // The tab control covers the toolbar.
+        QCOMPARE(m_pane->toolBar()->parentWidget(), m_pane->tabs());
+        QWidget* seen = m_pane->tabs()->childAt(m_pane->toolBar()->geometry().center());
+        QVERIFY(seen && seen != m_pane->toolBar() && !m_pane->toolBar()->isAncestorOf(seen));
+    }
+
+    void viewsFollowTheCore()
+    {
+        OutputTables& tables = m_survey->m_tables;
+        DataTableModel* processing = m_pane->processingModel();
+        QSignalSpy reset(processing, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(processing, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(processing, &QAbstractItemModel::dataChanged);
+
+        tables.CopyToProcessing(0);
+        tables.CopyToProcessing(9);
+        m_pane->sync();
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(processing->rowCount(), 2);
+        QCOMPARE(processing->index(1, 0).data().toString(), QStringLiteral("2"));
+        QCOMPARE(m_pane->tabs()->currentIndex(), 1);
+
+        m_pane->processingView()->selectRow(1);
+        tables.m_processing.SetCell(1, 2, "7.5000");
+        tables.CopyToProcessing(10);
+        m_pane->sync();
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(processing->index(1, 2).data().toString(), QStringLiteral("7.5000"));
+        QCOMPARE(processing->rowCount(), 3);
+        QVERIFY(m_pane->processingView()->selectionModel()->isRowSelected(1, {}));
+
+        tables.ClearResults();  // rows went away: the views start over on the Origin tab
+        m_pane->sync();
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(processing->rowCount(), 0);
+        QCOMPARE(m_pane->tabs()->currentIndex(), 0);
+
+        // While the core fills the tables the views see empty ones.
+        m_pane->beginDataUpdate();
+        QCOMPARE(m_pane->originModel()->rowCount(), 0);
+        QCOMPARE(m_pane->originModel()->columnCount(), 0);
+        tables.ClearAll();
+        m_pane->sync();
+        QCOMPARE(m_pane->originModel()->columnCount(), 0);
+    }
+
+    void cellBytesAreDecoded()
+    {
+        m_survey->m_tables.m_origin.SetCell(0, 5, "\xE6\xB7\xB1\xE5\xBA\xA6");  // UTF-8
+        m_survey->m_tables.m_origin.SetCell(1, 5, "5\xB5S");                    // not UTF-8: one byte, one character
+        m_pane->sync();
+        QCOMPARE(m_pane->originModel()->index(0, 5).data().toString(), QStringLiteral("深度"));
+        QCOMPARE(m_pane->originModel()->index(1, 5).data().toString(), QStringLiteral("5µS"));
+    }
+
+    void markedCellsAreWhiteOnRed()
+    {
+        COwnerListCtrl* view = m_pane->originView();
+        DataTableModel* model = m_pane->originModel();
+        auto colourAt = [&](int row, int column) {
+            const QRect cell = view->visualRect(model->index(row, column));
+            return view->viewport()->grab().toImage().pixelColor(cell.left() + 2, cell.top() + 2);
+        };
+        QCOMPARE(colourAt(5, 4), QColor(Qt::white));
+
+        m_survey->m_tables.m_marks = {{5, 4}};
+        m_pane->sync();
+        QCOMPARE(model->index(5, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+        QCOMPARE(model->index(5, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
+        QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
+        QCOMPARE(colourAt(5, 3), QColor(Qt::white));
+
+        view->selectRow(5);  // a selected row keeps its red cell
+        QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
+        QVERIFY(colourAt(5, 3) != QColor(Qt::white));
+
+        view->ClearMarks();
+        QVERIFY(m_survey->m_tables.m_marks.empty());
+        view->clearSelection();
+        QCOMPARE(colourAt(5, 4), QColor(Qt::white));
+    }
 };
 
-void TestOutputWnd::initTestCase()
-{
-    panes_test::privateSettings("vantrel-test-outputwnd", m_settingsDir);
-}
-
-void TestOutputWnd::init()
-{
-    m_survey = std::make_unique<Survey>();
-    m_pane = std::make_unique<COutputWnd>(m_survey->m_tables, PaneStrings::Language::English);
-    DataFileReader reader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree);
-    QVERIFY(reader.ReadFile(panes_test::fixture(QStringLiteral("road.dat")).toStdString()).Ok());
-    m_pane->sync();
-    m_pane->resize(900, 400);
-    m_pane->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
-}
-
-void TestOutputWnd::cleanup()
-{
-    m_pane.reset();
-    m_survey.reset();
-}
-
-void TestOutputWnd::tabsAndTitles()
-{
-    QTabWidget* tabs = m_pane->tabs();
-    QCOMPARE(m_pane->windowTitle(), QStringLiteral("Show Table"));
-    QCOMPARE(tabs->tabPosition(), QTabWidget::South);
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Origin Data"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Data Processing"));
-    QCOMPARE(tabs->tabText(2), QStringLiteral("Depth Data"));
-    QCOMPARE(tabs->widget(0), m_pane->originView());
-    QCOMPARE(m_pane->depthModel()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Value(V)"));
-
-    OutputTables other;
-    const COutputWnd chinese(other, PaneStrings::Language::Chinese);
-    QCOMPARE(chinese.tabs()->tabText(1), QStringLiteral("Processing Data"));
-}
-
-void TestOutputWnd::contextMenuAndToolBar()
-{
-    QTableView* origin = m_pane->originView();
-    const QPoint at = origin->viewport()->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, origin->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(origin->viewport(), &event);
-    QMenu* menu = m_pane->contextMenu();
-    QTRY_VERIFY(menu->isVisible());
-    QList<int> ids;
-    QList<bool> enabled;
-    for (QAction* a : menu->actions()) {
-        ids << (a->isSeparator() ? 0 : a->data().toInt());
-        enabled << a->isEnabled();
-    }
-    QCOMPARE(ids, QList<int>({32798, 32771, 32772, 0, 32773}));
-    QCOMPARE(enabled.last(), false);
-    QCOMPARE(menu->actions().first()->text(), QStringLiteral("坏点检查"));
-    QSignalSpy commands(m_pane.get(), &COutputWnd::commandTriggered);
-    menu->actions().at(2)->trigger();
-    menu->close();
-    QCOMPARE(commands.count(), 1);
-    QCOMPARE(commands.at(0).at(0).toInt(), cmd::ID_OUTPUT_DEPTH);
-
-    ids.clear();
-    for (QAction* a : m_pane->toolBar()->actions()) {
-        ids << a->data().toInt();
-        QVERIFY(!a->isEnabled());
-    }
-    QCOMPARE(ids, QList<int>({154, 151, 152, 153}));
-    // The tab control fills the pane and covers the toolbar.
-    QCOMPARE(m_pane->widget(), m_pane->tabs());
-    QCOMPARE(m_pane->toolBar()->parentWidget(), m_pane->tabs());
-    QWidget* seen = m_pane->tabs()->childAt(m_pane->toolBar()->geometry().center());
-    QVERIFY(seen && seen != m_pane->toolBar() && !m_pane->toolBar()->isAncestorOf(seen));
-}
-
-void TestOutputWnd::viewsFollowTheCore()
-{
-    OutputTables& tables = m_survey->m_tables;
-    DataTableModel* processing = m_pane->processingModel();
-    QSignalSpy reset(processing, &QAbstractItemModel::modelReset);
-    QSignalSpy inserted(processing, &QAbstractItemModel::rowsInserted);
-    QSignalSpy changed(processing, &QAbstractItemModel::dataChanged);
-
-    tables.CopyToProcessing(0);
-    tables.CopyToProcessing(9);
-    m_pane->sync();
-    QCOMPARE(reset.count(), 0);
-    QCOMPARE(inserted.count(), 1);
-    QCOMPARE(processing->rowCount(), 2);
-    QCOMPARE(processing->index(1, 0).data().toString(), QStringLiteral("2"));
-    QCOMPARE(m_pane->tabs()->currentIndex(), 1);
-
-    m_pane->processingView()->selectRow(1);
-    tables.m_processing.SetCell(1, 2, "7.5000");
-    tables.CopyToProcessing(10);
-    m_pane->sync();
-    QCOMPARE(reset.count(), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(processing->index(1, 2).data().toString(), QStringLiteral("7.5000"));
-    QCOMPARE(processing->rowCount(), 3);
-    QVERIFY(m_pane->processingView()->selectionModel()->isRowSelected(1, {}));
-
-    tables.ClearResults();  // rows went away: the views start over on the Origin tab
-    m_pane->sync();
-    QCOMPARE(reset.count(), 1);
-    QCOMPARE(processing->rowCount(), 0);
-    QCOMPARE(m_pane->tabs()->currentIndex(), 0);
-
-    // While the core fills the tables the views see empty ones.
-    m_pane->beginDataUpdate();
-    QCOMPARE(m_pane->originModel()->rowCount(), 0);
-    QCOMPARE(m_pane->originModel()->columnCount(), 0);
-    tables.ClearAll();
-    m_pane->sync();
-    QCOMPARE(m_pane->originModel()->columnCount(), 0);
-}
-
-void TestOutputWnd::cellBytesAreDecoded()
-{
-    OutputTables& tables = m_survey->m_tables;
-    tables.m_origin.SetCell(0, 5, "\xE6\xB7\xB1\xE5\xBA\xA6");  // UTF-8
-    tables.m_origin.SetCell(1, 5, "5\xB5S");                    // not UTF-8: one byte, one character
-    m_pane->sync();
-    QCOMPARE(m_pane->originModel()->index(0, 5).data().toString(), QStringLiteral("深度"));
-    QCOMPARE(m_pane->originModel()->index(1, 5).data().toString(), QStringLiteral("5µS"));
-}
-
-void TestOutputWnd::markedCellsAreWhiteOnRed()
-{
-    COwnerListCtrl* view = m_pane->originView();
-    DataTableModel* model = m_pane->originModel();
-    auto colourAt = [&](int row, int column) {
-        const QRect cell = view->visualRect(model->index(row, column));
-        return view->viewport()->grab().toImage().pixelColor(cell.left() + 2, cell.top() + 2);
-    };
-    QCOMPARE(colourAt(5, 4), QColor(Qt::white));
-
-    m_survey->m_tables.m_marks = {{5, 4}};
-    m_pane->sync();
-    QCOMPARE(model->index(5, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
-    QCOMPARE(model->index(5, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
-    QVERIFY(!model->index(5, 3).data(DataTableModel::MarkedRole).toBool());
-    QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
-    QCOMPARE(colourAt(5, 3), QColor(Qt::white));
-
-    view->selectRow(5);  // a selected row keeps its red cell
-    QCOMPARE(colourAt(5, 4), QColor(255, 0, 0));
-    QVERIFY(colourAt(5, 3) != QColor(Qt::white));
-
-    view->ClearMarks();
-    QVERIFY(m_survey->m_tables.m_marks.empty());
-    view->clearSelection();
-    QCOMPARE(colourAt(5, 4), QColor(Qt::white));
-}
-
-QTEST_MAIN(TestOutputWnd)
+VANTREL_GUI_TEST_MAIN(TestOutputWnd, "outputwnd")
 #include "tst_outputwnd.moc"

@@ -4,7 +4,7 @@
 #include "app/cdialog_data_set.h"
 #include "app/commandids.h"
 #include "app/dialogprompter.h"
-#include "shelltestsupport.h"
+#include "testsupport.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,30 +16,20 @@ using vantrel::test::Shell;
 
 namespace {
 
-/// Runs the Config dialog: `edit` may change the texts, `finish` ends it.
-void runConfig(Shell& s, const std::function<void(CDialog_Data_Set&)>& edit,
-               const std::function<void(CDialog_Data_Set&)>& finish, QStringList* shown = nullptr)
+/// Runs the Config dialog through `body` (which ends it); returns the texts it opened with.
+QStringList runConfig(Shell& s, const std::function<void(CDialog_Data_Set&)>& body)
 {
+    QStringList shown;
     s.runner = [&](QDialog& d) {
         auto& dialog = static_cast<CDialog_Data_Set&>(d);
-        if (shown)
-            for (int id : CDialog_Data_Set::kEditIds)
-                *shown << dialog.edit(id)->text();
-        edit(dialog);
-        finish(dialog);
+        for (int id : CDialog_Data_Set::kEditIds)
+            shown << dialog.edit(id)->text();
+        body(dialog);
         return d.result();
     };
-    QVERIFY(s.run(ID_CONFIG));
-}
-
-void pressOk(CDialog_Data_Set& d)
-{
-    d.okButton()->click();
-}
-
-void setText(CDialog_Data_Set& d, int id, const QString& text)
-{
-    d.edit(id)->setText(text);
+    if (!s.run(ID_CONFIG))
+        shown = QStringList{"<not run>"};
+    return shown;
 }
 
 }  // namespace
@@ -47,152 +37,100 @@ void setText(CDialog_Data_Set& d, int id, const QString& text)
 class TestShellDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void configShowsDefaultsAndHidesTwo()
+    void configShowsReadsAndStoresBothCopies()
     {
         Shell s;
-        QStringList shown;
-        bool visible[5] = {};
-        bool enabled[5] = {};
-        runConfig(
-            s,
-            [&](CDialog_Data_Set& d) {
-                d.show();
-                for (int i = 0; i < 5; ++i) {
-                    visible[i] = d.edit(CDialog_Data_Set::kEditIds[i])->isVisible();
-                    enabled[i] = d.edit(CDialog_Data_Set::kEditIds[i])->isEnabled();
-                }
-                QCOMPARE(d.windowTitle(), QString("Config"));
-                QCOMPARE(d.cancelButton()->text(), QString("Cansel"));
-            },
-            [](CDialog_Data_Set& d) { d.reject(); }, &shown);
-        QCOMPARE(shown, (QStringList{"3.00", "20.00", "0.70", "0.30", "0.30"}));
-        QCOMPARE(QList<bool>(visible, visible + 5), (QList<bool>{false, true, false, true, true}));
-        QCOMPARE(QList<bool>(enabled, enabled + 5), (QList<bool>{true, true, false, true, true}));
-    }
-
-    void okStoresBothCopiesAndRoundsOnTheNextOpen()
-    {
-        Shell s;
-        runConfig(s, [](CDialog_Data_Set& d) { setText(d, 1009, "12.345"); }, pressOk);
+        QList<bool> visible, enabled;
+        const QStringList first = runConfig(s, [&](CDialog_Data_Set& d) {
+            d.show();
+            for (int id : CDialog_Data_Set::kEditIds) {
+                visible << d.edit(id)->isVisible();
+                enabled << d.edit(id)->isEnabled();
+            }
+            QCOMPARE(d.windowTitle(), QString("Config"));
+            QCOMPARE(d.cancelButton()->text(), QString("Cansel"));
+            // Texts are read as atof does.
+            d.edit(1009)->setText("12.345");
+            d.edit(1011)->setText("abc");
+            d.edit(1012)->setText("  -1.5e2x");
+            d.okButton()->click();
+        });
+        QCOMPARE(first, (QStringList{"3.00", "20.00", "0.70", "0.30", "0.30"}));
+        QCOMPARE(visible, (QList<bool>{false, true, false, true, true}));
+        QCOMPARE(enabled, (QList<bool>{true, true, false, true, true}));
         const ProcessingSettings& master = s.frame->survey().m_frame.m_settings;
         QCOMPARE(master.m_fResistivity, 12.345f);
+        QCOMPARE(master.m_fPThreshold, 0.0f);
+        QCOMPARE(master.m_fVThreshold, -150.0f);
         QCOMPARE(master.m_fDeviationFactor, 3.0f);
         QCOMPARE(master.m_fDepthCoefficient, 0.7f);
         QVERIFY(s.frame->survey().m_tables.m_settings == master);
 
-        QStringList shown;
-        runConfig(s, [](CDialog_Data_Set&) {}, pressOk, &shown);
-        QCOMPARE(shown.at(1), QString("12.35"));
+        // The next opening shows them rounded, and OK keeps the rounded value.
+        const QStringList second = runConfig(s, [](CDialog_Data_Set& d) { d.okButton()->click(); });
+        QCOMPARE(second, (QStringList{"3.00", "12.35", "0.70", "0.00", "-150.00"}));
         QCOMPARE(master.m_fResistivity, 12.35f);
         QVERIFY(s.frame->survey().m_tables.m_settings == master);
     }
 
-    void textsAreReadAsAtofDoes()
-    {
-        Shell s;
-        runConfig(
-            s,
-            [](CDialog_Data_Set& d) {
-                setText(d, 1011, "abc");
-                setText(d, 1009, "20m");
-                setText(d, 1012, "  -1.5e2x");
-            },
-            pressOk);
-        const ProcessingSettings& master = s.frame->survey().m_frame.m_settings;
-        QCOMPARE(master.m_fPThreshold, 0.0f);
-        QCOMPARE(master.m_fResistivity, 20.0f);
-        QCOMPARE(master.m_fVThreshold, -150.0f);
-        QVERIFY(s.frame->survey().m_tables.m_settings == master);
-    }
-
-    void cancelEscapeAndCloseBoxChangeNothing_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::newRow("Cansel") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("close box") << 2;
-    }
-
     void cancelEscapeAndCloseBoxChangeNothing()
     {
-        QFETCH(int, how);
         Shell s;
         const ProcessingSettings before = s.frame->survey().m_frame.m_settings;
-        runConfig(
-            s,
-            [](CDialog_Data_Set& d) {
+        for (const char* how : {"Cansel", "Esc", "close box"}) {
+            runConfig(s, [how](CDialog_Data_Set& d) {
                 for (int id : CDialog_Data_Set::kEditIds)
-                    setText(d, id, "7");
-            },
-            [how](CDialog_Data_Set& d) {
-                if (how == 0) {
+                    d.edit(id)->setText("7");
+                d.show();
+                if (how == QLatin1String("Cansel"))
                     d.cancelButton()->click();
-                } else if (how == 1) {
-                    d.show();
+                else if (how == QLatin1String("Esc"))
                     QTest::keyClick(&d, Qt::Key_Escape);
-                } else {
-                    d.show();
+                else
                     d.close();
-                }
             });
-        QVERIFY(s.frame->survey().m_frame.m_settings == before);
-        QVERIFY(s.frame->survey().m_tables.m_settings == before);
+            QVERIFY2(s.frame->survey().m_frame.m_settings == before, how);
+            QVERIFY2(s.frame->survey().m_tables.m_settings == before, how);
+        }
     }
 
     void aboutTextFromProduceTxt()
     {
-        QTemporaryDir dir;
-        const QString old = QDir::currentPath();
-        QDir::setCurrent(dir.path());
+        const test::InTemporaryFolder folder;
         Shell s;
         QString shown;
-        s.runner = [&](QDialog& d) {
-            auto& about = static_cast<CAboutDlg&>(d);
+        auto inspect = [&](CAboutDlg& about) {
+            QCOMPARE(about.windowTitle(), QString("About "));
+            QVERIFY(about.textEdit()->isReadOnly());
+            QVERIFY(about.okButton()->isDefault());
             shown = about.textEdit()->toPlainText();
+        };
+        s.runner = [&](QDialog& d) {
+            inspect(static_cast<CAboutDlg&>(d));
             d.accept();
             return d.result();
         };
-
-        // Without the file the text stays empty.
-        QVERIFY(s.run(ID_APP_ABOUT));
-        QCOMPARE(shown, QString());
-
-        {
+        auto write = [](const QByteArray& bytes) {
             QFile f("Produce.txt");
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("Vantrel field data\r\nVersion 1.6.8\r\n");
-        }
-        QCOMPARE(CAboutDlg::productText("Produce.txt"),
-                 QString("\r\n      Vantrel field data\r\n      Version 1.6.8"));
+            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+        };
+
+        shown = "<not shown>";
+        QVERIFY(s.run(ID_APP_ABOUT));
+        QCOMPARE(shown, QString());  // no file
+
+        QVERIFY(write("Vantrel field data\r\nVersion 1.6.8\r\n"));
+        QCOMPARE(CAboutDlg::productText("Produce.txt"), QString("\r\n      Vantrel field data\r\n      Version 1.6.8"));
         QVERIFY(s.run(ID_APP_ABOUT));
         QCOMPARE(shown, QString("\n      Vantrel field data\n      Version 1.6.8"));
 
-        {
-            QFile f("Produce.txt");
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        }
+        QVERIFY(write(""));
         QVERIFY(s.run(ID_APP_ABOUT));
         QCOMPARE(shown, QString());
 
         // A last line without its line end, and text in the Chinese code page.
-        {
-            QFile f("Produce.txt");
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write("a\n\xb5\xd8\xc7\xf2");  // "地球" in GBK
-        }
+        QVERIFY(write("a\n\xb5\xd8\xc7\xf2"));  // "地球" in GBK
         QCOMPARE(CAboutDlg::productText("Produce.txt"), QString::fromUtf8("\r\n      a\r\n      地球"));
-        QDir::setCurrent(old);
-    }
-
-    void aboutBoxLayout()
-    {
-        CAboutDlg about(nullptr, "no-such-file.txt");
-        QCOMPARE(about.windowTitle(), QString("About "));
-        QVERIFY(about.textEdit()->isReadOnly());
-        QCOMPARE(about.textEdit()->objectName(), QString("edit1007"));
-        QVERIFY(about.okButton()->isDefault());
-        QVERIFY(about.textEdit()->geometry().right() < about.width());
-        QVERIFY(about.okButton()->geometry().bottom() < about.height());
     }
 
     void prompterFilters()
@@ -204,5 +142,5 @@ private Q_SLOTS:
     }
 };
 
-VANTREL_SHELL_TEST_MAIN(TestShellDialogs, "shelldialogs")
+VANTREL_GUI_TEST_MAIN(TestShellDialogs, "shelldialogs")
 #include "tst_shelldialogs.moc"

@@ -7,7 +7,7 @@
 #include "app/customizedialog.h"
 #include "app/toolbarset.h"
 #include "app/windowsdialog.h"
-#include "shelltestsupport.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -16,39 +16,25 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWidgetAction>
 
 using namespace vantrel;
 using namespace vantrel::cmd;
+using vantrel::test::entries;
 using vantrel::test::Shell;
-
-namespace {
-
-QList<int> barIds(const QToolBar* bar)
-{
-    QList<int> ids;
-    for (QAction* a : bar->actions())
-        if (!qobject_cast<const QWidgetAction*>(a))
-            ids << (a->isSeparator() ? 0 : a->data().toInt());
-    return ids;
-}
-
-}  // namespace
 
 class TestShellSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { QSettings().clear(); }
 
-    void lookIsKeptForTheNextStart()
+    void lookIsKeptForTheNextStartUnknownFallsBack()
     {
         Shell s;
         QCOMPARE(s.frame->look(), 215);  // Office 2007 blue by default
         QVERIFY(s.action(215)->isChecked());
         QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
         QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
-        QVERIFY(s.action(216)->isChecked());
-        QVERIFY(!s.action(215)->isChecked());
+        QVERIFY(s.action(216)->isChecked() && !s.action(215)->isChecked());
         QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
 
         s.restart();
@@ -61,19 +47,14 @@ private Q_SLOTS:
         s.restart();
         QCOMPARE(s.frame->look(), 205);
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Windows"));
-    }
 
-    void unknownLookFallsBackToOffice2007()
-    {
-        for (int stored : {0, 211, 214, 220, -5, 99999}) {
+        // Unknown stored values fall back to the Office 2007 look.
+        for (const QVariant& stored : QVariantList{0, 211, 214, 220, -5, 99999, "not a number"}) {
             QSettings().setValue("ApplicationLook", stored);
-            Shell s;
+            s.restart();
             QCOMPARE(s.frame->look(), 215);
             QVERIFY(s.action(215)->isChecked());
         }
-        QSettings().setValue("ApplicationLook", "not a number");
-        Shell s;
-        QCOMPARE(s.frame->look(), 215);
     }
 
     void looksCanBeToldApart()
@@ -93,8 +74,12 @@ private Q_SLOTS:
         QVERIFY(black.color(QPalette::WindowText).lightness() > 180);
     }
 
-    void layoutIsRestored()
+    void layoutToolbarsAndImagesAreRestored()
     {
+        const test::InTemporaryFolder folder;
+        QImage strip(64, 32, QImage::Format_RGB32);
+        strip.fill(Qt::magenta);
+        QVERIFY(strip.save("UserImages.bmp"));
         {
             Shell s;
             s.frame->show();
@@ -104,27 +89,6 @@ private Q_SLOTS:
             QVERIFY(s.run(ID_VIEW_STATUS_BAR));
             QVERIFY(s.frame->statusBar()->isHidden());
             s.frame->addToolBar(Qt::LeftToolBarArea, s.frame->standardToolBar());
-            QVERIFY(s.frame->close());
-        }
-        Shell s;
-        s.frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
-        QCOMPARE(s.frame->dockWidgetArea(s.frame->outputDock()), Qt::RightDockWidgetArea);
-        QVERIFY(s.frame->fileViewDock()->isHidden());
-        QVERIFY(s.frame->statusBar()->isHidden());
-        QVERIFY(!s.action(ID_VIEW_STATUS_BAR)->isChecked());
-        QCOMPARE(s.frame->toolBarArea(s.frame->standardToolBar()), Qt::LeftToolBarArea);
-
-        // A pane plugged in after the start keeps the restored place.
-        auto* pane = new QDockWidget("Show Table");
-        s.frame->setOutputPane(pane);
-        QCOMPARE(s.frame->dockWidgetArea(pane), Qt::RightDockWidgetArea);
-    }
-
-    void userToolbarsArePersisted()
-    {
-        {
-            Shell s;
             s.runner = [](QDialog& d) {
                 auto& dialog = static_cast<CustomizeDialog&>(d);
                 // Take Print off the standard toolbar, make one of our own.
@@ -138,25 +102,49 @@ private Q_SLOTS:
             };
             QVERIFY(s.run(ID_VIEW_CUSTOMIZE));
             QCOMPARE(s.frame->toolbars()->userToolbars().size(), 1);
+            // The user's images: two buttons, the top left colour transparent.
+            QCOMPARE(s.frame->toolbars()->userImages().size(), 2);
+            QCOMPARE(qAlpha(s.frame->toolbars()->userImages()[1].toImage().pixel(0, 0)), 0);
+            s.frame->toolbars()->setButtonImage(ID_FILE_OPEN, 1);
             QVERIFY(s.frame->close());
         }
         Shell s;
-        QCOMPARE(barIds(s.frame->standardToolBar()),
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QCOMPARE(s.frame->dockWidgetArea(s.frame->outputDock()), Qt::RightDockWidgetArea);
+        QVERIFY(s.frame->fileViewDock()->isHidden());
+        QVERIFY(s.frame->statusBar()->isHidden());
+        QVERIFY(!s.action(ID_VIEW_STATUS_BAR)->isChecked());
+        QCOMPARE(s.frame->toolBarArea(s.frame->standardToolBar()), Qt::LeftToolBarArea);
+        QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
+        QCOMPARE(entries(s.frame->standardToolBar()).first,
                  (QList<int>{57601, 57603, 32807, 57634, 57637, 0, 32786, 32781, 32779}));
         const QList<QToolBar*> user = s.frame->toolbars()->userToolbars();
         QCOMPARE(user.size(), 1);
         QCOMPARE(user[0]->windowTitle(), QString("Depth work"));
         QCOMPARE(s.frame->toolbars()->toolbarId(user[0]), ID_FIRST_USER_TOOLBAR);
-        QCOMPARE(barIds(user[0]), (QList<int>{ID_SAVE_DEPTH_DATA, ID_VERTICAL_GRAPH}));
+        QCOMPARE(entries(user[0]).first, (QList<int>{ID_SAVE_DEPTH_DATA, ID_VERTICAL_GRAPH}));
         auto* more = user[0]->findChild<QToolButton*>("CustomizeButton");
-        QVERIFY(more);
-        QCOMPARE(more->defaultAction()->data().toInt(), ID_VIEW_CUSTOMIZE);
-        // The toolbar list of the View menu offers it.
-        Q_EMIT s.frame->viewToolbarsMenu()->aboutToShow();
+        QVERIFY(more && more->defaultAction()->data().toInt() == ID_VIEW_CUSTOMIZE);
+        Q_EMIT s.frame->viewToolbarsMenu()->aboutToShow();  // the View menu's toolbar list offers it
         QVERIFY(s.frame->viewToolbarsMenu()->actions().contains(user[0]->toggleViewAction()));
-        // Reset brings the standard commands back.
         s.frame->toolbars()->resetStandard();
-        QCOMPARE(barIds(s.frame->standardToolBar()), ToolbarSet::standardCommands());
+        QCOMPARE(entries(s.frame->standardToolBar()).first, ToolbarSet::standardCommands());
+
+        // A pane plugged in after the start takes the old one's restored place, name and title.
+        auto* pane = new QDockWidget;
+        s.frame->setOutputPane(pane);
+        QCOMPARE(s.frame->outputDock(), pane);
+        QCOMPARE(s.frame->dockWidgetArea(pane), Qt::RightDockWidgetArea);
+        QCOMPARE(pane->objectName(), QString("OutputPane"));
+        QCOMPARE(pane->windowTitle(), QString("Show Table"));
+
+        // Images larger than 819200 bytes are not offered.
+        QImage big(700, 400, QImage::Format_RGB32);
+        big.fill(Qt::white);
+        QVERIFY(big.save("UserImages.bmp") && QFileInfo("UserImages.bmp").size() > 819200);
+        s.restart();
+        QVERIFY(s.frame->toolbars()->userImages().isEmpty());
     }
 
     void atMostTenUserToolbars()
@@ -177,39 +165,6 @@ private Q_SLOTS:
         // Unknown ids never reach a toolbar.
         bars->setCommands(again, {ID_FILE_OPEN, 424242, 0});
         QCOMPARE(bars->commands(again), (QList<int>{ID_FILE_OPEN, 0}));
-    }
-
-    void userImagesAreOfferedWhenPresent()
-    {
-        QTemporaryDir dir;
-        const QString old = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QImage strip(64, 32, QImage::Format_RGB32);
-        strip.fill(Qt::magenta);
-        strip.setPixel(40, 10, qRgb(0, 0, 255));
-        QVERIFY(strip.save("UserImages.bmp"));
-        {
-            Shell s;
-            QCOMPARE(s.frame->toolbars()->userImages().size(), 2);
-            // The top left colour is transparent.
-            QCOMPARE(qAlpha(s.frame->toolbars()->userImages()[1].toImage().pixel(0, 0)), 0);
-            s.frame->toolbars()->setButtonImage(ID_FILE_OPEN, 1);
-            QVERIFY(s.frame->close());
-        }
-        {
-            Shell s;
-            QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
-        }
-        // Larger than 819200 bytes: not offered.
-        QImage big(700, 400, QImage::Format_RGB32);
-        big.fill(Qt::white);
-        QVERIFY(big.save("UserImages.bmp"));
-        QVERIFY(QFileInfo("UserImages.bmp").size() > 819200);
-        {
-            Shell s;
-            QVERIFY(s.frame->toolbars()->userImages().isEmpty());
-        }
-        QDir::setCurrent(old);
     }
 
     void windowsDialogActivatesAndCloses()
@@ -252,5 +207,5 @@ private Q_SLOTS:
     }
 };
 
-VANTREL_SHELL_TEST_MAIN(TestShellSettings, "shellsettings")
+VANTREL_GUI_TEST_MAIN(TestShellSettings, "shellsettings")
 #include "tst_shellsettings.moc"

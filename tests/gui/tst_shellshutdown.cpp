@@ -1,13 +1,13 @@
-// Closing the main window with and without depth data, and Save Depth Data.
+// The two ways out: closing the main window (with and without depth data)
+// and Exit; and Save Depth Data.
 
 #include "app/cchildframe.h"
 #include "app/commandids.h"
-#include "shelltestsupport.h"
-
-#include <QCloseEvent>
+#include "testsupport.h"
 
 using namespace vantrel;
 using namespace vantrel::cmd;
+using vantrel::test::contents;
 using vantrel::test::Shell;
 
 namespace {
@@ -23,104 +23,86 @@ void fillDepth(Survey& survey)
     depth.AppendRow(std::vector<std::string>{"1", "5", "-30", "11"});
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-FileChoice chosen(const QString& path, int filter)
-{
-    return FileChoice{true, path, filter};
-}
-
 }  // namespace
 
 class TestShellShutdown : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void closingWithoutDepthDataAsksNothing()
+    void closing_data()
     {
-        Shell s;
-        s.frame->newChartWindow("chart");
-        QVERIFY(s.frame->close());
-        QVERIFY(s.prompter.questions.isEmpty());
-        QVERIFY(s.prompter.fileFilters.isEmpty());
-        QTRY_VERIFY(s.frame->chartWindows().isEmpty());
+        QTest::addColumn<bool>("depth");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("no depth data") << false << true << true;
+        QTest::newRow("OK, saved") << true << true << true;
+        QTest::newRow("OK, dialog cancelled") << true << true << false;
+        QTest::newRow("Cancel") << true << false << true;
     }
 
-    void closingWithDepthDataOkSavesFirst()
+    void closing()
     {
+        QFETCH(bool, depth);
+        QFETCH(bool, ok);
+        QFETCH(bool, choose);
         QTemporaryDir dir;
         Shell s;
-        fillDepth(s.frame->survey());
+        if (depth)
+            fillDepth(s.frame->survey());
         QStringList order;
         CChildFrame* a = s.frame->newChartWindow("a");
         CChildFrame* b = s.frame->newChartWindow("b");
         a->setShutdownHook([&] { order << "a:" + QString::number(QFileInfo::exists(dir.filePath("depth1.csv"))); });
         b->setShutdownHook([&] { order << "b"; });
-        s.prompter.answers = {true};
-        s.prompter.files = {chosen(dir.filePath("depth1"), 1)};
+        s.prompter.answers = {ok};
+        if (choose)
+            s.prompter.files = {FileChoice{true, dir.filePath("depth1"), 1}};
 
         QVERIFY(s.frame->close());
-        QCOMPARE(s.prompter.questions, QStringList{"Please save deep data!"});
-        QCOMPARE(s.prompter.fileFilters, QStringList{kFilter});
-        QCOMPARE(contents(dir.filePath("depth1.csv")),
-                 QByteArray("Increment Value,Height,Value,FileID\r\n0,-25,12.5,1,\r\n5,-30,11,1,\r\n"));
-        // The depth data was saved before the chart windows went, one by one.
-        QCOMPARE(order, (QStringList{"a:1", "b"}));
+        QCOMPARE(s.prompter.questions, depth ? QStringList{"Please save deep data!"} : QStringList());
+        QCOMPARE(s.prompter.fileFilters, depth && ok ? QStringList{kFilter} : QStringList());
+        QVERIFY(s.prompter.messages.isEmpty());
+        QVERIFY(s.exitCalls.isEmpty());
+        // The depth data is saved before the chart windows go, one by one.
+        const bool saved = depth && ok && choose;
+        QCOMPARE(order, (QStringList{saved ? "a:1" : "a:0", "b"}));
+        if (saved)
+            QCOMPARE(contents(dir.filePath("depth1.csv")),
+                     QByteArray("Increment Value,Height,Value,FileID\r\n0,-25,12.5,1,\r\n5,-30,11,1,\r\n"));
         QTRY_VERIFY(s.frame->chartWindows().isEmpty());
     }
 
-    void closingWithDepthDataCancelledDialogStillCloses()
+    void exitAnswers()
     {
         Shell s;
-        fillDepth(s.frame->survey());
-        s.prompter.answers = {true};  // OK, then the file dialog is cancelled
-        QVERIFY(s.frame->close());
-        QCOMPARE(s.prompter.fileFilters.size(), 1);
-        QVERIFY(s.prompter.messages.isEmpty());
-    }
-
-    void closingWithDepthDataCancelSkipsTheSave()
-    {
-        Shell s;
-        fillDepth(s.frame->survey());
-        s.prompter.answers = {false};
-        QVERIFY(s.frame->close());
-        QCOMPARE(s.prompter.questions, QStringList{"Please save deep data!"});
-        QVERIFY(s.prompter.fileFilters.isEmpty());
-        QVERIFY(s.exitCalls.isEmpty());
-    }
-
-    void saveDepthDataNames_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QByteArray>("firstLine");
-        QTest::newRow("csv filter") << "depth1" << 1 << "depth1.csv" << QByteArray("Increment Value,Height,Value,FileID");
-        QTest::newRow("upper case csv") << "DEPTH1.CSV" << 1 << "DEPTH1.CSV.csv"
-                                        << QByteArray("Increment Value,Height,Value,FileID");
-        QTest::newRow("csv name, dat filter") << "depth1.csv" << 0 << "depth1.csv.dat"
-                                              << QByteArray("Increment Value\tHeight\tValue\tFileID");
-        QTest::newRow("all files, dat") << "d.dat" << 2 << "d.dat" << QByteArray("Increment Value\tHeight\tValue\tFileID");
+        s.prompter.answers = {true, false};
+        QVERIFY(s.run(ID_APP_EXIT));
+        QCOMPARE(s.prompter.questions, QStringList{"Please save the data!"});
+        QVERIFY(s.exitCalls.isEmpty());  // OK goes back to the program
+        QVERIFY(s.run(ID_APP_EXIT));
+        QCOMPARE(s.exitCalls, QList<int>{0});  // Cancel ends at once with status 0
+        QCOMPARE(s.prompter.questions.size(), 2);  // no close sequence ran
     }
 
     void saveDepthDataNames()
     {
-        QFETCH(QString, typed);
-        QFETCH(int, filter);
-        QFETCH(QString, written);
-        QFETCH(QByteArray, firstLine);
-        QTemporaryDir dir;
+        const struct {
+            const char *typed, *written;
+            int filter;
+            char separator;
+        } cases[] = {{"DEPTH1.CSV", "DEPTH1.CSV.csv", 1, ','},
+                     {"depth1.csv", "depth1.csv.dat", 0, '\t'},
+                     {"d.dat", "d.dat", 2, '\t'}};
         Shell s;
         fillDepth(s.frame->survey());
-        s.prompter.files = {chosen(dir.filePath(typed), filter)};
-        QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
+        for (const auto& c : cases) {
+            QTemporaryDir dir;
+            s.prompter.files = {FileChoice{true, dir.filePath(c.typed), c.filter}};
+            QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{c.written});
+            const QByteArray header = QByteArray("Increment Value,Height,Value,FileID\r\n").replace(',', c.separator);
+            QVERIFY2(contents(dir.filePath(c.written)).startsWith(header), c.written);
+        }
         QVERIFY(s.prompter.messages.isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-        QVERIFY(contents(dir.filePath(written)).startsWith(firstLine + "\r\n"));
     }
 
     void saveDepthDataFailures()
@@ -134,39 +116,34 @@ private Q_SLOTS:
 
         fillDepth(s.frame->survey());
         s.prompter.messages.clear();
-        const QString blocked = dir.filePath("no-such-folder/depth.dat");
-        s.prompter.files = {chosen(blocked, 0)};
+        QVERIFY(s.run(ID_SAVE_DEPTH_DATA));  // the dialog cancelled: nothing written, nothing said
+        QVERIFY(s.prompter.messages.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        s.prompter.files = {FileChoice{true, dir.filePath("no-such-folder/depth"), 0}};
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
-        QCOMPARE(s.prompter.messages, QStringList{blocked + " File save failed!"});
+        QCOMPARE(s.prompter.messages, QStringList{dir.filePath("no-such-folder/depth.dat") + " File save failed!"});
 
         // Neither .dat nor .csv: an existing file keeps its contents.
         const QString other = dir.filePath("keep.TXT");
-        {
-            QFile f(other);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("precious");
+        const QString existing = dir.filePath("old.dat");
+        for (const QString& path : {other, existing}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("precious") == 8);
         }
         s.prompter.messages.clear();
-        s.prompter.files = {chosen(other, 2)};
+        s.prompter.files = {FileChoice{true, other, 2}};
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
         QCOMPARE(s.prompter.messages.size(), 1);
         QVERIFY(s.prompter.messages.first().startsWith(other));
         QCOMPARE(contents(other), QByteArray("precious"));
 
         // An existing file chosen in the dialog is replaced without a question.
-        const QString existing = dir.filePath("old.dat");
-        {
-            QFile f(existing);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("old contents");
-        }
-        s.prompter.messages.clear();
-        s.prompter.files = {chosen(existing, 0)};
+        s.prompter.files = {FileChoice{true, existing, 0}};
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
         QVERIFY(s.prompter.questions.isEmpty());
         QVERIFY(contents(existing).startsWith("Increment Value\t"));
     }
 };
 
-VANTREL_SHELL_TEST_MAIN(TestShellShutdown, "shellshutdown")
+VANTREL_GUI_TEST_MAIN(TestShellShutdown, "shellshutdown")
 #include "tst_shellshutdown.moc"
