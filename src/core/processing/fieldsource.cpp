@@ -31,11 +31,15 @@ OperationReport ProcessFieldSource(OutputTables& tables)
             group.begin = group.end - kMaxRows;
         }
         const auto n = static_cast<int>(group.Size());
-        for (std::size_t j = 0; j < matrix.size(); ++j) {
-            auto& values = matrix[j];
-            values.clear();
-            for (std::size_t r = group.begin; r < group.end; ++r)
-                values.push_back(ReadingAt(table, r, first + j));
+        const std::size_t rows = group.Size();
+        // Read and write row by row (the cells of a row lie together); clip
+        // and scale column by column.
+        for (auto& values : matrix)
+            values.resize(rows);
+        for (std::size_t i = 0; i < rows; ++i)
+            for (std::size_t j = 0; j < matrix.size(); ++j)
+                matrix[j][i] = ReadingAt(table, group.begin + i, first + j);
+        for (auto& values : matrix) {
             if (n > 6)
                 ClipSpikes(values.data(), n, 3.0f);
             for (float v : values)
@@ -43,13 +47,11 @@ OperationReport ProcessFieldSource(OutputTables& tables)
                     largest = v;
         }
         const float target = largest >= 1.0f ? largest : largest + 1.0f;
-        for (std::size_t j = 0; j < matrix.size(); ++j) {
-            auto& values = matrix[j];
+        for (auto& values : matrix)
             ScaleToMax(n, values.data(), target);
-            for (int i = 0; i < n; ++i)
-                table.SetCell(group.begin + static_cast<std::size_t>(i), first + j,
-                              FormatFixed(values[static_cast<std::size_t>(i)], 4));
-        }
+        for (std::size_t i = 0; i < rows; ++i)
+            for (std::size_t j = 0; j < matrix.size(); ++j)
+                table.SetCell(group.begin + i, first + j, FormatFixed(matrix[j][i], 4));
     }
     tables.CompactText();
     return report;
