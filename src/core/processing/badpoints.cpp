@@ -5,8 +5,10 @@
 #include "filegroups.h"
 #include "messages.h"
 #include "numbers.h"
+#include "twothreads.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <optional>
 
@@ -114,13 +116,43 @@ void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Do
     }
 }
 
-/// Marks, in each row of a group the search has just rewritten, the first
-/// frequency cell the correction would change. `clipped` holds the group's
-/// first `n` readings column by column as the search wrote them.
-void MarkGroup(OutputTables& tables, const FileGroup& group, const std::vector<float>& clipped, std::size_t n)
+/// What the search does to one file group, worked out without touching the
+/// table: the texts of its first `n` readings after clipping, and the cells
+/// the correction would then change (the first per row).
+struct GroupSearch {
+    FileGroup group;
+    std::size_t n = 0;
+    std::string texts;                 // row by row, column by column
+    std::vector<std::uint32_t> ends;   // end of each text in `texts`
+    std::vector<std::pair<int, int>> marks;
+};
+
+void SearchGroup(const OutputTables& tables, GroupSearch& work)
 {
     const DataTable& origin = tables.m_origin;
+    const FileGroup& group = work.group;
     const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
+    const auto count = static_cast<std::size_t>(tables.m_nFreqColumns);
+    const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
+    work.n = n;
+    thread_local std::vector<float> clipped;
+    clipped.resize(n * count);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < count; ++j)
+            clipped[j * n + i] = ReadingAt(origin, group.begin + i, first + j);
+    if (n > 6)
+        for (std::size_t j = 0; j < count; ++j)
+            ClipSpikes(clipped.data() + j * n, static_cast<int>(n), 3.0f);
+    work.texts.clear();
+    work.ends.clear();
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < count; ++j) {
+            work.texts += FormatFixed(clipped[j * n + i], 6);
+            work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
+        }
+
+    // The readings as the correction will read them: the rewritten ones as
+    // atof reads their new text, the rest (beyond 200 rows) from the table.
     const auto columns = static_cast<std::size_t>(std::min(tables.m_nFreqColumns, kMaxBuffer));
     const float k = tables.m_settings.m_fDeviationFactor;
     thread_local std::vector<float> readings, means;
@@ -136,10 +168,11 @@ void MarkGroup(OutputTables& tables, const FileGroup& group, const std::vector<f
         }
         means[j] = sum / static_cast<float>(rows);
     }
+    work.marks.clear();
     for (std::size_t i = 0; i < rows; ++i)
         for (std::size_t j = 0; j < columns; ++j)
             if (NeedsCorrection(readings[j * rows + i], means[j], k)) {
-                tables.m_marks.emplace(static_cast<int>(group.begin + i), static_cast<int>(first + j));
+                work.marks.emplace_back(static_cast<int>(group.begin + i), static_cast<int>(first + j));
                 break;
             }
 }
@@ -151,25 +184,34 @@ OperationReport SearchBadPoints(OutputTables& tables)
     OperationReport report;
     tables.ClearMarks();
     DataTable& origin = tables.m_origin;
-    // Each (column, group) is clipped on its own, so the groups are walked
-    // row by row, which keeps the reads close together.
+    // Each (column, group) is clipped on its own: the groups are worked out in
+    // batches on two threads, and their texts stored in group order.
     if (tables.m_nFirstFreqColumn >= 0 && tables.m_nFreqColumns > 0) {
         const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
         const auto count = static_cast<std::size_t>(tables.m_nFreqColumns);
-        std::vector<float> buffer;
-        for (const FileGroup& group : FileGroups(origin)) {
-            const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
-            buffer.resize(n * count);
-            for (std::size_t i = 0; i < n; ++i)
-                for (std::size_t j = 0; j < count; ++j)
-                    buffer[j * n + i] = ReadingAt(origin, group.begin + i, first + j);
-            if (n > 6)
-                for (std::size_t j = 0; j < count; ++j)
-                    ClipSpikes(buffer.data() + j * n, static_cast<int>(n), 3.0f);
-            for (std::size_t i = 0; i < n; ++i)
-                for (std::size_t j = 0; j < count; ++j)
-                    origin.SetCell(group.begin + i, first + j, FormatFixed(buffer[j * n + i], 6));
-            MarkGroup(tables, group, buffer, n);
+        const std::vector<FileGroup> groups = FileGroups(origin);
+        constexpr std::size_t kBatchRows = 16384;  // keeps the texts waiting to be stored small
+        std::vector<GroupSearch> batch;
+        for (std::size_t start = 0; start < groups.size();) {
+            std::size_t size = 0, rows = 0;
+            while (start + size < groups.size() && (size == 0 || rows < kBatchRows))
+                rows += std::min<std::size_t>(groups[start + size++].Size(), kMaxBuffer);
+            batch.resize(size);
+            for (std::size_t b = 0; b < size; ++b)
+                batch[b].group = groups[start + b];
+            start += size;
+            ForEachOnTwoThreads(size, [&](std::size_t b) { SearchGroup(tables, batch[b]); });
+            for (const GroupSearch& work : batch) {
+                std::size_t at = 0, k = 0;
+                for (std::size_t i = 0; i < work.n; ++i)
+                    for (std::size_t j = 0; j < count; ++j, ++k) {
+                        origin.SetCell(work.group.begin + i, first + j,
+                                       std::string_view(work.texts).substr(at, work.ends[k] - at));
+                        at = work.ends[k];
+                    }
+                for (const auto& [row, column] : work.marks)
+                    tables.m_marks.emplace(row, column);
+            }
         }
     }
     tables.CompactText();

@@ -5,6 +5,12 @@
 #include "filegroups.h"
 #include "messages.h"
 #include "numbers.h"
+#include "twothreads.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -12,46 +18,103 @@ namespace {
 constexpr std::size_t kMaxRows = 200;
 }
 
+namespace {
+
+/// One file group on its way through the processing: its readings column by
+/// column, then their texts.
+struct GroupWork {
+    FileGroup group;
+    std::vector<std::vector<float>> matrix;
+    float largest = 0.0f;
+    float target = 0.0f;
+    std::string texts;                // row by row, column by column
+    std::vector<std::uint32_t> ends;  // end of each text in `texts`
+};
+
+void ReadAndClip(const DataTable& table, std::size_t first, std::size_t columns, GroupWork& work)
+{
+    const std::size_t rows = work.group.Size();
+    work.matrix.resize(columns);
+    for (auto& values : work.matrix)
+        values.resize(rows);
+    // Read row by row (the cells of a row lie together); clip column by column.
+    for (std::size_t i = 0; i < rows; ++i)
+        for (std::size_t j = 0; j < columns; ++j)
+            work.matrix[j][i] = ReadingAt(table, work.group.begin + i, first + j);
+    work.largest = 0.0f;
+    for (auto& values : work.matrix) {
+        if (rows > 6)
+            ClipSpikes(values.data(), static_cast<int>(rows), 3.0f);
+        for (float v : values)
+            if (v > work.largest)
+                work.largest = v;
+    }
+}
+
+void ScaleAndPrint(GroupWork& work)
+{
+    const std::size_t rows = work.group.Size();
+    for (auto& values : work.matrix)
+        ScaleToMax(static_cast<int>(rows), values.data(), work.target);
+    work.texts.clear();
+    work.ends.clear();
+    for (std::size_t i = 0; i < rows; ++i)
+        for (auto& values : work.matrix) {
+            work.texts += FormatFixed(values[i], 4);
+            work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
+        }
+}
+
+}  // namespace
+
 OperationReport ProcessFieldSource(OutputTables& tables)
 {
     OperationReport report;
     DataTable& table = tables.m_processing;
-    float largest = 0.0f;
+    float largest = 0.0f;  // the largest clipped reading so far in the run
     tables.m_nFieldGroups = 0;
-    const int columns = tables.m_nFirstFreqColumn >= 0 ? tables.m_nFreqColumns : 0;
+    const int columns = tables.m_nFirstFreqColumn >= 0 ? std::max(tables.m_nFreqColumns, 0) : 0;
     const auto first = static_cast<std::size_t>(std::max(tables.m_nFirstFreqColumn, 0));
-    std::vector<std::vector<float>> matrix(static_cast<std::size_t>(std::max(columns, 0)));
+    const auto count = static_cast<std::size_t>(columns);
 
-    for (FileGroup group : FileGroups(table)) {
-        ++tables.m_nFieldGroups;
-        if (group.Size() > kMaxRows) {
-            std::string text(msg::kFieldSourceCapacity);
-            text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));
-            report.Say(std::move(text));
-            group.begin = group.end - kMaxRows;
+    // Groups are clipped on their own, so they are read and clipped in batches
+    // on two threads; the running largest reading is carried from group to
+    // group in order, and the texts are stored in group order.
+    const std::vector<FileGroup> groups = FileGroups(table);
+    constexpr std::size_t kBatchRows = 16384;
+    std::vector<GroupWork> batch;
+    for (std::size_t start = 0; start < groups.size();) {
+        std::size_t size = 0, rows = 0;
+        while (start + size < groups.size() && (size == 0 || rows < kBatchRows))
+            rows += std::min(groups[start + size++].Size(), kMaxRows);
+        batch.resize(size);
+        for (std::size_t b = 0; b < size; ++b) {
+            FileGroup group = groups[start + b];
+            ++tables.m_nFieldGroups;
+            if (group.Size() > kMaxRows) {
+                std::string text(msg::kFieldSourceCapacity);
+                text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));
+                report.Say(std::move(text));
+                group.begin = group.end - kMaxRows;
+            }
+            batch[b].group = group;
         }
-        const auto n = static_cast<int>(group.Size());
-        const std::size_t rows = group.Size();
-        // Read and write row by row (the cells of a row lie together); clip
-        // and scale column by column.
-        for (auto& values : matrix)
-            values.resize(rows);
-        for (std::size_t i = 0; i < rows; ++i)
-            for (std::size_t j = 0; j < matrix.size(); ++j)
-                matrix[j][i] = ReadingAt(table, group.begin + i, first + j);
-        for (auto& values : matrix) {
-            if (n > 6)
-                ClipSpikes(values.data(), n, 3.0f);
-            for (float v : values)
-                if (v > largest)
-                    largest = v;
+        start += size;
+        ForEachOnTwoThreads(size, [&](std::size_t b) { ReadAndClip(table, first, count, batch[b]); });
+        for (GroupWork& work : batch) {
+            largest = std::max(largest, work.largest);
+            work.target = largest >= 1.0f ? largest : largest + 1.0f;
         }
-        const float target = largest >= 1.0f ? largest : largest + 1.0f;
-        for (auto& values : matrix)
-            ScaleToMax(n, values.data(), target);
-        for (std::size_t i = 0; i < rows; ++i)
-            for (std::size_t j = 0; j < matrix.size(); ++j)
-                table.SetCell(group.begin + i, first + j, FormatFixed(matrix[j][i], 4));
+        ForEachOnTwoThreads(size, [&](std::size_t b) { ScaleAndPrint(batch[b]); });
+        for (const GroupWork& work : batch) {
+            std::size_t at = 0, k = 0;
+            for (std::size_t i = 0; i < work.group.Size(); ++i)
+                for (std::size_t j = 0; j < count; ++j, ++k) {
+                    table.SetCell(work.group.begin + i, first + j,
+                                  std::string_view(work.texts).substr(at, work.ends[k] - at));
+                    at = work.ends[k];
+                }
+        }
     }
     tables.CompactText();
     return report;
