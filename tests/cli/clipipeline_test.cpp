@@ -1,15 +1,17 @@
 #include "clipipeline.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vantrel;
+using vantrel::test::ReadAll;
+using vantrel::test::TempDir;
+
 
 namespace {
 
@@ -30,19 +32,6 @@ CliRun RunInProcess(std::vector<std::string> args)
     return r;
 }
 
-std::string Data(const std::string& name)
-{
-    return std::string(VANTREL_TEST_DATA) + "/" + name;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -52,13 +41,6 @@ std::vector<std::string> Lines(const std::string& text)
         lines.push_back(line);
     return lines;
 }
-
-struct TempDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("vantrel-cli-" + std::to_string(::getpid()));
-    TempDir() { std::filesystem::create_directories(path); }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::string operator/(const std::string& n) const { return (path / n).string(); }
-};
 
 TEST(CommandLine, WrongCommandLinesExitWithTwo)
 {
@@ -82,7 +64,7 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo)
 
 TEST(CommandLine, DumpsTablesAsJsonLines)
 {
-    const CliRun r = RunInProcess({Data("datafile/binary_bytes.csv"), "--dump", "origin"});
+    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/binary_bytes.csv"), "--dump", "origin"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{
                                 R"j(["FILE","INCREMENT","1000HZ","NOTE"])j",
@@ -98,27 +80,27 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
     EXPECT_EQ(r.err, "/no/such/file.dat File open failed!\n");
     EXPECT_TRUE(r.out.empty());
 
-    r = RunInProcess({Data("datafile/short_row.csv"), "--dump", "origin"});
+    r = RunInProcess({vantrel::test::DataPath("datafile/short_row.csv"), "--dump", "origin"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "The data rows does not match the Header rows! (line 4)\n");
 
-    r = RunInProcess({Data("datafile/worked_example.csv"), "--select", "9", "--dump", "processing"});
+    r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--select", "9", "--dump", "processing"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "请在文件栏中选择需处理的数据!\n");
     EXPECT_TRUE(r.out.empty());
 
-    r = RunInProcess({Data("datafile/worked_example.csv"), "--depth"});
+    r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--depth"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Please select the high value that needs to be processed !\n");
 
-    r = RunInProcess({Data("datafile/worked_example.csv"), "--save-depth", "/tmp/never.csv"});
+    r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--save-depth", "/tmp/never.csv"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "No depth data needs to be saved!\n");
 }
 
 TEST(CommandLine, SelectsByFileNumberInTreeOrder)
 {
-    const CliRun r = RunInProcess({Data("datafile/alternating_files.csv"), "--select", "2,1", "--dump", "processing"});
+    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/alternating_files.csv"), "--select", "2,1", "--dump", "processing"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 5u);
@@ -126,14 +108,14 @@ TEST(CommandLine, SelectsByFileNumberInTreeOrder)
     EXPECT_EQ(lines[2], R"j(["1","5","12.7","13.0","2","D1B"])j");
     EXPECT_EQ(lines[3], R"j(["2","0","22.5","23.1","2","D2"])j");
 
-    const CliRun only2 = RunInProcess({Data("datafile/alternating_files.csv"), "--select", "2", "--dump", "processing"});
+    const CliRun only2 = RunInProcess({vantrel::test::DataPath("datafile/alternating_files.csv"), "--select", "2", "--dump", "processing"});
     EXPECT_EQ(Lines(only2.out).size(), 3u);
 }
 
 TEST(CommandLine, SettingsApplyToTheWholeRunWherever)
 {
     // The resistivity comes after --depth on the line and still applies; "100x" reads as 100.
-    const CliRun r = RunInProcess({Data("datafile/worked_example.csv"), "--select", "all", "--depth", "--dump", "depth",
+    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--select", "all", "--depth", "--dump", "depth",
                                 "--resistivity", "100x"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
@@ -167,7 +149,7 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
     std::setlocale(LC_ALL, "C");
-    const std::vector<std::string> args = {Data("datafile/worked_example.csv"), "--resistivity", "12.5",
+    const std::vector<std::string> args = {vantrel::test::DataPath("datafile/worked_example.csv"), "--resistivity", "12.5",
                                            "--search-bad-points", "--select", "all", "--depth", "--dump", "depth"};
     const CliRun german = RunProcess(args, "LC_ALL=de_DE.UTF-8");
     const CliRun plain = RunProcess(args, "LC_ALL=C");

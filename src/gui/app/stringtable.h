@@ -6,7 +6,7 @@
 namespace vantrel {
 
 /// The program's string table: the status-bar prompts and tool tips of the
-/// commands, the idle prompt and the main window's title. Two versions exist,
+/// commands, the idle prompt, the main window's title and the panes' titles. Two versions exist,
 /// one for Chinese systems and one for every other; the menus and dialogs
 /// exist once and are not part of it.
 class StringTable {
@@ -40,6 +40,11 @@ public:
 
     static constexpr int kIdleId = 57345;
     static constexpr int kTitleId = 128;
+    static constexpr int kFileViewTitle = 155;
+    static constexpr int kOutputTitle = 157;
+    static constexpr int kOriginTab = 300;
+    static constexpr int kProcessingTab = 301;
+    static constexpr int kDepthTab = 302;
 
 private:
     Language m_language;

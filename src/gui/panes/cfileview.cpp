@@ -1,5 +1,7 @@
 #include "cfileview.h"
 
+#include "commandmenu.h"
+
 #include "app/commandids.h"
 #include "celltext.h"
 #include "cfileviewtoolbar.h"
@@ -41,13 +43,13 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
     return l;
 }
 
-CFileView::CFileView(FileTree& tree, PaneStrings::Language language, QWidget* parent)
+CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent)
     : QDockWidget(parent)
     , m_fileTree(tree)
-    , m_strings(language)
+    , m_strings(strings)
 {
     setObjectName(QStringLiteral("FileViewPane"));
-    setWindowTitle(m_strings.text(PaneStrings::kFileViewTitle));
+    setWindowTitle(m_strings.text(StringTable::kFileViewTitle));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("FileViewClient"));
@@ -85,33 +87,18 @@ CFileView::~CFileView() = default;
 
 void CFileView::buildContextMenu()
 {
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("FileViewMenu"));
-    const struct {
-        int id;
-        const char* text;
-    } entries[] = {
-        {cmd::ID_SELECT_DATA, "打开(&O)"},
-        {cmd::ID_OPEN_WITH, "打开方式(&W)...."},
-        {0, nullptr},
-        {cmd::ID_DUMMY_COMPILE, "编译(&C)"},
-        {0, nullptr},
-        {cmd::ID_EDIT_CUT, "剪切(&T)\tCtrl+X"},
-        {cmd::ID_EDIT_COPY, "复制(&C)\tCtrl+C"},
-        {cmd::ID_EDIT_CLEAR, "删除(&R)"},
-        {0, nullptr},
-        {cmd::ID_PROPERTIES, "属性(&P)..."},
-    };
-    for (const auto& e : entries) {
-        if (!e.text) {
-            m_menu->addSeparator();
-            continue;
-        }
-        QAction* a = m_menu->addAction(QString::fromUtf8(e.text));
-        a->setData(e.id);
-        const int id = e.id;
-        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
-    }
+    m_menu = BuildCommandMenu(this, QStringLiteral("FileViewMenu"),
+                              {{cmd::ID_SELECT_DATA, "打开(&O)"},
+                               {cmd::ID_OPEN_WITH, "打开方式(&W)...."},
+                               {},
+                               {cmd::ID_DUMMY_COMPILE, "编译(&C)"},
+                               {},
+                               {cmd::ID_EDIT_CUT, "剪切(&T)\tCtrl+X"},
+                               {cmd::ID_EDIT_COPY, "复制(&C)\tCtrl+C"},
+                               {cmd::ID_EDIT_CLEAR, "删除(&R)"},
+                               {},
+                               {cmd::ID_PROPERTIES, "属性(&P)..."}},
+                              [this](int id) { Q_EMIT commandTriggered(id); });
 }
 
 void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,

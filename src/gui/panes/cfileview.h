@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panestrings.h"
+#include "app/stringtable.h"
 
 #include <QDockWidget>
 #include <QRect>
@@ -36,7 +36,7 @@ public:
     };
     static Layout layoutFor(QSize client, int toolBarHeight, int selectorHeight);
 
-    CFileView(FileTree& tree, PaneStrings::Language language, QWidget* parent = nullptr);
+    CFileView(FileTree& tree, const StringTable& strings, QWidget* parent = nullptr);
     ~CFileView() override;
 
     CViewTree* tree() const { return m_tree; }
@@ -93,7 +93,7 @@ private:
     void paintClient(QPaintEvent* event);
 
     FileTree& m_fileTree;
-    PaneStrings m_strings;
+    StringTable m_strings;
     CViewTree* m_tree;
     FileTreeModel* m_model;
     QComboBox* m_selector;

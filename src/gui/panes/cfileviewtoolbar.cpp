@@ -12,7 +12,7 @@ static void InitPaneResources()
 
 namespace vantrel {
 
-CFileViewToolBar::CFileViewToolBar(const PaneStrings& strings, QWidget* parent)
+CFileViewToolBar::CFileViewToolBar(const StringTable& strings, QWidget* parent)
     : QToolBar(parent)
 {
     InitPaneResources();

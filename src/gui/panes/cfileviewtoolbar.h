@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panestrings.h"
+#include "app/stringtable.h"
 
 #include <QToolBar>
 
@@ -12,7 +12,7 @@ namespace vantrel {
 class CFileViewToolBar : public QToolBar {
     Q_OBJECT
 public:
-    explicit CFileViewToolBar(const PaneStrings& strings, QWidget* parent = nullptr);
+    explicit CFileViewToolBar(const StringTable& strings, QWidget* parent = nullptr);
 
     /// The action of command `id`, or nullptr.
     QAction* action(int id) const;

@@ -1,5 +1,7 @@
 #include "coutputwnd.h"
 
+#include "commandmenu.h"
+
 #include "app/commandids.h"
 #include "coutputtoolbar.h"
 #include "cownerlistctrl.h"
@@ -12,13 +14,13 @@
 
 namespace vantrel {
 
-COutputWnd::COutputWnd(OutputTables& tables, PaneStrings::Language language, QWidget* parent)
+COutputWnd::COutputWnd(OutputTables& tables, const StringTable& strings, QWidget* parent)
     : QDockWidget(parent)
     , m_tables(tables)
-    , m_strings(language)
+    , m_strings(strings)
 {
     setObjectName(QStringLiteral("OutputPane"));
-    setWindowTitle(m_strings.text(PaneStrings::kOutputTitle));
+    setWindowTitle(m_strings.text(StringTable::kOutputTitle));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("OutputTabs"));
@@ -46,9 +48,9 @@ COutputWnd::COutputWnd(OutputTables& tables, PaneStrings::Language language, QWi
     m_processing->setModel(m_processingModel);
     m_depth->setModel(m_depthModel);
 
-    m_tabs->addTab(m_origin, m_strings.text(PaneStrings::kOriginTab));
-    m_tabs->addTab(m_processing, m_strings.text(PaneStrings::kProcessingTab));
-    m_tabs->addTab(m_depth, m_strings.text(PaneStrings::kDepthTab));
+    m_tabs->addTab(m_origin, m_strings.text(StringTable::kOriginTab));
+    m_tabs->addTab(m_processing, m_strings.text(StringTable::kProcessingTab));
+    m_tabs->addTab(m_depth, m_strings.text(StringTable::kDepthTab));
 
     buildContextMenu();
 }
@@ -57,32 +59,13 @@ COutputWnd::~COutputWnd() = default;
 
 void COutputWnd::buildContextMenu()
 {
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("OutputMenu"));
-    const struct {
-        int id;
-        const char* text;
-    } entries[] = {
-        {cmd::ID_OUTPUT_SEARCH_BAD_POINTS, "坏点检查"},
-        {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, "坏点修正"},
-        {cmd::ID_OUTPUT_DEPTH, "深度计算"},
-        {0, nullptr},
-        {cmd::ID_OUTPUT_PLANE_GRAPH, "平面图"},
-    };
-    for (const auto& e : entries) {
-        if (!e.text) {
-            m_menu->addSeparator();
-            continue;
-        }
-        QAction* a = m_menu->addAction(QString::fromUtf8(e.text));
-        a->setData(e.id);
-        if (e.id == cmd::ID_OUTPUT_PLANE_GRAPH) {
-            a->setEnabled(false);
-            continue;
-        }
-        const int id = e.id;
-        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
-    }
+    m_menu = BuildCommandMenu(this, QStringLiteral("OutputMenu"),
+                              {{cmd::ID_OUTPUT_SEARCH_BAD_POINTS, "坏点检查"},
+                               {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, "坏点修正"},
+                               {cmd::ID_OUTPUT_DEPTH, "深度计算"},
+                               {},
+                               {cmd::ID_OUTPUT_PLANE_GRAPH, "平面图", false}},
+                              [this](int id) { Q_EMIT commandTriggered(id); });
 }
 
 void COutputWnd::beginDataUpdate()

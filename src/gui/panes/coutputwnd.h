@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panestrings.h"
+#include "app/stringtable.h"
 
 #include <QDockWidget>
 
@@ -24,7 +24,7 @@ class OutputTables;
 class COutputWnd : public QDockWidget {
     Q_OBJECT
 public:
-    COutputWnd(OutputTables& tables, PaneStrings::Language language, QWidget* parent = nullptr);
+    COutputWnd(OutputTables& tables, const StringTable& strings, QWidget* parent = nullptr);
     ~COutputWnd() override;
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -53,7 +53,7 @@ private:
     void buildContextMenu();
 
     OutputTables& m_tables;
-    PaneStrings m_strings;
+    StringTable m_strings;
     QTabWidget* m_tabs;
     COwnerListCtrl* m_origin;
     DataTableView* m_processing;

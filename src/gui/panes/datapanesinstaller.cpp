@@ -30,13 +30,10 @@ DataPanes InstallDataPanes(CMainFrame& frame)
     if (DataPanes existing = InstalledDataPanes(frame); existing.commands)
         return existing;
 
-    const PaneStrings::Language language = frame.strings().language() == StringTable::Language::Chinese
-                                               ? PaneStrings::Language::Chinese
-                                               : PaneStrings::Language::English;
     Survey& survey = frame.survey();
     DataPanes panes;
-    panes.fileView = new CFileView(survey.m_tree, language, &frame);
-    panes.output = new COutputWnd(survey.m_tables, language, &frame);
+    panes.fileView = new CFileView(survey.m_tree, frame.strings(), &frame);
+    panes.output = new COutputWnd(survey.m_tables, frame.strings(), &frame);
     frame.setFileViewPane(panes.fileView);
     frame.setOutputPane(panes.output);
 
