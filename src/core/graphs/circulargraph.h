@@ -30,6 +30,7 @@ CircularGrid CircularGridOf(std::uint32_t count);
 
 /// One polar chart: readings at 0, 45, ... 315 degrees and the banner text.
 struct CircularChart {
+    static constexpr float kAngleStep = 45.0f;  ///< value i lies at i * kAngleStep degrees
     std::array<float, 8> values{};
     std::string label;
     GridCell cell;
