@@ -283,7 +283,8 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
 
 bool CliPipeline::GraphData(GraphKind kind)
 {
-    const std::string refused = GraphCommandCheck(kind, m_frame.m_bDataSelected, m_tree.CurrentFrequency());
+    const std::string refused =
+        GraphCommandCheck(kind, m_frame.m_bDataSelected, m_tree.CurrentFrequency(), m_tree.Frequencies().size());
     if (!refused.empty())
         return Fail(refused);
     const OutputTables& t = m_tables;

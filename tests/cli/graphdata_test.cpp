@@ -69,7 +69,8 @@ TEST(GraphData, VerticalProfileAfterLeadingColumnsWholeLine)
               R"({"kind":"high","level":20.475,"from":7.354167,"to":12.506578},)"
               R"({"kind":"low-last","level":11.025,"from":14.993422,"to":15}]},)"
               R"({"height":-70,"axis_title":"-70","mean":3.75,"points":[[0,0],[5,4],[10,5],[15,6]],"regions":[)"
-              R"({"kind":"low","level":2.625,"from":0,"to":3.28125},{"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
+              R"({"kind":"low","level":2.625,"from":0,"to":3.28125},)"
+              R"({"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
               "\n");
 }
 

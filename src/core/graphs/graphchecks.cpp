@@ -21,9 +21,10 @@ std::string FirstDocumentTitle(GraphKind kind)
     return {};
 }
 
-std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency)
+std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency, std::size_t frequencyEntries)
 {
-    if (!dataSelected || (kind == GraphKind::Plane && currentFrequency < 0))
+    const bool entry = currentFrequency >= 0 && static_cast<std::size_t>(currentFrequency) < frequencyEntries;
+    if (!dataSelected || (kind == GraphKind::Plane && !entry))
         return msg::kChooseData;
     return {};
 }
@@ -39,8 +40,8 @@ PlaneColumn PlaneProfileColumn(const DataTable& processing, int firstFreqColumn,
     // rather than adding the index to the first one keeps the right column when
     // another column stands between two of them.
     int seen = 0;
-    for (std::size_t c = static_cast<std::size_t>(firstFreqColumn); selectedFrequency >= 0 && c < processing.ColumnCount();
-         ++c) {
+    const std::size_t first = static_cast<std::size_t>(firstFreqColumn);
+    for (std::size_t c = first; selectedFrequency >= 0 && c < processing.ColumnCount(); ++c) {
         if (!IsFrequencyTitle(processing.Title(c)))
             continue;
         if (seen++ == selectedFrequency) {

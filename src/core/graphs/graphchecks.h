@@ -15,8 +15,9 @@ std::string FirstDocumentTitle(GraphKind kind);
 
 /// The message a graph command stops at, empty when it may open its window:
 /// every graph needs chosen data, the plane profile also a current entry of
-/// the frequency selector (`currentFrequency` >= 0).
-std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency);
+/// the frequency selector (0 <= `currentFrequency` < `frequencyEntries`).
+std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency,
+                              std::size_t frequencyEntries);
 
 /// The plane profile's column: the `selectedFrequency`-th frequency column
 /// counted from `firstFreqColumn`, or the message the graph stops at.

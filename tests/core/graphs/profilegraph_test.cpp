@@ -77,9 +77,11 @@ TEST(PlaneProfile, OneCurvePerFileGroupAtHeightZero)
 
 TEST(GraphChecks, MessagesOfTheGraphCommands)
 {
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Vertical, false, 0), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, -1), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Vertical, true, -1), "");
+    EXPECT_EQ(GraphCommandCheck(GraphKind::Vertical, false, 0, 1), "Please choose data!");
+    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, -1, 1), "Please choose data!");
+    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, 1, 1), "Please choose data!");  // past the entries
+    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, 0, 1), "");
+    EXPECT_EQ(GraphCommandCheck(GraphKind::Circular, true, -1, 0), "");
     const DataTable processing = Table({"FILE", "INCREMENT", "1000HZ"}, {});
     EXPECT_EQ(PlaneProfileColumn(processing, -1, 0).message, "No valid data address found!");
     EXPECT_EQ(PlaneProfileColumn(processing, 2, -1).message, "No valid processing variables were selected!");
