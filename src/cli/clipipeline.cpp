@@ -3,6 +3,11 @@
 #include "datafile/datafilereader.h"
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
+#include "datafile/textcase.h"
+#include "graphjson.h"
+#include "graphs/circulargraph.h"
+#include "graphs/graphchecks.h"
+#include "graphs/profilegraph.h"
 #include "jsonlines.h"
 #include "numbers.h"
 #include "processing/badpoints.h"
@@ -40,6 +45,17 @@ bool ParseFileNumbers(const std::string& text, std::set<int>* numbers)
     return any;
 }
 
+GraphKind GraphKindNamed(const std::string& name)
+{
+    if (name == "vertical")
+        return GraphKind::Vertical;
+    if (name == "plane")
+        return GraphKind::Plane;
+    if (name == "circular")
+        return GraphKind::Circular;
+    return GraphKind::None;
+}
+
 }  // namespace
 
 CliPipeline::CliPipeline(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
@@ -73,6 +89,12 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
         {"--dump", "origin|processing|depth|marks", "print a table as JSON Lines on standard output",
          [](CliPipeline& p, const std::string& a) { return p.Dump(a); },
          [](const std::string& a) { return a == "origin" || a == "processing" || a == "depth" || a == "marks"; }},
+        {"--frequency", "TITLE", "the frequency column of the plane profiles after it (default: the first)",
+         [](CliPipeline& p, const std::string& a) { return p.ChooseFrequency(a); },
+         [](const std::string& a) { return !a.empty(); }},
+        {"--graph-data", "vertical|plane|circular", "print what the graph draws as one line of JSON",
+         [](CliPipeline& p, const std::string& a) { return p.GraphData(GraphKindNamed(a)); },
+         [](const std::string& a) { return GraphKindNamed(a) != GraphKind::None; }},
     };
     return steps;
 }
@@ -239,6 +261,45 @@ bool CliPipeline::Dump(const std::string& which)
             cells[c] = table.Cell(r, c);
         m_out << JsonArray(cells) << "\n";
     }
+    m_out.flush();
+    return true;
+}
+
+bool CliPipeline::ChooseFrequency(const std::string& title)
+{
+    const std::string wanted = ToUpperAscii(title);
+    const auto& entries = m_tree.Frequencies();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == wanted) {
+            m_tree.SetCurrentFrequency(static_cast<int>(i));
+            return true;
+        }
+    }
+    std::string known;
+    for (const auto& e : entries)
+        known += (known.empty() ? "" : ", ") + e;
+    return Fail("No frequency column is titled " + title + (known.empty() ? "" : " (there are " + known + ")"));
+}
+
+bool CliPipeline::GraphData(GraphKind kind)
+{
+    const std::string refused =
+        GraphCommandCheck(kind, m_frame.m_bDataSelected, m_tree.CurrentFrequency(), m_tree.Frequencies().size());
+    if (!refused.empty())
+        return Fail(refused);
+    const OutputTables& t = m_tables;
+    std::string json;
+    if (kind == GraphKind::Vertical) {
+        json = GraphJson(VerticalProfile(t.m_depth, t.m_nProcFreqColumns, t.m_settings.m_fVThreshold));
+    } else if (kind == GraphKind::Plane) {
+        const PlaneColumn column = PlaneProfileColumn(t.m_processing, t.m_nFirstFreqColumn, m_tree.CurrentFrequency());
+        if (!column.Ok())
+            return Fail(column.message);
+        json = GraphJson(PlaneProfile(t.m_processing, column.column, t.m_settings.m_fPThreshold));
+    } else {
+        json = GraphJson(CircularGraphData(t.m_processing, t.m_depth.ColumnCount(), t.m_nProcFreqColumns));
+    }
+    m_out << json << "\n";
     m_out.flush();
     return true;
 }

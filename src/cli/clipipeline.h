@@ -3,6 +3,7 @@
 #include "datafile/filetree.h"
 #include "datafile/framestate.h"
 #include "datafile/outputtables.h"
+#include "graphs/graphkind.h"
 
 #include <functional>
 #include <ostream>
@@ -49,6 +50,10 @@ private:
 
     bool Select(const std::string& which);
     bool Dump(const std::string& table);
+    /// Makes the column with this title the frequency selector's entry.
+    bool ChooseFrequency(const std::string& title);
+    /// Prints the graph as one line of JSON, or fails at the graph's check.
+    bool GraphData(GraphKind kind);
 
     std::ostream& m_out;
     std::ostream& m_err;

@@ -17,6 +17,9 @@ inline constexpr const char* kMarkedRed = "The data needs to be corrected and th
 inline constexpr const char* kFieldSourceCapacity = "The maximum processing capacity of the field source is%d！";
 inline constexpr const char* kSelectHighValue = "Please select the high value that needs to be processed !";
 inline constexpr const char* kDepthAgain = "Do you need to calculate deep value again?";
+inline constexpr const char* kChooseData = "Please choose data!";
+inline constexpr const char* kNoDataAddress = "No valid data address found!";
+inline constexpr const char* kNoProcessingVariables = "No valid processing variables were selected!";
 inline constexpr const char* kTooLarge = " is too large to load: the tables hold at most 4 GiB of text.";
 
 }  // namespace vantrel::msg

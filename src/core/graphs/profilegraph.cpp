@@ -1,0 +1,87 @@
+#include "profilegraph.h"
+
+#include "datafile/datatable.h"
+#include "numbers.h"
+#include "processing/filegroups.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+std::optional<std::size_t> ColumnTitled(const DataTable& table, std::string_view title)
+{
+    const auto& titles = table.Titles();
+    const auto it = std::find(titles.begin(), titles.end(), title);
+    if (it == titles.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(it - titles.begin());
+}
+
+void SizeBands(ProfileGraph& graph, int wanted)
+{
+    graph.bands = std::max(wanted, static_cast<int>(graph.curves.size()));
+    graph.axes = StackAxes(graph.bands);
+}
+
+}  // namespace
+
+ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float threshold)
+{
+    ProfileGraph graph;
+    graph.kind = GraphKind::Vertical;
+    const int file = CAtoi(depth.Cell(0, 0));
+    graph.title = "File" + FormatInt(file) + " Vertical Profile Graph";
+
+    const auto heightColumn = ColumnTitled(depth, "Height(H)");
+    const auto valueColumn = ColumnTitled(depth, "Value(V)");
+    if (heightColumn && valueColumn && depth.RowCount() > 0) {
+        std::vector<float> x, y;
+        float height = static_cast<float>(CAtof(depth.Cell(0, *heightColumn)));
+        const auto draw = [&] {
+            graph.curves.push_back(
+                DrawProfileCurve(static_cast<int>(graph.curves.size()), height, x, y, threshold));
+        };
+        for (std::size_t r = 0; r < depth.RowCount(); ++r) {
+            if (CAtoi(depth.Cell(r, 0)) != file)
+                continue;
+            const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
+            if (!(std::fabs(height - rowHeight) < 0.01)) {
+                draw();
+                x.clear();
+                y.clear();
+                height = static_cast<float>(rowHeight);
+            }
+            x.push_back(ReadingAt(depth, r, 1));
+            y.push_back(ReadingAt(depth, r, *valueColumn));
+        }
+        if (!x.empty())
+            draw();
+    }
+    SizeBands(graph, frequencyColumns);
+    return graph;
+}
+
+ProfileGraph PlaneProfile(const DataTable& processing, std::size_t column, float threshold)
+{
+    ProfileGraph graph;
+    graph.kind = GraphKind::Plane;
+    graph.title = std::string(processing.Title(column)) + " Plane Profile Graph";
+    std::vector<float> x, y;
+    for (const FileGroup& group : FileGroups(processing)) {
+        x.clear();
+        y.clear();
+        for (std::size_t r = group.begin; r < group.end; ++r) {
+            x.push_back(ReadingAt(processing, r, 1));
+            y.push_back(ReadingAt(processing, r, column));
+        }
+        graph.curves.push_back(DrawProfileCurve(static_cast<int>(graph.curves.size()), 0.0f, x, y, threshold));
+    }
+    SizeBands(graph, static_cast<int>(graph.curves.size()));
+    return graph;
+}
+
+}  // namespace vantrel
