@@ -14,7 +14,7 @@ namespace vantrel {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcBanner, "vantrel.banner")
+Q_LOGGING_CATEGORY(lcBanner, "vantrel.banner", QtWarningMsg)
 
 QUrl Endpoint(const QUrl& base, const QByteArray& encodedPath)
 {

@@ -78,33 +78,8 @@ TEST(BannerReply, TokensSkipEveryRunOfQuotes)
     std::size_t pos = 3;
     EXPECT_EQ(NextQuotedToken(R"(a""""")", pos), "");
     EXPECT_EQ(pos, 6u);
-    pos = 40;
-    EXPECT_EQ(NextQuotedToken("short", pos), "");
-    EXPECT_EQ(pos, 5u);
-}
-
-TEST(BannerReply, ReplyIsReadLineByLine)
-{
-    EXPECT_EQ(ReplyText(""), "");
+    // Every line of the reply ends in "\r\n", the last one too.
     EXPECT_EQ(ReplyText("a\r\nb\nc"), "a\r\nb\r\nc\r\n");
-    EXPECT_EQ(ReplyText("\n\n"), "\r\n\r\n");
-    EXPECT_EQ(ReplyText("lone\r"), "lone\r\r\n");
-}
-
-TEST(BannerReply, ThreeBannersWithLinks)
-{
-    const std::string body = "{\"code\":0,\"data\":[\n"
-                             "  {\"img\": \"a.jpg\", \"value\": \"https://example.com/a\"},\n"
-                             "  {\"img\": \"b.png\", \"value\": \"https://example.com/b?x=1\"},\n"
-                             "  {\"img\": \"c.bmp\", \"value\": \"http://example.com/c\"}\n"
-                             "]}\n";
-    const BannerReply reply = CutBannerReply(ReplyText(body));
-    EXPECT_TRUE(reply.hasBanners);
-    EXPECT_EQ(reply.pictures, Strings({"a.jpg", "b.png", "c.bmp"}));
-    EXPECT_EQ(Links(reply), Pairs({{"a", "https://example.com/a"},
-                                   {"b", "https://example.com/b?x=1"},
-                                   {"c", "http://example.com/c"}}));
-    EXPECT_TRUE(reply.notes.empty());
 }
 
 TEST(BannerReply, OnlyImgInQuotesMakesAList)
@@ -133,25 +108,15 @@ TEST(BannerReply, RefusedNamesDropTheirLinksButNotTheRest)
                                              R"({"img":"/etc/passwd","value":"http://evil2/"},)"
                                              R"({"img":"a\\b.jpg"},{"img":".hidden.png"},)"
                                              R"({"img":"good.jpg","value":"http://good/"},)"
-                                             R"({"img":"noext","value":"http://noext/"}])");
+                                             R"({"img":"noext","value":"http://noext/"},)"
+                                             "{\"img\":\"a\x1b[2J.png\"}]");
     EXPECT_TRUE(reply.hasBanners);
     EXPECT_EQ(reply.pictures, Strings({"good.jpg"}));
     EXPECT_EQ(Links(reply), Pairs({{"good", "http://good/"}}));
-    ASSERT_EQ(reply.notes.size(), 8u);
+    ASSERT_EQ(reply.notes.size(), 9u);
     EXPECT_EQ(reply.notes[0], "picture \"../x.bmp\" skipped: the name starts with a dot");
     EXPECT_EQ(reply.notes[1], "link \"http://evil/\" skipped: its picture was skipped");
+    // The log shows control characters escaped, never raw.
+    EXPECT_EQ(reply.notes[8], "picture \"a\\x1B[2J.png\" skipped: the name holds a control character");
 }
 
-TEST(BannerReply, ControlCharactersAreEscapedInTheLog)
-{
-    const BannerReply reply = CutBannerReply("\"img\":\"a\x1b[2Jb.png\"");
-    ASSERT_EQ(reply.notes.size(), 1u);
-    EXPECT_EQ(reply.notes[0], "picture \"a\\x1B[2Jb.png\" skipped: the name holds a control character");
-}
-
-TEST(BannerReply, ImgAtTheEndGivesNoName)
-{
-    const BannerReply reply = CutBannerReply(ReplyText(R"({"img")"));
-    EXPECT_TRUE(reply.hasBanners);
-    EXPECT_TRUE(reply.pictures.empty());
-}
