@@ -20,10 +20,15 @@
 #include <QTimer>
 #include <QtEndian>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <algorithm>
 
 #include <memory>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace vantrel;
 
@@ -360,6 +365,34 @@ private Q_SLOTS:
         QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg"}));
         QCOMPARE(m_shows, 1);
         QCOMPARE(m_server->count("/api/misc/banners"), trouble == "down" ? 1 : 2);
+    }
+
+    void listRequestGivesUpWithoutAConnection()
+    {
+        // A listener whose backlog is full answers no further connection attempt.
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(listener >= 0);
+        const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(listener, 0) == 0);
+        QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) == 0);
+        const quint16 port = ntohs(address.sin_port);
+        QTcpSocket fillers[3];
+        for (QTcpSocket& f : fillers)
+            f.connectToHost(QHostAddress::LocalHost, port);
+        QTest::qWait(200);
+
+        m_ticker->setServer(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)));
+        m_ticker->setTimeouts(300, 5000);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(tick());
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(m_ticker->schedule().State(), BannerState::NotFetched);
+        QCOMPARE(m_shows, 0);
     }
 
     void hostileNamesStayInsideThePictureFolder()

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QPointer>
 #include <QSettings>
 
 namespace vantrel {
@@ -46,16 +45,11 @@ BannerTicker::~BannerTicker()
 
 BannerTicker* BannerTicker::attach(CMainFrame& frame, CFileView& pane)
 {
-    const QPointer<CFileView> view(&pane);
-    auto* ticker = new BannerTicker({[view] {
-                                         if (view)
-                                             view->LoadPictures();
-                                     },
-                                     [view] {
-                                         if (view)
-                                             view->ShowNextPicture();
-                                     }},
-                                    &pane);
+    // The ticker goes with the pane, so the pane is there for every call.
+    Panel panel;
+    panel.loadPictures = [&pane] { pane.LoadPictures(); };
+    panel.showNextPicture = [&pane] { pane.ShowNextPicture(); };
+    auto* ticker = new BannerTicker(std::move(panel), &pane);
     ticker->setObjectName(QStringLiteral("BannerTicker"));
     ticker->setServer(serverFromSettings());
     connect(&frame, &CMainFrame::bannerTimerTick, ticker, &BannerTicker::OnTimer);
