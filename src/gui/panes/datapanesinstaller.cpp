@@ -7,6 +7,7 @@
 #include "cmystatic.h"
 #include "coutputwnd.h"
 #include "datacommands.h"
+#include "promo/bannerticker.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -44,6 +45,7 @@ DataPanes InstallDataPanes(CMainFrame& frame)
         panes.fileView->pictureControl()->setUrlOpener([app](const QUrl& url) { return app->openExternal(url); });
 
     QObject::connect(&frame, &CMainFrame::systemSettingsChanged, panes.fileView, &CFileView::refreshFonts);
+    BannerTicker::attach(frame, *panes.fileView);
 
     CommandRouter* router = frame.router();
     DataCommands* commands = panes.commands;

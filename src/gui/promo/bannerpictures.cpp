@@ -1,0 +1,61 @@
+#include "bannerpictures.h"
+
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace vantrel {
+
+QStringList DeleteOldPictures(const QDir& folder)
+{
+    QStringList failures;
+    if (!folder.exists())
+        return failures;
+    // Folders and hidden files match as well: the list replaces whatever
+    // the panel could take for an old picture.
+    const QStringList entries =
+        folder.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg")},
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        QFile file(folder.filePath(entry));
+        if (!file.remove())
+            failures << QStringLiteral("%1 cannot be deleted: %2").arg(file.fileName(), file.errorString());
+    }
+    return failures;
+}
+
+PictureSaveResult SaveBannerPicture(const QDir& folder, const QString& name, const QByteArray& body)
+{
+    PictureSaveResult result;
+    const QString path = folder.filePath(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
+        result.message = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return result;
+    }
+    result.saved = true;
+
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kBannerDecodeLimitMb);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        result.message = QStringLiteral("%1 is no picture that can be shown: %2").arg(path, reader.errorString());
+        return result;
+    }
+
+    const QString copyPath = folder.filePath(name.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".bmp"));
+    QSaveFile copy(copyPath);
+    QImageWriter writer(&copy, "bmp");
+    if (!copy.open(QIODevice::WriteOnly) || !writer.write(picture) || !copy.commit()) {
+        const QString why = copy.error() != QFileDevice::NoError ? copy.errorString() : writer.errorString();
+        result.message = QStringLiteral("%1 cannot be written: %2").arg(copyPath, why);
+        return result;
+    }
+    result.converted = true;
+    return result;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,564 @@
+// The picture panel's timer ticks against a real HTTP server on 127.0.0.1:
+// the banner list, the downloads one per tick, the links, the old pictures,
+// and what a broken or hostile server cannot do.
+
+#include "testsupport.h"
+
+#include "panes/cfileview.h"
+#include "panes/cmystatic.h"
+#include "promo/bannerpictures.h"
+#include "promo/bannerticker.h"
+#include "survey.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtEndian>
+#include <QRegularExpression>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+#include <memory>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace vantrel;
+
+namespace {
+
+/// A small HTTP/1.1 server: one reply per connection, by request path.
+class HttpServer {
+public:
+    enum class Send { Whole, NoLength, Stall };
+    struct Route {
+        QByteArray body;
+        Send send = Send::Whole;
+    };
+
+    HttpServer()
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = m_server.nextPendingConnection()) {
+                s->setParent(&m_sockets);
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] { read(s); });
+            }
+        });
+    }
+
+    bool start(quint16 port = 0)
+    {
+        if (!m_server.listen(QHostAddress::LocalHost, port))
+            return false;
+        m_port = m_server.serverPort();
+        return true;
+    }
+    /// The server goes down; start(port()) brings it back.
+    void stop() { m_server.close(); }
+    quint16 port() const { return m_port; }
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)); }
+
+    void set(const QByteArray& path, Route route) { m_routes[path] = std::move(route); }
+    void setList(const QByteArray& body) { set("/api/misc/banners", {body}); }
+    void setFile(const QByteArray& name, const QByteArray& body, Send send = Send::Whole)
+    {
+        set("/api/misc/files/" + name, {body, send});
+    }
+
+    QList<QByteArray> requests;
+    int count(const QByteArray& path) const { return static_cast<int>(requests.count(path)); }
+
+private:
+    void read(QTcpSocket* s)
+    {
+        QByteArray& buffer = m_pending[s];
+        buffer += s->readAll();
+        const qsizetype end = buffer.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        const QByteArray path = buffer.left(buffer.indexOf("\r\n")).split(' ').value(1);
+        m_pending.remove(s);
+        requests << path;
+        const auto it = m_routes.constFind(path);
+        if (it == m_routes.cend()) {
+            s->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            s->disconnectFromHost();
+            return;
+        }
+        const Route& r = *it;
+        QByteArray head = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+        if (r.send == Send::Whole)
+            head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
+        if (r.send == Send::Stall)
+            head += "Content-Length: " + QByteArray::number(r.body.size() + 100000) + "\r\n";
+        s->write(head + "\r\n");
+        s->write(r.body);
+        if (r.send != Send::Stall)
+            s->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QObject m_sockets;
+    QHash<QTcpSocket*, QByteArray> m_pending;
+    QHash<QByteArray, Route> m_routes;
+    quint16 m_port = 0;
+};
+
+QByteArray Encoded(QColor colour, const char* format, QSize size = QSize(30, 20))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+quint32 Crc32(const QByteArray& data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char ch : data) {
+        crc ^= static_cast<quint8>(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray PngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian(static_cast<quint32>(data.size()), chunk.data());
+    const QByteArray typed = type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian(Crc32(typed), crc.data());
+    return chunk + typed + crc;
+}
+
+/// A valid PNG header that claims `width` x `height` RGBA pixels, followed by
+/// a few bytes of pixel data.
+QByteArray PngClaiming(quint32 width, quint32 height)
+{
+    const QByteArray pixels = qCompress(QByteArray(64, '\0')).mid(4);  // the zlib stream alone
+    QByteArray ihdr(13, '\0');
+    qToBigEndian(width, ihdr.data());
+    qToBigEndian(height, ihdr.data() + 4);
+    ihdr[8] = 8;  // bit depth
+    ihdr[9] = 6;  // RGBA
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", ihdr) + PngChunk("IDAT", pixels) +
+           PngChunk("IEND", {});
+}
+
+/// A banner list as the maker's server writes it.
+QByteArray List(const QList<std::pair<QByteArray, QByteArray>>& banners)
+{
+    QByteArray body = "{\"code\":0,\"data\":[\n";
+    for (const auto& [img, value] : banners)
+        body += "  {\"img\": \"" + img + "\", \"value\": \"" + value + "\"},\n";
+    return body + "]}\n";
+}
+
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QMap<QString, QString> Links()
+{
+    QSettings settings;
+    QMap<QString, QString> links;
+    const QString group = QString::fromLatin1(BannerTicker::kLinkGroup);
+    if (settings.contains(group))
+        links.insert(QString(), settings.value(group).toString());
+    settings.beginGroup(group);
+    for (const QString& key : settings.allKeys())
+        links.insert(key, settings.value(key).toString());
+    return links;
+}
+
+bool Near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) < 16 && qAbs(a.green() - b.green()) < 16 && qAbs(a.blue() - b.blue()) < 16;
+}
+
+}  // namespace
+
+class TestBannerDownload : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::InTemporaryFolder> m_folder;
+    std::unique_ptr<Survey> m_survey;
+    std::unique_ptr<CFileView> m_pane;
+    std::unique_ptr<HttpServer> m_server;
+    std::unique_ptr<BannerTicker> m_ticker;
+    int m_loads = 0;
+    int m_shows = 0;
+
+    /// One timer tick, run to the end of its steps.
+    bool tick(int waitMs = 10000)
+    {
+        QSignalSpy finished(m_ticker.get(), &BannerTicker::tickFinished);
+        m_ticker->OnTimer();
+        return finished.count() == 1 || finished.wait(waitMs);
+    }
+
+    static void makeOld(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            QFile f(QStringLiteral("Picture/") + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(Encoded(Qt::gray, "BMP"));
+        }
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<test::InTemporaryFolder>();
+        QVERIFY(QDir().mkdir(QStringLiteral("Picture")));
+        QSettings().clear();
+        m_survey = std::make_unique<Survey>();
+        m_pane = std::make_unique<CFileView>(m_survey->m_tree, StringTable(StringTable::Language::English));
+        m_server = std::make_unique<HttpServer>();
+        QVERIFY(m_server->start());
+        m_loads = m_shows = 0;
+        m_ticker = std::make_unique<BannerTicker>(BannerTicker::Panel{[this] {
+                                                                          ++m_loads;
+                                                                          m_pane->LoadPictures();
+                                                                      },
+                                                                      [this] {
+                                                                          ++m_shows;
+                                                                          m_pane->ShowNextPicture();
+                                                                      }});
+        m_ticker->setServer(m_server->base());
+    }
+
+    void cleanup()
+    {
+        m_ticker.reset();
+        m_server.reset();
+        m_pane.reset();
+        m_survey.reset();
+        m_folder.reset();
+    }
+
+    void threeBannersOnePerTick()
+    {
+        makeOld({"old.bmp", "old.jpg", "old.png"});
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"), QStringLiteral("http://old.example/"));
+        m_server->setList(List({{"a.jpg", "https://example.com/a"},
+                                {"b.png", "https://example.com/b?id=2"},
+                                {"c.bmp", "http://example.com/c"}}));
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        m_server->setFile("b.png", Encoded(Qt::green, "PNG"));
+        m_server->setFile("c.bmp", Encoded(Qt::blue, "BMP"));
+
+        QVERIFY(tick());
+        QCOMPARE(Links(), (QMap<QString, QString>{{"a", "https://example.com/a"},
+                                                  {"b", "https://example.com/b?id=2"},
+                                                  {"c", "http://example.com/c"}}));
+        QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg", "old.png"}));
+        QCOMPARE(m_pane->picturePaths(), QStringList({"Picture/a.bmp"}));
+        QCOMPARE(m_pane->pictureLinks(), QStringList({"https://example.com/a"}));
+        QVERIFY(Near(m_pane->pictureControl()->picture().pixelColor(5, 5), Qt::red));
+        QCOMPARE(m_shows, 1);
+        QCOMPARE(m_ticker->schedule().State(), BannerState::Downloading);
+
+        QVERIFY(tick());
+        QVERIFY(tick());
+        QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg", "b.bmp", "b.png", "c.bmp", "old.png"}));
+        QCOMPARE(QImage("Picture/b.bmp").pixelColor(3, 3), QColor(Qt::green));
+        QCOMPARE(QImage("Picture/c.bmp").pixelColor(3, 3), QColor(Qt::blue));
+        QCOMPARE(m_pane->picturePaths().size(), 3);
+        QCOMPARE(m_ticker->schedule().State(), BannerState::Idle);
+
+        QVERIFY(tick());  // idle: the picture only
+        QCOMPARE(m_server->requests, QList<QByteArray>({"/api/misc/banners", "/api/misc/files/a.jpg",
+                                                        "/api/misc/files/b.png", "/api/misc/files/c.bmp"}));
+        QCOMPARE(m_shows, 4);
+        QCOMPARE(m_loads, 3);
+    }
+
+    void existingFileBlocksTheRest()
+    {
+        QFile existing(QStringLiteral("Picture/b.png"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("mine");
+        existing.close();
+        m_server->setList(List({{"a.jpg", "http://a/"}, {"b.png", "http://b/"}, {"c.bmp", "http://c/"}}));
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        m_server->setFile("b.png", Encoded(Qt::green, "PNG"));
+        m_server->setFile("c.bmp", Encoded(Qt::blue, "BMP"));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(tick());
+        QCOMPARE(m_server->requests, QList<QByteArray>({"/api/misc/banners", "/api/misc/files/a.jpg"}));
+        QCOMPARE(test::contents(QStringLiteral("Picture/b.png")), QByteArray("mine"));
+        QCOMPARE(m_ticker->schedule().State(), BannerState::Downloading);
+        QCOMPARE(m_shows, 4);
+        QCOMPARE(m_loads, 4);
+    }
+
+    void valueBeforeImgGoesUnderTheEmptyKey()
+    {
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"), QStringLiteral("http://old.example/"));
+        m_server->setList("{\"data\":[{\"value\":\"http://first.example/\"},{\"img\":\"a.jpg\",\"value\":\"http://a.example/\"}]}");
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        QVERIFY(tick());
+        QCOMPARE(Links(), (QMap<QString, QString>{{"", "http://first.example/"}, {"a", "http://a.example/"}}));
+        QCOMPARE(m_pane->pictureLinks(), QStringList({"http://a.example/"}));
+    }
+
+    void unusableListChangesNothing_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::newRow("server down") << "down";
+        QTest::newRow("no img") << "no img";
+        QTest::newRow("error page") << "404";
+        QTest::newRow("stalled list") << "stall";
+    }
+    void unusableListChangesNothing()
+    {
+        QFETCH(QString, trouble);
+        makeOld({"old1.bmp", "old2.bmp"});
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old1"), QStringLiteral("http://old.example/"));
+        m_pane->LoadPictures();
+        const QByteArray good = List({{"a.jpg", "http://a/"}});
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        if (trouble == "down")
+            m_server->stop();
+        else if (trouble == "no img")
+            m_server->setList("{\"code\":0,\"data\":[],\"value\":\"http://x/\"}");
+        else if (trouble == "stall")
+            m_server->set("/api/misc/banners", {good, HttpServer::Send::Stall});
+        m_ticker->setTimeouts(300, 1000);
+
+        QSignalSpy finished(m_ticker.get(), &BannerTicker::tickFinished);
+        m_ticker->OnTimer();
+        if (trouble == "stall") {
+            // A second tick while the list is on its way asks for no other one
+            // and shows the next picture.
+            QCOMPARE(finished.count(), 0);
+            m_ticker->OnTimer();
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(m_shows, 1);
+            m_shows = 0;
+        }
+        QVERIFY(finished.count() == (trouble == "stall" ? 2 : 1) || finished.wait(5000));
+        QCOMPARE(Entries("Picture"), QStringList({"old1.bmp", "old2.bmp"}));
+        QCOMPARE(Links(), (QMap<QString, QString>{{"old1", "http://old.example/"}}));
+        QCOMPARE(m_shows, 0);  // the picture does not advance on this tick
+        QCOMPARE(m_ticker->schedule().State(), BannerState::NotFetched);
+
+        // The next tick asks again.
+        if (trouble == "down")
+            QVERIFY(m_server->start(m_server->port()));
+        m_server->setList(good);
+        QVERIFY(tick());
+        QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg"}));
+        QCOMPARE(m_shows, 1);
+        QCOMPARE(m_server->count("/api/misc/banners"), trouble == "down" ? 1 : 2);
+    }
+
+    void listRequestGivesUpWithoutAConnection()
+    {
+        // A listener whose backlog is full answers no further connection attempt.
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(listener >= 0);
+        const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(listener, 0) == 0);
+        QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) == 0);
+        const quint16 port = ntohs(address.sin_port);
+        QTcpSocket fillers[3];
+        for (QTcpSocket& f : fillers)
+            f.connectToHost(QHostAddress::LocalHost, port);
+        QTest::qWait(200);
+
+        m_ticker->setServer(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)));
+        m_ticker->setTimeouts(300, 5000);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(tick());
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(m_ticker->schedule().State(), BannerState::NotFetched);
+        QCOMPARE(m_shows, 0);
+    }
+
+    void hostileNamesStayInsideThePictureFolder()
+    {
+        m_server->setList(List({{"../x.bmp", "http://x/"},
+                                {"/etc/passwd", "http://passwd/"},
+                                {"a\\\\b.jpg", "http://ab/"},
+                                {"a\\b.jpg", "http://ab2/"},
+                                {".hidden.png", "http://hidden/"},
+                                {"..", "http://dotdot/"},
+                                {"noext", "http://noext/"},
+                                {"good.jpg", "http://good/"}}));
+        m_server->setFile("good.jpg", Encoded(Qt::red, "JPG"));
+        for (int i = 0; i < 8; ++i)
+            QVERIFY(tick());
+        QCOMPARE(m_server->requests, QList<QByteArray>({"/api/misc/banners", "/api/misc/files/good.jpg"}));
+        QCOMPARE(Entries("."), QStringList({"Picture"}));
+        QCOMPARE(Entries("Picture"), QStringList({"good.bmp", "good.jpg"}));
+        QCOMPARE(Links(), (QMap<QString, QString>{{"good", "http://good/"}}));
+    }
+
+    void oversizedBodyLeavesNoFile_data()
+    {
+        QTest::addColumn<bool>("announced");
+        QTest::newRow("with its length") << true;
+        QTest::newRow("without a length") << false;
+    }
+    void oversizedBodyLeavesNoFile()
+    {
+        QFETCH(bool, announced);
+        QByteArray big = Encoded(Qt::red, "PNG");
+        big.append(QByteArray(30 * 1024 * 1024, 'x'));
+        m_server->setList(List({{"big.png", "http://big/"}, {"next.jpg", "http://next/"}}));
+        m_server->setFile("big.png", big, announced ? HttpServer::Send::Whole : HttpServer::Send::NoLength);
+        m_server->setFile("next.jpg", Encoded(Qt::red, "JPG"));
+        QVERIFY(tick());
+        QCOMPARE(Entries("Picture"), QStringList());
+        QVERIFY(tick());
+        QCOMPARE(Entries("Picture"), QStringList({"next.bmp", "next.jpg"}));
+    }
+
+    void stallingDownloadKeepsTheWindowAlive()
+    {
+        m_ticker->setTimeouts(300, 1500);
+        m_server->setList(List({{"slow.jpg", "http://slow/"}, {"after.jpg", "http://after/"}}));
+        m_server->setFile("slow.jpg", Encoded(Qt::red, "JPG"), HttpServer::Send::Stall);
+        m_server->setFile("after.jpg", Encoded(Qt::red, "JPG"));
+
+        int beats = 0;
+        QTimer heartbeat;
+        connect(&heartbeat, &QTimer::timeout, [&beats] { ++beats; });
+        heartbeat.start(20);
+
+        QSignalSpy finished(m_ticker.get(), &BannerTicker::tickFinished);
+        QElapsedTimer clock;
+        clock.start();
+        m_ticker->OnTimer();
+        QVERIFY2(clock.elapsed() < 500, "the tick returned at once");
+        QVERIFY(QTest::qWaitFor([this] { return m_server->count("/api/misc/files/slow.jpg") == 1; }, 3000));
+        QCOMPARE(finished.count(), 0);
+
+        m_ticker->OnTimer();  // the download still runs: this tick skips it
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(m_server->count("/api/misc/files/after.jpg"), 0);
+
+        QVERIFY(finished.wait(5000));
+        QVERIFY(clock.elapsed() >= 1400);
+        QVERIFY2(beats >= 25, qPrintable(QString::number(beats)));
+        QCOMPARE(Entries("Picture"), QStringList());
+
+        QVERIFY(tick());
+        QCOMPARE(Entries("Picture"), QStringList({"after.bmp", "after.jpg"}));
+    }
+
+    void undecodablePicturesGetNoCopy_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("not an image") << QByteArray("GIF89a? no, just text\n").repeated(20);
+        QTest::newRow("header claiming 100000 x 100000") << PngClaiming(100000, 100000);
+        // 81 MB of grey once decoded: within Qt's own default limit, past ours.
+        QImage grey(9000, 9000, QImage::Format_Grayscale8);
+        grey.fill(0);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        grey.save(&buffer, "PNG");
+        QTest::newRow("9000 x 9000 grey") << png;
+    }
+    void undecodablePicturesGetNoCopy()
+    {
+        QFETCH(QByteArray, body);
+        m_server->setList(List({{"odd.jpg", "http://odd/"}}));
+        m_server->setFile("odd.jpg", body);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(tick());
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(Entries("Picture"), QStringList({"odd.jpg"}));
+        QCOMPARE(test::contents("Picture/odd.jpg"), body);
+        QVERIFY(m_pane->picturePaths().isEmpty());
+        QCOMPARE(m_ticker->schedule().State(), BannerState::Idle);
+    }
+
+    void undeletableOldPictureDoesNotStopTheList()
+    {
+        QVERIFY(QDir().mkpath(QStringLiteral("Picture/stuck.bmp/inside")));
+        makeOld({"old.jpg"});
+        m_server->setList(List({{"a.jpg", "http://a/"}}));
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        QVERIFY(tick());
+        QVERIFY(m_ticker->schedule().BannersFetched());
+        QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg", "stuck.bmp"}));
+        QVERIFY(tick());
+        QCOMPARE(m_server->count("/api/misc/banners"), 1);
+    }
+
+    void missingFolderDownloadsNothing()
+    {
+        QVERIFY(QDir(QStringLiteral("Picture")).removeRecursively());
+        m_server->setList(List({{"a.jpg", "http://a/"}}));
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+        QVERIFY(tick());
+        QCOMPARE(m_server->requests, QList<QByteArray>({"/api/misc/banners"}));
+        QCOMPARE(Entries("."), QStringList());
+        QCOMPARE(m_ticker->schedule().State(), BannerState::Idle);
+    }
+
+    void theFramesTimerDrivesThePane()
+    {
+        m_ticker.reset();
+        makeOld({"p1.bmp", "p2.bmp"});
+        m_server->setList(List({{"a.jpg", "http://a/"}}));
+        m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
+
+        {
+            // No server set: no request, the ticks only show the next picture.
+            test::Shell shell;
+            auto* ticker = shell.frame->findChild<BannerTicker*>();
+            QVERIFY(ticker);
+            QVERIFY(ticker->server().isEmpty());
+            const QList<QTimer*> timers = shell.frame->findChildren<QTimer*>();
+            QVERIFY(std::any_of(timers.begin(), timers.end(), [](const QTimer* t) {
+                return t->isActive() && t->interval() == 20000 && !t->isSingleShot();
+            }));
+            auto* pane = shell.frame->findChild<CFileView*>();
+            QCOMPARE(pane->picturePaths().size(), 2);
+            const int before = pane->pictureIndex();
+            Q_EMIT shell.frame->bannerTimerTick();
+            QCOMPARE(pane->pictureIndex(), (before + 1) % 2);
+        }
+        QCOMPARE(m_server->requests.size(), 0);
+
+        QSettings().setValue(QString::fromLatin1(BannerTicker::kServerKey), m_server->base().toString());
+        test::Shell shell;
+        auto* ticker = shell.frame->findChild<BannerTicker*>();
+        QCOMPARE(ticker->server(), m_server->base());
+        QSignalSpy finished(ticker, &BannerTicker::tickFinished);
+        Q_EMIT shell.frame->bannerTimerTick();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(shell.frame->findChild<CFileView*>()->picturePaths(), QStringList({"Picture/a.bmp"}));
+
+        QSettings().setValue(QString::fromLatin1(BannerTicker::kServerKey), QStringLiteral("file:///etc"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no http or https address"));
+        QVERIFY(BannerTicker::serverFromSettings().isEmpty());
+    }
+};
+
+VANTREL_GUI_TEST_MAIN(TestBannerDownload, "bannerdownload")
+#include "tst_bannerdownload.moc"
