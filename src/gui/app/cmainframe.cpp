@@ -12,7 +12,6 @@
 #include "mainmenus.h"
 #include "messages.h"
 #include "prompter.h"
-#include "stringtable.h"
 #include "toolbarset.h"
 #include "windowsdialog.h"
 
@@ -83,7 +82,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     });
 
     createDocumentArea();
-    m_actions = new MainActions(*this, *m_router, strings());
+    m_actions = new MainActions(*this, *m_router);
     m_menus = new MainMenus(*this, *m_actions, *m_router);
     connect(m_menus->fileMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
     connect(m_menus->toolbarsMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillToolbarsMenu);
@@ -136,11 +135,6 @@ CMainFrame::~CMainFrame()
 Prompter& CMainFrame::prompter()
 {
     return m_app.prompter();
-}
-
-const StringTable& CMainFrame::strings() const
-{
-    return m_app.strings();
 }
 
 QAction* CMainFrame::action(int id) const
@@ -203,7 +197,7 @@ void CMainFrame::fillRecentFiles()
 void CMainFrame::createStatusBar()
 {
     QStatusBar* bar = statusBar();
-    const QString ready = strings().idlePrompt();
+    const QString ready = tr("Ready");
     connect(bar, &QStatusBar::messageChanged, this, [bar, ready](const QString& text) {
         if (text.isEmpty())
             bar->showMessage(ready);
@@ -218,9 +212,9 @@ void CMainFrame::createStatusBar()
         bar->addPermanentWidget(label);
         return label;
     };
-    m_capsLabel = indicator(QStringLiteral("CAP"));
-    m_numLabel = indicator(QStringLiteral("NUM"));
-    m_scrollLabel = indicator(QStringLiteral("SCRL"));
+    m_capsLabel = indicator(tr("CAP"));
+    m_numLabel = indicator(tr("NUM"));
+    m_scrollLabel = indicator(tr("SCRL"));
     updateLockIndicators();
 }
 
@@ -230,21 +224,21 @@ void CMainFrame::updateLockIndicators()
     m_capsLabel->setEnabled(state.caps);
     m_numLabel->setEnabled(state.num);
     m_scrollLabel->setEnabled(state.scroll);
-    const QString tip = state.known ? QString() : QStringLiteral("The state of the lock keys is not known here.");
+    const QString tip = state.known ? QString() : tr("The state of the lock keys is not known here.");
     for (QLabel* l : {m_capsLabel, m_numLabel, m_scrollLabel})
         l->setToolTip(tip);
 }
 
 void CMainFrame::createDocks()
 {
-    m_fileViewDock = new QDockWidget(QStringLiteral("File View"), this);
+    m_fileViewDock = new QDockWidget(tr("File View"), this);
     m_fileViewDock->setObjectName(QStringLiteral("FileViewPane"));
     m_fileViewDock->setWindowIcon(QIcon(icon("pane-fileview")));
     m_fileViewDock->setWidget(emptyPane("FileViewContent"));
     m_fileViewDock->setAllowedAreas(Qt::AllDockWidgetAreas);
     addDockWidget(Qt::LeftDockWidgetArea, m_fileViewDock);
 
-    m_outputDock = new QDockWidget(QStringLiteral("Show Table"), this);
+    m_outputDock = new QDockWidget(tr("Show Table"), this);
     m_outputDock->setObjectName(QStringLiteral("OutputPane"));
     m_outputDock->setWindowIcon(QIcon(icon("pane-output")));
     m_outputDock->setWidget(emptyPane("OutputContent"));
@@ -361,7 +355,7 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
 
 void CMainFrame::updateTitle()
 {
-    QString title = strings().windowTitle();
+    QString title = tr("Selvo Intelligent data processing software V1.6");
     if (CChildFrame* w = activeChartWindow(); w && !w->isHidden())
         title += QStringLiteral(" - ") + w->documentTitle();
     setWindowTitle(title);
@@ -443,7 +437,7 @@ void CMainFrame::OnConfig()
 void CMainFrame::OnPrint()
 {
     if (!activeChartWindow())
-        prompter().message(QStringLiteral("There is no picture to print at the current window!"));
+        prompter().message(tr("There is no picture to print at the current window!"));
     // With a chart window, its view prints the graph (it handles the command
     // before the frame does); a window without a graph has nothing to print.
 }
@@ -549,7 +543,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (!m_closing) {
         m_closing = true;
         if (m_survey.m_tables.m_depth.RowCount() > 0 &&
-            prompter().question(QStringLiteral("Please save deep data!")))
+            prompter().question(tr("Please save deep data!")))
             m_router->dispatch(cmd::ID_SAVE_DEPTH_DATA);
         saveSettings();
         // The chart windows go one after the other, each view before its frame.

@@ -27,7 +27,6 @@ class CVantrelApp;
 class DocumentTabButton;
 class MainMenus;
 class Prompter;
-class StringTable;
 class ToolbarSet;
 
 /// The main window: menu bar, the "Standard" toolbar and the user's own
@@ -52,7 +51,6 @@ public:
     const Survey& survey() const { return m_survey; }
     Prompter& prompter();
     CommandRouter* router() const { return m_router; }
-    const StringTable& strings() const;
     QDockWidget* fileViewDock() const { return m_fileViewDock; }
     QDockWidget* outputDock() const { return m_outputDock; }
     /// Replaces a pane's dock. The new dock takes the object name, caption

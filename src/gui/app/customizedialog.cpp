@@ -144,7 +144,7 @@ void CustomizeDialog::connectToolbarsPage()
         const int row = m_ui->toolbarList->currentRow();
         if (row <= 0 || row >= bars.size())
             return;
-        if (!m_prompter.question(QStringLiteral("Delete the toolbar \"%1\"?").arg(bars[row]->windowTitle())))
+        if (!m_prompter.question(tr("Delete the toolbar \"%1\"?").arg(bars[row]->windowTitle())))
             return;
         m_toolbars.removeUserToolbar(bars[row]);
         fillToolbarList();
@@ -223,7 +223,7 @@ void CustomizeDialog::fillContents()
     for (int id : m_toolbars.commands(bar)) {
         QListWidgetItem* item = nullptr;
         if (id == ToolbarSet::kSeparator) {
-            item = new QListWidgetItem(QStringLiteral("——— Separator ———"));
+            item = new QListWidgetItem(tr("——— Separator ———"));
         } else {
             QAction* action = nullptr;
             for (const auto& c : m_categories)
@@ -301,7 +301,7 @@ void CustomizeDialog::updateButtons()
     m_ui->reset->setEnabled(bar == m_toolbars.standard());
     const bool room = m_toolbars.userToolbars().size() < ToolbarSet::kMaxUserToolbars;
     m_ui->create->setEnabled(room);
-    m_ui->create->setToolTip(room ? QString() : QStringLiteral("At most ten toolbars of your own can be made."));
+    m_ui->create->setToolTip(room ? QString() : tr("At most ten toolbars of your own can be made."));
     m_ui->rename->setEnabled(m_ui->toolbarList->currentRow() > 0 && !m_ui->newName->text().trimmed().isEmpty());
     m_ui->deleteToolbar->setEnabled(m_ui->toolbarList->currentRow() > 0);
     const bool button = m_ui->contents->currentItem() &&

@@ -9,11 +9,11 @@
 class QAction;
 class QToolBar;
 
+namespace vantrel {
+
 namespace Ui {
 class CustomizeDialog;
 }
-
-namespace vantrel {
 
 class Prompter;
 class ToolbarSet;

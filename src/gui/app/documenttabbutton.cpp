@@ -23,7 +23,7 @@ DocumentTabButton::DocumentTabButton(QMdiArea& area, WindowList windows, QAction
 {
     setObjectName(QStringLiteral("DocumentMenuButton"));
     setIcon(QIcon(QStringLiteral(":/icons/document-menu.svg")));
-    setToolTip(QStringLiteral("Windows"));
+    setToolTip(tr("Windows"));
     setAutoRaise(true);
     setPopupMode(QToolButton::InstantPopup);
     setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));

@@ -12,10 +12,9 @@ class QWidget;
 namespace vantrel {
 
 class CommandRouter;
-class StringTable;
 
 /// Every command's action of the main window: text, icon, keys, status-bar
-/// prompt and tool tip. Each action carries its command id in data(), sits on
+/// prompt and tool tip, in the interface language. Each action carries its command id in data(), sits on
 /// the window (so its keys work with or without a menu entry) and runs
 /// through the router. Menus, toolbars and the customization pick them up by id.
 class MainActions : public QObject {
@@ -23,7 +22,7 @@ class MainActions : public QObject {
 public:
     static constexpr int kRecentFileCount = 4;
 
-    MainActions(QWidget& window, CommandRouter& router, const StringTable& strings);
+    MainActions(QWidget& window, CommandRouter& router);
 
     /// nullptr for unknown ids.
     QAction* action(int id) const { return m_actions.value(id); }
@@ -36,7 +35,6 @@ private:
 
     QWidget& m_window;
     CommandRouter& m_router;
-    const StringTable& m_strings;
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_recent;
     QActionGroup* m_looks = nullptr;

@@ -28,7 +28,7 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
     QMenuBar* bar = window.menuBar();
     bar->setNativeMenuBar(false);
 
-    m_file = bar->addMenu(QStringLiteral("File(&F)"));
+    m_file = bar->addMenu(tr("File(&F)"));
     add(m_file, {ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE});
     m_file->addSeparator();
     m_file->addAction(actions.action(ID_PRINT_PICTURE));
@@ -37,28 +37,28 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
     m_file->addSeparator();
     m_file->addAction(actions.action(ID_APP_EXIT));
 
-    QMenu* view = bar->addMenu(QStringLiteral("View(&V)"));
-    m_toolbars = view->addMenu(QStringLiteral("Toolbar and DockWindows(&T)"));
+    QMenu* view = bar->addMenu(tr("View(&V)"));
+    m_toolbars = view->addMenu(tr("Toolbar and DockWindows(&T)"));
     m_toolbars->setObjectName(QStringLiteral("ToolbarsMenu"));
     fillPaneMenu(m_toolbars, {}, {});
     view->addAction(actions.action(ID_VIEW_STATUS_BAR));
-    QMenu* looks = view->addMenu(QStringLiteral("Software Pattern(&A)"));
+    QMenu* looks = view->addMenu(tr("Software Pattern(&A)"));
     add(looks, {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003,
                 ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
-    QMenu* office = looks->addMenu(QStringLiteral("Office 2007(&7)"));
+    QMenu* office = looks->addMenu(tr("Office 2007(&7)"));
     add(office, {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
                  ID_VIEW_APPLOOK_OFF_2007_AQUA});
 
-    QMenu* data = bar->addMenu(QStringLiteral("Data Processing"));
+    QMenu* data = bar->addMenu(tr("Data Processing"));
     add(data, {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY});
 
-    QMenu* curving = bar->addMenu(QStringLiteral("Curving"));
+    QMenu* curving = bar->addMenu(tr("Curving"));
     add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH});
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* help = bar->addMenu(tr("Help(&H)"));
     add(help, {ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY});
 
-    m_edit = new QMenu(QStringLiteral("Edit"), &window);
+    m_edit = new QMenu(tr("Edit"), &window);
     add(m_edit, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
 
     for (QMenu* m : {m_file, view, m_toolbars, looks, office, data, curving, help, m_edit})
@@ -96,7 +96,7 @@ void MainMenus::showRecentFiles(const QStringList& files) const
     for (int i = 0; i < entries.size(); ++i) {
         QAction* a = entries[i];
         if (files.isEmpty()) {
-            a->setText(QStringLiteral("Recent File"));
+            a->setText(tr("Recent File"));
             a->setVisible(i == 0);
         } else {
             a->setVisible(i < files.size());
@@ -129,7 +129,7 @@ QList<QPair<QString, QList<QAction*>>> MainMenus::commandCategories() const
     QList<QAction*> edit;
     for (int id : {cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY, cmd::ID_EDIT_PASTE, cmd::ID_FILE_NEW})
         edit << m_actions.action(id);
-    categories.append({QStringLiteral("Edit"), edit});
+    categories.append({tr("Edit"), edit});
     return categories;
 }
 
