@@ -11,7 +11,9 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <QMdiArea>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -273,6 +275,44 @@ private Q_SLOTS:
         QVERIFY(!xml.hasError());
         QVERIFY(messages > 100);
         QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1String(" | "))));
+    }
+
+    // The button at the right end of the document tabs: only with chart
+    // windows, its menu lists them and switches between them.
+    void documentTabButton()
+    {
+        Shell s;
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QToolButton* button = s.frame->documentMenuButton();
+        QVERIFY(button->isHidden());
+        CChildFrame* first = s.frame->newChartWindow("one");
+        s.frame->newChartWindow("two");
+        QTRY_VERIFY(button->isVisible());
+        auto* tabs = s.frame->mdiArea()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(tabs);
+        QTRY_COMPARE(button->geometry().right(), s.frame->mdiArea()->width() - 1);
+        QVERIFY(tabs->geometry().right() < button->geometry().left());
+
+        QMenu* menu = button->menu();
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(entries(menu).second, (QStringList{"one", "two", QString(), "Window(&W)..."}));
+        QCOMPARE(entries(menu).first.last(), ID_WINDOW_MANAGER);
+        QVERIFY(!menu->actions()[0]->isChecked() && menu->actions()[1]->isChecked());
+        menu->actions()[0]->trigger();
+        QCOMPARE(s.frame->activeChartWindow(), first);
+        // Only the active tab offers its close button.
+        for (int i = 0; i < tabs->count(); ++i) {
+            QWidget* close = tabs->tabButton(i, QTabBar::RightSide) ? tabs->tabButton(i, QTabBar::RightSide)
+                                                                     : tabs->tabButton(i, QTabBar::LeftSide);
+            if (close)
+                QCOMPARE(!close->isHidden(), i == tabs->currentIndex());
+        }
+
+        QVERIFY(s.run(ID_FILE_CLOSE));
+        QVERIFY(s.run(ID_FILE_CLOSE));
+        QTRY_VERIFY(s.frame->chartWindows().isEmpty());
+        QTRY_VERIFY(button->isHidden());
     }
 
     void unhandledCommandsShowDisabled()
