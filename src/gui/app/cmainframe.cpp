@@ -16,10 +16,8 @@
 #include "windowsdialog.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -27,12 +25,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
