@@ -85,7 +85,7 @@ private Q_SLOTS:
         QSettings().remove(QStringLiteral("SelvoSoftwareHttpLink"));
         m_opened.clear();
         m_survey = std::make_unique<Survey>();
-        m_view = std::make_unique<CFileView>(m_survey->m_tree, StringTable(StringTable::Language::English));
+        m_view = std::make_unique<CFileView>(m_survey->m_tree);
         m_view->pictureControl()->setUrlOpener([this](const QUrl& url) {
             m_opened << url;
             return true;
@@ -235,10 +235,13 @@ private Q_SLOTS:
         QCOMPARE(bar->action(136)->statusTip(), QStringLiteral("Select the file to be processed"));
         QCOMPARE(bar->action(32814)->toolTip(), QStringLiteral("Field Process"));
         QCOMPARE(bar->action(32801)->statusTip(), QStringLiteral("Calculate depth data"));
-        const CFileViewToolBar chinese(StringTable(StringTable::Language::Chinese));
-        QCOMPARE(chinese.action(136)->toolTip(), QStringLiteral("select"));
-        QCOMPARE(chinese.action(32814)->statusTip(), QStringLiteral("process selected files"));
-        QCOMPARE(chinese.action(32801)->toolTip(), QStringLiteral("Depth Data"));
+        {
+            const test::InLanguage language(Translations::Language::Chinese);
+            const CFileViewToolBar chinese;
+            QCOMPARE(chinese.action(136)->toolTip(), QStringLiteral("select"));
+            QCOMPARE(chinese.action(32814)->statusTip(), QStringLiteral("process selected files"));
+            QCOMPARE(chinese.action(32801)->toolTip(), QStringLiteral("Depth Data"));
+        }
         QCOMPARE(bar->widgetForAction(bar->action(136))->size(), QSize(42, 42));
 
         QSignalSpy commands(m_view.get(), &CFileView::commandTriggered);

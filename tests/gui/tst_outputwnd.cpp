@@ -33,7 +33,7 @@ private Q_SLOTS:
     void init()
     {
         m_survey = std::make_unique<Survey>();
-        m_pane = std::make_unique<COutputWnd>(m_survey->m_tables, StringTable(StringTable::Language::English));
+        m_pane = std::make_unique<COutputWnd>(m_survey->m_tables);
         DataFileReader reader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree);
         QVERIFY(reader.ReadFile(test::fixture(QStringLiteral("road.dat")).toStdString()).Ok());
         m_pane->sync();
@@ -58,7 +58,8 @@ private Q_SLOTS:
         QCOMPARE(titles, QStringList({"Origin Data", "Data Processing", "Depth Data"}));
         QCOMPARE(m_pane->depthModel()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Value(V)"));
         OutputTables other;
-        QCOMPARE(COutputWnd(other, StringTable(StringTable::Language::Chinese)).tabs()->tabText(1), QString("Processing Data"));
+        const test::InLanguage chinese(Translations::Language::Chinese);
+        QCOMPARE(COutputWnd(other).tabs()->tabText(1), QString("Processing Data"));
     }
 
     void contextMenuAndToolBar()

@@ -1,15 +1,22 @@
-// The main frame's commands: menus, toolbar, accelerators, string tables and
+// The main frame's commands: menus, toolbar, accelerators, both languages and
 // the routing of commands through chart window, application and frame.
 
 #include "app/cchildframe.h"
 #include "app/commandids.h"
-#include "app/stringtable.h"
+#include "app/translations.h"
+#include "panes/cfileview.h"
+#include "panes/cfileviewtoolbar.h"
+#include "panes/coutputwnd.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QMenuBar>
+#include <QMdiArea>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 using namespace vantrel;
 using namespace vantrel::cmd;
@@ -158,57 +165,154 @@ private Q_SLOTS:
         QVERIFY(!s.enabled(ID_FILE_CLOSE));
     }
 
-    void stringTables()
+    void languageChoice()
     {
-        using L = StringTable::Language;
+        using L = Translations::Language;
+        for (const char* zh : {"zh-CN", "zh_TW", " ZH"})
+            QCOMPARE(Translations::languageFor(zh), L::Chinese);
+        for (const char* other : {"en-US", "de", ""})
+            QCOMPARE(Translations::languageFor(other), L::English);
+        const QByteArray before = qgetenv("VANTREL_UI_LANGUAGE");
+        qputenv("VANTREL_UI_LANGUAGE", "zh");
+        QCOMPARE(Translations::forSystem(), L::Chinese);
+        qputenv("VANTREL_UI_LANGUAGE", "en");
+        QCOMPARE(Translations::forSystem(), L::English);
+        qputenv("VANTREL_UI_LANGUAGE", before);
+        for (L language : {L::Chinese, L::English})
+            QVERIFY(QFile::exists(Translations::catalogue(language)));
+    }
+
+    // What the frame shows in each language: the texts of the two string
+    // tables of the earlier releases, and the menus, which are the same in both.
+    void bothLanguagesShowTheirTexts()
+    {
+        using L = Translations::Language;
         const struct {
             L language;
             int id;
             const char *prompt, *tip;
         } rows[] = {
-            {L::Chinese, 57601, "Open a exist file", "Open"},
-            {L::English, 57601, "Open an existing File", "Open"},
-            {L::Chinese, 32807, "Save Depth Data", "Save Depth Data"},
-            {L::English, 32807, "Save depth data", "Depth Save"},
-            {L::Chinese, 32779, "Draw  Round Graph", " Round Graph"},
-            {L::English, 32779, "Draw a ring chart", "Ring Chart"},
-            {L::English, 32781, "Draw vertical cross-section chart ", "vertical Chart"},
-            {L::Chinese, 57665, "Exit the Sofeware；mantion save the file", "Exit"},
-            {L::Chinese, 59393, "显示或隐藏状态栏", "切换状态栏"},
-            {L::English, 59393, "Show or hide the status bar ", "Toggle Status Bar"},
-            {L::English, 57664, "Display program information version number and copyright information", "About"},
-            {L::Chinese, 32822, "", ""},
+            {L::Chinese, ID_FILE_OPEN, "Open a exist file", "Open"},
+            {L::English, ID_FILE_OPEN, "Open an existing File", "Open"},
+            {L::Chinese, ID_SAVE_DEPTH_DATA, "Save Depth Data", "Save Depth Data"},
+            {L::English, ID_SAVE_DEPTH_DATA, "Save depth data", "Depth Save"},
+            {L::Chinese, ID_ROUND_GRAPH, "Draw  Round Graph", " Round Graph"},
+            {L::English, ID_ROUND_GRAPH, "Draw a ring chart", "Ring Chart"},
+            {L::English, ID_VERTICAL_GRAPH, "Draw vertical cross-section chart ", "vertical Chart"},
+            {L::Chinese, ID_APP_EXIT, "Exit the Sofeware；mantion save the file", "Exit"},
+            {L::Chinese, ID_VIEW_STATUS_BAR, "显示或隐藏状态栏", "切换状态栏"},
+            {L::English, ID_VIEW_STATUS_BAR, "Show or hide the status bar ", "Toggle Status Bar"},
+            {L::Chinese, ID_PROCESSED_DATA, "Process Data", "Process Data"},
+            {L::English, ID_APP_ABOUT, "Display program information version number and copyright information", "About"},
+            {L::Chinese, ID_FILE_NEW, "Create new file", "New"},
+            {L::Chinese, ID_CONFIG, "", "Config"},  // no prompt: the tip is the menu text
         };
-        for (const auto& r : rows) {
-            const StringTable table(r.language);
-            QCOMPARE(table.prompt(r.id), QString::fromUtf8(r.prompt));
-            QCOMPARE(table.toolTip(r.id), QString::fromUtf8(r.tip));
+        const QStringList menus{"File(&F)", "View(&V)", "Data Processing", "Curving", "Help(&H)"};
+        Shell s;
+        for (L language : {L::Chinese, L::English}) {
+            const bool zh = language == L::Chinese;
+            Shell::app()->setLanguage(language);
+            s.restart();
+            for (const auto& r : rows) {
+                if (r.language != language)
+                    continue;
+                QCOMPARE(s.action(r.id)->statusTip(), QString::fromUtf8(r.prompt));
+                QCOMPARE(s.action(r.id)->toolTip(), QString::fromUtf8(r.tip));
+            }
+            QCOMPARE(s.frame->windowTitle(),
+                     zh ? QString("Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- "
+                                  "地球物理勘查研究所")
+                        : QString("Selvo Intelligent data processing software V1.6"));
+            QCOMPARE(s.frame->statusBar()->currentMessage(), QString("Ready"));
+            QStringList titles;
+            for (QAction* a : s.frame->menuBar()->actions())
+                titles << a->text();
+            QCOMPARE(titles, menus);
+            QCOMPARE(s.action(ID_EDIT_UNDO)->text(), QString("撤消(&U)\tCtrl+Z"));
+            QCOMPARE(s.action(ID_FILE_OPEN)->text(), QString("Open(&O)...\tCtrl+O"));
+
+            auto* fileView = qobject_cast<CFileView*>(s.frame->fileViewDock());
+            auto* output = qobject_cast<COutputWnd*>(s.frame->outputDock());
+            QVERIFY(fileView && output);
+            QCOMPARE(fileView->windowTitle(), QString("File View"));
+            QCOMPARE(output->windowTitle(), QString("Show Table"));
+            QCOMPARE(output->tabs()->tabText(1), zh ? QString("Processing Data") : QString("Data Processing"));
+            QCOMPARE(fileView->toolBar()->action(ID_SELECT_DATA)->toolTip(), zh ? QString("select") : QString("Select"));
+            QCOMPARE(fileView->toolBar()->action(ID_FILEVIEW_PROCESS_SELECTED)->statusTip(),
+                     zh ? QString("process selected files") : QString("The selection of the source file for field treatment"));
+            QCOMPARE(output->contextMenu()->actions().first()->text(), QString("坏点检查"));
+            QCOMPARE(fileView->contextMenu()->actions().first()->text(), QString("打开(&O)"));
+
+            QVERIFY(s.run(ID_PRINT_PICTURE));
+            QCOMPARE(s.prompter.messages, QStringList{"There is no picture to print at the current window!"});
+            s.prompter.messages.clear();
         }
+        Shell::app()->setLanguage(L::English);
     }
 
-    void tableChoiceAndTheFrameShowingIt()
+    // A text added to the program without its Chinese version would show in
+    // English on a Chinese system.
+    void theChineseCatalogueIsComplete()
     {
-        for (const char* zh : {"zh-CN", "zh_TW"})
-            QCOMPARE(StringTable::languageFor(zh), StringTable::Language::Chinese);
-        for (const char* other : {"en-US", "de", ""})
-            QCOMPARE(StringTable::languageFor(other), StringTable::Language::English);
-        Shell s;
-        for (auto language : {StringTable::Language::Chinese, StringTable::Language::English}) {
-            const StringTable table(language);
-            Shell::app()->setStringTable(table);
-            s.restart();
-            QCOMPARE(s.frame->windowTitle(), table.windowTitle());
-            QCOMPARE(table.idlePrompt(), QString("Ready"));
-            QCOMPARE(s.frame->statusBar()->currentMessage(), table.idlePrompt());
-            for (int id : s.frame->actionIds()) {
-                QCOMPARE(s.action(id)->statusTip(), table.prompt(id));
-                if (!table.toolTip(id).isEmpty())
-                    QCOMPARE(s.action(id)->toolTip(), table.toolTip(id));
+        QFile ts(QStringLiteral(VANTREL_TRANSLATIONS "/vantrel_zh_CN.ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        int messages = 0;
+        QStringList open;
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation")) {
+                ++messages;
+                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+                if (!type.isEmpty() || xml.readElementText().isEmpty())
+                    open << source;
             }
         }
-        QCOMPARE(StringTable(StringTable::Language::Chinese).windowTitle(),
-                 QString("Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所"));
-        QCOMPARE(s.frame->windowTitle(), QString("Selvo Intelligent data processing software V1.6"));
+        QVERIFY(!xml.hasError());
+        QVERIFY(messages > 100);
+        QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1String(" | "))));
+    }
+
+    // The button at the right end of the document tabs: only with chart
+    // windows, its menu lists them and switches between them.
+    void documentTabButton()
+    {
+        Shell s;
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QToolButton* button = s.frame->documentMenuButton();
+        QVERIFY(button->isHidden());
+        CChildFrame* first = s.frame->newChartWindow("one");
+        s.frame->newChartWindow("two");
+        QTRY_VERIFY(button->isVisible());
+        auto* tabs = s.frame->mdiArea()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(tabs);
+        QTRY_COMPARE(button->geometry().right(), s.frame->mdiArea()->width() - 1);
+        QVERIFY(tabs->geometry().right() < button->geometry().left());
+
+        QMenu* menu = button->menu();
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(entries(menu).second, (QStringList{"one", "two", QString(), "Window(&W)..."}));
+        QCOMPARE(entries(menu).first.last(), ID_WINDOW_MANAGER);
+        QVERIFY(!menu->actions()[0]->isChecked() && menu->actions()[1]->isChecked());
+        menu->actions()[0]->trigger();
+        QCOMPARE(s.frame->activeChartWindow(), first);
+        // Only the active tab offers its close button.
+        for (int i = 0; i < tabs->count(); ++i) {
+            QWidget* close = tabs->tabButton(i, QTabBar::RightSide) ? tabs->tabButton(i, QTabBar::RightSide)
+                                                                     : tabs->tabButton(i, QTabBar::LeftSide);
+            if (close)
+                QCOMPARE(!close->isHidden(), i == tabs->currentIndex());
+        }
+
+        QVERIFY(s.run(ID_FILE_CLOSE));
+        QVERIFY(s.run(ID_FILE_CLOSE));
+        QTRY_VERIFY(s.frame->chartWindows().isEmpty());
+        QTRY_VERIFY(button->isHidden());
     }
 
     void unhandledCommandsShowDisabled()

@@ -49,7 +49,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& path)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("CAboutDlg"));
-    setWindowTitle(QStringLiteral("About "));
+    setWindowTitle(tr("About "));
     setModal(true);
 
     const QFontMetrics fm(font());
@@ -72,10 +72,10 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& path)
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setGeometry(du(40, 7, 214, 101));
 
-    auto* fixed = new QLabel(QStringLiteral("Copyright (C) Selvo Software"), this);
+    auto* fixed = new QLabel(tr("Copyright (C) Selvo Software"), this);
     fixed->setGeometry(du(42, 115, 114, 8).adjusted(0, -2, 40, 2));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
     m_ok->setGeometry(du(204, 109, 50, 14));
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -25,16 +25,16 @@ CDialog_Data_Set::CDialog_Data_Set(const ProcessingSettings& values, QWidget* pa
       m_values(values)
 {
     setObjectName(QStringLiteral("CDialog_Data_Set"));
-    setWindowTitle(QStringLiteral("Config"));
+    setWindowTitle(tr("Config"));
     setModal(true);
 
     // Controls in the order of the dialog template; it is also the tab order.
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
     m_ok->setGeometry(dialogUnits(12, 75, 50, 14));
     connect(m_ok, &QPushButton::clicked, this, &CDialog_Data_Set::accept);
 
-    m_cancel = new QPushButton(QStringLiteral("Cansel"), this);
+    m_cancel = new QPushButton(tr("Cansel"), this);
     m_cancel->setGeometry(dialogUnits(70, 75, 50, 14));
     connect(m_cancel, &QPushButton::clicked, this, &CDialog_Data_Set::reject);
 
@@ -52,15 +52,15 @@ CDialog_Data_Set::CDialog_Data_Set(const ProcessingSettings& values, QWidget* pa
         return e;
     };
 
-    label(QStringLiteral("resistivity "), 14, 18, 34, 8, true);
+    label(tr("resistivity "), 14, 18, 34, 8, true);
     makeEdit(1, 52, 15, 67, 14);
-    label(QStringLiteral("Pthreshold"), 14, 39, 35, 8, true);
+    label(tr("Pthreshold"), 14, 39, 35, 8, true);
     makeEdit(3, 52, 36, 67, 14);
-    label(QStringLiteral("Vthreshold"), 14, 58, 35, 8, true);
+    label(tr("Vthreshold"), 14, 58, 35, 8, true);
     makeEdit(4, 52, 55, 67, 14);
-    label(QStringLiteral("resistivity "), 7, 81, 34, 8, false);
+    label(tr("resistivity "), 7, 81, 34, 8, false);
     makeEdit(0, 52, 15, 67, 14)->setVisible(false);
-    label(QString::fromUtf8("衰减系数"), 14, 81, 33, 8, false);
+    label(tr("Attenuation coefficient"), 14, 81, 33, 8, false);
     QLineEdit* coefficient = makeEdit(2, 7, 75, 20, 14);
     coefficient->setVisible(false);
     coefficient->setEnabled(false);

@@ -5,19 +5,19 @@
 #include "cdialog_data_set.h"
 #include "commandids.h"
 #include "customizedialog.h"
+#include "documenttabbutton.h"
 #include "cvantrelapp.h"
 #include "lockkeys.h"
+#include "mainactions.h"
+#include "mainmenus.h"
 #include "messages.h"
 #include "prompter.h"
-#include "stringtable.h"
 #include "toolbarset.h"
 #include "windowsdialog.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -25,12 +25,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -62,18 +60,6 @@ QWidget* emptyPane(const char* objectName)
     return w;
 }
 
-QString recentText(int index, const QString& path)
-{
-    QString shown = QDir::toNativeSeparators(path);
-    const QString home = QDir::homePath();
-    if (shown.startsWith(home + QLatin1Char('/')))
-        shown = QLatin1Char('~') + shown.mid(home.size());
-    if (shown.size() > 60)
-        shown = shown.left(20) + QStringLiteral("...") + shown.right(37);
-    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
-}
-
 }  // namespace
 
 CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
@@ -92,8 +78,12 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     });
 
     createDocumentArea();
-    createActions();
-    createMenus();
+    m_actions = new MainActions(*this, *m_router);
+    m_menus = new MainMenus(*this, *m_actions, *m_router);
+    connect(m_menus->fileMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
+    connect(m_menus->toolbarsMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillToolbarsMenu);
+    m_documentMenuButton = new DocumentTabButton(*m_mdi, [this] { return chartWindows(); },
+                                                 action(cmd::ID_WINDOW_MANAGER), m_router);
     m_toolbars = new ToolbarSet(this, [this](int id) { return action(id); }, action(cmd::ID_VIEW_CUSTOMIZE), this);
     createStatusBar();
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
@@ -143,9 +133,29 @@ Prompter& CMainFrame::prompter()
     return m_app.prompter();
 }
 
-const StringTable& CMainFrame::strings() const
+QAction* CMainFrame::action(int id) const
 {
-    return m_app.strings();
+    return m_actions->action(id);
+}
+
+QList<int> CMainFrame::actionIds() const
+{
+    return m_actions->ids();
+}
+
+QMenu* CMainFrame::viewToolbarsMenu() const
+{
+    return m_menus->toolbarsMenu();
+}
+
+QMenu* CMainFrame::editContextMenu() const
+{
+    return m_menus->editMenu();
+}
+
+QToolButton* CMainFrame::documentMenuButton() const
+{
+    return m_documentMenuButton;
 }
 
 QToolBar* CMainFrame::standardToolBar() const
@@ -158,191 +168,24 @@ int CMainFrame::runDialog(QDialog& dialog)
     return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
 }
 
-// --- Actions and menus ---------------------------------------------------------
-
-QAction* CMainFrame::makeAction(int id, const QString& text, const QString& iconPath, const QList<QKeySequence>& keys)
-{
-    auto* a = new QAction(text, this);
-    a->setData(id);
-    a->setObjectName(QStringLiteral("action%1").arg(id));
-    if (!iconPath.isEmpty())
-        a->setIcon(QIcon(iconPath));
-    if (!keys.isEmpty())
-        a->setShortcuts(keys);
-    const StringTable& s = strings();
-    const QString prompt = s.prompt(id);
-    const QString tip = s.toolTip(id);
-    a->setStatusTip(prompt);
-    a->setToolTip(!tip.isEmpty() ? tip : CustomizeDialog::plainText(a));
-    m_actions.insert(id, a);
-    addAction(a);  // accelerators work with or without a menu entry
-    m_router->addAction(a);
-    return a;
-}
-
-void CMainFrame::createActions()
-{
-    using namespace cmd;
-    const auto keys = [](std::initializer_list<QKeySequence> list) { return QList<QKeySequence>(list); };
-    makeAction(ID_FILE_NEW, QStringLiteral("New"), icon("new"), keys({QKeySequence(Qt::CTRL | Qt::Key_N)}));
-    makeAction(ID_FILE_OPEN, QStringLiteral("Open(&O)...\tCtrl+O"), icon("open"),
-               keys({QKeySequence(Qt::CTRL | Qt::Key_O)}));
-    makeAction(ID_FILE_SAVE, QStringLiteral("Save Original Data"), icon("save-original"),
-               keys({QKeySequence(Qt::CTRL | Qt::Key_S)}));
-    makeAction(ID_SAVE_DEPTH_DATA, QStringLiteral("Save Depth Data"), icon("save-depth"));
-    makeAction(ID_SAVE_PICTURE, QStringLiteral("Save Picture"), icon("save-picture"));
-    makeAction(ID_FILE_CLOSE, QStringLiteral("Close(&C)"), icon("close-window"));
-    makeAction(ID_PRINT_PICTURE, QStringLiteral("Print"), icon("print"));
-    for (int i = 0; i < kRecentFileCount; ++i)
-        m_recentActions << makeAction(ID_FILE_MRU_FILE1 + i, QStringLiteral("Recent File"));
-    makeAction(ID_APP_EXIT, QStringLiteral("Exit(&X)"), icon("exit"));
-
-    makeAction(ID_EDIT_UNDO, QString::fromUtf8("撤消(&U)\tCtrl+Z"), {},
-               keys({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}));
-    makeAction(ID_EDIT_CUT, QString::fromUtf8("剪切(&T)\tCtrl+X"), icon("cut"),
-               keys({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}));
-    makeAction(ID_EDIT_COPY, QString::fromUtf8("复制(&C)\tCtrl+C"), icon("copy"),
-               keys({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}));
-    makeAction(ID_EDIT_PASTE, QString::fromUtf8("粘贴(&P)\tCtrl+V"), icon("paste"),
-               keys({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}));
-
-    QAction* statusBarAction = makeAction(ID_VIEW_STATUS_BAR, QStringLiteral("StatusBar(&S)"));
-    statusBarAction->setCheckable(true);
-    makeAction(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, keys({QKeySequence(Qt::Key_F6)}));
-    makeAction(ID_PREV_PANE, QStringLiteral("Previous Pane"), {}, keys({QKeySequence(Qt::SHIFT | Qt::Key_F6)}));
-    makeAction(ID_VIEW_CUSTOMIZE, QStringLiteral("Definition..."), icon("customize"));
-    makeAction(ID_WINDOW_MANAGER, QStringLiteral("Window(&W)..."), icon("windows"));
-
-    m_lookGroup = new QActionGroup(this);
-    m_lookGroup->setExclusive(true);
-    const std::pair<int, const char*> looks[] = {
-        {ID_VIEW_APPLOOK_WIN_2000, "Windows 2000(&2)"},     {ID_VIEW_APPLOOK_OFF_XP, "Office XP(&X)"},
-        {ID_VIEW_APPLOOK_WIN_XP, "Windows XP(&W)"},         {ID_VIEW_APPLOOK_OFF_2003, "Office 2003(&3)"},
-        {ID_VIEW_APPLOOK_VS_2005, "Visual Studio 200&5"},   {ID_VIEW_APPLOOK_VS_2008, "Visual Studio 200&8"},
-        {ID_VIEW_APPLOOK_OFF_2007_BLUE, "Blue(&B)"},        {ID_VIEW_APPLOOK_OFF_2007_BLACK, "Black(&L)"},
-        {ID_VIEW_APPLOOK_OFF_2007_SILVER, "Silvery(&S)"},   {ID_VIEW_APPLOOK_OFF_2007_AQUA, "Aqua(&A)"},
-        {ID_VIEW_APPLOOK_WINDOWS_7, "Windows 7"},
-    };
-    for (const auto& [id, text] : looks) {
-        QAction* a = makeAction(id, QLatin1String(text));
-        a->setCheckable(true);
-        m_lookGroup->addAction(a);
-    }
-
-    makeAction(ID_CONFIG, QStringLiteral("Config"), icon("config"));
-    makeAction(ID_CHOOSE_DATA, QStringLiteral("Choose Data"), icon("choose-data"));
-    makeAction(ID_PROCESSED_DATA, QStringLiteral("Processed Data"), icon("process-data"));
-    makeAction(ID_DEPTH_DISPLAY, QStringLiteral("Depth Display"), icon("depth"));
-    makeAction(ID_CORRECT_BAD_POINTS, QStringLiteral("Correct Bad Points"));
-    makeAction(ID_SEARCH_AND_PROCESS, QStringLiteral("Search Bad Points and Process"));
-    makeAction(ID_BLUETOOTH, QStringLiteral("Bluetooth Link"));
-
-    makeAction(ID_ICHNOGRAPHY_GRAPH, QStringLiteral("Ichnography Curving Graph"), icon("graph-plane"));
-    makeAction(ID_VERTICAL_GRAPH, QStringLiteral("Vertical Curving Graph"), icon("graph-vertical"));
-    makeAction(ID_ROUND_GRAPH, QStringLiteral(" Round Graph"), icon("graph-round"));
-
-    makeAction(ID_APP_ABOUT, QStringLiteral("About"), icon("about"));
-    makeAction(ID_HELP_DOC, QStringLiteral("Help"), icon("help"));
-    makeAction(ID_ABOUT_COMPANY, QStringLiteral("About Company"), icon("company"));
-}
-
-void CMainFrame::createMenus()
-{
-    using namespace cmd;
-    QMenuBar* bar = menuBar();
-    bar->setNativeMenuBar(false);
-
-    m_fileMenu = bar->addMenu(QStringLiteral("File(&F)"));
-    for (int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE})
-        m_fileMenu->addAction(action(id));
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(ID_PRINT_PICTURE));
-    for (QAction* a : m_recentActions)
-        m_fileMenu->addAction(a);
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(ID_APP_EXIT));
-    connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
-
-    QMenu* view = bar->addMenu(QStringLiteral("View(&V)"));
-    m_toolbarsMenu = view->addMenu(QStringLiteral("Toolbar and DockWindows(&T)"));
-    m_toolbarsMenu->setObjectName(QStringLiteral("ToolbarsMenu"));
-    connect(m_toolbarsMenu, &QMenu::aboutToShow, this, &CMainFrame::fillToolbarsMenu);
-    fillToolbarsMenu();
-    view->addAction(action(ID_VIEW_STATUS_BAR));
-    QMenu* looks = view->addMenu(QStringLiteral("Software Pattern(&A)"));
-    for (int id : {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003,
-                   ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008})
-        looks->addAction(action(id));
-    QMenu* office = looks->addMenu(QStringLiteral("Office 2007(&7)"));
-    for (int id : {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
-                   ID_VIEW_APPLOOK_OFF_2007_AQUA})
-        office->addAction(action(id));
-
-    QMenu* data = bar->addMenu(QStringLiteral("Data Processing"));
-    for (int id : {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY})
-        data->addAction(action(id));
-
-    QMenu* curving = bar->addMenu(QStringLiteral("Curving"));
-    for (int id : {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH})
-        curving->addAction(action(id));
-
-    QMenu* help = bar->addMenu(QStringLiteral("Help(&H)"));
-    for (int id : {ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY})
-        help->addAction(action(id));
-
-    for (QMenu* m : {m_fileMenu, view, m_toolbarsMenu, looks, office, data, curving, help})
-        m_router->watchMenu(m);
-
-    // The context menu of the chart views (cut, copy, paste).
-    m_editMenu = new QMenu(QStringLiteral("Edit"), this);
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
-        m_editMenu->addAction(action(id));
-    m_router->watchMenu(m_editMenu);
-}
+// --- Menus ----------------------------------------------------------------------
 
 void CMainFrame::fillToolbarsMenu()
 {
-    m_toolbarsMenu->clear();
-    if (m_toolbars)
-        for (QToolBar* bar : m_toolbars->all())
-            m_toolbarsMenu->addAction(bar->toggleViewAction());
-    m_toolbarsMenu->addSeparator();
-    for (QDockWidget* dock : {m_fileViewDock, m_outputDock})
-        if (dock)
-            m_toolbarsMenu->addAction(dock->toggleViewAction());
-    m_toolbarsMenu->addSeparator();
-    m_toolbarsMenu->addAction(action(cmd::ID_VIEW_CUSTOMIZE));
+    m_menus->fillPaneMenu(m_menus->toolbarsMenu(), m_toolbars ? m_toolbars->all() : QList<QToolBar*>{},
+                          {m_fileViewDock, m_outputDock});
 }
 
 QMenu* CMainFrame::createPopupMenu()
 {
     auto* menu = new QMenu(this);
-    for (QToolBar* bar : m_toolbars->all())
-        menu->addAction(bar->toggleViewAction());
-    menu->addSeparator();
-    for (QDockWidget* dock : {m_fileViewDock, m_outputDock})
-        menu->addAction(dock->toggleViewAction());
-    menu->addSeparator();
-    menu->addAction(action(cmd::ID_VIEW_CUSTOMIZE));
+    m_menus->fillPaneMenu(menu, m_toolbars->all(), {m_fileViewDock, m_outputDock});
     return menu;
 }
 
 void CMainFrame::fillRecentFiles()
 {
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        QAction* a = m_recentActions[i];
-        if (m_recentFiles.isEmpty()) {
-            // The disabled placeholder.
-            a->setText(QStringLiteral("Recent File"));
-            a->setVisible(i == 0);
-        } else {
-            a->setVisible(i < m_recentFiles.size());
-            if (i < m_recentFiles.size()) {
-                a->setText(recentText(i, m_recentFiles[i]));
-                a->setStatusTip(QDir::toNativeSeparators(m_recentFiles[i]));
-            }
-        }
-    }
+    m_menus->showRecentFiles(m_recentFiles);
 }
 
 // --- Status bar, docks, document area --------------------------------------------
@@ -350,7 +193,7 @@ void CMainFrame::fillRecentFiles()
 void CMainFrame::createStatusBar()
 {
     QStatusBar* bar = statusBar();
-    const QString ready = strings().idlePrompt();
+    const QString ready = tr("Ready");
     connect(bar, &QStatusBar::messageChanged, this, [bar, ready](const QString& text) {
         if (text.isEmpty())
             bar->showMessage(ready);
@@ -365,9 +208,9 @@ void CMainFrame::createStatusBar()
         bar->addPermanentWidget(label);
         return label;
     };
-    m_capsLabel = indicator(QStringLiteral("CAP"));
-    m_numLabel = indicator(QStringLiteral("NUM"));
-    m_scrollLabel = indicator(QStringLiteral("SCRL"));
+    m_capsLabel = indicator(tr("CAP"));
+    m_numLabel = indicator(tr("NUM"));
+    m_scrollLabel = indicator(tr("SCRL"));
     updateLockIndicators();
 }
 
@@ -377,21 +220,21 @@ void CMainFrame::updateLockIndicators()
     m_capsLabel->setEnabled(state.caps);
     m_numLabel->setEnabled(state.num);
     m_scrollLabel->setEnabled(state.scroll);
-    const QString tip = state.known ? QString() : QStringLiteral("The state of the lock keys is not known here.");
+    const QString tip = state.known ? QString() : tr("The state of the lock keys is not known here.");
     for (QLabel* l : {m_capsLabel, m_numLabel, m_scrollLabel})
         l->setToolTip(tip);
 }
 
 void CMainFrame::createDocks()
 {
-    m_fileViewDock = new QDockWidget(QStringLiteral("File View"), this);
+    m_fileViewDock = new QDockWidget(tr("File View"), this);
     m_fileViewDock->setObjectName(QStringLiteral("FileViewPane"));
     m_fileViewDock->setWindowIcon(QIcon(icon("pane-fileview")));
     m_fileViewDock->setWidget(emptyPane("FileViewContent"));
     m_fileViewDock->setAllowedAreas(Qt::AllDockWidgetAreas);
     addDockWidget(Qt::LeftDockWidgetArea, m_fileViewDock);
 
-    m_outputDock = new QDockWidget(QStringLiteral("Show Table"), this);
+    m_outputDock = new QDockWidget(tr("Show Table"), this);
     m_outputDock->setObjectName(QStringLiteral("OutputPane"));
     m_outputDock->setWindowIcon(QIcon(icon("pane-output")));
     m_outputDock->setWidget(emptyPane("OutputContent"));
@@ -450,38 +293,12 @@ void CMainFrame::createDocumentArea()
     m_mdi->setBackground(AppLook::documentAreaColor(m_look));
     setCentralWidget(m_mdi);
 
-    // The document menu at the right of the tab area: the open chart windows
-    // and the windows dialog.
-    m_documentMenu = new QMenu(this);
-    connect(m_documentMenu, &QMenu::aboutToShow, this, [this] {
-        m_documentMenu->clear();
-        CChildFrame* active = activeChartWindow();
-        for (CChildFrame* w : chartWindows()) {
-            QAction* a = m_documentMenu->addAction(w->windowIcon(), w->documentTitle());
-            a->setCheckable(true);
-            a->setChecked(w == active);
-            connect(a, &QAction::triggered, this, [this, w] { m_mdi->setActiveSubWindow(w); });
-        }
-        m_documentMenu->addSeparator();
-        m_documentMenu->addAction(action(cmd::ID_WINDOW_MANAGER));
-        if (m_router)
-            m_router->updateActions();
-    });
-    m_documentMenuButton = new QToolButton(m_mdi);
-    m_documentMenuButton->setObjectName(QStringLiteral("DocumentMenuButton"));
-    m_documentMenuButton->setIcon(QIcon(icon("document-menu")));
-    m_documentMenuButton->setToolTip(QStringLiteral("Windows"));
-    m_documentMenuButton->setAutoRaise(true);
-    m_documentMenuButton->setPopupMode(QToolButton::InstantPopup);
-    m_documentMenuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-    m_documentMenuButton->setMenu(m_documentMenu);
-    m_documentMenuButton->hide();
-    m_mdi->installEventFilter(this);
-
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
         updateTitle();
-        updateTabCloseButtons();
-        placeDocumentMenuButton();
+        if (m_documentMenuButton) {
+            m_documentMenuButton->updateTabCloseButtons();
+            m_documentMenuButton->place();
+        }
         if (m_router)
             m_router->updateActions();
         Q_EMIT chartWindowActivated(activeChartWindow());
@@ -493,53 +310,6 @@ void CMainFrame::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         Q_EMIT systemSettingsChanged();
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if ((watched == m_mdi && type == QEvent::Resize) ||
-        (qobject_cast<QTabBar*>(watched) && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)))
-        QTimer::singleShot(0, this, &CMainFrame::placeDocumentMenuButton);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::placeDocumentMenuButton()
-{
-    auto* tabs = m_mdi->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!tabs || !tabs->isVisible() || chartWindows().isEmpty()) {
-        m_documentMenuButton->hide();
-        return;
-    }
-    if (!tabs->property("vantrelWatched").toBool()) {
-        tabs->setProperty("vantrelWatched", true);
-        tabs->installEventFilter(this);
-        tabs->setExpanding(false);
-        tabs->setIconSize(QSize(0, 0));  // no document icons on the tabs
-        tabs->setElideMode(Qt::ElideRight);
-        connect(tabs, &QTabBar::currentChanged, this, &CMainFrame::updateTabCloseButtons);
-    }
-    const int side = tabs->height();
-    const int width = side + 4;
-    const int full = m_mdi->width();
-    if (tabs->width() != full - width)
-        tabs->setGeometry(tabs->x(), tabs->y(), full - width, side);
-    m_documentMenuButton->setGeometry(full - width, tabs->y(), width, side);
-    m_documentMenuButton->show();
-    m_documentMenuButton->raise();
-}
-
-void CMainFrame::updateTabCloseButtons()
-{
-    auto* tabs = m_mdi->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!tabs)
-        return;
-    // Only the active tab carries a close button.
-    for (int i = 0; i < tabs->count(); ++i) {
-        for (auto side : {QTabBar::LeftSide, QTabBar::RightSide})
-            if (QWidget* b = tabs->tabButton(i, side))
-                b->setVisible(i == tabs->currentIndex());
-    }
 }
 
 CChildFrame* CMainFrame::activeChartWindow() const
@@ -564,7 +334,7 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
     connect(window, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {
             updateTitle();
-            placeDocumentMenuButton();
+            m_documentMenuButton->place();
             if (m_router)
                 m_router->updateActions();
         });
@@ -572,8 +342,8 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
     window->showMaximized();
     m_mdi->setActiveSubWindow(window);
     updateTitle();
-    updateTabCloseButtons();
-    placeDocumentMenuButton();
+    m_documentMenuButton->updateTabCloseButtons();
+    m_documentMenuButton->place();
     if (m_router)
         m_router->updateActions();
     return window;
@@ -581,7 +351,7 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
 
 void CMainFrame::updateTitle()
 {
-    QString title = strings().windowTitle();
+    QString title = tr("Selvo Intelligent data processing software V1.6");
     if (CChildFrame* w = activeChartWindow(); w && !w->isHidden())
         title += QStringLiteral(" - ") + w->documentTitle();
     setWindowTitle(title);
@@ -663,7 +433,7 @@ void CMainFrame::OnConfig()
 void CMainFrame::OnPrint()
 {
     if (!activeChartWindow())
-        prompter().message(QStringLiteral("There is no picture to print at the current window!"));
+        prompter().message(tr("There is no picture to print at the current window!"));
     // With a chart window, its view prints the graph (it handles the command
     // before the frame does); a window without a graph has nothing to print.
 }
@@ -685,35 +455,9 @@ void CMainFrame::OnApplicationLook(int id)
     QApplication::restoreOverrideCursor();
 }
 
-QList<QPair<QString, QList<QAction*>>> CMainFrame::commandCategories() const
-{
-    // The menus are scanned for commands, sub-menus included.
-    QList<QPair<QString, QList<QAction*>>> categories;
-    std::function<void(QMenu*, QList<QAction*>&)> scan = [&scan](QMenu* menu, QList<QAction*>& into) {
-        for (QAction* a : menu->actions()) {
-            if (a->menu())
-                scan(a->menu(), into);
-            else if (CommandRouter::idOf(a) != 0 && a->isVisible())
-                into << a;
-        }
-    };
-    for (QAction* top : menuBar()->actions()) {
-        if (!top->menu())
-            continue;
-        QList<QAction*> list;
-        scan(top->menu(), list);
-        categories.append({CustomizeDialog::plainText(top), list});
-    }
-    QList<QAction*> edit;
-    for (int id : {cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY, cmd::ID_EDIT_PASTE, cmd::ID_FILE_NEW})
-        edit << action(id);
-    categories.append({QStringLiteral("Edit"), edit});
-    return categories;
-}
-
 void CMainFrame::OnViewCustomize()
 {
-    CustomizeDialog dialog(*m_toolbars, commandCategories(), prompter(), this);
+    CustomizeDialog dialog(*m_toolbars, m_menus->commandCategories(), prompter(), this);
     runDialog(dialog);
     saveSettings();
     fillToolbarsMenu();
@@ -795,7 +539,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (!m_closing) {
         m_closing = true;
         if (m_survey.m_tables.m_depth.RowCount() > 0 &&
-            prompter().question(QStringLiteral("Please save deep data!")))
+            prompter().question(tr("Please save deep data!")))
             m_router->dispatch(cmd::ID_SAVE_DEPTH_DATA);
         saveSettings();
         // The chart windows go one after the other, each view before its frame.

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "commandrouter.h"
+#include "mainactions.h"
 #include "survey.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
 
-class QActionGroup;
 class QDialog;
 class QDockWidget;
 class QLabel;
@@ -25,8 +24,9 @@ namespace vantrel {
 
 class CChildFrame;
 class CVantrelApp;
+class DocumentTabButton;
+class MainMenus;
 class Prompter;
-class StringTable;
 class ToolbarSet;
 
 /// The main window: menu bar, the "Standard" toolbar and the user's own
@@ -41,7 +41,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kBannerTimerMs = 20000;
-    static constexpr int kRecentFileCount = 4;
+    static constexpr int kRecentFileCount = MainActions::kRecentFileCount;
 
     explicit CMainFrame(CVantrelApp& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -51,7 +51,6 @@ public:
     const Survey& survey() const { return m_survey; }
     Prompter& prompter();
     CommandRouter* router() const { return m_router; }
-    const StringTable& strings() const;
     QDockWidget* fileViewDock() const { return m_fileViewDock; }
     QDockWidget* outputDock() const { return m_outputDock; }
     /// Replaces a pane's dock. The new dock takes the object name, caption
@@ -74,14 +73,14 @@ public:
 
     /// The action of a command id, nullptr for unknown ids. Every action of
     /// the menus, toolbars and accelerators is one of these.
-    QAction* action(int id) const { return m_actions.value(id); }
-    QList<int> actionIds() const { return m_actions.keys(); }
+    QAction* action(int id) const;
+    QList<int> actionIds() const;
     ToolbarSet* toolbars() const { return m_toolbars; }
     QToolBar* standardToolBar() const;
-    QMenu* viewToolbarsMenu() const { return m_toolbarsMenu; }
+    QMenu* viewToolbarsMenu() const;
     /// The edit context menu (cut, copy, paste) the chart views show.
-    QMenu* editContextMenu() const { return m_editMenu; }
-    QToolButton* documentMenuButton() const { return m_documentMenuButton; }
+    QMenu* editContextMenu() const;
+    QToolButton* documentMenuButton() const;
 
     /// Runs a modal dialog of the frame (Config, About, customization,
     /// windows). Tests replace it so that nothing blocks.
@@ -119,12 +118,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createActions();
-    QAction* makeAction(int id, const QString& text, const QString& icon = {}, const QList<QKeySequence>& keys = {});
-    void createMenus();
     void createStatusBar();
     void createDocks();
     void createDocumentArea();
@@ -135,27 +130,19 @@ private:
     void updateTitle();
     void applyLookToFrame();
     void updateLockIndicators();
-    void updateTabCloseButtons();
-    void placeDocumentMenuButton();
     QDockWidget* replacePane(QDockWidget* old, QDockWidget* dock, const QString& objectName);
-    QList<QPair<QString, QList<QAction*>>> commandCategories() const;
 
     CVantrelApp& m_app;
     Survey m_survey;
     CommandRouter* m_router = nullptr;
-    QHash<int, QAction*> m_actions;
+    MainActions* m_actions = nullptr;
+    MainMenus* m_menus = nullptr;
     ToolbarSet* m_toolbars = nullptr;
     QMdiArea* m_mdi = nullptr;
-    QToolButton* m_documentMenuButton = nullptr;
-    QMenu* m_documentMenu = nullptr;
+    DocumentTabButton* m_documentMenuButton = nullptr;
     QDockWidget* m_fileViewDock = nullptr;
     QDockWidget* m_outputDock = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_toolbarsMenu = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QList<QAction*> m_recentActions;
     QStringList m_recentFiles;
-    QActionGroup* m_lookGroup = nullptr;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;
     QLabel* m_scrollLabel = nullptr;

@@ -4,21 +4,16 @@
 #include "commandrouter.h"
 #include "prompter.h"
 #include "toolbarset.h"
+#include "ui_customizedialog.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 namespace vantrel {
 
@@ -54,182 +49,114 @@ QString CustomizeDialog::plainText(const QAction* action)
 
 CustomizeDialog::CustomizeDialog(ToolbarSet& toolbars, const QList<QPair<QString, QList<QAction*>>>& categories,
                                  Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_toolbars(toolbars), m_categories(categories), m_prompter(prompter)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CustomizeDialog>())
+    , m_toolbars(toolbars)
+    , m_categories(categories)
+    , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("CustomizeDialog"));
-    setWindowTitle(QStringLiteral("Definition"));
-    auto* tabs = new QTabWidget(this);
-
-    // Commands page
-    auto* commandsPage = new QWidget;
-    auto* grid = new QHBoxLayout(commandsPage);
-    auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Categories:")));
-    m_category = new QComboBox;
-    m_category->addItem(QStringLiteral("All Commands"));
+    m_ui->setupUi(this);
     for (const auto& c : m_categories)
-        m_category->addItem(c.first);
-    left->addWidget(m_category);
-    left->addWidget(new QLabel(QStringLiteral("Commands:")));
-    m_commandList = new QListWidget;
-    m_commandList->setIconSize(QSize(20, 20));
-    m_commandList->setUniformItemSizes(true);
-    left->addWidget(m_commandList, 1);
-    grid->addLayout(left, 1);
-
-    auto* middle = new QVBoxLayout;
-    middle->addStretch();
-    m_add = new QPushButton(QStringLiteral("Add >"));
-    m_remove = new QPushButton(QStringLiteral("< Remove"));
-    auto* separator = new QPushButton(QStringLiteral("Separator"));
-    m_up = new QPushButton(QStringLiteral("Move Up"));
-    m_down = new QPushButton(QStringLiteral("Move Down"));
-    m_reset = new QPushButton(QStringLiteral("Reset"));
-    for (QPushButton* b : {m_add, m_remove, separator, m_up, m_down, m_reset})
-        middle->addWidget(b);
-    middle->addStretch();
-    grid->addLayout(middle);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Toolbar:")));
-    m_toolbarCombo = new QComboBox;
-    right->addWidget(m_toolbarCombo);
-    right->addWidget(new QLabel(QStringLiteral("Buttons:")));
-    m_contents = new QListWidget;
-    m_contents->setIconSize(QSize(20, 20));
-    m_contents->setUniformItemSizes(true);
-    right->addWidget(m_contents, 1);
-    grid->addLayout(right, 1);
-
-    if (!m_toolbars.userImages().isEmpty()) {
-        auto* imageBox = new QGroupBox(QStringLiteral("Button image (UserImages.bmp)"));
-        auto* imageLayout = new QVBoxLayout(imageBox);
-        m_images = new QListWidget;
-        m_images->setViewMode(QListView::IconMode);
-        m_images->setIconSize(QSize(32, 32));
-        m_images->setMovement(QListView::Static);
-        m_images->setResizeMode(QListView::Adjust);
-        const QList<QPixmap> images = m_toolbars.userImages();
-        for (int i = 0; i < images.size(); ++i) {
-            auto* item = new QListWidgetItem(QIcon(images[i]), QString());
-            item->setData(kIdRole, i);
-            m_images->addItem(item);
-        }
-        imageLayout->addWidget(m_images, 1);
-        auto* imageButtons = new QHBoxLayout;
-        m_useImage = new QPushButton(QStringLiteral("Use Image"));
-        m_ownImage = new QPushButton(QStringLiteral("Own Image"));
-        imageButtons->addWidget(m_useImage);
-        imageButtons->addWidget(m_ownImage);
-        imageLayout->addLayout(imageButtons);
-        right->addWidget(imageBox, 1);
-        connect(m_useImage, &QPushButton::clicked, this, [this] {
-            auto* button = m_contents->currentItem();
-            auto* image = m_images->currentItem();
-            if (button && image && button->data(kIdRole).toInt() != ToolbarSet::kSeparator) {
-                m_toolbars.setButtonImage(button->data(kIdRole).toInt(), image->data(kIdRole).toInt());
-                fillContents();
-            }
-        });
-        connect(m_ownImage, &QPushButton::clicked, this, [this] {
-            if (auto* button = m_contents->currentItem()) {
-                m_toolbars.setButtonImage(button->data(kIdRole).toInt(), -1);
-                fillContents();
-            }
-        });
-        connect(m_images, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
+        m_ui->category->addItem(c.first);
+    const QList<QPixmap> images = m_toolbars.userImages();
+    for (int i = 0; i < images.size(); ++i) {
+        auto* item = new QListWidgetItem(QIcon(images[i]), QString());
+        item->setData(kIdRole, i);
+        m_ui->images->addItem(item);
     }
-    tabs->addTab(commandsPage, QStringLiteral("Commands"));
+    m_ui->imageBox->setVisible(!images.isEmpty());
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::accept);
 
-    // Toolbars page
-    auto* toolbarsPage = new QWidget;
-    auto* tb = new QHBoxLayout(toolbarsPage);
-    m_toolbarList = new QListWidget;
-    tb->addWidget(m_toolbarList, 1);
-    auto* tbButtons = new QVBoxLayout;
-    m_newName = new QLineEdit;
-    m_newName->setPlaceholderText(QStringLiteral("Toolbar name"));
-    m_create = new QPushButton(QStringLiteral("New"));
-    m_rename = new QPushButton(QStringLiteral("Rename"));
-    m_delete = new QPushButton(QStringLiteral("Delete"));
-    tbButtons->addWidget(new QLabel(QStringLiteral("Name:")));
-    tbButtons->addWidget(m_newName);
-    tbButtons->addWidget(m_create);
-    tbButtons->addWidget(m_rename);
-    tbButtons->addWidget(m_delete);
-    tbButtons->addStretch();
-    tb->addLayout(tbButtons);
-    tabs->addTab(toolbarsPage, QStringLiteral("Toolbars"));
-
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addWidget(box);
-    resize(680, 460);
-
-    connect(m_category, &QComboBox::currentIndexChanged, this, &CustomizeDialog::fillCommands);
-    connect(m_toolbarCombo, &QComboBox::currentIndexChanged, this, &CustomizeDialog::fillContents);
-    connect(m_commandList, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
-    connect(m_contents, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
-    connect(m_commandList, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { addCommand(item->data(kIdRole).toInt()); });
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        if (auto* item = m_commandList->currentItem())
-            addCommand(item->data(kIdRole).toInt());
-    });
-    connect(separator, &QPushButton::clicked, this, [this] { addCommand(ToolbarSet::kSeparator); });
-    connect(m_remove, &QPushButton::clicked, this, [this] { removeCommandAt(m_contents->currentRow()); });
-    connect(m_up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
-    connect(m_down, &QPushButton::clicked, this, [this] { moveSelected(1); });
-    connect(m_reset, &QPushButton::clicked, this, [this] {
-        m_toolbars.resetStandard();
-        fillContents();
-    });
-    connect(m_toolbarList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        const QList<QToolBar*> bars = m_toolbars.all();
-        const int row = m_toolbarList->row(item);
-        if (row >= 0 && row < bars.size())
-            bars[row]->setVisible(item->checkState() == Qt::Checked);
-    });
-    connect(m_toolbarList, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
-    connect(m_newName, &QLineEdit::textChanged, this, &CustomizeDialog::updateButtons);
-    connect(m_create, &QPushButton::clicked, this, [this] {
-        newToolbar(m_newName->text());
-        m_newName->clear();
-    });
-    connect(m_rename, &QPushButton::clicked, this, [this] {
-        const QList<QToolBar*> bars = m_toolbars.all();
-        const int row = m_toolbarList->currentRow();
-        if (row > 0 && row < bars.size() && !m_newName->text().trimmed().isEmpty()) {
-            m_toolbars.renameToolbar(bars[row], m_newName->text());
-            m_newName->clear();
-            fillToolbarList();
-            fillToolbarCombo();
-        }
-    });
-    connect(m_delete, &QPushButton::clicked, this, [this] {
-        const QList<QToolBar*> bars = m_toolbars.all();
-        const int row = m_toolbarList->currentRow();
-        if (row <= 0 || row >= bars.size())
-            return;
-        if (!m_prompter.question(QStringLiteral("Delete the toolbar \"%1\"?").arg(bars[row]->windowTitle())))
-            return;
-        m_toolbars.removeUserToolbar(bars[row]);
-        fillToolbarList();
-        fillToolbarCombo();
-    });
-
+    connectCommandsPage();
+    connectToolbarsPage();
     fillCommands();
     fillToolbarCombo();
     fillToolbarList();
 }
 
+CustomizeDialog::~CustomizeDialog() = default;
+
+void CustomizeDialog::connectCommandsPage()
+{
+    Ui::CustomizeDialog& ui = *m_ui;
+    connect(ui.category, &QComboBox::currentIndexChanged, this, &CustomizeDialog::fillCommands);
+    connect(ui.toolbarCombo, &QComboBox::currentIndexChanged, this, &CustomizeDialog::fillContents);
+    connect(ui.commandList, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
+    connect(ui.contents, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
+    connect(ui.images, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
+    connect(ui.commandList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { addCommand(item->data(kIdRole).toInt()); });
+    connect(ui.add, &QPushButton::clicked, this, [this] {
+        if (auto* item = m_ui->commandList->currentItem())
+            addCommand(item->data(kIdRole).toInt());
+    });
+    connect(ui.separator, &QPushButton::clicked, this, [this] { addCommand(ToolbarSet::kSeparator); });
+    connect(ui.remove, &QPushButton::clicked, this, [this] { removeCommandAt(m_ui->contents->currentRow()); });
+    connect(ui.up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(ui.down, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(ui.reset, &QPushButton::clicked, this, [this] {
+        m_toolbars.resetStandard();
+        fillContents();
+    });
+    connect(ui.useImage, &QPushButton::clicked, this, [this] {
+        auto* button = m_ui->contents->currentItem();
+        auto* image = m_ui->images->currentItem();
+        if (button && image && button->data(kIdRole).toInt() != ToolbarSet::kSeparator) {
+            m_toolbars.setButtonImage(button->data(kIdRole).toInt(), image->data(kIdRole).toInt());
+            fillContents();
+        }
+    });
+    connect(ui.ownImage, &QPushButton::clicked, this, [this] {
+        if (auto* button = m_ui->contents->currentItem()) {
+            m_toolbars.setButtonImage(button->data(kIdRole).toInt(), -1);
+            fillContents();
+        }
+    });
+}
+
+void CustomizeDialog::connectToolbarsPage()
+{
+    Ui::CustomizeDialog& ui = *m_ui;
+    connect(ui.toolbarList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        const QList<QToolBar*> bars = m_toolbars.all();
+        const int row = m_ui->toolbarList->row(item);
+        if (row >= 0 && row < bars.size())
+            bars[row]->setVisible(item->checkState() == Qt::Checked);
+    });
+    connect(ui.toolbarList, &QListWidget::currentRowChanged, this, &CustomizeDialog::updateButtons);
+    connect(ui.newName, &QLineEdit::textChanged, this, &CustomizeDialog::updateButtons);
+    connect(ui.create, &QPushButton::clicked, this, [this] {
+        newToolbar(m_ui->newName->text());
+        m_ui->newName->clear();
+    });
+    connect(ui.rename, &QPushButton::clicked, this, [this] {
+        const QList<QToolBar*> bars = m_toolbars.all();
+        const int row = m_ui->toolbarList->currentRow();
+        if (row > 0 && row < bars.size() && !m_ui->newName->text().trimmed().isEmpty()) {
+            m_toolbars.renameToolbar(bars[row], m_ui->newName->text());
+            m_ui->newName->clear();
+            fillToolbarList();
+            fillToolbarCombo();
+        }
+    });
+    connect(ui.deleteToolbar, &QPushButton::clicked, this, [this] {
+        const QList<QToolBar*> bars = m_toolbars.all();
+        const int row = m_ui->toolbarList->currentRow();
+        if (row <= 0 || row >= bars.size())
+            return;
+        if (!m_prompter.question(tr("Delete the toolbar \"%1\"?").arg(bars[row]->windowTitle())))
+            return;
+        m_toolbars.removeUserToolbar(bars[row]);
+        fillToolbarList();
+        fillToolbarCombo();
+    });
+}
+
 void CustomizeDialog::fillCommands()
 {
-    m_commandList->clear();
+    m_ui->commandList->clear();
     QList<int> seen;
-    const int category = m_category->currentIndex() - 1;
+    const int category = m_ui->category->currentIndex() - 1;
     for (int c = 0; c < m_categories.size(); ++c) {
         if (category >= 0 && c != category)
             continue;
@@ -243,7 +170,7 @@ void CustomizeDialog::fillCommands()
             auto* item = new QListWidgetItem(iconOrBlank(a->icon()), plainText(a));
             item->setData(kIdRole, id);
             item->setToolTip(a->statusTip());
-            m_commandList->addItem(item);
+            m_ui->commandList->addItem(item);
         }
     }
     updateButtons();
@@ -252,51 +179,51 @@ void CustomizeDialog::fillCommands()
 void CustomizeDialog::fillToolbarCombo()
 {
     QToolBar* current = currentToolbar();
-    const QSignalBlocker block(m_toolbarCombo);
-    m_toolbarCombo->clear();
+    const QSignalBlocker block(m_ui->toolbarCombo);
+    m_ui->toolbarCombo->clear();
     for (QToolBar* bar : m_toolbars.all())
-        m_toolbarCombo->addItem(bar->windowTitle(), QVariant::fromValue(static_cast<QObject*>(bar)));
-    const int index = current ? m_toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(current))) : 0;
-    m_toolbarCombo->setCurrentIndex(std::max(0, index));
+        m_ui->toolbarCombo->addItem(bar->windowTitle(), QVariant::fromValue(static_cast<QObject*>(bar)));
+    const int index = current ? m_ui->toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(current))) : 0;
+    m_ui->toolbarCombo->setCurrentIndex(std::max(0, index));
     fillContents();
 }
 
 void CustomizeDialog::fillToolbarList()
 {
-    const QSignalBlocker block(m_toolbarList);
-    m_toolbarList->clear();
+    const QSignalBlocker block(m_ui->toolbarList);
+    m_ui->toolbarList->clear();
     for (QToolBar* bar : m_toolbars.all()) {
         auto* item = new QListWidgetItem(bar->windowTitle());
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(bar->isHidden() ? Qt::Unchecked : Qt::Checked);
-        m_toolbarList->addItem(item);
+        m_ui->toolbarList->addItem(item);
     }
     updateButtons();
 }
 
 QToolBar* CustomizeDialog::currentToolbar() const
 {
-    return qobject_cast<QToolBar*>(m_toolbarCombo->currentData().value<QObject*>());
+    return qobject_cast<QToolBar*>(m_ui->toolbarCombo->currentData().value<QObject*>());
 }
 
 void CustomizeDialog::selectToolbar(QToolBar* bar)
 {
-    const int index = m_toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(bar)));
+    const int index = m_ui->toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(bar)));
     if (index >= 0)
-        m_toolbarCombo->setCurrentIndex(index);
+        m_ui->toolbarCombo->setCurrentIndex(index);
 }
 
 void CustomizeDialog::fillContents()
 {
-    const int row = m_contents->currentRow();
-    m_contents->clear();
+    const int row = m_ui->contents->currentRow();
+    m_ui->contents->clear();
     QToolBar* bar = currentToolbar();
     if (!bar)
         return;
     for (int id : m_toolbars.commands(bar)) {
         QListWidgetItem* item = nullptr;
         if (id == ToolbarSet::kSeparator) {
-            item = new QListWidgetItem(QStringLiteral("——— Separator ———"));
+            item = new QListWidgetItem(tr("——— Separator ———"));
         } else {
             QAction* action = nullptr;
             for (const auto& c : m_categories)
@@ -310,9 +237,9 @@ void CustomizeDialog::fillContents()
                                        action ? plainText(action) : QString::number(id));
         }
         item->setData(kIdRole, id);
-        m_contents->addItem(item);
+        m_ui->contents->addItem(item);
     }
-    m_contents->setCurrentRow(std::min(row, m_contents->count() - 1));
+    m_ui->contents->setCurrentRow(std::min(row, m_ui->contents->count() - 1));
     updateButtons();
 }
 
@@ -322,11 +249,11 @@ void CustomizeDialog::addCommand(int id)
     if (!bar)
         return;
     QList<int> ids = m_toolbars.commands(bar);
-    const int at = m_contents->currentRow() >= 0 ? m_contents->currentRow() + 1 : int(ids.size());
+    const int at = m_ui->contents->currentRow() >= 0 ? m_ui->contents->currentRow() + 1 : int(ids.size());
     ids.insert(std::min<qsizetype>(at, ids.size()), id);
     m_toolbars.setCommands(bar, ids);
     fillContents();
-    m_contents->setCurrentRow(std::min<int>(at, m_contents->count() - 1));
+    m_ui->contents->setCurrentRow(std::min<int>(at, m_ui->contents->count() - 1));
 }
 
 void CustomizeDialog::removeCommandAt(int row)
@@ -343,14 +270,14 @@ void CustomizeDialog::removeCommandAt(int row)
 void CustomizeDialog::moveSelected(int delta)
 {
     QToolBar* bar = currentToolbar();
-    const int row = m_contents->currentRow();
+    const int row = m_ui->contents->currentRow();
     QList<int> ids = bar ? m_toolbars.commands(bar) : QList<int>{};
     if (row < 0 || row + delta < 0 || row + delta >= ids.size())
         return;
     ids.swapItemsAt(row, row + delta);
     m_toolbars.setCommands(bar, ids);
     fillContents();
-    m_contents->setCurrentRow(row + delta);
+    m_ui->contents->setCurrentRow(row + delta);
 }
 
 bool CustomizeDialog::newToolbar(const QString& name)
@@ -367,22 +294,20 @@ bool CustomizeDialog::newToolbar(const QString& name)
 void CustomizeDialog::updateButtons()
 {
     QToolBar* bar = currentToolbar();
-    m_add->setEnabled(bar && m_commandList->currentItem());
-    m_remove->setEnabled(bar && m_contents->currentItem());
-    m_up->setEnabled(m_contents->currentRow() > 0);
-    m_down->setEnabled(m_contents->currentRow() >= 0 && m_contents->currentRow() + 1 < m_contents->count());
-    m_reset->setEnabled(bar == m_toolbars.standard());
+    m_ui->add->setEnabled(bar && m_ui->commandList->currentItem());
+    m_ui->remove->setEnabled(bar && m_ui->contents->currentItem());
+    m_ui->up->setEnabled(m_ui->contents->currentRow() > 0);
+    m_ui->down->setEnabled(m_ui->contents->currentRow() >= 0 && m_ui->contents->currentRow() + 1 < m_ui->contents->count());
+    m_ui->reset->setEnabled(bar == m_toolbars.standard());
     const bool room = m_toolbars.userToolbars().size() < ToolbarSet::kMaxUserToolbars;
-    m_create->setEnabled(room);
-    m_create->setToolTip(room ? QString() : QStringLiteral("At most ten toolbars of your own can be made."));
-    m_rename->setEnabled(m_toolbarList->currentRow() > 0 && !m_newName->text().trimmed().isEmpty());
-    m_delete->setEnabled(m_toolbarList->currentRow() > 0);
-    if (m_useImage) {
-        const bool button = m_contents->currentItem() &&
-                            m_contents->currentItem()->data(kIdRole).toInt() != ToolbarSet::kSeparator;
-        m_useImage->setEnabled(button && m_images->currentItem());
-        m_ownImage->setEnabled(button);
-    }
+    m_ui->create->setEnabled(room);
+    m_ui->create->setToolTip(room ? QString() : tr("At most ten toolbars of your own can be made."));
+    m_ui->rename->setEnabled(m_ui->toolbarList->currentRow() > 0 && !m_ui->newName->text().trimmed().isEmpty());
+    m_ui->deleteToolbar->setEnabled(m_ui->toolbarList->currentRow() > 0);
+    const bool button = m_ui->contents->currentItem() &&
+                        m_ui->contents->currentItem()->data(kIdRole).toInt() != ToolbarSet::kSeparator;
+    m_ui->useImage->setEnabled(button && m_ui->images->currentItem());
+    m_ui->ownImage->setEnabled(button);
 }
 
 }  // namespace vantrel

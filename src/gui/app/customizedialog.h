@@ -4,14 +4,16 @@
 #include <QList>
 #include <QPair>
 
+#include <memory>
+
 class QAction;
-class QComboBox;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class QToolBar;
 
 namespace vantrel {
+
+namespace Ui {
+class CustomizeDialog;
+}
 
 class Prompter;
 class ToolbarSet;
@@ -19,13 +21,15 @@ class ToolbarSet;
 /// The toolbar customization ("Definition...", command 126): put commands on
 /// toolbars and take them off, make, rename and delete user toolbars, show or
 /// hide toolbars, and give a button one of the user images. Changes apply at
-/// once; the main frame stores them.
+/// once; the main frame stores them. The pages are laid out in
+/// customizedialog.ui.
 class CustomizeDialog : public QDialog {
     Q_OBJECT
 public:
     /// `categories`: the menus' titles with the commands found in them.
     CustomizeDialog(ToolbarSet& toolbars, const QList<QPair<QString, QList<QAction*>>>& categories,
                     Prompter& prompter, QWidget* parent = nullptr);
+    ~CustomizeDialog() override;
 
     /// For tests and the Toolbars page: the toolbar the Commands page edits.
     void selectToolbar(QToolBar* bar);
@@ -46,26 +50,13 @@ private:
     void updateButtons();
     void moveSelected(int delta);
 
+    void connectCommandsPage();
+    void connectToolbarsPage();
+
+    std::unique_ptr<Ui::CustomizeDialog> m_ui;
     ToolbarSet& m_toolbars;
     QList<QPair<QString, QList<QAction*>>> m_categories;
     Prompter& m_prompter;
-    QComboBox* m_category = nullptr;
-    QListWidget* m_commandList = nullptr;
-    QComboBox* m_toolbarCombo = nullptr;
-    QListWidget* m_contents = nullptr;
-    QListWidget* m_images = nullptr;
-    QListWidget* m_toolbarList = nullptr;
-    QLineEdit* m_newName = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_remove = nullptr;
-    QPushButton* m_up = nullptr;
-    QPushButton* m_down = nullptr;
-    QPushButton* m_reset = nullptr;
-    QPushButton* m_useImage = nullptr;
-    QPushButton* m_ownImage = nullptr;
-    QPushButton* m_create = nullptr;
-    QPushButton* m_rename = nullptr;
-    QPushButton* m_delete = nullptr;
 };
 
 }  // namespace vantrel

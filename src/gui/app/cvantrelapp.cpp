@@ -28,9 +28,10 @@ namespace vantrel {
 
 using Level = CommandRouter::Level;
 
-CVantrelApp::CVantrelApp(int& argc, char** argv) : QApplication(argc, argv), m_strings(StringTable::forSystem())
+CVantrelApp::CVantrelApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     initVantrelResources();
+    m_translations.use(Translations::forSystem());
     setApplicationName(QString::fromUtf8(msg::kApplicationName));
     setOrganizationName(QString::fromUtf8(kOrganisation));
     setApplicationVersion(QStringLiteral("1.6.8"));
@@ -103,18 +104,18 @@ void CVantrelApp::OnFileNew()
 {
     // A new document of the chart kind: an empty chart window.
     static int counter = 0;
-    m_mainFrame->newChartWindow(QStringLiteral("Chart%1").arg(++counter));
+    m_mainFrame->newChartWindow(tr("Chart%1").arg(++counter));
 }
 
 QString CVantrelApp::graphTitle(int id)
 {
     switch (id) {
     case cmd::ID_VERTICAL_GRAPH:
-        return QString::fromUtf8("垂直剖面图");
+        return tr("Vertical Profile");
     case cmd::ID_ICHNOGRAPHY_GRAPH:
-        return QString::fromUtf8("平面剖面图");
+        return tr("Plane Profile");
     case cmd::ID_ROUND_GRAPH:
-        return QString::fromUtf8("环形图");
+        return tr("Ring Graph");
     default:
         return QString();
     }
@@ -143,7 +144,7 @@ void CVantrelApp::OnGraph(int id)
         ready = ready && frequency >= 0 && frequency < static_cast<int>(survey.m_tree.Frequencies().size());
     }
     if (!ready) {
-        prompter().message(QStringLiteral("Please choose data!"));
+        prompter().message(tr("Please choose data!"));
         return;
     }
     CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));
@@ -190,7 +191,7 @@ void CVantrelApp::OnAboutCompany()
 
 void CVantrelApp::OnAppExit()
 {
-    if (prompter().question(QStringLiteral("Please save the data!")))
+    if (prompter().question(tr("Please save the data!")))
         return;
     m_exit(0);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stringtable.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -14,7 +14,7 @@ namespace vantrel {
 class CMainFrame;
 class Prompter;
 
-/// The application: names and settings, the string table, the prompter, the
+/// The application: names and settings, the interface language, the prompter, the
 /// main frame, and the application's commands (New, the graphs, About, Help,
 /// About Company, Exit, the recent files).
 class CVantrelApp : public QApplication {
@@ -33,7 +33,7 @@ public:
 
     static CVantrelApp* instance();
 
-    /// Start-up: string table, main frame (which applies the stored look),
+    /// Start-up: main frame (which applies the stored look),
     /// commands. Shows the main window unless `show` is false.
     bool InitInstance(bool show = true);
     /// Deletes the main frame.
@@ -41,10 +41,10 @@ public:
 
     CMainFrame* mainFrame() const { return m_mainFrame; }
 
-    const StringTable& strings() const { return m_strings; }
-    /// Chooses the string table; call before InitInstance (the default is the
-    /// table of the system's UI language).
-    void setStringTable(const StringTable& table) { m_strings = table; }
+    Translations::Language language() const { return m_translations.language(); }
+    /// Chooses the interface language; call before InitInstance (the default
+    /// is the system's, see Translations::forSystem()).
+    void setLanguage(Translations::Language language) { m_translations.use(language); }
 
     Prompter& prompter();
     /// Replaces the prompter; the application does not own it. nullptr brings
@@ -80,7 +80,7 @@ public:
 private:
     void registerCommands();
 
-    StringTable m_strings;
+    Translations m_translations;
     std::unique_ptr<Prompter> m_dialogPrompter;
     Prompter* m_prompterOverride = nullptr;
     QPointer<CMainFrame> m_mainFrame;

@@ -46,7 +46,7 @@ ToolbarSet::ToolbarSet(QMainWindow* window, std::function<QAction*(int)> actionF
     : QObject(parent), m_window(window), m_actionFor(std::move(actionFor)), m_customize(customize)
 {
     m_user.resize(kMaxUserToolbars);
-    m_standard = makeToolbar(QStringLiteral("Standard"), QStringLiteral("Standard"));
+    m_standard = makeToolbar(QStringLiteral("Standard"), tr("Standard"));
     setCommands(m_standard, standardCommands());
 }
 
@@ -150,7 +150,7 @@ QToolBar* ToolbarSet::createUserToolbar(const QString& name, const QList<int>& i
         if (m_user[i])
             continue;
         const int id = cmd::ID_FIRST_USER_TOOLBAR + i;
-        const QString title = name.trimmed().isEmpty() ? QStringLiteral("Toolbar%1").arg(i + 1) : name.trimmed();
+        const QString title = name.trimmed().isEmpty() ? tr("Toolbar%1").arg(i + 1) : name.trimmed();
         QToolBar* bar = makeToolbar(userObjectName(id), title);
         m_user[i] = bar;
         setCommands(bar, ids);

@@ -26,12 +26,12 @@ QMdiSubWindow* windowOf(const QListWidgetItem* item)
 WindowsDialog::WindowsDialog(QMdiArea* area, QWidget* parent) : QDialog(parent), m_area(area)
 {
     setObjectName(QStringLiteral("WindowsDialog"));
-    setWindowTitle(QStringLiteral("Windows"));
+    setWindowTitle(tr("Windows"));
     m_list = new QListWidget;
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_activate = new QPushButton(QStringLiteral("Activate"));
-    m_close = new QPushButton(QStringLiteral("Close Window(s)"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    m_activate = new QPushButton(tr("Activate"));
+    m_close = new QPushButton(tr("Close Window(s)"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
@@ -43,7 +43,7 @@ WindowsDialog::WindowsDialog(QMdiArea* area, QWidget* parent) : QDialog(parent),
     row->addWidget(m_list, 1);
     row->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Select window:")));
+    layout->addWidget(new QLabel(tr("Select window:")));
     layout->addLayout(row);
     resize(420, 300);
 

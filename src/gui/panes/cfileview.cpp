@@ -3,6 +3,7 @@
 #include "commandmenu.h"
 
 #include "app/commandids.h"
+#include "app/commandtexts.h"
 #include "celltext.h"
 #include "cfileviewtoolbar.h"
 #include "cmystatic.h"
@@ -43,13 +44,12 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
     return l;
 }
 
-CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent)
+CFileView::CFileView(FileTree& tree, QWidget* parent)
     : QDockWidget(parent)
     , m_fileTree(tree)
-    , m_strings(strings)
 {
     setObjectName(QStringLiteral("FileViewPane"));
-    setWindowTitle(m_strings.text(StringTable::kFileViewTitle));
+    setWindowTitle(tr("File View"));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("FileViewClient"));
@@ -67,7 +67,7 @@ CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent
 
     m_picture = new CMyStatic(client);
 
-    m_toolBar = new CFileViewToolBar(m_strings, client);
+    m_toolBar = new CFileViewToolBar(client);
     connect(m_toolBar, &CFileViewToolBar::commandTriggered, this, &CFileView::commandTriggered);
 
     buildContextMenu();
@@ -88,16 +88,16 @@ CFileView::~CFileView() = default;
 void CFileView::buildContextMenu()
 {
     m_menu = BuildCommandMenu(this, QStringLiteral("FileViewMenu"),
-                              {{cmd::ID_SELECT_DATA, "打开(&O)"},
-                               {cmd::ID_OPEN_WITH, "打开方式(&W)...."},
+                              {{cmd::ID_SELECT_DATA, tr("&Open")},
+                               {cmd::ID_OPEN_WITH, tr("Open &With....")},
                                {},
-                               {cmd::ID_DUMMY_COMPILE, "编译(&C)"},
+                               {cmd::ID_DUMMY_COMPILE, tr("&Compile")},
                                {},
-                               {cmd::ID_EDIT_CUT, "剪切(&T)\tCtrl+X"},
-                               {cmd::ID_EDIT_COPY, "复制(&C)\tCtrl+C"},
-                               {cmd::ID_EDIT_CLEAR, "删除(&R)"},
+                               {cmd::ID_EDIT_CUT, tr("Cu&t\tCtrl+X")},
+                               {cmd::ID_EDIT_COPY, tr("&Copy\tCtrl+C")},
+                               {cmd::ID_EDIT_CLEAR, tr("&Remove")},
                                {},
-                               {cmd::ID_PROPERTIES, "属性(&P)..."}},
+                               {cmd::ID_PROPERTIES, tr("&Properties...")}},
                               [this](int id) { Q_EMIT commandTriggered(id); });
 }
 

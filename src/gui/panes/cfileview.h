@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/stringtable.h"
-
 #include <QDockWidget>
 #include <QRect>
 #include <QStringList>
@@ -36,7 +34,7 @@ public:
     };
     static Layout layoutFor(QSize client, int toolBarHeight, int selectorHeight);
 
-    CFileView(FileTree& tree, const StringTable& strings, QWidget* parent = nullptr);
+    explicit CFileView(FileTree& tree, QWidget* parent = nullptr);
     ~CFileView() override;
 
     CViewTree* tree() const { return m_tree; }
@@ -93,7 +91,6 @@ private:
     void paintClient(QPaintEvent* event);
 
     FileTree& m_fileTree;
-    StringTable m_strings;
     CViewTree* m_tree;
     FileTreeModel* m_model;
     QComboBox* m_selector;

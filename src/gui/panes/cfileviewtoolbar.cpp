@@ -1,6 +1,7 @@
 #include "cfileviewtoolbar.h"
 
 #include "app/commandids.h"
+#include "app/commandtexts.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -12,7 +13,7 @@ static void InitPaneResources()
 
 namespace vantrel {
 
-CFileViewToolBar::CFileViewToolBar(const StringTable& strings, QWidget* parent)
+CFileViewToolBar::CFileViewToolBar(QWidget* parent)
     : QToolBar(parent)
 {
     InitPaneResources();
@@ -32,10 +33,10 @@ CFileViewToolBar::CFileViewToolBar(const StringTable& strings, QWidget* parent)
         {cmd::ID_FILEVIEW_DEPTH, ":/panes/icons/depth.svg"},
     };
     for (const auto& b : buttons) {
-        QAction* a = addAction(QIcon(QString::fromLatin1(b.icon)), strings.toolTip(b.id));
+        QAction* a = addAction(QIcon(QString::fromLatin1(b.icon)), CommandTexts::toolTip(b.id));
         a->setData(b.id);
-        a->setToolTip(strings.toolTip(b.id));
-        a->setStatusTip(strings.prompt(b.id));
+        a->setToolTip(CommandTexts::toolTip(b.id));
+        a->setStatusTip(CommandTexts::prompt(b.id));
         if (QWidget* button = widgetForAction(a))
             button->setFixedSize(kButtonSize, kButtonSize);
         const int id = b.id;

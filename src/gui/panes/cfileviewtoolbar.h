@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/stringtable.h"
-
 #include <QToolBar>
 
 namespace vantrel {
@@ -12,7 +10,7 @@ namespace vantrel {
 class CFileViewToolBar : public QToolBar {
     Q_OBJECT
 public:
-    explicit CFileViewToolBar(const StringTable& strings, QWidget* parent = nullptr);
+    explicit CFileViewToolBar(QWidget* parent = nullptr);
 
     /// The action of command `id`, or nullptr.
     QAction* action(int id) const;

@@ -11,11 +11,11 @@ QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initial
     auto* menu = new QMenu(parent);
     menu->setObjectName(objectName);
     for (const MenuEntry& e : entries) {
-        if (!e.text) {
+        if (e.text.isNull()) {
             menu->addSeparator();
             continue;
         }
-        QAction* a = menu->addAction(QString::fromUtf8(e.text));
+        QAction* a = menu->addAction(e.text);
         a->setData(e.id);
         a->setEnabled(e.enabled);
         if (e.enabled) {

@@ -13,7 +13,7 @@ namespace vantrel {
 /// One entry of a pane's context menu; a null text stands for a separator.
 struct MenuEntry {
     int id = 0;
-    const char* text = nullptr;  ///< UTF-8
+    QString text;
     bool enabled = true;         ///< a disabled entry has no handler
 };
 

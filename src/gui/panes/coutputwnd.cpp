@@ -14,13 +14,12 @@
 
 namespace vantrel {
 
-COutputWnd::COutputWnd(OutputTables& tables, const StringTable& strings, QWidget* parent)
+COutputWnd::COutputWnd(OutputTables& tables, QWidget* parent)
     : QDockWidget(parent)
     , m_tables(tables)
-    , m_strings(strings)
 {
     setObjectName(QStringLiteral("OutputPane"));
-    setWindowTitle(m_strings.text(StringTable::kOutputTitle));
+    setWindowTitle(tr("Show Table"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("OutputTabs"));
@@ -48,9 +47,9 @@ COutputWnd::COutputWnd(OutputTables& tables, const StringTable& strings, QWidget
     m_processing->setModel(m_processingModel);
     m_depth->setModel(m_depthModel);
 
-    m_tabs->addTab(m_origin, m_strings.text(StringTable::kOriginTab));
-    m_tabs->addTab(m_processing, m_strings.text(StringTable::kProcessingTab));
-    m_tabs->addTab(m_depth, m_strings.text(StringTable::kDepthTab));
+    m_tabs->addTab(m_origin, tr("Origin Data"));
+    m_tabs->addTab(m_processing, tr("Data Processing"));
+    m_tabs->addTab(m_depth, tr("Depth Data"));
 
     buildContextMenu();
 }
@@ -60,11 +59,11 @@ COutputWnd::~COutputWnd() = default;
 void COutputWnd::buildContextMenu()
 {
     m_menu = BuildCommandMenu(this, QStringLiteral("OutputMenu"),
-                              {{cmd::ID_OUTPUT_SEARCH_BAD_POINTS, "坏点检查"},
-                               {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, "坏点修正"},
-                               {cmd::ID_OUTPUT_DEPTH, "深度计算"},
+                              {{cmd::ID_OUTPUT_SEARCH_BAD_POINTS, tr("Bad Point Check")},
+                               {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, tr("Bad Point Correction")},
+                               {cmd::ID_OUTPUT_DEPTH, tr("Depth Calculation")},
                                {},
-                               {cmd::ID_OUTPUT_PLANE_GRAPH, "平面图", false}},
+                               {cmd::ID_OUTPUT_PLANE_GRAPH, tr("Plane Graph"), false}},
                               [this](int id) { Q_EMIT commandTriggered(id); });
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/stringtable.h"
-
 #include <QDockWidget>
 
 class QMenu;
@@ -24,7 +22,7 @@ class OutputTables;
 class COutputWnd : public QDockWidget {
     Q_OBJECT
 public:
-    COutputWnd(OutputTables& tables, const StringTable& strings, QWidget* parent = nullptr);
+    explicit COutputWnd(OutputTables& tables, QWidget* parent = nullptr);
     ~COutputWnd() override;
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -53,7 +51,6 @@ private:
     void buildContextMenu();
 
     OutputTables& m_tables;
-    StringTable m_strings;
     QTabWidget* m_tabs;
     COwnerListCtrl* m_origin;
     DataTableView* m_processing;

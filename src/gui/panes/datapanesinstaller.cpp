@@ -2,7 +2,6 @@
 
 #include "app/cmainframe.h"
 #include "app/cvantrelapp.h"
-#include "app/stringtable.h"
 #include "cfileview.h"
 #include "cmystatic.h"
 #include "coutputwnd.h"
@@ -33,8 +32,8 @@ DataPanes InstallDataPanes(CMainFrame& frame)
 
     Survey& survey = frame.survey();
     DataPanes panes;
-    panes.fileView = new CFileView(survey.m_tree, frame.strings(), &frame);
-    panes.output = new COutputWnd(survey.m_tables, frame.strings(), &frame);
+    panes.fileView = new CFileView(survey.m_tree, &frame);
+    panes.output = new COutputWnd(survey.m_tables, &frame);
     frame.setFileViewPane(panes.fileView);
     frame.setOutputPane(panes.output);
 

@@ -27,8 +27,8 @@
 namespace vantrel::test {
 
 /// Runs a QtTest object inside a CVantrelApp whose settings live in a private
-/// temporary folder under a private application name, with the English
-/// string table and a pinned locale.
+/// temporary folder under a private application name, in English and with a
+/// pinned locale.
 inline int runGuiTest(QObject* test, int argc, char** argv, const char* name)
 {
     QLocale::setDefault(QLocale::c());
@@ -39,9 +39,15 @@ inline int runGuiTest(QObject* test, int argc, char** argv, const char* name)
     CVantrelApp app(argc, argv);
     app.setApplicationName(QStringLiteral("vantrel-test-%1").arg(QLatin1String(name)));
     app.setOrganizationName(QStringLiteral("vantrel-tests"));
-    app.setStringTable(StringTable(StringTable::Language::English));
+    app.setLanguage(Translations::Language::English);
     return QTest::qExec(test, argc, argv);
 }
+
+/// Shows the interface in `language` while it lives (for widgets made meanwhile).
+struct InLanguage {
+    explicit InLanguage(Translations::Language language) { CVantrelApp::instance()->setLanguage(language); }
+    ~InLanguage() { CVantrelApp::instance()->setLanguage(Translations::Language::English); }
+};
 
 /// A scripted prompter that can look around when a file dialog opens.
 struct WatchingPrompter : ScriptedPrompter {

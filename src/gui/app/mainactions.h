@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QActionGroup;
+class QWidget;
+
+namespace vantrel {
+
+class CommandRouter;
+
+/// Every command's action of the main window: text, icon, keys, status-bar
+/// prompt and tool tip, in the interface language. Each action carries its command id in data(), sits on
+/// the window (so its keys work with or without a menu entry) and runs
+/// through the router. Menus, toolbars and the customization pick them up by id.
+class MainActions : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFileCount = 4;
+
+    MainActions(QWidget& window, CommandRouter& router);
+
+    /// nullptr for unknown ids.
+    QAction* action(int id) const { return m_actions.value(id); }
+    QList<int> ids() const { return m_actions.keys(); }
+    /// The four entries of the recent-file list, in order.
+    QList<QAction*> recentFiles() const { return m_recent; }
+
+private:
+    QAction* make(int id, const QString& text, const char* icon = nullptr, const QList<QKeySequence>& keys = {});
+
+    QWidget& m_window;
+    CommandRouter& m_router;
+    QHash<int, QAction*> m_actions;
+    QList<QAction*> m_recent;
+    QActionGroup* m_looks = nullptr;
+};
+
+}  // namespace vantrel

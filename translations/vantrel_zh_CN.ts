@@ -1,0 +1,874 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandTexts</name>
+    <message>
+        <location filename="../src/gui/app/commandtexts.cpp" line="+15"/>
+        <source>Create new file
+New</source>
+        <translation>Create new file
+New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open an existing File
+Open</source>
+        <translation>Open a exist file
+Open</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close the Active File
+Close</source>
+        <translation>Close the Active File
+Close</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the active file
+Save</source>
+        <translation>Save the Current File
+Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save depth data
+Depth Save</source>
+        <translation>Save Depth Data
+Save Depth Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print Chart
+Print</source>
+        <translation>Print Picture
+Print</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Field Process
+Field Process</source>
+        <translation>Process Data
+Process Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Draw a plane cross-sectional chart
+Plane Chart</source>
+        <translation>Draw Ichnography Curving Graph
+Ichnography Curving Graph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Draw vertical cross-section chart 
+vertical Chart</source>
+        <translation>Draw Vertical Curving Graph
+Vertical Curving Graph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Draw a ring chart
+Ring Chart</source>
+        <translation>Draw  Round Graph
+ Round Graph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information version number and copyright information
+About</source>
+        <translation>Display program information version number and copyright information
+About</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Exit the application; prompt to save the document
+Exit</source>
+        <translation>Exit the Sofeware；mantion save the file
+Exit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the selection and place it on the clipboard
+Copy</source>
+        <translation>Copy the selection and place it on the clipboard
+Copy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert the clipboard contents
+Paste</source>
+        <translation>Insert the clipboard contents
+Paste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the status bar 
+Toggle Status Bar</source>
+        <translation>显示或隐藏状态栏
+切换状态栏</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select the file to be processed
+Select</source>
+        <translation>Select the data to be processed
+select</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selection of the source file for field treatment
+Field Process</source>
+        <translation>process selected files
+Processing data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calculate depth data
+Depth Calculation</source>
+        <translation>caculate depth data
+Depth Data</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CAboutDlg</name>
+    <message>
+        <location filename="../src/gui/app/caboutdlg.cpp" line="+52"/>
+        <source>About </source>
+        <translation>About </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Copyright (C) Selvo Software</source>
+        <translation>Copyright (C) Selvo Software</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CDialog_Data_Set</name>
+    <message>
+        <location filename="../src/gui/app/cdialog_data_set.cpp" line="+28"/>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cansel</source>
+        <translation>Cansel</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+6"/>
+        <source>resistivity </source>
+        <translation>resistivity </translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Pthreshold</source>
+        <translation>Pthreshold</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vthreshold</source>
+        <translation>Vthreshold</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Attenuation coefficient</source>
+        <translation>衰减系数</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CFileView</name>
+    <message>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+52"/>
+        <source>File View</source>
+        <translation>File View</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open &amp;With....</source>
+        <translation>打开方式(&amp;W)....</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Compile</source>
+        <translation>编译(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>删除(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Properties...</source>
+        <translation>属性(&amp;P)...</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CMainFrame</name>
+    <message>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+200"/>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The state of the lock keys is not known here.</source>
+        <translation>The state of the lock keys is not known here.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>File View</source>
+        <translation>File View</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Show Table</source>
+        <translation>Show Table</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>Selvo Intelligent data processing software V1.6</source>
+        <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>Please save deep data!</source>
+        <translation>Please save deep data!</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::COutputWnd</name>
+    <message>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
+        <source>Show Table</source>
+        <translation>Show Table</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Origin Data</source>
+        <translation>Origin Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Data Processing</source>
+        <translation>Processing Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth Data</source>
+        <translation>Depth Data</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bad Point Check</source>
+        <translation>坏点检查</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bad Point Correction</source>
+        <translation>坏点修正</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth Calculation</source>
+        <translation>深度计算</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plane Graph</source>
+        <translation>平面图</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CVantrelApp</name>
+    <message>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+107"/>
+        <source>Chart%1</source>
+        <translation>Chart%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Please choose data!</source>
+        <translation>Please choose data!</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Please save the data!</source>
+        <translation>Please save the data!</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CustomizeDialog</name>
+    <message>
+        <location filename="../src/gui/app/customizedialog.ui" line="+6"/>
+        <source>Definition</source>
+        <translation>Definition</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Commands</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Categories:</source>
+        <translation>Categories:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Commands</source>
+        <translation>All Commands</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Add &gt;</source>
+        <translation>Add &gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt; Remove</source>
+        <translation>&lt; Remove</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Separator</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Toolbar:</source>
+        <translation>Toolbar:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Buttons:</source>
+        <translation>Buttons:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Button image (UserImages.bmp)</source>
+        <translation>Button image (UserImages.bmp)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Use Image</source>
+        <translation>Use Image</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Own Image</source>
+        <translation>Own Image</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Toolbars</source>
+        <translation>Toolbars</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toolbar name</source>
+        <translation>Toolbar name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/customizedialog.cpp" line="+147"/>
+        <source>Delete the toolbar &quot;%1&quot;?</source>
+        <translation>Delete the toolbar &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>——— Separator ———</source>
+        <translation>——— Separator ———</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>At most ten toolbars of your own can be made.</source>
+        <translation>At most ten toolbars of your own can be made.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DataCommands</name>
+    <message>
+        <location filename="../src/gui/panes/datacommands.cpp" line="+138"/>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>1 row read from %1</source>
+        <translation>1 row read from %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows read from %2</source>
+        <translation>%1 rows read from %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Saving the original data...</source>
+        <translation>Saving the original data...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Original data saved to %1</source>
+        <translation>Original data saved to %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Saving the depth data...</source>
+        <translation>Saving the depth data...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Depth data saved to %1</source>
+        <translation>Depth data saved to %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Choosing the data...</source>
+        <translation>Choosing the data...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choosing and processing the data...</source>
+        <translation>Choosing and processing the data...</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Calculating the depth data...</source>
+        <translation>Calculating the depth data...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Correcting bad points...</source>
+        <translation>Correcting bad points...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Searching bad points and processing...</source>
+        <translation>Searching bad points and processing...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Searching bad points...</source>
+        <translation>Searching bad points...</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DocumentTabButton</name>
+    <message>
+        <location filename="../src/gui/app/documenttabbutton.cpp" line="+26"/>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::MainActions</name>
+    <message>
+        <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open(&amp;O)...	Ctrl+O</source>
+        <translation>Open(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Original Data</source>
+        <translation>Save Original Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Depth Data</source>
+        <translation>Save Depth Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Picture</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close(&amp;C)</source>
+        <translation>Close(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recent File</source>
+        <translation>Recent File</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit(&amp;X)</source>
+        <translation>Exit(&amp;X)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤消(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>StatusBar(&amp;S)</source>
+        <translation>StatusBar(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next Pane</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous Pane</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Definition...</source>
+        <translation>Definition...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window(&amp;W)...</source>
+        <translation>Window(&amp;W)...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Windows 2000(&amp;2)</source>
+        <translation>Windows 2000(&amp;2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Office XP(&amp;X)</source>
+        <translation>Office XP(&amp;X)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Windows XP(&amp;W)</source>
+        <translation>Windows XP(&amp;W)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Office 2003(&amp;3)</source>
+        <translation>Office 2003(&amp;3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 200&amp;5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 200&amp;8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue(&amp;B)</source>
+        <translation>Blue(&amp;B)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Black(&amp;L)</source>
+        <translation>Black(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silvery(&amp;S)</source>
+        <translation>Silvery(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua(&amp;A)</source>
+        <translation>Aqua(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Windows 7</source>
+        <translation>Windows 7</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose Data</source>
+        <translation>Choose Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Processed Data</source>
+        <translation>Processed Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Depth Display</source>
+        <translation>Depth Display</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Correct Bad Points</source>
+        <translation>Correct Bad Points</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search Bad Points and Process</source>
+        <translation>Search Bad Points and Process</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bluetooth Link</source>
+        <translation>Bluetooth Link</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ichnography Curving Graph</source>
+        <translation>Ichnography Curving Graph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vertical Curving Graph</source>
+        <translation>Vertical Curving Graph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Round Graph</source>
+        <translation> Round Graph</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About Company</source>
+        <translation>About Company</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::MainMenus</name>
+    <message>
+        <location filename="../src/gui/app/mainmenus.cpp" line="+31"/>
+        <source>File(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>View(&amp;V)</source>
+        <translation>View(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toolbar and DockWindows(&amp;T)</source>
+        <translation>Toolbar and DockWindows(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Software Pattern(&amp;A)</source>
+        <translation>Software Pattern(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Office 2007(&amp;7)</source>
+        <translation>Office 2007(&amp;7)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Data Processing</source>
+        <translation>Data Processing</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Curving</source>
+        <translation>Curving</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+71"/>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Recent File</source>
+        <translation>Recent File</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ToolbarSet</name>
+    <message>
+        <location filename="../src/gui/app/toolbarset.cpp" line="+49"/>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Toolbar%1</source>
+        <translation>Toolbar%1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::WindowsDialog</name>
+    <message>
+        <location filename="../src/gui/app/windowsdialog.cpp" line="+29"/>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Activate</source>
+        <translation>Activate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close Window(s)</source>
+        <translation>Close Window(s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Select window:</source>
+        <translation>Select window:</translation>
+    </message>
+</context>
+</TS>
