@@ -226,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(QStringLiteral("Picture")));
         QSettings().clear();
         m_survey = std::make_unique<Survey>();
-        m_pane = std::make_unique<CFileView>(m_survey->m_tree, StringTable(StringTable::Language::English));
+        m_pane = std::make_unique<CFileView>(m_survey->m_tree);
         m_server = std::make_unique<HttpServer>();
         QVERIFY(m_server->start());
         m_loads = m_shows = 0;
