@@ -1,4 +1,5 @@
-// What the data panes show: huge fields cut for display (and shown quickly).
+// What the data panes show: huge fields cut for display (and shown quickly),
+// columns as wide as their titles and readings.
 
 #include "testsupport.h"
 
@@ -8,9 +9,11 @@
 #include "panes/coutputwnd.h"
 #include "panes/cownerlistctrl.h"
 #include "panes/datatablemodel.h"
+#include "panes/datatableview.h"
 #include "survey.h"
 
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QTabWidget>
 
 #include <memory>
@@ -141,6 +144,55 @@ private Q_SLOTS:
         const QString latin = ShownText(std::string(1000, '\xB5'));
         QCOMPARE(latin.left(3), QStringLiteral("µµµ"));
         QVERIFY(latin.endsWith(QChar(0x2026)));
+    }
+
+    void columnsFitTitlesAndReadings()
+    {
+        const QString path = write("wide.dat",
+                                   "FILE\tINCREMENT\t1000HZ\t500HZ\tAMPLITUDE-RATIO-ID\tMODE\tDATETIME\n"
+                                   "1\t0\t1041.791234\t8.0\t1\t2\t202603010900\n"
+                                   "1\t5\t41.791234\t12345.678901\t2\t2\t202603010900\n"
+                                   "2\t0\t10.1\t8.1\t3\t2\t202603020900\n");
+        load(path);
+        showPanes();
+        m_survey->m_tables.CopyToProcessing(0);
+        m_survey->m_tables.CopyToProcessing(1);
+        m_output->sync();
+        for (DataTableView* view : {static_cast<DataTableView*>(m_output->originView()), m_output->processingView()}) {
+            QHeaderView* header = view->horizontalHeader();
+            for (int c = 0; c < view->model()->columnCount(); ++c) {
+                const int width = header->sectionSize(c);
+                const QString what = view->objectName() + " column " + QString::number(c);
+                QVERIFY2(width >= DataTableView::kColumnWidth, qPrintable(what));
+                // Neither the title nor any reading is cut.
+                QVERIFY2(width >= header->sectionSizeHint(c), qPrintable(what));
+                QVERIFY2(width >= static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c), qPrintable(what));
+            }
+        }
+        // Narrow columns keep the fixed width.
+        QCOMPARE(m_output->originView()->horizontalHeader()->sectionSize(0), DataTableView::kColumnWidth);
+        // An empty table sizes its columns to the titles.
+        DataTableView* depth = m_output->depthView();
+        QVERIFY(depth->horizontalHeader()->sectionSize(2) >= depth->horizontalHeader()->sectionSizeHint(2));
+
+        // The user's own widths stay while the tables are refreshed.
+        COwnerListCtrl* origin = m_output->originView();
+        origin->horizontalHeader()->resizeSection(2, 170);
+        origin->horizontalHeader()->resizeSection(6, 30);
+        m_output->processingView()->horizontalHeader()->resizeSection(3, 150);
+        m_survey->m_tables.m_origin.SetCell(0, 2, "7.0000");
+        m_survey->m_tables.ClearResults();
+        m_output->sync();
+        m_survey->m_tables.CopyToProcessing(2);
+        m_output->sync();
+        QCOMPARE(origin->horizontalHeader()->sectionSize(2), 170);
+        QCOMPARE(origin->horizontalHeader()->sectionSize(6), 30);
+        QCOMPARE(m_output->processingView()->horizontalHeader()->sectionSize(3), 150);
+        // A file of another layout starts over.
+        m_survey->m_frame.CloseData(m_survey->m_tree, m_survey->m_tables);
+        load(test::fixture("road.dat"));
+        QVERIFY(origin->horizontalHeader()->sectionSize(2) != 170);
+        QVERIFY(origin->horizontalHeader()->sectionSize(2) >= static_cast<QAbstractItemView*>(origin)->sizeHintForColumn(2));
     }
 
 };
