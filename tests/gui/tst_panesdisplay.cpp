@@ -1,8 +1,10 @@
 // What the data panes show: huge fields cut for display (and shown quickly),
-// columns as wide as their titles and readings.
+// columns as wide as their titles and readings, the Origin table's colours,
+// the tree's check boxes and the panes' pop-up menus in every look.
 
 #include "testsupport.h"
 
+#include "app/applook.h"
 #include "datafile/datafilereader.h"
 #include "panes/celltext.h"
 #include "panes/cfileview.h"
@@ -14,11 +16,36 @@
 
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTabWidget>
 
 #include <memory>
 
 using namespace vantrel;
+
+namespace {
+
+const QList<int> kLooks{205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219};
+
+/// How far a colour stands out from another (0 ... 765).
+int contrast(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+/// The strongest contrast to `background` inside `rect` of `image`: how
+/// visible whatever is drawn there is.
+int inkContrast(const QImage& image, const QRect& rect, QColor background)
+{
+    int best = 0;
+    const QRect r = rect.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            best = std::max(best, contrast(image.pixelColor(x, y), background));
+    return best;
+}
+
+}  // namespace
 
 class TestPanesDisplay : public QObject {
     Q_OBJECT
@@ -77,6 +104,7 @@ private Q_SLOTS:
         m_output.reset();
         m_survey.reset();
         m_dir.reset();
+        AppLook::apply(*qApp, AppLook::kDefault);
     }
 
     void hugeLastFieldIsShownCut_data()
@@ -195,6 +223,72 @@ private Q_SLOTS:
         QVERIFY(origin->horizontalHeader()->sectionSize(2) >= static_cast<QAbstractItemView*>(origin)->sizeHintForColumn(2));
     }
 
+    void originCellsAreBlackOnWhite_data()
+    {
+        QTest::addColumn<int>("look");
+        for (int id : kLooks)
+            QTest::newRow(qPrintable(AppLook::name(id))) << id;
+    }
+
+    void originCellsAreBlackOnWhite()
+    {
+        QFETCH(int, look);
+        AppLook::apply(*qApp, look);
+        load(test::fixture("road.dat"));
+        m_survey->m_tables.m_marks = {{1, 3}};
+        showPanes();
+        COwnerListCtrl* view = m_output->originView();
+        const QImage image = view->viewport()->grab().toImage();
+        const QRect plain = view->visualRect(m_output->originModel()->index(1, 2));
+        QCOMPARE(image.pixelColor(plain.left() + 2, plain.top() + 2), QColor(Qt::white));
+        // The text is black: the darkest ink of the cell.
+        int darkest = 255;
+        for (int y = plain.top(); y < plain.bottom(); ++y)
+            for (int x = plain.left(); x < plain.right(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        QVERIFY2(darkest < 40, qPrintable(QString::number(darkest)));
+        const QRect marked = view->visualRect(m_output->originModel()->index(1, 3));
+        QCOMPARE(image.pixelColor(marked.left() + 2, marked.top() + 2), QColor(255, 0, 0));
+    }
+
+    void checkBoxesAndMenusAreReadable_data() { originCellsAreBlackOnWhite_data(); }
+
+    void checkBoxesAndMenusAreReadable()
+    {
+        QFETCH(int, look);
+        AppLook::apply(*qApp, look);
+        load(test::fixture("road.dat"));
+        showPanes();
+
+        // An unchecked box stands out from the tree's background.
+        CViewTree* tree = m_fileView->tree();
+        const QModelIndex file = m_fileView->model()->index(0, 0);
+        const QImage treeImage = tree->viewport()->grab().toImage();
+        const QRect box = tree->checkBoxRect(file);
+        QVERIFY(!box.isEmpty());
+        const QColor treeBackground = treeImage.pixelColor(tree->viewport()->width() - 2, tree->viewport()->height() - 2);
+        const int boxInk = inkContrast(treeImage, box, treeBackground);
+        QVERIFY2(boxInk >= 150, qPrintable(QString::number(boxInk)));
+
+        // A disabled entry of a pane's pop-up menu is fainter than an enabled one.
+        QMenu* menu = m_output->contextMenu();
+        menu->popup(m_output->mapToGlobal(QPoint(40, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QImage menuImage = menu->grab().toImage();
+        QAction* enabled = menu->actions().first();
+        QAction* disabled = menu->actions().last();
+        QVERIFY(enabled->isEnabled() && !disabled->isEnabled());
+        auto textInk = [&](QAction* a) {
+            const QRect r = menu->actionGeometry(a);
+            const QColor background = menuImage.pixelColor(r.right() - 3, r.center().y());
+            // The middle of the entry: its text, clear of the menu's frame.
+            return inkContrast(menuImage, r.adjusted(4, r.height() / 4, -4, -r.height() / 4), background);
+        };
+        const int enabledInk = textInk(enabled), disabledInk = textInk(disabled);
+        menu->close();
+        QVERIFY2(disabledInk * 10 < enabledInk * 7,
+                 qPrintable(QStringLiteral("enabled %1, disabled %2").arg(enabledInk).arg(disabledInk)));
+    }
 };
 
 VANTREL_GUI_TEST_MAIN(TestPanesDisplay, "panesdisplay")

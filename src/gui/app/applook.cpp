@@ -1,6 +1,7 @@
 #include "applook.h"
 
 #include "commandids.h"
+#include "lookstyle.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -179,13 +180,14 @@ QString AppLook::styleSheet(int id)
                    .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
     }
     // Pane captions: the caption colour is the dock's own text colour, and its
-    // content gets the ordinary text colour back.
+    // content gets the ordinary text colour back. Pop-up menus of a pane are
+    // its children too but windows: they keep their own (disabled) colours.
     // The caption buttons sit at the right end, where the classic gradient is light.
     const bool darkButtons = c(classic ? s.captionBottom : s.captionTop).lightness() < 150;
     const QString light = darkButtons ? QStringLiteral("-light") : QString();
     css += QStringLiteral("QDockWidget { color: %1; titlebar-close-icon: url(:/icons/dock-close%2.svg);"
                           " titlebar-normal-icon: url(:/icons/dock-float%2.svg); }\n"
-                          "QDockWidget > QWidget { color: %3; }\n")
+                          "QDockWidget > QWidget:!window { color: %3; }\n")
                .arg(QLatin1String(s.captionText), light, QLatin1String(s.text));
     css += QStringLiteral("QDockWidget::title { text-align: left; padding: 4px 6px;"
                           " background: qlineargradient(x1:0, y1:0, x2:%4, y2:%5, stop:0 %1, stop:1 %2);"
@@ -218,6 +220,14 @@ QString AppLook::styleSheet(int id)
                         QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
                         QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
     }
+    if (s.dark) {
+        // The style's check boxes are drawn dark on dark; these stand out.
+        css += QStringLiteral("QTreeView::indicator { width: 13px; height: 13px; border: 1px solid %1;"
+                              " border-radius: 2px; background: %2; }\n"
+                              "QTreeView::indicator:hover { border-color: %3; }\n"
+                              "QTreeView::indicator:checked { image: url(:/icons/check-light.svg); }\n")
+                   .arg(QLatin1String("#b4b7bd"), QLatin1String(s.base), QLatin1String(s.highlight));
+    }
     css += QStringLiteral("QToolTip { background: %1; color: %2; border: 1px solid %3; padding: 3px 6px; }\n")
                .arg(QLatin1String(s.dark ? "#3c3f44" : "#fffdf2"), QLatin1String(s.dark ? "#f0f0f0" : "#202020"),
                     QLatin1String(s.barBorder));
@@ -238,7 +248,7 @@ void AppLook::apply(QApplication& app, int id)
 {
     const int look = normalize(id);
     if (QStyle* style = QStyleFactory::create(styleName(look))) {
-        app.setStyle(style);
+        app.setStyle(new LookStyle(style));
         app.setProperty("vantrelStyle", styleName(look));
     }
     app.setPalette(palette(look));

@@ -1,0 +1,68 @@
+// The frame's toolbars as the user sees them: disabled buttons look disabled
+// in every look.
+
+#include "testsupport.h"
+
+#include "app/applook.h"
+#include "app/commandids.h"
+
+#include <QToolBar>
+
+using namespace vantrel;
+using namespace vantrel::cmd;
+using test::Shell;
+
+namespace {
+
+/// The strongest contrast of the button's pixels to its top left corner.
+int inkContrast(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    const QColor background = image.pixelColor(1, 1);
+    int best = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            best = std::max(best, std::abs(p.red() - background.red()) + std::abs(p.green() - background.green())
+                                      + std::abs(p.blue() - background.blue()));
+        }
+    return best;
+}
+
+}  // namespace
+
+class TestToolbars : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void disabledButtonsLookDisabled_data()
+    {
+        QTest::addColumn<int>("look");
+        for (int id : {205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219})
+            QTest::newRow(qPrintable(AppLook::name(id))) << id;
+    }
+
+    void disabledButtonsLookDisabled()
+    {
+        QFETCH(int, look);
+        Shell s;
+        QVERIFY(s.run(look));
+        s.frame->resize(1200, 700);
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QToolBar* bar = s.frame->standardToolBar();
+        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE}) {
+            QVERIFY(!s.enabled(id));
+            QWidget* button = bar->widgetForAction(s.action(id));
+            const int disabled = inkContrast(button);
+            s.action(id)->setEnabled(true);
+            const int enabled = inkContrast(button);
+            s.frame->router()->updateActions();
+            QVERIFY2(disabled * 10 < enabled * 7,
+                     qPrintable(QStringLiteral("%1: enabled %2, disabled %3").arg(id).arg(enabled).arg(disabled)));
+        }
+    }
+};
+
+VANTREL_GUI_TEST_MAIN(TestToolbars, "toolbars")
+#include "tst_toolbars.moc"
