@@ -1,12 +1,15 @@
-// The frame's toolbars as the user sees them: disabled buttons look disabled
-// in every look.
+// The frame's toolbars as the user sees them: no buttons left behind by
+// rebuilds, and disabled buttons that look disabled in every look.
 
 #include "testsupport.h"
 
 #include "app/applook.h"
 #include "app/commandids.h"
+#include "app/toolbarset.h"
 
 #include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
 
 using namespace vantrel;
 using namespace vantrel::cmd;
@@ -35,6 +38,23 @@ class TestToolbars : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void rebuildsLeaveNoButtonsBehind()
+    {
+        Shell s;
+        ToolbarSet* bars = s.frame->toolbars();
+        QToolBar* bar = s.frame->standardToolBar();
+        for (int i = 0; i < 5; ++i)
+            bars->setCommands(bar, {ID_FILE_OPEN, ToolbarSet::kSeparator, ID_EDIT_COPY});
+        bars->resetStandard();
+        QCOMPARE(bar->findChildren<QToolButton*>(QStringLiteral("CustomizeButton")).size(), 1);
+        QCOMPARE(bar->findChildren<QWidgetAction*>().size(), 1);
+        int buttons = 0;  // taken off a bar, a widget loses its parent
+        for (QWidget* w : QApplication::allWidgets())
+            buttons += w->objectName() == QStringLiteral("CustomizeButton");
+        QCOMPARE(buttons, 1);
+        QCOMPARE(test::entries(bar).first, ToolbarSet::standardCommands());
+    }
+
     void disabledButtonsLookDisabled_data()
     {
         QTest::addColumn<int>("look");

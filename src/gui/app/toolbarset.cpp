@@ -118,6 +118,9 @@ void ToolbarSet::setCommands(QToolBar* bar, const QList<int>& ids)
 
 void ToolbarSet::rebuild(QToolBar* bar)
 {
+    // clear() only takes the actions off the bar; the customize entry's
+    // action would stay behind with its button on every rebuild.
+    delete m_customizeEntries.take(bar);
     bar->clear();
     for (int id : m_commands.value(bar)) {
         if (id == kSeparator) {
@@ -136,7 +139,7 @@ void ToolbarSet::rebuild(QToolBar* bar)
     more->setIconSize(QSize(12, 24));
     more->setFixedSize(18, kButtonSide);
     more->setAutoRaise(true);
-    bar->addWidget(more);
+    m_customizeEntries.insert(bar, bar->addWidget(more));
 }
 
 void ToolbarSet::resetStandard()
@@ -166,6 +169,7 @@ void ToolbarSet::removeUserToolbar(QToolBar* bar)
         if (slot == bar) {
             slot = nullptr;
             m_commands.remove(bar);
+            m_customizeEntries.remove(bar);
             m_window->removeToolBar(bar);
             bar->deleteLater();
             Q_EMIT toolbarsChanged();
