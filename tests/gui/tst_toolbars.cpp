@@ -1,5 +1,6 @@
-// The frame's toolbars as the user sees them: no buttons left behind by
-// rebuilds, and disabled buttons that look disabled in every look.
+// The frame's toolbars as the user sees them: the customization entry at the
+// end, the overflow arrow only when the window is too narrow, no buttons left
+// behind by rebuilds, and disabled buttons that look disabled in every look.
 
 #include "testsupport.h"
 
@@ -16,6 +17,11 @@ using namespace vantrel::cmd;
 using test::Shell;
 
 namespace {
+
+QWidget* extensionButton(QToolBar* bar)
+{
+    return bar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+}
 
 /// The strongest contrast of the button's pixels to its top left corner.
 int inkContrast(QWidget* button)
@@ -38,6 +44,40 @@ class TestToolbars : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void customizeEntryEndsTheToolbarAndOverflowsOnlyWhenNarrow()
+    {
+        Shell s;
+        QToolBar* bar = s.frame->standardToolBar();
+        s.frame->resize(1200, 700);
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+
+        auto* more = bar->findChild<QToolButton*>(QStringLiteral("CustomizeButton"));
+        QVERIFY(more);
+        QTRY_VERIFY(more->isVisible());
+        // Every command fits, the customization entry is the last one and small.
+        QWidget* ext = extensionButton(bar);
+        QVERIFY(!ext || !ext->isVisible());
+        int right = 0;
+        for (QAction* a : bar->actions()) {
+            QWidget* w = bar->widgetForAction(a);
+            QVERIFY2(w && w->isVisible(), qPrintable(a->text()));
+            right = std::max(right, w->geometry().right());
+        }
+        QCOMPARE(more->geometry().right(), right);
+        // A small drop-down arrow: a chevron there was taken for the overflow arrow.
+        QVERIFY(more->width() < 42);
+        QCOMPARE(more->arrowType(), Qt::DownArrow);
+        QCOMPARE(more->defaultAction()->data().toInt(), ID_VIEW_CUSTOMIZE);
+
+        // Too narrow a window: the arrow offers what does not fit.
+        s.frame->resize(260, 700);
+        QTRY_VERIFY(extensionButton(bar) && extensionButton(bar)->isVisible());
+        s.frame->resize(1200, 700);
+        QTRY_VERIFY(!extensionButton(bar)->isVisible());
+        QTRY_VERIFY(more->isVisible());
+    }
+
     void rebuildsLeaveNoButtonsBehind()
     {
         Shell s;

@@ -17,6 +17,7 @@ namespace {
 constexpr int kStandardId = 129;
 constexpr int kButtonSide = 42;
 constexpr int kImageSide = 32;
+constexpr int kCustomizeWidth = 14;
 
 QString userObjectName(int id)
 {
@@ -132,12 +133,13 @@ void ToolbarSet::rebuild(QToolBar* bar)
         if (QWidget* button = bar->widgetForAction(action))
             button->setFixedSize(kButtonSide, kButtonSide);
     }
-    // Every toolbar ends with the customize button.
+    // Every toolbar ends with the customize button: a small drop-down arrow,
+    // so it is not taken for the arrow of the bar's overflow menu.
     auto* more = new QToolButton(bar);
     more->setObjectName(QStringLiteral("CustomizeButton"));
     more->setDefaultAction(m_customize);
-    more->setIconSize(QSize(12, 24));
-    more->setFixedSize(18, kButtonSide);
+    more->setArrowType(Qt::DownArrow);
+    more->setFixedSize(kCustomizeWidth, kButtonSide);
     more->setAutoRaise(true);
     m_customizeEntries.insert(bar, bar->addWidget(more));
 }
