@@ -249,6 +249,14 @@ private Q_SLOTS:
         QVERIFY2(darkest < 40, qPrintable(QString::number(darkest)));
         const QRect marked = view->visualRect(m_output->originModel()->index(1, 3));
         QCOMPARE(image.pixelColor(marked.left() + 2, marked.top() + 2), QColor(255, 0, 0));
+
+        // A selected row stays readable on the look's highlight.
+        view->selectRow(4);
+        const QImage selected = view->viewport()->grab().toImage();
+        const QRect cell = view->visualRect(m_output->originModel()->index(4, 2));
+        const QColor highlight = selected.pixelColor(cell.left() + 2, cell.top() + 2);
+        const int ink = inkContrast(selected, cell.adjusted(2, 2, -2, -2), highlight);
+        QVERIFY2(ink >= 300, qPrintable(QString::number(ink)));
     }
 
     void checkBoxesAndMenusAreReadable_data() { originCellsAreBlackOnWhite_data(); }

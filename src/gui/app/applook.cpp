@@ -84,6 +84,12 @@ QColor c(const char* name)
     return QColor(QString::fromLatin1(name));
 }
 
+/// Text on the highlight colour: black on a light or a dark look's highlight.
+const char* highlightedText(const Scheme& s)
+{
+    return s.dark || c(s.highlight).lightness() > 165 ? "#000000" : "#ffffff";
+}
+
 }  // namespace
 
 bool AppLook::isDark(int id)
@@ -135,7 +141,7 @@ QPalette AppLook::palette(int id)
     p.setColor(QPalette::Button, button);
     p.setColor(QPalette::ButtonText, text);
     p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, s.dark ? QColor(Qt::black) : QColor(Qt::white));
+    p.setColor(QPalette::HighlightedText, c(highlightedText(s)));
     p.setColor(QPalette::ToolTipBase, s.dark ? QColor("#3c3f44") : QColor("#fffbe6"));
     p.setColor(QPalette::ToolTipText, s.dark ? QColor("#f0f0f0") : QColor("#202020"));
     p.setColor(QPalette::PlaceholderText, s.dark ? QColor("#8a8d93") : QColor("#8a8a8a"));
@@ -166,7 +172,7 @@ QString AppLook::styleSheet(int id)
     css += QStringLiteral("QMenuBar::item { padding: 4px 10px; background: transparent; color: %1; }\n")
                .arg(QLatin1String(s.text));
     css += QStringLiteral("QMenuBar::item:selected { background: %1; color: %2; border-radius: %3px; }\n")
-               .arg(QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+               .arg(QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
                     classic ? QStringLiteral("0") : QStringLiteral("3"));
     css += QStringLiteral("QToolBar { %1 border: none; border-bottom: 1px solid %2; spacing: 2px; padding: 2px; }\n")
                .arg(bar, QLatin1String(s.barBorder));
@@ -217,7 +223,7 @@ QString AppLook::styleSheet(int id)
                               "QMenu::icon { padding-left: 8px; }\n"
                               "QMenu::right-arrow { right: 8px; }\n")
                    .arg(QLatin1String(s.dark ? s.button : "#ffffff"), QLatin1String(s.barBorder), QLatin1String(s.text),
-                        QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+                        QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
                         QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
     }
     if (s.dark) {
