@@ -1,6 +1,7 @@
 #include "applook.h"
 
 #include "commandids.h"
+#include "lookstyle.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -83,6 +84,12 @@ QColor c(const char* name)
     return QColor(QString::fromLatin1(name));
 }
 
+/// Text on the highlight colour: black on a light or a dark look's highlight.
+const char* highlightedText(const Scheme& s)
+{
+    return s.dark || c(s.highlight).lightness() > 165 ? "#000000" : "#ffffff";
+}
+
 }  // namespace
 
 bool AppLook::isDark(int id)
@@ -134,7 +141,7 @@ QPalette AppLook::palette(int id)
     p.setColor(QPalette::Button, button);
     p.setColor(QPalette::ButtonText, text);
     p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, s.dark ? QColor(Qt::black) : QColor(Qt::white));
+    p.setColor(QPalette::HighlightedText, c(highlightedText(s)));
     p.setColor(QPalette::ToolTipBase, s.dark ? QColor("#3c3f44") : QColor("#fffbe6"));
     p.setColor(QPalette::ToolTipText, s.dark ? QColor("#f0f0f0") : QColor("#202020"));
     p.setColor(QPalette::PlaceholderText, s.dark ? QColor("#8a8d93") : QColor("#8a8a8a"));
@@ -165,7 +172,7 @@ QString AppLook::styleSheet(int id)
     css += QStringLiteral("QMenuBar::item { padding: 4px 10px; background: transparent; color: %1; }\n")
                .arg(QLatin1String(s.text));
     css += QStringLiteral("QMenuBar::item:selected { background: %1; color: %2; border-radius: %3px; }\n")
-               .arg(QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+               .arg(QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
                     classic ? QStringLiteral("0") : QStringLiteral("3"));
     css += QStringLiteral("QToolBar { %1 border: none; border-bottom: 1px solid %2; spacing: 2px; padding: 2px; }\n")
                .arg(bar, QLatin1String(s.barBorder));
@@ -179,13 +186,14 @@ QString AppLook::styleSheet(int id)
                    .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
     }
     // Pane captions: the caption colour is the dock's own text colour, and its
-    // content gets the ordinary text colour back.
+    // content gets the ordinary text colour back. Pop-up menus of a pane are
+    // its children too but windows: they keep their own (disabled) colours.
     // The caption buttons sit at the right end, where the classic gradient is light.
     const bool darkButtons = c(classic ? s.captionBottom : s.captionTop).lightness() < 150;
     const QString light = darkButtons ? QStringLiteral("-light") : QString();
     css += QStringLiteral("QDockWidget { color: %1; titlebar-close-icon: url(:/icons/dock-close%2.svg);"
                           " titlebar-normal-icon: url(:/icons/dock-float%2.svg); }\n"
-                          "QDockWidget > QWidget { color: %3; }\n")
+                          "QDockWidget > QWidget:!window { color: %3; }\n")
                .arg(QLatin1String(s.captionText), light, QLatin1String(s.text));
     css += QStringLiteral("QDockWidget::title { text-align: left; padding: 4px 6px;"
                           " background: qlineargradient(x1:0, y1:0, x2:%4, y2:%5, stop:0 %1, stop:1 %2);"
@@ -215,8 +223,16 @@ QString AppLook::styleSheet(int id)
                               "QMenu::icon { padding-left: 8px; }\n"
                               "QMenu::right-arrow { right: 8px; }\n")
                    .arg(QLatin1String(s.dark ? s.button : "#ffffff"), QLatin1String(s.barBorder), QLatin1String(s.text),
-                        QLatin1String(s.highlight), QLatin1String(s.dark ? "#000000" : "#ffffff"),
+                        QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
                         QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
+    }
+    if (s.dark) {
+        // The style's check boxes are drawn dark on dark; these stand out.
+        css += QStringLiteral("QTreeView::indicator { width: 13px; height: 13px; border: 1px solid %1;"
+                              " border-radius: 2px; background: %2; }\n"
+                              "QTreeView::indicator:hover { border-color: %3; }\n"
+                              "QTreeView::indicator:checked { image: url(:/icons/check-light.svg); }\n")
+                   .arg(QLatin1String("#b4b7bd"), QLatin1String(s.base), QLatin1String(s.highlight));
     }
     css += QStringLiteral("QToolTip { background: %1; color: %2; border: 1px solid %3; padding: 3px 6px; }\n")
                .arg(QLatin1String(s.dark ? "#3c3f44" : "#fffdf2"), QLatin1String(s.dark ? "#f0f0f0" : "#202020"),
@@ -238,7 +254,7 @@ void AppLook::apply(QApplication& app, int id)
 {
     const int look = normalize(id);
     if (QStyle* style = QStyleFactory::create(styleName(look))) {
-        app.setStyle(style);
+        app.setStyle(new LookStyle(style));
         app.setProperty("vantrelStyle", styleName(look));
     }
     app.setPalette(palette(look));

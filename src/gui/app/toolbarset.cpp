@@ -17,6 +17,7 @@ namespace {
 constexpr int kStandardId = 129;
 constexpr int kButtonSide = 42;
 constexpr int kImageSide = 32;
+constexpr int kCustomizeWidth = 14;
 
 QString userObjectName(int id)
 {
@@ -118,6 +119,9 @@ void ToolbarSet::setCommands(QToolBar* bar, const QList<int>& ids)
 
 void ToolbarSet::rebuild(QToolBar* bar)
 {
+    // clear() only takes the actions off the bar; the customize entry's
+    // action would stay behind with its button on every rebuild.
+    delete m_customizeEntries.take(bar);
     bar->clear();
     for (int id : m_commands.value(bar)) {
         if (id == kSeparator) {
@@ -129,14 +133,15 @@ void ToolbarSet::rebuild(QToolBar* bar)
         if (QWidget* button = bar->widgetForAction(action))
             button->setFixedSize(kButtonSide, kButtonSide);
     }
-    // Every toolbar ends with the customize button.
+    // Every toolbar ends with the customize button: a small drop-down arrow,
+    // so it is not taken for the arrow of the bar's overflow menu.
     auto* more = new QToolButton(bar);
     more->setObjectName(QStringLiteral("CustomizeButton"));
     more->setDefaultAction(m_customize);
-    more->setIconSize(QSize(12, 24));
-    more->setFixedSize(18, kButtonSide);
+    more->setArrowType(Qt::DownArrow);
+    more->setFixedSize(kCustomizeWidth, kButtonSide);
     more->setAutoRaise(true);
-    bar->addWidget(more);
+    m_customizeEntries.insert(bar, bar->addWidget(more));
 }
 
 void ToolbarSet::resetStandard()
@@ -166,6 +171,7 @@ void ToolbarSet::removeUserToolbar(QToolBar* bar)
         if (slot == bar) {
             slot = nullptr;
             m_commands.remove(bar);
+            m_customizeEntries.remove(bar);
             m_window->removeToolBar(bar);
             bar->deleteLater();
             Q_EMIT toolbarsChanged();

@@ -83,6 +83,7 @@ private:
     QToolBar* m_standard = nullptr;
     QList<QPointer<QToolBar>> m_user;            // by id offset, nullptr where free
     QHash<const QToolBar*, QList<int>> m_commands;
+    QHash<const QToolBar*, QAction*> m_customizeEntries;  // the bar's "Definition..." entry
     QList<QPixmap> m_userImages;
     QHash<int, int> m_buttonImages;
     QHash<int, QIcon> m_ownIcons;

@@ -24,6 +24,34 @@ QString CellText(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), size);
 }
 
+QString ShownText(std::string_view bytes)
+{
+    // Enough bytes for kShownTextLength characters in any encoding we decode.
+    constexpr std::size_t kBytes = 4 * kShownTextLength;
+    if (bytes.size() <= static_cast<std::size_t>(kShownTextLength))
+        return CellText(bytes);
+    std::string_view head = bytes.substr(0, kBytes);
+    // Never split a UTF-8 sequence: drop a cut-off lead byte and its followers.
+    if (head.size() < bytes.size()) {
+        std::size_t end = head.size();
+        std::size_t back = 0;
+        while (end > 0 && back < 4 && (static_cast<unsigned char>(head[end - 1]) & 0xC0) == 0x80) {
+            --end;
+            ++back;
+        }
+        if (end > 0 && static_cast<unsigned char>(head[end - 1]) >= 0xC0)
+            head = head.substr(0, end - 1);
+    }
+    QString text = CellText(head);
+    if (text.size() <= kShownTextLength && head.size() == bytes.size())
+        return text;
+    text.truncate(kShownTextLength);
+    if (text.size() > 0 && text.back().isHighSurrogate())
+        text.chop(1);
+    text.append(QChar(0x2026));
+    return text;
+}
+
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();

@@ -140,7 +140,7 @@ void CFileView::reloadSelector()
     const QSignalBlocker block(m_selector);
     m_selector->clear();
     for (const std::string& name : m_fileTree.Frequencies())
-        m_selector->addItem(CellText(name));
+        m_selector->addItem(ShownText(name));
     m_selector->setCurrentIndex(m_fileTree.CurrentFrequency());
 }
 

@@ -54,8 +54,8 @@ QVariant DataTableModel::data(const QModelIndex& index, int role) const
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:  // the whole text of a cell too narrow for it
-        return CellText(m_table.Cell(row, column));
+    case Qt::ToolTipRole:  // the text of a cell too narrow for it
+        return ShownText(m_table.Cell(row, column));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case MarkedRole:
@@ -81,7 +81,7 @@ QVariant DataTableModel::headerData(int section, Qt::Orientation orientation, in
         if (section >= m_columns)
             return {};
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-            return CellText(m_table.Title(static_cast<std::size_t>(section)));
+            return ShownText(m_table.Title(static_cast<std::size_t>(section)));
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};

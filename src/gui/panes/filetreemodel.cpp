@@ -2,6 +2,7 @@
 
 #include "celltext.h"
 #include "datafile/filetree.h"
+#include "numbers.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -81,7 +82,7 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
     const bool file = isFileItem(index);
     switch (role) {
     case Qt::DisplayRole:
-        return file ? CellText(m_tree.FileText(index.row())) : CellText(m_tree.RowText(rowId(index)));
+        return file ? fileText(index.row()) : ShownText(m_tree.RowText(rowId(index)));
     case Qt::DecorationRole:
         return file ? m_fileIcon : m_rowIcon;
     case Qt::CheckStateRole: {
@@ -94,6 +95,14 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QString FileTreeModel::fileText(int fileItem) const
+{
+    // "File:%2d (%s)", with the date-time field cut to what the tree can show.
+    const auto& file = m_tree.Files()[static_cast<std::size_t>(fileItem)];
+    return QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber)) + QStringLiteral(" (")
+           + ShownText(file.dateTime) + QStringLiteral(")");
 }
 
 bool FileTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -56,6 +56,8 @@ public:
     void endUpdate();
 
 private:
+    QString fileText(int fileItem) const;
+
     FileTree& m_tree;
     bool m_suspended = false;
     QIcon m_fileIcon;
