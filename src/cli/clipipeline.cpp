@@ -51,22 +51,22 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
          [](CliPipeline& p, const std::string& a) { return p.Select(a); },
          [](const std::string& a) { return ParseFileNumbers(a, nullptr); }},
         {"--search-bad-points", nullptr, "clip spikes in the Origin table and mark cells to correct",
-         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_survey.m_tables)); }, nullptr},
         {"--correct-bad-points", nullptr, "correct stray and zero readings in the Origin table",
-         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_survey.m_tables)); }, nullptr},
         {"--field-source", nullptr, "clip and rescale the chosen rows file by file",
-         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_survey.m_tables)); }, nullptr},
         {"--depth", nullptr, "calculate the depth data (again, if there is some)",
-         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_survey.m_tables)); }, nullptr},
         {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
          [](CliPipeline& p, const std::string& path) {
-             const WriteResult r = OriginWriter::Save(path, path, p.m_frame.m_arrHeaderColumns, p.m_tables);
+             const WriteResult r = OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
              return r.ok || p.Fail(r.message);
          },
          nullptr},
         {"--save-depth", "PATH", "write the Depth table; .dat gives tabs, .csv commas (lower case)",
          [](CliPipeline& p, const std::string& path) {
-             const WriteResult r = DepthWriter::Save(path, p.m_tables);
+             const WriteResult r = DepthWriter::Save(path, p.m_survey.m_tables);
              return r.ok || p.Fail(r.message);
          },
          nullptr},
@@ -169,8 +169,7 @@ int CliPipeline::Run(const std::vector<std::string>& args)
         m_err << Usage();
         return 2;
     }
-    m_frame.m_settings = settings;
-    m_tables.m_settings = settings;
+    m_survey.m_tables.SetSettings(settings);
     if (!Load(input))
         return 1;
     for (const auto& [step, value] : plan)
@@ -181,9 +180,9 @@ int CliPipeline::Run(const std::vector<std::string>& args)
 
 bool CliPipeline::Load(const std::string& path)
 {
-    m_frame.BeginFileOpen();
-    m_frame.SetDataPath(path, FrameState::AllFilter);
-    DataFileReader reader(m_frame, m_tables, m_tree);
+    m_survey.m_frame.BeginFileOpen();
+    m_survey.m_frame.SetDataPath(path, FrameState::AllFilter);
+    DataFileReader reader(m_survey.m_frame, m_survey.m_tables, m_survey.m_tree);
     const ReadResult result = reader.ReadFile(path);
     if (!result.Ok()) {
         std::string where;
@@ -212,26 +211,26 @@ bool CliPipeline::Select(const std::string& which)
     std::set<int> numbers;
     const bool all = which == "all";
     ParseFileNumbers(which, &numbers);
-    const auto& files = m_tree.Files();
+    const auto& files = m_survey.m_tree.Files();
     for (std::size_t f = 0; f < files.size(); ++f) {
         const bool chosen = all || numbers.count(files[f].fileNumber) > 0;
         if (chosen != files[f].checked)
-            m_tree.ClickFileCheckBox(static_cast<int>(f));
+            m_survey.m_tree.ClickFileCheckBox(static_cast<int>(f));
     }
-    return Report(SelectData(m_tree, m_tables, m_frame));
+    return Report(SelectData(m_survey.m_tree, m_survey.m_tables, m_survey.m_frame));
 }
 
 bool CliPipeline::Dump(const std::string& which)
 {
     std::string line;
     if (which == "marks") {
-        for (const auto& [row, column] : m_tables.m_marks)
+        for (const auto& [row, column] : m_survey.m_tables.Marks())
             m_out << "[" << row << "," << column << "]\n";
         return true;
     }
-    const DataTable& table = which == "origin" ? m_tables.m_origin
-                             : which == "processing" ? m_tables.m_processing
-                                                     : m_tables.m_depth;
+    const DataTable& table = which == "origin" ? m_survey.m_tables.Origin()
+                             : which == "processing" ? m_survey.m_tables.Processing()
+                                                     : m_survey.m_tables.Depth();
     std::vector<std::string_view> cells(table.Titles().begin(), table.Titles().end());
     m_out << JsonArray(cells) << "\n";
     for (std::size_t r = 0; r < table.RowCount(); ++r) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commandrouter.h"
-#include "survey.h"
+#include "surveynotifier.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -24,7 +24,10 @@ class QToolButton;
 namespace vantrel {
 
 class CChildFrame;
+class CFileView;
+class COutputWnd;
 class CVantrelApp;
+class DataCommands;
 class Prompter;
 class StringTable;
 class ToolbarSet;
@@ -32,33 +35,26 @@ class ToolbarSet;
 /// The main window: menu bar, the "Standard" toolbar and the user's own
 /// toolbars, the status bar, the two docking panes ("File View" on the left,
 /// "Show Table" at the bottom) and the tabbed document area with the chart
-/// windows. It owns the one Survey every pane works on, and the command router.
-///
-/// The panes are plain docks with an empty content until the data panes are
-/// plugged in, through setFileViewPane()/setOutputPane() or by giving the
-/// docks their content widgets (fileViewDock()->setWidget(...)).
+/// windows. It owns the survey notifier (and with it the one Survey every pane
+/// works on), the two data panes, the data commands and the command router.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kBannerTimerMs = 20000;
     static constexpr int kRecentFileCount = 4;
 
     explicit CMainFrame(CVantrelApp& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // --- What the panes and the charts plug into -----------------------------
-    Survey& survey() { return m_survey; }
-    const Survey& survey() const { return m_survey; }
+    SurveyNotifier& notifier() { return m_notifier; }
+    Survey& survey() { return m_notifier.survey(); }
+    const Survey& survey() const { return m_notifier.survey(); }
     Prompter& prompter();
     CommandRouter* router() const { return m_router; }
     const StringTable& strings() const;
-    QDockWidget* fileViewDock() const { return m_fileViewDock; }
-    QDockWidget* outputDock() const { return m_outputDock; }
-    /// Replaces a pane's dock. The new dock takes the object name, caption
-    /// (when it has none), icon, place and visibility of the old one, and the
-    /// old dock is deleted; the saved layout keeps working.
-    void setFileViewPane(QDockWidget* dock);
-    void setOutputPane(QDockWidget* dock);
+    CFileView* fileView() const { return m_fileView; }
+    COutputWnd* outputPane() const { return m_outputPane; }
+    DataCommands* dataCommands() const { return m_dataCommands; }
     QMdiArea* mdiArea() const { return m_mdi; }
     /// The active chart window, or nullptr.
     CChildFrame* activeChartWindow() const;
@@ -79,8 +75,6 @@ public:
     ToolbarSet* toolbars() const { return m_toolbars; }
     QToolBar* standardToolBar() const;
     QMenu* viewToolbarsMenu() const { return m_toolbarsMenu; }
-    /// The edit context menu (cut, copy, paste) the chart views show.
-    QMenu* editContextMenu() const { return m_editMenu; }
     QToolButton* documentMenuButton() const { return m_documentMenuButton; }
 
     /// Runs a modal dialog of the frame (Config, About, customization,
@@ -109,9 +103,6 @@ public:
     void saveSettings() const;
 
 Q_SIGNALS:
-    /// Every 20 seconds (timer 1): drives the picture panel.
-    void bannerTimerTick();
-    void chartWindowActivated(CChildFrame* window);
     /// The desktop's fonts or the look changed: panes refresh their fonts.
     void systemSettingsChanged();
 
@@ -126,7 +117,7 @@ private:
     QAction* makeAction(int id, const QString& text, const QString& icon = {}, const QList<QKeySequence>& keys = {});
     void createMenus();
     void createStatusBar();
-    void createDocks();
+    void createPanes();
     void createDocumentArea();
     void registerCommands();
     void restoreLayout();
@@ -137,34 +128,31 @@ private:
     void updateLockIndicators();
     void updateTabCloseButtons();
     void placeDocumentMenuButton();
-    QDockWidget* replacePane(QDockWidget* old, QDockWidget* dock, const QString& objectName);
     QList<QPair<QString, QList<QAction*>>> commandCategories() const;
 
     CVantrelApp& m_app;
-    Survey m_survey;
+    SurveyNotifier m_notifier;
     CommandRouter* m_router = nullptr;
     QHash<int, QAction*> m_actions;
     ToolbarSet* m_toolbars = nullptr;
     QMdiArea* m_mdi = nullptr;
     QToolButton* m_documentMenuButton = nullptr;
     QMenu* m_documentMenu = nullptr;
-    QDockWidget* m_fileViewDock = nullptr;
-    QDockWidget* m_outputDock = nullptr;
+    CFileView* m_fileView = nullptr;
+    COutputWnd* m_outputPane = nullptr;
+    DataCommands* m_dataCommands = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_toolbarsMenu = nullptr;
-    QMenu* m_editMenu = nullptr;
     QList<QAction*> m_recentActions;
     QStringList m_recentFiles;
     QActionGroup* m_lookGroup = nullptr;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;
     QLabel* m_scrollLabel = nullptr;
-    QTimer* m_bannerTimer = nullptr;
-    QTimer* m_idleTimer = nullptr;
+    QTimer* m_lockKeysTimer = nullptr;
     DialogRunner m_dialogRunner;
     GraphDrawer m_graphDrawer;
     int m_look;
-    int m_newDocumentCount = 0;
     bool m_closing = false;
 };
 

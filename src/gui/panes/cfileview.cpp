@@ -2,7 +2,8 @@
 
 #include "commandmenu.h"
 
-#include "app/commandids.h"
+#include "common/commandids.h"
+#include "common/surveynotifier.h"
 #include "celltext.h"
 #include "cfileviewtoolbar.h"
 #include "cmystatic.h"
@@ -11,6 +12,7 @@
 #include "filetreemodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -43,9 +45,9 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
     return l;
 }
 
-CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent)
+CFileView::CFileView(SurveyNotifier& notifier, const StringTable& strings, QWidget* parent)
     : QDockWidget(parent)
-    , m_fileTree(tree)
+    , m_fileTree(notifier.survey().m_tree)
     , m_strings(strings)
 {
     setObjectName(QStringLiteral("FileViewPane"));
@@ -56,7 +58,7 @@ CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent
     setWidget(client);
 
     m_tree = new CViewTree(client);
-    m_model = new FileTreeModel(tree, this);
+    m_model = new FileTreeModel(m_fileTree, this);
     m_tree->setModel(m_model);
 
     m_selector = new QComboBox(client);
@@ -68,10 +70,12 @@ CFileView::CFileView(FileTree& tree, const StringTable& strings, QWidget* parent
     m_picture = new CMyStatic(client);
 
     m_toolBar = new CFileViewToolBar(m_strings, client);
-    connect(m_toolBar, &CFileViewToolBar::commandTriggered, this, &CFileView::commandTriggered);
 
     buildContextMenu();
     connect(m_tree, &CViewTree::contextMenuWanted, this, [this](const QPoint& at) { m_menu->popup(at); });
+
+    connect(&notifier, &SurveyNotifier::resetAboutToBegin, this, &CFileView::beginDataUpdate);
+    connect(&notifier, &SurveyNotifier::treeReset, this, &CFileView::endDataUpdate);
 
     client->setFocusProxy(m_tree);
     setFocusProxy(m_tree);
@@ -97,8 +101,17 @@ void CFileView::buildContextMenu()
                                {cmd::ID_EDIT_COPY, "复制(&C)\tCtrl+C"},
                                {cmd::ID_EDIT_CLEAR, "删除(&R)"},
                                {},
-                               {cmd::ID_PROPERTIES, "属性(&P)..."}},
-                              [this](int id) { Q_EMIT commandTriggered(id); });
+                               {cmd::ID_PROPERTIES, "属性(&P)..."}});
+}
+
+QList<QAction*> CFileView::commandActions() const
+{
+    QList<QAction*> list;
+    for (QWidget* owner : {static_cast<QWidget*>(m_toolBar), static_cast<QWidget*>(m_menu)})
+        for (QAction* a : owner->actions())
+            if (!a->isSeparator() && a->data().toInt() != 0)
+                list << a;
+    return list;
 }
 
 void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stringtable.h"
+#include "common/stringtable.h"
 
 #include <QDockWidget>
 #include <QRect>
@@ -18,12 +18,15 @@ class CMyStatic;
 class CViewTree;
 class FileTree;
 class FileTreeModel;
+class SurveyNotifier;
 
 /// The file view pane: toolbar, frequency selector, check-box tree over the
 /// core's FileTree, and the picture control at the bottom.
 ///
-/// The pane's commands (toolbar, context menu) leave through
-/// commandTriggered(); the data commands object answers them.
+/// The pane follows the survey notifier: it shows an empty tree while a file is
+/// read or closed and the new tree afterwards. Its commands (toolbar, context
+/// menu) are actions carrying their ids (commandActions()), which the main
+/// frame registers with the command router.
 class CFileView : public QDockWidget {
     Q_OBJECT
 public:
@@ -36,7 +39,7 @@ public:
     };
     static Layout layoutFor(QSize client, int toolBarHeight, int selectorHeight);
 
-    CFileView(FileTree& tree, const StringTable& strings, QWidget* parent = nullptr);
+    CFileView(SurveyNotifier& notifier, const StringTable& strings, QWidget* parent = nullptr);
     ~CFileView() override;
 
     CViewTree* tree() const { return m_tree; }
@@ -47,6 +50,8 @@ public:
     QWidget* client() const { return widget(); }
     /// The tree's context menu (shown by a right click on the tree).
     QMenu* contextMenu() const { return m_menu; }
+    /// The actions of the toolbar and of the context menu, separators left out.
+    QList<QAction*> commandActions() const;
 
     void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
                     int mode, std::string_view modeName);
@@ -78,9 +83,6 @@ public:
     int pictureIndex() const { return m_nPictureIndex; }
 
     static constexpr int kSelectorListHeight = 180;
-
-Q_SIGNALS:
-    void commandTriggered(int id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,6 @@
 #include "cfileviewtoolbar.h"
 
-#include "app/commandids.h"
+#include "common/commandids.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -38,8 +38,6 @@ CFileViewToolBar::CFileViewToolBar(const StringTable& strings, QWidget* parent)
         a->setStatusTip(strings.prompt(b.id));
         if (QWidget* button = widgetForAction(a))
             button->setFixedSize(kButtonSize, kButtonSize);
-        const int id = b.id;
-        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
     }
 }
 
