@@ -16,7 +16,6 @@ void SurveyNotifier::endReset()
     Q_EMIT treeReset();
     for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab})
         Q_EMIT tableChanged(table);
-    Q_EMIT marksChanged();
     if (m_survey.m_frame.HasOpenFile())
         Q_EMIT fileLoaded();
     else

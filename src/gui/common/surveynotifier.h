@@ -27,7 +27,8 @@ public:
     const Survey& survey() const { return m_survey; }
 
     void beginReset();
-    /// Emits treeReset(), tableChanged() for the three tables, then
+    /// Emits treeReset(), tableChanged() for the three tables (their marks
+    /// included), then
     /// fileLoaded() or fileClosed(), then the tab the core asks for.
     void endReset();
     /// `table` is an OutputTables::Tab.
