@@ -30,36 +30,39 @@ private Q_SLOTS:
     void lookIsKeptForTheNextStartUnknownFallsBack()
     {
         Shell s;
-        QCOMPARE(s.frame->look(), 215);  // Office 2007 blue by default
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLUE);  // Office 2007 blue by default
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
         QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked() && !s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
 
         s.restart();
-        QCOMPARE(s.frame->look(), 216);
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLACK);
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Fusion"));
 
         QVERIFY(s.run(ID_VIEW_APPLOOK_WIN_2000));
         s.restart();
-        QCOMPARE(s.frame->look(), 205);
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_WIN_2000);
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Windows"));
 
         // Unknown stored values fall back to the Office 2007 look.
         for (const QVariant& stored : QVariantList{0, 211, 214, 220, -5, 99999, "not a number"}) {
             QSettings().setValue("ApplicationLook", stored);
             s.restart();
-            QCOMPARE(s.frame->look(), 215);
+            QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLUE);
             QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         }
     }
 
     void looksCanBeToldApart()
     {
-        const QList<int> looks{205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219};
+        const QList<int> looks{ID_VIEW_APPLOOK_WIN_2000,       ID_VIEW_APPLOOK_OFF_XP,          ID_VIEW_APPLOOK_WIN_XP,
+                               ID_VIEW_APPLOOK_OFF_2003,       ID_VIEW_APPLOOK_VS_2005,         ID_VIEW_APPLOOK_VS_2008,
+                               ID_VIEW_APPLOOK_OFF_2007_BLUE,  ID_VIEW_APPLOOK_OFF_2007_BLACK,  ID_VIEW_APPLOOK_OFF_2007_SILVER,
+                               ID_VIEW_APPLOOK_OFF_2007_AQUA,  ID_VIEW_APPLOOK_WINDOWS_7};
         QSet<QRgb> windows, highlights;
         for (int id : looks) {
             QVERIFY(AppLook::isKnown(id));
@@ -69,7 +72,7 @@ private Q_SLOTS:
         QCOMPARE(windows.size(), looks.size());
         QVERIFY(highlights.size() >= 6);
         // The black look is dark: light text on a dark window.
-        const QPalette black = AppLook::palette(216);
+        const QPalette black = AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK);
         QVERIFY(black.color(QPalette::Window).lightness() < 80);
         QVERIFY(black.color(QPalette::WindowText).lightness() > 180);
     }

@@ -50,10 +50,6 @@ public:
     /// Where long operations say what they are doing.
     void setStatusBar(QStatusBar* statusBar);
 
-    /// The rows of the open file that were read, when reading stopped early;
-    /// 0 after a complete read.
-    std::size_t partialRows() const { return m_partialRows; }
-
     void OnFileOpen();
     void OnSaveOriginalData();
     void OnSaveDepthData();
@@ -76,7 +72,7 @@ private:
     SurveyNotifier& m_notifier;
     Prompter& m_prompter;
     QPointer<QStatusBar> m_statusBar;
-    std::size_t m_partialRows = 0;
+    std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
 };
 
 /// True when the read stopped before the end of the file, so that the tables
