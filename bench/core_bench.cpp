@@ -113,7 +113,7 @@ void BM_WriteDepth(benchmark::State& state)
         p.survey.m_tables.WriteDepthRows(out, 2);
         benchmark::DoNotOptimize(sink.bytes);
     }
-    state.counters["depth_rows"] = static_cast<double>(p.survey.m_tables.m_depth.RowCount());
+    state.counters["depth_rows"] = static_cast<double>(p.survey.m_tables.Depth().RowCount());
 }
 
 template <OperationReport (*Op)(OutputTables&), bool Choose>

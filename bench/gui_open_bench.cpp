@@ -7,15 +7,14 @@
 // Usage: gui_open_bench FILE        (QT_QPA_PLATFORM=offscreen is set if unset)
 
 #include "app/cmainframe.h"
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "app/cvantrelapp.h"
-#include "app/scriptedprompter.h"
+#include "common/scriptedprompter.h"
 #include "datafile/datafilereader.h"
 #include "panes/cfileview.h"
 #include "panes/coutputwnd.h"
 #include "panes/cownerlistctrl.h"
 #include "panes/cviewtree.h"
-#include "panes/datapanesinstaller.h"
 #include "panes/datatablemodel.h"
 #include "panes/filetreemodel.h"
 #include "survey.h"
@@ -124,7 +123,10 @@ int main(int argc, char** argv)
     app.InitInstance(false);
     CMainFrame* frame = app.mainFrame();
     frame->resize(1400, 900);
-    const DataPanes panes = InstallDataPanes(*frame);
+    struct {
+        CFileView* fileView;
+        COutputWnd* output;
+    } panes{frame->fileView(), frame->outputPane()};
     frame->show();
     Settle();
     const long idleKib = PeakRssKib();

@@ -67,22 +67,22 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
          [](CliPipeline& p, const std::string& a) { return p.Select(a); },
          [](const std::string& a) { return ParseFileNumbers(a, nullptr); }},
         {"--search-bad-points", nullptr, "clip spikes in the Origin table and mark cells to correct",
-         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_survey.m_tables)); }, nullptr},
         {"--correct-bad-points", nullptr, "correct stray and zero readings in the Origin table",
-         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_survey.m_tables)); }, nullptr},
         {"--field-source", nullptr, "clip and rescale the chosen rows file by file",
-         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_survey.m_tables)); }, nullptr},
         {"--depth", nullptr, "calculate the depth data (again, if there is some)",
-         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_survey.m_tables)); }, nullptr},
         {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
          [](CliPipeline& p, const std::string& path) {
-             const WriteResult r = OriginWriter::Save(path, path, p.m_frame.m_arrHeaderColumns, p.m_tables);
+             const WriteResult r = OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
              return r.ok || p.Fail(r.message);
          },
          nullptr},
         {"--save-depth", "PATH", "write the Depth table; .dat gives tabs, .csv commas (lower case)",
          [](CliPipeline& p, const std::string& path) {
-             const WriteResult r = DepthWriter::Save(path, p.m_tables);
+             const WriteResult r = DepthWriter::Save(path, p.m_survey.m_tables);
              return r.ok || p.Fail(r.message);
          },
          nullptr},
@@ -191,8 +191,7 @@ int CliPipeline::Run(const std::vector<std::string>& args)
         m_err << Usage();
         return 2;
     }
-    m_frame.m_settings = settings;
-    m_tables.m_settings = settings;
+    m_survey.m_tables.SetSettings(settings);
     if (!Load(input))
         return 1;
     for (const auto& [step, value] : plan)
@@ -203,9 +202,9 @@ int CliPipeline::Run(const std::vector<std::string>& args)
 
 bool CliPipeline::Load(const std::string& path)
 {
-    m_frame.BeginFileOpen();
-    m_frame.SetDataPath(path, FrameState::AllFilter);
-    DataFileReader reader(m_frame, m_tables, m_tree);
+    m_survey.m_frame.BeginFileOpen();
+    m_survey.m_frame.SetDataPath(path, FrameState::AllFilter);
+    DataFileReader reader(m_survey.m_frame, m_survey.m_tables, m_survey.m_tree);
     const ReadResult result = reader.ReadFile(path);
     if (!result.Ok()) {
         std::string where;
@@ -234,26 +233,26 @@ bool CliPipeline::Select(const std::string& which)
     std::set<int> numbers;
     const bool all = which == "all";
     ParseFileNumbers(which, &numbers);
-    const auto& files = m_tree.Files();
+    const auto& files = m_survey.m_tree.Files();
     for (std::size_t f = 0; f < files.size(); ++f) {
         const bool chosen = all || numbers.count(files[f].fileNumber) > 0;
         if (chosen != files[f].checked)
-            m_tree.ClickFileCheckBox(static_cast<int>(f));
+            m_survey.m_tree.ClickFileCheckBox(static_cast<int>(f));
     }
-    return Report(SelectData(m_tree, m_tables, m_frame));
+    return Report(SelectData(m_survey.m_tree, m_survey.m_tables, m_survey.m_frame));
 }
 
 bool CliPipeline::Dump(const std::string& which)
 {
     std::string line;
     if (which == "marks") {
-        for (const auto& [row, column] : m_tables.m_marks)
+        for (const auto& [row, column] : m_survey.m_tables.Marks())
             m_out << "[" << row << "," << column << "]\n";
         return true;
     }
-    const DataTable& table = which == "origin" ? m_tables.m_origin
-                             : which == "processing" ? m_tables.m_processing
-                                                     : m_tables.m_depth;
+    const DataTable& table = which == "origin" ? m_survey.m_tables.Origin()
+                             : which == "processing" ? m_survey.m_tables.Processing()
+                                                     : m_survey.m_tables.Depth();
     std::vector<std::string_view> cells(table.Titles().begin(), table.Titles().end());
     m_out << JsonArray(cells) << "\n";
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
@@ -268,10 +267,10 @@ bool CliPipeline::Dump(const std::string& which)
 bool CliPipeline::ChooseFrequency(const std::string& title)
 {
     const std::string wanted = ToUpperAscii(title);
-    const auto& entries = m_tree.Frequencies();
+    const auto& entries = m_survey.m_tree.Frequencies();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i] == wanted) {
-            m_tree.SetCurrentFrequency(static_cast<int>(i));
+            m_survey.m_tree.SetCurrentFrequency(static_cast<int>(i));
             return true;
         }
     }
@@ -284,20 +283,20 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
 bool CliPipeline::GraphData(GraphKind kind)
 {
     const std::string refused =
-        GraphCommandCheck(kind, m_frame.m_bDataSelected, m_tree.CurrentFrequency(), m_tree.Frequencies().size());
+        GraphCommandCheck(kind, m_survey.m_frame.m_bDataSelected, m_survey.m_tree.CurrentFrequency(), m_survey.m_tree.Frequencies().size());
     if (!refused.empty())
         return Fail(refused);
-    const OutputTables& t = m_tables;
+    const OutputTables& t = m_survey.m_tables;
     std::string json;
     if (kind == GraphKind::Vertical) {
-        json = GraphJson(VerticalProfile(t.m_depth, t.m_nProcFreqColumns, t.m_settings.m_fVThreshold));
+        json = GraphJson(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold));
     } else if (kind == GraphKind::Plane) {
-        const PlaneColumn column = PlaneProfileColumn(t.m_processing, t.m_nFirstFreqColumn, m_tree.CurrentFrequency());
+        const PlaneColumn column = PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), m_survey.m_tree.CurrentFrequency());
         if (!column.Ok())
             return Fail(column.message);
-        json = GraphJson(PlaneProfile(t.m_processing, column.column, t.m_settings.m_fPThreshold));
+        json = GraphJson(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold));
     } else {
-        json = GraphJson(CircularGraphData(t.m_processing, t.m_depth.ColumnCount(), t.m_nProcFreqColumns));
+        json = GraphJson(CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns()));
     }
     m_out << json << "\n";
     m_out.flush();

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "datafile/filetree.h"
-#include "datafile/framestate.h"
-#include "datafile/outputtables.h"
 #include "graphs/graphkind.h"
+#include "survey.h"
 
 #include <functional>
 #include <ostream>
@@ -26,7 +24,7 @@ public:
     int Run(const std::vector<std::string>& args);
     static std::string Usage();
 
-    const OutputTables& Tables() const { return m_tables; }
+    const OutputTables& Tables() const { return m_survey.m_tables; }
 
 private:
     struct Step {
@@ -57,9 +55,7 @@ private:
 
     std::ostream& m_out;
     std::ostream& m_err;
-    FrameState m_frame;
-    OutputTables m_tables;
-    FileTree m_tree;
+    Survey m_survey;
 };
 
 }  // namespace vantrel

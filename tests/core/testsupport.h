@@ -17,6 +17,14 @@ namespace vantrel::test {
 
 using Rows = std::vector<std::vector<std::string>>;
 
+/// Changes one processing setting of `tables`.
+inline void SetSetting(OutputTables& tables, float ProcessingSettings::*field, float value)
+{
+    ProcessingSettings settings = tables.Settings();
+    settings.*field = value;
+    tables.SetSettings(settings);
+}
+
 inline Rows TableRows(const DataTable& table)
 {
     Rows rows;
@@ -98,11 +106,11 @@ struct Loaded {
 struct Chosen : Loaded {
     explicit Chosen(std::string_view text) : Loaded(text)
     {
-        for (std::size_t r = 0; r < survey.m_tables.m_origin.RowCount(); ++r)
+        for (std::size_t r = 0; r < survey.m_tables.Origin().RowCount(); ++r)
             survey.m_tables.CopyToProcessing(r);
     }
-    std::vector<std::string> Col(std::size_t c) const { return Column(survey.m_tables.m_processing, c); }
-    Rows Depth() const { return TableRows(survey.m_tables.m_depth); }
+    std::vector<std::string> Col(std::size_t c) const { return Column(survey.m_tables.Processing(), c); }
+    Rows Depth() const { return TableRows(survey.m_tables.Depth()); }
 };
 
 /// A folder that is removed with everything in it at the end of the test.

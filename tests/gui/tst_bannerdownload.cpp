@@ -4,6 +4,7 @@
 
 #include "testsupport.h"
 
+#include "common/surveynotifier.h"
 #include "panes/cfileview.h"
 #include "panes/cmystatic.h"
 #include "promo/bannerpictures.h"
@@ -195,7 +196,7 @@ class TestBannerDownload : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::InTemporaryFolder> m_folder;
-    std::unique_ptr<Survey> m_survey;
+    std::unique_ptr<SurveyNotifier> m_survey;
     std::unique_ptr<CFileView> m_pane;
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<BannerTicker> m_ticker;
@@ -225,8 +226,8 @@ private Q_SLOTS:
         m_folder = std::make_unique<test::InTemporaryFolder>();
         QVERIFY(QDir().mkdir(QStringLiteral("Picture")));
         QSettings().clear();
-        m_survey = std::make_unique<Survey>();
-        m_pane = std::make_unique<CFileView>(m_survey->m_tree);
+        m_survey = std::make_unique<SurveyNotifier>();
+        m_pane = std::make_unique<CFileView>(*m_survey);
         m_server = std::make_unique<HttpServer>();
         QVERIFY(m_server->start());
         m_loads = m_shows = 0;

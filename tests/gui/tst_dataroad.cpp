@@ -4,18 +4,18 @@
 
 #include "testsupport.h"
 
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "messages.h"
 #include "panes/cfileview.h"
 #include "panes/cfileviewtoolbar.h"
 #include "panes/coutputwnd.h"
-#include "panes/datacommands.h"
-#include "panes/datapanesinstaller.h"
+#include "commands/datacommands.h"
 #include "panes/datatablemodel.h"
 
 #include <QComboBox>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <memory>
@@ -65,9 +65,8 @@ private Q_SLOTS:
         m_shell = std::make_unique<Shell>();
         m_prompter = &m_shell->prompter;
         m_survey = &m_shell->frame->survey();
-        const DataPanes panes = InstalledDataPanes(*m_shell->frame);
-        m_fileView = panes.fileView;
-        m_output = panes.output;
+        m_fileView = m_shell->frame->fileView();
+        m_output = m_shell->frame->outputPane();
         m_shell->frame->resize(1000, 800);
         m_shell->frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_shell->frame));
@@ -82,31 +81,32 @@ private Q_SLOTS:
     void panesFillTheDocks()
     {
         CMainFrame* frame = m_shell->frame;
-        const DataPanes panes = InstalledDataPanes(*frame);
-        QVERIFY(panes.fileView && panes.output && panes.commands);
-        QCOMPARE(frame->dockWidgetArea(panes.fileView), Qt::LeftDockWidgetArea);
-        QCOMPARE(frame->dockWidgetArea(panes.output), Qt::BottomDockWidgetArea);
+        QCOMPARE(frame->dockWidgetArea(m_fileView), Qt::LeftDockWidgetArea);
+        QCOMPARE(frame->dockWidgetArea(m_output), Qt::BottomDockWidgetArea);
         QCOMPARE(frame->mdiArea()->viewMode(), QMdiArea::TabbedView);
         QList<QDockWidget*> shown;
         for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
             if (dock->isVisible())
                 shown << dock;
-        QCOMPARE(shown, (QList<QDockWidget*>{panes.fileView, panes.output}));
-        QVERIFY(panes.fileView->width() >= 150);
+        QCOMPARE(shown, (QList<QDockWidget*>{m_fileView, m_output}));
+        QVERIFY(m_fileView->width() >= 150);
 
-        QCOMPARE(InstallDataPanes(*frame).commands, panes.commands);  // a second call installs nothing
-        QCOMPARE(frame->findChildren<DataCommands*>().size(), 1);
-        QList<int> frameCommands;
-        for (const auto& c : DataCommands::commands())
-            if (c.scope == DataCommands::Scope::MainFrame) {
-                frameCommands << c.id;
-                QCOMPARE(frame->router()->handlerLevel(c.id), int(CommandRouter::Level::MainFrame));
-            }
-        QCOMPARE(frameCommands, QList<int>({57601, 57603, 32807, 32794, 32816, 32792, 32791, 32796}));
+        // The panes' commands take the router's road: a command without a
+        // handler shows disabled, the others run from the pane.
+        for (QAction* a : m_fileView->commandActions() + m_output->commandActions()) {
+            const int id = a->data().toInt();
+            QVERIFY2(frame->router()->actions().contains(a), qPrintable(QString::number(id)));
+            QCOMPARE(a->isEnabled(), frame->router()->isHandled(id));
+        }
+        for (int id : {cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CLEAR, cmd::ID_OUTPUT_PLANE_GRAPH,
+                       cmd::ID_OUTPUT_TOOL_1})
+            QVERIFY(!frame->router()->isHandled(id));
+        for (int id : {cmd::ID_SELECT_DATA, cmd::ID_PROPERTIES, cmd::ID_OUTPUT_DEPTH, cmd::ID_FILEVIEW_CORRECT})
+            QVERIFY(frame->router()->isEnabled(id));
 
         // The frame goes with a file loaded and the panes on screen.
         open(test::fixture(QStringLiteral("road.dat")));
-        const QPointer<CFileView> fileView = panes.fileView;
+        const QPointer<CFileView> fileView = m_fileView;
         Shell::app()->ExitInstance();
         QVERIFY(fileView.isNull());
     }
@@ -156,7 +156,7 @@ private Q_SLOTS:
 
         // Field-source processing of the chosen rows, then the depth.
         QVERIFY(toolButton(cmd::ID_FILEVIEW_PROCESS_SELECTED));
-        QCOMPARE(m_survey->m_tables.m_nFieldGroups, 2);
+        QCOMPARE(m_survey->m_tables.FieldGroups(), 2);
         QCOMPARE(processing->rowCount(), 9);
         QCOMPARE(m_output->tabs()->currentIndex(), 1);
         QVERIFY(toolButton(cmd::ID_FILEVIEW_DEPTH));
@@ -167,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(m_prompter->questions.isEmpty());
 
         // Again: asked first; Cancel keeps the table, OK rebuilds it.
-        m_survey->m_tables.m_depth.SetCell(0, 3, "kept");
+        m_survey->m_tables.Depth().SetCell(0, 3, "kept");
         run(cmd::ID_DEPTH_DISPLAY);
         QCOMPARE(m_prompter->questions, QStringList({QString::fromUtf8(msg::kDepthAgain)}));
         QCOMPARE(depth->index(0, 3).data().toString(), QStringLiteral("kept"));
@@ -232,8 +232,8 @@ private Q_SLOTS:
         QCOMPARE(increments, QStringList({"1/0", "1/10", "2/5"}));  // file by file, in load order
         QVERIFY(m_survey->m_frame.m_bDataSelected);
 
-        QVERIFY(!InstalledDataPanes(*m_shell->frame).commands->run(cmd::ID_OPEN_WITH));  // not a data command
-        m_fileView->contextMenu()->actions().last()->trigger();  // 135
+        QVERIFY(!m_shell->run(cmd::ID_OPEN_WITH));  // nobody handles it
+        m_fileView->contextMenu()->actions().last()->trigger();  // Properties
         QCOMPARE(m_prompter->messages, QStringList({QStringLiteral("属性....")}));
     }
 
@@ -288,6 +288,84 @@ private Q_SLOTS:
         QCOMPARE(seen.last(), QStringLiteral("0 0 0 0 0"));
         QCOMPARE(m_output->originModel()->rowCount(), 16);
         QCOMPARE(rowItem(0, 0).data(FileTreeModel::ItemDataRole).toInt(), 1);
+    }
+
+    void saveAfterPartialLoadAsksFirst()
+    {
+        const QString path = test::copyFixture(*m_dir, QStringLiteral("short_row.dat"));
+        const QByteArray original = test::contents(path);
+        open(path);
+        QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kRowsMismatch)}));
+        QCOMPARE(m_output->originModel()->rowCount(), 2);
+
+        // Cancel, the default: the rows that were not read stay in the file.
+        run(cmd::ID_FILE_SAVE);
+        QCOMPARE(m_prompter->questions,
+                 QStringList({QStringLiteral("Only 2 of the file's rows were read. Saving now replaces the whole file "
+                                             "and the rows that were not read are lost. Save anyway?")}));
+        QCOMPARE(m_prompter->questionDefaults, QList<Prompter::Default>({Prompter::Default::Cancel}));
+        QCOMPARE(test::contents(path), original);
+
+        // OK: the user agreed to lose them.
+        m_prompter->answers << true;
+        run(cmd::ID_FILE_SAVE);
+        QCOMPARE(m_prompter->questions.size(), 2);
+        QVERIFY(test::contents(path) != original);
+        QCOMPARE(test::contents(path).count("\r\n"), 3);
+
+        // A complete read saves without a question.
+        m_prompter->answers << true;
+        open(test::copyFixture(*m_dir, QStringLiteral("road.dat")));
+        run(cmd::ID_FILE_SAVE);
+        QCOMPARE(m_prompter->questions.size(), 3);  // only the close question of the open
+    }
+
+    void tabStaysWhereTheUserPutIt()
+    {
+        open(test::fixture(QStringLiteral("road.dat")));
+        m_fileView->tree()->expandAll();
+        QVERIFY(clickCheckBox(m_fileView->tree(), fileItem(0)));
+        run(cmd::ID_CHOOSE_DATA);
+        QCOMPARE(m_output->tabs()->currentIndex(), int(OutputTables::ProcessingTab));
+
+        // The user looks at the Origin table and corrects from the context menu.
+        QTabBar* bar = m_output->tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(OutputTables::OriginTab).center());
+        QCOMPARE(m_output->tabs()->currentIndex(), int(OutputTables::OriginTab));
+        outputMenu(cmd::ID_OUTPUT_SEARCH_BAD_POINTS);
+        outputMenu(cmd::ID_OUTPUT_CORRECT_BAD_POINTS);
+        run(cmd::ID_SEARCH_AND_PROCESS);
+        QCOMPARE(m_output->tabs()->currentIndex(), int(OutputTables::OriginTab));
+
+        // The depth calculation and choosing again do turn the pane.
+        run(cmd::ID_DEPTH_DISPLAY);
+        QCOMPARE(m_output->tabs()->currentIndex(), int(OutputTables::DepthTab));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(OutputTables::OriginTab).center());
+        run(cmd::ID_CHOOSE_DATA);
+        QCOMPARE(m_output->tabs()->currentIndex(), int(OutputTables::ProcessingTab));
+    }
+
+    void eachMessageOnceAfterTheOperation()
+    {
+        // Three files of 201 rows each: every group is over the field source's capacity.
+        const QString path = m_dir->filePath(QStringLiteral("groups.dat"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("FILE\tINCREMENT\t1000HZ\t500HZ\tMODE\tDATETIME\n");
+            for (int file = 1; file <= 3; ++file)
+                for (int row = 0; row < 201; ++row)
+                    f.write(QStringLiteral("%1\t%2\t%3.5\t7.25\t2\t202603010900\n")
+                                .arg(file).arg(row * 5).arg(10 + row % 7).toLatin1());
+        }
+        open(path);
+        QVERIFY(m_prompter->messages.isEmpty());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(clickCheckBox(m_fileView->tree(), fileItem(i)));
+        run(cmd::ID_PROCESSED_DATA);
+        QCOMPARE(m_prompter->messages.size(), 1);
+        QVERIFY(m_prompter->messages.first().startsWith(QStringLiteral("The maximum processing capacity")));
+        QCOMPARE(m_survey->m_tables.FieldGroups(), 3);
     }
 
     void openFailuresAndPartialLoads()

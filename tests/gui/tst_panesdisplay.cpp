@@ -6,8 +6,11 @@
 
 #include "app/applook.h"
 #include "datafile/datafilereader.h"
-#include "panes/celltext.h"
+#include "common/celltext.h"
 #include "panes/cfileview.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
+#include "common/surveynotifier.h"
 #include "panes/coutputwnd.h"
 #include "panes/cownerlistctrl.h"
 #include "panes/datatablemodel.h"
@@ -43,18 +46,17 @@ class TestPanesDisplay : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Survey> m_survey;
+    std::unique_ptr<SurveyNotifier> m_notifier;
+    Survey* m_survey = nullptr;
     std::unique_ptr<COutputWnd> m_output;
     std::unique_ptr<CFileView> m_fileView;
 
     void load(const QString& path)
     {
-        m_output->beginDataUpdate();
-        m_fileView->beginDataUpdate();
+        m_notifier->beginReset();
         const ReadResult result = DataFileReader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree)
                                       .ReadFile(LocalPath(path));
-        m_fileView->endDataUpdate();
-        m_output->sync();
+        m_notifier->endReset();
         QVERIFY2(result.Ok(), result.message.c_str());
         m_output->resize(900, 400);
         m_fileView->resize(260, 600);
@@ -66,16 +68,17 @@ class TestPanesDisplay : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_survey = std::make_unique<Survey>();
-        m_output = std::make_unique<COutputWnd>(m_survey->m_tables);
-        m_fileView = std::make_unique<CFileView>(m_survey->m_tree);
+        m_notifier = std::make_unique<SurveyNotifier>();
+        m_survey = &m_notifier->survey();
+        m_output = std::make_unique<COutputWnd>(*m_notifier);
+        m_fileView = std::make_unique<CFileView>(*m_notifier);
     }
 
     void cleanup()
     {
         m_fileView.reset();
         m_output.reset();
-        m_survey.reset();
+        m_notifier.reset();
         AppLook::apply(*qApp, AppLook::kDefault);
     }
 
@@ -112,7 +115,7 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 30000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
 
         // The data stays whole; what is shown is its start and an ellipsis.
-        QCOMPARE(qint64(m_survey->m_tables.m_origin.Cell(0, 5).size()), bytes + 4);
+        QCOMPARE(qint64(m_survey->m_tables.Origin().Cell(0, 5).size()), bytes + 4);
         QCOMPARE(shown, QStringLiteral("2026") + QString(kShownTextLength - 4, '7') + QChar(0x2026));
         QCOMPARE(cell.data(Qt::ToolTipRole).toString(), shown);
         QCOMPARE(fileItem, QStringLiteral("File: 1 (") + shown + ")");
@@ -134,7 +137,7 @@ private Q_SLOTS:
         f.close();
         load(f.fileName());
         m_survey->m_tables.CopyToProcessing(1);
-        m_output->sync();
+        m_notifier->notifyTableChanged(OutputTables::ProcessingTab);
         for (DataTableView* view : {static_cast<DataTableView*>(m_output->originView()), m_output->processingView(),
                                     m_output->depthView()}) {
             for (int c = 0; c < view->model()->columnCount(); ++c) {
@@ -152,14 +155,17 @@ private Q_SLOTS:
         QHeaderView* origin = m_output->originView()->horizontalHeader();
         origin->resizeSection(2, 170);
         m_output->processingView()->horizontalHeader()->resizeSection(3, 30);
-        m_survey->m_tables.m_origin.SetCell(0, 2, "7.0000");
+        m_survey->m_tables.Origin().SetCell(0, 2, "7.0000");
+        m_notifier->notifyTableChanged(OutputTables::OriginTab);
         m_survey->m_tables.ClearResults();
-        m_output->sync();
+        m_notifier->notifyTableChanged(OutputTables::ProcessingTab);
         m_survey->m_tables.CopyToProcessing(0);
-        m_output->sync();
+        m_notifier->notifyTableChanged(OutputTables::ProcessingTab);
         QCOMPARE(origin->sectionSize(2), 170);
         QCOMPARE(m_output->processingView()->horizontalHeader()->sectionSize(3), 30);
+        m_notifier->beginReset();
         m_survey->m_frame.CloseData(m_survey->m_tree, m_survey->m_tables);
+        m_notifier->endReset();
         load(test::fixture("road.dat"));
         QVERIFY(origin->sectionSize(2) != 170 && origin->sectionSize(2) >= DataTableView::kColumnWidth);
     }
@@ -176,7 +182,8 @@ private Q_SLOTS:
         QFETCH(int, look);
         AppLook::apply(*qApp, look);
         load(test::fixture("road.dat"));
-        m_survey->m_tables.m_marks = {{1, 3}};
+        m_survey->m_tables.MarkCell(1, 3);
+        m_notifier->notifyMarksChanged();
         COwnerListCtrl* view = m_output->originView();
         view->selectRow(4);
         const QImage table = view->viewport()->grab().toImage();
@@ -196,7 +203,13 @@ private Q_SLOTS:
         const int box = inkContrast(treeImage, tree->checkBoxRect(m_fileView->model()->index(0, 0)), background);
         QVERIFY2(box >= 150, qPrintable(QString::number(box)));
 
-        // A disabled entry of a pane's pop-up menu is fainter than an enabled one.
+        // A disabled entry of a pane's pop-up menu is fainter than an enabled
+        // one. Only the first entry has a handler here.
+        CommandRouter router;
+        router.addHandler(CommandRouter::Level::MainFrame, cmd::ID_OUTPUT_SEARCH_BAD_POINTS, [] {});
+        for (QAction* a : m_output->commandActions())
+            router.addAction(a);
+        router.updateActions();
         QMenu* menu = m_output->contextMenu();
         menu->popup(m_output->mapToGlobal(QPoint(40, 40)));
         QVERIFY(QTest::qWaitForWindowExposed(menu));

@@ -2,7 +2,7 @@
 // the routing of commands through chart window, application and frame.
 
 #include "app/cchildframe.h"
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "app/translations.h"
 #include "panes/cfileview.h"
 #include "panes/cfileviewtoolbar.h"
@@ -51,26 +51,26 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("ids");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("File") << QStringList{"File(&F)"}
-                              << QList<int>{57601, 57603, 32807, 32812, 57602, 0, 32811, 57616, 0, 57665}
+                              << QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE, 0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, 0, ID_APP_EXIT}
                               << QStringList{"Open(&O)...\tCtrl+O", "Save Original Data", "Save Depth Data",
                                              "Save Picture", "Close(&C)", "", "Print", "Recent File", "", "Exit(&X)"};
         QTest::newRow("View") << QStringList{"View(&V)"} << QList<int>{-1, ID_VIEW_STATUS_BAR, -1}
                               << QStringList{"Toolbar and DockWindows(&T)", "StatusBar(&S)", "Software Pattern(&A)"};
         QTest::newRow("Looks") << QStringList{"View(&V)", "Software Pattern(&A)"}
-                               << QList<int>{205, 206, 207, 208, 209, 210, -1}
+                               << QList<int>{ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003, ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008, -1}
                                << QStringList{"Windows 2000(&2)", "Office XP(&X)", "Windows XP(&W)", "Office 2003(&3)",
                                               "Visual Studio 200&5", "Visual Studio 200&8", "Office 2007(&7)"};
         QTest::newRow("Office 2007") << QStringList{"View(&V)", "Software Pattern(&A)", "Office 2007(&7)"}
-                                     << QList<int>{215, 216, 217, 218}
+                                     << QList<int>{ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER, ID_VIEW_APPLOOK_OFF_2007_AQUA}
                                      << QStringList{"Blue(&B)", "Black(&L)", "Silvery(&S)", "Aqua(&A)"};
-        QTest::newRow("Data Processing") << QStringList{"Data Processing"} << QList<int>{32822, 32794, 32816, 32792}
+        QTest::newRow("Data Processing") << QStringList{"Data Processing"} << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY}
                                          << QStringList{"Config", "Choose Data", "Processed Data", "Depth Display"};
-        QTest::newRow("Curving") << QStringList{"Curving"} << QList<int>{32786, 32781, 32779}
+        QTest::newRow("Curving") << QStringList{"Curving"} << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
                                  << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph", " Round Graph"};
         QTest::newRow("Toolbars") << QStringList{"View(&V)", "Toolbar and DockWindows(&T)"}
                                   << QList<int>{0, 0, 0, 0, 0, ID_VIEW_CUSTOMIZE}  // the toggles carry no id
                                   << QStringList{"Standard", "", "File View", "Show Table", "", "Definition..."};
-        QTest::newRow("Help") << QStringList{"Help(&H)"} << QList<int>{57664, 32818, 32820}
+        QTest::newRow("Help") << QStringList{"Help(&H)"} << QList<int>{ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY}
                               << QStringList{"About", "Help", "About Company"};
     }
 
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QMenu* file = menuAt(s.frame, {"File(&F)"});
         Q_EMIT file->aboutToShow();
         QCOMPARE(entries(file).first,
-                 (QList<int>{57601, 57603, 32807, 32812, 57602, 0, 32811, 57616, 57617, 57618, 57619, 0, 57665}));
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE, 0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2, ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
         QCOMPARE(s.frame->recentFiles().size(), 4);
         QVERIFY(s.frame->recentFiles().first().endsWith("e.dat"));
         QVERIFY(s.enabled(ID_FILE_MRU_FILE1 + 3));
@@ -125,7 +125,7 @@ private Q_SLOTS:
         Shell s;
         QToolBar* bar = s.frame->standardToolBar();
         QCOMPARE(bar->iconSize(), QSize(32, 32));
-        QCOMPARE(entries(bar).first, (QList<int>{57601, 57603, 32811, 32807, 57634, 57637, 0, 32786, 32781, 32779}));
+        QCOMPARE(entries(bar).first, (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_PRINT_PICTURE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
         QCOMPARE(bar->widgetForAction(s.action(ID_FILE_OPEN))->size(), QSize(42, 42));
         auto* more = bar->findChild<QToolButton*>("CustomizeButton");  // it ends with the customization
         QVERIFY(more);
@@ -231,8 +231,8 @@ private Q_SLOTS:
             QCOMPARE(s.action(ID_EDIT_UNDO)->text(), QString("撤消(&U)\tCtrl+Z"));
             QCOMPARE(s.action(ID_FILE_OPEN)->text(), QString("Open(&O)...\tCtrl+O"));
 
-            auto* fileView = qobject_cast<CFileView*>(s.frame->fileViewDock());
-            auto* output = qobject_cast<COutputWnd*>(s.frame->outputDock());
+            auto* fileView = s.frame->fileView();
+            auto* output = s.frame->outputPane();
             QVERIFY(fileView && output);
             QCOMPARE(fileView->windowTitle(), QString("File View"));
             QCOMPARE(output->windowTitle(), QString("Show Table"));
@@ -346,8 +346,9 @@ private Q_SLOTS:
         CommandRouter* r = s.frame->router();
         r->addHandler(CommandRouter::Level::MainFrame, ID_FILE_OPEN, [&] { calls << "frame"; });
         r->addHandler(CommandRouter::Level::Application, ID_FILE_OPEN, [&] { calls << "app"; });
-        QVERIFY(s.run(ID_FILE_OPEN));
+        QVERIFY(s.run(ID_FILE_OPEN));  // no chart window: the main frame first
         CChildFrame* chart = s.frame->newChartWindow("chart");
+        QVERIFY(s.run(ID_FILE_OPEN));  // a chart window: the application before the main frame
         const std::pair<CommandRouter::Level, const char*> levels[] = {{CommandRouter::Level::ChildFrame, "child"},
                                                                       {CommandRouter::Level::Document, "doc"},
                                                                       {CommandRouter::Level::View, "view"}};
@@ -355,14 +356,14 @@ private Q_SLOTS:
             chart->commands(level)->add(ID_FILE_OPEN, [&calls, name] { calls << name; });
             QVERIFY(s.run(ID_FILE_OPEN));
         }
-        QCOMPARE(calls, (QStringList{"app", "child", "doc", "view"}));
+        QCOMPARE(calls, (QStringList{"frame", "app", "child", "doc", "view"}));
         // A disabled entry stops the route: the command shows disabled.
         chart->commands(CommandRouter::Level::View)->add(ID_FILE_OPEN, [&] { calls << "view"; }, [] { return false; });
         QVERIFY(!s.enabled(ID_FILE_OPEN));
-        // Without the chart window the application answers again.
+        // Without the chart window the main frame answers again.
         delete chart;
         QVERIFY(s.run(ID_FILE_OPEN));
-        QCOMPARE(calls.last(), QString("app"));
+        QCOMPARE(calls.last(), QString("frame"));
         QCOMPARE(r->handlerLevel(ID_BLUETOOTH), int(CommandRouter::Level::MainFrame));
         QCOMPARE(r->handlerLevel(ID_ROUND_GRAPH), int(CommandRouter::Level::Application));
     }

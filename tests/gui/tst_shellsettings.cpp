@@ -3,7 +3,7 @@
 
 #include "app/applook.h"
 #include "app/cchildframe.h"
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "app/customizedialog.h"
 #include "app/toolbarset.h"
 #include "app/windowsdialog.h"
@@ -30,36 +30,39 @@ private Q_SLOTS:
     void lookIsKeptForTheNextStartUnknownFallsBack()
     {
         Shell s;
-        QCOMPARE(s.frame->look(), 215);  // Office 2007 blue by default
-        QVERIFY(s.action(215)->isChecked());
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLUE);  // Office 2007 blue by default
+        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
         QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
-        QVERIFY(s.action(216)->isChecked() && !s.action(215)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked() && !s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
 
         s.restart();
-        QCOMPARE(s.frame->look(), 216);
-        QVERIFY(s.action(216)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(216).color(QPalette::Window));
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLACK);
+        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked());
+        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Fusion"));
 
         QVERIFY(s.run(ID_VIEW_APPLOOK_WIN_2000));
         s.restart();
-        QCOMPARE(s.frame->look(), 205);
+        QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_WIN_2000);
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Windows"));
 
         // Unknown stored values fall back to the Office 2007 look.
         for (const QVariant& stored : QVariantList{0, 211, 214, 220, -5, 99999, "not a number"}) {
             QSettings().setValue("ApplicationLook", stored);
             s.restart();
-            QCOMPARE(s.frame->look(), 215);
-            QVERIFY(s.action(215)->isChecked());
+            QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLUE);
+            QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         }
     }
 
     void looksCanBeToldApart()
     {
-        const QList<int> looks{205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219};
+        const QList<int> looks{ID_VIEW_APPLOOK_WIN_2000,       ID_VIEW_APPLOOK_OFF_XP,          ID_VIEW_APPLOOK_WIN_XP,
+                               ID_VIEW_APPLOOK_OFF_2003,       ID_VIEW_APPLOOK_VS_2005,         ID_VIEW_APPLOOK_VS_2008,
+                               ID_VIEW_APPLOOK_OFF_2007_BLUE,  ID_VIEW_APPLOOK_OFF_2007_BLACK,  ID_VIEW_APPLOOK_OFF_2007_SILVER,
+                               ID_VIEW_APPLOOK_OFF_2007_AQUA,  ID_VIEW_APPLOOK_WINDOWS_7};
         QSet<QRgb> windows, highlights;
         for (int id : looks) {
             QVERIFY(AppLook::isKnown(id));
@@ -69,7 +72,7 @@ private Q_SLOTS:
         QCOMPARE(windows.size(), looks.size());
         QVERIFY(highlights.size() >= 6);
         // The black look is dark: light text on a dark window.
-        const QPalette black = AppLook::palette(216);
+        const QPalette black = AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK);
         QVERIFY(black.color(QPalette::Window).lightness() < 80);
         QVERIFY(black.color(QPalette::WindowText).lightness() > 180);
     }
@@ -84,8 +87,8 @@ private Q_SLOTS:
             Shell s;
             s.frame->show();
             QVERIFY(QTest::qWaitForWindowExposed(s.frame));
-            s.frame->addDockWidget(Qt::RightDockWidgetArea, s.frame->outputDock());
-            s.frame->fileViewDock()->hide();
+            s.frame->addDockWidget(Qt::RightDockWidgetArea, s.frame->outputPane());
+            s.frame->fileView()->hide();
             QVERIFY(s.run(ID_VIEW_STATUS_BAR));
             QVERIFY(s.frame->statusBar()->isHidden());
             s.frame->addToolBar(Qt::LeftToolBarArea, s.frame->standardToolBar());
@@ -111,14 +114,14 @@ private Q_SLOTS:
         Shell s;
         s.frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.frame));
-        QCOMPARE(s.frame->dockWidgetArea(s.frame->outputDock()), Qt::RightDockWidgetArea);
-        QVERIFY(s.frame->fileViewDock()->isHidden());
+        QCOMPARE(s.frame->dockWidgetArea(s.frame->outputPane()), Qt::RightDockWidgetArea);
+        QVERIFY(s.frame->fileView()->isHidden());
         QVERIFY(s.frame->statusBar()->isHidden());
         QVERIFY(!s.action(ID_VIEW_STATUS_BAR)->isChecked());
         QCOMPARE(s.frame->toolBarArea(s.frame->standardToolBar()), Qt::LeftToolBarArea);
         QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
         QCOMPARE(entries(s.frame->standardToolBar()).first,
-                 (QList<int>{57601, 57603, 32807, 57634, 57637, 0, 32786, 32781, 32779}));
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
         const QList<QToolBar*> user = s.frame->toolbars()->userToolbars();
         QCOMPARE(user.size(), 1);
         QCOMPARE(user[0]->windowTitle(), QString("Depth work"));
@@ -130,14 +133,6 @@ private Q_SLOTS:
         QVERIFY(s.frame->viewToolbarsMenu()->actions().contains(user[0]->toggleViewAction()));
         s.frame->toolbars()->resetStandard();
         QCOMPARE(entries(s.frame->standardToolBar()).first, ToolbarSet::standardCommands());
-
-        // A pane plugged in after the start takes the old one's restored place, name and title.
-        auto* pane = new QDockWidget;
-        s.frame->setOutputPane(pane);
-        QCOMPARE(s.frame->outputDock(), pane);
-        QCOMPARE(s.frame->dockWidgetArea(pane), Qt::RightDockWidgetArea);
-        QCOMPARE(pane->objectName(), QString("OutputPane"));
-        QCOMPARE(pane->windowTitle(), QString("Show Table"));
 
         // Images larger than 819200 bytes are not offered.
         QImage big(700, 400, QImage::Format_RGB32);
@@ -198,12 +193,12 @@ private Q_SLOTS:
         s.frame->show();
         s.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.frame));
-        s.frame->fileViewDock()->widget()->setFocus();
-        QVERIFY(s.frame->fileViewDock()->isAncestorOf(QApplication::focusWidget()));
+        s.frame->fileView()->widget()->setFocus();
+        QVERIFY(s.frame->fileView()->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(s.frame, Qt::Key_F6);
-        QVERIFY(s.frame->outputDock()->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(s.frame->outputPane()->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(s.frame, Qt::Key_F6, Qt::ShiftModifier);
-        QVERIFY(s.frame->fileViewDock()->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(s.frame->fileView()->isAncestorOf(QApplication::focusWidget()));
     }
 };
 

@@ -2,7 +2,7 @@
 // and Exit; and Save Depth Data.
 
 #include "app/cchildframe.h"
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "testsupport.h"
 
 using namespace vantrel;
@@ -16,7 +16,7 @@ const QString kFilter = "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(
 
 void fillDepth(Survey& survey)
 {
-    DataTable& depth = survey.m_tables.m_depth;
+    DataTable& depth = survey.m_tables.Depth();
     for (const char* title : {"FILE", "INCREMENT", "Height(H)", "Value(V)"})
         depth.AddColumn(title);
     depth.AppendRow(std::vector<std::string>{"1", "0", "-25", "12.5"});

@@ -5,7 +5,7 @@
 #include "testsupport.h"
 
 #include "app/applook.h"
-#include "app/commandids.h"
+#include "common/commandids.h"
 #include "app/toolbarset.h"
 
 #include <QToolBar>

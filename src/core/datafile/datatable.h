@@ -64,8 +64,6 @@ public:
     bool SharesStoreWith(const DataTable& other) const { return m_store == other.m_store; }
 
     void ReserveRows(std::size_t rows);
-    /// Bytes of the cell references (the texts are in the shared store).
-    std::size_t MemoryBytes() const { return m_refs.capacity() * sizeof(CellRef); }
 
     const TextStore& Store() const { return *m_store; }
     /// For the store's owner: every cell reference, to mark or to remap.

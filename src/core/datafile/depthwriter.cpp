@@ -29,7 +29,7 @@ WriteResult DepthWriter::Save(const std::string& path, const OutputTables& table
 {
     WriteResult result;
     result.path = path;
-    if (tables.m_depth.RowCount() == 0) {
+    if (tables.Depth().RowCount() == 0) {
         result.message = msg::kNoDepthData;
         return result;
     }

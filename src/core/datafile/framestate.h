@@ -1,7 +1,5 @@
 #pragma once
 
-#include "processing/processingsettings.h"
-
 #include <string>
 #include <vector>
 
@@ -10,8 +8,8 @@ namespace vantrel {
 class FileTree;
 class OutputTables;
 
-/// The data the main frame keeps about the open file, and the master copy of
-/// the processing settings.
+/// The data the main frame keeps about the open file. The processing settings
+/// live in OutputTables, where the processing reads them.
 class FrameState {
 public:
     /// The open file's column names, upper case, in file order.
@@ -23,7 +21,6 @@ public:
     std::string m_strDataFile;
     bool m_bDataSelected = false;
     bool m_bDashColumns = false;
-    ProcessingSettings m_settings;
 
     /// The file dialog's filters, in order.
     enum Filter { DatFilter = 0, CsvFilter = 1, AllFilter = 2 };

@@ -3,6 +3,7 @@
 #include "datatable.h"
 #include "processing/processingsettings.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <string>
@@ -11,11 +12,12 @@
 
 namespace vantrel {
 
-/// The three data tables of the output pane with their counts, the working
-/// copy of the processing settings and the marks of the Origin table.
+/// The three data tables of the output pane with their counts, the processing
+/// settings (their one copy: the processing steps read them here, the Config
+/// command sets them) and the marks of the Origin table.
 ///
 /// Column 0 of every table holds the file number, column 1 the increment;
-/// the frequency columns lie next to each other from m_nFirstFreqColumn on.
+/// the frequency columns lie next to each other from FirstFreqColumn() on.
 class OutputTables {
 public:
     enum Tab { OriginTab = 0, ProcessingTab = 1, DepthTab = 2 };
@@ -24,24 +26,37 @@ public:
     OutputTables(const OutputTables&) = delete;
     OutputTables& operator=(const OutputTables&) = delete;
 
-private:
-    std::shared_ptr<TextStore> m_store;  // shared by the three tables
+    DataTable& Origin() { return m_origin; }
+    const DataTable& Origin() const { return m_origin; }
+    DataTable& Processing() { return m_processing; }
+    const DataTable& Processing() const { return m_processing; }
+    DataTable& Depth() { return m_depth; }
+    const DataTable& Depth() const { return m_depth; }
 
-public:
-    DataTable m_origin;
-    DataTable m_processing;
-    DataTable m_depth;
+    /// Frequency columns of the Processing header.
+    int ProcFreqColumns() const { return m_nProcFreqColumns; }
+    /// File groups the last field-source processing went through.
+    int FieldGroups() const { return m_nFieldGroups; }
+    void SetFieldGroups(int groups) { m_nFieldGroups = groups; }
+    /// Origin column of the first frequency, -1 without one.
+    int FirstFreqColumn() const { return m_nFirstFreqColumn; }
+    /// Frequency columns the processing works on.
+    int FreqColumns() const { return m_nFreqColumns; }
+    /// Lowers the number of frequency columns the processing works on to `limit`.
+    void LimitFreqColumns(int limit) { m_nFreqColumns = std::min(m_nFreqColumns, limit); }
 
-    int m_nProcFreqColumns = 0;
-    int m_nFieldGroups = 0;
-    int m_nFirstFreqColumn = -1;
-    int m_nFreqColumns = 0;
-    ProcessingSettings m_settings;
+    const ProcessingSettings& Settings() const { return m_settings; }
+    void SetSettings(const ProcessingSettings& settings) { m_settings = settings; }
 
     /// Marked cells of the Origin table: row -> column, one column per row.
-    std::map<int, int> m_marks;
-    /// The tab the pane is to show after the last operation.
-    int m_nActiveTab = OriginTab;
+    const std::map<int, int>& Marks() const { return m_marks; }
+    /// Marks the cell unless its row has a marked cell already.
+    void MarkCell(int row, int column) { m_marks.emplace(row, column); }
+
+    /// The tab the pane is to show: set by the operations that fill or clear
+    /// a table, and by the user's choice.
+    int ActiveTab() const { return m_nActiveTab; }
+    void SetActiveTab(int tab) { m_nActiveTab = tab; }
 
     void SetOriginColumns(const std::vector<std::string>& header);
     void AddOriginRow(std::span<const std::string_view> fields);
@@ -74,6 +89,19 @@ public:
     void WriteDepthRows(std::ostream& out, int variant) const;
 
 private:
+    friend class DataFileReader;  // sizes the Origin table for the file it reads
+
+    std::shared_ptr<TextStore> m_store;  // shared by the three tables
+    DataTable m_origin;
+    DataTable m_processing;
+    DataTable m_depth;
+    int m_nProcFreqColumns = 0;
+    int m_nFieldGroups = 0;
+    int m_nFirstFreqColumn = -1;
+    int m_nFreqColumns = 0;
+    ProcessingSettings m_settings;
+    std::map<int, int> m_marks;
+    int m_nActiveTab = OriginTab;
     std::vector<std::string> m_header;
     bool m_bHasHeader = false;
     std::size_t m_usedAtLastCompactCheck = 0;

@@ -96,12 +96,4 @@ std::string_view TextStore::LongText(const char* p) const
     return m_large[v];
 }
 
-std::size_t TextStore::MemoryBytes() const
-{
-    std::size_t bytes = m_blocks.size() * kBlockSize;
-    for (const auto& s : m_large)
-        bytes += s.capacity();
-    return bytes;
-}
-
 }  // namespace vantrel

@@ -47,7 +47,6 @@ public:
     }
     /// Bytes taken in the blocks so far.
     std::size_t Used() const { return m_used; }
-    std::size_t MemoryBytes() const;
 
 private:
     static constexpr unsigned kBlockBits = 22;

@@ -89,12 +89,12 @@ struct Correction {
 template <typename Done>
 void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Done done)
 {
-    const DataTable& origin = tables.m_origin;
-    if (tables.m_nFirstFreqColumn < 0 || frequencyColumns <= 0)
+    const DataTable& origin = tables.Origin();
+    if (tables.FirstFreqColumn() < 0 || frequencyColumns <= 0)
         return;
-    const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
+    const auto first = static_cast<std::size_t>(tables.FirstFreqColumn());
     const auto count = static_cast<std::size_t>(frequencyColumns);
-    const float k = tables.m_settings.m_fDeviationFactor;
+    const float k = tables.Settings().m_fDeviationFactor;
     std::vector<ColumnStats> stats(count);
     std::vector<std::vector<float>> readings(count);  // the group's readings, column by column
     std::vector<Correction> changes;
@@ -129,10 +129,10 @@ struct GroupSearch {
 
 void SearchGroup(const OutputTables& tables, GroupSearch& work)
 {
-    const DataTable& origin = tables.m_origin;
+    const DataTable& origin = tables.Origin();
     const FileGroup& group = work.group;
-    const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
-    const auto count = static_cast<std::size_t>(tables.m_nFreqColumns);
+    const auto first = static_cast<std::size_t>(tables.FirstFreqColumn());
+    const auto count = static_cast<std::size_t>(tables.FreqColumns());
     const std::size_t n = std::min<std::size_t>(group.Size(), kMaxBuffer);
     work.n = n;
     thread_local std::vector<float> clipped;
@@ -153,8 +153,8 @@ void SearchGroup(const OutputTables& tables, GroupSearch& work)
 
     // The readings as the correction will read them: the rewritten ones as
     // atof reads their new text, the rest (beyond 200 rows) from the table.
-    const auto columns = static_cast<std::size_t>(std::min(tables.m_nFreqColumns, kMaxBuffer));
-    const float k = tables.m_settings.m_fDeviationFactor;
+    const auto columns = static_cast<std::size_t>(std::min(tables.FreqColumns(), kMaxBuffer));
+    const float k = tables.Settings().m_fDeviationFactor;
     thread_local std::vector<float> readings, means;
     const std::size_t rows = group.Size();
     readings.resize(rows * columns);
@@ -183,12 +183,12 @@ OperationReport SearchBadPoints(OutputTables& tables)
 {
     OperationReport report;
     tables.ClearMarks();
-    DataTable& origin = tables.m_origin;
+    DataTable& origin = tables.Origin();
     // Each (column, group) is clipped on its own: the groups are worked out in
     // batches on two threads, and their texts stored in group order.
-    if (tables.m_nFirstFreqColumn >= 0 && tables.m_nFreqColumns > 0) {
-        const auto first = static_cast<std::size_t>(tables.m_nFirstFreqColumn);
-        const auto count = static_cast<std::size_t>(tables.m_nFreqColumns);
+    if (tables.FirstFreqColumn() >= 0 && tables.FreqColumns() > 0) {
+        const auto first = static_cast<std::size_t>(tables.FirstFreqColumn());
+        const auto count = static_cast<std::size_t>(tables.FreqColumns());
         const std::vector<FileGroup> groups = FileGroups(origin);
         constexpr std::size_t kBatchRows = 16384;  // keeps the texts waiting to be stored small
         std::vector<GroupSearch> batch;
@@ -210,12 +210,12 @@ OperationReport SearchBadPoints(OutputTables& tables)
                         at = work.ends[k];
                     }
                 for (const auto& [row, column] : work.marks)
-                    tables.m_marks.emplace(row, column);
+                    tables.MarkCell(row, column);
             }
         }
     }
     tables.CompactText();
-    if (!tables.m_marks.empty())
+    if (!tables.Marks().empty())
         report.Say(msg::kMarkedRed);
     return report;
 }
@@ -224,12 +224,12 @@ OperationReport CorrectBadPoints(OutputTables& tables)
 {
     OperationReport report;
     tables.ClearMarks();
-    if (tables.m_nFreqColumns > kMaxBuffer) {
-        tables.m_nFreqColumns = kMaxBuffer;
+    if (tables.FreqColumns() > kMaxBuffer) {
+        tables.LimitFreqColumns(kMaxBuffer);
         report.Say(FormatWithCount(msg::kMaxFrequencies, kMaxBuffer));
     }
-    DataTable& origin = tables.m_origin;
-    ForEachGroupCorrection(tables, tables.m_nFreqColumns, [&](const std::vector<Correction>& changes) {
+    DataTable& origin = tables.Origin();
+    ForEachGroupCorrection(tables, tables.FreqColumns(), [&](const std::vector<Correction>& changes) {
         for (const auto& change : changes)
             origin.SetCell(change.row, change.column, change.text);
     });

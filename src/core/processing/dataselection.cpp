@@ -13,7 +13,7 @@ OperationReport SelectData(const FileTree& tree, OutputTables& tables, FrameStat
     tables.ClearResults();
     frame.m_bDataSelected = false;
     const std::vector<int> ids = tree.CheckedRowIds();
-    tables.m_processing.ReserveRows(ids.size());
+    tables.Processing().ReserveRows(ids.size());
     for (int id : ids) {
         frame.m_bDataSelected = true;
         tables.CopyToProcessing(static_cast<std::size_t>(id - 1));

@@ -23,7 +23,7 @@ int DepthHeight(float frequency, float resistivity, float coefficient)
 
 bool DepthNeedsConfirmation(const OutputTables& tables)
 {
-    return tables.m_depth.RowCount() > 0;
+    return tables.Depth().RowCount() > 0;
 }
 
 OperationReport CalculateDepth(OutputTables& tables)
@@ -33,21 +33,21 @@ OperationReport CalculateDepth(OutputTables& tables)
         report.stopped = true;
         return report;
     }
-    const DataTable& processing = tables.m_processing;
+    const DataTable& processing = tables.Processing();
     if (processing.RowCount() == 0) {
         report.Say(msg::kSelectHighValue);
         report.stopped = true;
         return report;
     }
-    DataTable& depth = tables.m_depth;
+    DataTable& depth = tables.Depth();
     depth.ClearRows();
     const auto& header = tables.Header();
     const std::size_t depthColumns = depth.ColumnCount();
     if (depthColumns < 2)
         return report;
     const std::size_t heightColumn = depthColumns - 2;  // the columns before it are copied
-    const float rho = tables.m_settings.m_fResistivity;
-    const float c = tables.m_settings.m_fDepthCoefficient;
+    const float rho = tables.Settings().m_fResistivity;
+    const float c = tables.Settings().m_fDepthCoefficient;
 
     std::size_t frequencyColumns = 0;
     for (const auto& title : header)
@@ -87,7 +87,7 @@ OperationReport CalculateDepth(OutputTables& tables)
             }
         }
     }
-    tables.m_nActiveTab = OutputTables::DepthTab;
+    tables.SetActiveTab(OutputTables::DepthTab);
     return report;
 }
 

@@ -70,11 +70,11 @@ void ScaleAndPrint(GroupWork& work)
 OperationReport ProcessFieldSource(OutputTables& tables)
 {
     OperationReport report;
-    DataTable& table = tables.m_processing;
+    DataTable& table = tables.Processing();
     float largest = 0.0f;  // the largest clipped reading so far in the run
-    tables.m_nFieldGroups = 0;
-    const int columns = tables.m_nFirstFreqColumn >= 0 ? std::max(tables.m_nFreqColumns, 0) : 0;
-    const auto first = static_cast<std::size_t>(std::max(tables.m_nFirstFreqColumn, 0));
+    tables.SetFieldGroups(0);
+    const int columns = tables.FirstFreqColumn() >= 0 ? std::max(tables.FreqColumns(), 0) : 0;
+    const auto first = static_cast<std::size_t>(std::max(tables.FirstFreqColumn(), 0));
     const auto count = static_cast<std::size_t>(columns);
 
     // Groups are clipped on their own, so they are read and clipped in batches
@@ -90,7 +90,7 @@ OperationReport ProcessFieldSource(OutputTables& tables)
         batch.resize(size);
         for (std::size_t b = 0; b < size; ++b) {
             FileGroup group = groups[start + b];
-            ++tables.m_nFieldGroups;
+            tables.SetFieldGroups(tables.FieldGroups() + 1);
             if (group.Size() > kMaxRows) {
                 std::string text(msg::kFieldSourceCapacity);
                 text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));

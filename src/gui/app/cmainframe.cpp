@@ -1,7 +1,13 @@
 #include "cmainframe.h"
 
+#include "promo/bannerticker.h"
+
 #include "applook.h"
 #include "cchildframe.h"
+#include "commands/datacommands.h"
+#include "panes/cfileview.h"
+#include "panes/cmystatic.h"
+#include "panes/coutputwnd.h"
 #include "cdialog_data_set.h"
 #include "commandids.h"
 #include "customizedialog.h"
@@ -50,16 +56,6 @@ QString icon(const char* name)
     return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name));
 }
 
-QWidget* emptyPane(const char* objectName)
-{
-    auto* w = new QWidget;
-    w->setObjectName(QLatin1String(objectName));
-    w->setAutoFillBackground(true);
-    w->setBackgroundRole(QPalette::Base);
-    w->setFocusPolicy(Qt::StrongFocus);
-    return w;
-}
-
 }  // namespace
 
 CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
@@ -87,43 +83,40 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     m_toolbars = new ToolbarSet(this, [this](int id) { return action(id); }, action(cmd::ID_VIEW_CUSTOMIZE), this);
     createStatusBar();
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
-    createDocks();
+    createPanes();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
     registerCommands();
     applyLookToFrame();
     restoreLayout();
     updateTitle();
 
+    // Enabled states follow the survey, the active chart window and the menus
+    // as they open; the lock keys have no signal, so their indicators poll.
+    connect(&m_notifier, &SurveyNotifier::changed, m_router, &CommandRouter::updateActions);
+    m_lockKeysTimer = new QTimer(this);
+    m_lockKeysTimer->setInterval(400);
+    connect(m_lockKeysTimer, &QTimer::timeout, this, &CMainFrame::updateLockIndicators);
+    m_lockKeysTimer->start();
+    // Timer 1: the picture panel's banner download and rotation.
     m_bannerTimer = new QTimer(this);
     m_bannerTimer->setInterval(kBannerTimerMs);
     connect(m_bannerTimer, &QTimer::timeout, this, &CMainFrame::bannerTimerTick);
     m_bannerTimer->start();
-
-    // Enabled states follow the data: refresh them when idle, as the toolbar
-    // must show them without a menu being opened.
-    m_idleTimer = new QTimer(this);
-    m_idleTimer->setInterval(400);
-    connect(m_idleTimer, &QTimer::timeout, this, [this] {
-        m_router->updateActions();
-        updateLockIndicators();
-    });
-    m_idleTimer->start();
-    connect(qApp, &QApplication::focusChanged, m_router, &CommandRouter::updateActions);
     m_router->updateActions();
 }
 
 CMainFrame::~CMainFrame()
 {
-    // Widgets lose the focus while the frame goes: no more refreshes then.
-    m_idleTimer->stop();
+    m_bannerTimer->stop();
+    m_lockKeysTimer->stop();
     disconnect(m_mdi, nullptr, this, nullptr);
     for (CChildFrame* w : chartWindows())
         disconnect(w, nullptr, this, nullptr);
-    // The panes look at m_survey, which goes before QWidget deletes the children.
-    delete m_fileViewDock;
-    m_fileViewDock = nullptr;
-    delete m_outputDock;
-    m_outputDock = nullptr;
+    // The panes look at the survey, which goes before QWidget deletes the children.
+    delete m_fileView;
+    m_fileView = nullptr;
+    delete m_outputPane;
+    m_outputPane = nullptr;
     delete m_router;
     m_router = nullptr;
 }
@@ -173,13 +166,13 @@ int CMainFrame::runDialog(QDialog& dialog)
 void CMainFrame::fillToolbarsMenu()
 {
     m_menus->fillPaneMenu(m_menus->toolbarsMenu(), m_toolbars ? m_toolbars->all() : QList<QToolBar*>{},
-                          {m_fileViewDock, m_outputDock});
+                          {m_fileView, m_outputPane});
 }
 
 QMenu* CMainFrame::createPopupMenu()
 {
     auto* menu = new QMenu(this);
-    m_menus->fillPaneMenu(menu, m_toolbars->all(), {m_fileViewDock, m_outputDock});
+    m_menus->fillPaneMenu(menu, m_toolbars->all(), {m_fileView, m_outputPane});
     return menu;
 }
 
@@ -225,59 +218,31 @@ void CMainFrame::updateLockIndicators()
         l->setToolTip(tip);
 }
 
-void CMainFrame::createDocks()
+void CMainFrame::createPanes()
 {
-    m_fileViewDock = new QDockWidget(tr("File View"), this);
-    m_fileViewDock->setObjectName(QStringLiteral("FileViewPane"));
-    m_fileViewDock->setWindowIcon(QIcon(icon("pane-fileview")));
-    m_fileViewDock->setWidget(emptyPane("FileViewContent"));
-    m_fileViewDock->setAllowedAreas(Qt::AllDockWidgetAreas);
-    addDockWidget(Qt::LeftDockWidgetArea, m_fileViewDock);
+    m_fileView = new CFileView(m_notifier, this);
+    m_fileView->setWindowIcon(QIcon(icon("pane-fileview")));
+    m_fileView->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_fileView->pictureControl()->setUrlOpener([this](const QUrl& url) { return m_app.openExternal(url); });
+    connect(this, &CMainFrame::systemSettingsChanged, m_fileView, &CFileView::refreshFonts);
+    addDockWidget(Qt::LeftDockWidgetArea, m_fileView);
+    BannerTicker::attach(*this, *m_fileView);
 
-    m_outputDock = new QDockWidget(tr("Show Table"), this);
-    m_outputDock->setObjectName(QStringLiteral("OutputPane"));
-    m_outputDock->setWindowIcon(QIcon(icon("pane-output")));
-    m_outputDock->setWidget(emptyPane("OutputContent"));
-    m_outputDock->setAllowedAreas(Qt::AllDockWidgetAreas);
-    addDockWidget(Qt::BottomDockWidgetArea, m_outputDock);
+    m_outputPane = new COutputWnd(m_notifier, this);
+    m_outputPane->setWindowIcon(QIcon(icon("pane-output")));
+    m_outputPane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::BottomDockWidgetArea, m_outputPane);
 
     // First-start sizes (a saved layout replaces them): wide enough for the
     // file items' texts, and high enough for a screenful of readings.
-    resizeDocks({m_fileViewDock}, {kFileViewWidth}, Qt::Horizontal);
-    resizeDocks({m_outputDock}, {kOutputHeight}, Qt::Vertical);
-}
+    resizeDocks({m_fileView}, {kFileViewWidth}, Qt::Horizontal);
+    resizeDocks({m_outputPane}, {kOutputHeight}, Qt::Vertical);
 
-QDockWidget* CMainFrame::replacePane(QDockWidget* old, QDockWidget* dock, const QString& objectName)
-{
-    if (!dock || dock == old)
-        return old;
-    const QByteArray state = saveState();
-    const Qt::DockWidgetArea area = dockWidgetArea(old);
-    dock->setParent(this);
-    dock->setObjectName(objectName);
-    if (dock->windowTitle().isEmpty())
-        dock->setWindowTitle(old->windowTitle());
-    if (dock->windowIcon().isNull())
-        dock->setWindowIcon(old->windowIcon());
-    dock->setAllowedAreas(Qt::AllDockWidgetAreas);
-    removeDockWidget(old);
-    old->setObjectName(QString());  // the saved layout must find the new dock under the name
-    old->hide();
-    old->deleteLater();
-    addDockWidget(area == Qt::NoDockWidgetArea ? Qt::LeftDockWidgetArea : area, dock);
-    restoreState(state);  // the new dock has the old one's name: it takes its place
-    fillToolbarsMenu();
-    return dock;
-}
-
-void CMainFrame::setFileViewPane(QDockWidget* dock)
-{
-    m_fileViewDock = replacePane(m_fileViewDock, dock, QStringLiteral("FileViewPane"));
-}
-
-void CMainFrame::setOutputPane(QDockWidget* dock)
-{
-    m_outputDock = replacePane(m_outputDock, dock, QStringLiteral("OutputPane"));
+    // The panes' own commands take the same road as the frame's.
+    for (QAction* a : m_fileView->commandActions() + m_outputPane->commandActions())
+        m_router->addAction(a);
+    for (QMenu* menu : {m_fileView->contextMenu(), m_outputPane->contextMenu()})
+        m_router->watchMenu(menu);
 }
 
 void CMainFrame::createDocumentArea()
@@ -301,7 +266,6 @@ void CMainFrame::createDocumentArea()
         }
         if (m_router)
             m_router->updateActions();
-        Q_EMIT chartWindowActivated(activeChartWindow());
     });
 }
 
@@ -364,7 +328,7 @@ void CMainFrame::cyclePane(int step)
         panes << w;
     else
         panes << m_mdi;
-    for (QDockWidget* dock : {m_fileViewDock, m_outputDock})
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_fileView), static_cast<QDockWidget*>(m_outputPane)})
         if (dock && dock->isVisible())
             panes << dock;
     if (panes.size() < 2)
@@ -399,6 +363,10 @@ void CMainFrame::cyclePane(int step)
 void CMainFrame::registerCommands()
 {
     using namespace cmd;
+    m_dataCommands = new DataCommands(m_notifier, prompter(), this);
+    m_dataCommands->setStatusBar(statusBar());
+    m_dataCommands->registerWith(*m_router);
+
     CommandRouter* r = m_router;
     r->addHandler(Level::MainFrame, ID_SAVE_PICTURE, [] {
         // Without a graph in the active chart window there is no picture.
@@ -423,11 +391,12 @@ void CMainFrame::registerCommands()
 
 void CMainFrame::OnConfig()
 {
-    CDialog_Data_Set dialog(m_survey.m_frame.m_settings, this);
+    Survey& s = survey();
+    CDialog_Data_Set dialog(s.m_tables.Settings(), this);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    m_survey.m_frame.m_settings = dialog.values();
-    m_survey.m_tables.m_settings = m_survey.m_frame.m_settings;
+    s.m_tables.SetSettings(dialog.values());
+    m_notifier.notifySettingsChanged();
 }
 
 void CMainFrame::OnPrint()
@@ -538,15 +507,15 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_closing) {
         m_closing = true;
-        if (m_survey.m_tables.m_depth.RowCount() > 0 &&
+        if (survey().m_tables.Depth().RowCount() > 0 &&
             prompter().question(tr("Please save deep data!")))
             m_router->dispatch(cmd::ID_SAVE_DEPTH_DATA);
         saveSettings();
         // The chart windows go one after the other, each view before its frame.
         for (CChildFrame* w : chartWindows())
             w->destroyForShutdown();
-        m_idleTimer->stop();
         m_bannerTimer->stop();
+        m_lockKeysTimer->stop();
     }
     event->accept();
 }

@@ -2,7 +2,7 @@
 
 #include "commandrouter.h"
 #include "mainactions.h"
-#include "survey.h"
+#include "surveynotifier.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,7 +23,10 @@ class QToolButton;
 namespace vantrel {
 
 class CChildFrame;
+class CFileView;
+class COutputWnd;
 class CVantrelApp;
+class DataCommands;
 class DocumentTabButton;
 class MainMenus;
 class Prompter;
@@ -32,11 +35,8 @@ class ToolbarSet;
 /// The main window: menu bar, the "Standard" toolbar and the user's own
 /// toolbars, the status bar, the two docking panes ("File View" on the left,
 /// "Show Table" at the bottom) and the tabbed document area with the chart
-/// windows. It owns the one Survey every pane works on, and the command router.
-///
-/// The panes are plain docks with an empty content until the data panes are
-/// plugged in, through setFileViewPane()/setOutputPane() or by giving the
-/// docks their content widgets (fileViewDock()->setWidget(...)).
+/// windows. It owns the survey notifier (and with it the one Survey every pane
+/// works on), the two data panes, the data commands and the command router.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -47,17 +47,14 @@ public:
     ~CMainFrame() override;
 
     // --- What the panes and the charts plug into -----------------------------
-    Survey& survey() { return m_survey; }
-    const Survey& survey() const { return m_survey; }
+    SurveyNotifier& notifier() { return m_notifier; }
+    Survey& survey() { return m_notifier.survey(); }
+    const Survey& survey() const { return m_notifier.survey(); }
     Prompter& prompter();
     CommandRouter* router() const { return m_router; }
-    QDockWidget* fileViewDock() const { return m_fileViewDock; }
-    QDockWidget* outputDock() const { return m_outputDock; }
-    /// Replaces a pane's dock. The new dock takes the object name, caption
-    /// (when it has none), icon, place and visibility of the old one, and the
-    /// old dock is deleted; the saved layout keeps working.
-    void setFileViewPane(QDockWidget* dock);
-    void setOutputPane(QDockWidget* dock);
+    CFileView* fileView() const { return m_fileView; }
+    COutputWnd* outputPane() const { return m_outputPane; }
+    DataCommands* dataCommands() const { return m_dataCommands; }
     QMdiArea* mdiArea() const { return m_mdi; }
     /// The active chart window, or nullptr.
     CChildFrame* activeChartWindow() const;
@@ -108,9 +105,8 @@ public:
     void saveSettings() const;
 
 Q_SIGNALS:
-    /// Every 20 seconds (timer 1): drives the picture panel.
+    /// Every kBannerTimerMs from the frame's creation until it closes.
     void bannerTimerTick();
-    void chartWindowActivated(CChildFrame* window);
     /// The desktop's fonts or the look changed: panes refresh their fonts.
     void systemSettingsChanged();
 
@@ -121,7 +117,7 @@ protected:
 
 private:
     void createStatusBar();
-    void createDocks();
+    void createPanes();
     void createDocumentArea();
     void registerCommands();
     void restoreLayout();
@@ -130,28 +126,27 @@ private:
     void updateTitle();
     void applyLookToFrame();
     void updateLockIndicators();
-    QDockWidget* replacePane(QDockWidget* old, QDockWidget* dock, const QString& objectName);
 
     CVantrelApp& m_app;
-    Survey m_survey;
+    SurveyNotifier m_notifier;
     CommandRouter* m_router = nullptr;
     MainActions* m_actions = nullptr;
     MainMenus* m_menus = nullptr;
     ToolbarSet* m_toolbars = nullptr;
     QMdiArea* m_mdi = nullptr;
     DocumentTabButton* m_documentMenuButton = nullptr;
-    QDockWidget* m_fileViewDock = nullptr;
-    QDockWidget* m_outputDock = nullptr;
+    CFileView* m_fileView = nullptr;
+    COutputWnd* m_outputPane = nullptr;
+    DataCommands* m_dataCommands = nullptr;
     QStringList m_recentFiles;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;
     QLabel* m_scrollLabel = nullptr;
     QTimer* m_bannerTimer = nullptr;
-    QTimer* m_idleTimer = nullptr;
+    QTimer* m_lockKeysTimer = nullptr;
     DialogRunner m_dialogRunner;
     GraphDrawer m_graphDrawer;
     int m_look;
-    int m_newDocumentCount = 0;
     bool m_closing = false;
 };
 

@@ -1,7 +1,5 @@
 #include "cvantrelapp.h"
 
-#include "panes/datapanesinstaller.h"
-
 #include "caboutdlg.h"
 #include "cchildframe.h"
 #include "cmainframe.h"
@@ -71,7 +69,6 @@ bool CVantrelApp::InitInstance(bool show)
     if (m_mainFrame)
         return true;
     m_mainFrame = new CMainFrame(*this);
-    InstallDataPanes(*m_mainFrame);
     registerCommands();
     if (show)
         m_mainFrame->show();
@@ -102,9 +99,15 @@ void CVantrelApp::registerCommands()
 
 void CVantrelApp::OnFileNew()
 {
-    // A new document of the chart kind: an empty chart window.
-    static int counter = 0;
-    m_mainFrame->newChartWindow(tr("Chart%1").arg(++counter));
+    // A new document of the chart kind: an empty chart window under the first
+    // name no open window has.
+    QStringList taken;
+    for (const CChildFrame* w : m_mainFrame->chartWindows())
+        taken << w->documentTitle();
+    int n = 1;
+    while (taken.contains(tr("Chart%1").arg(n)))
+        ++n;
+    m_mainFrame->newChartWindow(tr("Chart%1").arg(n));
 }
 
 QString CVantrelApp::graphTitle(int id)

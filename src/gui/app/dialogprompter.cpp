@@ -23,10 +23,10 @@ void DialogPrompter::message(const QString& text)
     box.exec();
 }
 
-bool DialogPrompter::question(const QString& text)
+bool DialogPrompter::question(const QString& text, Default byDefault)
 {
     QMessageBox box(QMessageBox::Warning, caption(), text, QMessageBox::Ok | QMessageBox::Cancel, m_parent);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(byDefault == Default::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }

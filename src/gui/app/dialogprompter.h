@@ -18,7 +18,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(const QString& text) override;
-    bool question(const QString& text) override;
+    using Prompter::question;
+    bool question(const QString& text, Default byDefault) override;
     FileChoice openFile(const QString& filters) override;
     FileChoice saveFile(const QString& filters) override;
 

@@ -2,8 +2,9 @@
 
 #include "commandmenu.h"
 
-#include "app/commandids.h"
-#include "app/commandtexts.h"
+#include "common/commandids.h"
+#include "common/commandtexts.h"
+#include "common/surveynotifier.h"
 #include "celltext.h"
 #include "cfileviewtoolbar.h"
 #include "cmystatic.h"
@@ -12,6 +13,7 @@
 #include "filetreemodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -44,9 +46,9 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
     return l;
 }
 
-CFileView::CFileView(FileTree& tree, QWidget* parent)
+CFileView::CFileView(SurveyNotifier& notifier, QWidget* parent)
     : QDockWidget(parent)
-    , m_fileTree(tree)
+    , m_fileTree(notifier.survey().m_tree)
 {
     setObjectName(QStringLiteral("FileViewPane"));
     setWindowTitle(tr("File View"));
@@ -56,7 +58,7 @@ CFileView::CFileView(FileTree& tree, QWidget* parent)
     setWidget(client);
 
     m_tree = new CViewTree(client);
-    m_model = new FileTreeModel(tree, this);
+    m_model = new FileTreeModel(m_fileTree, this);
     m_tree->setModel(m_model);
 
     m_selector = new QComboBox(client);
@@ -68,10 +70,12 @@ CFileView::CFileView(FileTree& tree, QWidget* parent)
     m_picture = new CMyStatic(client);
 
     m_toolBar = new CFileViewToolBar(client);
-    connect(m_toolBar, &CFileViewToolBar::commandTriggered, this, &CFileView::commandTriggered);
 
     buildContextMenu();
     connect(m_tree, &CViewTree::contextMenuWanted, this, [this](const QPoint& at) { m_menu->popup(at); });
+
+    connect(&notifier, &SurveyNotifier::resetAboutToBegin, this, &CFileView::beginDataUpdate);
+    connect(&notifier, &SurveyNotifier::treeReset, this, &CFileView::endDataUpdate);
 
     client->setFocusProxy(m_tree);
     setFocusProxy(m_tree);
@@ -97,8 +101,17 @@ void CFileView::buildContextMenu()
                                {cmd::ID_EDIT_COPY, tr("&Copy\tCtrl+C")},
                                {cmd::ID_EDIT_CLEAR, tr("&Remove")},
                                {},
-                               {cmd::ID_PROPERTIES, tr("&Properties...")}},
-                              [this](int id) { Q_EMIT commandTriggered(id); });
+                               {cmd::ID_PROPERTIES, tr("&Properties...")}});
+}
+
+QList<QAction*> CFileView::commandActions() const
+{
+    QList<QAction*> list;
+    for (QWidget* owner : {static_cast<QWidget*>(m_toolBar), static_cast<QWidget*>(m_menu)})
+        for (QAction* a : owner->actions())
+            if (!a->isSeparator() && a->data().toInt() != 0)
+                list << a;
+    return list;
 }
 
 void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,

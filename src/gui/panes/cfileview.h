@@ -16,12 +16,15 @@ class CMyStatic;
 class CViewTree;
 class FileTree;
 class FileTreeModel;
+class SurveyNotifier;
 
 /// The file view pane: toolbar, frequency selector, check-box tree over the
 /// core's FileTree, and the picture control at the bottom.
 ///
-/// The pane's commands (toolbar, context menu) leave through
-/// commandTriggered(); the data commands object answers them.
+/// The pane follows the survey notifier: it shows an empty tree while a file is
+/// read or closed and the new tree afterwards. Its commands (toolbar, context
+/// menu) are actions carrying their ids (commandActions()), which the main
+/// frame registers with the command router.
 class CFileView : public QDockWidget {
     Q_OBJECT
 public:
@@ -34,7 +37,7 @@ public:
     };
     static Layout layoutFor(QSize client, int toolBarHeight, int selectorHeight);
 
-    explicit CFileView(FileTree& tree, QWidget* parent = nullptr);
+    CFileView(SurveyNotifier& notifier, QWidget* parent = nullptr);
     ~CFileView() override;
 
     CViewTree* tree() const { return m_tree; }
@@ -45,6 +48,8 @@ public:
     QWidget* client() const { return widget(); }
     /// The tree's context menu (shown by a right click on the tree).
     QMenu* contextMenu() const { return m_menu; }
+    /// The actions of the toolbar and of the context menu, separators left out.
+    QList<QAction*> commandActions() const;
 
     void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
                     int mode, std::string_view modeName);
@@ -76,9 +81,6 @@ public:
     int pictureIndex() const { return m_nPictureIndex; }
 
     static constexpr int kSelectorListHeight = 180;
-
-Q_SIGNALS:
-    void commandTriggered(int id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

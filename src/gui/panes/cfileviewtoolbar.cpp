@@ -1,7 +1,7 @@
 #include "cfileviewtoolbar.h"
 
-#include "app/commandids.h"
-#include "app/commandtexts.h"
+#include "common/commandids.h"
+#include "common/commandtexts.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -39,8 +39,6 @@ CFileViewToolBar::CFileViewToolBar(QWidget* parent)
         a->setStatusTip(CommandTexts::prompt(b.id));
         if (QWidget* button = widgetForAction(a))
             button->setFixedSize(kButtonSize, kButtonSize);
-        const int id = b.id;
-        connect(a, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
     }
 }
 

@@ -5,8 +5,8 @@
 namespace vantrel {
 
 /// The file view's toolbar: choose data (136), field-source processing of the
-/// chosen rows (32814) and depth calculation (32801). Its commands go to the
-/// pane (commandTriggered), not to the main frame, so they are always enabled.
+/// chosen rows (32814) and depth calculation (32801). Its actions carry their
+/// command ids; the main frame registers them with the command router.
 class CFileViewToolBar : public QToolBar {
     Q_OBJECT
 public:
@@ -17,9 +17,6 @@ public:
 
     static constexpr int kButtonSize = 42;
     static constexpr int kImageSize = 32;
-
-Q_SIGNALS:
-    void commandTriggered(int id);
 };
 
 }  // namespace vantrel

@@ -57,7 +57,6 @@ bool CMyStatic::OnClicked()
     if (!isWebAddress(target))
         return false;
     const QUrl url(target.trimmed(), QUrl::StrictMode);
-    Q_EMIT linkOpened(target);
     if (m_openUrl)
         return m_openUrl(url);
     return QDesktopServices::openUrl(url);

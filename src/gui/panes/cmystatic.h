@@ -49,9 +49,6 @@ public:
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    void linkOpened(const QString& url);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -5,8 +5,7 @@
 
 namespace vantrel {
 
-QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries,
-                        const std::function<void(int)>& triggered)
+QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries)
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName(objectName);
@@ -17,11 +16,6 @@ QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initial
         }
         QAction* a = menu->addAction(e.text);
         a->setData(e.id);
-        a->setEnabled(e.enabled);
-        if (e.enabled) {
-            const int id = e.id;
-            QObject::connect(a, &QAction::triggered, menu, [triggered, id] { triggered(id); });
-        }
     }
     return menu;
 }

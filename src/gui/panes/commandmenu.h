@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <initializer_list>
 
 class QMenu;
@@ -14,12 +13,10 @@ namespace vantrel {
 struct MenuEntry {
     int id = 0;
     QString text;
-    bool enabled = true;         ///< a disabled entry has no handler
 };
 
-/// A context menu whose actions carry their command id and report it to
-/// `triggered` when chosen.
-QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries,
-                        const std::function<void(int)>& triggered);
+/// A context menu whose actions carry their command id. The command router
+/// runs them and enables them (an entry without a handler shows disabled).
+QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries);
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #include "coutputtoolbar.h"
 
-#include "app/commandids.h"
+#include "common/commandids.h"
 
 #include <QAction>
 #include <QStyle>

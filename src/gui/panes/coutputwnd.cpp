@@ -2,21 +2,23 @@
 
 #include "commandmenu.h"
 
-#include "app/commandids.h"
+#include "common/commandids.h"
+#include "common/surveynotifier.h"
 #include "coutputtoolbar.h"
 #include "cownerlistctrl.h"
 #include "datafile/outputtables.h"
 #include "datatablemodel.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTabWidget>
 
 namespace vantrel {
 
-COutputWnd::COutputWnd(OutputTables& tables, QWidget* parent)
+COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent)
     : QDockWidget(parent)
-    , m_tables(tables)
+    , m_notifier(notifier)
 {
     setObjectName(QStringLiteral("OutputPane"));
     setWindowTitle(tr("Show Table"));
@@ -32,17 +34,18 @@ COutputWnd::COutputWnd(OutputTables& tables, QWidget* parent)
     m_toolBar->setGeometry(QRect(QPoint(0, 0), m_toolBar->sizeHint()));
     m_toolBar->lower();
 
-    m_origin = new COwnerListCtrl(tables.m_marks, m_tabs);
+    OutputTables& tables = notifier.survey().m_tables;
+    m_origin = new COwnerListCtrl(tables, m_tabs);
     m_origin->setObjectName(QStringLiteral("OriginTable"));
     m_processing = new DataTableView(m_tabs);
     m_processing->setObjectName(QStringLiteral("ProcessingTable"));
     m_depth = new DataTableView(m_tabs);
     m_depth->setObjectName(QStringLiteral("DepthTable"));
 
-    m_originModel = new DataTableModel(tables.m_origin, this);
-    m_originModel->setMarks(&tables.m_marks);
-    m_processingModel = new DataTableModel(tables.m_processing, this);
-    m_depthModel = new DataTableModel(tables.m_depth, this);
+    m_originModel = new DataTableModel(tables.Origin(), this);
+    m_originModel->setMarks(&tables.Marks());
+    m_processingModel = new DataTableModel(tables.Processing(), this);
+    m_depthModel = new DataTableModel(tables.Depth(), this);
     m_origin->setModel(m_originModel);
     m_processing->setModel(m_processingModel);
     m_depth->setModel(m_depthModel);
@@ -52,6 +55,16 @@ COutputWnd::COutputWnd(OutputTables& tables, QWidget* parent)
     m_tabs->addTab(m_depth, tr("Depth Data"));
 
     buildContextMenu();
+
+    m_tabs->setCurrentIndex(tables.ActiveTab());
+    connect(m_tabs, &QTabWidget::currentChanged, &notifier, &SurveyNotifier::recordActiveTab);
+    connect(&notifier, &SurveyNotifier::resetAboutToBegin, this, &COutputWnd::beginDataUpdate);
+    connect(&notifier, &SurveyNotifier::tableChanged, this, &COutputWnd::syncTable);
+    connect(&notifier, &SurveyNotifier::marksChanged, m_originModel, &DataTableModel::sync);
+    connect(&notifier, &SurveyNotifier::activeTabRequested, this, [this](int tab) {
+        if (tab >= 0 && tab < m_tabs->count())
+            m_tabs->setCurrentIndex(tab);
+    });
 }
 
 COutputWnd::~COutputWnd() = default;
@@ -63,8 +76,17 @@ void COutputWnd::buildContextMenu()
                                {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, tr("Bad Point Correction")},
                                {cmd::ID_OUTPUT_DEPTH, tr("Depth Calculation")},
                                {},
-                               {cmd::ID_OUTPUT_PLANE_GRAPH, tr("Plane Graph"), false}},
-                              [this](int id) { Q_EMIT commandTriggered(id); });
+                               {cmd::ID_OUTPUT_PLANE_GRAPH, tr("Plane Graph")}});
+}
+
+QList<QAction*> COutputWnd::commandActions() const
+{
+    QList<QAction*> list;
+    for (QWidget* owner : {static_cast<QWidget*>(m_menu), static_cast<QWidget*>(m_toolBar)})
+        for (QAction* a : owner->actions())
+            if (!a->isSeparator() && a->data().toInt() != 0)
+                list << a;
+    return list;
 }
 
 void COutputWnd::beginDataUpdate()
@@ -79,9 +101,26 @@ void COutputWnd::sync()
     m_originModel->sync();
     m_processingModel->sync();
     m_depthModel->sync();
-    const int tab = m_tables.m_nActiveTab;
-    if (tab >= 0 && tab < m_tabs->count())
-        m_tabs->setCurrentIndex(tab);
+}
+
+DataTableModel* COutputWnd::model(int table) const
+{
+    switch (table) {
+    case OutputTables::OriginTab:
+        return m_originModel;
+    case OutputTables::ProcessingTab:
+        return m_processingModel;
+    case OutputTables::DepthTab:
+        return m_depthModel;
+    default:
+        return nullptr;
+    }
+}
+
+void COutputWnd::syncTable(int table)
+{
+    if (DataTableModel* m = model(table))
+        m->sync();
 }
 
 void COutputWnd::contextMenuEvent(QContextMenuEvent* event)

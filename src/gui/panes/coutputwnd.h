@@ -12,17 +12,20 @@ class COwnerListCtrl;
 class DataTableModel;
 class DataTableView;
 class OutputTables;
+class SurveyNotifier;
 
 /// The output pane: the Origin, Processing and Depth tables of the core, one
 /// tab each, as views over table models.
 ///
-/// Its context-menu commands leave through commandTriggered(); after the core
-/// has changed the tables, sync() shows the new cells and the tab the core
-/// asks for (OutputTables::m_nActiveTab).
+/// The pane follows the survey notifier: each table's view catches up when the
+/// notifier says the table changed, and the pane turns to a tab only when an
+/// operation asks for it; the user's own choice of tab is kept in the core.
+/// The context-menu and toolbar commands are actions carrying their ids
+/// (commandActions()), which the main frame registers with the command router.
 class COutputWnd : public QDockWidget {
     Q_OBJECT
 public:
-    explicit COutputWnd(OutputTables& tables, QWidget* parent = nullptr);
+    explicit COutputWnd(SurveyNotifier& notifier, QWidget* parent = nullptr);
     ~COutputWnd() override;
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -34,15 +37,17 @@ public:
     DataTableModel* depthModel() const { return m_depthModel; }
     COutPutToolBar* toolBar() const { return m_toolBar; }
     QMenu* contextMenu() const { return m_menu; }
+    /// The actions of the context menu and of the toolbar, separators left out.
+    QList<QAction*> commandActions() const;
 
     /// While the core reads a file into the tables, the views show empty
     /// tables; sync() ends that.
     void beginDataUpdate();
-    /// The views catch up with the tables; the tab follows the core.
+    /// The views of the three tables catch up with the core; the tab stays.
     void sync();
-
-Q_SIGNALS:
-    void commandTriggered(int id);
+    /// `table` is an OutputTables::Tab.
+    void syncTable(int table);
+    DataTableModel* model(int table) const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -50,7 +55,7 @@ protected:
 private:
     void buildContextMenu();
 
-    OutputTables& m_tables;
+    SurveyNotifier& m_notifier;
     QTabWidget* m_tabs;
     COwnerListCtrl* m_origin;
     DataTableView* m_processing;

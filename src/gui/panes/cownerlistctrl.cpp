@@ -2,11 +2,13 @@
 
 #include "markedcelldelegate.h"
 
+#include "datafile/outputtables.h"
+
 namespace vantrel {
 
-COwnerListCtrl::COwnerListCtrl(std::map<int, int>& marks, QWidget* parent)
+COwnerListCtrl::COwnerListCtrl(OutputTables& tables, QWidget* parent)
     : DataTableView(parent)
-    , m_marks(marks)
+    , m_tables(tables)
 {
     setItemDelegate(new MarkedCellDelegate(this));
     // White under the rows too, whatever the look.
@@ -21,7 +23,7 @@ COwnerListCtrl::COwnerListCtrl(std::map<int, int>& marks, QWidget* parent)
 
 void COwnerListCtrl::ClearMarks()
 {
-    m_marks.clear();
+    m_tables.ClearMarks();
     viewport()->update();
 }
 

@@ -30,7 +30,7 @@ TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
     Loaded loaded(ReadAll(DataPath(std::string("datafile/") + c.fixture)));
     EXPECT_EQ(loaded.result.status, c.status) << loaded.result.message;
     EXPECT_EQ(loaded.survey.m_frame.m_arrHeaderColumns, c.header);
-    EXPECT_EQ(TableRows(loaded.survey.m_tables.m_origin), c.origin);
+    EXPECT_EQ(TableRows(loaded.survey.m_tables.Origin()), c.origin);
     EXPECT_EQ(loaded.listener.frequencies, c.frequencies);
     EXPECT_EQ(loaded.result.firstFreqNumber, c.firstFreq);
     EXPECT_EQ(loaded.listener.rowItems.size(), c.origin.size());
@@ -104,18 +104,18 @@ TEST(DataFileReader, SetsUpTheColumnsOfAllThreeTables)
 {
     Loaded loaded(ReadAll(DataPath("datafile/worked_example.csv")));
     const OutputTables& t = loaded.survey.m_tables;
-    EXPECT_EQ(t.m_nFirstFreqColumn, 2);
-    EXPECT_EQ(t.m_nFreqColumns, 2);
-    EXPECT_EQ(t.m_nProcFreqColumns, 2);
-    EXPECT_EQ(t.m_processing.Titles(), kWorkedHeader);
-    EXPECT_EQ(t.m_depth.Titles(), (std::vector<std::string>{"FILE", "INCREMENT", "Height(H)", "Value(V)"}));
+    EXPECT_EQ(t.FirstFreqColumn(), 2);
+    EXPECT_EQ(t.FreqColumns(), 2);
+    EXPECT_EQ(t.ProcFreqColumns(), 2);
+    EXPECT_EQ(t.Processing().Titles(), kWorkedHeader);
+    EXPECT_EQ(t.Depth().Titles(), (std::vector<std::string>{"FILE", "INCREMENT", "Height(H)", "Value(V)"}));
     EXPECT_EQ(loaded.survey.m_tree.Frequencies(), (std::vector<std::string>{"1000HZ", "500HZ"}));
     EXPECT_EQ(loaded.survey.m_tree.CurrentFrequency(), 0);
 
     Loaded dash(ReadAll(DataPath("datafile/dash_columns.csv")));
     EXPECT_TRUE(dash.survey.m_frame.m_bDashColumns);
     // 100HZ is plain for the reader but still a frequency title for the tables.
-    EXPECT_EQ(dash.survey.m_tables.m_nFreqColumns, 3);
+    EXPECT_EQ(dash.survey.m_tables.FreqColumns(), 3);
 }
 
 TEST(DataFileReader, KeywordColumnsBeyond256)
@@ -191,8 +191,8 @@ TEST(DataFileReader, FileAndBufferReadTheSame)
     });
     ASSERT_TRUE(reader.ReadFile(dir / "big.dat").Ok());
     Loaded fromBuffer(text);
-    EXPECT_EQ(TableRows(fromFile.m_tables.m_origin), TableRows(fromBuffer.survey.m_tables.m_origin));
-    EXPECT_EQ(fromFile.m_tables.m_origin.RowCount(), 60000u);
+    EXPECT_EQ(TableRows(fromFile.m_tables.Origin()), TableRows(fromBuffer.survey.m_tables.Origin()));
+    EXPECT_EQ(fromFile.m_tables.Origin().RowCount(), 60000u);
     EXPECT_GT(progressCalls, 1);
 }
 

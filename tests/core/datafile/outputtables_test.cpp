@@ -19,20 +19,20 @@ TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
         SearchBadPoints(t);
         ProcessFieldSource(t);
     }
-    t.m_depth.AppendRowRefs(std::vector<DataTable::CellRef>{t.m_processing.RefAt(0, 0), t.m_origin.RefAt(1, 1),
-                                                            t.m_depth.StoreText("-49"), t.m_processing.RefAt(3, 2)});
-    const Rows origin = TableRows(t.m_origin), processing = TableRows(t.m_processing), depth = TableRows(t.m_depth);
+    t.Depth().AppendRowRefs(std::vector<DataTable::CellRef>{t.Processing().RefAt(0, 0), t.Origin().RefAt(1, 1),
+                                                            t.Depth().StoreText("-49"), t.Processing().RefAt(3, 2)});
+    const Rows origin = TableRows(t.Origin()), processing = TableRows(t.Processing()), depth = TableRows(t.Depth());
     const std::size_t before = t.Store().Used();
     t.CompactText(true);
     EXPECT_LT(t.Store().Used(), before);
-    EXPECT_EQ(TableRows(t.m_origin), origin);
-    EXPECT_EQ(TableRows(t.m_processing), processing);
-    EXPECT_EQ(TableRows(t.m_depth), depth);
-    EXPECT_TRUE(t.m_origin.SharesStoreWith(t.m_depth));
+    EXPECT_EQ(TableRows(t.Origin()), origin);
+    EXPECT_EQ(TableRows(t.Processing()), processing);
+    EXPECT_EQ(TableRows(t.Depth()), depth);
+    EXPECT_TRUE(t.Origin().SharesStoreWith(t.Depth()));
     // Still usable afterwards.
-    t.m_origin.SetCell(0, 2, "7.5");
-    EXPECT_EQ(t.m_origin.Cell(0, 2), "7.5");
-    EXPECT_EQ(TableRows(t.m_processing), processing);
+    t.Origin().SetCell(0, 2, "7.5");
+    EXPECT_EQ(t.Origin().Cell(0, 2), "7.5");
+    EXPECT_EQ(TableRows(t.Processing()), processing);
 }
 
 TEST(DataTable, LongAndHugeCellsAndCellsOutside)

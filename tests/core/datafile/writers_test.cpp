@@ -50,7 +50,7 @@ TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
         for (int cycle = 0; cycle < 3; ++cycle) {
             Loaded again(bytes);
             ASSERT_TRUE(again.result.Ok());
-            EXPECT_EQ(TableRows(again.survey.m_tables.m_origin), TableRows(first.survey.m_tables.m_origin));
+            EXPECT_EQ(TableRows(again.survey.m_tables.Origin()), TableRows(first.survey.m_tables.Origin()));
             EXPECT_EQ(again.survey.m_frame.m_arrHeaderColumns, first.survey.m_frame.m_arrHeaderColumns);
             ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.m_arrHeaderColumns,
                                            again.survey.m_tables).ok);

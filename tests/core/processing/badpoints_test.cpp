@@ -29,8 +29,8 @@ TEST(CorrectBadPoints, PullsStrayReadingsToTheBounds)
     Loaded l(TwoColumnFile({45, -25, 10, 10}, {1, 1, 1, 1}, {4}));
     const OperationReport report = CorrectBadPoints(l.survey.m_tables);
     EXPECT_TRUE(report.messages.empty());
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 2), (std::vector<std::string>{"39.9999", "-19.9999", "10.000", "10.000"}));
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 3), (std::vector<std::string>{"1.000", "1.000", "1.000", "1.000"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"39.9999", "-19.9999", "10.000", "10.000"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3), (std::vector<std::string>{"1.000", "1.000", "1.000", "1.000"}));
 }
 
 TEST(CorrectBadPoints, BoundsAreSinglePrecision)
@@ -38,8 +38,8 @@ TEST(CorrectBadPoints, BoundsAreSinglePrecision)
     // Mean 1000.1 held as a float: the upper bound prints 4000.3998, not 4000.3999.
     Loaded l(TwoColumnFile({500, 500, 500, 500, 500, 500, 500, 500, 500, 5501}, std::vector<float>(10, 1), {10}));
     CorrectBadPoints(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(9, 2), "4000.3998");
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(0, 2), "500.000");
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(9, 2), "4000.3998");
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 2), "500.000");
 }
 
 TEST(CorrectBadPoints, ZeroReadingsTakeTheLowestPositiveReading)
@@ -48,9 +48,9 @@ TEST(CorrectBadPoints, ZeroReadingsTakeTheLowestPositiveReading)
     // starting value, 9000 in the first group and 900000 in later ones.
     Loaded l(TwoColumnFile({0, 5, 7, 6, 0.000001f, 8}, {0, 0, 0, 0, 0, 0}, {3, 3}));
     CorrectBadPoints(l.survey.m_tables);
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 2),
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
               (std::vector<std::string>{"5.0000", "5.000", "7.000", "6.000", "6.0000", "8.000"}));
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 3),
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3),
               (std::vector<std::string>{"9000.0000", "9000.0000", "9000.0000", "900000.0000", "900000.0000",
                                         "900000.0000"}));
 }
@@ -61,7 +61,7 @@ TEST(CorrectBadPoints, NegativeMeanReplacesEveryCell)
     CorrectBadPoints(l.survey.m_tables);
     // mean -2, M * k = -6: every reading deviates; -1 lies above the mean (-2 - 6 - 0.0001),
     // the others not (-2 + 6 + 0.0001).
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 2), (std::vector<std::string>{"-8.0001", "4.0001", "4.0001"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"-8.0001", "4.0001", "4.0001"}));
 }
 
 TEST(CorrectBadPoints, TwoRunsOfOneFileNumberAreTwoGroups)
@@ -69,7 +69,7 @@ TEST(CorrectBadPoints, TwoRunsOfOneFileNumberAreTwoGroups)
     Loaded l("FILE,INCREMENT,100HZ\n1,0,10\n1,5,10\n2,0,100\n1,10,0\n1,15,50\n");
     CorrectBadPoints(l.survey.m_tables);
     // Third group (rows 3-4): mean 25, zero -> lowest 50; it is a later group but 50 < 900000.
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 2), (std::vector<std::string>{"10", "10", "100", "50.0000", "50"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"10", "10", "100", "50.0000", "50"}));
 }
 
 TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
@@ -80,14 +80,14 @@ TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
         row += ",0";
     }
     Loaded l(header + "\n" + row + "\n");
-    l.survey.m_tables.m_marks[0] = 2;
+    l.survey.m_tables.MarkCell(0, 2);
     const OperationReport report = CorrectBadPoints(l.survey.m_tables);
     EXPECT_EQ(report.messages, (std::vector<std::string>{"The maximum point processing ability for200 frequency!"}));
     EXPECT_FALSE(report.stopped);
-    EXPECT_EQ(l.survey.m_tables.m_nFreqColumns, 200);
-    EXPECT_TRUE(l.survey.m_tables.m_marks.empty());
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(0, 201), "9000.0000");
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(0, 202), "0");
+    EXPECT_EQ(l.survey.m_tables.FreqColumns(), 200);
+    EXPECT_TRUE(l.survey.m_tables.Marks().empty());
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 201), "9000.0000");
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 202), "0");
 }
 
 TEST(SearchBadPoints, ClipsGroupsOfMoreThanSixAndRewritesEveryCellRead)
@@ -95,11 +95,11 @@ TEST(SearchBadPoints, ClipsGroupsOfMoreThanSixAndRewritesEveryCellRead)
     // Group 1: seven readings, the spike is clipped. Group 2: six readings, not clipped.
     Loaded l(TwoColumnFile({1, 1, 1, 1, 1, 1, 100, 1, 1, 1, 1, 1, 100}, std::vector<float>(13, 2), {7, 6}));
     SearchBadPoints(l.survey.m_tables);
-    const auto a = Column(l.survey.m_tables.m_origin, 2);
+    const auto a = Column(l.survey.m_tables.Origin(), 2);
     EXPECT_EQ(a[6], "3.000000");
     EXPECT_EQ(a[0], "1.000000");
     EXPECT_EQ(a[12], "100.000000");
-    EXPECT_EQ(Column(l.survey.m_tables.m_origin, 3)[12], "2.000000");
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3)[12], "2.000000");
 }
 
 TEST(SearchBadPoints, ReadsAtMost200RowsOfAGroup)
@@ -107,8 +107,8 @@ TEST(SearchBadPoints, ReadsAtMost200RowsOfAGroup)
     std::vector<float> a(250, 5), b(250, 5);
     Loaded l(TwoColumnFile(a, b, {250}));
     SearchBadPoints(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(199, 2), "5.000000");
-    EXPECT_EQ(l.survey.m_tables.m_origin.Cell(200, 2), "5.000");
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(199, 2), "5.000000");
+    EXPECT_EQ(l.survey.m_tables.Origin().Cell(200, 2), "5.000");
 }
 
 TEST(SearchBadPoints, MarksTheCellsTheCorrectionWouldChange)
@@ -118,34 +118,34 @@ TEST(SearchBadPoints, MarksTheCellsTheCorrectionWouldChange)
     Loaded l(TwoColumnFile({10, 10, 10, 0, 10, 10, 10, 10}, {10, 0, 10, 0, 10, 10, 90, 10}, {8}));
     const OperationReport report = SearchBadPoints(l.survey.m_tables);
     EXPECT_EQ(report.messages, (std::vector<std::string>{msg::kMarkedRed}));
-    EXPECT_EQ(l.survey.m_tables.m_marks, (std::map<int, int>{{1, 3}, {3, 2}}));
+    EXPECT_EQ(l.survey.m_tables.Marks(), (std::map<int, int>{{1, 3}, {3, 2}}));
 
     // The marked cells are exactly those the correction then changes.
-    const Rows before = TableRows(l.survey.m_tables.m_origin);
+    const Rows before = TableRows(l.survey.m_tables.Origin());
     CorrectBadPoints(l.survey.m_tables);
-    const Rows after = TableRows(l.survey.m_tables.m_origin);
+    const Rows after = TableRows(l.survey.m_tables.Origin());
     std::map<int, int> changedFirst;
     for (std::size_t r = 0; r < before.size(); ++r)
         for (std::size_t c = 2; c < 4; ++c)
             if (before[r][c] != after[r][c] && !changedFirst.count(static_cast<int>(r)))
                 changedFirst[static_cast<int>(r)] = static_cast<int>(c);
     EXPECT_EQ(changedFirst, (std::map<int, int>{{1, 3}, {3, 2}}));
-    EXPECT_TRUE(l.survey.m_tables.m_marks.empty());
+    EXPECT_TRUE(l.survey.m_tables.Marks().empty());
 
     Loaded clean(TwoColumnFile(std::vector<float>(8, 4), std::vector<float>(8, 4), {8}));
     EXPECT_TRUE(SearchBadPoints(clean.survey.m_tables).messages.empty());
-    EXPECT_TRUE(clean.survey.m_tables.m_marks.empty());
+    EXPECT_TRUE(clean.survey.m_tables.Marks().empty());
 }
 
 TEST(SearchBadPoints, MarksFollowTheDeviationFactor)
 {
     Loaded l(TwoColumnFile({10, 10, 10, 10, 10, 10, 10, 17}, std::vector<float>(8, 1), {8}));
-    l.survey.m_tables.m_settings.m_fDeviationFactor = 3.0f;
+    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 3.0f);
     SearchBadPoints(l.survey.m_tables);
-    EXPECT_TRUE(l.survey.m_tables.m_marks.empty());
-    l.survey.m_tables.m_settings.m_fDeviationFactor = 0.5f;  // mean 10.875: 17 is beyond 5.44
+    EXPECT_TRUE(l.survey.m_tables.Marks().empty());
+    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 0.5f);  // mean 10.875: 17 is beyond 5.44
     SearchBadPoints(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.m_marks, (std::map<int, int>{{7, 2}}));
+    EXPECT_EQ(l.survey.m_tables.Marks(), (std::map<int, int>{{7, 2}}));
 }
 
 }  // namespace
@@ -159,11 +159,11 @@ TEST(SearchBadPoints, MarksMatchTheCorrectionOnTheExampleSurvey)
     Loaded l(ReadAll(std::string(VANTREL_TEST_DATA) + "/../../examples/line1.dat"));
     ASSERT_TRUE(l.result.Ok());
     SearchBadPoints(l.survey.m_tables);
-    const std::map<int, int> marks = l.survey.m_tables.m_marks;
+    const std::map<int, int> marks = l.survey.m_tables.Marks();
     EXPECT_GE(marks.size(), 5u);
-    const Rows before = TableRows(l.survey.m_tables.m_origin);
+    const Rows before = TableRows(l.survey.m_tables.Origin());
     CorrectBadPoints(l.survey.m_tables);
-    const Rows after = TableRows(l.survey.m_tables.m_origin);
+    const Rows after = TableRows(l.survey.m_tables.Origin());
     std::map<int, int> changed;
     for (std::size_t r = 0; r < before.size(); ++r)
         for (std::size_t c = 0; c < before[r].size(); ++c)

@@ -57,40 +57,40 @@ TEST(SelectData, CopiesCheckedRowsFileByFile)
     OperationReport r = SelectData(s.m_tree, s.m_tables, s.m_frame);
     EXPECT_TRUE(r.messages.empty());
     EXPECT_TRUE(s.m_frame.m_bDataSelected);
-    EXPECT_EQ(Column(s.m_tables.m_processing, 5), (std::vector<std::string>{"D1B", "D2", "D2"}));
-    EXPECT_EQ(s.m_tables.m_nActiveTab, OutputTables::ProcessingTab);
+    EXPECT_EQ(Column(s.m_tables.Processing(), 5), (std::vector<std::string>{"D1B", "D2", "D2"}));
+    EXPECT_EQ(s.m_tables.ActiveTab(), OutputTables::ProcessingTab);
 
     // A file item checked without its rows (keyboard) selects nothing.
     Loaded k(ReadAll(DataPath("datafile/alternating_files.csv")));
     k.survey.m_tree.SetFileChecked(0, true);
-    k.survey.m_tables.m_depth.AppendRow(std::vector<std::string>{"1", "0", "-49", "1"});
+    k.survey.m_tables.Depth().AppendRow(std::vector<std::string>{"1", "0", "-49", "1"});
     r = SelectData(k.survey.m_tree, k.survey.m_tables, k.survey.m_frame);
     EXPECT_EQ(r.messages, (std::vector<std::string>{msg::kSelectInFilePane}));
     EXPECT_FALSE(k.survey.m_frame.m_bDataSelected);
-    EXPECT_EQ(k.survey.m_tables.m_processing.RowCount(), 0u);
-    EXPECT_EQ(k.survey.m_tables.m_depth.RowCount(), 0u);
+    EXPECT_EQ(k.survey.m_tables.Processing().RowCount(), 0u);
+    EXPECT_EQ(k.survey.m_tables.Depth().RowCount(), 0u);
 }
 
 TEST(FrameState, ClosingTheFileEmptiesEverythingButKeepsTheSettings)
 {
     Loaded l(ReadAll(DataPath("datafile/dash_columns.csv")));
     Survey& s = l.survey;
-    s.m_tables.m_settings.m_fResistivity = 55;
+    SetSetting(s.m_tables, &ProcessingSettings::m_fResistivity, 55);
     s.m_frame.CloseData(s.m_tree, s.m_tables);
     EXPECT_FALSE(s.m_frame.HasOpenFile());
     EXPECT_TRUE(s.m_tree.Files().empty());
     EXPECT_TRUE(s.m_tree.Frequencies().empty());
     EXPECT_EQ(s.m_tree.NextRowId(), 1);
-    EXPECT_EQ(s.m_tables.m_origin.ColumnCount(), 0u);
-    EXPECT_EQ(s.m_tables.m_nFirstFreqColumn, -1);
-    EXPECT_EQ(s.m_tables.m_settings.m_fResistivity, 55);
+    EXPECT_EQ(s.m_tables.Origin().ColumnCount(), 0u);
+    EXPECT_EQ(s.m_tables.FirstFreqColumn(), -1);
+    EXPECT_EQ(s.m_tables.Settings().m_fResistivity, 55);
 
     // A file of another layout: its own frequency columns.
     s.m_frame.BeginFileOpen();
     DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
     ASSERT_TRUE(reader.ReadBuffer("A,B,INCREMENT,FILE,1000HZ\nx,y,0,1,5\n").Ok());
-    EXPECT_EQ(s.m_tables.m_nFirstFreqColumn, 4);
-    EXPECT_EQ(s.m_tables.m_nFreqColumns, 1);
+    EXPECT_EQ(s.m_tables.FirstFreqColumn(), 4);
+    EXPECT_EQ(s.m_tables.FreqColumns(), 1);
     EXPECT_FALSE(s.m_frame.m_bDashColumns);
 }
 

@@ -43,16 +43,16 @@ TEST(CalculateDepth, OneRowPerReadingGroupByGroupColumnByColumn)
     EXPECT_EQ(depth[6], (std::vector<std::string>{"1", "0", "-2147483648", "8"}));
     EXPECT_EQ(depth[8], (std::vector<std::string>{"2", "0", "-49", "22.5"}));
     EXPECT_EQ(depth[12], (std::vector<std::string>{"1", "10", "-49", "13.5"}));
-    EXPECT_EQ(c.survey.m_tables.m_nActiveTab, OutputTables::DepthTab);
+    EXPECT_EQ(c.survey.m_tables.ActiveTab(), OutputTables::DepthTab);
 }
 
 TEST(CalculateDepth, ReadsTheWorkingSettings)
 {
     Chosen c("FILE,INCREMENT,50HZ\n1,0,1\n");
-    c.survey.m_tables.m_settings.m_fResistivity = 100;
+    SetSetting(c.survey.m_tables, &ProcessingSettings::m_fResistivity, 100);
     CalculateDepth(c.survey.m_tables);
     EXPECT_EQ(c.Depth()[0][2], "-498");
-    c.survey.m_tables.m_settings.m_fDepthCoefficient = 1.4f;
+    SetSetting(c.survey.m_tables, &ProcessingSettings::m_fDepthCoefficient, 1.4f);
     ASSERT_TRUE(DepthNeedsConfirmation(c.survey.m_tables));
     CalculateDepth(c.survey.m_tables);  // confirmed: rebuilt from scratch
     EXPECT_EQ(c.Depth(), (Rows{{"1", "0", "-996", "1"}}));
@@ -61,7 +61,7 @@ TEST(CalculateDepth, ReadsTheWorkingSettings)
 TEST(CalculateDepth, ExtraColumnsBeforeTheFrequenciesKeepTheirPlaces)
 {
     Chosen c("FILE,INCREMENT,LINE,1000HZ\n4,10,L7,12.5\n");
-    EXPECT_EQ(c.survey.m_tables.m_depth.Titles(),
+    EXPECT_EQ(c.survey.m_tables.Depth().Titles(),
               (std::vector<std::string>{"FILE", "INCREMENT", "LINE", "Height(H)", "Value(V)"}));
     CalculateDepth(c.survey.m_tables);
     EXPECT_EQ(c.Depth(), (Rows{{"4", "10", "L7", "-49", "12.5"}}));

@@ -15,7 +15,7 @@ TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
     EXPECT_TRUE(ProcessFieldSource(one.survey.m_tables).messages.empty());
     EXPECT_EQ(one.Col(2), (std::vector<std::string>{"2.0000", "4.0000", "8.0000"}));
     EXPECT_EQ(one.Col(3), (std::vector<std::string>{"2.0000", "4.0000", "8.0000"}));
-    EXPECT_EQ(one.survey.m_tables.m_nFieldGroups, 1);
+    EXPECT_EQ(one.survey.m_tables.FieldGroups(), 1);
 
     // Largest reading 0.5: the target is 1.5.
     Chosen small("FILE,INCREMENT,100HZ\n1,0,0.25\n1,5,0.5\n");
@@ -27,7 +27,7 @@ TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
     Chosen two("FILE,INCREMENT,100HZ\n1,0,10\n1,5,5\n2,0,5\n2,5,1\n3,0,2\n");
     ProcessFieldSource(two.survey.m_tables);
     EXPECT_EQ(two.Col(2), (std::vector<std::string>{"10.0000", "5.0000", "10.0000", "2.0000", "10.0000"}));
-    EXPECT_EQ(two.survey.m_tables.m_nFieldGroups, 3);
+    EXPECT_EQ(two.survey.m_tables.FieldGroups(), 3);
 }
 
 TEST(ProcessFieldSource, ScalingIsSinglePrecision)
@@ -78,9 +78,9 @@ TEST(ProcessFieldSource, FrequencyColumnsBeyondIndex200)
 TEST(ProcessFieldSource, EmptyTableCountsNoGroups)
 {
     Loaded l("FILE,INCREMENT,100HZ\n1,0,1\n");
-    l.survey.m_tables.m_nFieldGroups = 7;
+    l.survey.m_tables.SetFieldGroups(7);
     ProcessFieldSource(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.m_nFieldGroups, 0);
+    EXPECT_EQ(l.survey.m_tables.FieldGroups(), 0);
 }
 
 }  // namespace

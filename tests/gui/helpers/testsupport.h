@@ -6,7 +6,9 @@
 
 #include "app/cmainframe.h"
 #include "app/cvantrelapp.h"
-#include "app/scriptedprompter.h"
+#include "common/scriptedprompter.h"
+#include "panes/cfileview.h"
+#include "panes/coutputwnd.h"
 #include "panes/cviewtree.h"
 #include "panes/filetreemodel.h"
 

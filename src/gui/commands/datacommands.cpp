@@ -1,11 +1,11 @@
 #include "datacommands.h"
 
-#include "app/commandids.h"
-#include "app/prompter.h"
 #include "busyscope.h"
-#include "celltext.h"
-#include "cfileview.h"
-#include "coutputwnd.h"
+#include "common/celltext.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
+#include "common/prompter.h"
+#include "common/surveynotifier.h"
 #include "datafile/datafilereader.h"
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
@@ -14,10 +14,11 @@
 #include "processing/dataselection.h"
 #include "processing/depthcalculation.h"
 #include "processing/fieldsource.h"
-#include "survey.h"
 
 #include <QFileInfo>
 #include <QStatusBar>
+
+#include <set>
 
 namespace vantrel {
 
@@ -27,6 +28,12 @@ const char* const DataCommands::kPropertiesText = "属性....";
 namespace {
 
 constexpr int kStatusTimeout = 5000;
+constexpr const char* kSavePartialLoad =
+    "Only %1 of the file's rows were read. Saving now replaces the whole file and the rows that were not read are "
+    "lost. Save anyway?";
+constexpr int kOrigin = OutputTables::OriginTab;
+constexpr int kProcessing = OutputTables::ProcessingTab;
+constexpr int kDepth = OutputTables::DepthTab;
 
 void Append(OperationReport& into, const OperationReport& from)
 {
@@ -35,6 +42,11 @@ void Append(OperationReport& into, const OperationReport& from)
 }
 
 }  // namespace
+
+bool IsPartialLoad(const ReadResult& result)
+{
+    return result.status == ReadResult::Status::RowsMismatch || result.status == ReadResult::Status::TooLarge;
+}
 
 const std::vector<DataCommands::Command>& DataCommands::commands()
 {
@@ -61,27 +73,17 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
     return list;
 }
 
-DataCommands::DataCommands(Survey& survey, Prompter& prompter, CFileView& fileView, COutputWnd& output,
-                           QObject* parent)
-    : QObject(parent)
-    , m_survey(survey)
-    , m_prompter(prompter)
-    , m_fileView(fileView)
-    , m_output(output)
+DataCommands::DataCommands(SurveyNotifier& notifier, Prompter& prompter, QObject* parent)
+    : QObject(parent), m_notifier(notifier), m_prompter(prompter)
 {
-    const auto paneCommand = [this](Scope scope) {
-        return [this, scope](int id) {
-            for (const Command& c : commands())
-                if (c.id == id && c.scope == scope) {
-                    (this->*c.run)();
-                    return;
-                }
-            // The remaining entries of the panes' menus (137, 138, cut, copy,
-            // delete) do nothing.
-        };
-    };
-    connect(&fileView, &CFileView::commandTriggered, this, paneCommand(Scope::FileView));
-    connect(&output, &COutputWnd::commandTriggered, this, paneCommand(Scope::OutputPane));
+}
+
+void DataCommands::registerWith(CommandRouter& router)
+{
+    for (const Command& c : commands()) {
+        const auto run = c.run;
+        router.addHandler(CommandRouter::Level::MainFrame, c.id, [this, run] { (this->*run)(); });
+    }
 }
 
 void DataCommands::setStatusBar(QStatusBar* statusBar)
@@ -89,59 +91,49 @@ void DataCommands::setStatusBar(QStatusBar* statusBar)
     m_statusBar = statusBar;
 }
 
-bool DataCommands::run(int id)
-{
-    for (const Command& c : commands())
-        if (c.id == id) {
-            (this->*c.run)();
-            return true;
-        }
-    return false;
-}
-
 void DataCommands::OnFileOpen()
 {
-    m_survey.m_frame.BeginFileOpen();
-    if (m_survey.m_frame.HasOpenFile()) {
+    Survey& survey = m_notifier.survey();
+    survey.m_frame.BeginFileOpen();
+    if (survey.m_frame.HasOpenFile()) {
         if (!m_prompter.question(QString::fromUtf8(msg::kCloseOpenFile))) {
-            Q_EMIT surveyChanged();
+            m_notifier.notifyStateChanged();
             return;
         }
         closeData();
     }
     const FileChoice choice = m_prompter.openFile(QString::fromLatin1(kDataFileFilters));
     if (!choice.accepted || choice.path.isEmpty()) {
-        Q_EMIT surveyChanged();
+        m_notifier.notifyStateChanged();
         return;
     }
-    m_survey.m_frame.SetDataPath(LocalPath(choice.path), choice.filterIndex);
+    survey.m_frame.SetDataPath(LocalPath(choice.path), choice.filterIndex);
     readFile(choice.path);
-    Q_EMIT surveyChanged();
 }
 
 void DataCommands::closeData()
 {
-    m_fileView.beginDataUpdate();
-    m_output.beginDataUpdate();
-    m_survey.m_frame.CloseData(m_survey.m_tree, m_survey.m_tables);
-    m_fileView.endDataUpdate();
-    m_output.sync();
+    Survey& survey = m_notifier.survey();
+    m_notifier.beginReset();
+    survey.m_frame.CloseData(survey.m_tree, survey.m_tables);
+    m_partialRows = 0;
+    m_notifier.endReset();
 }
 
 void DataCommands::readFile(const QString& path)
 {
+    Survey& survey = m_notifier.survey();
     const QString name = QFileInfo(path).fileName();
     ReadResult result;
-    m_fileView.beginDataUpdate();
-    m_output.beginDataUpdate();
+    m_notifier.beginReset();
     {
         BusyScope busy(m_statusBar, tr("Reading %1...").arg(name));
-        DataFileReader reader(m_survey.m_frame, m_survey.m_tables, m_survey.m_tree);
+        DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
         reader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
         result = reader.ReadFile(LocalPath(path), path.toStdString());
     }
-    m_fileView.endDataUpdate();
-    m_output.sync();
+    m_partialRows = IsPartialLoad(result) ? result.rowsLoaded : 0;
+    m_notifier.endReset();
     if (!result.message.empty())
         m_prompter.message(CellText(result.message));
     else
@@ -151,10 +143,13 @@ void DataCommands::readFile(const QString& path)
 
 void DataCommands::OnSaveOriginalData()
 {
+    if (m_partialRows > 0 &&
+        !m_prompter.question(QString::fromLatin1(kSavePartialLoad).arg(m_partialRows), Prompter::Default::Cancel))
+        return;
     WriteResult result;
     {
         BusyScope busy(m_statusBar, tr("Saving the original data..."));
-        result = OriginWriter::Save(m_survey.m_frame, m_survey.m_tables);
+        result = OriginWriter::Save(m_notifier.survey().m_frame, m_notifier.survey().m_tables);
     }
     if (!result.ok)
         m_prompter.message(CellText(result.message));
@@ -164,7 +159,8 @@ void DataCommands::OnSaveOriginalData()
 
 void DataCommands::OnSaveDepthData()
 {
-    if (m_survey.m_tables.m_depth.RowCount() == 0) {
+    const OutputTables& tables = m_notifier.survey().m_tables;
+    if (tables.Depth().RowCount() == 0) {
         m_prompter.message(QString::fromUtf8(msg::kNoDepthData));
         return;
     }
@@ -175,7 +171,7 @@ void DataCommands::OnSaveDepthData()
     WriteResult result;
     {
         BusyScope busy(m_statusBar, tr("Saving the depth data..."));
-        result = DepthWriter::Save(target, m_survey.m_tables);
+        result = DepthWriter::Save(target, tables);
     }
     if (!result.ok)
         m_prompter.message(CellText(result.message));
@@ -185,48 +181,53 @@ void DataCommands::OnSaveDepthData()
 
 void DataCommands::OnChooseData()
 {
-    runOperation(tr("Choosing the data..."), [this](OperationReport& report) {
-        Append(report, SelectData(m_survey.m_tree, m_survey.m_tables, m_survey.m_frame));
+    Survey& s = m_notifier.survey();
+    runOperation(tr("Choosing the data..."), {kProcessing, kDepth}, false, [&s](OperationReport& report) {
+        Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
     });
 }
 
 void DataCommands::OnProcessedData()
 {
-    runOperation(tr("Choosing and processing the data..."), [this](OperationReport& report) {
-        Append(report, SelectData(m_survey.m_tree, m_survey.m_tables, m_survey.m_frame));
-        Append(report, ProcessFieldSource(m_survey.m_tables));
-    });
+    Survey& s = m_notifier.survey();
+    runOperation(tr("Choosing and processing the data..."), {kProcessing, kDepth}, false,
+                 [&s](OperationReport& report) {
+                     Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
+                     Append(report, ProcessFieldSource(s.m_tables));
+                 });
 }
 
 void DataCommands::OnDepthDisplay()
 {
-    if (DepthNeedsConfirmation(m_survey.m_tables) && !m_prompter.question(QString::fromUtf8(msg::kDepthAgain)))
+    Survey& s = m_notifier.survey();
+    if (DepthNeedsConfirmation(s.m_tables) && !m_prompter.question(QString::fromUtf8(msg::kDepthAgain)))
         return;
-    runOperation(tr("Calculating the depth data..."), [this](OperationReport& report) {
-        Append(report, CalculateDepth(m_survey.m_tables));
-    });
+    runOperation(tr("Calculating the depth data..."), {kDepth}, false,
+                 [&s](OperationReport& report) { Append(report, CalculateDepth(s.m_tables)); });
 }
 
 void DataCommands::OnCorrectBadPoints()
 {
-    runOperation(tr("Correcting bad points..."), [this](OperationReport& report) {
-        Append(report, CorrectBadPoints(m_survey.m_tables));
-    });
+    Survey& s = m_notifier.survey();
+    runOperation(tr("Correcting bad points..."), {kOrigin}, true,
+                 [&s](OperationReport& report) { Append(report, CorrectBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnSearchAndProcess()
 {
-    runOperation(tr("Searching bad points and processing..."), [this](OperationReport& report) {
-        Append(report, SearchBadPoints(m_survey.m_tables));
-        Append(report, ProcessFieldSource(m_survey.m_tables));
-    });
+    Survey& s = m_notifier.survey();
+    runOperation(tr("Searching bad points and processing..."), {kOrigin, kProcessing}, true,
+                 [&s](OperationReport& report) {
+                     Append(report, SearchBadPoints(s.m_tables));
+                     Append(report, ProcessFieldSource(s.m_tables));
+                 });
 }
 
 void DataCommands::OnSearchBadPoints()
 {
-    runOperation(tr("Searching bad points..."), [this](OperationReport& report) {
-        Append(report, SearchBadPoints(m_survey.m_tables));
-    });
+    Survey& s = m_notifier.survey();
+    runOperation(tr("Searching bad points..."), {kOrigin}, true,
+                 [&s](OperationReport& report) { Append(report, SearchBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnProperties()
@@ -234,22 +235,34 @@ void DataCommands::OnProperties()
     m_prompter.message(QString::fromUtf8(kPropertiesText));
 }
 
-void DataCommands::runOperation(const QString& status, const std::function<void(OperationReport&)>& work)
+void DataCommands::runOperation(const QString& status, std::initializer_list<int> tables, bool marks,
+                                const std::function<void(OperationReport&)>& work)
 {
+    OutputTables& core = m_notifier.survey().m_tables;
+    // The user's tab stays unless the operation itself asks for another one.
+    const int tabBefore = core.ActiveTab();
     OperationReport report;
     {
         BusyScope busy(m_statusBar, status);
         work(report);
     }
-    m_output.sync();
-    Q_EMIT surveyChanged();
+    for (int table : tables)
+        m_notifier.notifyTableChanged(table);
+    if (marks)
+        m_notifier.notifyMarksChanged();
+    if (core.ActiveTab() != tabBefore)
+        m_notifier.requestActiveTab(core.ActiveTab());
+    m_notifier.notifyStateChanged();
     show(report);
 }
 
 void DataCommands::show(const OperationReport& report)
 {
+    // One operation may say the same thing for every file group: each text once.
+    std::set<std::string> shown;
     for (const std::string& text : report.messages)
-        m_prompter.message(CellText(text));
+        if (shown.insert(text).second)
+            m_prompter.message(CellText(text));
 }
 
 void DataCommands::showStatus(const QString& text)

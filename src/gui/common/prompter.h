@@ -18,11 +18,15 @@ struct FileChoice {
 /// Filters are given as "Name(*.ext)|*.ext|Other(*.x)|*.x||".
 class Prompter {
 public:
+    /// The button Enter presses in a question.
+    enum class Default { Ok, Cancel };
+
     virtual ~Prompter() = default;
     /// A box with an OK button, the warning icon and the application name.
     virtual void message(const QString& text) = 0;
     /// OK and Cancel; true for OK.
-    virtual bool question(const QString& text) = 0;
+    virtual bool question(const QString& text, Default byDefault) = 0;
+    bool question(const QString& text) { return question(text, Default::Ok); }
     virtual FileChoice openFile(const QString& filters) = 0;
     virtual FileChoice saveFile(const QString& filters) = 0;
 };

@@ -14,14 +14,17 @@ class ScriptedPrompter : public Prompter {
 public:
     QStringList messages;      ///< every message shown, in order
     QStringList questions;     ///< every question asked, in order
+    QList<Default> questionDefaults;  ///< the default button of every question
     QStringList fileFilters;   ///< the filter string of every file dialog
     QList<bool> answers;       ///< answers to the next questions
     QList<FileChoice> files;   ///< answers to the next file dialogs
 
+    using Prompter::question;
     void message(const QString& text) override { messages << text; }
-    bool question(const QString& text) override
+    bool question(const QString& text, Default byDefault) override
     {
         questions << text;
+        questionDefaults << byDefault;
         return answers.isEmpty() ? false : answers.takeFirst();
     }
     FileChoice openFile(const QString& filters) override { return nextFile(filters); }

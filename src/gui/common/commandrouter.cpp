@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QMenu>
 
+#include <span>
+
 namespace vantrel {
 
 CommandRouter::CommandRouter(QObject* parent) : QObject(parent) {}
 
-CommandMap* CommandRouter::map(Level level)
+const CommandMap* CommandRouter::map(Level level) const
 {
     switch (level) {
     case Level::Application:
@@ -15,42 +17,35 @@ CommandMap* CommandRouter::map(Level level)
     case Level::MainFrame:
         return &m_maps[1];
     default:
-        return nullptr;
+        return m_chartMaps ? m_chartMaps(level) : nullptr;
     }
 }
 
 bool CommandRouter::addHandler(Level level, int id, CommandMap::Run run, CommandMap::State enabled,
                                CommandMap::State checked)
 {
-    CommandMap* m = map(level);
-    if (!m)
+    if (level != Level::Application && level != Level::MainFrame)
         return false;
-    m->add(id, std::move(run), std::move(enabled), std::move(checked));
+    m_maps[level == Level::Application ? 0 : 1].add(id, std::move(run), std::move(enabled), std::move(checked));
+    // A handler plugged in later shows at once on the actions of its id.
+    for (const auto& a : std::as_const(m_actions))
+        if (a && idOf(a) == id)
+            a->setEnabled(isEnabled(id));
     return true;
-}
-
-void CommandRouter::removeHandler(Level level, int id)
-{
-    if (CommandMap* m = map(level))
-        m->remove(id);
 }
 
 const CommandMap::Entry* CommandRouter::findEntry(int id, int* level) const
 {
-    for (int l = 0; l < kLevelCount; ++l) {
-        const auto lv = static_cast<Level>(l);
-        const CommandMap* m = nullptr;
-        if (lv == Level::Application)
-            m = &m_maps[0];
-        else if (lv == Level::MainFrame)
-            m = &m_maps[1];
-        else if (m_chartMaps)
-            m = m_chartMaps(lv);
-        if (!m)
-            continue;
-        if (const CommandMap::Entry* e = m->find(id)) {
+    using L = Level;
+    static constexpr L withChart[] = {L::View, L::Document, L::ChildFrame, L::Application, L::MainFrame};
+    static constexpr L withoutChart[] = {L::MainFrame, L::Application};
+    const bool chartActive = map(L::View) || map(L::Document) || map(L::ChildFrame);
+    const std::span<const L> order = chartActive ? std::span<const L>(withChart) : std::span<const L>(withoutChart);
+    for (const L l : order) {
+        const CommandMap* m = map(l);
+        if (const CommandMap::Entry* e = m ? m->find(id) : nullptr) {
             if (level)
-                *level = l;
+                *level = static_cast<int>(l);
             return e;
         }
     }
@@ -81,7 +76,6 @@ bool CommandRouter::dispatch(int id)
     const CommandMap::Entry* e = findEntry(id);
     if (!e || (e->enabled && !e->enabled()) || !e->run)
         return false;
-    Q_EMIT commandStarting(id);
     // The handler may replace its own entry (or the chart window it lives in):
     // run a copy.
     const CommandMap::Run run = e->run;

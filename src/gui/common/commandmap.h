@@ -26,8 +26,6 @@ public:
     {
         m_entries.insert(id, Entry{std::move(run), std::move(enabled), std::move(checked)});
     }
-    void remove(int id) { m_entries.remove(id); }
-    bool contains(int id) const { return m_entries.contains(id); }
     const Entry* find(int id) const
     {
         auto it = m_entries.constFind(id);

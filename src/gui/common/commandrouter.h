@@ -16,20 +16,23 @@ namespace vantrel {
 
 /// The one road every command takes.
 ///
-/// A command is an id (src/gui/app/commandids.h). Every QAction that issues a
-/// command carries its id in QAction::data() and is registered here with
-/// addAction(); triggering it calls dispatch(id).
+/// A command is an id (src/gui/common/commandids.h). Every QAction that issues
+/// a command carries its id in QAction::data() and is registered here with
+/// addAction(); triggering it calls dispatch(id). The panes' toolbar and
+/// context-menu actions are registered like the frame's.
 ///
-/// dispatch() asks, in this order, whether they handle the id:
-///   1. the active chart window's view          (Level::View)
-///   2. the active chart window's document      (Level::Document)
-///   3. the active chart window's child frame   (Level::ChildFrame)
+/// dispatch() asks, in this order, whether they handle the id. While a chart
+/// window is active:
+///   1. its view                                (Level::View)
+///   2. its document                            (Level::Document)
+///   3. its child frame                         (Level::ChildFrame)
 ///   4. the application                         (Level::Application)
 ///   5. the main frame                          (Level::MainFrame)
+/// Without an active chart window: the main frame, then the application.
 /// The first that has an entry for the id runs it (if its entry says it is
-/// enabled); an id nobody handles shows disabled. The first three levels exist
-/// only while a chart window is active; their maps belong to that window
-/// (CChildFrame::commands()) and come from setChartWindowMaps().
+/// enabled); an id nobody handles shows disabled. The chart window's maps
+/// belong to that window (CChildFrame::commands()) and come from
+/// setChartWindowMaps().
 ///
 /// Registering a handler is one line:
 /// @code
@@ -38,14 +41,14 @@ namespace vantrel {
 ///                               [this] { return haveRows(); });   // optional
 /// @endcode
 /// The enabled-state function (optional) is asked whenever the actions are
-/// refreshed (updateActions(): before a menu opens, when the focus or the
-/// active chart window changes, and on an idle timer of the main frame).
+/// refreshed (updateActions(): after every command, before a watched menu
+/// opens, when the active chart window changes and when the survey notifier
+/// says the survey changed).
 /// A later addHandler() for the same level and id replaces the earlier one.
 class CommandRouter : public QObject {
     Q_OBJECT
 public:
     enum class Level { View, Document, ChildFrame, Application, MainFrame };
-    static constexpr int kLevelCount = 5;
 
     /// Gives the maps of the active chart window's view, document and child
     /// frame, or nullptr for a level (or for all when no chart window is active).
@@ -53,15 +56,13 @@ public:
 
     explicit CommandRouter(QObject* parent = nullptr);
 
-    /// Registers the handler of `id` on the application or the main frame.
+    /// Registers the handler of `id` on the application or the main frame;
+    /// the actions of `id` take its enabled state at once.
     /// For the three chart-window levels, register on the window itself
     /// (CChildFrame::commands(level)); passing one of them here registers
     /// nothing and returns false.
     bool addHandler(Level level, int id, CommandMap::Run run, CommandMap::State enabled = {},
                     CommandMap::State checked = {});
-    void removeHandler(Level level, int id);
-    /// The application's or the main frame's map (nullptr for the others).
-    CommandMap* map(Level level);
 
     void setChartWindowMaps(ChartWindowMaps maps) { m_chartMaps = std::move(maps); }
 
@@ -84,11 +85,8 @@ public:
 
     static int idOf(const QAction* action);
 
-Q_SIGNALS:
-    /// Emitted before a command runs.
-    void commandStarting(int id);
-
 private:
+    const CommandMap* map(Level level) const;
     const CommandMap::Entry* findEntry(int id, int* level = nullptr) const;
 
     std::array<CommandMap, 2> m_maps;  // Application, MainFrame

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+class QStatusBar;
+
+namespace vantrel {
+
+class CommandRouter;
+class Prompter;
+class SurveyNotifier;
+struct OperationReport;
+struct ReadResult;
+
+/// The data commands of the desktop: File Open, the two saves, choosing data
+/// and the processing steps, reached from the main frame's menus and toolbar
+/// and from the two panes' toolbars and context menus. Each runs the core
+/// operation on the notifier's survey, says through the notifier what it
+/// changed, and shows the operation's messages through the prompter. It knows
+/// no view: the panes follow the notifier.
+class DataCommands : public QObject {
+    Q_OBJECT
+public:
+    /// Who issues the command: the main frame (menus, toolbar, accelerators)
+    /// or one of the panes (its toolbar or context menu).
+    enum class Scope { MainFrame, FileView, OutputPane };
+    struct Command {
+        int id;
+        Scope scope;
+        void (DataCommands::*run)();
+    };
+    /// Every command this object answers, main-frame commands first.
+    static const std::vector<Command>& commands();
+
+    static const char* const kDataFileFilters;
+    static const char* const kPropertiesText;
+
+    DataCommands(SurveyNotifier& notifier, Prompter& prompter, QObject* parent = nullptr);
+
+    /// Registers every command of commands() with the router, on the main
+    /// frame's level (the panes' ids are their own).
+    void registerWith(CommandRouter& router);
+
+    /// Where long operations say what they are doing.
+    void setStatusBar(QStatusBar* statusBar);
+
+    void OnFileOpen();
+    void OnSaveOriginalData();
+    void OnSaveDepthData();
+    void OnChooseData();
+    void OnProcessedData();
+    void OnDepthDisplay();
+    void OnCorrectBadPoints();
+    void OnSearchAndProcess();
+    void OnSearchBadPoints();
+    void OnProperties();
+
+private:
+    void closeData();
+    void readFile(const QString& path);
+    void runOperation(const QString& status, std::initializer_list<int> tables, bool marks,
+                      const std::function<void(OperationReport&)>& work);
+    void show(const OperationReport& report);
+    void showStatus(const QString& text);
+
+    SurveyNotifier& m_notifier;
+    Prompter& m_prompter;
+    QPointer<QStatusBar> m_statusBar;
+    std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
+};
+
+/// True when the read stopped before the end of the file, so that the tables
+/// hold only a part of it.
+bool IsPartialLoad(const ReadResult& result);
+
+}  // namespace vantrel
