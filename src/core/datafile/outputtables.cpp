@@ -3,6 +3,7 @@
 #include "columnrules.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace vantrel {
@@ -87,7 +88,7 @@ void OutputTables::CompactText(bool force)
     std::size_t liveBytes = 0, liveTexts = 0;
     for (std::size_t w = 0; w < live.size(); ++w)
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             liveBytes += m_store->Text(ref).size() + 1;
             ++liveTexts;
         }
@@ -101,9 +102,9 @@ void OutputTables::CompactText(bool force)
     renamed.reserve(liveTexts);
     std::vector<std::uint32_t> rankBefore(live.size() + 1, 0);
     for (std::size_t w = 0; w < live.size(); ++w) {
-        rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(live[w]));
+        rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(std::popcount(live[w]));
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             renamed.push_back(fresh->Store(m_store->Text(ref)));
         }
     }
@@ -111,7 +112,7 @@ void OutputTables::CompactText(bool force)
         for (TextStore::Ref& ref : t->Refs()) {
             const std::size_t w = ref >> 6;
             const std::uint64_t below = live[w] & ((std::uint64_t{1} << (ref & 63)) - 1);
-            ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(below))];
+            ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(std::popcount(below))];
         }
         t->SetStore(fresh);
     }
