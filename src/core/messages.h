@@ -17,6 +17,8 @@ inline constexpr const char* kMarkedRed = "The data needs to be corrected and th
 inline constexpr const char* kFieldSourceCapacity = "The maximum processing capacity of the field source is%d！";
 inline constexpr const char* kSelectHighValue = "Please select the high value that needs to be processed !";
 inline constexpr const char* kDepthAgain = "Do you need to calculate deep value again?";
+inline constexpr const char* kReadIncomplete =
+    " could not be read completely: the rows after the read error were not loaded.";
 inline constexpr const char* kTooLarge = " is too large to load: the tables hold at most 4 GiB of text.";
 
 }  // namespace vantrel::msg

@@ -6,15 +6,16 @@
 #include "messages.h"
 #include "numbers.h"
 #include "outputtables.h"
+#include "platform.h"
 #include "textcase.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace vantrel {
 
@@ -44,10 +45,6 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFileListener& listener)
@@ -55,9 +52,11 @@ DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFile
 {
 }
 
-void DataFileReader::Begin()
+void DataFileReader::Begin(const std::string& shownName)
 {
     m_result = ReadResult();
+    m_shownName = shownName;
+    m_stopped = false;
     m_totalBytes = 0;
     m_lineNumber = 0;
     m_fileColumn = m_incrementColumn = m_modeColumn = m_dateTimeColumn = 0;
@@ -138,10 +137,9 @@ DataFileReader::LineOutcome DataFileReader::DataLine(std::string_view line)
         if (ok)
             m_fields.push_back(line.substr(p));
     }
+    ++m_result.dataLines;
     if (!ok) {
-        m_result.status = ReadResult::Status::RowsMismatch;
-        m_result.message = msg::kRowsMismatch;
-        m_result.lineNumber = m_lineNumber;
+        Stopped(ReadResult::Status::RowsMismatch, msg::kRowsMismatch);
         return LineOutcome::Stop;
     }
     if (m_result.rowsLoaded == 0 && m_totalBytes > 0) {
@@ -176,95 +174,162 @@ DataFileReader::LineOutcome DataFileReader::Line(char* text, std::size_t size)
     return DataLine(line);
 }
 
+void DataFileReader::Stopped(ReadResult::Status status, std::string message)
+{
+    m_result.status = status;
+    m_result.message = std::move(message);
+    m_result.lineNumber = m_lineNumber;
+    m_stopped = true;
+}
+
+void DataFileReader::Feed(char* text, std::size_t size)
+{
+    if (m_stopped) {
+        // Nothing more is loaded; the data lines are still counted, so the
+        // caller can tell how much of the file was left out.
+        if (size > 0 && text[size - 1] == '\r')
+            --size;
+        ToUpperAsciiInPlace(text, size);
+        const std::string_view line = Trim(std::string_view(text, size));
+        const auto at = line.find("INCREMENT");
+        if (!line.empty() && (at == std::string_view::npos || at == 0))
+            ++m_result.dataLines;
+        return;
+    }
+    try {
+        if (Line(text, size) == LineOutcome::Stop)
+            m_stopped = true;
+    } catch (const std::length_error&) {
+        Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+    } catch (const std::bad_alloc&) {
+        Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+    }
+}
+
 ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 {
-    Begin();
+    Begin("The file");
     m_totalBytes = bytes.size();
     std::string line;  // each line is upper-cased in a copy; the caller's bytes stay as they are
-    try {
-        std::size_t p = 0;
-        while (p < bytes.size()) {
-            const std::size_t nl = bytes.find('\n', p);
-            const std::size_t lineEnd = nl == std::string_view::npos ? bytes.size() : nl;
-            line.assign(bytes.data() + p, lineEnd - p);
-            if (Line(line.data(), line.size()) == LineOutcome::Stop)
-                return m_result;
-            p = nl == std::string_view::npos ? bytes.size() : nl + 1;
-        }
-    } catch (const std::length_error&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = std::string("The file") + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
-    } catch (const std::bad_alloc&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = std::string("The file") + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
+    std::size_t p = 0;
+    while (p < bytes.size()) {
+        const std::size_t nl = bytes.find('\n', p);
+        const std::size_t lineEnd = nl == std::string_view::npos ? bytes.size() : nl;
+        line.assign(bytes.data() + p, lineEnd - p);
+        Feed(line.data(), line.size());
+        p = nl == std::string_view::npos ? bytes.size() : nl + 1;
     }
     return m_result;
 }
 
-ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& shownPath)
+ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<std::string()>& errorReason)
 {
-    Begin();
-    const auto openFailed = [&] {
-        m_result.status = ReadResult::Status::OpenFailed;
-        m_result.message = shownPath + msg::kFileOpenFailed;
-        return m_result;
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-        return openFailed();
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return openFailed();
-    const std::uint64_t total = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
-    m_totalBytes = total;
-
     constexpr std::size_t kChunk = 1 << 20;
     std::vector<char> buf(kChunk);
     std::size_t have = 0;  // bytes of an unfinished line at the start of buf
     std::uint64_t done = 0;
-    try {
-        if (total > 0)
-        for (;;) {
-            if (buf.size() - have < kChunk / 2)
+    for (;;) {
+        if (buf.size() - have < kChunk / 2) {
+            try {
                 buf.resize(buf.size() * 2);  // a line longer than the buffer
-            const std::size_t got = std::fread(buf.data() + have, 1, buf.size() - have, file.get());
-            if (got == 0 && std::ferror(file.get())) {
-                if (m_result.rowsLoaded == 0 && m_frame.m_arrHeaderColumns.empty())
-                    return openFailed();
-                break;
+            } catch (const std::bad_alloc&) {
+                if (!m_stopped)
+                    Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+                return m_result;
             }
-            done += got;
-            const bool eof = got == 0;
-            char* p = buf.data();
-            char* end = buf.data() + have + got;
-            for (;;) {
-                char* nl = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-                if (!nl && !(eof && p < end))
-                    break;
-                char* lineEnd = nl ? nl : end;
-                if (Line(p, static_cast<std::size_t>(lineEnd - p)) == LineOutcome::Stop)
-                    return m_result;
-                p = nl ? nl + 1 : end;
-            }
-            have = static_cast<std::size_t>(end - p);
-            std::memmove(buf.data(), p, have);
-            if (m_progress)
-                m_progress(done, total);
-            if (eof)
-                break;
         }
-    } catch (const std::length_error&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = shownPath + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
-    } catch (const std::bad_alloc&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = shownPath + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
+        const std::ptrdiff_t got = source(buf.data() + have, buf.size() - have);
+        if (got < 0) {
+            if (done == 0) {
+                m_result.status = ReadResult::Status::OpenFailed;
+                m_result.message = m_shownName + msg::kFileOpenFailed;
+                m_result.reason = errorReason();
+                return m_result;
+            }
+            // The unfinished line at the error is dropped: its end is unknown.
+            if (!m_stopped) {
+                ++m_lineNumber;
+                Stopped(ReadResult::Status::ReadIncomplete, m_shownName + msg::kReadIncomplete);
+                m_result.reason = errorReason();
+            }
+            return m_result;
+        }
+        done += static_cast<std::uint64_t>(got);
+        const bool eof = got == 0;
+        char* p = buf.data();
+        char* end = buf.data() + have + got;
+        for (;;) {
+            char* nl = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            if (!nl && !(eof && p < end))
+                break;
+            char* lineEnd = nl ? nl : end;
+            Feed(p, static_cast<std::size_t>(lineEnd - p));
+            p = nl ? nl + 1 : end;
+        }
+        have = static_cast<std::size_t>(end - p);
+        std::memmove(buf.data(), p, have);
+        if (m_progress)
+            m_progress(done, m_totalBytes > 0 ? std::max(m_totalBytes, done) : 0);
+        if (eof)
+            return m_result;
     }
-    return m_result;
+}
+
+ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& shownPath)
+{
+    Begin(shownPath);
+    const platform::PathInfo info = platform::Inspect(path);
+    platform::InputFile file;
+    if (info.directory || !file.Open(path)) {
+        m_result.status = ReadResult::Status::OpenFailed;
+        m_result.message = shownPath + msg::kFileOpenFailed;
+        m_result.reason = platform::ErrorText(info.directory ? EISDIR : file.Error());
+        return m_result;
+    }
+    m_totalBytes = info.size;
+    return ReadChunks([&](char* buffer, std::size_t size) { return file.Read(buffer, size); },
+                      [&] { return platform::ErrorText(file.Error()); });
+}
+
+ReadResult DataFileReader::ReadStandardInput(const std::string& shownName)
+{
+    Begin(shownName);
+    platform::InputFile file;
+    file.OpenStandardInput();
+    return ReadChunks([&](char* buffer, std::size_t size) { return file.Read(buffer, size); },
+                      [&] { return platform::ErrorText(file.Error()); });
+}
+
+ReadResult DataFileReader::ReadStream(std::istream& in, const std::string& shownName)
+{
+    Begin(shownName);
+    std::streambuf* source = in.rdbuf();
+    bool bad = source == nullptr || in.bad();
+    // What the buffer already holds is taken first, so the bytes before a
+    // failing refill are never lost with it.
+    const auto read = [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        if (bad)
+            return -1;
+        try {
+            std::streamsize ready = source->in_avail();
+            if (ready < 0)
+                return 0;
+            if (ready == 0) {
+                if (std::istream::traits_type::eq_int_type(source->sgetc(), std::istream::traits_type::eof()))
+                    return 0;
+                ready = std::max<std::streamsize>(source->in_avail(), 1);
+            }
+            return source->sgetn(buffer, std::min(ready, static_cast<std::streamsize>(size)));
+        } catch (...) {
+            bad = true;
+            try {
+                in.setstate(std::ios::badbit);
+            } catch (...) {
+            }
+            return -1;
+        }
+    };
+    return ReadChunks(read, [] { return platform::ErrorText(EIO); });
 }
 
 }  // namespace vantrel
