@@ -1,6 +1,7 @@
 #include "outputtables.h"
 
 #include "columnrules.h"
+#include "processing/twothreads.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,57 +11,28 @@ namespace vantrel {
 
 namespace {
 
-/// Collects lines in a large buffer and hands it to the stream in pieces.
-class LineBuffer {
-public:
-    explicit LineBuffer(std::ostream& out) : m_out(out), m_buf(kSize), m_end(m_buf.data() + kSize - kReserve) {}
-    ~LineBuffer() { Flush(); }
-    void Cell(std::string_view text, char sep)
-    {
-        if (text.size() + 1 > static_cast<std::size_t>(m_end + kReserve - m_at)) {
-            Flush();
-            if (text.size() + 1 > kSize) {
-                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
-                m_out.put(sep);
-                return;
-            }
-        }
-        std::memcpy(m_at, text.data(), text.size());
-        m_at += text.size();
-        *m_at++ = sep;
-    }
-    void Text(std::string_view text)
-    {
-        for (char c : text)
-            Put(c);
-    }
-    void EndLine()
-    {
-        Put('\r');
-        Put('\n');
-        if (m_at >= m_end)
-            Flush();
-    }
-    void Flush()
-    {
-        m_out.write(m_buf.data(), static_cast<std::streamsize>(m_at - m_buf.data()));
-        m_at = m_buf.data();
-    }
+/// Formats the rows in pieces on two threads and writes the pieces in order.
+/// `row(text, r)` appends row r, line end included.
+template <typename Row>
+void WriteRowsOnTwoThreads(std::ostream& out, std::size_t rows, std::size_t columns, Row row)
+{
+    const std::size_t rowsPerPiece = std::max<std::size_t>(1, (std::size_t{1} << 16) / std::max<std::size_t>(columns, 1));
+    ProduceOnTwoThreadsInOrder<std::string>(
+        (rows + rowsPerPiece - 1) / rowsPerPiece,
+        [&](std::size_t piece, std::string& text) {
+            text.clear();
+            const std::size_t end = std::min(rows, (piece + 1) * rowsPerPiece);
+            for (std::size_t r = piece * rowsPerPiece; r < end; ++r)
+                row(text, r);
+        },
+        [&](std::size_t, const std::string& text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
+}
 
-private:
-    void Put(char c)
-    {
-        if (m_at == m_buf.data() + kSize)
-            Flush();
-        *m_at++ = c;
-    }
-    static constexpr std::size_t kSize = 1 << 20;
-    static constexpr std::ptrdiff_t kReserve = 4096;
-    std::ostream& m_out;
-    std::vector<char> m_buf;
-    char* m_end;
-    char* m_at = m_buf.data();
-};
+void AppendCell(std::string& text, std::string_view cell, char sep)
+{
+    text.append(cell);
+    text.push_back(sep);
+}
 
 }  // namespace
 
@@ -196,13 +168,12 @@ void OutputTables::WriteOriginRows(std::ostream& out, int mode) const
     if (mode != 1 && mode != 2)
         return;
     const char sep = mode == 1 ? '\t' : ',';
-    LineBuffer lines(out);
     const std::size_t cols = m_origin.ColumnCount();
-    for (std::size_t r = 0; r < m_origin.RowCount(); ++r) {
+    WriteRowsOnTwoThreads(out, m_origin.RowCount(), cols, [&](std::string& text, std::size_t r) {
         for (std::size_t c = 0; c < cols; ++c)
-            lines.Cell(m_origin.Cell(r, c), sep);
-        lines.EndLine();
-    }
+            AppendCell(text, m_origin.Cell(r, c), sep);
+        text += "\r\n";
+    });
 }
 
 void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
@@ -210,17 +181,15 @@ void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
     if (variant != 1 && variant != 2)
         return;
     const char sep = variant == 1 ? '\t' : ',';
-    LineBuffer lines(out);
-    lines.Text(variant == 1 ? "Increment Value\tHeight\tValue\tFileID" : "Increment Value,Height,Value,FileID");
-    lines.EndLine();
+    out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n" : "Increment Value,Height,Value,FileID\r\n");
     const std::size_t cols = m_depth.ColumnCount();
-    for (std::size_t r = 0; r < m_depth.RowCount(); ++r) {
+    WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](std::string& text, std::size_t r) {
         for (std::size_t c = 1; c < cols; ++c)
-            lines.Cell(m_depth.Cell(r, c), sep);
+            AppendCell(text, m_depth.Cell(r, c), sep);
         if (cols > 0)
-            lines.Cell(m_depth.Cell(r, 0), sep);
-        lines.EndLine();
-    }
+            AppendCell(text, m_depth.Cell(r, 0), sep);
+        text += "\r\n";
+    });
 }
 
 }  // namespace vantrel

@@ -21,6 +21,7 @@ void TextStore::BlockFree::operator()(char* p) const
 
 TextStore::TextStore()
 {
+    m_blocks.reserve(std::size_t{1} << (32 - kBlockBits));  // never moves: see the class comment
     char* p = Reserve(1);
     p[0] = 0;  // reference 0: the empty text
 }

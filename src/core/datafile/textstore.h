@@ -16,6 +16,9 @@ namespace vantrel {
 /// Texts live in 4 MiB blocks that never move, so stored texts stay valid
 /// while the store grows. Reference 0 is the empty text. A store holds at
 /// most 4 GiB; Store() throws std::length_error beyond that.
+///
+/// One thread may store texts shorter than 1 MiB while other threads read
+/// texts stored before: neither the blocks nor the list of them ever move.
 class TextStore {
 public:
     using Ref = std::uint32_t;
