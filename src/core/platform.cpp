@@ -1,6 +1,10 @@
 #include "platform.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cctype>
+#include <cmath>
+#include <string_view>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +16,7 @@
 #if defined(__unix__) || defined(__APPLE__)
 #define VANTREL_POSIX 1
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +64,12 @@ bool NewFile::CloseAndRename(const std::string& target)
 }
 
 #ifdef VANTREL_POSIX
+
+double StrtodC(const char* text)
+{
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return ::strtod_l(text, nullptr, c);
+}
 
 PathInfo Inspect(const std::string& path)
 {
@@ -242,6 +253,33 @@ void UnmapBlock(char* block, std::size_t size)
 }
 
 #else  // plain standard C++
+
+double StrtodC(const char* text)
+{
+    // from_chars reads decimals, INF and NAN as the C locale does; a "0x"
+    // prefix is left to it in its hexadecimal form.
+    std::string_view s(text);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    auto format = std::chars_format::general;
+    if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        s.remove_prefix(2);
+        format = std::chars_format::hex;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value, format);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        const auto e = s.find_first_of(format == std::chars_format::hex ? "pP" : "eE");
+        value = e != std::string_view::npos && s.size() > e + 1 && s[e + 1] == '-' ? 0.0 : HUGE_VAL;
+    }
+    return negative ? -value : value;
+}
 
 PathInfo Inspect(const std::string& path)
 {

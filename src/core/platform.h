@@ -26,6 +26,10 @@ std::string FollowLink(const std::string& path);
 /// the user may write it (so a read-only file stays read-only, for root too).
 bool MayReplace(const std::string& path, const PathInfo& info);
 
+/// strtod in the C locale whatever the process's locale: decimal point,
+/// hexadecimal, INF and NAN as strtod reads them.
+double StrtodC(const char* text);
+
 /// The system's text for an error number ("Permission denied").
 std::string ErrorText(int error);
 
