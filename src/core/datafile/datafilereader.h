@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -73,17 +74,18 @@ public:
     ReadResult ReadBuffer(std::string_view bytes);
 
 private:
-    enum class LineOutcome { Go, Stop };
     /// Fills a buffer: the bytes read, 0 at the end, -1 on a read error.
     using Source = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
+    struct Piece;
 
     void Begin(const std::string& shownName);
-    ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason);
+    /// Reads the source to its end. A second thread reads ahead and splits the
+    /// lines into fields while this one fills the tables, when `twoThreads`.
+    ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason, bool twoThreads);
+    void Take(const Piece& piece);
     void Stopped(ReadResult::Status status, std::string message);
-    void Feed(char* text, std::size_t size);
-    LineOutcome Line(char* text, std::size_t size);
     void Header(std::string_view line);
-    LineOutcome DataLine(std::string_view line);
+    void DataRow(std::string_view line, bool ok, std::span<const std::string_view> fields);
 
     FrameState& m_frame;
     OutputTables& m_tables;
@@ -97,7 +99,6 @@ private:
     int m_incrementColumn = 0;
     int m_modeColumn = 0;
     int m_dateTimeColumn = 0;
-    std::vector<std::string_view> m_fields;
     std::uint64_t m_totalBytes = 0;  // for sizing the table after the first row
     bool m_stopped = false;          // only data lines are counted from here on
 };

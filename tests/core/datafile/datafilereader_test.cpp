@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <streambuf>
 #include <sys/stat.h>
 #include <thread>
@@ -261,6 +262,42 @@ TEST(DataFileReader, PartialLoadsCountTheRowsThatWereNotRead)
     EXPECT_TRUE(noHeader.result.Partial());
     EXPECT_EQ(noHeader.result.rowsLoaded, 0u);
     EXPECT_EQ(noHeader.result.dataLines, 2u);
+}
+
+TEST(DataFileReader, FilesReadOnTwoThreadsLoadAsBuffersDo)
+{
+    // Every fixture from a file as from a buffer; then a large file (read
+    // ahead on a second thread) with a short row far inside it.
+    TempDir dir;
+    for (const auto& entry : std::filesystem::directory_iterator(DataPath("datafile"))) {
+        const std::string bytes = ReadAll(entry.path().string());
+        Loaded fromBuffer(bytes);
+        Survey survey;
+        DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+        const ReadResult r = reader.ReadFile(entry.path().string(), "The file");
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(r.status, fromBuffer.result.status) << name;
+        EXPECT_EQ(r.message, fromBuffer.result.message) << name;
+        EXPECT_EQ(r.lineNumber, fromBuffer.result.lineNumber) << name;
+        EXPECT_EQ(r.dataLines, fromBuffer.result.dataLines) << name;
+        EXPECT_EQ(TableRows(survey.m_tables.m_origin), TableRows(fromBuffer.survey.m_tables.m_origin)) << name;
+    }
+    std::string text = "file\tincrement\t1000hz\tnote\r\n";
+    for (int i = 0; i < 120000; ++i) {
+        text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t12.5\t" +
+                std::string(static_cast<std::size_t>(i % 53), 'n') + "\r\n";
+        if (i == 100000)
+            text += "7\t8\r\n\r\n";
+    }
+    WriteAll(dir / "big.dat", text);
+    Survey survey;
+    DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+    const ReadResult r = reader.ReadFile(dir / "big.dat");
+    EXPECT_EQ(r.status, ReadResult::Status::RowsMismatch);
+    EXPECT_EQ(r.rowsLoaded, 100001u);
+    EXPECT_EQ(r.lineNumber, 100003u);
+    EXPECT_EQ(r.dataLines, 120001u);
+    EXPECT_EQ(survey.m_tables.m_origin.Cell(100000, 3), std::string(100000 % 53, 'N'));
 }
 
 TEST(DataFileReader, PipesAndFifosAreReadToTheirEnd)
