@@ -6,10 +6,55 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 namespace vantrel {
 
 namespace {
+
+/// A piece of the output: rows appended cell by cell, without the capacity
+/// check and the call to memcpy that every short append to a string costs.
+class RowText {
+public:
+    void Clear() { m_size = 0; }
+    void Cell(std::string_view cell, char sep)
+    {
+        Reserve(cell.size() + 1);
+        char* p = m_data.get() + m_size;
+        if (cell.size() <= 16) {
+            for (const char c : cell)
+                *p++ = c;
+        } else {
+            std::memcpy(p, cell.data(), cell.size());
+            p += cell.size();
+        }
+        *p++ = sep;
+        m_size = static_cast<std::size_t>(p - m_data.get());
+    }
+    void EndLine()
+    {
+        Reserve(2);
+        m_data[m_size++] = '\r';
+        m_data[m_size++] = '\n';
+    }
+    void WriteTo(std::ostream& out) const { out.write(m_data.get(), static_cast<std::streamsize>(m_size)); }
+
+private:
+    void Reserve(std::size_t bytes)
+    {
+        if (m_capacity - m_size >= bytes)
+            return;
+        const std::size_t capacity = std::max({m_capacity * 2, m_size + bytes, std::size_t{1} << 16});
+        auto data = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_size > 0)
+            std::memcpy(data.get(), m_data.get(), m_size);
+        m_data = std::move(data);
+        m_capacity = capacity;
+    }
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_capacity = 0;
+    std::size_t m_size = 0;
+};
 
 /// Formats the rows in pieces on two threads and writes the pieces in order.
 /// `row(text, r)` appends row r, line end included.
@@ -17,21 +62,15 @@ template <typename Row>
 void WriteRowsOnTwoThreads(std::ostream& out, std::size_t rows, std::size_t columns, Row row)
 {
     const std::size_t rowsPerPiece = std::max<std::size_t>(1, (std::size_t{1} << 16) / std::max<std::size_t>(columns, 1));
-    ProduceOnTwoThreadsInOrder<std::string>(
+    ProduceOnTwoThreadsInOrder<RowText>(
         (rows + rowsPerPiece - 1) / rowsPerPiece,
-        [&](std::size_t piece, std::string& text) {
-            text.clear();
+        [&](std::size_t piece, RowText& text) {
+            text.Clear();
             const std::size_t end = std::min(rows, (piece + 1) * rowsPerPiece);
             for (std::size_t r = piece * rowsPerPiece; r < end; ++r)
                 row(text, r);
         },
-        [&](std::size_t, const std::string& text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
-}
-
-void AppendCell(std::string& text, std::string_view cell, char sep)
-{
-    text.append(cell);
-    text.push_back(sep);
+        [&](std::size_t, const RowText& text) { text.WriteTo(out); });
 }
 
 }  // namespace
@@ -169,10 +208,10 @@ void OutputTables::WriteOriginRows(std::ostream& out, int mode) const
         return;
     const char sep = mode == 1 ? '\t' : ',';
     const std::size_t cols = m_origin.ColumnCount();
-    WriteRowsOnTwoThreads(out, m_origin.RowCount(), cols, [&](std::string& text, std::size_t r) {
+    WriteRowsOnTwoThreads(out, m_origin.RowCount(), cols, [&](RowText& text, std::size_t r) {
         for (std::size_t c = 0; c < cols; ++c)
-            AppendCell(text, m_origin.Cell(r, c), sep);
-        text += "\r\n";
+            text.Cell(m_origin.Cell(r, c), sep);
+        text.EndLine();
     });
 }
 
@@ -183,12 +222,12 @@ void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
     const char sep = variant == 1 ? '\t' : ',';
     out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n" : "Increment Value,Height,Value,FileID\r\n");
     const std::size_t cols = m_depth.ColumnCount();
-    WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](std::string& text, std::size_t r) {
+    WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](RowText& text, std::size_t r) {
         for (std::size_t c = 1; c < cols; ++c)
-            AppendCell(text, m_depth.Cell(r, c), sep);
+            text.Cell(m_depth.Cell(r, c), sep);
         if (cols > 0)
-            AppendCell(text, m_depth.Cell(r, 0), sep);
-        text += "\r\n";
+            text.Cell(m_depth.Cell(r, 0), sep);
+        text.EndLine();
     });
 }
 
