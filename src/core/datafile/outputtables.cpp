@@ -17,13 +17,15 @@ namespace {
 class RowText {
 public:
     void Clear() { m_size = 0; }
+    /// A cell of a table: its text lies in a TextStore.
     void Cell(std::string_view cell, char sep)
     {
-        Reserve(cell.size() + 1);
+        constexpr std::size_t kShort = TextStore::kReadSlack;
+        Reserve(cell.size() + kShort + 1);
         char* p = m_data.get() + m_size;
-        if (cell.size() <= 16) {
-            for (const char c : cell)
-                *p++ = c;
+        if (cell.size() <= kShort) {
+            std::memcpy(p, cell.data(), kShort);  // the store has the bytes after it
+            p += cell.size();
         } else {
             std::memcpy(p, cell.data(), cell.size());
             p += cell.size();

@@ -30,7 +30,7 @@ char* TextStore::Reserve(std::size_t bytes)
 {
     std::size_t offset = m_used;
     std::size_t block = offset >> kBlockBits;
-    if ((offset & kBlockMask) + bytes > kBlockSize) {
+    if ((offset & kBlockMask) + bytes + kReadSlack > kBlockSize) {
         ++block;  // a text never spans two blocks; the tail of this one stays unused
         offset = block * kBlockSize;
     }
