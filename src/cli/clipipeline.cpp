@@ -56,6 +56,12 @@ GraphKind GraphKindNamed(const std::string& name)
     return GraphKind::None;
 }
 
+/// The save's message, then the system's reason on a line of its own.
+std::string SaveFailure(const WriteResult& r)
+{
+    return r.reason.empty() ? r.message : r.message + "\n" + r.path + ": " + r.reason;
+}
+
 }  // namespace
 
 CliPipeline::CliPipeline(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
@@ -77,13 +83,13 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
         {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
          [](CliPipeline& p, const std::string& path) {
              const WriteResult r = OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
-             return r.ok || p.Fail(r.message);
+             return r.ok || p.Fail(SaveFailure(r));
          },
          nullptr},
         {"--save-depth", "PATH", "write the Depth table; .dat gives tabs, .csv commas (lower case)",
          [](CliPipeline& p, const std::string& path) {
              const WriteResult r = DepthWriter::Save(path, p.m_survey.m_tables);
-             return r.ok || p.Fail(r.message);
+             return r.ok || p.Fail(SaveFailure(r));
          },
          nullptr},
         {"--dump", "origin|processing|depth|marks", "print a table as JSON Lines on standard output",
@@ -115,7 +121,7 @@ std::string CliPipeline::Usage()
 {
     std::string text =
         "Usage: vantrel-cli INPUT [STEP ...]\n"
-        "Loads the data file INPUT, then runs the steps in the order given.\n\nSteps:\n";
+        "Loads the data file INPUT (- reads standard input), then runs the steps in the order given.\n\nSteps:\n";
     for (const Step& s : Steps()) {
         std::string head = std::string("  ") + s.name + (s.argument ? std::string(" ") + s.argument : "");
         head.resize(std::max<std::size_t>(head.size() + 1, 40), ' ');
@@ -205,12 +211,19 @@ bool CliPipeline::Load(const std::string& path)
     m_survey.m_frame.BeginFileOpen();
     m_survey.m_frame.SetDataPath(path, FrameState::AllFilter);
     DataFileReader reader(m_survey.m_frame, m_survey.m_tables, m_survey.m_tree);
-    const ReadResult result = reader.ReadFile(path);
+    const bool standardInput = path == "-";
+    const std::string shown = standardInput ? "standard input" : path;
+    const ReadResult result = standardInput ? reader.ReadStandardInput(shown) : reader.ReadFile(path);
     if (!result.Ok()) {
-        std::string where;
+        std::string text = result.message;
         if (result.lineNumber > 0)
-            where = " (line " + std::to_string(result.lineNumber) + ")";
-        return Fail(result.message + where);
+            text += " (line " + std::to_string(result.lineNumber) + ")";
+        if (!result.reason.empty())
+            text += "\n" + shown + ": " + result.reason;
+        if (result.Partial())
+            text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " + std::to_string(result.dataLines) +
+                    " data rows were read; no step was run.";
+        return Fail(text);
     }
     return true;
 }

@@ -12,8 +12,8 @@ namespace vantrel {
 
 struct OperationReport;
 
-/// The batch pipeline: loads one data file, then runs the steps of the
-/// command line in the order given.
+/// The batch pipeline: loads one data file ("-": standard input), then runs
+/// the steps of the command line in the order given.
 ///
 /// Exit status: 0 when all went well; 1 when the load or a step failed (its
 /// message is printed and no later step runs); 2 for a wrong command line.

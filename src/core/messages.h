@@ -20,6 +20,8 @@ inline constexpr const char* kDepthAgain = "Do you need to calculate deep value 
 inline constexpr const char* kChooseData = "Please choose data!";
 inline constexpr const char* kNoDataAddress = "No valid data address found!";
 inline constexpr const char* kNoProcessingVariables = "No valid processing variables were selected!";
+inline constexpr const char* kReadIncomplete =
+    " could not be read completely: the rows after the read error were not loaded.";
 inline constexpr const char* kTooLarge = " is too large to load: the tables hold at most 4 GiB of text.";
 
 }  // namespace vantrel::msg

@@ -1,30 +1,23 @@
 #include "numbers.h"
 
+#include "platform.h"
+
 #include <charconv>
 #include <cstdint>
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace vantrel {
 
 namespace {
-
-locale_t CLocale()
-{
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 double StrtodC(std::string_view text)
 {
     // strtod needs a terminated string; numbers are short, so a bounded copy will do.
-    std::string copy(text.substr(0, 4096));
-    return strtod_l(copy.c_str(), nullptr, CLocale());
+    return platform::StrtodC(std::string(text.substr(0, 4096)).c_str());
 }
 
 /// The exact fast path for plain decimals: up to 15 significant digits and a
@@ -135,7 +128,9 @@ int CAtoi(std::string_view text)
 
 namespace {
 
+#ifdef __SIZEOF_INT128__
 __extension__ typedef unsigned __int128 Uint128;
+#endif
 
 bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out);
 
@@ -158,6 +153,7 @@ bool FastFixed(double value, int precision, std::string* out)
         n = static_cast<std::uint64_t>(std::nearbyint(magnitude * static_cast<double>(kPow10[precision])));
         return WriteFixed(n, precision, std::signbit(value), out);
     }
+#ifdef __SIZEOF_INT128__
     int exponent = 0;
     const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
@@ -177,6 +173,9 @@ bool FastFixed(double value, int precision, std::string* out)
     }
     n = static_cast<std::uint64_t>(q);
     return WriteFixed(n, precision, std::signbit(value), out);
+#else
+    return false;  // std::to_chars does the rest
+#endif
 }
 
 bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)

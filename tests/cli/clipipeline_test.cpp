@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -77,12 +78,25 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
 {
     CliRun r = RunInProcess({"/no/such/file.dat", "--dump", "origin"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "/no/such/file.dat File open failed!\n");
+    EXPECT_EQ(r.err, "/no/such/file.dat File open failed!\n/no/such/file.dat: No such file or directory\n");
     EXPECT_TRUE(r.out.empty());
 
-    r = RunInProcess({vantrel::test::DataPath("datafile/short_row.csv"), "--dump", "origin"});
+    // A partial load runs no later step: nothing is dumped, nothing saved.
+    TempDir dir;
+    r = RunInProcess({vantrel::test::DataPath("datafile/short_row.csv"), "--dump", "origin", "--save-original",
+                      dir / "short.csv"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "The data rows does not match the Header rows! (line 4)\n");
+    EXPECT_EQ(r.err,
+              "The data rows does not match the Header rows! (line 4)\n"
+              "Only 2 of the 4 data rows were read; no step was run.\n");
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "short.csv"));
+
+    // A failed save says why on a line of its own.
+    r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--save-original",
+                      dir / "missing/out.csv"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, dir / "missing/out.csv File save failed!\n" + dir / "missing/out.csv: No such file or directory\n");
 
     r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--select", "9", "--dump", "processing"});
     EXPECT_EQ(r.status, 1);
@@ -142,6 +156,19 @@ CliRun RunProcess(const std::vector<std::string>& args, const std::string& env)
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     r.err = ReadAll(dir / "err");
     return r;
+}
+
+TEST(CommandLine, ReadsStandardInputAndPipesToTheirEnd)
+{
+    const std::string file = vantrel::test::DataPath("datafile/worked_example.csv");
+    const CliRun direct = RunProcess({file, "--dump", "origin"}, "");
+    ASSERT_EQ(direct.status, 0) << direct.err;
+    ASSERT_EQ(Lines(direct.out).size(), 3u);
+    for (const char* input : {"-", "/dev/stdin"}) {
+        const CliRun piped = RunProcess({input, "--dump", "origin"}, "cat '" + file + "' |");
+        EXPECT_EQ(piped.status, 0) << input << ": " << piped.err;
+        EXPECT_EQ(piped.out, direct.out) << input;
+    }
 }
 
 TEST(CommandLine, NumbersIgnoreTheUserLocale)

@@ -6,15 +6,20 @@
 #include "messages.h"
 #include "numbers.h"
 #include "outputtables.h"
+#include "platform.h"
 #include "textcase.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <memory>
 #include <new>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace vantrel {
 
@@ -44,10 +49,6 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFileListener& listener)
@@ -55,9 +56,11 @@ DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFile
 {
 }
 
-void DataFileReader::Begin()
+void DataFileReader::Begin(const std::string& shownName)
 {
     m_result = ReadResult();
+    m_shownName = shownName;
+    m_stopped = false;
     m_totalBytes = 0;
     m_lineNumber = 0;
     m_fileColumn = m_incrementColumn = m_modeColumn = m_dateTimeColumn = 0;
@@ -106,165 +109,407 @@ void DataFileReader::Header(std::string_view line)
     m_tables.SetDepthColumns(header, firstFreq);
 }
 
-DataFileReader::LineOutcome DataFileReader::DataLine(std::string_view line)
+void DataFileReader::DataRow(std::string_view line, bool ok, std::span<const std::string_view> fields)
 {
-    const auto& header = m_frame.m_arrHeaderColumns;
-    const std::size_t n = header.size();
-    // A trailing run of separators carries no field: the writers end every
-    // line with one, and it must not grow the last field on each save.
-    while (!line.empty() && (line.back() == ',' || line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-
-    m_fields.clear();
-    bool ok = n > 0;
-    if (n == 1) {
-        m_fields.push_back(line);
-    } else if (n > 1) {
-        std::size_t p = 0;
-        for (std::size_t k = 0; k + 1 < n; ++k) {
-            while (p < line.size() && IsDelimiter(line[p]))
-                ++p;
-            if (p == line.size()) {
-                ok = false;
-                break;
-            }
-            const std::size_t start = p;
-            while (p < line.size() && !IsDelimiter(line[p]))
-                ++p;
-            m_fields.push_back(line.substr(start, p - start));
-            if (p < line.size())
-                ++p;  // the single delimiter that ends the field
-        }
-        if (ok)
-            m_fields.push_back(line.substr(p));
-    }
+    ++m_result.dataLines;
     if (!ok) {
-        m_result.status = ReadResult::Status::RowsMismatch;
-        m_result.message = msg::kRowsMismatch;
-        m_result.lineNumber = m_lineNumber;
-        return LineOutcome::Stop;
+        Stopped(ReadResult::Status::RowsMismatch, msg::kRowsMismatch);
+        return;
     }
     if (m_result.rowsLoaded == 0 && m_totalBytes > 0) {
         const auto expected = static_cast<std::size_t>(m_totalBytes / (line.size() + 2) * 11 / 10 + 16);
-        m_tables.m_origin.ReserveRows(expected);
+        m_tables.Origin().ReserveRows(expected);
         m_listener.ExpectRows(expected);
     }
-    const auto field = [&](int column) { return m_fields[static_cast<std::size_t>(column)]; };
+    const auto& header = m_frame.m_arrHeaderColumns;
+    const auto field = [&](int column) { return fields[static_cast<std::size_t>(column)]; };
     m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn), CAtoi(field(m_incrementColumn)),
                           header[static_cast<std::size_t>(m_incrementColumn)], CAtoi(field(m_modeColumn)),
                           header[static_cast<std::size_t>(m_modeColumn)]);
-    m_tables.AddOriginRow(m_fields);
+    m_tables.AddOriginRow(fields);
     ++m_result.rowsLoaded;
-    return LineOutcome::Go;
 }
 
-DataFileReader::LineOutcome DataFileReader::Line(char* text, std::size_t size)
+void DataFileReader::Stopped(ReadResult::Status status, std::string message)
 {
-    ++m_lineNumber;
-    if (size > 0 && text[size - 1] == '\r')
-        --size;
-    ToUpperAsciiInPlace(text, size);
-    const std::string_view line = Trim(std::string_view(text, size));
-    if (line.empty())
-        return LineOutcome::Go;
-    const auto at = line.find("INCREMENT");
-    if (at != std::string_view::npos && at > 0) {
-        if (m_frame.m_arrHeaderColumns.empty())
-            Header(line);
-        return LineOutcome::Go;
+    m_result.status = status;
+    m_result.message = std::move(message);
+    m_result.lineNumber = m_lineNumber;
+    m_stopped = true;
+}
+
+/// Lines of the file, upper-cased, trimmed and split into fields: what can be
+/// worked out without the tables.
+struct DataFileReader::Piece {
+    enum Kind : unsigned char { Empty, HeaderLine, Data };
+    struct Line {
+        std::string_view text;  // trimmed; a data line without its trailing separators
+        std::uint32_t firstField = 0;
+        std::uint32_t fieldCount = 0;
+        Kind kind = Empty;
+        bool ok = false;  // a data line with as many fields as the header
+    };
+    std::vector<char> bytes;
+    std::vector<Line> lines;
+    std::vector<std::string_view> fields;
+    std::uint64_t done = 0;  // bytes read from the source up to the end of this piece
+    bool end = false;        // the source is at its end, failed, or a line is too long to hold
+    bool failed = false;
+    bool tooLarge = false;
+    std::string error;
+};
+
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+
+/// Splits a data line into `n` fields: runs of delimiters separate the first
+/// n - 1, the last is the rest after one delimiter. A trailing run of
+/// separators carries no field: the writers end every line with one, and it
+/// must not grow the last field on each save. False when the line has too
+/// few fields (or there is no header yet).
+bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_view>& fields)
+{
+    while (!line.empty() && (line.back() == ',' || line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    if (n == 0)
+        return false;
+    if (n == 1) {
+        fields.push_back(line);
+        return true;
     }
-    return DataLine(line);
+    std::size_t p = 0;
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        while (p < line.size() && IsDelimiter(line[p]))
+            ++p;
+        if (p == line.size())
+            return false;
+        const std::size_t start = p;
+        while (p < line.size() && !IsDelimiter(line[p]))
+            ++p;
+        fields.push_back(line.substr(start, p - start));
+        if (p < line.size())
+            ++p;  // the single delimiter that ends the field
+    }
+    fields.push_back(line.substr(p));
+    return true;
+}
+
+std::size_t CountHeaderFields(std::string_view line)
+{
+    std::size_t count = 0, p = 0;
+    while (p < line.size()) {
+        while (p < line.size() && IsDelimiter(line[p]))
+            ++p;
+        const std::size_t start = p;
+        while (p < line.size() && !IsDelimiter(line[p]))
+            ++p;
+        count += p > start ? 1 : 0;
+    }
+    return count;
+}
+
+/// Reads the source piece by piece and splits the lines, keeping the
+/// unfinished line at the end of a piece for the next one.
+class Splitter {
+public:
+    Splitter(const std::function<std::ptrdiff_t(char*, std::size_t)>& source,
+             const std::function<std::string()>& errorReason, std::size_t headerFields)
+        : m_source(source), m_errorReason(errorReason), m_headerFields(headerFields)
+    {
+    }
+
+    template <typename Piece>
+    void Fill(Piece& piece)
+    {
+        piece.lines.clear();
+        piece.fields.clear();
+        piece.end = piece.failed = piece.tooLarge = false;
+        piece.error.clear();
+        piece.bytes.assign(m_carry.begin(), m_carry.end());
+        m_carry.clear();
+        std::size_t have = piece.bytes.size();
+        std::size_t cut = 0;  // end of the complete lines
+        for (;;) {
+            if (piece.bytes.size() < have + kChunk / 2) {
+                try {
+                    piece.bytes.resize(std::max(have + kChunk, piece.bytes.size() * 2));
+                } catch (const std::bad_alloc&) {
+                    piece.tooLarge = piece.end = true;
+                    piece.bytes.clear();
+                    piece.done = m_done;
+                    return;
+                }
+            }
+            const std::ptrdiff_t got = m_source(piece.bytes.data() + have, piece.bytes.size() - have);
+            if (got < 0) {
+                // The unfinished line at the error is dropped: its end is unknown.
+                piece.failed = piece.end = true;
+                piece.error = m_errorReason();
+                const void* nl = have > 0 ? std::memchr(piece.bytes.data(), '\n', have) : nullptr;
+                if (nl) {
+                    std::size_t last = have;
+                    while (piece.bytes[last - 1] != '\n')
+                        --last;
+                    cut = last;
+                }
+                break;
+            }
+            m_done += static_cast<std::uint64_t>(got);
+            const std::size_t before = have;
+            have += static_cast<std::size_t>(got);
+            if (got == 0) {
+                piece.end = true;
+                cut = have;
+                break;
+            }
+            std::size_t last = have;
+            while (last > before && piece.bytes[last - 1] != '\n')
+                --last;
+            if (last > before) {
+                cut = last;
+                break;
+            }
+        }
+        piece.done = m_done;
+        m_carry.assign(piece.bytes.begin() + static_cast<std::ptrdiff_t>(cut),
+                       piece.bytes.begin() + static_cast<std::ptrdiff_t>(have));
+        piece.bytes.resize(cut);
+        ToUpperAsciiInPlace(piece.bytes.data(), cut);
+        Split(piece, cut);
+    }
+
+private:
+    template <typename Piece>
+    void Split(Piece& piece, std::size_t cut)
+    {
+        const char* p = piece.bytes.data();
+        const char* end = p + cut;
+        while (p < end) {
+            const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* lineEnd = nl ? nl : end;
+            std::size_t size = static_cast<std::size_t>(lineEnd - p);
+            if (size > 0 && p[size - 1] == '\r')
+                --size;
+            typename Piece::Line line;
+            line.text = Trim(std::string_view(p, size));
+            if (!line.text.empty()) {
+                const auto at = line.text.find("INCREMENT");
+                if (at != std::string_view::npos && at > 0) {
+                    line.kind = Piece::HeaderLine;
+                    if (m_headerFields == 0)
+                        m_headerFields = CountHeaderFields(line.text);
+                } else {
+                    line.kind = Piece::Data;
+                    line.firstField = static_cast<std::uint32_t>(piece.fields.size());
+                    line.ok = SplitFields(line.text, m_headerFields, piece.fields);
+                    line.fieldCount = static_cast<std::uint32_t>(piece.fields.size() - line.firstField);
+                }
+            }
+            piece.lines.push_back(line);
+            p = nl ? nl + 1 : end;
+        }
+    }
+
+    const std::function<std::ptrdiff_t(char*, std::size_t)>& m_source;
+    const std::function<std::string()>& m_errorReason;
+    std::size_t m_headerFields;
+    std::vector<char> m_carry;
+    std::uint64_t m_done = 0;
+};
+
+}  // namespace
+
+void DataFileReader::Take(const Piece& piece)
+{
+    for (const Piece::Line& line : piece.lines) {
+        ++m_lineNumber;
+        if (m_stopped) {
+            // Nothing more is loaded; the data lines are still counted, so the
+            // caller can tell how much of the file was left out.
+            m_result.dataLines += line.kind == Piece::Data ? 1 : 0;
+            continue;
+        }
+        if (line.kind == Piece::HeaderLine) {
+            if (m_frame.m_arrHeaderColumns.empty())
+                Header(line.text);
+        } else if (line.kind == Piece::Data) {
+            try {
+                DataRow(line.text, line.ok,
+                        std::span<const std::string_view>(piece.fields).subspan(line.firstField, line.fieldCount));
+            } catch (const std::length_error&) {
+                Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+            } catch (const std::bad_alloc&) {
+                Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+            }
+        }
+    }
 }
 
 ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 {
-    Begin();
+    Begin("The file");
     m_totalBytes = bytes.size();
-    std::string line;  // each line is upper-cased in a copy; the caller's bytes stay as they are
-    try {
-        std::size_t p = 0;
-        while (p < bytes.size()) {
-            const std::size_t nl = bytes.find('\n', p);
-            const std::size_t lineEnd = nl == std::string_view::npos ? bytes.size() : nl;
-            line.assign(bytes.data() + p, lineEnd - p);
-            if (Line(line.data(), line.size()) == LineOutcome::Stop)
-                return m_result;
-            p = nl == std::string_view::npos ? bytes.size() : nl + 1;
+    std::size_t at = 0;
+    return ReadChunks(
+        [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            const std::size_t n = std::min(size, bytes.size() - at);
+            std::memcpy(buffer, bytes.data() + at, n);
+            at += n;
+            return static_cast<std::ptrdiff_t>(n);
+        },
+        [] { return std::string(); }, bytes.size() >= kChunk);
+}
+
+ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<std::string()>& errorReason,
+                                      bool twoThreads)
+{
+    Splitter splitter(source, errorReason, m_frame.m_arrHeaderColumns.size());
+    // Returns true at the end.
+    const auto take = [&](const Piece& piece) {
+        Take(piece);
+        if (m_progress)
+            m_progress(piece.done, m_totalBytes > 0 ? std::max(m_totalBytes, piece.done) : 0);
+        if (piece.tooLarge && !m_stopped)
+            Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
+        if (piece.failed) {
+            if (piece.done == 0) {
+                m_result.status = ReadResult::Status::OpenFailed;
+                m_result.message = m_shownName + msg::kFileOpenFailed;
+                m_result.reason = piece.error;
+            } else if (!m_stopped) {
+                ++m_lineNumber;
+                Stopped(ReadResult::Status::ReadIncomplete, m_shownName + msg::kReadIncomplete);
+                m_result.reason = piece.error;
+            }
         }
-    } catch (const std::length_error&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = std::string("The file") + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
-    } catch (const std::bad_alloc&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = std::string("The file") + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
+        return piece.end;
+    };
+    if (!twoThreads) {
+        Piece piece;
+        do
+            splitter.Fill(piece);
+        while (!take(piece));
+        return m_result;
     }
+
+    // The second thread fills pieces ahead; this one takes them in order.
+    Piece pieces[3];
+    std::vector<Piece*> empty = {&pieces[0], &pieces[1], &pieces[2]};
+    std::deque<Piece*> filled;
+    bool quit = false;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::thread reader([&] {
+        for (;;) {
+            Piece* piece;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return quit || !empty.empty(); });
+                if (quit)
+                    return;
+                piece = empty.back();
+                empty.pop_back();
+            }
+            try {
+                splitter.Fill(*piece);
+            } catch (...) {
+                piece->tooLarge = piece->end = true;  // out of memory for the lines
+            }
+            const bool end = piece->end;
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                filled.push_back(piece);
+            }
+            changed.notify_all();
+            if (end)
+                return;
+        }
+    });
+    try {
+        for (bool end = false; !end;) {
+            Piece* piece;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return !filled.empty(); });
+                piece = filled.front();
+                filled.pop_front();
+            }
+            end = take(*piece);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                empty.push_back(piece);
+            }
+            changed.notify_all();
+        }
+    } catch (...) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            quit = true;
+        }
+        changed.notify_all();
+        reader.join();
+        throw;
+    }
+    reader.join();
     return m_result;
 }
 
 ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& shownPath)
 {
-    Begin();
-    const auto openFailed = [&] {
+    Begin(shownPath);
+    const platform::PathInfo info = platform::Inspect(path);
+    platform::InputFile file;
+    if (info.directory || !file.Open(path)) {
         m_result.status = ReadResult::Status::OpenFailed;
         m_result.message = shownPath + msg::kFileOpenFailed;
+        m_result.reason = platform::ErrorText(info.directory ? EISDIR : file.Error());
         return m_result;
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-        return openFailed();
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return openFailed();
-    const std::uint64_t total = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
-    m_totalBytes = total;
-
-    constexpr std::size_t kChunk = 1 << 20;
-    std::vector<char> buf(kChunk);
-    std::size_t have = 0;  // bytes of an unfinished line at the start of buf
-    std::uint64_t done = 0;
-    try {
-        if (total > 0)
-        for (;;) {
-            if (buf.size() - have < kChunk / 2)
-                buf.resize(buf.size() * 2);  // a line longer than the buffer
-            const std::size_t got = std::fread(buf.data() + have, 1, buf.size() - have, file.get());
-            if (got == 0 && std::ferror(file.get())) {
-                if (m_result.rowsLoaded == 0 && m_frame.m_arrHeaderColumns.empty())
-                    return openFailed();
-                break;
-            }
-            done += got;
-            const bool eof = got == 0;
-            char* p = buf.data();
-            char* end = buf.data() + have + got;
-            for (;;) {
-                char* nl = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-                if (!nl && !(eof && p < end))
-                    break;
-                char* lineEnd = nl ? nl : end;
-                if (Line(p, static_cast<std::size_t>(lineEnd - p)) == LineOutcome::Stop)
-                    return m_result;
-                p = nl ? nl + 1 : end;
-            }
-            have = static_cast<std::size_t>(end - p);
-            std::memmove(buf.data(), p, have);
-            if (m_progress)
-                m_progress(done, total);
-            if (eof)
-                break;
-        }
-    } catch (const std::length_error&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = shownPath + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
-    } catch (const std::bad_alloc&) {
-        m_result.status = ReadResult::Status::TooLarge;
-        m_result.message = shownPath + msg::kTooLarge;
-        m_result.lineNumber = m_lineNumber;
     }
-    return m_result;
+    m_totalBytes = info.size;
+    return ReadChunks([&](char* buffer, std::size_t size) { return file.Read(buffer, size); },
+                      [&] { return platform::ErrorText(file.Error()); }, !info.regular || info.size >= kChunk);
+}
+
+ReadResult DataFileReader::ReadStandardInput(const std::string& shownName)
+{
+    Begin(shownName);
+    platform::InputFile file;
+    file.OpenStandardInput();
+    return ReadChunks([&](char* buffer, std::size_t size) { return file.Read(buffer, size); },
+                      [&] { return platform::ErrorText(file.Error()); }, true);
+}
+
+ReadResult DataFileReader::ReadStream(std::istream& in, const std::string& shownName)
+{
+    Begin(shownName);
+    std::streambuf* source = in.rdbuf();
+    bool bad = source == nullptr || in.bad();
+    // What the buffer already holds is taken first, so the bytes before a
+    // failing refill are never lost with it.
+    const auto read = [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        if (bad)
+            return -1;
+        try {
+            std::streamsize ready = source->in_avail();
+            if (ready < 0)
+                return 0;
+            if (ready == 0) {
+                if (std::istream::traits_type::eq_int_type(source->sgetc(), std::istream::traits_type::eof()))
+                    return 0;
+                ready = std::max<std::streamsize>(source->in_avail(), 1);
+            }
+            return source->sgetn(buffer, std::min(ready, static_cast<std::streamsize>(size)));
+        } catch (...) {
+            bad = true;
+            try {
+                in.setstate(std::ios::badbit);
+            } catch (...) {
+            }
+            return -1;
+        }
+    };
+    return ReadChunks(read, [] { return platform::ErrorText(EIO); }, true);
 }
 
 }  // namespace vantrel

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,14 +21,28 @@ struct ReadResult {
         OpenFailed,    ///< nothing was read
         RowsMismatch,  ///< reading stopped at a bad data line; earlier rows stay loaded
         TooLarge,      ///< reading stopped: the tables are full; earlier rows stay loaded
+        ReadIncomplete,  ///< a read error ended the file early; the rows before it stay loaded
     };
     Status status = Status::Loaded;
     std::string message;           ///< the program's message for the user; empty when Loaded
+    /// The system's words for an open or read error ("Input/output error"),
+    /// for a line of its own after the message; empty otherwise.
+    std::string reason;
     std::size_t rowsLoaded = 0;
+    /// The data lines of the file: the rows loaded and, after a partial load,
+    /// those that were not (counted to the end of the file; after a read
+    /// error, only those before it).
+    std::size_t dataLines = 0;
     std::size_t lineNumber = 0;    ///< the line reading stopped at (1-based), 0 when it did not stop
     int firstFreqNumber = 0;       ///< index of the first frequency column + 1, 0 without one
 
     bool Ok() const { return status == Status::Loaded; }
+    /// Some of the file's rows are loaded and the rest are not: writing the
+    /// tables back over the file would lose the rest.
+    bool Partial() const
+    {
+        return status == Status::RowsMismatch || status == Status::TooLarge || status == Status::ReadIncomplete;
+    }
 };
 
 /// Reads a measurement data file into the frame's header, the tables and a
@@ -46,19 +62,30 @@ public:
 
     void SetProgress(Progress progress) { m_progress = std::move(progress); }
 
-    /// Reads the file at `path`, opened for reading only. `shownPath` is the
-    /// path named in the open-failure message (the path as the user chose it).
+    /// Reads the file at `path`, opened for reading only, to its end: a
+    /// regular file, a pipe, a FIFO or a device alike. `shownPath` is the
+    /// path named in the messages (the path as the user chose it).
     ReadResult ReadFile(const std::string& path, const std::string& shownPath);
     ReadResult ReadFile(const std::string& path) { return ReadFile(path, path); }
+    /// Reads standard input to its end.
+    ReadResult ReadStandardInput(const std::string& shownName);
+    /// Reads a stream to its end; a stream gone bad is a read error.
+    ReadResult ReadStream(std::istream& in, const std::string& shownName);
     ReadResult ReadBuffer(std::string_view bytes);
 
 private:
-    enum class LineOutcome { Go, Stop };
+    /// Fills a buffer: the bytes read, 0 at the end, -1 on a read error.
+    using Source = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
+    struct Piece;
 
-    void Begin();
-    LineOutcome Line(char* text, std::size_t size);
+    void Begin(const std::string& shownName);
+    /// Reads the source to its end. A second thread reads ahead and splits the
+    /// lines into fields while this one fills the tables, when `twoThreads`.
+    ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason, bool twoThreads);
+    void Take(const Piece& piece);
+    void Stopped(ReadResult::Status status, std::string message);
     void Header(std::string_view line);
-    LineOutcome DataLine(std::string_view line);
+    void DataRow(std::string_view line, bool ok, std::span<const std::string_view> fields);
 
     FrameState& m_frame;
     OutputTables& m_tables;
@@ -66,13 +93,14 @@ private:
     Progress m_progress;
 
     ReadResult m_result;
+    std::string m_shownName;
     std::size_t m_lineNumber = 0;
     int m_fileColumn = 0;
     int m_incrementColumn = 0;
     int m_modeColumn = 0;
     int m_dateTimeColumn = 0;
-    std::vector<std::string_view> m_fields;
     std::uint64_t m_totalBytes = 0;  // for sizing the table after the first row
+    bool m_stopped = false;          // only data lines are counted from here on
 };
 
 }  // namespace vantrel

@@ -38,9 +38,13 @@ WriteResult DepthWriter::Save(const std::string& path, const OutputTables& table
         result.message = path + msg::kNoFormatForPath;
         return result;
     }
-    result.ok = SafeFileWriter::Write(path, [&](std::ostream& out) { tables.WriteDepthRows(out, variant); });
-    if (!result.ok)
+    const SafeFileWriter::Result written =
+        SafeFileWriter::Write(path, [&](std::ostream& out) { tables.WriteDepthRows(out, variant); });
+    result.ok = written.ok;
+    if (!result.ok) {
         result.message = path + msg::kFileSaveFailed;
+        result.reason = written.reason;
+    }
     return result;
 }
 

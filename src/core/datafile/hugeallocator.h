@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform.h"
+
 #include <cstddef>
 #include <cstdlib>
 #include <new>
-#include <sys/mman.h>
 
 namespace vantrel {
 
@@ -19,23 +20,25 @@ struct HugeAllocator {
     {
     }
 
+    static constexpr std::size_t kHuge = std::size_t{2} << 20;
+
     T* allocate(std::size_t n)
     {
-        constexpr std::size_t kHuge = std::size_t{2} << 20;
         const std::size_t bytes = n * sizeof(T);
         if (bytes < kHuge) {
             if (void* p = std::malloc(bytes ? bytes : 1))
                 return static_cast<T*>(p);
             throw std::bad_alloc();
         }
-        const std::size_t rounded = (bytes + kHuge - 1) / kHuge * kHuge;
-        void* p = std::aligned_alloc(kHuge, rounded);
-        if (!p)
-            throw std::bad_alloc();
-        ::madvise(p, rounded, MADV_HUGEPAGE);
-        return static_cast<T*>(p);
+        return static_cast<T*>(platform::AllocateHuge(bytes));
     }
-    void deallocate(T* p, std::size_t) noexcept { std::free(p); }
+    void deallocate(T* p, std::size_t n) noexcept
+    {
+        if (n * sizeof(T) < kHuge)
+            std::free(p);
+        else
+            platform::FreeHuge(p);
+    }
 
     template <typename U>
     bool operator==(const HugeAllocator<U>&) const noexcept

@@ -53,9 +53,13 @@ WriteResult OriginWriter::Save(const std::string& filePath, const std::string& f
         result.message = filePath + msg::kNoFormatForPath;
         return result;
     }
-    result.ok = SafeFileWriter::Write(filePath, [&](std::ostream& out) { Write(out, header, tables, mode); });
-    if (!result.ok)
+    const SafeFileWriter::Result written =
+        SafeFileWriter::Write(filePath, [&](std::ostream& out) { Write(out, header, tables, mode); });
+    result.ok = written.ok;
+    if (!result.ok) {
         result.message = filePath + msg::kFileSaveFailed;
+        result.reason = written.reason;
+    }
     return result;
 }
 

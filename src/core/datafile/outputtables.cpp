@@ -1,65 +1,79 @@
 #include "outputtables.h"
 
 #include "columnrules.h"
+#include "processing/twothreads.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <memory>
 
 namespace vantrel {
 
 namespace {
 
-/// Collects lines in a large buffer and hands it to the stream in pieces.
-class LineBuffer {
+/// A piece of the output: rows appended cell by cell, without the capacity
+/// check and the call to memcpy that every short append to a string costs.
+class RowText {
 public:
-    explicit LineBuffer(std::ostream& out) : m_out(out), m_buf(kSize), m_end(m_buf.data() + kSize - kReserve) {}
-    ~LineBuffer() { Flush(); }
-    void Cell(std::string_view text, char sep)
+    void Clear() { m_size = 0; }
+    /// A cell of a table: its text lies in a TextStore.
+    void Cell(std::string_view cell, char sep)
     {
-        if (text.size() + 1 > static_cast<std::size_t>(m_end + kReserve - m_at)) {
-            Flush();
-            if (text.size() + 1 > kSize) {
-                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
-                m_out.put(sep);
-                return;
-            }
+        constexpr std::size_t kShort = TextStore::kReadSlack;
+        Reserve(cell.size() + kShort + 1);
+        char* p = m_data.get() + m_size;
+        if (cell.size() <= kShort) {
+            std::memcpy(p, cell.data(), kShort);  // the store has the bytes after it
+            p += cell.size();
+        } else {
+            std::memcpy(p, cell.data(), cell.size());
+            p += cell.size();
         }
-        std::memcpy(m_at, text.data(), text.size());
-        m_at += text.size();
-        *m_at++ = sep;
-    }
-    void Text(std::string_view text)
-    {
-        for (char c : text)
-            Put(c);
+        *p++ = sep;
+        m_size = static_cast<std::size_t>(p - m_data.get());
     }
     void EndLine()
     {
-        Put('\r');
-        Put('\n');
-        if (m_at >= m_end)
-            Flush();
+        Reserve(2);
+        m_data[m_size++] = '\r';
+        m_data[m_size++] = '\n';
     }
-    void Flush()
-    {
-        m_out.write(m_buf.data(), static_cast<std::streamsize>(m_at - m_buf.data()));
-        m_at = m_buf.data();
-    }
+    void WriteTo(std::ostream& out) const { out.write(m_data.get(), static_cast<std::streamsize>(m_size)); }
 
 private:
-    void Put(char c)
+    void Reserve(std::size_t bytes)
     {
-        if (m_at == m_buf.data() + kSize)
-            Flush();
-        *m_at++ = c;
+        if (m_capacity - m_size >= bytes)
+            return;
+        const std::size_t capacity = std::max({m_capacity * 2, m_size + bytes, std::size_t{1} << 16});
+        auto data = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_size > 0)
+            std::memcpy(data.get(), m_data.get(), m_size);
+        m_data = std::move(data);
+        m_capacity = capacity;
     }
-    static constexpr std::size_t kSize = 1 << 20;
-    static constexpr std::ptrdiff_t kReserve = 4096;
-    std::ostream& m_out;
-    std::vector<char> m_buf;
-    char* m_end;
-    char* m_at = m_buf.data();
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_capacity = 0;
+    std::size_t m_size = 0;
 };
+
+/// Formats the rows in pieces on two threads and writes the pieces in order.
+/// `row(text, r)` appends row r, line end included.
+template <typename Row>
+void WriteRowsOnTwoThreads(std::ostream& out, std::size_t rows, std::size_t columns, Row row)
+{
+    const std::size_t rowsPerPiece = std::max<std::size_t>(1, (std::size_t{1} << 16) / std::max<std::size_t>(columns, 1));
+    ProduceOnTwoThreadsInOrder<RowText>(
+        (rows + rowsPerPiece - 1) / rowsPerPiece,
+        [&](std::size_t piece, RowText& text) {
+            text.Clear();
+            const std::size_t end = std::min(rows, (piece + 1) * rowsPerPiece);
+            for (std::size_t r = piece * rowsPerPiece; r < end; ++r)
+                row(text, r);
+        },
+        [&](std::size_t, const RowText& text) { text.WriteTo(out); });
+}
 
 }  // namespace
 
@@ -87,7 +101,7 @@ void OutputTables::CompactText(bool force)
     std::size_t liveBytes = 0, liveTexts = 0;
     for (std::size_t w = 0; w < live.size(); ++w)
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             liveBytes += m_store->Text(ref).size() + 1;
             ++liveTexts;
         }
@@ -101,9 +115,9 @@ void OutputTables::CompactText(bool force)
     renamed.reserve(liveTexts);
     std::vector<std::uint32_t> rankBefore(live.size() + 1, 0);
     for (std::size_t w = 0; w < live.size(); ++w) {
-        rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(live[w]));
+        rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(std::popcount(live[w]));
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             renamed.push_back(fresh->Store(m_store->Text(ref)));
         }
     }
@@ -111,7 +125,7 @@ void OutputTables::CompactText(bool force)
         for (TextStore::Ref& ref : t->Refs()) {
             const std::size_t w = ref >> 6;
             const std::uint64_t below = live[w] & ((std::uint64_t{1} << (ref & 63)) - 1);
-            ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(__builtin_popcountll(below))];
+            ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(std::popcount(below))];
         }
         t->SetStore(fresh);
     }
@@ -195,13 +209,12 @@ void OutputTables::WriteOriginRows(std::ostream& out, int mode) const
     if (mode != 1 && mode != 2)
         return;
     const char sep = mode == 1 ? '\t' : ',';
-    LineBuffer lines(out);
     const std::size_t cols = m_origin.ColumnCount();
-    for (std::size_t r = 0; r < m_origin.RowCount(); ++r) {
+    WriteRowsOnTwoThreads(out, m_origin.RowCount(), cols, [&](RowText& text, std::size_t r) {
         for (std::size_t c = 0; c < cols; ++c)
-            lines.Cell(m_origin.Cell(r, c), sep);
-        lines.EndLine();
-    }
+            text.Cell(m_origin.Cell(r, c), sep);
+        text.EndLine();
+    });
 }
 
 void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
@@ -209,17 +222,15 @@ void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
     if (variant != 1 && variant != 2)
         return;
     const char sep = variant == 1 ? '\t' : ',';
-    LineBuffer lines(out);
-    lines.Text(variant == 1 ? "Increment Value\tHeight\tValue\tFileID" : "Increment Value,Height,Value,FileID");
-    lines.EndLine();
+    out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n" : "Increment Value,Height,Value,FileID\r\n");
     const std::size_t cols = m_depth.ColumnCount();
-    for (std::size_t r = 0; r < m_depth.RowCount(); ++r) {
+    WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](RowText& text, std::size_t r) {
         for (std::size_t c = 1; c < cols; ++c)
-            lines.Cell(m_depth.Cell(r, c), sep);
+            text.Cell(m_depth.Cell(r, c), sep);
         if (cols > 0)
-            lines.Cell(m_depth.Cell(r, 0), sep);
-        lines.EndLine();
-    }
+            text.Cell(m_depth.Cell(r, 0), sep);
+        text.EndLine();
+    });
 }
 
 }  // namespace vantrel

@@ -89,7 +89,6 @@ public:
     void WriteDepthRows(std::ostream& out, int variant) const;
 
 private:
-    friend class DataFileReader;  // sizes the Origin table for the file it reads
 
     std::shared_ptr<TextStore> m_store;  // shared by the three tables
     DataTable m_origin;

@@ -1,30 +1,14 @@
 #include "safefilewriter.h"
 
+#include "platform.h"
+
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <streambuf>
 #include <vector>
 
 namespace vantrel {
 
 namespace {
-
-std::string ResolveTarget(const std::string& path)
-{
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
 
 std::string DirectoryOf(const std::string& path)
 {
@@ -34,59 +18,100 @@ std::string DirectoryOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+/// A stream buffer that writes to a new file in large pieces.
+class NewFileBuffer : public std::streambuf {
+public:
+    explicit NewFileBuffer(platform::NewFile& file) : m_file(file), m_buffer(std::size_t{1} << 20)
+    {
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!Drain())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        if (n > epptr() - pptr()) {
+            if (!Drain())
+                return 0;
+            if (n >= static_cast<std::streamsize>(m_buffer.size()))
+                return m_file.Write(s, static_cast<std::size_t>(n)) ? n : 0;
+        }
+        traits_type::copy(pptr(), s, static_cast<std::size_t>(n));
+        pbump(static_cast<int>(n));
+        return n;
+    }
+    int sync() override { return Drain() ? 0 : -1; }
+
+private:
+    bool Drain()
+    {
+        const auto size = static_cast<std::size_t>(pptr() - pbase());
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+        return size == 0 || m_file.Write(m_buffer.data(), size);
+    }
+
+    platform::NewFile& m_file;
+    std::vector<char> m_buffer;
+};
+
+SafeFileWriter::Result Failed(int error)
+{
+    return {false, platform::ErrorText(error)};
+}
+
 }  // namespace
 
-bool SafeFileWriter::Write(const std::string& path, const std::function<void(std::ostream&)>& write)
+SafeFileWriter::Result SafeFileWriter::Write(const std::string& path,
+                                             const std::function<void(std::ostream&)>& write)
 {
     if (path.empty())
-        return false;
-    const std::string target = ResolveTarget(path);
-    if (!target.empty() && target.back() == '/')
-        return false;
+        return Failed(ENOENT);
+    const std::string target = platform::FollowLink(path);
+    if (target.back() == '/')
+        return Failed(EISDIR);
 
-    mode_t mode = 0666;
-    struct stat st {};
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists) {
-        if (!S_ISREG(st.st_mode))
-            return false;
-        // A read-only file stays read-only, for root too.
-        if ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return false;
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+    const platform::PathInfo existing = platform::Inspect(target);
+    if (existing.exists) {
+        if (existing.directory)
+            return Failed(EISDIR);
+        if (!existing.regular)
+            return {false, "Not a regular file"};
+        if (!platform::MayReplace(target, existing))
+            return Failed(EACCES);
     }
 
-    std::string dir = DirectoryOf(target);
-    std::string base = target.substr(target.find_last_of('/') == std::string::npos ? 0 : target.find_last_of('/') + 1);
-    std::string tmpl = (dir == "/" ? std::string() : dir) + "/." + base + ".vantrel-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    const std::string tmp(name.data());
-
-    bool ok = false;
+    const std::string dir = DirectoryOf(target);
+    const auto slash = target.find_last_of('/');
+    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    platform::NewFile file;
+    // A new target is created as any new file would be; a replaced one is
+    // written privately and gets the old file's permissions before the rename.
+    if (!file.Create((dir == "/" ? std::string() : dir) + "/." + base + ".vantrel-", existing.exists ? 0600 : 0666))
+        return Failed(file.Error());
     {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            write(out);
-            out.flush();
-            ok = static_cast<bool>(out);
-        }
+        NewFileBuffer buffer(file);
+        std::ostream out(&buffer);
+        write(out);
+        out.flush();
+        if (!out && file.Error() == 0)
+            return Failed(EIO);
     }
-    if (ok)
-        ok = ::chmod(tmp.c_str(), mode) == 0;
-    if (ok)
-        ok = std::rename(tmp.c_str(), target.c_str()) == 0;
-    if (!ok)
-        std::remove(tmp.c_str());
-    return ok;
+    if (file.Error() != 0)
+        return Failed(file.Error());
+    if (existing.exists && !file.SetPermissions(existing.permissions))
+        return Failed(file.Error());
+    if (!file.CloseAndRename(target))
+        return Failed(file.Error());
+    return {true, {}};
 }
 
 }  // namespace vantrel

@@ -1,46 +1,27 @@
 #include "textstore.h"
 
+#include "platform.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <stdexcept>
-#include <sys/mman.h>
 
 namespace vantrel {
 
 namespace {
 constexpr std::size_t kLargeThreshold = std::size_t{1} << 20;
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-char* NewBlock(std::size_t size, bool huge)
-{
-    // Mapped, so a small table commits only the pages it touches; huge pages
-    // (from the second block on) cut the page faults of a large one by 512.
-    // Map a huge page more than needed and trim it to a 2 MiB boundary.
-    const std::size_t mapped = size + kHugePage;
-    void* p = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED)
-        throw std::bad_alloc();
-    const auto start = reinterpret_cast<std::uintptr_t>(p);
-    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
-    if (aligned > start)
-        ::munmap(p, aligned - start);
-    if (start + mapped > aligned + size)
-        ::munmap(reinterpret_cast<void*>(aligned + size), start + mapped - aligned - size);
-    if (huge)
-        ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
-    return reinterpret_cast<char*>(aligned);
-}
 }  // namespace
 
 void TextStore::BlockFree::operator()(char* p) const
 {
-    ::munmap(p, kBlockSize);
+    platform::UnmapBlock(p, kBlockSize);
 }
 
 TextStore::TextStore()
 {
+    m_blocks.reserve(std::size_t{1} << (32 - kBlockBits));  // never moves: see the class comment
     char* p = Reserve(1);
     p[0] = 0;  // reference 0: the empty text
 }
@@ -49,14 +30,16 @@ char* TextStore::Reserve(std::size_t bytes)
 {
     std::size_t offset = m_used;
     std::size_t block = offset >> kBlockBits;
-    if ((offset & kBlockMask) + bytes > kBlockSize) {
+    if ((offset & kBlockMask) + bytes + kReadSlack > kBlockSize) {
         ++block;  // a text never spans two blocks; the tail of this one stays unused
         offset = block * kBlockSize;
     }
     if (block >= (std::size_t{1} << (32 - kBlockBits)))
         throw std::length_error("text store exceeds 4 GiB");
     while (m_blocks.size() <= block)
-        m_blocks.emplace_back(NewBlock(kBlockSize, !m_blocks.empty()));
+        // Mapped, so a small table commits only the pages it touches; huge
+        // pages (from the second block on) cut the page faults of a large one.
+        m_blocks.emplace_back(platform::MapBlock(kBlockSize, !m_blocks.empty()));
     m_used = offset + bytes;
     return m_blocks[block].get() + (offset & kBlockMask);
 }

@@ -16,9 +16,15 @@ namespace vantrel {
 /// Texts live in 4 MiB blocks that never move, so stored texts stay valid
 /// while the store grows. Reference 0 is the empty text. A store holds at
 /// most 4 GiB; Store() throws std::length_error beyond that.
+///
+/// One thread may store texts shorter than 1 MiB while other threads read
+/// texts stored before: neither the blocks nor the list of them ever move.
 class TextStore {
 public:
     using Ref = std::uint32_t;
+    /// At least this many bytes from the first character of any stored text
+    /// lie inside the store, so a short text may be copied in one fixed-size move.
+    static constexpr std::size_t kReadSlack = 16;
 
     TextStore();
 
@@ -27,7 +33,7 @@ public:
         // The common case inline: a short text that fits the current block.
         const std::size_t need = text.size() + 1;
         if (!text.empty() && text.size() < kLong && !m_blocks.empty() &&
-            (m_used & kBlockMask) + need <= kBlockSize && (m_used & kBlockMask) != 0) {
+            (m_used & kBlockMask) + need + kReadSlack <= kBlockSize && (m_used & kBlockMask) != 0) {
             char* p = m_blocks[m_used >> kBlockBits].get() + (m_used & kBlockMask);
             p[0] = static_cast<char>(text.size());
             std::memcpy(p + 1, text.data(), text.size());

@@ -8,6 +8,9 @@ namespace vantrel {
 struct WriteResult {
     bool ok = false;
     std::string message;
+    /// Why the file could not be written, in the system's words ("Permission
+    /// denied"), for a line of its own after the message; empty when unknown.
+    std::string reason;
     std::string path;  ///< the file written (or that would have been written)
 };
 

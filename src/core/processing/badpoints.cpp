@@ -84,36 +84,29 @@ struct Correction {
     std::string text;
 };
 
-/// Hands `done(changes)` the cells the correction changes, one file group at a
-/// time; a group's statistics are taken before any of its cells change.
-template <typename Done>
-void ForEachGroupCorrection(const OutputTables& tables, int frequencyColumns, Done done)
+/// The cells the correction changes in one file group, its statistics taken
+/// before any of its cells change.
+void GroupCorrections(const OutputTables& tables, std::size_t count, const FileGroup& group, bool firstGroup,
+                      std::vector<Correction>& changes)
 {
     const DataTable& origin = tables.Origin();
-    if (tables.FirstFreqColumn() < 0 || frequencyColumns <= 0)
-        return;
     const auto first = static_cast<std::size_t>(tables.FirstFreqColumn());
-    const auto count = static_cast<std::size_t>(frequencyColumns);
     const float k = tables.Settings().m_fDeviationFactor;
-    std::vector<ColumnStats> stats(count);
-    std::vector<std::vector<float>> readings(count);  // the group's readings, column by column
-    std::vector<Correction> changes;
-    bool firstGroup = true;
-    for (const FileGroup& group : FileGroups(origin)) {
-        for (std::size_t j = 0; j < count; ++j) {
-            readings[j].clear();
-            for (std::size_t r = group.begin; r < group.end; ++r)
-                readings[j].push_back(ReadingAt(origin, r, first + j));
-            stats[j] = GroupColumnStats(readings[j], firstGroup);
-        }
-        firstGroup = false;
-        changes.clear();
+    thread_local std::vector<ColumnStats> stats;
+    thread_local std::vector<std::vector<float>> readings;  // the group's readings, column by column
+    stats.resize(count);
+    readings.resize(count);
+    for (std::size_t j = 0; j < count; ++j) {
+        readings[j].clear();
         for (std::size_t r = group.begin; r < group.end; ++r)
-            for (std::size_t j = 0; j < count; ++j)
-                if (auto text = Corrected(readings[j][r - group.begin], stats[j], k))
-                    changes.push_back({r, first + j, std::move(*text)});
-        done(changes);
+            readings[j].push_back(ReadingAt(origin, r, first + j));
+        stats[j] = GroupColumnStats(readings[j], firstGroup);
     }
+    changes.clear();
+    for (std::size_t r = group.begin; r < group.end; ++r)
+        for (std::size_t j = 0; j < count; ++j)
+            if (auto text = Corrected(readings[j][r - group.begin], stats[j], k))
+                changes.push_back({r, first + j, std::move(*text)});
 }
 
 /// What the search does to one file group, worked out without touching the
@@ -184,24 +177,19 @@ OperationReport SearchBadPoints(OutputTables& tables)
     OperationReport report;
     tables.ClearMarks();
     DataTable& origin = tables.Origin();
-    // Each (column, group) is clipped on its own: the groups are worked out in
-    // batches on two threads, and their texts stored in group order.
+    // Each (column, group) is clipped on its own: the groups are worked out on
+    // two threads while this one stores their texts in group order.
     if (tables.FirstFreqColumn() >= 0 && tables.FreqColumns() > 0) {
         const auto first = static_cast<std::size_t>(tables.FirstFreqColumn());
         const auto count = static_cast<std::size_t>(tables.FreqColumns());
         const std::vector<FileGroup> groups = FileGroups(origin);
-        constexpr std::size_t kBatchRows = 16384;  // keeps the texts waiting to be stored small
-        std::vector<GroupSearch> batch;
-        for (std::size_t start = 0; start < groups.size();) {
-            std::size_t size = 0, rows = 0;
-            while (start + size < groups.size() && (size == 0 || rows < kBatchRows))
-                rows += std::min<std::size_t>(groups[start + size++].Size(), kMaxBuffer);
-            batch.resize(size);
-            for (std::size_t b = 0; b < size; ++b)
-                batch[b].group = groups[start + b];
-            start += size;
-            ForEachOnTwoThreads(size, [&](std::size_t b) { SearchGroup(tables, batch[b]); });
-            for (const GroupSearch& work : batch) {
+        ProduceOnTwoThreadsInOrder<GroupSearch>(
+            groups.size(),
+            [&](std::size_t g, GroupSearch& work) {
+                work.group = groups[g];
+                SearchGroup(tables, work);
+            },
+            [&](std::size_t, const GroupSearch& work) {
                 std::size_t at = 0, k = 0;
                 for (std::size_t i = 0; i < work.n; ++i)
                     for (std::size_t j = 0; j < count; ++j, ++k) {
@@ -211,8 +199,7 @@ OperationReport SearchBadPoints(OutputTables& tables)
                     }
                 for (const auto& [row, column] : work.marks)
                     tables.MarkCell(row, column);
-            }
-        }
+            });
     }
     tables.CompactText();
     if (!tables.Marks().empty())
@@ -229,10 +216,21 @@ OperationReport CorrectBadPoints(OutputTables& tables)
         report.Say(FormatWithCount(msg::kMaxFrequencies, kMaxBuffer));
     }
     DataTable& origin = tables.Origin();
-    ForEachGroupCorrection(tables, tables.FreqColumns(), [&](const std::vector<Correction>& changes) {
-        for (const auto& change : changes)
-            origin.SetCell(change.row, change.column, change.text);
-    });
+    if (tables.FirstFreqColumn() >= 0 && tables.FreqColumns() > 0) {
+        const auto count = static_cast<std::size_t>(tables.FreqColumns());
+        const std::vector<FileGroup> groups = FileGroups(origin);
+        // Groups are corrected on their own: worked out on two threads, stored
+        // in group order on this one.
+        ProduceOnTwoThreadsInOrder<std::vector<Correction>>(
+            groups.size(),
+            [&](std::size_t g, std::vector<Correction>& changes) {
+                GroupCorrections(tables, count, groups[g], g == 0, changes);
+            },
+            [&](std::size_t, const std::vector<Correction>& changes) {
+                for (const auto& change : changes)
+                    origin.SetCell(change.row, change.column, change.text);
+            });
+    }
     tables.CompactText();
     return report;
 }

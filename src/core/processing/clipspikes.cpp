@@ -1,6 +1,8 @@
 #include "clipspikes.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <cmath>
 #include <limits>
@@ -15,6 +17,37 @@ float SortKey(float v)
 {
     return std::isnan(v) ? -std::numeric_limits<float>::infinity() : v;
 }
+/// `n` readings without NaN in descending order: a radix sort of their bit
+/// patterns, the order std::sort gives (far fewer mispredicted branches on
+/// the short columns of a file group).
+void SortDescending(const float* values, std::size_t n, std::vector<float>& sorted)
+{
+    thread_local std::vector<std::uint32_t> keys, spare;
+    keys.resize(n);
+    spare.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto bits = std::bit_cast<std::uint32_t>(values[i]);
+        keys[i] = (bits & 0x80000000u) ? bits : ~bits & 0x7FFFFFFFu;  // larger reading, smaller key
+    }
+    for (unsigned shift = 0; shift < 32; shift += 8) {
+        std::size_t count[257] = {};
+        for (const std::uint32_t k : keys)
+            ++count[((k >> shift) & 0xFF) + 1];
+        if (count[((keys[0] >> shift) & 0xFF) + 1] == n)
+            continue;  // one byte value for all: nothing to move
+        for (std::size_t b = 1; b < 257; ++b)
+            count[b] += count[b - 1];
+        for (const std::uint32_t k : keys)
+            spare[count[(k >> shift) & 0xFF]++] = k;
+        keys.swap(spare);
+    }
+    sorted.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint32_t k = keys[i];
+        sorted[i] = std::bit_cast<float>((k & 0x80000000u) ? k : ~k & 0x7FFFFFFFu);
+    }
+}
+
 }  // namespace
 
 int ClipTrimCount(int n)
@@ -33,12 +66,13 @@ bool ClipSpikes(float* values, int n, float factor)
     const int t = ClipTrimCount(n);
 
     thread_local std::vector<float> sorted;
-    sorted.assign(values, values + n);
-    const bool anyNan = std::any_of(sorted.begin(), sorted.end(), [](float v) { return std::isnan(v); });
-    if (anyNan)
+    const bool anyNan = std::any_of(values, values + n, [](float v) { return std::isnan(v); });
+    if (anyNan) {
+        sorted.assign(values, values + n);
         std::sort(sorted.begin(), sorted.end(), [](float a, float b) { return SortKey(a) > SortKey(b); });
-    else
-        std::sort(sorted.begin(), sorted.end(), std::greater<float>());
+    } else {
+        SortDescending(values, static_cast<std::size_t>(n), sorted);
+    }
     // The trimmed sum runs from the largest kept reading down, in float.
     float sum = 0.0f;
     for (int i = t; i <= n - t - 1; ++i)

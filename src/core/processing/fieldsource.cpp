@@ -77,36 +77,29 @@ OperationReport ProcessFieldSource(OutputTables& tables)
     const auto first = static_cast<std::size_t>(std::max(tables.FirstFreqColumn(), 0));
     const auto count = static_cast<std::size_t>(columns);
 
-    // Groups are clipped on their own, so they are read and clipped in batches
-    // on two threads; the running largest reading is carried from group to
-    // group in order, and the texts are stored in group order.
-    const std::vector<FileGroup> groups = FileGroups(table);
-    constexpr std::size_t kBatchRows = 16384;
-    std::vector<GroupWork> batch;
-    for (std::size_t start = 0; start < groups.size();) {
-        std::size_t size = 0, rows = 0;
-        while (start + size < groups.size() && (size == 0 || rows < kBatchRows))
-            rows += std::min(groups[start + size++].Size(), kMaxRows);
-        batch.resize(size);
-        for (std::size_t b = 0; b < size; ++b) {
-            FileGroup group = groups[start + b];
-            tables.SetFieldGroups(tables.FieldGroups() + 1);
-            if (group.Size() > kMaxRows) {
-                std::string text(msg::kFieldSourceCapacity);
-                text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));
-                report.Say(std::move(text));
-                group.begin = group.end - kMaxRows;
-            }
-            batch[b].group = group;
+    // Groups are clipped on their own, so they are read and clipped on two
+    // threads; this one carries the running largest reading from group to
+    // group in order, rescales the group and stores its texts.
+    std::vector<FileGroup> groups = FileGroups(table);
+    for (FileGroup& group : groups) {
+        tables.SetFieldGroups(tables.FieldGroups() + 1);
+        if (group.Size() > kMaxRows) {
+            std::string text(msg::kFieldSourceCapacity);
+            text.replace(text.find("%d"), 2, FormatInt(static_cast<int>(kMaxRows)));
+            report.Say(std::move(text));
+            group.begin = group.end - kMaxRows;
         }
-        start += size;
-        ForEachOnTwoThreads(size, [&](std::size_t b) { ReadAndClip(table, first, count, batch[b]); });
-        for (GroupWork& work : batch) {
+    }
+    ProduceOnTwoThreadsInOrder<GroupWork>(
+        groups.size(),
+        [&](std::size_t g, GroupWork& work) {
+            work.group = groups[g];
+            ReadAndClip(table, first, count, work);
+        },
+        [&](std::size_t, GroupWork& work) {
             largest = std::max(largest, work.largest);
             work.target = largest >= 1.0f ? largest : largest + 1.0f;
-        }
-        ForEachOnTwoThreads(size, [&](std::size_t b) { ScaleAndPrint(batch[b]); });
-        for (const GroupWork& work : batch) {
+            ScaleAndPrint(work);
             std::size_t at = 0, k = 0;
             for (std::size_t i = 0; i < work.group.Size(); ++i)
                 for (std::size_t j = 0; j < count; ++j, ++k) {
@@ -114,8 +107,7 @@ OperationReport ProcessFieldSource(OutputTables& tables)
                                   std::string_view(work.texts).substr(at, work.ends[k] - at));
                     at = work.ends[k];
                 }
-        }
-    }
+        });
     tables.CompactText();
     return report;
 }

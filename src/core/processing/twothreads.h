@@ -1,8 +1,11 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace vantrel {
 
@@ -38,6 +41,100 @@ void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
     other.join();
     if (mine)
         std::rethrow_exception(mine);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+/// Works out pieces 0 .. count-1 with produce(i, slot) on two threads and
+/// hands each to consume(i, slot) on the calling thread, in order: the second
+/// thread keeps producing while the calling thread consumes, so work that
+/// must stay in order (storing texts, writing a file) overlaps the rest.
+/// `produce` must only read shared data and write its slot; a slot is reused
+/// once consumed, and at most a few pieces wait at any time. An exception
+/// from either callback stops the work and is thrown again here.
+template <typename Slot, typename Produce, typename Consume>
+void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& consume)
+{
+    if (count < 2) {
+        Slot slot{};
+        for (std::size_t i = 0; i < count; ++i) {
+            produce(i, slot);
+            consume(i, slot);
+        }
+        return;
+    }
+    constexpr std::size_t kRing = 6;
+    std::vector<Slot> slots(kRing);
+    std::vector<char> ready(kRing, 0);
+    std::size_t next = 0;      // the next piece to produce
+    std::size_t consumed = 0;  // pieces consumed so far
+    bool stop = false;
+    std::exception_ptr failure;
+    std::mutex mutex;
+    std::condition_variable changed;
+    const auto fail = [&] {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!failure)
+            failure = std::current_exception();
+        stop = true;
+        changed.notify_all();
+    };
+    const auto produced = [&](std::size_t i) {
+        std::lock_guard<std::mutex> lock(mutex);
+        ready[i % kRing] = 1;
+        changed.notify_all();
+    };
+    std::thread other([&] {
+        for (;;) {
+            std::size_t i;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return stop || next >= count || next < consumed + kRing; });
+                if (stop || next >= count)
+                    return;
+                i = next++;
+            }
+            try {
+                produce(i, slots[i % kRing]);
+            } catch (...) {
+                fail();
+                return;
+            }
+            produced(i);
+        }
+    });
+    while (true) {
+        std::size_t mine = count;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (stop || consumed == count)
+                break;
+            if (!ready[consumed % kRing]) {
+                if (next < count && next < consumed + kRing) {
+                    mine = next++;
+                } else {
+                    changed.wait(lock, [&] { return stop || ready[consumed % kRing]; });
+                    continue;
+                }
+            }
+        }
+        try {
+            if (mine < count) {
+                produce(mine, slots[mine % kRing]);
+                produced(mine);
+                continue;
+            }
+            consume(consumed, slots[consumed % kRing]);
+        } catch (...) {
+            fail();
+            break;
+        }
+        std::lock_guard<std::mutex> lock(mutex);
+        ready[consumed % kRing] = 0;
+        ++consumed;
+        changed.notify_all();
+    }
+    other.join();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -45,7 +45,7 @@ void Append(OperationReport& into, const OperationReport& from)
 
 bool IsPartialLoad(const ReadResult& result)
 {
-    return result.status == ReadResult::Status::RowsMismatch || result.status == ReadResult::Status::TooLarge;
+    return result.Partial();
 }
 
 const std::vector<DataCommands::Command>& DataCommands::commands()

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <streambuf>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -194,6 +197,126 @@ TEST(DataFileReader, FileAndBufferReadTheSame)
     EXPECT_EQ(TableRows(fromFile.m_tables.Origin()), TableRows(fromBuffer.survey.m_tables.Origin()));
     EXPECT_EQ(fromFile.m_tables.Origin().RowCount(), 60000u);
     EXPECT_GT(progressCalls, 1);
+}
+
+/// Serves its text, then fails the way a disk or a network share does.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text) : m_text(std::move(text))
+    {
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("device gone"); }
+
+private:
+    std::string m_text;
+};
+
+TEST(DataFileReader, AReadErrorIsAPartialLoadNeverASuccess)
+{
+    // The error strikes in the middle of the third data row: that half row is
+    // not loaded, the two before it are.
+    const std::string head = "FILE,INCREMENT,1000HZ\n1,0,12.5\n1,5,12.7\n1,10,1";
+    FailingBuffer midway(head);
+    std::istream in(&midway);
+    Survey survey;
+    DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+    const ReadResult r = reader.ReadStream(in, "line7.dat");
+    EXPECT_EQ(r.status, ReadResult::Status::ReadIncomplete);
+    EXPECT_TRUE(r.Partial());
+    EXPECT_EQ(r.message, "line7.dat could not be read completely: the rows after the read error were not loaded.");
+    EXPECT_EQ(r.reason, "Input/output error");
+    EXPECT_EQ(r.rowsLoaded, 2u);
+    EXPECT_EQ(r.lineNumber, 4u);
+    EXPECT_EQ(TableRows(survey.m_tables.Origin()), (Rows{{"1", "0", "12.5"}, {"1", "5", "12.7"}}));
+
+    // Failing before the first byte: nothing was read at all.
+    FailingBuffer atOnce("");
+    std::istream none(&atOnce);
+    Survey other;
+    DataFileReader second(other.m_frame, other.m_tables, other.m_tree);
+    const ReadResult failed = second.ReadStream(none, "gone.dat");
+    EXPECT_EQ(failed.status, ReadResult::Status::OpenFailed);
+    EXPECT_EQ(failed.message, "gone.dat File open failed!");
+    EXPECT_FALSE(failed.Partial());
+}
+
+TEST(DataFileReader, PartialLoadsCountTheRowsThatWereNotRead)
+{
+    // short_row.csv: two rows load, the third is short, a fourth follows.
+    Loaded stopped(ReadAll(DataPath("datafile/short_row.csv")) + "\n\nFILE,INCREMENT,X\n1,20,1,2,3,4\n");
+    EXPECT_TRUE(stopped.result.Partial());
+    EXPECT_EQ(stopped.result.rowsLoaded, 2u);
+    EXPECT_EQ(stopped.result.dataLines, 5u);  // blank lines and a second header are no data
+    EXPECT_EQ(stopped.result.lineNumber, 4u);
+
+    Loaded whole(ReadAll(DataPath("datafile/blank_lines.dat")));
+    EXPECT_TRUE(whole.result.Ok());
+    EXPECT_FALSE(whole.result.Partial());
+    EXPECT_EQ(whole.result.dataLines, whole.result.rowsLoaded);
+
+    // Data before any header fails on its first line: nothing loaded, still partial.
+    Loaded noHeader("1,0,12.5\n1,5,12.7\nFILE,INCREMENT,1000HZ\n");
+    EXPECT_TRUE(noHeader.result.Partial());
+    EXPECT_EQ(noHeader.result.rowsLoaded, 0u);
+    EXPECT_EQ(noHeader.result.dataLines, 2u);
+}
+
+TEST(DataFileReader, FilesReadOnTwoThreadsLoadAsBuffersDo)
+{
+    // Every fixture from a file as from a buffer; then a large file (read
+    // ahead on a second thread) with a short row far inside it.
+    TempDir dir;
+    for (const auto& entry : std::filesystem::directory_iterator(DataPath("datafile"))) {
+        const std::string bytes = ReadAll(entry.path().string());
+        Loaded fromBuffer(bytes);
+        Survey survey;
+        DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+        const ReadResult r = reader.ReadFile(entry.path().string(), "The file");
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(r.status, fromBuffer.result.status) << name;
+        EXPECT_EQ(r.message, fromBuffer.result.message) << name;
+        EXPECT_EQ(r.lineNumber, fromBuffer.result.lineNumber) << name;
+        EXPECT_EQ(r.dataLines, fromBuffer.result.dataLines) << name;
+        EXPECT_EQ(TableRows(survey.m_tables.Origin()), TableRows(fromBuffer.survey.m_tables.Origin())) << name;
+    }
+    std::string text = "file\tincrement\t1000hz\tnote\r\n";
+    for (int i = 0; i < 120000; ++i) {
+        text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t12.5\t" +
+                std::string(static_cast<std::size_t>(i % 53), 'n') + "\r\n";
+        if (i == 100000)
+            text += "7\t8\r\n\r\n";
+    }
+    WriteAll(dir / "big.dat", text);
+    Survey survey;
+    DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+    const ReadResult r = reader.ReadFile(dir / "big.dat");
+    EXPECT_EQ(r.status, ReadResult::Status::RowsMismatch);
+    EXPECT_EQ(r.rowsLoaded, 100001u);
+    EXPECT_EQ(r.lineNumber, 100003u);
+    EXPECT_EQ(r.dataLines, 120001u);
+    EXPECT_EQ(survey.m_tables.Origin().Cell(100000, 3), std::string(100000 % 53, 'N'));
+}
+
+TEST(DataFileReader, PipesAndFifosAreReadToTheirEnd)
+{
+    TempDir dir;
+    const std::string fifo = dir / "live.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // More than one chunk of the reader, so the pipe is drained in several reads.
+    std::string text = "FILE,INCREMENT,1000HZ\n";
+    for (int i = 0; i < 200000; ++i)
+        text += std::to_string(i / 100) + "," + std::to_string(i) + ",12.5\n";
+    std::thread writer([&] { WriteAll(fifo, text); });
+    Survey survey;
+    DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
+    const ReadResult r = reader.ReadFile(fifo);
+    writer.join();
+    EXPECT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(r.rowsLoaded, 200000u);
+    EXPECT_EQ(survey.m_tables.Origin().Cell(199999, 1), "199999");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
+#include "datafile/safefilewriter.h"
 #include "messages.h"
 #include "processing/dataselection.h"
 #include "processing/depthcalculation.h"
@@ -98,6 +99,7 @@ TEST(OriginWriter, NeverDestroysAnExistingFile)
     r = OriginWriter::Save(dir / "ro.dat", dir / "ro.dat", header, loaded.survey.m_tables);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, dir / "ro.dat" + " File save failed!");
+    EXPECT_EQ(r.reason, "Permission denied");
     EXPECT_EQ(ReadAll(dir / "ro.dat"), old);
 
     // Nothing loaded: nothing written.
@@ -112,10 +114,46 @@ TEST(OriginWriter, NeverDestroysAnExistingFile)
     // A missing folder fails cleanly, and no temporary file is left behind.
     r = OriginWriter::Save(dir / "no/such/dir.dat", dir / "no/such/dir.dat", header, loaded.survey.m_tables);
     EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "No such file or directory");
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
         ++entries;
     EXPECT_EQ(entries, 3u);
+}
+
+TEST(SafeFileWriter, PermissionsAreTheReplacedFilesOrTheUsersDefault)
+{
+    TempDir dir;
+    const auto mode = [](const std::string& path) {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_mode & 07777;
+    };
+    const auto write = [](std::ostream& out) { out << "new\n"; };
+    // A replaced file keeps its own bits, even those the file-creation mask would strip.
+    WriteAll(dir / "shared.dat", "old\n");
+    ASSERT_EQ(::chmod((dir / "shared.dat").c_str(), 0664), 0);
+    const mode_t before = ::umask(077);
+    EXPECT_TRUE(SafeFileWriter::Write(dir / "shared.dat", write).ok);
+    EXPECT_EQ(mode(dir / "shared.dat"), 0664u);
+    // A new file gets 0666 less the mask, as any new file of the user.
+    EXPECT_TRUE(SafeFileWriter::Write(dir / "private.dat", write).ok);
+    EXPECT_EQ(mode(dir / "private.dat"), 0600u);
+    ::umask(022);
+    EXPECT_TRUE(SafeFileWriter::Write(dir / "open.dat", write).ok);
+    EXPECT_EQ(mode(dir / "open.dat"), 0644u);
+    ::umask(before);
+    EXPECT_EQ(ReadAll(dir / "shared.dat"), "new\n");
+
+    // A folder in the target's place is reported, and nothing is left behind.
+    std::filesystem::create_directory(dir / "folder.dat");
+    const SafeFileWriter::Result r = SafeFileWriter::Write(dir / "folder.dat", write);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "Is a directory");
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
+        ++entries;
+    EXPECT_EQ(entries, 4u);
 }
 
 TEST(OriginWriter, ReplacesTheFileALinkPointsTo)

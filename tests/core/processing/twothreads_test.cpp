@@ -1,0 +1,53 @@
+#include "processing/twothreads.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace vantrel;
+
+namespace {
+
+TEST(TwoThreads, PiecesAreConsumedOnceEachAndInOrder)
+{
+    for (const std::size_t count : {0u, 1u, 2u, 7u, 1000u}) {
+        std::vector<std::size_t> consumed;
+        ProduceOnTwoThreadsInOrder<std::string>(
+            count, [](std::size_t i, std::string& slot) { slot = std::to_string(i * i); },
+            [&](std::size_t i, const std::string& slot) {
+                EXPECT_EQ(slot, std::to_string(i * i));  // the slot still holds its own piece
+                consumed.push_back(i);
+            });
+        ASSERT_EQ(consumed.size(), count);
+        for (std::size_t i = 0; i < count; ++i)
+            EXPECT_EQ(consumed[i], i);
+    }
+}
+
+TEST(TwoThreads, AFailureOnEitherSideStopsTheWorkAndIsThrownAgain)
+{
+    for (const std::size_t failing : {3u, 200u}) {
+        std::size_t consumed = 0;
+        EXPECT_THROW(ProduceOnTwoThreadsInOrder<int>(
+                         1000,
+                         [&](std::size_t i, int& slot) {
+                             if (i == failing)
+                                 throw std::runtime_error("piece");
+                             slot = static_cast<int>(i);
+                         },
+                         [&](std::size_t, const int&) { ++consumed; }),
+                     std::runtime_error);
+        EXPECT_LE(consumed, failing);
+    }
+    EXPECT_THROW(ProduceOnTwoThreadsInOrder<int>(
+                     1000, [](std::size_t, int&) {},
+                     [](std::size_t i, const int&) {
+                         if (i == 10)
+                             throw std::runtime_error("consume");
+                     }),
+                 std::runtime_error);
+}
+
+}  // namespace
