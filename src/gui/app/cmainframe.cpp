@@ -6,6 +6,7 @@
 #include "commandids.h"
 #include "customizedialog.h"
 #include "cvantrelapp.h"
+#include "instrument/instrumentcommand.h"
 #include "lockkeys.h"
 #include "messages.h"
 #include "prompter.h"
@@ -124,6 +125,9 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    // Closes the instrument link's server and connection, even mid-wait.
+    delete m_instrument;
+    m_instrument = nullptr;
     // Widgets lose the focus while the frame goes: no more refreshes then.
     m_idleTimer->stop();
     disconnect(m_mdi, nullptr, this, nullptr);
@@ -235,7 +239,7 @@ void CMainFrame::createActions()
     makeAction(ID_DEPTH_DISPLAY, QStringLiteral("Depth Display"), icon("depth"));
     makeAction(ID_CORRECT_BAD_POINTS, QStringLiteral("Correct Bad Points"));
     makeAction(ID_SEARCH_AND_PROCESS, QStringLiteral("Search Bad Points and Process"));
-    makeAction(ID_BLUETOOTH, QStringLiteral("Bluetooth Link"));
+    makeAction(ID_BLUETOOTH, QStringLiteral("Instrument Link"), icon("instrument-link"));
 
     makeAction(ID_ICHNOGRAPHY_GRAPH, QStringLiteral("Ichnography Curving Graph"), icon("graph-plane"));
     makeAction(ID_VERTICAL_GRAPH, QStringLiteral("Vertical Curving Graph"), icon("graph-vertical"));
@@ -635,9 +639,8 @@ void CMainFrame::registerCommands()
     });
     r->addHandler(Level::MainFrame, ID_PRINT_PICTURE, [this] { OnPrint(); });
     r->addHandler(Level::MainFrame, ID_CONFIG, [this] { OnConfig(); });
-    r->addHandler(Level::MainFrame, ID_BLUETOOTH, [] {
-        // The device link has no behaviour yet.
-    });
+    m_instrument = new InstrumentCommand(*this, [this]() -> Prompter& { return prompter(); }, this);
+    r->addHandler(Level::MainFrame, ID_BLUETOOTH, [this] { m_instrument->run(); });
     for (int id = ID_VIEW_APPLOOK_WIN_2000; id <= ID_VIEW_APPLOOK_WINDOWS_7; ++id)
         if (action(id))
             r->addHandler(Level::MainFrame, id, [this, id] { OnApplicationLook(id); }, {},
@@ -702,6 +705,9 @@ QList<QPair<QString, QList<QAction*>>> CMainFrame::commandCategories() const
             continue;
         QList<QAction*> list;
         scan(top->menu(), list);
+        // The instrument link has no menu entry but may go on a toolbar.
+        if (CustomizeDialog::plainText(top) == QLatin1String("Data Processing"))
+            list << action(cmd::ID_BLUETOOTH);
         categories.append({CustomizeDialog::plainText(top), list});
     }
     QList<QAction*> edit;

@@ -25,6 +25,7 @@ namespace vantrel {
 
 class CChildFrame;
 class CVantrelApp;
+class InstrumentCommand;
 class Prompter;
 class StringTable;
 class ToolbarSet;
@@ -143,6 +144,7 @@ private:
     CVantrelApp& m_app;
     Survey m_survey;
     CommandRouter* m_router = nullptr;
+    InstrumentCommand* m_instrument = nullptr;  // the instrument link (32826)
     QHash<int, QAction*> m_actions;
     ToolbarSet* m_toolbars = nullptr;
     QMdiArea* m_mdi = nullptr;
