@@ -403,8 +403,8 @@ private Q_SLOTS:
         QCOMPARE(titles, (QStringList{"垂直剖面图", "平面剖面图", "环形图"}));
         QCOMPARE(kinds, (QList<int>{1, 2, 3}));
         QCOMPARE(s.frame->chartWindows().size(), 3);
-        // With a chart window, Print, and Save Picture and Bluetooth (the frame's) show nothing.
-        for (int id : {ID_PRINT_PICTURE, ID_SAVE_PICTURE, ID_BLUETOOTH})
+        // With a chart window, Print and Save Picture (the frame's) show nothing.
+        for (int id : {ID_PRINT_PICTURE, ID_SAVE_PICTURE})
             QVERIFY(s.run(id));
         QVERIFY(s.prompter.messages.isEmpty());
     }

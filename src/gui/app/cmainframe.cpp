@@ -13,6 +13,7 @@
 #include "customizedialog.h"
 #include "documenttabbutton.h"
 #include "cvantrelapp.h"
+#include "instrument/instrumentcommand.h"
 #include "lockkeys.h"
 #include "mainactions.h"
 #include "mainmenus.h"
@@ -107,6 +108,9 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    // Closes the instrument link's server and connection, even mid-wait.
+    delete m_instrument;
+    m_instrument = nullptr;
     m_bannerTimer->stop();
     m_lockKeysTimer->stop();
     disconnect(m_mdi, nullptr, this, nullptr);
@@ -373,9 +377,8 @@ void CMainFrame::registerCommands()
     });
     r->addHandler(Level::MainFrame, ID_PRINT_PICTURE, [this] { OnPrint(); });
     r->addHandler(Level::MainFrame, ID_CONFIG, [this] { OnConfig(); });
-    r->addHandler(Level::MainFrame, ID_BLUETOOTH, [] {
-        // The device link has no behaviour yet.
-    });
+    m_instrument = new InstrumentCommand(*this, [this]() -> Prompter& { return prompter(); }, this);
+    r->addHandler(Level::MainFrame, ID_BLUETOOTH, [this] { m_instrument->run(); });
     for (int id = ID_VIEW_APPLOOK_WIN_2000; id <= ID_VIEW_APPLOOK_WINDOWS_7; ++id)
         if (action(id))
             r->addHandler(Level::MainFrame, id, [this, id] { OnApplicationLook(id); }, {},

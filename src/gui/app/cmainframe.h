@@ -29,6 +29,7 @@ class CVantrelApp;
 class DataCommands;
 class DocumentTabButton;
 class MainMenus;
+class InstrumentCommand;
 class Prompter;
 class ToolbarSet;
 
@@ -130,6 +131,7 @@ private:
     CVantrelApp& m_app;
     SurveyNotifier m_notifier;
     CommandRouter* m_router = nullptr;
+    InstrumentCommand* m_instrument = nullptr;  // the instrument link (32826)
     MainActions* m_actions = nullptr;
     MainMenus* m_menus = nullptr;
     ToolbarSet* m_toolbars = nullptr;

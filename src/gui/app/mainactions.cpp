@@ -70,7 +70,7 @@ MainActions::MainActions(QWidget& window, CommandRouter& router)
     make(ID_DEPTH_DISPLAY, tr("Depth Display"), "depth");
     make(ID_CORRECT_BAD_POINTS, tr("Correct Bad Points"));
     make(ID_SEARCH_AND_PROCESS, tr("Search Bad Points and Process"));
-    make(ID_BLUETOOTH, tr("Bluetooth Link"));
+    make(ID_BLUETOOTH, tr("Instrument Link"), "instrument-link");
 
     make(ID_ICHNOGRAPHY_GRAPH, tr("Ichnography Curving Graph"), "graph-plane");
     make(ID_VERTICAL_GRAPH, tr("Vertical Curving Graph"), "graph-vertical");

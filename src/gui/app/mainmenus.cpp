@@ -124,6 +124,9 @@ QList<QPair<QString, QList<QAction*>>> MainMenus::commandCategories() const
             continue;
         QList<QAction*> list;
         scan(top->menu(), list);
+        // The instrument link has no menu entry but may go on a toolbar.
+        if (list.contains(m_actions.action(cmd::ID_CHOOSE_DATA)))
+            list << m_actions.action(cmd::ID_BLUETOOTH);
         categories.append({CustomizeDialog::plainText(top), list});
     }
     QList<QAction*> edit;
