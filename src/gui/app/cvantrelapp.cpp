@@ -1,5 +1,6 @@
 #include "cvantrelapp.h"
 
+#include "charts/graphdrawing.h"
 #include "panes/datapanesinstaller.h"
 
 #include "caboutdlg.h"
@@ -7,6 +8,7 @@
 #include "cmainframe.h"
 #include "commandids.h"
 #include "dialogprompter.h"
+#include "graphs/graphchecks.h"
 #include "messages.h"
 
 #include <QDesktopServices>
@@ -71,6 +73,7 @@ bool CVantrelApp::InitInstance(bool show)
         return true;
     m_mainFrame = new CMainFrame(*this);
     InstallDataPanes(*m_mainFrame);
+    InstallCharts(*m_mainFrame);
     registerCommands();
     if (show)
         m_mainFrame->show();
@@ -108,16 +111,7 @@ void CVantrelApp::OnFileNew()
 
 QString CVantrelApp::graphTitle(int id)
 {
-    switch (id) {
-    case cmd::ID_VERTICAL_GRAPH:
-        return QString::fromUtf8("垂直剖面图");
-    case cmd::ID_ICHNOGRAPHY_GRAPH:
-        return QString::fromUtf8("平面剖面图");
-    case cmd::ID_ROUND_GRAPH:
-        return QString::fromUtf8("环形图");
-    default:
-        return QString();
-    }
+    return QString::fromStdString(FirstDocumentTitle(static_cast<GraphKind>(graphKind(id))));
 }
 
 int CVantrelApp::graphKind(int id)
@@ -137,13 +131,11 @@ int CVantrelApp::graphKind(int id)
 void CVantrelApp::OnGraph(int id)
 {
     const Survey& survey = m_mainFrame->survey();
-    bool ready = survey.m_frame.m_bDataSelected;
-    if (id == cmd::ID_ICHNOGRAPHY_GRAPH) {
-        const int frequency = survey.m_tree.CurrentFrequency();
-        ready = ready && frequency >= 0 && frequency < static_cast<int>(survey.m_tree.Frequencies().size());
-    }
-    if (!ready) {
-        prompter().message(QStringLiteral("Please choose data!"));
+    const auto kind = static_cast<GraphKind>(graphKind(id));
+    const std::string refused = GraphCommandCheck(kind, survey.m_frame.m_bDataSelected,
+                                                  survey.m_tree.CurrentFrequency(), survey.m_tree.Frequencies().size());
+    if (!refused.empty()) {
+        prompter().message(QString::fromStdString(refused));
         return;
     }
     CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));
