@@ -9,6 +9,7 @@ VANTREL_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqcustomplot-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
+  poppler-utils libxml2-utils
 )
 
 ensure_packages() {
