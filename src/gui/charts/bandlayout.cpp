@@ -72,8 +72,8 @@ void BandLayout::updateLayout()
         // Start and end may come in either order (an axis gets its end first).
         const double lo = std::clamp(std::min(item.start, item.end), 0.0, 100.0);
         const double hi = std::clamp(std::max(item.start, item.end), 0.0, 100.0);
-        const int top = area.top() + static_cast<int>(std::lround(area.height() * (100.0 - hi) / 100.0));
-        const int bottom = area.top() + static_cast<int>(std::lround(area.height() * (100.0 - lo) / 100.0));
+        const int top = area.top() + static_cast<int>(std::lround(area.height() * lo / 100.0));
+        const int bottom = area.top() + static_cast<int>(std::lround(area.height() * hi / 100.0));
         item.element->setOuterRect(QRect(area.left(), top, area.width(), std::max(0, bottom - top)));
     }
 }

@@ -7,7 +7,8 @@
 namespace vantrel {
 
 /// Lays its elements out one above the other by bands given in percent of
-/// its own height, counted from the bottom (0 the bottom edge, 100 the top).
+/// its own height, counted from the top (0 the top edge, 100 the bottom), so
+/// the first of stacked bands is the top one.
 /// Bands may overlap or leave gaps; each element spans the whole width.
 class BandLayout : public QCPLayout {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "chartcontrol.h"
 
 #include "bandlayout.h"
+#include "bandticker.h"
 #include "chartpicture.h"
 #include "polarseries.h"
 #include "seriesregion.h"
@@ -249,6 +250,7 @@ int ChartControl::addCustomAxis()
     y->setLabelPadding(2);
     y->setTickLabelPadding(3);
     y->setRange(0, 1);
+    y->setTicker(QSharedPointer<QCPAxisTicker>(new BandTicker));
     QCPAxis* x = rect->axis(QCPAxis::atBottom);
     x->setTickLabelFont(small);
     x->setRange(m_xRange);
@@ -515,10 +517,11 @@ void ChartControl::updateBands(int plotHeight)
         const Axis& a = m_axes[static_cast<std::size_t>(i)];
         const double share = std::abs(axisEndPosition(i) - axisStartPosition(i)) / 100.0;
         const int pixels = static_cast<int>(bandArea * share);
-        a.rect->axis(QCPAxis::atLeft)->ticker()->setTickCount(std::clamp(pixels / kTickSpacing, 1, 6));
+        a.rect->axis(QCPAxis::atLeft)->ticker()->setTickCount(std::clamp(pixels / kTickSpacing, 2, 6));
         a.rect->axis(QCPAxis::atBottom)->setVisible(false);
-        if (lowest < 0 || std::min(axisStartPosition(i), axisEndPosition(i)) <
-                              std::min(axisStartPosition(lowest), axisEndPosition(lowest)))
+        // The bottom band is the one reaching lowest down the plot.
+        if (lowest < 0 || std::max(axisStartPosition(i), axisEndPosition(i)) >
+                              std::max(axisStartPosition(lowest), axisEndPosition(lowest)))
             lowest = i;
     }
     if (lowest >= 0 && m_bottomAxisVisible)

@@ -5,6 +5,7 @@
 #include "app/prompter.h"
 #include "cdialog_pm.h"
 #include "cdialog_pmpm.h"
+#include "chartwindowwatcher.h"
 #include "cvantreldoc.h"
 #include "cvantrelview.h"
 #include "graphs/circulargraph.h"
@@ -83,10 +84,7 @@ CVantrelView* ChartViewOf(CChildFrame& window, CMainFrame& frame)
 
 void InstallCharts(CMainFrame& frame)
 {
-    QObject::connect(frame.mdiArea(), &QMdiArea::subWindowActivated, &frame, [&frame](QMdiSubWindow* w) {
-        if (auto* window = qobject_cast<CChildFrame*>(w))
-            ChartViewOf(*window, frame);
-    });
+    new ChartWindowWatcher(frame);
     frame.setGraphDrawer([&frame](int kind, CChildFrame* window) {
         if (!window)
             return;

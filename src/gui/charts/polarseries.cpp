@@ -95,34 +95,82 @@ void PolarSeries::draw(QCPPainter* painter)
     small.setPointSizeF(7.5);
     painter->setFont(small);
     const QFontMetricsF metrics(small);
+    const double increment = angleIncrement > 0 ? angleIncrement : 45;
 
-    // Value rings and their labels between the 45 and 90 degree spokes.
+    // Where the texts go, worked out first so none covers another: the angle
+    // labels just outside the ring, each value mark outward from its point
+    // (inward when outward would run into an angle label or off the grid),
+    // and the ring values only where no mark is.
+    QList<QPair<QRectF, QString>> angleLabels;
+    for (double a = 0; a < 360 - 1e-9; a += increment) {
+        const double rad = a * std::numbers::pi / 180.0;
+        const QPointF at = c + QPointF(std::cos(rad), -std::sin(rad)) * (R + 17);
+        const QString text = QString::number(a, 'f', 0) + QChar(0x00B0);
+        const double w = metrics.horizontalAdvance(text) + 2;
+        angleLabels.append({QRectF(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height()), text});
+    }
+    struct Mark {
+        QLineF callout;
+        QRectF box;
+        QString text;
+    };
+    std::vector<Mark> marks;
+    QPolygonF ring;
+    for (const Point& p : m_points)
+        ring << pixelOf(p);
+    if (marksVisible) {
+        const QRectF grid(c.x() - R, c.y() - R, 2 * R, 2 * R);
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            const double rad = m_points[i].angle * std::numbers::pi / 180.0;
+            const QPointF dir(std::cos(rad), -std::sin(rad));
+            const QPointF point = ring[static_cast<int>(i)];
+            const QString text = MarkText(m_points[i].value);
+            const double w = metrics.horizontalAdvance(text) + 6;
+            const double h = metrics.height() + 2;
+            const auto place = [&](double side) {
+                const QPointF from = point + dir * (4 * side);
+                const QPointF to = point + dir * (12 * side);
+                const QPointF mid = to + QPointF(dir.x() * w / 2, dir.y() * h / 2) * side;
+                return Mark{QLineF(from, to), QRectF(mid.x() - w / 2, mid.y() - h / 2, w, h), text};
+            };
+            Mark mark = place(1);
+            bool blocked = !grid.adjusted(-6, -6, 6, 6).contains(mark.box);
+            for (const auto& label : angleLabels)
+                blocked = blocked || label.first.intersects(mark.box);
+            if (blocked)
+                mark = place(-1);
+            marks.push_back(mark);
+        }
+    }
+
+    // Value rings and their values between the 90 and 135 degree spokes.
     painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 1, Qt::DotLine));
     for (double v = step; v <= maximum * 1.0001; v += step)
         painter->drawEllipse(c, R * v / maximum, R * v / maximum);
     painter->setPen(QColor(0x50, 0x50, 0x50));
-    const double labelAngle = 67.5 * std::numbers::pi / 180.0;
+    const double labelAngle = 112.5 * std::numbers::pi / 180.0;
     for (double v = step; v <= maximum * 1.0001; v += step) {
         const QPointF at = c + QPointF(R * v / maximum * std::cos(labelAngle), -R * v / maximum * std::sin(labelAngle));
         const QString text = MarkText(v);
-        painter->drawText(QRectF(at.x() - 40, at.y() - metrics.height() / 2, 80, metrics.height()),
-                          Qt::AlignCenter, text);
+        const double w = metrics.horizontalAdvance(text) + 2;
+        const QRectF box(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height());
+        bool free = true;
+        for (const Mark& m : marks)
+            free = free && !m.box.intersects(box);
+        if (free)
+            painter->drawText(box, Qt::AlignCenter, text);
     }
 
     // Angle grid and labels.
     painter->setPen(QPen(Qt::black, 1));
     painter->drawEllipse(c, R, R);
-    const double increment = angleIncrement > 0 ? angleIncrement : 45;
     for (double a = 0; a < 360 - 1e-9; a += increment) {
         const double rad = a * std::numbers::pi / 180.0;
-        const QPointF dir(std::cos(rad), -std::sin(rad));
-        painter->drawLine(c, c + dir * R);
-        const QString text = QString::number(a, 'f', 0) + QChar(0x00B0);
-        const QPointF at = c + dir * (R + 14);
-        painter->drawText(QRectF(at.x() - 24, at.y() - metrics.height() / 2, 48, metrics.height()), Qt::AlignCenter,
-                          text);
+        painter->drawLine(c, c + QPointF(std::cos(rad), -std::sin(rad)) * R);
     }
+    for (const auto& label : angleLabels)
+        painter->drawText(label.first, Qt::AlignCenter, label.second);
 
     if (axisArrowsVisible) {
         painter->setPen(QPen(Qt::black, 1));
@@ -133,9 +181,6 @@ void PolarSeries::draw(QCPPainter* painter)
 
     if (m_points.empty())
         return;
-    QPolygonF ring;
-    for (const Point& p : m_points)
-        ring << pixelOf(p);
     painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(penColour, 2));
     painter->drawPolygon(ring);
@@ -147,26 +192,14 @@ void PolarSeries::draw(QCPPainter* painter)
             painter->drawRect(QRectF(px.x() - 3.5, px.y() - 3.5, 7, 7));
     }
 
-    if (marksVisible) {
-        for (std::size_t i = 0; i < m_points.size(); ++i) {
-            const double rad = m_points[i].angle * std::numbers::pi / 180.0;
-            const QPointF dir(std::cos(rad), -std::sin(rad));
-            const QPointF from = ring[static_cast<int>(i)] + dir * 4;
-            const QPointF to = ring[static_cast<int>(i)] + dir * 12;
-            painter->setPen(QPen(Qt::black, 1));
-            painter->drawLine(from, to);
-            const QString text = MarkText(m_points[i].value);
-            const double w = metrics.horizontalAdvance(text) + 6;
-            const double h = metrics.height() + 2;
-            // The label's near edge touches the callout's end.
-            QPointF centreOfLabel = to + QPointF(dir.x() * w / 2, dir.y() * h / 2);
-            const QRectF box(centreOfLabel.x() - w / 2, centreOfLabel.y() - h / 2, w, h);
-            painter->setBrush(QColor(0xFF, 0xFF, 0xE1));
-            painter->setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-            painter->drawRect(box);
-            painter->setPen(Qt::black);
-            painter->drawText(box, Qt::AlignCenter, text);
-        }
+    for (const Mark& m : marks) {
+        painter->setPen(QPen(Qt::black, 1));
+        painter->drawLine(m.callout);
+        painter->setBrush(QColor(0xFF, 0xFF, 0xE1));
+        painter->setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+        painter->drawRect(m.box);
+        painter->setPen(Qt::black);
+        painter->drawText(m.box, Qt::AlignCenter, m.text);
     }
 }
 
