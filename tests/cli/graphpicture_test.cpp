@@ -14,18 +14,18 @@ namespace {
 
 const std::string kExample = std::string(VANTREL_EXAMPLES) + "/line1.dat";
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string err;
 };
 
-Run RunCli(const std::vector<std::string>& args, const vantrel::test::TempDir& dir)
+CliRun RunCli(const std::vector<std::string>& args, const vantrel::test::TempDir& dir)
 {
     std::string command = "'" + std::string(VANTREL_CLI) + "'";
     for (const auto& a : args)
         command += " '" + a + "'";
     command += " >/dev/null 2>'" + dir / "stderr" + "'";
-    Run r;
+    CliRun r;
     const int raw = std::system(command.c_str());
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     std::ifstream in(dir / "stderr");
@@ -66,8 +66,10 @@ bool HasTool(const char* name)
 
 // Skips when this build's command line cannot draw (built without the desktop).
 #define REQUIRE_PICTURES(run)                                                        \
-    if ((run).err.find("draws no pictures") != std::string::npos)                    \
-        GTEST_SKIP() << "vantrel-cli was built without the chart code";
+    do {                                                                             \
+        if ((run).err.find("draws no pictures") != std::string::npos)                \
+            GTEST_SKIP() << "vantrel-cli was built without the chart code";          \
+    } while (false)
 
 TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
 {
@@ -79,7 +81,7 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
         args.insert(args.end(), {"--graph", "vertical", dir / f});
     }
     args.insert(args.end(), {"--size", "640x480"});
-    const Run r = RunCli(args, dir);
+    const CliRun r = RunCli(args, dir);
     REQUIRE_PICTURES(r);
     ASSERT_EQ(r.status, 0) << r.err;
 
@@ -110,15 +112,16 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
         // Vector text: the title can be found in the page's text.
         if (HasTool("pdftotext")) {
             ASSERT_EQ(std::system(("pdftotext '" + dir / "v.pdf" + "' '" + dir / "v.txt" + "'").c_str()), 0);
-            EXPECT_NE(Contents(dir / "v.txt").find("File1 Vertical Profile Graph"), std::string::npos);
+            EXPECT_NE(Contents(dir / "v.txt").find("File1 Vertical Pro"), std::string::npos);  // "fi" may come as one ligature
         }
     }
 
     const std::string svg = Contents(dir / "v.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("width=\"640"), std::string::npos);
-    if (HasTool("xmllint"))
+    if (HasTool("xmllint")) {
         EXPECT_EQ(std::system(("xmllint --noout '" + dir / "v.svg" + "'").c_str()), 0);
+    }
     // Nothing is left over beside the pictures.
     std::size_t files = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path))
@@ -129,7 +132,7 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
 TEST(GraphPicture, DefaultSizesPlaneAndCircular)
 {
     vantrel::test::TempDir dir;
-    const Run r = RunCli({kExample, "--select", "all", "--depth", "--graph", "plane", dir / "p.png", "--graph",
+    const CliRun r = RunCli({kExample, "--select", "all", "--depth", "--graph", "plane", dir / "p.png", "--graph",
                           "circular", dir / "c.PNG"},
                          dir);
     REQUIRE_PICTURES(r);
@@ -148,7 +151,7 @@ TEST(GraphPicture, FailuresWriteNothing)
     vantrel::test::TempDir dir;
     // An existing picture is not touched by a failing step.
     { std::ofstream(dir / "kept.png") << "old"; }
-    Run r = RunCli({kExample, "--graph", "vertical", dir / "kept.png"}, dir);
+    CliRun r = RunCli({kExample, "--graph", "vertical", dir / "kept.png"}, dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Please choose data!\n");
     EXPECT_EQ(Contents(dir / "kept.png"), "old");
@@ -166,7 +169,7 @@ TEST(GraphPicture, FailuresWriteNothing)
     EXPECT_NE(r.err.find("Unknown picture type"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "v.gif"));
 
-    r = RunCli({kExample, "--select", "all", "--graph", "vertical", dir / "missing" / "v.png"}, dir);
+    r = RunCli({kExample, "--select", "all", "--graph", "vertical", dir / "missing/v.png"}, dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot write"), std::string::npos) << r.err;
 
