@@ -35,6 +35,9 @@ void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString
         return;  // a window's graph is set up once
     if ((kind == GraphKind::Vertical || kind == GraphKind::Plane) && count > 0) {
         auto* dialog = new CDialog_PMPM;
+        // Bands never shrink below what keeps their labels apart; a small
+        // window scrolls instead.
+        dialog->setMinimumHeight(kTitleRoom + static_cast<int>(count) * kMinimumBand);
         setWidgetResizable(true);
         setWidget(dialog);
         m_profile = dialog;

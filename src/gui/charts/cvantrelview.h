@@ -23,6 +23,9 @@ class CDialog_PMPM;
 class CVantrelView : public QScrollArea {
     Q_OBJECT
 public:
+    static constexpr int kMinimumBand = 36;  ///< pixels of a profile band at least
+    static constexpr int kTitleRoom = 40;
+
     explicit CVantrelView(QWidget* parent = nullptr);
     ~CVantrelView() override;
 
