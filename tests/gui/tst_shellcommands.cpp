@@ -237,27 +237,29 @@ private Q_SLOTS:
 
     void routingOrder()
     {
+        // Shown with New, which no chart level claims (a chart window's document
+        // passes Open and Save on to the main frame itself).
         Shell s;
         QStringList calls;
         CommandRouter* r = s.frame->router();
-        r->addHandler(CommandRouter::Level::MainFrame, ID_FILE_OPEN, [&] { calls << "frame"; });
-        r->addHandler(CommandRouter::Level::Application, ID_FILE_OPEN, [&] { calls << "app"; });
-        QVERIFY(s.run(ID_FILE_OPEN));
+        r->addHandler(CommandRouter::Level::MainFrame, ID_FILE_NEW, [&] { calls << "frame"; });
+        r->addHandler(CommandRouter::Level::Application, ID_FILE_NEW, [&] { calls << "app"; });
+        QVERIFY(s.run(ID_FILE_NEW));
         CChildFrame* chart = s.frame->newChartWindow("chart");
         const std::pair<CommandRouter::Level, const char*> levels[] = {{CommandRouter::Level::ChildFrame, "child"},
                                                                       {CommandRouter::Level::Document, "doc"},
                                                                       {CommandRouter::Level::View, "view"}};
         for (const auto& [level, name] : levels) {
-            chart->commands(level)->add(ID_FILE_OPEN, [&calls, name] { calls << name; });
-            QVERIFY(s.run(ID_FILE_OPEN));
+            chart->commands(level)->add(ID_FILE_NEW, [&calls, name] { calls << name; });
+            QVERIFY(s.run(ID_FILE_NEW));
         }
         QCOMPARE(calls, (QStringList{"app", "child", "doc", "view"}));
         // A disabled entry stops the route: the command shows disabled.
-        chart->commands(CommandRouter::Level::View)->add(ID_FILE_OPEN, [&] { calls << "view"; }, [] { return false; });
-        QVERIFY(!s.enabled(ID_FILE_OPEN));
+        chart->commands(CommandRouter::Level::View)->add(ID_FILE_NEW, [&] { calls << "view"; }, [] { return false; });
+        QVERIFY(!s.enabled(ID_FILE_NEW));
         // Without the chart window the application answers again.
         delete chart;
-        QVERIFY(s.run(ID_FILE_OPEN));
+        QVERIFY(s.run(ID_FILE_NEW));
         QCOMPARE(calls.last(), QString("app"));
         QCOMPARE(r->handlerLevel(ID_BLUETOOTH), int(CommandRouter::Level::MainFrame));
         QCOMPARE(r->handlerLevel(ID_ROUND_GRAPH), int(CommandRouter::Level::Application));
