@@ -6,7 +6,10 @@
 #include "charts/cdialog_pmpm.h"
 #include "charts/chartcontrol.h"
 #include "charts/charteditor.h"
+#include "charts/chartpicture.h"
 #include "charts/cvantrelview.h"
+#include "charts/bandlayout.h"
+#include "charts/bandticker.h"
 #include "charts/polarseries.h"
 #include "charts/seriesregion.h"
 #include "datafile/datafilereader.h"
@@ -183,6 +186,82 @@ private Q_SLOTS:
         // The x range is the data's, the bottom axis hidden at first.
         QCOMPARE(chart->xRange(), QCPRange(0, 4));
         QVERIFY(!xAxis->visible());
+    }
+
+    void bandsAndTheirTicks()
+    {
+        // Bands are counted from the top and may come in either order.
+        ChartControl chart;
+        chart.resize(400, 300);
+        for (int i = 0; i < 3; ++i)
+            chart.addCustomAxis();
+        chart.setAxisStartPosition(0, 0);
+        chart.setAxisEndPosition(0, 50);
+        chart.setAxisStartPosition(1, 100);
+        chart.setAxisEndPosition(1, 50);
+        chart.setAxisStartPosition(2, -20);  // clamped to the plot
+        chart.setAxisEndPosition(2, 10);
+        QImage image(400, 300, QImage::Format_RGB32);
+        {
+            QCPPainter painter(&image);
+            chart.render(&painter, image.size());
+        }
+        const QRect top = chart.customAxis(0)->axisRect()->outerRect();
+        const QRect bottom = chart.customAxis(1)->axisRect()->outerRect();
+        const QRect clamped = chart.customAxis(2)->axisRect()->outerRect();
+        QCOMPARE(top.top(), 0);
+        QCOMPARE(top.bottom() + 1, bottom.top());
+        QCOMPARE(bottom.bottom(), 299);
+        QCOMPARE(clamped.top(), 0);
+        QCOMPARE(clamped.height(), 30);
+
+        // Tick values stay in the middle of the range, at least one of them.
+        struct Probe : BandTicker {
+            using BandTicker::createTickVector;
+        } ticker;
+        for (const QCPRange& range : {QCPRange(0, 100), QCPRange(9.7, 10.3), QCPRange(-1e-3, 2e-3)}) {
+            const QVector<double> ticks = ticker.createTickVector(range.size() / 4, range);
+            QVERIFY(!ticks.isEmpty());
+            for (double t : ticks)
+                QVERIFY2(t >= range.lower + range.size() * 0.2 - 1e-12 && t <= range.upper - range.size() * 0.2 + 1e-12,
+                         qPrintable(QString::number(t)));
+        }
+    }
+
+    void polarScaleLeavesRoomForTheMarks()
+    {
+        CDialog_PM dialog;
+        dialog.DrawCircularChart({2, 4, 1, 8, 2, 4, 1, 8}, "x");
+        PolarSeries* polar = dialog.chart()->polarSeries(0);
+        QVERIFY(polar->radialMaximum() >= 8 * 1.15);
+        QVERIFY(polar->radialMaximum() <= 12);
+        // Zooming in shrinks the scale; a reset brings it back.
+        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        const double before = polar->radialMaximum();
+        QApplication::sendEvent(dialog.chart(), &wheel);
+        QVERIFY(polar->radialMaximum() < before);
+        dialog.chart()->resetView();
+        QCOMPARE(polar->radialMaximum(), before);
+    }
+
+    void picturesKeepAnOldFileOnFailure()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath("kept.png");
+        {
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        const auto paint = [](QCPPainter*) {};
+        QVERIFY(WritePicture(dir.filePath("kept.gif"), QSize(10, 10), paint).contains("Unknown picture type"));
+        QVERIFY(WritePicture(kept, QSize(0, 10), paint).contains("empty"));
+        QCOMPARE(contents(kept), QByteArray("old"));
+        QVERIFY(WritePicture(kept, QSize(10, 10), paint).isEmpty());
+        QCOMPARE(QImage(kept).size(), QSize(10, 10));
+        QCOMPARE(PictureFormatOf("a.JPEG"), QString("jpg"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.png"}));
     }
 
     void circularChartPutsItsPointsRound()

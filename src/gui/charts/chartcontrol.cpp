@@ -77,7 +77,11 @@ ChartControl::ChartControl(QWidget* parent) : QCustomPlot(parent)
     connect(this, &QCustomPlot::beforeReplot, this, &ChartControl::refresh);
 }
 
-ChartControl::~ChartControl() = default;
+ChartControl::~ChartControl()
+{
+    if (!m_title->layout())
+        delete m_title;
+}
 
 // --- Series -------------------------------------------------------------------
 
@@ -503,9 +507,15 @@ bool ChartControl::titleVisible() const
 void ChartControl::setTitleVisible(bool visible)
 {
     m_title->setVisible(visible);
-    // A hidden title takes no room.
-    m_title->setMaximumSize(QWIDGETSIZE_MAX, visible ? QWIDGETSIZE_MAX : 0);
-    m_title->setMinimumSize(0, 0);
+    // A hidden title leaves the layout, so it takes no room.
+    const bool placed = m_title->layout() != nullptr;
+    if (visible && !placed) {
+        plotLayout()->insertRow(0);
+        plotLayout()->addElement(0, 0, m_title);
+    } else if (!visible && placed) {
+        plotLayout()->take(m_title);
+        plotLayout()->simplify();
+    }
     requestReplot();
 }
 
