@@ -45,6 +45,33 @@ bool ParseFileNumbers(const std::string& text, std::set<int>* numbers)
     return any;
 }
 
+// "WxH" with both numbers from 1 to 20000.
+bool ParseSize(const std::string& text, int* width, int* height)
+{
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 == text.size())
+        return false;
+    long w = 0;
+    long h = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i == x)
+            continue;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        long& n = i < x ? w : h;
+        n = n * 10 + (text[i] - '0');
+        if (n > 20000)
+            return false;
+    }
+    if (w < 1 || h < 1)
+        return false;
+    if (width)
+        *width = static_cast<int>(w);
+    if (height)
+        *height = static_cast<int>(h);
+    return true;
+}
+
 GraphKind GraphKindNamed(const std::string& name)
 {
     if (name == "vertical")
@@ -101,6 +128,12 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
         {"--graph-data", "vertical|plane|circular", "print what the graph draws as one line of JSON",
          [](CliPipeline& p, const std::string& a) { return p.GraphData(GraphKindNamed(a)); },
          [](const std::string& a) { return GraphKindNamed(a) != GraphKind::None; }},
+        {"--graph", "vertical|plane|circular", "draw the graph into FILE (.png, .jpg, .bmp, .pdf or .svg)",
+         [](CliPipeline& p, const std::string& a) {
+             const auto split = a.find('\0');
+             return p.GraphPicture(GraphKindNamed(a.substr(0, split)), a.substr(split + 1));
+         },
+         [](const std::string& a) { return GraphKindNamed(a) != GraphKind::None; }, "FILE"},
     };
     return steps;
 }
@@ -130,6 +163,8 @@ std::string CliPipeline::Usage()
     text += "\nSettings (apply to the whole run, wherever they stand):\n";
     for (const Setting& s : Settings())
         text += std::string("  ") + s.name + " VALUE\n";
+    text += "  --size WxH                            picture size of --graph (default 1200x800 for profiles,\n"
+            "                                        the whole grid for the circular graph)\n";
     text +=
         "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
         "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
@@ -155,6 +190,16 @@ int CliPipeline::Run(const std::vector<std::string>& args)
             return &args[++i];
         };
         bool matched = false;
+        if (a == "--size") {
+            const std::string* v = needValue();
+            if (!v)
+                return 2;
+            if (!ParseSize(*v, &m_pictureWidth, &m_pictureHeight)) {
+                m_err << "vantrel-cli: --size takes WxH (1 to 20000 each), not '" << *v << "'\n";
+                return 2;
+            }
+            continue;
+        }
         for (const Setting& s : Settings()) {
             if (a == s.name) {
                 const std::string* v = needValue();
@@ -176,6 +221,16 @@ int CliPipeline::Run(const std::vector<std::string>& args)
                 if (s.valid && !s.valid(value)) {
                     m_err << "vantrel-cli: " << s.name << " takes " << s.argument << ", not '" << value << "'\n";
                     return 2;
+                }
+                if (s.second) {
+                    const std::string* second = needValue();
+                    if (!second)
+                        return 2;
+                    if (second->empty() || second->find('\0') != std::string::npos) {
+                        m_err << "vantrel-cli: " << s.name << " needs " << s.second << "\n";
+                        return 2;
+                    }
+                    value += '\0' + *second;
                 }
             }
             plan.emplace_back(&s, value);
@@ -293,27 +348,51 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
     return Fail("No frequency column is titled " + title + (known.empty() ? "" : " (there are " + known + ")"));
 }
 
-bool CliPipeline::GraphData(GraphKind kind)
+bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular)
 {
     const std::string refused =
         GraphCommandCheck(kind, m_survey.m_frame.m_bDataSelected, m_survey.m_tree.CurrentFrequency(), m_survey.m_tree.Frequencies().size());
     if (!refused.empty())
         return Fail(refused);
     const OutputTables& t = m_survey.m_tables;
-    std::string json;
     if (kind == GraphKind::Vertical) {
-        json = GraphJson(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold));
+        *profile = VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold);
     } else if (kind == GraphKind::Plane) {
         const PlaneColumn column = PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), m_survey.m_tree.CurrentFrequency());
         if (!column.Ok())
             return Fail(column.message);
-        json = GraphJson(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold));
+        *profile = PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold);
     } else {
-        json = GraphJson(CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns()));
+        *circular = CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
     }
-    m_out << json << "\n";
+    return true;
+}
+
+bool CliPipeline::GraphData(GraphKind kind)
+{
+    ProfileGraph profile;
+    CircularGraph circular;
+    if (!BuildGraph(kind, &profile, &circular))
+        return false;
+    m_out << (kind == GraphKind::Circular ? GraphJson(circular) : GraphJson(profile)) << "\n";
     m_out.flush();
     return true;
+}
+
+bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
+{
+    ProfileGraph profile;
+    CircularGraph circular;
+    if (!BuildGraph(kind, &profile, &circular))
+        return false;
+    if (kind == GraphKind::Circular && circular.charts.empty())
+        return Fail("nothing was drawn: the circular graph needs at least 4 chosen rows and the depth data");
+    if (!m_pictureWriter)
+        return Fail("this build of vantrel-cli draws no pictures");
+    const std::string error = kind == GraphKind::Circular
+                                  ? m_pictureWriter(nullptr, &circular, path, m_pictureWidth, m_pictureHeight)
+                                  : m_pictureWriter(&profile, nullptr, path, m_pictureWidth, m_pictureHeight);
+    return error.empty() || Fail(error);
 }
 
 }  // namespace vantrel

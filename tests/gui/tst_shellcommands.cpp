@@ -341,28 +341,30 @@ private Q_SLOTS:
 
     void routingOrder()
     {
+        // Shown with New, which no chart level claims (a chart window's document
+        // passes Open and Save on to the main frame itself).
         Shell s;
         QStringList calls;
         CommandRouter* r = s.frame->router();
-        r->addHandler(CommandRouter::Level::MainFrame, ID_FILE_OPEN, [&] { calls << "frame"; });
-        r->addHandler(CommandRouter::Level::Application, ID_FILE_OPEN, [&] { calls << "app"; });
-        QVERIFY(s.run(ID_FILE_OPEN));  // no chart window: the main frame first
+        r->addHandler(CommandRouter::Level::MainFrame, ID_FILE_NEW, [&] { calls << "frame"; });
+        r->addHandler(CommandRouter::Level::Application, ID_FILE_NEW, [&] { calls << "app"; });
+        QVERIFY(s.run(ID_FILE_NEW));  // no chart window: the main frame first
         CChildFrame* chart = s.frame->newChartWindow("chart");
-        QVERIFY(s.run(ID_FILE_OPEN));  // a chart window: the application before the main frame
+        QVERIFY(s.run(ID_FILE_NEW));  // a chart window: the application before the main frame
         const std::pair<CommandRouter::Level, const char*> levels[] = {{CommandRouter::Level::ChildFrame, "child"},
                                                                       {CommandRouter::Level::Document, "doc"},
                                                                       {CommandRouter::Level::View, "view"}};
         for (const auto& [level, name] : levels) {
-            chart->commands(level)->add(ID_FILE_OPEN, [&calls, name] { calls << name; });
-            QVERIFY(s.run(ID_FILE_OPEN));
+            chart->commands(level)->add(ID_FILE_NEW, [&calls, name] { calls << name; });
+            QVERIFY(s.run(ID_FILE_NEW));
         }
         QCOMPARE(calls, (QStringList{"frame", "app", "child", "doc", "view"}));
         // A disabled entry stops the route: the command shows disabled.
-        chart->commands(CommandRouter::Level::View)->add(ID_FILE_OPEN, [&] { calls << "view"; }, [] { return false; });
-        QVERIFY(!s.enabled(ID_FILE_OPEN));
+        chart->commands(CommandRouter::Level::View)->add(ID_FILE_NEW, [&] { calls << "view"; }, [] { return false; });
+        QVERIFY(!s.enabled(ID_FILE_NEW));
         // Without the chart window the main frame answers again.
         delete chart;
-        QVERIFY(s.run(ID_FILE_OPEN));
+        QVERIFY(s.run(ID_FILE_NEW));
         QCOMPARE(calls.last(), QString("frame"));
         QCOMPARE(r->handlerLevel(ID_BLUETOOTH), int(CommandRouter::Level::MainFrame));
         QCOMPARE(r->handlerLevel(ID_ROUND_GRAPH), int(CommandRouter::Level::Application));

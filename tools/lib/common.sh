@@ -10,6 +10,7 @@ VANTREL_PACKAGES=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
+  poppler-utils libxml2-utils
 )
 
 ensure_packages() {

@@ -5,7 +5,7 @@
 namespace vantrel {
 
 /// One band of a profile chart: the stretch of the plot height, in percent
-/// from the bottom, that a curve's own vertical axis covers. The axis runs
+/// from the top, that a curve's own vertical axis covers. The axis runs
 /// from 0 to 1 until the curve is drawn, then scales itself to the curve.
 struct AxisBand {
     double start = 0;

@@ -1,10 +1,12 @@
 #include "cvantrelapp.h"
 
+#include "charts/graphdrawing.h"
 #include "caboutdlg.h"
 #include "cchildframe.h"
 #include "cmainframe.h"
 #include "commandids.h"
 #include "dialogprompter.h"
+#include "graphs/graphchecks.h"
 #include "messages.h"
 
 #include <QDesktopServices>
@@ -69,6 +71,7 @@ bool CVantrelApp::InitInstance(bool show)
     if (m_mainFrame)
         return true;
     m_mainFrame = new CMainFrame(*this);
+    InstallCharts(*m_mainFrame);
     registerCommands();
     if (show)
         m_mainFrame->show();
@@ -141,13 +144,11 @@ int CVantrelApp::graphKind(int id)
 void CVantrelApp::OnGraph(int id)
 {
     const Survey& survey = m_mainFrame->survey();
-    bool ready = survey.m_frame.m_bDataSelected;
-    if (id == cmd::ID_ICHNOGRAPHY_GRAPH) {
-        const int frequency = survey.m_tree.CurrentFrequency();
-        ready = ready && frequency >= 0 && frequency < static_cast<int>(survey.m_tree.Frequencies().size());
-    }
-    if (!ready) {
-        prompter().message(tr("Please choose data!"));
+    const auto kind = static_cast<GraphKind>(graphKind(id));
+    const std::string refused = GraphCommandCheck(kind, survey.m_frame.m_bDataSelected,
+                                                  survey.m_tree.CurrentFrequency(), survey.m_tree.Frequencies().size());
+    if (!refused.empty()) {
+        prompter().message(QString::fromStdString(refused));
         return;
     }
     CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));

@@ -84,9 +84,11 @@ public:
     QList<QAction*> actions() const;
 
     static int idOf(const QAction* action);
+    /// The map of one level now (a chart-window level only while a chart
+    /// window is active), or nullptr.
+    const CommandMap* map(Level level) const;
 
 private:
-    const CommandMap* map(Level level) const;
     const CommandMap::Entry* findEntry(int id, int* level = nullptr) const;
 
     std::array<CommandMap, 2> m_maps;  // Application, MainFrame

@@ -1,0 +1,142 @@
+// The vertical profile of a big file in a real chart window (offscreen): the
+// time the desktop takes to compute the file's depth table, the time from the
+// graph command to the chart's first full paint, and the frame times of
+// zooming and panning it.
+//
+// Usage: chart_open_bench FILE        (QT_QPA_PLATFORM=offscreen is set if unset)
+
+#include "app/cchildframe.h"
+#include "app/cmainframe.h"
+#include "common/commandids.h"
+#include "app/cvantrelapp.h"
+#include "common/scriptedprompter.h"
+#include "charts/cdialog_pmpm.h"
+#include "charts/chartcontrol.h"
+#include "charts/cvantrelview.h"
+#include "datafile/datafilereader.h"
+#include "processing/dataselection.h"
+#include "processing/depthcalculation.h"
+#include "survey.h"
+
+#include <QElapsedTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace vantrel;
+
+namespace {
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: chart_open_bench FILE\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CVantrelApp app(argc, argv);
+    app.setApplicationName(QStringLiteral("vantrel-chart-bench"));
+    ScriptedPrompter prompter;
+    app.setPrompter(&prompter);
+    app.InitInstance(false);
+    CMainFrame* frame = app.mainFrame();
+    frame->resize(1400, 1000);
+    frame->show();
+
+    Survey& s = frame->survey();
+    s.m_frame.BeginFileOpen();
+    s.m_frame.SetDataPath(argv[1], FrameState::AllFilter);
+    DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
+    if (!reader.ReadFile(argv[1]).Ok()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
+        s.m_tree.ClickFileCheckBox(static_cast<int>(f));
+    SelectData(s.m_tree, s.m_tables, s.m_frame);
+
+    QElapsedTimer timer;
+    timer.start();
+    CalculateDepth(s.m_tables);
+    const double depthMs = timer.nsecsElapsed() / 1e6;
+
+    timer.restart();
+    frame->router()->dispatch(cmd::ID_VERTICAL_GRAPH);
+    auto* view = qobject_cast<CVantrelView*>(frame->activeChartWindow()->view());
+    if (!view || !view->profileDialog()) {
+        std::fprintf(stderr, "no profile chart was made\n");
+        return 1;
+    }
+    ChartControl* chart = view->profileDialog()->chart();
+    QCoreApplication::processEvents();
+    chart->replot(QCustomPlot::rpImmediateRefresh);
+    chart->repaint();
+    const double openMs = timer.nsecsElapsed() / 1e6;
+    int points = 0;
+    for (int i = 0; i < chart->seriesCount(); ++i)
+        points += chart->pointCount(i);
+
+    // Frames: 20 wheel steps in, 20 pan steps, 20 wheel steps out.
+    std::vector<double> zoomIn, pan, zoomOut;
+    const QPointF middle = chart->seriesGraph(0)->keyAxis()->axisRect()->rect().center();
+    const auto frameOf = [&](auto&& step, std::vector<double>& out) {
+        timer.restart();
+        step();
+        chart->replot(QCustomPlot::rpImmediateRefresh);
+        out.push_back(timer.nsecsElapsed() / 1e6);
+    };
+    for (int i = 0; i < 20; ++i)
+        frameOf(
+            [&] {
+                QWheelEvent e(middle, chart->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(chart, &e);
+            },
+            zoomIn);
+    for (int i = 0; i < 20; ++i)
+        frameOf(
+            [&] {
+                const QCPRange r = chart->xRange();
+                chart->seriesGraph(0)->keyAxis()->setRange(r);  // as a drag step moves every band
+                QMouseEvent press(QEvent::MouseButtonPress, middle, chart->mapToGlobal(middle), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(chart, &press);
+                const QPointF to = middle + QPointF(15, 0);
+                QMouseEvent move(QEvent::MouseMove, to, chart->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(chart, &move);
+                QMouseEvent release(QEvent::MouseButtonRelease, to, chart->mapToGlobal(to), Qt::LeftButton,
+                                    Qt::NoButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(chart, &release);
+            },
+            pan);
+    for (int i = 0; i < 20; ++i)
+        frameOf(
+            [&] {
+                QWheelEvent e(middle, chart->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(chart, &e);
+            },
+            zoomOut);
+
+    std::printf("curves: %d, points: %d\n", chart->seriesCount(), points);
+    std::printf("depth table computed by the desktop: %.1f ms\n", depthMs);
+    std::printf("vertical profile window opened and painted: %.1f ms (%.2f x the depth table)\n", openMs,
+                openMs / depthMs);
+    std::printf("frame times, median / worst: zoom in %.1f / %.1f ms, pan %.1f / %.1f ms, zoom out %.1f / %.1f ms\n",
+                Median(zoomIn), *std::max_element(zoomIn.begin(), zoomIn.end()), Median(pan),
+                *std::max_element(pan.begin(), pan.end()), Median(zoomOut),
+                *std::max_element(zoomOut.begin(), zoomOut.end()));
+    return 0;
+}

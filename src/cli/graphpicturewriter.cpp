@@ -1,0 +1,63 @@
+#include "graphpicturewriter.h"
+
+#include "charts/chartpicture.h"
+
+#include <QApplication>
+
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+namespace vantrel {
+
+namespace {
+
+std::unique_ptr<QApplication>& Application()
+{
+    static std::unique_ptr<QApplication> app;
+    return app;
+}
+
+void EnsureApplication()
+{
+    std::unique_ptr<QApplication>& app = Application();
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vantrel-cli";
+    static char* argv[] = {name, nullptr};
+    // The command line reports its own errors; Qt's start-up notes (a missing
+    // runtime folder and the like) would only clutter standard error.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    app = std::make_unique<QApplication>(argc, argv);
+    // Qt takes the user's locale; numbers of the other steps stay in C.
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+}  // namespace
+
+void EndGraphPictures()
+{
+    Application().reset();
+}
+
+std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular, const std::string& path,
+                              int width, int height)
+{
+    EnsureApplication();
+    const QString file = QString::fromStdString(path);
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : QSize();
+    QString error;
+    if (profile)
+        error = WriteProfilePicture(*profile, file, size);
+    else if (circular)
+        error = WriteCircularPicture(*circular, file, size);
+    return error.toStdString();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,131 @@
+#include "cdialog_pmpm.h"
+
+#include "app/cmainframe.h"
+#include "common/prompter.h"
+#include "chartcontrol.h"
+#include "charteditor.h"
+#include "chartexport.h"
+#include "graphs/profilecurve.h"
+
+#include <QMenu>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vantrel {
+
+CDialog_PMPM::CDialog_PMPM(QWidget* parent) : QWidget(parent), m_chart(new ChartControl(this))
+{
+    setObjectName(QStringLiteral("ProfileChartDialog"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_chart);
+    // The starting look: white, lowered bevel, flat, no legend, no bottom axis.
+    m_chart->setBackground(Qt::white);
+    m_chart->setFramed(true);
+    m_chart->legend->setVisible(false);
+    m_chart->setBottomAxisVisible(false);
+    connect(m_chart, &ChartControl::pointerMoved, this, &CDialog_PMPM::pointerMoved);
+    connect(m_chart, &ChartControl::contextMenuWanted, this, [this](const QPoint& at) {
+        QMenu* menu = createContextMenu(this);
+        menu->exec(at);
+        delete menu;
+        setFocus();
+    });
+}
+
+void CDialog_PMPM::StackAxes(int n)
+{
+    if (n <= 0)
+        return;
+    const double q = 1.0 / n;
+    for (int i = 0; i < n; ++i) {
+        const int k = m_chart->addCustomAxis();
+        m_chart->setAxisEndPosition(k, (i + 1) * q * 100);
+        m_chart->setAxisStartPosition(k, i * q * 100);
+        m_chart->setAxisMinMax(k, 0, 1);
+        m_chart->setAxisGridVisible(k, false);
+        m_chart->addSeries(ChartControl::SeriesKind::Line);
+        m_chart->setSeriesColour(i, ColourOf(kGrey));
+        m_chart->setSeriesAxis(i, k);
+    }
+}
+
+void CDialog_PMPM::SetChartTitle(const QString& text)
+{
+    m_chart->setTitle(text);
+}
+
+void CDialog_PMPM::DrawProfileCurve(int s, float h, std::span<const float> x, std::span<const float> y, float f)
+{
+    DrawProfileCurve(vantrel::DrawProfileCurve(s, h, x, y, f));
+}
+
+void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
+{
+    const int s = curve.series;
+    QVector<double> xs;
+    QVector<double> ys;
+    xs.reserve(static_cast<qsizetype>(curve.points.size()));
+    ys.reserve(static_cast<qsizetype>(curve.points.size()));
+    for (const ProfilePoint& p : curve.points) {
+        xs << p.x;
+        ys << p.y;
+    }
+    m_chart->addPoints(s, xs, ys);
+    const int a = m_chart->seriesAxis(s);
+    if (curve.axisTitle)
+        m_chart->setAxisTitle(a, QString::fromStdString(*curve.axisTitle));
+    else
+        m_chart->setAxisTitleVisible(a, false);
+    m_chart->setAxisTag(a, QStringLiteral("height=%1").arg(static_cast<double>(curve.height)));
+    for (const ProfileRegion& r : curve.regions) {
+        RegionSpec spec;
+        spec.series = s;
+        spec.originLevel = r.level;
+        spec.lowerX = r.from;
+        spec.upperX = r.to;
+        spec.penColour = ColourOf(kGrey);
+        spec.gradientVisible = true;
+        if (r.kind == ProfileRegion::Kind::High) {
+            spec.gradientEnd = ColourOf(0x0000FF);
+        } else {
+            if (r.kind == ProfileRegion::Kind::Low)
+                spec.fillColour = ColourOf(0xFF0000);
+            spec.gradientStart = ColourOf(0xFFFFFF);
+            spec.gradientEnd = ColourOf(0xFF0000);
+        }
+        m_chart->addRegionTool(spec);
+    }
+    m_chart->setAxisAutomatic(a, true);
+    m_chart->setAxisMinorTicks(a, false, 1);
+}
+
+QMenu* CDialog_PMPM::createContextMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    QAction* properties = menu->addAction(QString::fromUtf8("属性"));
+    properties->setData(kPropertiesCommand);
+    connect(properties, &QAction::triggered, this, &CDialog_PMPM::OnProperties);
+    return menu;
+}
+
+void CDialog_PMPM::OnProperties()
+{
+    ChartEditor editor(*m_chart, this);
+    if (auto* frame = qobject_cast<CMainFrame*>(window()))
+        frame->runDialog(editor);
+    else
+        editor.exec();
+}
+
+void CDialog_PMPM::PromptSaveGraph()
+{
+    Prompter* prompter = ApplicationPrompter();
+    if (!prompter)
+        return;
+    if (prompter->question(QStringLiteral("Please save graph data!")) && m_chart->customAxisCount() > 0)
+        ExportChartPicture(*m_chart, *prompter);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,212 @@
+#pragma once
+
+#include "customplot.h"
+
+#include <QPointer>
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+class QPrinter;
+
+namespace vantrel {
+
+class BandLayout;
+class PolarSeries;
+class SeriesRegion;
+
+/// The values of a series region tool as the profile chart sets them.
+struct RegionSpec {
+    int series = -1;
+    double originLevel = 0;
+    double lowerX = 0;
+    double upperX = 0;
+    std::optional<QColor> fillColour;
+    QColor penColour = Qt::black;
+    bool gradientVisible = false;
+    std::optional<QColor> gradientStart;  ///< white when not set
+    std::optional<QColor> gradientEnd;    ///< white when not set
+};
+
+/// The chart every graph window draws into: series, custom vertical axes
+/// stacked in bands, tools (series regions and a text banner), a title, and
+/// the pictures of it. Series, custom axes and tools are numbered 0, 1, 2 ...
+/// in the order they are made; a call naming one that does not exist does
+/// nothing (and a getter answers a neutral value).
+///
+/// Every picture of the chart, on screen or off it, is painted by the same
+/// layer drawing; render() is the one entry for painters other than the
+/// widget's own (pictures, print, the command line).
+///
+/// On screen the wheel zooms and a left drag pans the x axis (all bands
+/// together), a double click goes back to the first view, and pointerText()
+/// tells what lies under the mouse.
+class ChartControl : public QCustomPlot {
+    Q_OBJECT
+public:
+    enum class SeriesKind { Line = 0, Polar = 1 };
+
+    explicit ChartControl(QWidget* parent = nullptr);
+    ~ChartControl() override;
+
+    // --- Series ---------------------------------------------------------------
+    int seriesCount() const { return static_cast<int>(m_series.size()); }
+    /// The line series' graph, nullptr for a missing or a polar series.
+    QCPGraph* seriesGraph(int series) const;
+    PolarSeries* polarSeries(int series) const;
+    int addSeries(SeriesKind kind = SeriesKind::Line);
+    /// Adds a point; the colour value is kept as the point's label colour
+    /// index and does not change how a line series is drawn.
+    void addPoint(int series, double x, double y, int colourValue = 0);
+    void addPoints(int series, const QVector<double>& x, const QVector<double>& y);
+    int pointCount(int series) const;
+    void setSeriesColour(int series, const QColor& colour);
+    QColor seriesColour(int series) const;
+    void setSeriesVisible(int series, bool visible);
+    bool seriesVisible(int series) const;
+    /// Puts a line series on a custom vertical axis (its band).
+    void setSeriesAxis(int series, int axis);
+    int seriesAxis(int series) const;  ///< -1 when missing or on no custom axis
+
+    // --- Custom vertical axes -------------------------------------------------
+    int customAxisCount() const { return static_cast<int>(m_axes.size()); }
+    /// A new vertical axis over the whole plot height (0 to 100 percent).
+    int addCustomAxis();
+    QCPAxis* customAxis(int axis) const;
+    void setAxisStartPosition(int axis, double percent);
+    void setAxisEndPosition(int axis, double percent);
+    double axisStartPosition(int axis) const;
+    double axisEndPosition(int axis) const;
+    void setAxisMinMax(int axis, double minimum, double maximum);
+    /// On: the axis fits the range of its series now and after every change.
+    void setAxisAutomatic(int axis, bool automatic);
+    bool axisAutomatic(int axis) const;
+    void setAxisTitle(int axis, const QString& text);
+    void setAxisTitleVisible(int axis, bool visible);
+    QString axisTitle(int axis) const;
+    bool axisTitleVisible(int axis) const;
+    void setAxisGridVisible(int axis, bool visible);
+    void setAxisMinorTicks(int axis, bool visible, int count);
+    /// What the pointer text says of the band, e.g. "height=-15".
+    void setAxisTag(int axis, const QString& tag);
+    /// The x axis under the bands (hidden at first on profile charts).
+    void setBottomAxisVisible(bool visible);
+
+    // --- Tools ------------------------------------------------------------------
+    int toolCount() const { return static_cast<int>(m_tools.size()); }
+    int addRegionTool(const RegionSpec& spec);
+    SeriesRegion* regionTool(int tool) const;
+    int addBannerTool(const QString& text);
+    QCPItemText* bannerTool(int tool) const;
+    void setBannerText(int tool, const QString& text);
+    void setRegionsVisible(bool visible);
+    bool regionsVisible() const { return m_regionsVisible; }
+
+    // --- Title, pictures --------------------------------------------------------
+    void setTitle(const QString& text);
+    QString title() const;
+    bool titleVisible() const;
+    void setTitleVisible(bool visible);
+    void setFramed(bool framed) { m_framed = framed; }
+
+    /// Paints the whole chart at `size` into `painter`, from its origin.
+    void render(QCPPainter* painter, const QSize& size);
+    /// Prints the chart on one page, fitted to it.
+    bool print(QPrinter& printer);
+    /// Writes a picture of the chart (by extension: png, jpg, jpeg, bmp, pdf,
+    /// svg); an error text, empty when written.
+    QString exportPicture(const QString& path, const QSize& size);
+
+    /// Fits the x axis to all series (unless the user zoomed or panned) and
+    /// every automatic axis to its series, if anything changed since.
+    void refresh();
+    /// The first view again (after zooming and panning).
+    void resetView();
+    /// The x range shown, and whether the chart is zoomed or panned.
+    QCPRange xRange() const;
+    bool isHomeView() const;
+
+    /// What lies under this widget position: "x=…  height=…  reading=…" for a
+    /// band, "angle=…  reading=…" for a polar series; empty over nothing.
+    QString pointerText(const QPoint& pos) const;
+
+Q_SIGNALS:
+    void pointerMoved(const QString& text);
+    /// A context menu was asked for at this global position.
+    void contextMenuWanted(const QPoint& globalPos);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Series {
+        SeriesKind kind = SeriesKind::Line;
+        QCPGraph* graph = nullptr;
+        PolarSeries* polar = nullptr;
+        int axis = -1;
+        QColor colour = Qt::red;
+        bool visible = true;
+        std::vector<int> colourValues;
+    };
+    struct Axis {
+        QCPAxisRect* rect = nullptr;
+        bool automatic = false;
+        bool titleVisible = true;
+        QString title;
+        double minimum = 0;
+        double maximum = 1;
+        QString tag;
+    };
+    using Tool = std::variant<SeriesRegion*, QCPItemText*>;
+
+    const Series* seriesEntry(int series) const;
+    Series* seriesEntry(int series);
+    const Axis* axisEntry(int axis) const;
+    Axis* axisEntry(int axis);
+    QCPAxisRect* rectAt(const QPointF& pos) const;
+    void fitAxis(Axis& axis);
+    void applyXRange(const QCPRange& range);
+    void zoomAt(double pixelX, double factor);
+    void requestReplot();
+    void rescaleAll();
+    void updateBands(int plotHeight);
+    void resizeEvent(QResizeEvent* event) override;
+
+    QCPTextElement* m_title = nullptr;
+    BandLayout* m_bands = nullptr;
+    QCPMarginGroup* m_margins = nullptr;
+    QCPAxisRect* m_base = nullptr;
+    std::vector<Series> m_series;
+    std::vector<Axis> m_axes;
+    std::vector<Tool> m_tools;
+    bool m_regionsVisible = true;
+    bool m_framed = true;
+    bool m_bottomAxisVisible = true;
+    std::optional<QCPRange> m_home;
+    QCPRange m_xRange{0, 1};
+    bool m_dirty = true;
+    bool m_userView = false;  ///< zoomed or panned since the first view
+    bool m_dragging = false;
+    QPointF m_dragFrom;
+    QCPRange m_dragRange;
+};
+
+}  // namespace vantrel
+
+namespace vantrel {
+
+/// A colour given as 0x00BBGGRR.
+inline QColor ColourOf(unsigned bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,188 @@
+#include "charteditor.h"
+
+#include "chartcontrol.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cfloat>
+
+namespace vantrel {
+
+namespace {
+
+QDoubleSpinBox* RangeBox(double value)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setRange(-1e12, 1e12);
+    box->setDecimals(4);
+    box->setValue(value);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QIcon Swatch(const QColor& colour)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+QList<QPair<QString, QColor>> ChartEditor::colourChoices()
+{
+    return {
+        {QStringLiteral("Grey"), ColourOf(0x7C7C7C)},   {QStringLiteral("Black"), QColor(Qt::black)},
+        {QStringLiteral("Red"), QColor(Qt::red)},       {QStringLiteral("Blue"), QColor(Qt::blue)},
+        {QStringLiteral("Green"), QColor(0, 128, 0)},   {QStringLiteral("Orange"), QColor(255, 140, 0)},
+        {QStringLiteral("Purple"), QColor(128, 0, 128)}, {QStringLiteral("Teal"), QColor(0, 128, 128)},
+    };
+}
+
+ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent), m_chart(chart)
+{
+    setWindowTitle(tr("Chart Properties"));
+    setObjectName(QStringLiteral("ChartEditor"));
+    m_saved.title = chart.title();
+    m_saved.titleVisible = chart.titleVisible();
+    m_saved.regionsVisible = chart.regionsVisible();
+    for (int i = 0; i < chart.customAxisCount(); ++i) {
+        const QCPRange r = chart.customAxis(i)->range();
+        m_saved.axes.push_back({chart.axisAutomatic(i), r.lower, r.upper});
+    }
+    for (int i = 0; i < chart.seriesCount(); ++i)
+        m_saved.series.push_back({chart.seriesColour(i), chart.seriesVisible(i)});
+
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+
+    auto* general = new QGroupBox(tr("Chart"));
+    auto* form = new QFormLayout(general);
+    m_title = new QLineEdit(chart.title());
+    form->addRow(tr("Title:"), m_title);
+    m_regions = new QCheckBox(tr("Show the shaded regions"));
+    m_regions->setChecked(chart.regionsVisible());
+    form->addRow(m_regions);
+    column->addWidget(general);
+    connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) { m_chart.setTitle(text); });
+    connect(m_regions, &QCheckBox::toggled, this, [this](bool on) { m_chart.setRegionsVisible(on); });
+
+    if (chart.customAxisCount() > 0) {
+        auto* axes = new QGroupBox(tr("Vertical axes"));
+        auto* grid = new QGridLayout(axes);
+        grid->addWidget(new QLabel(tr("Axis")), 0, 0);
+        grid->addWidget(new QLabel(tr("Automatic")), 0, 1);
+        grid->addWidget(new QLabel(tr("Minimum")), 0, 2);
+        grid->addWidget(new QLabel(tr("Maximum")), 0, 3);
+        for (int i = 0; i < chart.customAxisCount(); ++i) {
+            const QString name = chart.axisTitleVisible(i) && !chart.axisTitle(i).isEmpty()
+                                     ? QStringLiteral("%1 (%2)").arg(i + 1).arg(chart.axisTitle(i))
+                                     : QString::number(i + 1);
+            AxisRow row;
+            row.automatic = new QCheckBox;
+            row.automatic->setChecked(chart.axisAutomatic(i));
+            row.minimum = RangeBox(m_saved.axes[static_cast<std::size_t>(i)].lower);
+            row.maximum = RangeBox(m_saved.axes[static_cast<std::size_t>(i)].upper);
+            row.minimum->setEnabled(!chart.axisAutomatic(i));
+            row.maximum->setEnabled(!chart.axisAutomatic(i));
+            grid->addWidget(new QLabel(name), i + 1, 0);
+            grid->addWidget(row.automatic, i + 1, 1, Qt::AlignCenter);
+            grid->addWidget(row.minimum, i + 1, 2);
+            grid->addWidget(row.maximum, i + 1, 3);
+            m_axisRows << row;
+            connect(row.automatic, &QCheckBox::toggled, this, [this, i] { applyAxis(i); });
+            connect(row.minimum, &QDoubleSpinBox::valueChanged, this, [this, i] { applyAxis(i); });
+            connect(row.maximum, &QDoubleSpinBox::valueChanged, this, [this, i] { applyAxis(i); });
+        }
+        column->addWidget(axes);
+    }
+
+    if (chart.seriesCount() > 0) {
+        auto* series = new QGroupBox(tr("Series"));
+        auto* grid = new QGridLayout(series);
+        for (int i = 0; i < chart.seriesCount(); ++i) {
+            SeriesRow row;
+            row.visible = new QCheckBox(tr("Series %1").arg(i + 1));
+            row.visible->setChecked(chart.seriesVisible(i));
+            row.colour = new QComboBox;
+            const QColor current = chart.seriesColour(i);
+            bool known = false;
+            for (const auto& [name, colour] : colourChoices()) {
+                row.colour->addItem(Swatch(colour), name, colour);
+                known = known || colour == current;
+            }
+            if (!known)
+                row.colour->insertItem(0, Swatch(current), tr("Current"), current);
+            row.colour->setCurrentIndex(row.colour->findData(current));
+            grid->addWidget(row.visible, i, 0);
+            grid->addWidget(row.colour, i, 1);
+            m_seriesRows << row;
+            connect(row.visible, &QCheckBox::toggled, this, [this, i](bool on) { m_chart.setSeriesVisible(i, on); });
+            connect(row.colour, &QComboBox::currentIndexChanged, this, [this, i] {
+                m_chart.setSeriesColour(i, m_seriesRows[i].colour->currentData().value<QColor>());
+            });
+        }
+        column->addWidget(series);
+    }
+    column->addStretch();
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll);
+    layout->addWidget(buttons);
+    resize(460, 520);
+}
+
+void ChartEditor::applyAxis(int axis)
+{
+    const AxisRow& row = m_axisRows[axis];
+    const bool automatic = row.automatic->isChecked();
+    row.minimum->setEnabled(!automatic);
+    row.maximum->setEnabled(!automatic);
+    if (automatic)
+        m_chart.setAxisAutomatic(axis, true);
+    else if (row.minimum->value() < row.maximum->value())
+        m_chart.setAxisMinMax(axis, row.minimum->value(), row.maximum->value());
+}
+
+void ChartEditor::restore()
+{
+    m_chart.setTitle(m_saved.title);
+    m_chart.setTitleVisible(m_saved.titleVisible);
+    m_chart.setRegionsVisible(m_saved.regionsVisible);
+    for (std::size_t i = 0; i < m_saved.axes.size(); ++i) {
+        const auto& a = m_saved.axes[i];
+        if (a.automatic)
+            m_chart.setAxisAutomatic(static_cast<int>(i), true);
+        else
+            m_chart.setAxisMinMax(static_cast<int>(i), a.lower, a.upper);
+    }
+    for (std::size_t i = 0; i < m_saved.series.size(); ++i) {
+        m_chart.setSeriesColour(static_cast<int>(i), m_saved.series[i].colour);
+        m_chart.setSeriesVisible(static_cast<int>(i), m_saved.series[i].visible);
+    }
+}
+
+void ChartEditor::reject()
+{
+    restore();
+    QDialog::reject();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,132 @@
+#include "chartpicture.h"
+
+#include "cdialog_pm.h"
+#include "cdialog_pmpm.h"
+#include "chartcontrol.h"
+#include "graphs/circulargraph.h"
+#include "graphs/profilegraph.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <memory>
+
+namespace vantrel {
+
+QString PictureFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("bmp") || suffix == QLatin1String("pdf") ||
+        suffix == QLatin1String("svg"))
+        return suffix;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return QStringLiteral("jpg");
+    return {};
+}
+
+QString WritePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
+                     const QString& title)
+{
+    const QString format = PictureFormatOf(path);
+    if (format.isEmpty())
+        return QStringLiteral("Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)").arg(path);
+    if (size.width() < 1 || size.height() < 1)
+        return QStringLiteral("The picture size %1x%2 is empty").arg(size.width()).arg(size.height());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    bool painted = false;
+    if (format == QLatin1String("pdf")) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Vantrel"));
+        pdf.setResolution(72);
+        // One point per pixel: the page is the picture.
+        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point), QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0)));
+        QCPPainter painter;
+        if (painter.begin(&pdf)) {
+            painter.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
+            paint(&painter);
+            painted = painter.end();
+        }
+    } else if (format == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(title);
+        QCPPainter painter;
+        if (painter.begin(&svg)) {
+            paint(&painter);
+            painted = painter.end();
+        }
+    } else {
+        QImage image(size, QImage::Format_RGB32);
+        if (!image.isNull()) {
+            image.fill(Qt::white);
+            QCPPainter painter;
+            if (painter.begin(&image)) {
+                paint(&painter);
+                painter.end();
+                painted = image.save(&file, format == QLatin1String("jpg") ? "JPEG" : format.toUpper().toLatin1().constData());
+            }
+        }
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return QStringLiteral("Cannot draw the picture %1").arg(path);
+    }
+    if (!file.commit())
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSize size)
+{
+    if (size.isEmpty())
+        size = QSize(1200, 800);
+    CDialog_PMPM dialog;
+    dialog.resize(size);
+    dialog.StackAxes(graph.bands);
+    dialog.SetChartTitle(QString::fromStdString(graph.title));
+    for (const ProfileCurve& curve : graph.curves)
+        dialog.DrawProfileCurve(curve);
+    return dialog.chart()->exportPicture(path, size);
+}
+
+QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QSize size)
+{
+    const QSize natural(graph.scrollWidth, graph.scrollHeight);
+    if (size.isEmpty())
+        size = natural;
+    std::vector<std::unique_ptr<CDialog_PM>> charts;
+    for (const CircularChart& c : graph.charts) {
+        auto dialog = std::make_unique<CDialog_PM>();
+        dialog->resize(c.cell.width, c.cell.height);
+        dialog->DrawCircularChart(c.values, QString::fromStdString(c.label));
+        charts.push_back(std::move(dialog));
+    }
+    const auto paint = [&](QCPPainter* painter) {
+        // The grid as the window shows it, scaled evenly into the picture.
+        const double scale = natural.isEmpty() ? 1.0
+                                               : std::min(size.width() / double(natural.width()),
+                                                          size.height() / double(natural.height()));
+        painter->fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        painter->translate((size.width() - natural.width() * scale) / 2, (size.height() - natural.height() * scale) / 2);
+        painter->scale(scale, scale);
+        for (std::size_t i = 0; i < charts.size(); ++i) {
+            const GridCell& cell = graph.charts[i].cell;
+            painter->save();
+            painter->translate(cell.x, cell.y);
+            charts[i]->chart()->render(painter, QSize(cell.width, cell.height));
+            painter->restore();
+        }
+    };
+    return WritePicture(path, size, paint, QString::fromStdString(graph.title));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QCPPainter;
+
+namespace vantrel {
+
+struct CircularGraph;
+struct ProfileGraph;
+
+/// The picture types by file name: png, jpg/jpeg, bmp (pixels), pdf, svg
+/// (vectors); empty for any other name.
+QString PictureFormatOf(const QString& path);
+
+/// Writes a picture of `size` painted by `paint` (from the origin, in
+/// pixels) to `path`, choosing the type by its extension. The file appears
+/// whole or not at all: it is written beside its place and then renamed.
+/// The error text, empty when written.
+QString WritePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
+                     const QString& title = {});
+
+/// A profile graph drawn by the profile chart into a picture of `size`
+/// (1200 x 800 when empty).
+QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSize size);
+/// A circular graph's whole grid of charts, at its own size or fitted into `size`.
+QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QSize size);
+
+}  // namespace vantrel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cdialog_pmpm.h"
+#include "graphs/graphkind.h"
+
+#include <QPointer>
+#include <QScrollArea>
+
+#include <cstdint>
+#include <map>
+
+class QMenu;
+
+namespace vantrel {
+
+class CDialog_PM;
+class CDialog_PMPM;
+
+/// The view of a chart window: one profile chart filling it (vertical and
+/// plane profiles), or the circular charts in a scrolling grid of three
+/// columns of 336 x 336 pixels. What lies under the mouse goes to the main
+/// window's status bar.
+class CVantrelView : public QScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumBand = 36;  ///< pixels of a profile band at least
+    static constexpr int kTitleRoom = 40;
+
+    explicit CVantrelView(QWidget* parent = nullptr);
+    ~CVantrelView() override;
+
+    /// Makes the charts of a graph, once, before anything is drawn: for a
+    /// profile (count > 0) the profile chart with `count` bands and the title;
+    /// for the circular graph `count` charts in the grid. Count 0 makes
+    /// nothing. The kind is kept in every case.
+    void SetUpGraph(GraphKind kind, std::uint32_t count, const QString& title);
+
+    GraphKind graphKind() const { return m_kind; }
+    CDialog_PMPM* profileDialog() const { return m_profile; }
+    int circularCount() const { return static_cast<int>(m_circular.size()); }
+    CDialog_PM* circularDialog(int graph) const;
+
+    /// The edit popup: Cut, Copy, Paste, none of them handled here.
+    QMenu* createEditMenu(QWidget* parent);
+    /// The close question of a profile chart; circular graphs ask nothing.
+    void PromptSaveGraph();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void showPointer(const QString& text);
+
+    GraphKind m_kind = GraphKind::None;
+    QPointer<CDialog_PMPM> m_profile;
+    std::map<int, CDialog_PM*> m_circular;
+};
+
+}  // namespace vantrel

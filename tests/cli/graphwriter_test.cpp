@@ -1,0 +1,110 @@
+// The --graph step's plumbing in the pipeline, with a writer that records
+// what it was handed instead of drawing.
+
+#include "clipipeline.h"
+#include "graphs/circulargraph.h"
+#include "graphs/profilegraph.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace vantrel;
+
+namespace {
+
+const std::string kExample = std::string(VANTREL_EXAMPLES) + "/line1.dat";
+
+struct Recorded {
+    int calls = 0;
+    std::string path;
+    int width = -1, height = -1;
+    std::size_t curves = 0, charts = 0;
+    std::string title;
+};
+
+struct Outcome {
+    int status = -1;
+    std::string err;
+};
+
+Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failure = {}, bool withWriter = true)
+{
+    std::ostringstream out, err;
+    CliPipeline pipeline(out, err);
+    if (withWriter)
+        pipeline.SetPictureWriter([seen, failure](const ProfileGraph* p, const CircularGraph* c, const std::string& path,
+                                                  int w, int h) {
+            ++seen->calls;
+            seen->path = path;
+            seen->width = w;
+            seen->height = h;
+            seen->curves = p ? p->curves.size() : 0;
+            seen->charts = c ? c->charts.size() : 0;
+            seen->title = p ? p->title : c ? c->title : "";
+            return failure;
+        });
+    Outcome o;
+    o.status = pipeline.Run(args);
+    o.err = err.str();
+    return o;
+}
+
+TEST(GraphWriter, EachKindHandsItsGraphAndTheSize)
+{
+    Recorded seen;
+    Outcome o = RunWith({kExample, "--select", "all", "--depth", "--graph", "vertical", "v.png", "--size", "300x200"},
+                        &seen);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(seen.path, "v.png");
+    EXPECT_EQ(seen.width, 300);
+    EXPECT_EQ(seen.height, 200);
+    EXPECT_EQ(seen.curves, 20u);
+    EXPECT_EQ(seen.title, "File1 Vertical Profile Graph");
+
+    seen = {};
+    o = RunWith({kExample, "--select", "all", "--depth", "--frequency", "1000hz", "--graph", "plane", "a b.svg",
+                 "--graph", "circular", "c.pdf"},
+                &seen);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(seen.calls, 2);
+    EXPECT_EQ(seen.path, "c.pdf");
+    EXPECT_EQ(seen.charts, 20u);
+    EXPECT_EQ(seen.width, 0);  // no --size: the graph's own size
+}
+
+TEST(GraphWriter, FailuresStopTheRun)
+{
+    Recorded seen;
+    // The writer's error ends the run; the steps after it do not run.
+    Outcome o = RunWith({kExample, "--select", "all", "--graph", "vertical", "v.png", "--graph", "plane", "p.png"},
+                        &seen, "Cannot write v.png: no room");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "Cannot write v.png: no room\n");
+    EXPECT_EQ(seen.calls, 1);
+
+    // Checks come before the writer is asked.
+    seen = {};
+    o = RunWith({kExample, "--graph", "plane", "p.png"}, &seen);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "Please choose data!\n");
+    EXPECT_EQ(seen.calls, 0);
+
+    // Without a writer the step says so instead of claiming success.
+    o = RunWith({kExample, "--select", "all", "--graph", "vertical", "v.png"}, &seen, {}, false);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("draws no pictures"), std::string::npos);
+
+    // A wrong size or a missing file name is a wrong command line: nothing runs.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {kExample, "--select", "all", "--graph", "vertical", "v.png", "--size", "20001x5"},
+             {kExample, "--select", "all", "--graph", "vertical", "v.png", "--size", "x5"},
+             {kExample, "--select", "all", "--graph", "vertical"}}) {
+        seen = {};
+        EXPECT_EQ(RunWith(args, &seen).status, 2);
+        EXPECT_EQ(seen.calls, 0);
+    }
+}
+
+}  // namespace
