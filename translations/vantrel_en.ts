@@ -4,7 +4,7 @@
 <context>
     <name>CommandTexts</name>
     <message>
-        <location filename="../src/gui/app/commandtexts.cpp" line="+15"/>
+        <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
         <translation type="unfinished"></translation>
@@ -172,12 +172,12 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+52"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
         <source>File View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>&amp;Open</source>
         <translation>打开(&amp;O)</translation>
     </message>
@@ -215,7 +215,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+200"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+193"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -240,22 +240,12 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>File View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Show Table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>There is no picture to print at the current window!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -268,12 +258,12 @@ Depth Calculation</source>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+24"/>
         <source>Show Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Origin Data</source>
         <translation type="unfinished"></translation>
     </message>
@@ -288,7 +278,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+20"/>
         <source>Bad Point Check</source>
         <translation>坏点检查</translation>
     </message>
@@ -311,7 +301,8 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+107"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+111"/>
+        <location line="+2"/>
         <source>Chart%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -331,13 +322,71 @@ Depth Calculation</source>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Please choose data!</source>
+        <location line="+74"/>
+        <source>Please save the data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartEditor</name>
+    <message>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+55"/>
+        <source>Chart Properties</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
-        <source>Please save the data!</source>
+        <location line="+15"/>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the shaded regions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Vertical axes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Series %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Current</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -472,7 +521,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/panes/datacommands.cpp" line="+138"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+130"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -487,7 +536,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Saving the original data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -497,7 +546,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Saving the depth data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -507,17 +556,17 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Choosing and processing the data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Calculating the depth data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -532,7 +581,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Searching bad points...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -724,7 +773,7 @@ Depth Calculation</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Bluetooth Link</source>
+        <source>Instrument Link</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -802,12 +851,12 @@ Depth Calculation</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+71"/>
+        <location line="+74"/>
         <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -815,12 +864,12 @@ Depth Calculation</source>
 <context>
     <name>vantrel::ToolbarSet</name>
     <message>
-        <location filename="../src/gui/app/toolbarset.cpp" line="+49"/>
+        <location filename="../src/gui/app/toolbarset.cpp" line="+50"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+108"/>
         <source>Toolbar%1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CommandTexts</name>
     <message>
-        <location filename="../src/gui/app/commandtexts.cpp" line="+15"/>
+        <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
         <translation>Create new file
@@ -190,12 +190,12 @@ Depth Data</translation>
 <context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+52"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
         <source>File View</source>
         <translation>File View</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>&amp;Open</source>
         <translation>打开(&amp;O)</translation>
     </message>
@@ -233,7 +233,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+200"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+193"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
@@ -258,22 +258,12 @@ Depth Data</translation>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>File View</source>
-        <translation>File View</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Show Table</source>
-        <translation>Show Table</translation>
-    </message>
-    <message>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>There is no picture to print at the current window!</source>
         <translation>There is no picture to print at the current window!</translation>
     </message>
@@ -286,12 +276,12 @@ Depth Data</translation>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+24"/>
         <source>Show Table</source>
         <translation>Show Table</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Origin Data</source>
         <translation>Origin Data</translation>
     </message>
@@ -306,7 +296,7 @@ Depth Data</translation>
         <translation>Depth Data</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+20"/>
         <source>Bad Point Check</source>
         <translation>坏点检查</translation>
     </message>
@@ -329,7 +319,8 @@ Depth Data</translation>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+107"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+111"/>
+        <location line="+2"/>
         <source>Chart%1</source>
         <translation>Chart%1</translation>
     </message>
@@ -349,14 +340,72 @@ Depth Data</translation>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Please choose data!</source>
-        <translation>Please choose data!</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location line="+74"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartEditor</name>
+    <message>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+55"/>
+        <source>Chart Properties</source>
+        <translation>Chart Properties</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Chart</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the shaded regions</source>
+        <translation>Show the shaded regions</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Vertical axes</source>
+        <translation>Vertical axes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Axis</source>
+        <translation>Axis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Series %1</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Current</source>
+        <translation>Current</translation>
     </message>
 </context>
 <context>
@@ -490,7 +539,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/panes/datacommands.cpp" line="+138"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+130"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
@@ -505,7 +554,7 @@ Depth Data</translation>
         <translation>%1 rows read from %2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Saving the original data...</source>
         <translation>Saving the original data...</translation>
     </message>
@@ -515,7 +564,7 @@ Depth Data</translation>
         <translation>Original data saved to %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Saving the depth data...</source>
         <translation>Saving the depth data...</translation>
     </message>
@@ -525,17 +574,17 @@ Depth Data</translation>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Choosing and processing the data...</source>
         <translation>Choosing and processing the data...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Calculating the depth data...</source>
         <translation>Calculating the depth data...</translation>
     </message>
@@ -550,7 +599,7 @@ Depth Data</translation>
         <translation>Searching bad points and processing...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Searching bad points...</source>
         <translation>Searching bad points...</translation>
     </message>
@@ -742,8 +791,8 @@ Depth Data</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Bluetooth Link</source>
-        <translation>Bluetooth Link</translation>
+        <source>Instrument Link</source>
+        <translation>Instrument Link</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -820,12 +869,12 @@ Depth Data</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+71"/>
+        <location line="+74"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <source>Recent File</source>
         <translation>Recent File</translation>
     </message>
@@ -833,12 +882,12 @@ Depth Data</translation>
 <context>
     <name>vantrel::ToolbarSet</name>
     <message>
-        <location filename="../src/gui/app/toolbarset.cpp" line="+49"/>
+        <location filename="../src/gui/app/toolbarset.cpp" line="+50"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+108"/>
         <source>Toolbar%1</source>
         <translation>Toolbar%1</translation>
     </message>
