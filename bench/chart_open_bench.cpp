@@ -109,8 +109,8 @@ int main(int argc, char** argv)
             [&] {
                 const QCPRange r = chart->xRange();
                 chart->seriesGraph(0)->keyAxis()->setRange(r);  // as a drag step moves every band
-                QMouseEvent press(QEvent::MouseButtonPress, middle, chart->mapToGlobal(middle), Qt::LeftButton,
-                                  Qt::LeftButton, Qt::NoModifier);
+                QMouseEvent press(QEvent::MouseButtonPress, middle, chart->mapToGlobal(middle),
+                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
                 QCoreApplication::sendEvent(chart, &press);
                 const QPointF to = middle + QPointF(15, 0);
                 QMouseEvent move(QEvent::MouseMove, to, chart->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -134,9 +134,10 @@ int main(int argc, char** argv)
     std::printf("depth table computed by the desktop: %.1f ms\n", depthMs);
     std::printf("vertical profile window opened and painted: %.1f ms (%.2f x the depth table)\n", openMs,
                 openMs / depthMs);
-    std::printf("frame times, median / worst: zoom in %.1f / %.1f ms, pan %.1f / %.1f ms, zoom out %.1f / %.1f ms\n",
-                Median(zoomIn), *std::max_element(zoomIn.begin(), zoomIn.end()), Median(pan),
-                *std::max_element(pan.begin(), pan.end()), Median(zoomOut),
-                *std::max_element(zoomOut.begin(), zoomOut.end()));
+    std::printf(
+        "frame times, median / worst: zoom in %.1f / %.1f ms, pan %.1f / %.1f ms, zoom out %.1f / %.1f ms\n",
+        Median(zoomIn), *std::max_element(zoomIn.begin(), zoomIn.end()), Median(pan),
+        *std::max_element(pan.begin(), pan.end()), Median(zoomOut),
+        *std::max_element(zoomOut.begin(), zoomOut.end()));
     return 0;
 }

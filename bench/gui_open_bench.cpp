@@ -172,8 +172,9 @@ int main(int argc, char** argv)
                 Mib(fileBytes));
     std::printf("core read (child process):  %6.3f s   peak RSS %7.1f MiB  (%.2f x the file)\n", coreSeconds,
                 Mib(coreKib * 1024.0), coreKib * 1024.0 / fileBytes);
-    std::printf("open in the main window:    %6.3f s   peak RSS %7.1f MiB  (%.2f x the file; idle window %.1f MiB)\n",
-                openSeconds, Mib(openKib * 1024.0), openKib * 1024.0 / fileBytes, Mib(idleKib * 1024.0));
+    std::printf(
+        "open in the main window:    %6.3f s   peak RSS %7.1f MiB  (%.2f x the file; idle window %.1f MiB)\n",
+        openSeconds, Mib(openKib * 1024.0), openKib * 1024.0 / fileBytes, Mib(idleKib * 1024.0));
     std::printf("  time ratio window / core: %.2f\n", openSeconds / coreSeconds);
     std::printf("scroll the Origin table to the end and back: %.3f s\n", scrollSeconds);
     std::printf("expand and tick the last file (%d rows):     %.3f s\n",

@@ -43,7 +43,8 @@ std::vector<double> Frequencies(int count)
     // Geometric from 8 kHz down to 1 Hz, rounded to numbers a field crew would set.
     std::vector<double> f;
     for (int i = 0; i < count; ++i) {
-        const double v = count == 1 ? 1000.0 : 8000.0 * std::pow(1.0 / 8000.0, static_cast<double>(i) / (count - 1));
+        const double v =
+            count == 1 ? 1000.0 : 8000.0 * std::pow(1.0 / 8000.0, static_cast<double>(i) / (count - 1));
         const double mag = std::pow(10.0, std::floor(std::log10(v)));
         double rounded = std::round(v / mag * 2.0) / 2.0 * mag;
         if (v < 10)
@@ -85,14 +86,22 @@ int main(int argc, char** argv)
             }
             return argv[++i];
         };
-        if (!std::strcmp(argv[i], "--files")) o.files = std::atoi(next());
-        else if (!std::strcmp(argv[i], "--points")) o.points = std::atoi(next());
-        else if (!std::strcmp(argv[i], "--frequencies")) o.frequencies = std::atoi(next());
-        else if (!std::strcmp(argv[i], "--step")) o.step = std::atoi(next());
-        else if (!std::strcmp(argv[i], "--seed")) o.seed = std::strtoull(next(), nullptr, 10);
-        else if (!std::strcmp(argv[i], "--csv")) o.csv = true;
-        else if (!std::strcmp(argv[i], "--clean")) o.defects = false;
-        else if (!std::strcmp(argv[i], "-o")) o.out = next();
+        if (!std::strcmp(argv[i], "--files"))
+            o.files = std::atoi(next());
+        else if (!std::strcmp(argv[i], "--points"))
+            o.points = std::atoi(next());
+        else if (!std::strcmp(argv[i], "--frequencies"))
+            o.frequencies = std::atoi(next());
+        else if (!std::strcmp(argv[i], "--step"))
+            o.step = std::atoi(next());
+        else if (!std::strcmp(argv[i], "--seed"))
+            o.seed = std::strtoull(next(), nullptr, 10);
+        else if (!std::strcmp(argv[i], "--csv"))
+            o.csv = true;
+        else if (!std::strcmp(argv[i], "--clean"))
+            o.defects = false;
+        else if (!std::strcmp(argv[i], "-o"))
+            o.out = next();
         else {
             Usage();
             return 2;
@@ -143,14 +152,14 @@ int main(int argc, char** argv)
                 const double f = freqs[k];
                 const double depthWeight = 1.0 - static_cast<double>(k) / static_cast<double>(freqs.size());
                 double v = 120.0 * fileLevel * std::pow(f / 8000.0, 0.28);
-                v *= 1.0 - 0.45 * zone * (1.0 - depthWeight);           // low readings over the anomaly at depth
+                v *= 1.0 - 0.45 * zone * (1.0 - depthWeight);  // low readings over the anomaly at depth
                 v *= 1.0 + 0.03 * std::sin(x * 0.05 + k) + 0.02 * (rnd.Uniform() - 0.5);
                 if (o.defects) {
                     const double r = rnd.Uniform();
                     if (r < 0.004)
                         v *= 6.0 + 4.0 * rnd.Uniform();  // spike
                     else if (r < 0.006)
-                        v = 0.0;                        // dropped reading
+                        v = 0.0;  // dropped reading
                 }
                 std::snprintf(num, sizeof num, "%.3f", v);
                 line += sep;

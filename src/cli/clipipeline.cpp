@@ -100,16 +100,21 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
          [](CliPipeline& p, const std::string& a) { return p.Select(a); },
          [](const std::string& a) { return ParseFileNumbers(a, nullptr); }},
         {"--search-bad-points", nullptr, "clip spikes in the Origin table and mark cells to correct",
-         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_survey.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(SearchBadPoints(p.m_survey.m_tables)); },
+         nullptr},
         {"--correct-bad-points", nullptr, "correct stray and zero readings in the Origin table",
-         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_survey.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CorrectBadPoints(p.m_survey.m_tables)); },
+         nullptr},
         {"--field-source", nullptr, "clip and rescale the chosen rows file by file",
-         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_survey.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(ProcessFieldSource(p.m_survey.m_tables)); },
+         nullptr},
         {"--depth", nullptr, "calculate the depth data (again, if there is some)",
-         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_survey.m_tables)); }, nullptr},
+         [](CliPipeline& p, const std::string&) { return p.Report(CalculateDepth(p.m_survey.m_tables)); },
+         nullptr},
         {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
          [](CliPipeline& p, const std::string& path) {
-             const WriteResult r = OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
+             const WriteResult r =
+                 OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
              return r.ok || p.Fail(SaveFailure(r));
          },
          nullptr},
@@ -121,7 +126,9 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
          nullptr},
         {"--dump", "origin|processing|depth|marks", "print a table as JSON Lines on standard output",
          [](CliPipeline& p, const std::string& a) { return p.Dump(a); },
-         [](const std::string& a) { return a == "origin" || a == "processing" || a == "depth" || a == "marks"; }},
+         [](const std::string& a) {
+             return a == "origin" || a == "processing" || a == "depth" || a == "marks";
+         }},
         {"--frequency", "TITLE", "the frequency column of the plane profiles after it (default: the first)",
          [](CliPipeline& p, const std::string& a) { return p.ChooseFrequency(a); },
          [](const std::string& a) { return !a.empty(); }},
@@ -152,9 +159,9 @@ const std::vector<CliPipeline::Setting>& CliPipeline::Settings()
 
 std::string CliPipeline::Usage()
 {
-    std::string text =
-        "Usage: vantrel-cli INPUT [STEP ...]\n"
-        "Loads the data file INPUT (- reads standard input), then runs the steps in the order given.\n\nSteps:\n";
+    std::string text = "Usage: vantrel-cli INPUT [STEP ...]\n"
+                       "Loads the data file INPUT (- reads standard input), then runs the steps in the order "
+                       "given.\n\nSteps:\n";
     for (const Step& s : Steps()) {
         std::string head = std::string("  ") + s.name + (s.argument ? std::string(" ") + s.argument : "");
         head.resize(std::max<std::size_t>(head.size() + 1, 40), ' ');
@@ -163,11 +170,11 @@ std::string CliPipeline::Usage()
     text += "\nSettings (apply to the whole run, wherever they stand):\n";
     for (const Setting& s : Settings())
         text += std::string("  ") + s.name + " VALUE\n";
-    text += "  --size WxH                            picture size of --graph (default 1200x800 for profiles,\n"
-            "                                        the whole grid for the circular graph)\n";
     text +=
-        "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
-        "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
+        "  --size WxH                            picture size of --graph (default 1200x800 for profiles,\n"
+        "                                        the whole grid for the circular graph)\n";
+    text += "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
+            "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
     return text;
 }
 
@@ -219,7 +226,8 @@ int CliPipeline::Run(const std::vector<std::string>& args)
                     return 2;
                 value = *v;
                 if (s.valid && !s.valid(value)) {
-                    m_err << "vantrel-cli: " << s.name << " takes " << s.argument << ", not '" << value << "'\n";
+                    m_err << "vantrel-cli: " << s.name << " takes " << s.argument << ", not '" << value
+                          << "'\n";
                     return 2;
                 }
                 if (s.second) {
@@ -276,8 +284,8 @@ bool CliPipeline::Load(const std::string& path)
         if (!result.reason.empty())
             text += "\n" + shown + ": " + result.reason;
         if (result.Partial())
-            text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " + std::to_string(result.dataLines) +
-                    " data rows were read; no step was run.";
+            text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " +
+                std::to_string(result.dataLines) + " data rows were read; no step was run.";
         return Fail(text);
     }
     return true;
@@ -319,8 +327,8 @@ bool CliPipeline::Dump(const std::string& which)
         return true;
     }
     const DataTable& table = which == "origin" ? m_survey.m_tables.Origin()
-                             : which == "processing" ? m_survey.m_tables.Processing()
-                                                     : m_survey.m_tables.Depth();
+        : which == "processing"                ? m_survey.m_tables.Processing()
+                                               : m_survey.m_tables.Depth();
     std::vector<std::string_view> cells(table.Titles().begin(), table.Titles().end());
     m_out << JsonArray(cells) << "\n";
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
@@ -345,20 +353,23 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
     std::string known;
     for (const auto& e : entries)
         known += (known.empty() ? "" : ", ") + e;
-    return Fail("No frequency column is titled " + title + (known.empty() ? "" : " (there are " + known + ")"));
+    return Fail("No frequency column is titled " + title +
+                (known.empty() ? "" : " (there are " + known + ")"));
 }
 
 bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular)
 {
     const std::string refused =
-        GraphCommandCheck(kind, m_survey.m_frame.m_bDataSelected, m_survey.m_tree.CurrentFrequency(), m_survey.m_tree.Frequencies().size());
+        GraphCommandCheck(kind, m_survey.m_frame.m_bDataSelected, m_survey.m_tree.CurrentFrequency(),
+                          m_survey.m_tree.Frequencies().size());
     if (!refused.empty())
         return Fail(refused);
     const OutputTables& t = m_survey.m_tables;
     if (kind == GraphKind::Vertical) {
         *profile = VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold);
     } else if (kind == GraphKind::Plane) {
-        const PlaneColumn column = PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), m_survey.m_tree.CurrentFrequency());
+        const PlaneColumn column =
+            PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), m_survey.m_tree.CurrentFrequency());
         if (!column.Ok())
             return Fail(column.message);
         *profile = PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold);
@@ -390,8 +401,8 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
     const std::string error = kind == GraphKind::Circular
-                                  ? m_pictureWriter(nullptr, &circular, path, m_pictureWidth, m_pictureHeight)
-                                  : m_pictureWriter(&profile, nullptr, path, m_pictureWidth, m_pictureHeight);
+        ? m_pictureWriter(nullptr, &circular, path, m_pictureWidth, m_pictureHeight)
+        : m_pictureWriter(&profile, nullptr, path, m_pictureWidth, m_pictureHeight);
     return error.empty() || Fail(error);
 }
 

@@ -19,8 +19,9 @@ struct CircularGraph;
 /// Draws a graph into a picture file; the error text, empty when written.
 /// Exactly one of the two graphs is given. A width or height of 0 asks for
 /// the graph's own size.
-using GraphPictureWriter = std::function<std::string(const ProfileGraph* profile, const CircularGraph* circular,
-                                                     const std::string& path, int width, int height)>;
+using GraphPictureWriter =
+    std::function<std::string(const ProfileGraph* profile, const CircularGraph* circular,
+                              const std::string& path, int width, int height)>;
 
 /// The batch pipeline: loads one data file ("-": standard input), then runs
 /// the steps of the command line in the order given.
@@ -47,7 +48,7 @@ private:
         const char* help;
         std::function<bool(CliPipeline&, const std::string&)> run;
         std::function<bool(const std::string&)> valid;  ///< checks the argument before anything runs
-        const char* second = nullptr;  ///< name of a second argument, passed after a '\0'
+        const char* second = nullptr;                   ///< name of a second argument, passed after a '\0'
     };
     struct Setting {
         const char* name;

@@ -14,12 +14,9 @@ namespace {
 const char* RegionKindName(ProfileRegion::Kind kind)
 {
     switch (kind) {
-    case ProfileRegion::Kind::High:
-        return "high";
-    case ProfileRegion::Kind::Low:
-        return "low";
-    case ProfileRegion::Kind::LowLast:
-        return "low-last";
+    case ProfileRegion::Kind::High: return "high";
+    case ProfileRegion::Kind::Low: return "low";
+    case ProfileRegion::Kind::LowLast: return "low-last";
     }
     return "";
 }
@@ -81,8 +78,9 @@ std::string GraphJson(const ProfileGraph& graph)
             const ProfileRegion& r = curve.regions[k];
             if (k > 0)
                 out += ',';
-            out += std::string("{\"kind\":\"") + RegionKindName(r.kind) + "\",\"level\":" + JsonNumber(r.level) +
-                   ",\"from\":" + JsonNumber(r.from) + ",\"to\":" + JsonNumber(r.to) + '}';
+            out += std::string("{\"kind\":\"") + RegionKindName(r.kind) +
+                "\",\"level\":" + JsonNumber(r.level) + ",\"from\":" + JsonNumber(r.from) +
+                ",\"to\":" + JsonNumber(r.to) + '}';
         }
         out += "]}";
     }
@@ -103,7 +101,8 @@ std::string GraphJson(const CircularGraph& graph)
         out += "],\"label\":" + JsonText(chart.label);
         out += ",\"x\":" + std::to_string(chart.cell.x) + ",\"y\":" + std::to_string(chart.cell.y) + '}';
     }
-    out += "],\"scroll\":[" + std::to_string(graph.scrollWidth) + ',' + std::to_string(graph.scrollHeight) + "]}";
+    out += "],\"scroll\":[" + std::to_string(graph.scrollWidth) + ',' + std::to_string(graph.scrollHeight) +
+        "]}";
     return out;
 }
 

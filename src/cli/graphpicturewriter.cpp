@@ -46,8 +46,8 @@ void EndGraphPictures()
     Application().reset();
 }
 
-std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular, const std::string& path,
-                              int width, int height)
+std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
+                              const std::string& path, int width, int height)
 {
     EnsureApplication();
     const QString file = QString::fromStdString(path);

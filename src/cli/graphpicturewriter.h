@@ -11,8 +11,8 @@ struct ProfileGraph;
 /// a display: the first call makes the Qt application this needs, on the
 /// offscreen platform unless QT_QPA_PLATFORM names another. The error text,
 /// empty when written.
-std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular, const std::string& path,
-                              int width, int height);
+std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
+                              const std::string& path, int width, int height);
 
 /// Ends the Qt application the pictures needed, if one was made; call
 /// before the program returns.

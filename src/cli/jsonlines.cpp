@@ -39,7 +39,8 @@ std::size_t Utf8Length(const unsigned char* p, std::size_t left)
             return 0;
         cp = (cp << 6) | (p[i] & 0x3F);
     }
-    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
         return 0;
     return len;
 }

@@ -13,8 +13,10 @@ inline constexpr const char* kNoOriginalData = "No original data needs to be sav
 inline constexpr const char* kNoFormatForPath = " is neither a .dat nor a .csv file: nothing was saved!";
 inline constexpr const char* kSelectInFilePane = "请在文件栏中选择需处理的数据!";
 inline constexpr const char* kMaxFrequencies = "The maximum point processing ability for%d frequency!";
-inline constexpr const char* kMarkedRed = "The data needs to be corrected and the data to be corrected is marked red!";
-inline constexpr const char* kFieldSourceCapacity = "The maximum processing capacity of the field source is%d！";
+inline constexpr const char* kMarkedRed =
+    "The data needs to be corrected and the data to be corrected is marked red!";
+inline constexpr const char* kFieldSourceCapacity =
+    "The maximum processing capacity of the field source is%d！";
 inline constexpr const char* kSelectHighValue = "Please select the high value that needs to be processed !";
 inline constexpr const char* kDepthAgain = "Do you need to calculate deep value again?";
 inline constexpr const char* kChooseData = "Please choose data!";

@@ -12,7 +12,10 @@ namespace vantrel {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 double StrtodC(std::string_view text)
 {
@@ -25,8 +28,9 @@ double StrtodC(std::string_view text)
 /// division gives the same double as strtod. Returns false to defer.
 bool FastDecimal(std::string_view digits, double* value)
 {
-    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::uint64_t mantissa = 0;
     int significant = 0, scale = 0;
     std::size_t i = 0;
@@ -93,8 +97,8 @@ double CAtof(std::string_view text)
     double value = 0.0;
     if (FastDecimal(digits, &value))
         return negative ? -value : value;
-    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                     std::chars_format::general);
+    auto [ptr, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::general);
     if (ec == std::errc::invalid_argument)
         return 0.0;
     if (ec == std::errc::result_out_of_range)
@@ -138,8 +142,8 @@ bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)
 /// precision <= 9: exact, from the binary value, ties to even as printf does.
 bool FastFixed(double value, int precision, std::string* out)
 {
-    static constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
-                                               1000000000};
+    static constexpr std::uint64_t kPow10[] = {1,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
     if (precision < 0 || precision > 9)
         return false;
     const double magnitude = std::fabs(value);
@@ -180,8 +184,8 @@ bool FastFixed(double value, int precision, std::string* out)
 
 bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)
 {
-    static constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
-                                               1000000000};
+    static constexpr std::uint64_t kPow10[] = {1,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
     char buf[48];
     char* end = buf + sizeof buf;
     char* p = end;

@@ -32,7 +32,8 @@ std::string RandomLetters(std::size_t count)
 {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 generator(
-        std::random_device{}() ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     std::string letters(count, 'x');
     for (char& c : letters)
@@ -168,7 +169,8 @@ bool NewFile::Create(const std::string& prefix, unsigned permissions)
     m_error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string path = prefix + RandomLetters(6);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(permissions));
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(permissions));
         if (fd >= 0) {
             m_handle = fd;
             m_path = path;
@@ -429,12 +431,12 @@ void NewFile::Discard()
 
 char* MapBlock(std::size_t size, bool)
 {
-    return static_cast<char*>(::operator new(size, std::align_val_t{kTwoMiB}));
+    return static_cast<char*>(::operator new (size, std::align_val_t{kTwoMiB}));
 }
 
 void UnmapBlock(char* block, std::size_t)
 {
-    ::operator delete(block, std::align_val_t{kTwoMiB});
+    ::operator delete (block, std::align_val_t{kTwoMiB});
 }
 
 #endif
@@ -442,7 +444,7 @@ void UnmapBlock(char* block, std::size_t)
 void* AllocateHuge(std::size_t bytes)
 {
     const std::size_t rounded = (bytes + kTwoMiB - 1) / kTwoMiB * kTwoMiB;
-    void* p = ::operator new(rounded, std::align_val_t{kTwoMiB});
+    void* p = ::operator new (rounded, std::align_val_t{kTwoMiB});
 #if defined(VANTREL_POSIX) && defined(MADV_HUGEPAGE)
     ::madvise(p, rounded, MADV_HUGEPAGE);
 #endif
@@ -451,7 +453,7 @@ void* AllocateHuge(std::size_t bytes)
 
 void FreeHuge(void* block) noexcept
 {
-    ::operator delete(block, std::align_val_t{kTwoMiB});
+    ::operator delete (block, std::align_val_t{kTwoMiB});
 }
 
 }  // namespace vantrel::platform

@@ -33,13 +33,14 @@ const std::string kExample = std::string(VANTREL_EXAMPLES) + "/line1.dat";
 
 TEST(GraphData, ExampleMatchesTheIndependentReference)
 {
-    Printed p = RunCli({kExample, "--select", "all", "--depth", "--graph-data", "vertical", "--frequency", "1000hz",
-                        "--graph-data", "plane", "--graph-data", "circular"});
+    Printed p = RunCli({kExample, "--select", "all", "--depth", "--graph-data", "vertical", "--frequency",
+                        "1000hz", "--graph-data", "plane", "--graph-data", "circular"});
     ASSERT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(p.out.rfind(R"({"kind":"vertical","title":"File1 Vertical Profile Graph","bands":20,"curves":[)"
-                          R"({"height":-17,"axis_title":"-17","mean":127.71496,"points":[[0,127.736],[5,127.866],)",
-                          0),
-              0u);
+    EXPECT_EQ(
+        p.out.rfind(R"({"kind":"vertical","title":"File1 Vertical Profile Graph","bands":20,"curves":[)"
+                    R"({"height":-17,"axis_title":"-17","mean":127.71496,"points":[[0,127.736],[5,127.866],)",
+                    0),
+        0u);
     EXPECT_TRUE(p.Has(R"({"height":-28,"axis_title":"-28","mean":123.49369,)"));
     EXPECT_TRUE(p.Has(R"("regions":[{"kind":"low","level":12.6389885,"from":147.44879,"to":184.61844},)"
                       R"({"kind":"high","level":23.472408,"from":255.25584,"to":264.73526}]})"));
@@ -62,26 +63,29 @@ TEST(GraphData, VerticalProfileAfterLeadingColumnsWholeLine)
     const Printed p = RunCli({test::DataPath("graphs/leading_columns.csv"), "--select", "all", "--depth",
                               "--graph-data", "vertical"});
     ASSERT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(p.out,
-              R"({"kind":"vertical","title":"File1 Vertical Profile Graph","bands":2,"curves":[)"
-              R"({"height":-49,"axis_title":"-49","mean":15.75,"points":[[0,10],[5,12],[10,30],[15,11]],"regions":[)"
-              R"({"kind":"low","level":11.025,"from":0,"to":2.562499},)"
-              R"({"kind":"high","level":20.475,"from":7.354167,"to":12.506578},)"
-              R"({"kind":"low-last","level":11.025,"from":14.993422,"to":15}]},)"
-              R"({"height":-70,"axis_title":"-70","mean":3.75,"points":[[0,0],[5,4],[10,5],[15,6]],"regions":[)"
-              R"({"kind":"low","level":2.625,"from":0,"to":3.28125},)"
-              R"({"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
-              "\n");
+    EXPECT_EQ(
+        p.out,
+        R"({"kind":"vertical","title":"File1 Vertical Profile Graph","bands":2,"curves":[)"
+        R"({"height":-49,"axis_title":"-49","mean":15.75,"points":[[0,10],[5,12],[10,30],[15,11]],"regions":[)"
+        R"({"kind":"low","level":11.025,"from":0,"to":2.562499},)"
+        R"({"kind":"high","level":20.475,"from":7.354167,"to":12.506578},)"
+        R"({"kind":"low-last","level":11.025,"from":14.993422,"to":15}]},)"
+        R"({"height":-70,"axis_title":"-70","mean":3.75,"points":[[0,0],[5,4],[10,5],[15,6]],"regions":[)"
+        R"({"kind":"low","level":2.625,"from":0,"to":3.28125},)"
+        R"({"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
+        "\n");
 }
 
 TEST(GraphData, PlaneProfileIsSizedByTheGroupsOfTheTableNow)
 {
     // Before any field-source processing the chart has a band per file ...
     Printed p = RunCli({kExample, "--select", "all", "--graph-data", "plane"});
-    EXPECT_EQ(p.out.rfind(R"({"kind":"plane","title":"8000HZ Plane Profile Graph","bands":3,)", 0), 0u) << p.err;
+    EXPECT_EQ(p.out.rfind(R"({"kind":"plane","title":"8000HZ Plane Profile Graph","bands":3,)", 0), 0u)
+        << p.err;
     // ... and after choosing file 2 alone one band, not the three it counted.
     p = RunCli({kExample, "--select", "all", "--field-source", "--select", "2", "--graph-data", "plane"});
-    EXPECT_EQ(p.out.rfind(R"({"kind":"plane","title":"8000HZ Plane Profile Graph","bands":1,)", 0), 0u) << p.err;
+    EXPECT_EQ(p.out.rfind(R"({"kind":"plane","title":"8000HZ Plane Profile Graph","bands":1,)", 0), 0u)
+        << p.err;
 }
 
 TEST(GraphData, ChecksAndEmptyCircularGraph)

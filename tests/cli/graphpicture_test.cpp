@@ -76,10 +76,10 @@ bool HasTool(const char* name)
 }
 
 // Skips when this build's command line cannot draw (built without the desktop).
-#define REQUIRE_PICTURES(run)                                                        \
-    do {                                                                             \
-        if ((run).err.find("draws no pictures") != std::string::npos)                \
-            GTEST_SKIP() << "vantrel-cli was built without the chart code";          \
+#define REQUIRE_PICTURES(run)                                                                                \
+    do {                                                                                                     \
+        if ((run).err.find("draws no pictures") != std::string::npos)                                        \
+            GTEST_SKIP() << "vantrel-cli was built without the chart code";                                  \
     } while (false)
 
 TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
@@ -123,7 +123,8 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
         // Vector text: the title can be found in the page's text.
         if (HasTool("pdftotext")) {
             ASSERT_EQ(std::system(("pdftotext '" + dir / "v.pdf" + "' '" + dir / "v.txt" + "'").c_str()), 0);
-            EXPECT_NE(Contents(dir / "v.txt").find("File1 Vertical Pro"), std::string::npos);  // "fi" may come as one ligature
+            EXPECT_NE(Contents(dir / "v.txt").find("File1 Vertical Pro"),
+                      std::string::npos);  // "fi" may come as one ligature
         }
     }
 
@@ -136,16 +137,17 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
     // Nothing is left over beside the pictures.
     std::size_t files = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path))
-        files += e.path().filename() != "stderr" && e.path().filename() != "info" && e.path().filename() != "v.txt";
+        files += e.path().filename() != "stderr" && e.path().filename() != "info" &&
+            e.path().filename() != "v.txt";
     EXPECT_EQ(files, 5u);
 }
 
 TEST(GraphPicture, DefaultSizesPlaneAndCircular)
 {
     vantrel::test::TempDir dir;
-    const CliRun r = RunCli({kExample, "--select", "all", "--depth", "--graph", "plane", dir / "p.png", "--graph",
-                          "circular", dir / "c.PNG"},
-                         dir);
+    const CliRun r = RunCli({kExample, "--select", "all", "--depth", "--graph", "plane", dir / "p.png",
+                             "--graph", "circular", dir / "c.PNG"},
+                            dir);
     REQUIRE_PICTURES(r);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string plane = Contents(dir / "p.png");
@@ -161,14 +163,16 @@ TEST(GraphPicture, FailuresWriteNothing)
 {
     vantrel::test::TempDir dir;
     // An existing picture is not touched by a failing step.
-    { std::ofstream(dir / "kept.png") << "old"; }
+    {
+        std::ofstream(dir / "kept.png") << "old";
+    }
     CliRun r = RunCli({kExample, "--graph", "vertical", dir / "kept.png"}, dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Please choose data!\n");
     EXPECT_EQ(Contents(dir / "kept.png"), "old");
 
-    r = RunCli({vantrel::test::DataPath("graphs/three_rows.csv"), "--select", "all", "--depth", "--graph", "circular",
-                dir / "c.png"},
+    r = RunCli({vantrel::test::DataPath("graphs/three_rows.csv"), "--select", "all", "--depth", "--graph",
+                "circular", dir / "c.png"},
                dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("nothing was drawn"), std::string::npos) << r.err;

@@ -28,13 +28,14 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failure = {}, bool withWriter = true)
+Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failure = {},
+                bool withWriter = true)
 {
     std::ostringstream out, err;
     CliPipeline pipeline(out, err);
     if (withWriter)
-        pipeline.SetPictureWriter([seen, failure](const ProfileGraph* p, const CircularGraph* c, const std::string& path,
-                                                  int w, int h) {
+        pipeline.SetPictureWriter([seen, failure](const ProfileGraph* p, const CircularGraph* c,
+                                                  const std::string& path, int w, int h) {
             ++seen->calls;
             seen->path = path;
             seen->width = w;
@@ -53,8 +54,8 @@ Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failu
 TEST(GraphWriter, EachKindHandsItsGraphAndTheSize)
 {
     Recorded seen;
-    Outcome o = RunWith({kExample, "--select", "all", "--depth", "--graph", "vertical", "v.png", "--size", "300x200"},
-                        &seen);
+    Outcome o = RunWith(
+        {kExample, "--select", "all", "--depth", "--graph", "vertical", "v.png", "--size", "300x200"}, &seen);
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(seen.calls, 1);
     EXPECT_EQ(seen.path, "v.png");
@@ -64,8 +65,8 @@ TEST(GraphWriter, EachKindHandsItsGraphAndTheSize)
     EXPECT_EQ(seen.title, "File1 Vertical Profile Graph");
 
     seen = {};
-    o = RunWith({kExample, "--select", "all", "--depth", "--frequency", "1000hz", "--graph", "plane", "a b.svg",
-                 "--graph", "circular", "c.pdf"},
+    o = RunWith({kExample, "--select", "all", "--depth", "--frequency", "1000hz", "--graph", "plane",
+                 "a b.svg", "--graph", "circular", "c.pdf"},
                 &seen);
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(seen.calls, 2);
@@ -78,8 +79,9 @@ TEST(GraphWriter, FailuresStopTheRun)
 {
     Recorded seen;
     // The writer's error ends the run; the steps after it do not run.
-    Outcome o = RunWith({kExample, "--select", "all", "--graph", "vertical", "v.png", "--graph", "plane", "p.png"},
-                        &seen, "Cannot write v.png: no room");
+    Outcome o =
+        RunWith({kExample, "--select", "all", "--graph", "vertical", "v.png", "--graph", "plane", "p.png"},
+                &seen, "Cannot write v.png: no room");
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "Cannot write v.png: no room\n");
     EXPECT_EQ(seen.calls, 1);

@@ -15,7 +15,8 @@ TEST(FuzzCorpus, EveryKeptInputRunsClean)
     std::size_t count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(vantrel::test::DataPath("fuzz"))) {
         const std::string bytes = vantrel::test::ReadAll(entry.path().string());
-        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0)
+        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+                  0)
             << entry.path();
         ++count;
     }

@@ -17,8 +17,9 @@ namespace {
 TEST(Numbers, AtofSemantics)
 {
     const std::vector<std::pair<const char*, double>> cases = {
-        {"12.5", 12.5}, {"  -3.25e2xyz", -325}, {"20m", 20}, {"abc", 0}, {"", 0}, {"+.5", 0.5},
-        {"5.", 5},      {"1e", 1},              {"-", 0},    {"0x1A", 26}, {"\t7", 7}, {"1,5", 1}};
+        {"12.5", 12.5}, {"  -3.25e2xyz", -325}, {"20m", 20}, {"abc", 0},
+        {"", 0},        {"+.5", 0.5},           {"5.", 5},   {"1e", 1},
+        {"-", 0},       {"0x1A", 26},           {"\t7", 7},  {"1,5", 1}};
     for (auto [text, value] : cases)
         EXPECT_EQ(CAtof(text), value) << text;
     EXPECT_TRUE(std::isinf(CAtof("INF")));
@@ -28,9 +29,14 @@ TEST(Numbers, AtofSemantics)
 
 TEST(Numbers, AtoiSemantics)
 {
-    const std::vector<std::pair<const char*, int>> cases = {
-        {"12", 12},          {" -7x", -7},        {"3.9", 3},          {"abc", 0},
-        {"+4", 4},           {"99999999999", INT_MAX}, {"-99999999999", INT_MIN}, {"", 0}};
+    const std::vector<std::pair<const char*, int>> cases = {{"12", 12},
+                                                            {" -7x", -7},
+                                                            {"3.9", 3},
+                                                            {"abc", 0},
+                                                            {"+4", 4},
+                                                            {"99999999999", INT_MAX},
+                                                            {"-99999999999", INT_MIN},
+                                                            {"", 0}};
     for (auto [text, value] : cases)
         EXPECT_EQ(CAtoi(text), value) << text;
 }

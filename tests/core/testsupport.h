@@ -119,7 +119,7 @@ struct TempDir {
     TempDir()
     {
         path = std::filesystem::temp_directory_path() /
-               ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+            ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
         std::filesystem::create_directories(path);
     }
     ~TempDir()

@@ -155,7 +155,7 @@ QByteArray PngClaiming(quint32 width, quint32 height)
     ihdr[8] = 8;  // bit depth
     ihdr[9] = 6;  // RGBA
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", ihdr) + PngChunk("IDAT", pixels) +
-           PngChunk("IEND", {});
+        PngChunk("IEND", {});
 }
 
 /// A banner list as the maker's server writes it.
@@ -254,7 +254,8 @@ private Q_SLOTS:
     void threeBannersOnePerTick()
     {
         makeOld({"old.bmp", "old.jpg", "old.png"});
-        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"), QStringLiteral("http://old.example/"));
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"),
+                             QStringLiteral("http://old.example/"));
         m_server->setList(List({{"a.jpg", "https://example.com/a"},
                                 {"b.png", "https://example.com/b?id=2"},
                                 {"c.bmp", "http://example.com/c"}}));
@@ -263,9 +264,10 @@ private Q_SLOTS:
         m_server->setFile("c.bmp", Encoded(Qt::blue, "BMP"));
 
         QVERIFY(tick());
-        QCOMPARE(Links(), (QMap<QString, QString>{{"a", "https://example.com/a"},
-                                                  {"b", "https://example.com/b?id=2"},
-                                                  {"c", "http://example.com/c"}}));
+        QCOMPARE(Links(),
+                 (QMap<QString, QString>{{"a", "https://example.com/a"},
+                                         {"b", "https://example.com/b?id=2"},
+                                         {"c", "http://example.com/c"}}));
         QCOMPARE(Entries("Picture"), QStringList({"a.bmp", "a.jpg", "old.png"}));
         QCOMPARE(m_pane->picturePaths(), QStringList({"Picture/a.bmp"}));
         QCOMPARE(m_pane->pictureLinks(), QStringList({"https://example.com/a"}));
@@ -282,8 +284,9 @@ private Q_SLOTS:
         QCOMPARE(m_ticker->schedule().State(), BannerState::Idle);
 
         QVERIFY(tick());  // idle: the picture only
-        QCOMPARE(m_server->requests, QList<QByteArray>({"/api/misc/banners", "/api/misc/files/a.jpg",
-                                                        "/api/misc/files/b.png", "/api/misc/files/c.bmp"}));
+        QCOMPARE(m_server->requests,
+                 QList<QByteArray>({"/api/misc/banners", "/api/misc/files/a.jpg", "/api/misc/files/b.png",
+                                    "/api/misc/files/c.bmp"}));
         QCOMPARE(m_shows, 4);
         QCOMPARE(m_loads, 3);
     }
@@ -309,11 +312,14 @@ private Q_SLOTS:
 
     void valueBeforeImgGoesUnderTheEmptyKey()
     {
-        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"), QStringLiteral("http://old.example/"));
-        m_server->setList("{\"data\":[{\"value\":\"http://first.example/\"},{\"img\":\"a.jpg\",\"value\":\"http://a.example/\"}]}");
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old"),
+                             QStringLiteral("http://old.example/"));
+        m_server->setList("{\"data\":[{\"value\":\"http://first.example/"
+                          "\"},{\"img\":\"a.jpg\",\"value\":\"http://a.example/\"}]}");
         m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
         QVERIFY(tick());
-        QCOMPARE(Links(), (QMap<QString, QString>{{"", "http://first.example/"}, {"a", "http://a.example/"}}));
+        QCOMPARE(Links(),
+                 (QMap<QString, QString>{{"", "http://first.example/"}, {"a", "http://a.example/"}}));
         QCOMPARE(m_pane->pictureLinks(), QStringList({"http://a.example/"}));
     }
 
@@ -329,7 +335,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, trouble);
         makeOld({"old1.bmp", "old2.bmp"});
-        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old1"), QStringLiteral("http://old.example/"));
+        QSettings().setValue(QStringLiteral("SelvoSoftwareHttpLink/old1"),
+                             QStringLiteral("http://old.example/"));
         m_pane->LoadPictures();
         const QByteArray good = List({{"a.jpg", "http://a/"}});
         m_server->setFile("a.jpg", Encoded(Qt::red, "JPG"));
@@ -378,7 +385,8 @@ private Q_SLOTS:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
-        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(listener, 0) == 0);
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                ::listen(listener, 0) == 0);
         QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) == 0);
         const quint16 port = ntohs(address.sin_port);
         QTcpSocket fillers[3];

@@ -169,7 +169,9 @@ private Q_SLOTS:
         }
         QCPAxis* xAxis = chart->seriesGraph(0)->keyAxis();
         QCPAxis* yAxis = chart->seriesGraph(0)->valueAxis();
-        const auto at = [&](double px, double py) { return PixelAt(image, xAxis->coordToPixel(px), yAxis->coordToPixel(py)); };
+        const auto at = [&](double px, double py) {
+            return PixelAt(image, xAxis->coordToPixel(px), yAxis->coordToPixel(py));
+        };
 
         // Between the high level 2.34 and the peak at x = 2: red.
         const QColor high = at(2, 4.2);
@@ -223,7 +225,8 @@ private Q_SLOTS:
             const QVector<double> ticks = ticker.createTickVector(range.size() / 4, range);
             QVERIFY(!ticks.isEmpty());
             for (double t : ticks)
-                QVERIFY2(t >= range.lower + range.size() * 0.2 - 1e-12 && t <= range.upper - range.size() * 0.2 + 1e-12,
+                QVERIFY2(t >= range.lower + range.size() * 0.2 - 1e-12 &&
+                             t <= range.upper - range.size() * 0.2 + 1e-12,
                          qPrintable(QString::number(t)));
         }
     }
@@ -236,8 +239,8 @@ private Q_SLOTS:
         QVERIFY(polar->radialMaximum() >= 8 * 1.15);
         QVERIFY(polar->radialMaximum() <= 12);
         // Zooming in shrinks the scale; a reset brings it back.
-        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         const double before = polar->radialMaximum();
         QApplication::sendEvent(dialog.chart(), &wheel);
         QVERIFY(polar->radialMaximum() < before);
@@ -255,7 +258,8 @@ private Q_SLOTS:
             f.write("old");
         }
         const auto paint = [](QCPPainter*) {};
-        QVERIFY(WritePicture(dir.filePath("kept.gif"), QSize(10, 10), paint).contains("Unknown picture type"));
+        QVERIFY(
+            WritePicture(dir.filePath("kept.gif"), QSize(10, 10), paint).contains("Unknown picture type"));
         QVERIFY(WritePicture(kept, QSize(0, 10), paint).contains("empty"));
         QCOMPARE(contents(kept), QByteArray("old"));
         QVERIFY(WritePicture(kept, QSize(10, 10), paint).isEmpty());
@@ -286,7 +290,9 @@ private Q_SLOTS:
         const auto items = [](QMenu* menu) {
             QStringList list;
             for (QAction* a : menu->actions())
-                list << QStringLiteral("%1 %2 %3").arg(a->data().toInt()).arg(a->text(), a->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"));
+                list << QStringLiteral("%1 %2 %3")
+                            .arg(a->data().toInt())
+                            .arg(a->text(), a->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"));
             delete menu;
             return list;
         };
@@ -294,7 +300,8 @@ private Q_SLOTS:
         QCOMPARE(items(circular.createContextMenu(nullptr)),
                  QStringList({QString::fromUtf8("32790 重命名 off"), QString::fromUtf8("32775 属性 on")}));
         CDialog_PMPM profile;
-        QCOMPARE(items(profile.createContextMenu(nullptr)), QStringList({QString::fromUtf8("32783 属性 on")}));
+        QCOMPARE(items(profile.createContextMenu(nullptr)),
+                 QStringList({QString::fromUtf8("32783 属性 on")}));
         CVantrelView view;
         QCOMPARE(items(view.createEditMenu(nullptr)),
                  QStringList({QString::fromUtf8("57635 剪切(&T)\tCtrl+X off"),
@@ -307,7 +314,8 @@ private Q_SLOTS:
         CVantrelView circular;
         circular.SetUpGraph(GraphKind::Circular, 7, QString());
         QCOMPARE(circular.circularCount(), 7);
-        const QList<QPoint> corners = {{0, 0}, {336, 0}, {672, 0}, {0, 336}, {336, 336}, {672, 336}, {0, 672}};
+        const QList<QPoint> corners = {{0, 0},     {336, 0},   {672, 0}, {0, 336},
+                                       {336, 336}, {672, 336}, {0, 672}};
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(circular.circularDialog(i)->geometry(), QRect(corners[i], QSize(336, 336)));
         }
@@ -350,8 +358,8 @@ private Q_SLOTS:
         QCPAxisRect* band = chart->seriesGraph(0)->keyAxis()->axisRect();
         const QPointF middle = band->rect().center();
 
-        QWheelEvent wheel(middle, chart->mapToGlobal(middle), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(middle, chart->mapToGlobal(middle), QPoint(), QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(chart, &wheel);
         const QCPRange zoomed = chart->xRange();
         QVERIFY(zoomed.size() < 40);
@@ -372,7 +380,9 @@ private Q_SLOTS:
         const QPoint at(static_cast<int>(chart->seriesGraph(0)->keyAxis()->coordToPixel(15)),
                         static_cast<int>(middle.y()));
         const QString text = chart->pointerText(at);
-        QVERIFY2(QRegularExpression(QStringLiteral("^x=1[45](\\.\\d+)?  height=-10  reading=2\\.\\d+$")).match(text).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral("^x=1[45](\\.\\d+)?  height=-10  reading=2\\.\\d+$"))
+                     .match(text)
+                     .hasMatch(),
                  qPrintable(text));
         QVERIFY(chart->pointerText(QPoint(-5, -5)).isEmpty());
     }
@@ -445,13 +455,15 @@ private Q_SLOTS:
         QCOMPARE(round->documentTitle(), QStringLiteral("File1 circular Graph"));
         auto* roundView = qobject_cast<CVantrelView*>(round->view());
         QCOMPARE(roundView->circularCount(), 20);
-        QCOMPARE(roundView->circularDialog(4)->chart()->bannerTool(0)->text().left(9), QStringLiteral("1000.0Hz\n"));
+        QCOMPARE(roundView->circularDialog(4)->chart()->bannerTool(0)->text().left(9),
+                 QStringLiteral("1000.0Hz\n"));
         QVERIFY(s.prompter.messages.isEmpty());
 
         // The plane profile's own checks speak through the prompter and leave
         // the window with its first title.
         s.frame->survey().m_tree.AddFrequency("99HZ");
-        s.frame->survey().m_tree.SetCurrentFrequency(static_cast<int>(s.frame->survey().m_tree.Frequencies().size()) - 1);
+        s.frame->survey().m_tree.SetCurrentFrequency(
+            static_cast<int>(s.frame->survey().m_tree.Frequencies().size()) - 1);
         s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
         QCOMPARE(s.prompter.messages, QStringList({"No valid processing variables were selected!"}));
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("平面剖面图"));

@@ -56,7 +56,10 @@ class TestDataRoad : public QObject {
                 a->trigger();
     }
     QModelIndex fileItem(int i) const { return m_fileView->model()->index(i, 0); }
-    QModelIndex rowItem(int file, int row) const { return m_fileView->model()->index(row, 0, fileItem(file)); }
+    QModelIndex rowItem(int file, int row) const
+    {
+        return m_fileView->model()->index(row, 0, fileItem(file));
+    }
 
 private Q_SLOTS:
     void init()
@@ -98,10 +101,11 @@ private Q_SLOTS:
             QVERIFY2(frame->router()->actions().contains(a), qPrintable(QString::number(id)));
             QCOMPARE(a->isEnabled(), frame->router()->isHandled(id));
         }
-        for (int id : {cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CLEAR, cmd::ID_OUTPUT_PLANE_GRAPH,
-                       cmd::ID_OUTPUT_TOOL_1})
+        for (int id : {cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CLEAR,
+                       cmd::ID_OUTPUT_PLANE_GRAPH, cmd::ID_OUTPUT_TOOL_1})
             QVERIFY(!frame->router()->isHandled(id));
-        for (int id : {cmd::ID_SELECT_DATA, cmd::ID_PROPERTIES, cmd::ID_OUTPUT_DEPTH, cmd::ID_FILEVIEW_CORRECT})
+        for (int id :
+             {cmd::ID_SELECT_DATA, cmd::ID_PROPERTIES, cmd::ID_OUTPUT_DEPTH, cmd::ID_FILEVIEW_CORRECT})
             QVERIFY(frame->router()->isEnabled(id));
 
         // The frame goes with a file loaded and the panes on screen.
@@ -228,11 +232,12 @@ private Q_SLOTS:
         QStringList increments;
         const DataTableModel* processing = m_output->processingModel();
         for (int r = 0; r < processing->rowCount(); ++r)
-            increments << processing->index(r, 0).data().toString() + '/' + processing->index(r, 1).data().toString();
+            increments << processing->index(r, 0).data().toString() + '/' +
+                    processing->index(r, 1).data().toString();
         QCOMPARE(increments, QStringList({"1/0", "1/10", "2/5"}));  // file by file, in load order
         QVERIFY(m_survey->m_frame.m_bDataSelected);
 
-        QVERIFY(!m_shell->run(cmd::ID_OPEN_WITH));  // nobody handles it
+        QVERIFY(!m_shell->run(cmd::ID_OPEN_WITH));               // nobody handles it
         m_fileView->contextMenu()->actions().last()->trigger();  // Properties
         QCOMPARE(m_prompter->messages, QStringList({QStringLiteral("属性....")}));
     }
@@ -274,10 +279,12 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->model()->rowCount(), 0);
         QCOMPARE(m_output->depthModel()->columnCount(), 0);
 
-        const QString csv = test::copyFixture(*m_dir, QStringLiteral("other_layout.csv"), QStringLiteral("other"));
+        const QString csv =
+            test::copyFixture(*m_dir, QStringLiteral("other_layout.csv"), QStringLiteral("other"));
         open(csv, 1);
         QCOMPARE(m_prompter->questions.size(), 1);  // nothing was open any more
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath), csv.toUpper() + QStringLiteral(".CSV"));
+        QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath),
+                 csv.toUpper() + QStringLiteral(".CSV"));
         QCOMPARE(m_output->originModel()->columnCount(), 6);
         QCOMPARE(fileItem(1).data().toString(), QStringLiteral("File: 9 (20260402)"));
         QCOMPARE(m_fileView->frequencySelector()->count(), 2);
@@ -301,8 +308,9 @@ private Q_SLOTS:
         // Cancel, the default: the rows that were not read stay in the file.
         run(cmd::ID_FILE_SAVE);
         QCOMPARE(m_prompter->questions,
-                 QStringList({QStringLiteral("Only 2 of the file's rows were read. Saving now replaces the whole file "
-                                             "and the rows that were not read are lost. Save anyway?")}));
+                 QStringList({QStringLiteral(
+                     "Only 2 of the file's rows were read. Saving now replaces the whole file "
+                     "and the rows that were not read are lost. Save anyway?")}));
         QCOMPARE(m_prompter->questionDefaults, QList<Prompter::Default>({Prompter::Default::Cancel}));
         QCOMPARE(test::contents(path), original);
 
@@ -356,7 +364,10 @@ private Q_SLOTS:
             for (int file = 1; file <= 3; ++file)
                 for (int row = 0; row < 201; ++row)
                     f.write(QStringLiteral("%1\t%2\t%3.5\t7.25\t2\t202603010900\n")
-                                .arg(file).arg(row * 5).arg(10 + row % 7).toLatin1());
+                                .arg(file)
+                                .arg(row * 5)
+                                .arg(10 + row % 7)
+                                .toLatin1());
         }
         open(path);
         QVERIFY(m_prompter->messages.isEmpty());
@@ -376,10 +387,12 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath), missing.toUpper());
 
         m_prompter->messages.clear();
-        const QString csvAsDat = test::copyFixture(*m_dir, QStringLiteral("short_row.dat"), QStringLiteral("data.csv"));
+        const QString csvAsDat =
+            test::copyFixture(*m_dir, QStringLiteral("short_row.dat"), QStringLiteral("data.csv"));
         open(csvAsDat, 0);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kRowsMismatch)}));
-        QVERIFY(QString::fromStdString(m_survey->m_frame.m_strDataPath).endsWith(QStringLiteral("DATA.CSV.DAT")));
+        QVERIFY(
+            QString::fromStdString(m_survey->m_frame.m_strDataPath).endsWith(QStringLiteral("DATA.CSV.DAT")));
         QCOMPARE(m_output->originModel()->rowCount(), 2);
         QCOMPARE(m_fileView->model()->rowCount(fileItem(0)), 2);
         QVERIFY(m_survey->m_frame.HasOpenFile());

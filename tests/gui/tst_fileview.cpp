@@ -112,8 +112,8 @@ private Q_SLOTS:
         FileTreeModel* m = m_view->model();
         // Files by their number, each with the date-time of its first row (row 3 differs);
         // row ids count the lines of the file across both files.
-        const QStringList loaded{"File: 1 (20180412) #1", "INCREMENT= 0 MODE=2 #1", "INCREMENT= 5 MODE=2 #3",
-                                 "INCREMENT=10 MODE=2 #5", "File: 2 (20180413) #2", "INCREMENT= 0 MODE=3 #2",
+        const QStringList loaded{"File: 1 (20180412) #1",  "INCREMENT= 0 MODE=2 #1", "INCREMENT= 5 MODE=2 #3",
+                                 "INCREMENT=10 MODE=2 #5", "File: 2 (20180413) #2",  "INCREMENT= 0 MODE=3 #2",
                                  "INCREMENT= 5 MODE=3 #4"};
         QCOMPARE(treeItems(), loaded);
         const QModelIndex file1 = m->index(0, 0);
@@ -146,8 +146,10 @@ private Q_SLOTS:
         m_view->AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
         QCOMPARE(inserted.count(), 2);
         QCOMPARE(reset.count(), 0);
-        QCOMPARE(treeItems(), loaded + QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4",
-                                                    "INCREMENT= 0 MODE=1 #7"}));
+        QCOMPARE(
+            treeItems(),
+            loaded +
+                QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4", "INCREMENT= 0 MODE=1 #7"}));
         m_view->ClearTree();  // row ids start again
         QCOMPARE(selector->count(), 0);
         m_view->AddRowItem(5, "X", 0, "INCREMENT", 1, "MODE");
@@ -177,7 +179,8 @@ private Q_SLOTS:
 
         // A click on the text selects the item and leaves its box alone.
         const QRect text = tree->visualRect(row(0));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(text.right() - 4, text.center().y()));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(text.right() - 4, text.center().y()));
         QVERIFY(!checked(row(0)));
         QCOMPARE(tree->currentIndex(), row(0));
 
@@ -195,7 +198,10 @@ private Q_SLOTS:
         QMenu* menu = m_view->contextMenu();
         QTRY_VERIFY(menu->isVisible());
 
-        QCOMPARE(test::entries(menu).first, QList<int>({cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, 0, cmd::ID_DUMMY_COMPILE, 0, cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, 0, cmd::ID_PROPERTIES}));
+        QCOMPARE(
+            test::entries(menu).first,
+            QList<int>({cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, 0, cmd::ID_DUMMY_COMPILE, 0, cmd::ID_EDIT_CUT,
+                        cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, 0, cmd::ID_PROPERTIES}));
         QCOMPARE(menu->actions().last()->text(), QStringLiteral("属性(&P)..."));
         menu->close();
 
@@ -203,9 +209,10 @@ private Q_SLOTS:
         QList<int> ids;
         for (const QAction* a : m_view->commandActions())
             ids << a->data().toInt();
-        QCOMPARE(ids, QList<int>({cmd::ID_SELECT_DATA, cmd::ID_FILEVIEW_PROCESS_SELECTED, cmd::ID_FILEVIEW_DEPTH,
-                                  cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CUT,
-                                  cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, cmd::ID_PROPERTIES}));
+        QCOMPARE(ids,
+                 QList<int>({cmd::ID_SELECT_DATA, cmd::ID_FILEVIEW_PROCESS_SELECTED, cmd::ID_FILEVIEW_DEPTH,
+                             cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CUT,
+                             cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, cmd::ID_PROPERTIES}));
     }
 
     void layoutFollowsTheWidgetsHeights()
@@ -213,8 +220,8 @@ private Q_SLOTS:
         m_view->resize(301, 650);
         QApplication::processEvents();
         const int ht = m_view->toolBar()->sizeHint().height();
-        const CFileView::Layout real =
-            CFileView::layoutFor(m_view->client()->size(), ht, m_view->frequencySelector()->sizeHint().height());
+        const CFileView::Layout real = CFileView::layoutFor(m_view->client()->size(), ht,
+                                                            m_view->frequencySelector()->sizeHint().height());
         QCOMPARE(m_view->toolBar()->geometry(), real.toolBar);
         QCOMPARE(m_view->frequencySelector()->geometry(), real.selector);
         QCOMPARE(m_view->pictureControl()->geometry(), real.picture);
@@ -224,16 +231,20 @@ private Q_SLOTS:
     void toolBarCommandsAndTips()
     {
         CFileViewToolBar* bar = m_view->toolBar();
-        QCOMPARE(test::entries(bar).first, QList<int>({cmd::ID_SELECT_DATA, cmd::ID_FILEVIEW_PROCESS_SELECTED, cmd::ID_FILEVIEW_DEPTH}));
+        QCOMPARE(
+            test::entries(bar).first,
+            QList<int>({cmd::ID_SELECT_DATA, cmd::ID_FILEVIEW_PROCESS_SELECTED, cmd::ID_FILEVIEW_DEPTH}));
         QCOMPARE(bar->action(cmd::ID_SELECT_DATA)->toolTip(), QStringLiteral("Select"));
-        QCOMPARE(bar->action(cmd::ID_SELECT_DATA)->statusTip(), QStringLiteral("Select the file to be processed"));
+        QCOMPARE(bar->action(cmd::ID_SELECT_DATA)->statusTip(),
+                 QStringLiteral("Select the file to be processed"));
         QCOMPARE(bar->action(cmd::ID_FILEVIEW_PROCESS_SELECTED)->toolTip(), QStringLiteral("Field Process"));
         QCOMPARE(bar->action(cmd::ID_FILEVIEW_DEPTH)->statusTip(), QStringLiteral("Calculate depth data"));
         {
             const test::InLanguage language(Translations::Language::Chinese);
             const CFileViewToolBar chinese;
             QCOMPARE(chinese.action(cmd::ID_SELECT_DATA)->toolTip(), QStringLiteral("select"));
-            QCOMPARE(chinese.action(cmd::ID_FILEVIEW_PROCESS_SELECTED)->statusTip(), QStringLiteral("process selected files"));
+            QCOMPARE(chinese.action(cmd::ID_FILEVIEW_PROCESS_SELECTED)->statusTip(),
+                     QStringLiteral("process selected files"));
             QCOMPARE(chinese.action(cmd::ID_FILEVIEW_DEPTH)->toolTip(), QStringLiteral("Depth Data"));
         }
     }
@@ -256,8 +267,9 @@ private Q_SLOTS:
         const QString longLink = QStringLiteral("https://a.example/") + QString(120, QLatin1Char('x'));
         setLinks({{"a", longLink}, {"b", "http://b.example/"}});
         m_view->LoadPictures();
-        QCOMPARE(m_view->pictureLinks(), QStringList({longLink.left(99), QStringLiteral("http://b.example/"),
-                                                      QString::fromLatin1(CMyStatic::kProductPage)}));
+        QCOMPARE(m_view->pictureLinks(),
+                 QStringList({longLink.left(99), QStringLiteral("http://b.example/"),
+                              QString::fromLatin1(CMyStatic::kProductPage)}));
         const QList<QColor> colours = {Qt::red, Qt::green, Qt::blue};
         for (int expected : {1, 2, 0, 1}) {
             m_view->ShowNextPicture();
@@ -294,9 +306,10 @@ private Q_SLOTS:
             m_view->ShowNextPicture();  // b (odd, empty), c (even, empty), a (its link)
             QTest::mouseClick(picture, Qt::LeftButton);
         }
-        QCOMPARE(m_opened, QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kProductPage)),
-                                           QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage)),
-                                           QUrl(QStringLiteral("https://a.example/banner?id=1"))}));
+        QCOMPARE(m_opened,
+                 QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kProductPage)),
+                              QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage)),
+                              QUrl(QStringLiteral("https://a.example/banner?id=1"))}));
 
         m_opened.clear();
         for (const char* link : {"file:///etc/passwd", "javascript:alert(1)", "www.example.com", "http://"}) {

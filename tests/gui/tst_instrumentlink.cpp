@@ -219,8 +219,9 @@ private Q_SLOTS:
         QPointer<FeedDevice> device = new FeedDevice;
         listener->deliver(device);
         device->feed(kBytes.left(2));
-        QTRY_COMPARE(s.prompter.messages,
-                     QStringList{"The instrument connected but did not send its four bytes within 0.06 seconds."});
+        QTRY_COMPARE(
+            s.prompter.messages,
+            QStringList{"The instrument connected but did not send its four bytes within 0.06 seconds."});
         QTRY_VERIFY(!device);
         QVERIFY(!commandOf(s.frame)->isBusy());
     }
@@ -351,7 +352,9 @@ private Q_SLOTS:
             return 0;
         };
         QVERIFY(s.run(ID_VIEW_CUSTOMIZE));
-        QCOMPARE(listed, (QStringList{"Config", "Choose Data", "Processed Data", "Depth Display", "Instrument Link"}));
+        QCOMPARE(
+            listed,
+            (QStringList{"Config", "Choose Data", "Processed Data", "Depth Display", "Instrument Link"}));
         QVERIFY(onUserToolbar);
         QVERIFY(!shows(s.frame->menuBar()));
     }

@@ -74,16 +74,19 @@ private Q_SLOTS:
         QApplication::sendEvent(origin->viewport(), &event);
         QMenu* menu = m_pane->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(test::entries(menu).first, QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS, cmd::ID_OUTPUT_DEPTH, 0, cmd::ID_OUTPUT_PLANE_GRAPH}));
+        QCOMPARE(test::entries(menu).first,
+                 QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
+                             cmd::ID_OUTPUT_DEPTH, 0, cmd::ID_OUTPUT_PLANE_GRAPH}));
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("坏点检查"));
         menu->close();
 
         QList<int> ids;
         for (const QAction* a : m_pane->commandActions())
             ids << a->data().toInt();
-        QCOMPARE(ids, QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
-                                  cmd::ID_OUTPUT_DEPTH, cmd::ID_OUTPUT_PLANE_GRAPH, cmd::ID_OUTPUT_TOOL_1,
-                                  cmd::ID_OUTPUT_TOOL_2, cmd::ID_OUTPUT_TOOL_3, cmd::ID_OUTPUT_TOOL_4}));
+        QCOMPARE(ids,
+                 QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
+                             cmd::ID_OUTPUT_DEPTH, cmd::ID_OUTPUT_PLANE_GRAPH, cmd::ID_OUTPUT_TOOL_1,
+                             cmd::ID_OUTPUT_TOOL_2, cmd::ID_OUTPUT_TOOL_3, cmd::ID_OUTPUT_TOOL_4}));
         // The tab control covers the toolbar.
         QCOMPARE(m_pane->toolBar()->parentWidget(), m_pane->tabs());
         QWidget* seen = m_pane->tabs()->childAt(m_pane->toolBar()->geometry().center());
@@ -141,7 +144,7 @@ private Q_SLOTS:
     void cellBytesAreDecoded()
     {
         m_survey->m_tables.Origin().SetCell(0, 5, "\xE6\xB7\xB1\xE5\xBA\xA6");  // UTF-8
-        m_survey->m_tables.Origin().SetCell(1, 5, "5\xB5S");                    // not UTF-8: one byte, one character
+        m_survey->m_tables.Origin().SetCell(1, 5, "5\xB5S");  // not UTF-8: one byte, one character
         m_pane->sync();
         QCOMPARE(m_pane->originModel()->index(0, 5).data().toString(), QStringLiteral("深度"));
         QCOMPARE(m_pane->originModel()->index(1, 5).data().toString(), QStringLiteral("5µS"));

@@ -34,8 +34,9 @@ int inkContrast(const QImage& image, const QRect& rect, QColor background)
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            best = std::max(best, std::abs(p.red() - background.red()) + std::abs(p.green() - background.green())
-                                      + std::abs(p.blue() - background.blue()));
+            best = std::max(best,
+                            std::abs(p.red() - background.red()) + std::abs(p.green() - background.green()) +
+                                std::abs(p.blue() - background.blue()));
         }
     return best;
 }
@@ -54,15 +55,16 @@ class TestPanesDisplay : public QObject {
     void load(const QString& path)
     {
         m_notifier->beginReset();
-        const ReadResult result = DataFileReader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree)
-                                      .ReadFile(LocalPath(path));
+        const ReadResult result =
+            DataFileReader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree).ReadFile(LocalPath(path));
         m_notifier->endReset();
         QVERIFY2(result.Ok(), result.message.c_str());
         m_output->resize(900, 400);
         m_fileView->resize(260, 600);
         m_output->show();
         m_fileView->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_output.get()) && QTest::qWaitForWindowExposed(m_fileView.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_output.get()) &&
+                QTest::qWaitForWindowExposed(m_fileView.get()));
     }
 
 private Q_SLOTS:
@@ -133,13 +135,14 @@ private Q_SLOTS:
         QFile f(m_dir.filePath("wide.dat"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("FILE\tINCREMENT\t1000HZ\t500HZ\tAMPLITUDE-RATIO-ID\tMODE\tDATETIME\n"
-                "1\t0\t1041.791234\t8.0\t1\t2\t202603010900\n1\t5\t41.791234\t12345.678901\t2\t2\t202603010900\n");
+                "1\t0\t1041.791234\t8.0\t1\t2\t202603010900\n1\t5\t41.791234\t12345."
+                "678901\t2\t2\t202603010900\n");
         f.close();
         load(f.fileName());
         m_survey->m_tables.CopyToProcessing(1);
         m_notifier->notifyTableChanged(OutputTables::ProcessingTab);
-        for (DataTableView* view : {static_cast<DataTableView*>(m_output->originView()), m_output->processingView(),
-                                    m_output->depthView()}) {
+        for (DataTableView* view : {static_cast<DataTableView*>(m_output->originView()),
+                                    m_output->processingView(), m_output->depthView()}) {
             for (int c = 0; c < view->model()->columnCount(); ++c) {
                 // Neither the title nor a reading is cut.
                 const int width = view->horizontalHeader()->sectionSize(c);
@@ -187,7 +190,9 @@ private Q_SLOTS:
         COwnerListCtrl* view = m_output->originView();
         view->selectRow(4);
         const QImage table = view->viewport()->grab().toImage();
-        auto cell = [&](int row, int column) { return view->visualRect(m_output->originModel()->index(row, column)); };
+        auto cell = [&](int row, int column) {
+            return view->visualRect(m_output->originModel()->index(row, column));
+        };
         // Unmarked cells black on white, marked ones white on red.
         QCOMPARE(table.pixelColor(cell(1, 2).topLeft() + QPoint(2, 2)), QColor(Qt::white));
         QVERIFY(inkContrast(table, cell(1, 2), Qt::white) > 700);
@@ -199,8 +204,10 @@ private Q_SLOTS:
         // An unchecked box stands out from the tree's background.
         CViewTree* tree = m_fileView->tree();
         const QImage treeImage = tree->viewport()->grab().toImage();
-        const QColor background = treeImage.pixelColor(tree->viewport()->width() - 2, tree->viewport()->height() - 2);
-        const int box = inkContrast(treeImage, tree->checkBoxRect(m_fileView->model()->index(0, 0)), background);
+        const QColor background =
+            treeImage.pixelColor(tree->viewport()->width() - 2, tree->viewport()->height() - 2);
+        const int box =
+            inkContrast(treeImage, tree->checkBoxRect(m_fileView->model()->index(0, 0)), background);
         QVERIFY2(box >= 150, qPrintable(QString::number(box)));
 
         // A disabled entry of a pane's pop-up menu is fainter than an enabled
@@ -222,7 +229,8 @@ private Q_SLOTS:
         QVERIFY(!menu->actions().last()->isEnabled());
         const int enabled = textInk(menu->actions().first()), disabled = textInk(menu->actions().last());
         menu->close();
-        QVERIFY2(disabled * 10 < enabled * 7, qPrintable(QStringLiteral("%1, %2").arg(enabled).arg(disabled)));
+        QVERIFY2(disabled * 10 < enabled * 7,
+                 qPrintable(QStringLiteral("%1, %2").arg(enabled).arg(disabled)));
     }
 };
 

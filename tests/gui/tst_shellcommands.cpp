@@ -51,26 +51,55 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("ids");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("File") << QStringList{"File(&F)"}
-                              << QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE, 0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, 0, ID_APP_EXIT}
-                              << QStringList{"Open(&O)...\tCtrl+O", "Save Original Data", "Save Depth Data",
-                                             "Save Picture", "Close(&C)", "", "Print", "Recent File", "", "Exit(&X)"};
+                              << QList<int>{ID_FILE_OPEN,     ID_FILE_SAVE,      ID_SAVE_DEPTH_DATA,
+                                            ID_SAVE_PICTURE,  ID_FILE_CLOSE,     0,
+                                            ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, 0,
+                                            ID_APP_EXIT}
+                              << QStringList{"Open(&O)...\tCtrl+O",
+                                             "Save Original Data",
+                                             "Save Depth Data",
+                                             "Save Picture",
+                                             "Close(&C)",
+                                             "",
+                                             "Print",
+                                             "Recent File",
+                                             "",
+                                             "Exit(&X)"};
         QTest::newRow("View") << QStringList{"View(&V)"} << QList<int>{-1, ID_VIEW_STATUS_BAR, -1}
-                              << QStringList{"Toolbar and DockWindows(&T)", "StatusBar(&S)", "Software Pattern(&A)"};
+                              << QStringList{"Toolbar and DockWindows(&T)", "StatusBar(&S)",
+                                             "Software Pattern(&A)"};
         QTest::newRow("Looks") << QStringList{"View(&V)", "Software Pattern(&A)"}
-                               << QList<int>{ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003, ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008, -1}
-                               << QStringList{"Windows 2000(&2)", "Office XP(&X)", "Windows XP(&W)", "Office 2003(&3)",
-                                              "Visual Studio 200&5", "Visual Studio 200&8", "Office 2007(&7)"};
+                               << QList<int>{ID_VIEW_APPLOOK_WIN_2000,
+                                             ID_VIEW_APPLOOK_OFF_XP,
+                                             ID_VIEW_APPLOOK_WIN_XP,
+                                             ID_VIEW_APPLOOK_OFF_2003,
+                                             ID_VIEW_APPLOOK_VS_2005,
+                                             ID_VIEW_APPLOOK_VS_2008,
+                                             -1}
+                               << QStringList{"Windows 2000(&2)",    "Office XP(&X)",
+                                              "Windows XP(&W)",      "Office 2003(&3)",
+                                              "Visual Studio 200&5", "Visual Studio 200&8",
+                                              "Office 2007(&7)"};
         QTest::newRow("Office 2007") << QStringList{"View(&V)", "Software Pattern(&A)", "Office 2007(&7)"}
-                                     << QList<int>{ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER, ID_VIEW_APPLOOK_OFF_2007_AQUA}
+                                     << QList<int>{ID_VIEW_APPLOOK_OFF_2007_BLUE,
+                                                   ID_VIEW_APPLOOK_OFF_2007_BLACK,
+                                                   ID_VIEW_APPLOOK_OFF_2007_SILVER,
+                                                   ID_VIEW_APPLOOK_OFF_2007_AQUA}
                                      << QStringList{"Blue(&B)", "Black(&L)", "Silvery(&S)", "Aqua(&A)"};
-        QTest::newRow("Data Processing") << QStringList{"Data Processing"} << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY}
-                                         << QStringList{"Config", "Choose Data", "Processed Data", "Depth Display"};
-        QTest::newRow("Curving") << QStringList{"Curving"} << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
-                                 << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph", " Round Graph"};
+        QTest::newRow("Data Processing")
+            << QStringList{"Data Processing"}
+            << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY}
+            << QStringList{"Config", "Choose Data", "Processed Data", "Depth Display"};
+        QTest::newRow("Curving") << QStringList{"Curving"}
+                                 << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
+                                 << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph",
+                                                " Round Graph"};
         QTest::newRow("Toolbars") << QStringList{"View(&V)", "Toolbar and DockWindows(&T)"}
                                   << QList<int>{0, 0, 0, 0, 0, ID_VIEW_CUSTOMIZE}  // the toggles carry no id
-                                  << QStringList{"Standard", "", "File View", "Show Table", "", "Definition..."};
-        QTest::newRow("Help") << QStringList{"Help(&H)"} << QList<int>{ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY}
+                                  << QStringList{"Standard",   "", "File View",
+                                                 "Show Table", "", "Definition..."};
+        QTest::newRow("Help") << QStringList{"Help(&H)"}
+                              << QList<int>{ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY}
                               << QStringList{"About", "Help", "About Company"};
     }
 
@@ -104,7 +133,9 @@ private Q_SLOTS:
         QMenu* file = menuAt(s.frame, {"File(&F)"});
         Q_EMIT file->aboutToShow();
         QCOMPARE(entries(file).first,
-                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE, 0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2, ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE,
+                             0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1,
+                             ID_FILE_MRU_FILE1 + 2, ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
         QCOMPARE(s.frame->recentFiles().size(), 4);
         QVERIFY(s.frame->recentFiles().first().endsWith("e.dat"));
         QVERIFY(s.enabled(ID_FILE_MRU_FILE1 + 3));
@@ -125,7 +156,9 @@ private Q_SLOTS:
         Shell s;
         QToolBar* bar = s.frame->standardToolBar();
         QCOMPARE(bar->iconSize(), QSize(32, 32));
-        QCOMPARE(entries(bar).first, (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_PRINT_PICTURE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
+        QCOMPARE(entries(bar).first,
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_PRINT_PICTURE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY,
+                             ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
         QCOMPARE(bar->widgetForAction(s.action(ID_FILE_OPEN))->size(), QSize(42, 42));
         auto* more = bar->findChild<QToolButton*>("CustomizeButton");  // it ends with the customization
         QVERIFY(more);
@@ -147,7 +180,8 @@ private Q_SLOTS:
             {ID_PREV_PANE, {QKeySequence("Shift+F6")}},
         };
         for (int id : expected.keys())
-            QVERIFY2(s.action(id) && s.frame->actions().contains(s.action(id)), qPrintable(QString::number(id)));
+            QVERIFY2(s.action(id) && s.frame->actions().contains(s.action(id)),
+                     qPrintable(QString::number(id)));
         // Every other command has no key.
         for (int id : s.frame->actionIds())
             QVERIFY2(s.action(id)->shortcuts() == expected.value(id), qPrintable(QString::number(id)));
@@ -203,7 +237,8 @@ private Q_SLOTS:
             {L::Chinese, ID_VIEW_STATUS_BAR, "显示或隐藏状态栏", "切换状态栏"},
             {L::English, ID_VIEW_STATUS_BAR, "Show or hide the status bar ", "Toggle Status Bar"},
             {L::Chinese, ID_PROCESSED_DATA, "Process Data", "Process Data"},
-            {L::English, ID_APP_ABOUT, "Display program information version number and copyright information", "About"},
+            {L::English, ID_APP_ABOUT, "Display program information version number and copyright information",
+             "About"},
             {L::Chinese, ID_FILE_NEW, "Create new file", "New"},
             {L::Chinese, ID_CONFIG, "", "Config"},  // no prompt: the tip is the menu text
         };
@@ -219,10 +254,12 @@ private Q_SLOTS:
                 QCOMPARE(s.action(r.id)->statusTip(), QString::fromUtf8(r.prompt));
                 QCOMPARE(s.action(r.id)->toolTip(), QString::fromUtf8(r.tip));
             }
-            QCOMPARE(s.frame->windowTitle(),
-                     zh ? QString("Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- "
-                                  "地球物理勘查研究所")
-                        : QString("Selvo Intelligent data processing software V1.6"));
+            QCOMPARE(
+                s.frame->windowTitle(),
+                zh ? QString(
+                         "Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- "
+                         "地球物理勘查研究所")
+                   : QString("Selvo Intelligent data processing software V1.6"));
             QCOMPARE(s.frame->statusBar()->currentMessage(), QString("Ready"));
             QStringList titles;
             for (QAction* a : s.frame->menuBar()->actions())
@@ -236,10 +273,13 @@ private Q_SLOTS:
             QVERIFY(fileView && output);
             QCOMPARE(fileView->windowTitle(), QString("File View"));
             QCOMPARE(output->windowTitle(), QString("Show Table"));
-            QCOMPARE(output->tabs()->tabText(1), zh ? QString("Processing Data") : QString("Data Processing"));
-            QCOMPARE(fileView->toolBar()->action(ID_SELECT_DATA)->toolTip(), zh ? QString("select") : QString("Select"));
+            QCOMPARE(output->tabs()->tabText(1),
+                     zh ? QString("Processing Data") : QString("Data Processing"));
+            QCOMPARE(fileView->toolBar()->action(ID_SELECT_DATA)->toolTip(),
+                     zh ? QString("select") : QString("Select"));
             QCOMPARE(fileView->toolBar()->action(ID_FILEVIEW_PROCESS_SELECTED)->statusTip(),
-                     zh ? QString("process selected files") : QString("The selection of the source file for field treatment"));
+                     zh ? QString("process selected files")
+                        : QString("The selection of the source file for field treatment"));
             QCOMPARE(output->contextMenu()->actions().first()->text(), QString("坏点检查"));
             QCOMPARE(fileView->contextMenu()->actions().first()->text(), QString("打开(&O)"));
 
@@ -304,7 +344,7 @@ private Q_SLOTS:
         // Only the active tab offers its close button.
         for (int i = 0; i < tabs->count(); ++i) {
             QWidget* close = tabs->tabButton(i, QTabBar::RightSide) ? tabs->tabButton(i, QTabBar::RightSide)
-                                                                     : tabs->tabButton(i, QTabBar::LeftSide);
+                                                                    : tabs->tabButton(i, QTabBar::LeftSide);
             if (close)
                 QCOMPARE(!close->isHidden(), i == tabs->currentIndex());
         }
@@ -322,15 +362,15 @@ private Q_SLOTS:
         for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UNDO, ID_FILE_CLOSE})
             QVERIFY2(!s.enabled(id), qPrintable(QString::number(id)));
         QVERIFY(!s.run(ID_EDIT_COPY));
-        for (int id : {ID_CONFIG, ID_SAVE_DEPTH_DATA, ID_PRINT_PICTURE, ID_VERTICAL_GRAPH, ID_APP_ABOUT, ID_APP_EXIT,
-                       ID_BLUETOOTH, ID_VIEW_CUSTOMIZE, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_CHOOSE_DATA,
-                       ID_PROCESSED_DATA, ID_DEPTH_DISPLAY})
+        for (int id : {ID_CONFIG, ID_SAVE_DEPTH_DATA, ID_PRINT_PICTURE, ID_VERTICAL_GRAPH, ID_APP_ABOUT,
+                       ID_APP_EXIT, ID_BLUETOOTH, ID_VIEW_CUSTOMIZE, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE,
+                       ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY})
             QVERIFY2(s.enabled(id), qPrintable(QString::number(id)));
         // A handler plugged in later enables the command at once; its state function is honoured.
         bool allowed = false;
         int runs = 0;
-        s.frame->router()->addHandler(CommandRouter::Level::MainFrame, ID_EDIT_PASTE, [&] { ++runs; },
-                                      [&] { return allowed; });
+        s.frame->router()->addHandler(
+            CommandRouter::Level::MainFrame, ID_EDIT_PASTE, [&] { ++runs; }, [&] { return allowed; });
         QVERIFY(!s.enabled(ID_EDIT_PASTE));
         QVERIFY(!s.run(ID_EDIT_PASTE));
         allowed = true;
@@ -351,16 +391,19 @@ private Q_SLOTS:
         QVERIFY(s.run(ID_FILE_NEW));  // no chart window: the main frame first
         CChildFrame* chart = s.frame->newChartWindow("chart");
         QVERIFY(s.run(ID_FILE_NEW));  // a chart window: the application before the main frame
-        const std::pair<CommandRouter::Level, const char*> levels[] = {{CommandRouter::Level::ChildFrame, "child"},
-                                                                      {CommandRouter::Level::Document, "doc"},
-                                                                      {CommandRouter::Level::View, "view"}};
+        const std::pair<CommandRouter::Level, const char*> levels[] = {
+            {CommandRouter::Level::ChildFrame, "child"},
+            {CommandRouter::Level::Document, "doc"},
+            {CommandRouter::Level::View, "view"}};
         for (const auto& [level, name] : levels) {
             chart->commands(level)->add(ID_FILE_NEW, [&calls, name] { calls << name; });
             QVERIFY(s.run(ID_FILE_NEW));
         }
         QCOMPARE(calls, (QStringList{"frame", "app", "child", "doc", "view"}));
         // A disabled entry stops the route: the command shows disabled.
-        chart->commands(CommandRouter::Level::View)->add(ID_FILE_NEW, [&] { calls << "view"; }, [] { return false; });
+        chart->commands(CommandRouter::Level::View)
+            ->add(
+                ID_FILE_NEW, [&] { calls << "view"; }, [] { return false; });
         QVERIFY(!s.enabled(ID_FILE_NEW));
         // Without the chart window the main frame answers again.
         delete chart;
@@ -377,8 +420,9 @@ private Q_SLOTS:
         for (int id : graphs)
             QVERIFY(s.run(id));
         QVERIFY(s.run(ID_PRINT_PICTURE));
-        QCOMPARE(s.prompter.messages, QStringList(3, "Please choose data!")
-                                          << "There is no picture to print at the current window!");
+        QCOMPARE(s.prompter.messages,
+                 QStringList(3, "Please choose data!")
+                     << "There is no picture to print at the current window!");
         QVERIFY(s.frame->chartWindows().isEmpty());
 
         // Data chosen but no current frequency entry: only the plane graph refuses.

@@ -117,7 +117,8 @@ private Q_SLOTS:
         QCOMPARE(shown, QString());  // no file
 
         QVERIFY(write("Vantrel field data\r\nVersion 1.6.8\r\n"));
-        QCOMPARE(CAboutDlg::productText("Produce.txt"), QString("\r\n      Vantrel field data\r\n      Version 1.6.8"));
+        QCOMPARE(CAboutDlg::productText("Produce.txt"),
+                 QString("\r\n      Vantrel field data\r\n      Version 1.6.8"));
         QVERIFY(s.run(ID_APP_ABOUT));
         QCOMPARE(shown, QString("\n      Vantrel field data\n      Version 1.6.8"));
 
@@ -132,8 +133,9 @@ private Q_SLOTS:
 
     void prompterFilters()
     {
-        QCOMPARE(DialogPrompter::qtFilters("DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||"),
-                 (QStringList{"DAT File (*.dat)", "Excel File (*.csv)", "All File (*)"}));
+        QCOMPARE(
+            DialogPrompter::qtFilters("DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||"),
+            (QStringList{"DAT File (*.dat)", "Excel File (*.csv)", "All File (*)"}));
         QCOMPARE(DialogPrompter::qtFilters("Data|*.dat;*.csv||"), (QStringList{"Data (*.dat *.csv)"}));
         QCOMPARE(DialogPrompter::qtFilters(""), QStringList());
     }

@@ -34,13 +34,16 @@ private Q_SLOTS:
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
         QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
-        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked() && !s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
+        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked() &&
+                !s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
+        QCOMPARE(qApp->palette().color(QPalette::Window),
+                 AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
 
         s.restart();
         QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLACK);
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked());
-        QCOMPARE(qApp->palette().color(QPalette::Window), AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
+        QCOMPARE(qApp->palette().color(QPalette::Window),
+                 AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK).color(QPalette::Window));
         QCOMPARE(qApp->property("vantrelStyle").toString(), QString("Fusion"));
 
         QVERIFY(s.run(ID_VIEW_APPLOOK_WIN_2000));
@@ -59,10 +62,11 @@ private Q_SLOTS:
 
     void looksCanBeToldApart()
     {
-        const QList<int> looks{ID_VIEW_APPLOOK_WIN_2000,       ID_VIEW_APPLOOK_OFF_XP,          ID_VIEW_APPLOOK_WIN_XP,
-                               ID_VIEW_APPLOOK_OFF_2003,       ID_VIEW_APPLOOK_VS_2005,         ID_VIEW_APPLOOK_VS_2008,
-                               ID_VIEW_APPLOOK_OFF_2007_BLUE,  ID_VIEW_APPLOOK_OFF_2007_BLACK,  ID_VIEW_APPLOOK_OFF_2007_SILVER,
-                               ID_VIEW_APPLOOK_OFF_2007_AQUA,  ID_VIEW_APPLOOK_WINDOWS_7};
+        const QList<int> looks{
+            ID_VIEW_APPLOOK_WIN_2000,      ID_VIEW_APPLOOK_OFF_XP,         ID_VIEW_APPLOOK_WIN_XP,
+            ID_VIEW_APPLOOK_OFF_2003,      ID_VIEW_APPLOOK_VS_2005,        ID_VIEW_APPLOOK_VS_2008,
+            ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
+            ID_VIEW_APPLOOK_OFF_2007_AQUA, ID_VIEW_APPLOOK_WINDOWS_7};
         QSet<QRgb> windows, highlights;
         for (int id : looks) {
             QVERIFY(AppLook::isKnown(id));
@@ -121,7 +125,8 @@ private Q_SLOTS:
         QCOMPARE(s.frame->toolBarArea(s.frame->standardToolBar()), Qt::LeftToolBarArea);
         QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
         QCOMPARE(entries(s.frame->standardToolBar()).first,
-                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+                             ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
         const QList<QToolBar*> user = s.frame->toolbars()->userToolbars();
         QCOMPARE(user.size(), 1);
         QCOMPARE(user[0]->windowTitle(), QString("Depth work"));

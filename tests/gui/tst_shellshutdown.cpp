@@ -51,7 +51,8 @@ private Q_SLOTS:
         QStringList order;
         CChildFrame* a = s.frame->newChartWindow("a");
         CChildFrame* b = s.frame->newChartWindow("b");
-        a->setShutdownHook([&] { order << "a:" + QString::number(QFileInfo::exists(dir.filePath("depth1.csv"))); });
+        a->setShutdownHook(
+            [&] { order << "a:" + QString::number(QFileInfo::exists(dir.filePath("depth1.csv"))); });
         b->setShutdownHook([&] { order << "b"; });
         s.prompter.answers = {ok};
         if (choose)
@@ -79,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(s.prompter.questions, QStringList{"Please save the data!"});
         QVERIFY(s.exitCalls.isEmpty());  // OK goes back to the program
         QVERIFY(s.run(ID_APP_EXIT));
-        QCOMPARE(s.exitCalls, QList<int>{0});  // Cancel ends at once with status 0
+        QCOMPARE(s.exitCalls, QList<int>{0});      // Cancel ends at once with status 0
         QCOMPARE(s.prompter.questions.size(), 2);  // no close sequence ran
     }
 
@@ -99,7 +100,8 @@ private Q_SLOTS:
             s.prompter.files = {FileChoice{true, dir.filePath(c.typed), c.filter}};
             QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{c.written});
-            const QByteArray header = QByteArray("Increment Value,Height,Value,FileID\r\n").replace(',', c.separator);
+            const QByteArray header =
+                QByteArray("Increment Value,Height,Value,FileID\r\n").replace(',', c.separator);
             QVERIFY2(contents(dir.filePath(c.written)).startsWith(header), c.written);
         }
         QVERIFY(s.prompter.messages.isEmpty());
@@ -121,7 +123,8 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).isEmpty());
         s.prompter.files = {FileChoice{true, dir.filePath("no-such-folder/depth"), 0}};
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
-        QCOMPARE(s.prompter.messages, QStringList{dir.filePath("no-such-folder/depth.dat") + " File save failed!"});
+        QCOMPARE(s.prompter.messages,
+                 QStringList{dir.filePath("no-such-folder/depth.dat") + " File save failed!"});
 
         // Neither .dat nor .csv: an existing file keeps its contents.
         const QString other = dir.filePath("keep.TXT");

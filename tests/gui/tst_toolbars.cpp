@@ -27,8 +27,9 @@ int inkContrast(QWidget* button)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            best = std::max(best, std::abs(p.red() - background.red()) + std::abs(p.green() - background.green())
-                                      + std::abs(p.blue() - background.blue()));
+            best = std::max(best,
+                            std::abs(p.red() - background.red()) + std::abs(p.green() - background.green()) +
+                                std::abs(p.blue() - background.blue()));
         }
     return best;
 }
@@ -98,7 +99,8 @@ private Q_SLOTS:
             s.action(id)->setEnabled(true);
             const int enabled = inkContrast(button);
             s.frame->router()->updateActions();
-            QVERIFY2(disabled * 10 < enabled * 7, qPrintable(QStringLiteral("%1, %2").arg(enabled).arg(disabled)));
+            QVERIFY2(disabled * 10 < enabled * 7,
+                     qPrintable(QStringLiteral("%1, %2").arg(enabled).arg(disabled)));
         }
     }
 };

@@ -53,8 +53,7 @@ std::string_view Trim(std::string_view s)
 
 DataFileReader::DataFileReader(FrameState& frame, OutputTables& tables, DataFileListener& listener)
     : m_frame(frame), m_tables(tables), m_listener(listener)
-{
-}
+{}
 
 void DataFileReader::Begin(const std::string& shownName)
 {
@@ -123,7 +122,8 @@ void DataFileReader::DataRow(std::string_view line, bool ok, std::span<const std
     }
     const auto& header = m_frame.m_arrHeaderColumns;
     const auto field = [&](int column) { return fields[static_cast<std::size_t>(column)]; };
-    m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn), CAtoi(field(m_incrementColumn)),
+    m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn),
+                          CAtoi(field(m_incrementColumn)),
                           header[static_cast<std::size_t>(m_incrementColumn)], CAtoi(field(m_modeColumn)),
                           header[static_cast<std::size_t>(m_modeColumn)]);
     m_tables.AddOriginRow(fields);
@@ -216,8 +216,7 @@ public:
     Splitter(const std::function<std::ptrdiff_t(char*, std::size_t)>& source,
              const std::function<std::string()>& errorReason, std::size_t headerFields)
         : m_source(source), m_errorReason(errorReason), m_headerFields(headerFields)
-    {
-    }
+    {}
 
     template <typename Piece>
     void Fill(Piece& piece)
@@ -286,7 +285,8 @@ private:
         const char* p = piece.bytes.data();
         const char* end = p + cut;
         while (p < end) {
-            const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* nl =
+                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
             const char* lineEnd = nl ? nl : end;
             std::size_t size = static_cast<std::size_t>(lineEnd - p);
             if (size > 0 && p[size - 1] == '\r')
@@ -336,7 +336,8 @@ void DataFileReader::Take(const Piece& piece)
         } else if (line.kind == Piece::Data) {
             try {
                 DataRow(line.text, line.ok,
-                        std::span<const std::string_view>(piece.fields).subspan(line.firstField, line.fieldCount));
+                        std::span<const std::string_view>(piece.fields)
+                            .subspan(line.firstField, line.fieldCount));
             } catch (const std::length_error&) {
                 Stopped(ReadResult::Status::TooLarge, m_shownName + msg::kTooLarge);
             } catch (const std::bad_alloc&) {
@@ -468,7 +469,8 @@ ReadResult DataFileReader::ReadFile(const std::string& path, const std::string& 
     }
     m_totalBytes = info.size;
     return ReadChunks([&](char* buffer, std::size_t size) { return file.Read(buffer, size); },
-                      [&] { return platform::ErrorText(file.Error()); }, !info.regular || info.size >= kChunk);
+                      [&] { return platform::ErrorText(file.Error()); },
+                      !info.regular || info.size >= kChunk);
 }
 
 ReadResult DataFileReader::ReadStandardInput(const std::string& shownName)
@@ -504,12 +506,12 @@ ReadResult DataFileReader::ReadStream(std::istream& in, const std::string& shown
             bad = true;
             try {
                 in.setstate(std::ios::badbit);
-            } catch (...) {
-            }
+            } catch (...) {}
             return -1;
         }
     };
-    return ReadChunks(read, [] { return platform::ErrorText(EIO); }, true);
+    return ReadChunks(
+        read, [] { return platform::ErrorText(EIO); }, true);
 }
 
 }  // namespace vantrel

@@ -17,14 +17,14 @@ class OutputTables;
 /// What became of one read.
 struct ReadResult {
     enum class Status {
-        Loaded,        ///< the whole file was read (also an empty one)
-        OpenFailed,    ///< nothing was read
-        RowsMismatch,  ///< reading stopped at a bad data line; earlier rows stay loaded
-        TooLarge,      ///< reading stopped: the tables are full; earlier rows stay loaded
+        Loaded,          ///< the whole file was read (also an empty one)
+        OpenFailed,      ///< nothing was read
+        RowsMismatch,    ///< reading stopped at a bad data line; earlier rows stay loaded
+        TooLarge,        ///< reading stopped: the tables are full; earlier rows stay loaded
         ReadIncomplete,  ///< a read error ended the file early; the rows before it stay loaded
     };
     Status status = Status::Loaded;
-    std::string message;           ///< the program's message for the user; empty when Loaded
+    std::string message;  ///< the program's message for the user; empty when Loaded
     /// The system's words for an open or read error ("Input/output error"),
     /// for a line of its own after the message; empty otherwise.
     std::string reason;
@@ -33,15 +33,16 @@ struct ReadResult {
     /// those that were not (counted to the end of the file; after a read
     /// error, only those before it).
     std::size_t dataLines = 0;
-    std::size_t lineNumber = 0;    ///< the line reading stopped at (1-based), 0 when it did not stop
-    int firstFreqNumber = 0;       ///< index of the first frequency column + 1, 0 without one
+    std::size_t lineNumber = 0;  ///< the line reading stopped at (1-based), 0 when it did not stop
+    int firstFreqNumber = 0;     ///< index of the first frequency column + 1, 0 without one
 
     bool Ok() const { return status == Status::Loaded; }
     /// Some of the file's rows are loaded and the rest are not: writing the
     /// tables back over the file would lose the rest.
     bool Partial() const
     {
-        return status == Status::RowsMismatch || status == Status::TooLarge || status == Status::ReadIncomplete;
+        return status == Status::RowsMismatch || status == Status::TooLarge ||
+            status == Status::ReadIncomplete;
     }
 };
 
@@ -81,7 +82,8 @@ private:
     void Begin(const std::string& shownName);
     /// Reads the source to its end. A second thread reads ahead and splits the
     /// lines into fields while this one fills the tables, when `twoThreads`.
-    ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason, bool twoThreads);
+    ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason,
+                          bool twoThreads);
     void Take(const Piece& piece);
     void Stopped(ReadResult::Status status, std::string message);
     void Header(std::string_view line);

@@ -18,22 +18,22 @@ class FileTree : public DataFileListener {
 public:
     struct FileItem {
         int fileNumber = 0;
-        std::string dateTime;       ///< of the first row with this file number
+        std::string dateTime;  ///< of the first row with this file number
         std::vector<int> rowIds;
         bool checked = false;
     };
     struct RowItem {
         int increment = 0;
         int mode = 0;
-        int fileItem = 0;           ///< index into Files()
+        int fileItem = 0;  ///< index into Files()
         int indexInFile = 0;
         bool checked = false;
     };
 
     void AddFrequency(std::string_view name) override;
     void ExpectRows(std::size_t rows) override { m_rows.reserve(m_rows.size() + rows); }
-    void AddRowItem(int fileNumber, std::string_view dateTime, int increment,
-                    std::string_view incrementName, int mode, std::string_view modeName) override;
+    void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
+                    int mode, std::string_view modeName) override;
     void ClearTree();
 
     const std::vector<FileItem>& Files() const { return m_files; }
@@ -53,8 +53,14 @@ public:
     /// when all its rows are, unchecked when any is not).
     void ClickRowCheckBox(int rowId);
     /// A check box toggled without propagation (keyboard, or set directly).
-    void SetFileChecked(int fileItem, bool checked) { m_files[static_cast<std::size_t>(fileItem)].checked = checked; }
-    void SetRowChecked(int rowId, bool checked) { m_rows[static_cast<std::size_t>(rowId - 1)].checked = checked; }
+    void SetFileChecked(int fileItem, bool checked)
+    {
+        m_files[static_cast<std::size_t>(fileItem)].checked = checked;
+    }
+    void SetRowChecked(int rowId, bool checked)
+    {
+        m_rows[static_cast<std::size_t>(rowId - 1)].checked = checked;
+    }
 
     /// Checked row ids in file item order, then load order within a file.
     std::vector<int> CheckedRowIds() const;

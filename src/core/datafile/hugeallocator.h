@@ -17,8 +17,7 @@ struct HugeAllocator {
     HugeAllocator() = default;
     template <typename U>
     HugeAllocator(const HugeAllocator<U>&) noexcept
-    {
-    }
+    {}
 
     static constexpr std::size_t kHuge = std::size_t{2} << 20;
 

@@ -19,8 +19,8 @@ int OriginWriter::ModeForPath(const std::string& path)
     return 0;
 }
 
-void OriginWriter::Write(std::ostream& out, const std::vector<std::string>& header, const OutputTables& tables,
-                         int mode)
+void OriginWriter::Write(std::ostream& out, const std::vector<std::string>& header,
+                         const OutputTables& tables, int mode)
 {
     if (mode != 1 && mode != 2)
         return;

@@ -20,7 +20,8 @@ public:
     /// it contains ".CSV", else 0 (no format).
     static int ModeForPath(const std::string& path);
 
-    static void Write(std::ostream& out, const std::vector<std::string>& header, const OutputTables& tables, int mode);
+    static void Write(std::ostream& out, const std::vector<std::string>& header, const OutputTables& tables,
+                      int mode);
 
     /// Saves to `filePath`; `formatPath` decides the format (the frame's upper-cased
     /// data path). Nothing is touched when the format is unknown or no file is loaded.

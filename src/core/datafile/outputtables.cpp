@@ -63,24 +63,24 @@ private:
 template <typename Row>
 void WriteRowsOnTwoThreads(std::ostream& out, std::size_t rows, std::size_t columns, Row row)
 {
-    const std::size_t rowsPerPiece = std::max<std::size_t>(1, (std::size_t{1} << 16) / std::max<std::size_t>(columns, 1));
-    ProduceOnTwoThreadsInOrder<RowText>(
-        (rows + rowsPerPiece - 1) / rowsPerPiece,
-        [&](std::size_t piece, RowText& text) {
-            text.Clear();
-            const std::size_t end = std::min(rows, (piece + 1) * rowsPerPiece);
-            for (std::size_t r = piece * rowsPerPiece; r < end; ++r)
-                row(text, r);
-        },
-        [&](std::size_t, const RowText& text) { text.WriteTo(out); });
+    const std::size_t rowsPerPiece =
+        std::max<std::size_t>(1, (std::size_t{1} << 16) / std::max<std::size_t>(columns, 1));
+    ProduceOnTwoThreadsInOrder<RowText>((rows + rowsPerPiece - 1) / rowsPerPiece,
+                                        [&](std::size_t piece, RowText& text) {
+                                            text.Clear();
+                                            const std::size_t end =
+                                                std::min(rows, (piece + 1) * rowsPerPiece);
+                                            for (std::size_t r = piece * rowsPerPiece; r < end; ++r)
+                                                row(text, r);
+                                        },
+                                        [&](std::size_t, const RowText& text) { text.WriteTo(out); });
 }
 
 }  // namespace
 
 OutputTables::OutputTables()
     : m_store(std::make_shared<TextStore>()), m_origin(m_store), m_processing(m_store), m_depth(m_store)
-{
-}
+{}
 
 void OutputTables::CompactText(bool force)
 {
@@ -101,7 +101,8 @@ void OutputTables::CompactText(bool force)
     std::size_t liveBytes = 0, liveTexts = 0;
     for (std::size_t w = 0; w < live.size(); ++w)
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+            const auto ref =
+                static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             liveBytes += m_store->Text(ref).size() + 1;
             ++liveTexts;
         }
@@ -117,7 +118,8 @@ void OutputTables::CompactText(bool force)
     for (std::size_t w = 0; w < live.size(); ++w) {
         rankBefore[w + 1] = rankBefore[w] + static_cast<std::uint32_t>(std::popcount(live[w]));
         for (std::uint64_t bits = live[w]; bits; bits &= bits - 1) {
-            const auto ref = static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+            const auto ref =
+                static_cast<TextStore::Ref>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             renamed.push_back(fresh->Store(m_store->Text(ref)));
         }
     }
@@ -222,7 +224,8 @@ void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
     if (variant != 1 && variant != 2)
         return;
     const char sep = variant == 1 ? '\t' : ',';
-    out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n" : "Increment Value,Height,Value,FileID\r\n");
+    out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n"
+                         : "Increment Value,Height,Value,FileID\r\n");
     const std::size_t cols = m_depth.ColumnCount();
     WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](RowText& text, std::size_t r) {
         for (std::size_t c = 1; c < cols; ++c)

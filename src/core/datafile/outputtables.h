@@ -89,7 +89,6 @@ public:
     void WriteDepthRows(std::ostream& out, int variant) const;
 
 private:
-
     std::shared_ptr<TextStore> m_store;  // shared by the three tables
     DataTable m_origin;
     DataTable m_processing;

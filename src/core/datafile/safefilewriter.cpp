@@ -95,7 +95,8 @@ SafeFileWriter::Result SafeFileWriter::Write(const std::string& path,
     platform::NewFile file;
     // A new target is created as any new file would be; a replaced one is
     // written privately and gets the old file's permissions before the rename.
-    if (!file.Create((dir == "/" ? std::string() : dir) + "/." + base + ".vantrel-", existing.exists ? 0600 : 0666))
+    if (!file.Create((dir == "/" ? std::string() : dir) + "/." + base + ".vantrel-",
+                     existing.exists ? 0600 : 0666))
         return Failed(file.Error());
     {
         NewFileBuffer buffer(file);

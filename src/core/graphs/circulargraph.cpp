@@ -25,8 +25,8 @@ CircularGrid CircularGridOf(std::uint32_t count)
         return grid;
     grid.cells.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i)
-        grid.cells.push_back({static_cast<int>(i % kColumns) * kCell, static_cast<int>(i / kColumns) * kCell, kCell,
-                              kCell});
+        grid.cells.push_back(
+            {static_cast<int>(i % kColumns) * kCell, static_cast<int>(i / kColumns) * kCell, kCell, kCell});
     grid.scrollWidth = kColumns * kCell;
     grid.scrollHeight = static_cast<int>((count + 2) / kColumns * kCell + 1);
     return grid;

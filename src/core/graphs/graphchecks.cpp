@@ -9,19 +9,16 @@ namespace vantrel {
 std::string FirstDocumentTitle(GraphKind kind)
 {
     switch (kind) {
-    case GraphKind::Vertical:
-        return "垂直剖面图";
-    case GraphKind::Plane:
-        return "平面剖面图";
-    case GraphKind::Circular:
-        return "环形图";
-    case GraphKind::None:
-        break;
+    case GraphKind::Vertical: return "垂直剖面图";
+    case GraphKind::Plane: return "平面剖面图";
+    case GraphKind::Circular: return "环形图";
+    case GraphKind::None: break;
     }
     return {};
 }
 
-std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency, std::size_t frequencyEntries)
+std::string GraphCommandCheck(GraphKind kind, bool dataSelected, int currentFrequency,
+                              std::size_t frequencyEntries)
 {
     const bool entry = currentFrequency >= 0 && static_cast<std::size_t>(currentFrequency) < frequencyEntries;
     if (!dataSelected || (kind == GraphKind::Plane && !entry))

@@ -78,7 +78,8 @@ ProfileGraph PlaneProfile(const DataTable& processing, std::size_t column, float
             x.push_back(ReadingAt(processing, r, 1));
             y.push_back(ReadingAt(processing, r, column));
         }
-        graph.curves.push_back(DrawProfileCurve(static_cast<int>(graph.curves.size()), 0.0f, x, y, threshold));
+        graph.curves.push_back(
+            DrawProfileCurve(static_cast<int>(graph.curves.size()), 0.0f, x, y, threshold));
     }
     SizeBands(graph, static_cast<int>(graph.curves.size()));
     return graph;

@@ -69,8 +69,8 @@ std::optional<std::string> Corrected(float v, const ColumnStats& stats, float k)
     const float m = stats.mean;
     const float spread = m * k;
     if (std::fabs(v - m) > spread) {
-        const double bound = v - m > 0 ? static_cast<double>(m + spread) - 0.0001
-                                       : static_cast<double>(m - spread) + 0.0001;
+        const double bound =
+            v - m > 0 ? static_cast<double>(m + spread) - 0.0001 : static_cast<double>(m - spread) + 0.0001;
         return FormatFixed(bound, 4);
     }
     if (std::fabs(v) < 0.0001f)
@@ -115,8 +115,8 @@ void GroupCorrections(const OutputTables& tables, std::size_t count, const FileG
 struct GroupSearch {
     FileGroup group;
     std::size_t n = 0;
-    std::string texts;                 // row by row, column by column
-    std::vector<std::uint32_t> ends;   // end of each text in `texts`
+    std::string texts;                // row by row, column by column
+    std::vector<std::uint32_t> ends;  // end of each text in `texts`
     std::vector<std::pair<int, int>> marks;
 };
 
@@ -155,7 +155,8 @@ void SearchGroup(const OutputTables& tables, GroupSearch& work)
     for (std::size_t j = 0; j < columns; ++j) {
         float sum = 0.0f;
         for (std::size_t i = 0; i < rows; ++i) {
-            const float v = i < n ? ReadBack(clipped[j * n + i]) : ReadingAt(origin, group.begin + i, first + j);
+            const float v =
+                i < n ? ReadBack(clipped[j * n + i]) : ReadingAt(origin, group.begin + i, first + j);
             readings[j * rows + i] = v;
             sum += v;
         }

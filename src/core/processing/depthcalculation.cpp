@@ -16,7 +16,8 @@ int DepthHeight(float frequency, float resistivity, float coefficient)
     const float q = resistivity / frequency;
     const float s = std::sqrt(q);
     const double h = 0.0 - static_cast<double>(coefficient) * (static_cast<double>(s) * 503.5);
-    if (!std::isfinite(h) || h <= static_cast<double>(INT_MIN) - 1.0 || h >= static_cast<double>(INT_MAX) + 1.0)
+    if (!std::isfinite(h) || h <= static_cast<double>(INT_MIN) - 1.0 ||
+        h >= static_cast<double>(INT_MAX) + 1.0)
         return INT_MIN;
     return static_cast<int>(h);
 }
@@ -72,7 +73,8 @@ OperationReport CalculateDepth(OutputTables& tables)
             const std::string& title = header[e];
             DataTable::CellRef height;
             if (Contains(title, "HZ"))
-                height = depth.StoreText(FormatInt(DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)));
+                height = depth.StoreText(
+                    FormatInt(DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)));
             else if (Contains(title, "-") && !Contains(title, "ID"))
                 height = depth.StoreText(title);
             else

@@ -29,7 +29,8 @@ bool BannerSchedule::ListArrived(const BannerReply& reply)
     return true;
 }
 
-BannerSchedule::DownloadStep BannerSchedule::NextDownload(const std::function<bool(std::string_view)>& fileExists)
+BannerSchedule::DownloadStep BannerSchedule::NextDownload(
+    const std::function<bool(std::string_view)>& fileExists)
 {
     using Kind = DownloadStep::Kind;
     if (m_lstPendingPictures.empty())

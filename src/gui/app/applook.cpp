@@ -16,19 +16,19 @@ struct Scheme {
     const char* name;
     const char* style;
     // Palette
-    const char* window;      // frame and dialog background
-    const char* base;        // edits, lists, the document area's background
+    const char* window;  // frame and dialog background
+    const char* base;    // edits, lists, the document area's background
     const char* text;
     const char* button;
     const char* highlight;
     // Chrome
-    const char* barTop;      // menu bar and toolbar gradient
+    const char* barTop;  // menu bar and toolbar gradient
     const char* barBottom;
     const char* barBorder;
     const char* captionTop;  // pane captions
     const char* captionBottom;
     const char* captionText;
-    const char* mdi;         // empty document area
+    const char* mdi;  // empty document area
     const char* tabSelected;
     const char* statusBar;
     bool dark;
@@ -36,8 +36,8 @@ struct Scheme {
 
 constexpr Scheme kSchemes[] = {
     // Windows 2000: the classic grey look, square and plain.
-    {205, "windows2000", "Windows", "#d4d0c8", "#ffffff", "#000000", "#d4d0c8", "#0a246a", "#d4d0c8", "#d4d0c8",
-     "#808080", "#0a246a", "#a6caf0", "#ffffff", "#808080", "#d4d0c8", "#d4d0c8", false},
+    {205, "windows2000", "Windows", "#d4d0c8", "#ffffff", "#000000", "#d4d0c8", "#0a246a", "#d4d0c8",
+     "#d4d0c8", "#808080", "#0a246a", "#a6caf0", "#ffffff", "#808080", "#d4d0c8", "#d4d0c8", false},
     // Office XP: white bars, light blue-grey selection.
     {206, "officexp", "Fusion", "#f3f2ef", "#ffffff", "#1b1b1b", "#f7f6f3", "#316ac5", "#fbfbf9", "#eae8e1",
      "#c5c2b8", "#e3e1da", "#d4d1c7", "#1b1b1b", "#8f8d88", "#ffffff", "#eeede8", false},
@@ -54,17 +54,17 @@ constexpr Scheme kSchemes[] = {
     {210, "vs2008", "Fusion", "#e9ecf2", "#ffffff", "#1e1e1e", "#f1f3f7", "#3399ff", "#f5f7fb", "#cfd6e5",
      "#a0abc3", "#4d6082", "#3b4f73", "#ffffff", "#9ba7bd", "#ffffff", "#dde3ee", false},
     // Office 2007 blue: the default.
-    {215, "office2007-blue", "Fusion", "#dbe7f6", "#ffffff", "#15428b", "#e7f0fb", "#3d7bc4", "#eef5fd", "#c4daf3",
-     "#8db2e3", "#e4eefb", "#bfd5f1", "#15428b", "#aabfdc", "#ffffff", "#cfe0f5", false},
+    {215, "office2007-blue", "Fusion", "#dbe7f6", "#ffffff", "#15428b", "#e7f0fb", "#3d7bc4", "#eef5fd",
+     "#c4daf3", "#8db2e3", "#e4eefb", "#bfd5f1", "#15428b", "#aabfdc", "#ffffff", "#cfe0f5", false},
     // Office 2007 black: dark chrome.
-    {216, "office2007-black", "Fusion", "#2d2f33", "#1e1f22", "#e8e8e8", "#3a3c41", "#d98c1c", "#4a4c52", "#2f3135",
-     "#17181a", "#55585e", "#3a3c41", "#f0f0f0", "#1a1b1d", "#3c3f44", "#252629", true},
+    {216, "office2007-black", "Fusion", "#2d2f33", "#1e1f22", "#e8e8e8", "#3a3c41", "#d98c1c", "#4a4c52",
+     "#2f3135", "#17181a", "#55585e", "#3a3c41", "#f0f0f0", "#1a1b1d", "#3c3f44", "#252629", true},
     // Office 2007 silver.
-    {217, "office2007-silver", "Fusion", "#e9ebee", "#ffffff", "#2b2e33", "#f1f2f4", "#6f7d91", "#f7f8f9", "#d9dce1",
-     "#a9aeb6", "#eef0f2", "#d3d7dc", "#2b2e33", "#b5bac2", "#ffffff", "#dfe2e6", false},
+    {217, "office2007-silver", "Fusion", "#e9ebee", "#ffffff", "#2b2e33", "#f1f2f4", "#6f7d91", "#f7f8f9",
+     "#d9dce1", "#a9aeb6", "#eef0f2", "#d3d7dc", "#2b2e33", "#b5bac2", "#ffffff", "#dfe2e6", false},
     // Office 2007 aqua.
-    {218, "office2007-aqua", "Fusion", "#dcf0f1", "#ffffff", "#0d4b52", "#e8f6f7", "#1f9aa6", "#eefafa", "#bfe5e8",
-     "#7ec5cb", "#d5f0f2", "#a6dce1", "#0d4b52", "#93c9ce", "#ffffff", "#c9e8eb", false},
+    {218, "office2007-aqua", "Fusion", "#dcf0f1", "#ffffff", "#0d4b52", "#e8f6f7", "#1f9aa6", "#eefafa",
+     "#bfe5e8", "#7ec5cb", "#d5f0f2", "#a6dce1", "#0d4b52", "#93c9ce", "#ffffff", "#c9e8eb", false},
     // Windows 7: light and flat.
     {219, "windows7", "Fusion", "#f0f0f0", "#ffffff", "#000000", "#f7f7f7", "#3399ff", "#ffffff", "#e9eef5",
      "#b7c3d3", "#f4f7fb", "#dde6f1", "#1e395b", "#abadb3", "#ffffff", "#f0f0f0", false},
@@ -165,23 +165,28 @@ QString AppLook::styleSheet(int id)
     const Scheme& s = schemeFor(id);
     const bool classic = id == cmd::ID_VIEW_APPLOOK_WIN_2000;
     QString css;
-    const QString bar = classic ? QStringLiteral("background: %1;").arg(QLatin1String(s.barTop))
-                                : QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
-                                      .arg(QLatin1String(s.barTop), QLatin1String(s.barBottom));
-    css += QStringLiteral("QMenuBar { %1 border-bottom: 1px solid %2; }\n").arg(bar, QLatin1String(s.barBorder));
+    const QString bar = classic
+        ? QStringLiteral("background: %1;").arg(QLatin1String(s.barTop))
+        : QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
+              .arg(QLatin1String(s.barTop), QLatin1String(s.barBottom));
+    css +=
+        QStringLiteral("QMenuBar { %1 border-bottom: 1px solid %2; }\n").arg(bar, QLatin1String(s.barBorder));
     css += QStringLiteral("QMenuBar::item { padding: 4px 10px; background: transparent; color: %1; }\n")
                .arg(QLatin1String(s.text));
     css += QStringLiteral("QMenuBar::item:selected { background: %1; color: %2; border-radius: %3px; }\n")
                .arg(QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
                     classic ? QStringLiteral("0") : QStringLiteral("3"));
-    css += QStringLiteral("QToolBar { %1 border: none; border-bottom: 1px solid %2; spacing: 2px; padding: 2px; }\n")
+    css += QStringLiteral(
+               "QToolBar { %1 border: none; border-bottom: 1px solid %2; spacing: 2px; padding: 2px; }\n")
                .arg(bar, QLatin1String(s.barBorder));
     css += QStringLiteral("QToolBar::separator { background: %1; width: 1px; margin: 6px 5px; }\n")
                .arg(QLatin1String(s.barBorder));
     if (!classic) {
-        css += QStringLiteral("QToolBar QToolButton { border: 1px solid transparent; border-radius: 4px; }\n");
-        css += QStringLiteral("QToolBar QToolButton:hover { border-color: %1; background: %2; }\n")
-                   .arg(QLatin1String(s.barBorder), QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,170)"));
+        css +=
+            QStringLiteral("QToolBar QToolButton { border: 1px solid transparent; border-radius: 4px; }\n");
+        css +=
+            QStringLiteral("QToolBar QToolButton:hover { border-color: %1; background: %2; }\n")
+                .arg(QLatin1String(s.barBorder), QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,170)"));
         css += QStringLiteral("QToolBar QToolButton:pressed { background: %1; }\n")
                    .arg(QLatin1String(s.dark ? "#26272a" : "rgba(0,0,0,34)"));
     }
@@ -199,32 +204,37 @@ QString AppLook::styleSheet(int id)
                           " background: qlineargradient(x1:0, y1:0, x2:%4, y2:%5, stop:0 %1, stop:1 %2);"
                           " border-bottom: 1px solid %3; }\n")
                .arg(QLatin1String(s.captionTop), QLatin1String(s.captionBottom), QLatin1String(s.barBorder),
-                    classic ? QStringLiteral("1") : QStringLiteral("0"), classic ? QStringLiteral("0") : QStringLiteral("1"));
-    css += QStringLiteral("QDockWidget::close-button, QDockWidget::float-button { border: none; padding: 1px; }\n"
-                          "QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: %1; }\n")
+                    classic ? QStringLiteral("1") : QStringLiteral("0"),
+                    classic ? QStringLiteral("0") : QStringLiteral("1"));
+    css += QStringLiteral(
+               "QDockWidget::close-button, QDockWidget::float-button { border: none; padding: 1px; }\n"
+               "QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: %1; }\n")
                .arg(QLatin1String(s.dark ? "#5a5d64" : "rgba(255,255,255,128)"));
-    css += QStringLiteral("QMdiArea QTabBar::tab { padding: 5px 14px; margin-right: 1px; border: 1px solid %1;"
-                          " border-bottom: none; border-top-left-radius: %4px; border-top-right-radius: %4px;"
-                          " background: %2; color: %3; }\n")
-               .arg(QLatin1String(s.barBorder), QLatin1String(s.barBottom), QLatin1String(s.text),
-                    classic ? QStringLiteral("0") : QStringLiteral("4"));
+    css +=
+        QStringLiteral("QMdiArea QTabBar::tab { padding: 5px 14px; margin-right: 1px; border: 1px solid %1;"
+                       " border-bottom: none; border-top-left-radius: %4px; border-top-right-radius: %4px;"
+                       " background: %2; color: %3; }\n")
+            .arg(QLatin1String(s.barBorder), QLatin1String(s.barBottom), QLatin1String(s.text),
+                 classic ? QStringLiteral("0") : QStringLiteral("4"));
     css += QStringLiteral("QMdiArea QTabBar::tab:selected { background: %1; border-top: 2px solid %2; }\n")
                .arg(QLatin1String(s.tabSelected), QLatin1String(s.highlight));
-    css += QStringLiteral("QMdiArea QTabBar::close-button { image: url(:/icons/tab-close%1.svg); subcontrol-position: right; }\n")
+    css += QStringLiteral("QMdiArea QTabBar::close-button { image: url(:/icons/tab-close%1.svg); "
+                          "subcontrol-position: right; }\n")
                .arg(QLatin1String(s.dark ? "-light" : ""));
-    css += QStringLiteral(
-                          "QMdiArea QTabBar::close-button:hover { image: url(:/icons/tab-close-hover.svg); }\n");
+    css +=
+        QStringLiteral("QMdiArea QTabBar::close-button:hover { image: url(:/icons/tab-close-hover.svg); }\n");
     if (!classic) {
-        css += QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 4px 0px; }\n"
-                              "QMenu::item { padding: 5px 28px 5px 30px; color: %3; background: transparent; }\n"
-                              "QMenu::item:selected { background: %4; color: %5; }\n"
-                              "QMenu::item:disabled { color: %6; }\n"
-                              "QMenu::separator { height: 1px; background: %2; margin: 4px 10px; }\n"
-                              "QMenu::icon { padding-left: 8px; }\n"
-                              "QMenu::right-arrow { right: 8px; }\n")
-                   .arg(QLatin1String(s.dark ? s.button : "#ffffff"), QLatin1String(s.barBorder), QLatin1String(s.text),
-                        QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
-                        QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
+        css +=
+            QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 4px 0px; }\n"
+                           "QMenu::item { padding: 5px 28px 5px 30px; color: %3; background: transparent; }\n"
+                           "QMenu::item:selected { background: %4; color: %5; }\n"
+                           "QMenu::item:disabled { color: %6; }\n"
+                           "QMenu::separator { height: 1px; background: %2; margin: 4px 10px; }\n"
+                           "QMenu::icon { padding-left: 8px; }\n"
+                           "QMenu::right-arrow { right: 8px; }\n")
+                .arg(QLatin1String(s.dark ? s.button : "#ffffff"), QLatin1String(s.barBorder),
+                     QLatin1String(s.text), QLatin1String(s.highlight), QLatin1String(highlightedText(s)),
+                     QLatin1String(s.dark ? "#7b7e84" : "#9a9a9a"));
     }
     if (s.dark) {
         // The style's check boxes are drawn dark on dark; these stand out.
@@ -235,8 +245,8 @@ QString AppLook::styleSheet(int id)
                    .arg(QLatin1String("#b4b7bd"), QLatin1String(s.base), QLatin1String(s.highlight));
     }
     css += QStringLiteral("QToolTip { background: %1; color: %2; border: 1px solid %3; padding: 3px 6px; }\n")
-               .arg(QLatin1String(s.dark ? "#3c3f44" : "#fffdf2"), QLatin1String(s.dark ? "#f0f0f0" : "#202020"),
-                    QLatin1String(s.barBorder));
+               .arg(QLatin1String(s.dark ? "#3c3f44" : "#fffdf2"),
+                    QLatin1String(s.dark ? "#f0f0f0" : "#202020"), QLatin1String(s.barBorder));
     css += QStringLiteral("QStatusBar { background: %1; border-top: 1px solid %2; color: %3; }\n"
                           "QStatusBar::item { border: none; }\n")
                .arg(QLatin1String(s.statusBar), QLatin1String(s.barBorder), QLatin1String(s.text));

@@ -12,7 +12,7 @@ namespace vantrel {
 /// captions, document tabs, status bar).
 class AppLook {
 public:
-    static constexpr int kDefault = 215;     ///< Office 2007, blue
+    static constexpr int kDefault = 215;  ///< Office 2007, blue
     static constexpr const char* kSettingsKey = "ApplicationLook";
 
     /// The look a stored value stands for: a known look id stays, any other

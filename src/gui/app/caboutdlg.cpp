@@ -53,8 +53,9 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& path)
     setModal(true);
 
     const QFontMetrics fm(font());
-    const double cx = fm.horizontalAdvance(
-                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 / 4.0;
+    const double cx =
+        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 /
+        4.0;
     const double cy = fm.height() / 8.0;
     auto du = [cx, cy](int x, int y, int w, int h) {
         return QRect(qRound(x * cx), qRound(y * cy), qRound(w * cx), qRound(h * cy));

@@ -33,14 +33,10 @@ void CChildFrame::setDocumentTitle(const QString& title)
 CommandMap* CChildFrame::commands(CommandRouter::Level level)
 {
     switch (level) {
-    case CommandRouter::Level::View:
-        return &m_viewCommands;
-    case CommandRouter::Level::Document:
-        return &m_documentCommands;
-    case CommandRouter::Level::ChildFrame:
-        return &m_frameCommands;
-    default:
-        return nullptr;
+    case CommandRouter::Level::View: return &m_viewCommands;
+    case CommandRouter::Level::Document: return &m_documentCommands;
+    case CommandRouter::Level::ChildFrame: return &m_frameCommands;
+    default: return nullptr;
     }
 }
 

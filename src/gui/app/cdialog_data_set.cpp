@@ -21,7 +21,8 @@ float* fieldOf(ProcessingSettings& s, int index)
 }  // namespace
 
 CDialog_Data_Set::CDialog_Data_Set(const ProcessingSettings& values, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_values(values)
 {
     setObjectName(QStringLiteral("CDialog_Data_Set"));
@@ -77,8 +78,9 @@ QRect CDialog_Data_Set::dialogUnits(int x, int y, int w, int h) const
     // A dialog unit is a quarter of the average character width across and an
     // eighth of the character height down, as in the dialog templates.
     const QFontMetrics fm(font());
-    const double cx = fm.horizontalAdvance(
-                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 / 4.0;
+    const double cx =
+        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 /
+        4.0;
     const double cy = fm.height() / 8.0;
     return QRect(qRound(x * cx), qRound(y * cy), qRound(w * cx), qRound(h * cy));
 }

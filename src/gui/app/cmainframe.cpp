@@ -66,7 +66,8 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     setWindowIcon(QIcon(icon("vantrel")));
     {
         QSettings settings;
-        m_look = AppLook::normalize(settings.value(QLatin1String(AppLook::kSettingsKey), AppLook::kDefault).toInt());
+        m_look = AppLook::normalize(
+            settings.value(QLatin1String(AppLook::kSettingsKey), AppLook::kDefault).toInt());
     }
 
     m_router->setChartWindowMaps([this](Level level) -> CommandMap* {
@@ -79,13 +80,15 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
     m_menus = new MainMenus(*this, *m_actions, *m_router);
     connect(m_menus->fileMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
     connect(m_menus->toolbarsMenu(), &QMenu::aboutToShow, this, &CMainFrame::fillToolbarsMenu);
-    m_documentMenuButton = new DocumentTabButton(*m_mdi, [this] { return chartWindows(); },
-                                                 action(cmd::ID_WINDOW_MANAGER), m_router);
-    m_toolbars = new ToolbarSet(this, [this](int id) { return action(id); }, action(cmd::ID_VIEW_CUSTOMIZE), this);
+    m_documentMenuButton = new DocumentTabButton(
+        *m_mdi, [this] { return chartWindows(); }, action(cmd::ID_WINDOW_MANAGER), m_router);
+    m_toolbars = new ToolbarSet(
+        this, [this](int id) { return action(id); }, action(cmd::ID_VIEW_CUSTOMIZE), this);
     createStatusBar();
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     createPanes();
-    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks |
+                   QMainWindow::AllowNestedDocks);
     registerCommands();
     applyLookToFrame();
     restoreLayout();
@@ -377,17 +380,21 @@ void CMainFrame::registerCommands()
     });
     r->addHandler(Level::MainFrame, ID_PRINT_PICTURE, [this] { OnPrint(); });
     r->addHandler(Level::MainFrame, ID_CONFIG, [this] { OnConfig(); });
-    m_instrument = new InstrumentCommand(*this, [this]() -> Prompter& { return prompter(); }, this);
+    m_instrument = new InstrumentCommand(
+        *this, [this]() -> Prompter& { return prompter(); }, this);
     r->addHandler(Level::MainFrame, ID_BLUETOOTH, [this] { m_instrument->run(); });
     for (int id = ID_VIEW_APPLOOK_WIN_2000; id <= ID_VIEW_APPLOOK_WINDOWS_7; ++id)
         if (action(id))
-            r->addHandler(Level::MainFrame, id, [this, id] { OnApplicationLook(id); }, {},
-                          [this, id] { return m_look == id; });
+            r->addHandler(
+                Level::MainFrame, id, [this, id] { OnApplicationLook(id); }, {},
+                [this, id] { return m_look == id; });
     r->addHandler(Level::MainFrame, ID_VIEW_CUSTOMIZE, [this] { OnViewCustomize(); });
-    r->addHandler(Level::MainFrame, ID_WINDOW_MANAGER, [this] { OnWindowManager(); },
-                  [this] { return !chartWindows().isEmpty(); });
-    r->addHandler(Level::MainFrame, ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
-                  {}, [this] { return !statusBar()->isHidden(); });
+    r->addHandler(
+        Level::MainFrame, ID_WINDOW_MANAGER, [this] { OnWindowManager(); },
+        [this] { return !chartWindows().isEmpty(); });
+    r->addHandler(
+        Level::MainFrame, ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
+        {}, [this] { return !statusBar()->isHidden(); });
     r->addHandler(Level::MainFrame, ID_NEXT_PANE, [this] { cyclePane(1); });
     r->addHandler(Level::MainFrame, ID_PREV_PANE, [this] { cyclePane(-1); });
 }
@@ -479,8 +486,9 @@ void CMainFrame::restoreLayout()
     settings.beginGroup(kWorkspace);
     if (!restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray())) {
         // First start: a comfortable size in the middle of the screen.
-        const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                              : QRect(0, 0, 1280, 820);
+        const QRect screen = QGuiApplication::primaryScreen()
+            ? QGuiApplication::primaryScreen()->availableGeometry()
+            : QRect(0, 0, 1280, 820);
         const QSize size = QSize(1280, 820).boundedTo(screen.size());
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen));
     }
@@ -510,8 +518,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_closing) {
         m_closing = true;
-        if (survey().m_tables.Depth().RowCount() > 0 &&
-            prompter().question(tr("Please save deep data!")))
+        if (survey().m_tables.Depth().RowCount() > 0 && prompter().question(tr("Please save deep data!")))
             m_router->dispatch(cmd::ID_SAVE_DEPTH_DATA);
         saveSettings();
         // The chart windows go one after the other, each view before its frame.

@@ -47,13 +47,11 @@ QString CustomizeDialog::plainText(const QAction* action)
     return text.trimmed();
 }
 
-CustomizeDialog::CustomizeDialog(ToolbarSet& toolbars, const QList<QPair<QString, QList<QAction*>>>& categories,
-                                 Prompter& prompter, QWidget* parent)
-    : QDialog(parent)
-    , m_ui(std::make_unique<Ui::CustomizeDialog>())
-    , m_toolbars(toolbars)
-    , m_categories(categories)
-    , m_prompter(prompter)
+CustomizeDialog::CustomizeDialog(ToolbarSet& toolbars,
+                                 const QList<QPair<QString, QList<QAction*>>>& categories, Prompter& prompter,
+                                 QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CustomizeDialog>()), m_toolbars(toolbars),
+      m_categories(categories), m_prompter(prompter)
 {
     m_ui->setupUi(this);
     for (const auto& c : m_categories)
@@ -91,7 +89,8 @@ void CustomizeDialog::connectCommandsPage()
             addCommand(item->data(kIdRole).toInt());
     });
     connect(ui.separator, &QPushButton::clicked, this, [this] { addCommand(ToolbarSet::kSeparator); });
-    connect(ui.remove, &QPushButton::clicked, this, [this] { removeCommandAt(m_ui->contents->currentRow()); });
+    connect(ui.remove, &QPushButton::clicked, this,
+            [this] { removeCommandAt(m_ui->contents->currentRow()); });
     connect(ui.up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(ui.down, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(ui.reset, &QPushButton::clicked, this, [this] {
@@ -183,7 +182,8 @@ void CustomizeDialog::fillToolbarCombo()
     m_ui->toolbarCombo->clear();
     for (QToolBar* bar : m_toolbars.all())
         m_ui->toolbarCombo->addItem(bar->windowTitle(), QVariant::fromValue(static_cast<QObject*>(bar)));
-    const int index = current ? m_ui->toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(current))) : 0;
+    const int index =
+        current ? m_ui->toolbarCombo->findData(QVariant::fromValue(static_cast<QObject*>(current))) : 0;
     m_ui->toolbarCombo->setCurrentIndex(std::max(0, index));
     fillContents();
 }
@@ -297,15 +297,17 @@ void CustomizeDialog::updateButtons()
     m_ui->add->setEnabled(bar && m_ui->commandList->currentItem());
     m_ui->remove->setEnabled(bar && m_ui->contents->currentItem());
     m_ui->up->setEnabled(m_ui->contents->currentRow() > 0);
-    m_ui->down->setEnabled(m_ui->contents->currentRow() >= 0 && m_ui->contents->currentRow() + 1 < m_ui->contents->count());
+    m_ui->down->setEnabled(m_ui->contents->currentRow() >= 0 &&
+                           m_ui->contents->currentRow() + 1 < m_ui->contents->count());
     m_ui->reset->setEnabled(bar == m_toolbars.standard());
     const bool room = m_toolbars.userToolbars().size() < ToolbarSet::kMaxUserToolbars;
     m_ui->create->setEnabled(room);
     m_ui->create->setToolTip(room ? QString() : tr("At most ten toolbars of your own can be made."));
-    m_ui->rename->setEnabled(m_ui->toolbarList->currentRow() > 0 && !m_ui->newName->text().trimmed().isEmpty());
+    m_ui->rename->setEnabled(m_ui->toolbarList->currentRow() > 0 &&
+                             !m_ui->newName->text().trimmed().isEmpty());
     m_ui->deleteToolbar->setEnabled(m_ui->toolbarList->currentRow() > 0);
     const bool button = m_ui->contents->currentItem() &&
-                        m_ui->contents->currentItem()->data(kIdRole).toInt() != ToolbarSet::kSeparator;
+        m_ui->contents->currentItem()->data(kIdRole).toInt() != ToolbarSet::kSeparator;
     m_ui->useImage->setEnabled(button && m_ui->images->currentItem());
     m_ui->ownImage->setEnabled(button);
 }

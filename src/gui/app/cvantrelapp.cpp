@@ -96,8 +96,9 @@ void CVantrelApp::registerCommands()
     r->addHandler(Level::Application, ID_ABOUT_COMPANY, [this] { OnAboutCompany(); });
     r->addHandler(Level::Application, ID_APP_EXIT, [this] { OnAppExit(); });
     for (int i = 0; i < CMainFrame::kRecentFileCount; ++i)
-        r->addHandler(Level::Application, ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); },
-                      [this, i] { return m_mainFrame && i < m_mainFrame->recentFiles().size(); });
+        r->addHandler(
+            Level::Application, ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); },
+            [this, i] { return m_mainFrame && i < m_mainFrame->recentFiles().size(); });
 }
 
 void CVantrelApp::OnFileNew()
@@ -116,28 +117,20 @@ void CVantrelApp::OnFileNew()
 QString CVantrelApp::graphTitle(int id)
 {
     switch (id) {
-    case cmd::ID_VERTICAL_GRAPH:
-        return tr("Vertical Profile");
-    case cmd::ID_ICHNOGRAPHY_GRAPH:
-        return tr("Plane Profile");
-    case cmd::ID_ROUND_GRAPH:
-        return tr("Ring Graph");
-    default:
-        return QString();
+    case cmd::ID_VERTICAL_GRAPH: return tr("Vertical Profile");
+    case cmd::ID_ICHNOGRAPHY_GRAPH: return tr("Plane Profile");
+    case cmd::ID_ROUND_GRAPH: return tr("Ring Graph");
+    default: return QString();
     }
 }
 
 int CVantrelApp::graphKind(int id)
 {
     switch (id) {
-    case cmd::ID_VERTICAL_GRAPH:
-        return 1;
-    case cmd::ID_ICHNOGRAPHY_GRAPH:
-        return 2;
-    case cmd::ID_ROUND_GRAPH:
-        return 3;
-    default:
-        return 0;
+    case cmd::ID_VERTICAL_GRAPH: return 1;
+    case cmd::ID_ICHNOGRAPHY_GRAPH: return 2;
+    case cmd::ID_ROUND_GRAPH: return 3;
+    default: return 0;
     }
 }
 
@@ -145,8 +138,9 @@ void CVantrelApp::OnGraph(int id)
 {
     const Survey& survey = m_mainFrame->survey();
     const auto kind = static_cast<GraphKind>(graphKind(id));
-    const std::string refused = GraphCommandCheck(kind, survey.m_frame.m_bDataSelected,
-                                                  survey.m_tree.CurrentFrequency(), survey.m_tree.Frequencies().size());
+    const std::string refused =
+        GraphCommandCheck(kind, survey.m_frame.m_bDataSelected, survey.m_tree.CurrentFrequency(),
+                          survey.m_tree.Frequencies().size());
     if (!refused.empty()) {
         prompter().message(QString::fromStdString(refused));
         return;
@@ -165,7 +159,8 @@ void CVantrelApp::OnAppAbout()
 bool CVantrelApp::openExternal(const QUrl& url)
 {
     const QString scheme = url.scheme().toLower();
-    const bool web = (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !url.host().isEmpty();
+    const bool web =
+        (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !url.host().isEmpty();
     if (!web && !url.isLocalFile())
         return false;
     return m_openUrl ? m_openUrl(url) : false;
@@ -173,10 +168,11 @@ bool CVantrelApp::openExternal(const QUrl& url)
 
 QUrl CVantrelApp::makerAddress() const
 {
-    const QString address = QSettings()
-                                .value(QLatin1String(kMakerAddressKey), QString::fromLatin1(kDefaultMakerAddress))
-                                .toString()
-                                .trimmed();
+    const QString address =
+        QSettings()
+            .value(QLatin1String(kMakerAddressKey), QString::fromLatin1(kDefaultMakerAddress))
+            .toString()
+            .trimmed();
     QUrl url(address, QUrl::StrictMode);
     if (url.scheme().isEmpty() || !url.isValid() || url.host().isEmpty())
         url = QUrl(QStringLiteral("http://") + address, QUrl::StrictMode);

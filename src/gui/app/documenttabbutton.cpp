@@ -14,12 +14,8 @@ namespace vantrel {
 
 DocumentTabButton::DocumentTabButton(QMdiArea& area, WindowList windows, QAction* windowManager,
                                      CommandRouter* router)
-    : QToolButton(&area)
-    , m_area(area)
-    , m_windows(std::move(windows))
-    , m_windowManager(windowManager)
-    , m_router(router)
-    , m_menu(new QMenu(this))
+    : QToolButton(&area), m_area(area), m_windows(std::move(windows)), m_windowManager(windowManager),
+      m_router(router), m_menu(new QMenu(this))
 {
     setObjectName(QStringLiteral("DocumentMenuButton"));
     setIcon(QIcon(QStringLiteral(":/icons/document-menu.svg")));
@@ -53,7 +49,8 @@ bool DocumentTabButton::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if ((watched == &m_area && type == QEvent::Resize) ||
-        (qobject_cast<QTabBar*>(watched) && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)))
+        (qobject_cast<QTabBar*>(watched) &&
+         (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)))
         QTimer::singleShot(0, this, &DocumentTabButton::place);
     return QToolButton::eventFilter(watched, event);
 }

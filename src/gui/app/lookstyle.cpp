@@ -5,12 +5,10 @@
 
 namespace vantrel {
 
-LookStyle::LookStyle(QStyle* base)
-    : QProxyStyle(base)
-{
-}
+LookStyle::LookStyle(QStyle* base) : QProxyStyle(base) {}
 
-QPixmap LookStyle::generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap, const QStyleOption* option) const
+QPixmap LookStyle::generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
+                                       const QStyleOption* option) const
 {
     if (mode != QIcon::Disabled)
         return QProxyStyle::generatedIconPixmap(mode, pixmap, option);
@@ -35,7 +33,8 @@ void LookStyle::drawControl(ControlElement element, const QStyleOption* option, 
             QStyleOptionMenuItem disabled(*item);
             const QPalette& own = widget ? widget->palette() : item->palette;
             disabled.palette.setCurrentColorGroup(QPalette::Disabled);
-            disabled.palette.setColor(QPalette::Disabled, QPalette::Text, own.color(QPalette::Disabled, QPalette::Text));
+            disabled.palette.setColor(QPalette::Disabled, QPalette::Text,
+                                      own.color(QPalette::Disabled, QPalette::Text));
             QProxyStyle::drawControl(element, &disabled, painter, widget);
             return;
         }

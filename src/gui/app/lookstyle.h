@@ -18,7 +18,8 @@ public:
     /// How much of a disabled icon's opacity is kept.
     static constexpr double kDisabledOpacity = 0.35;
 
-    QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap, const QStyleOption* option) const override;
+    QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
+                                const QStyleOption* option) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
 };

@@ -31,7 +31,8 @@ public:
     QList<QAction*> recentFiles() const { return m_recent; }
 
 private:
-    QAction* make(int id, const QString& text, const char* icon = nullptr, const QList<QKeySequence>& keys = {});
+    QAction* make(int id, const QString& text, const char* icon = nullptr,
+                  const QList<QKeySequence>& keys = {});
 
     QWidget& m_window;
     CommandRouter& m_router;

@@ -43,11 +43,13 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
     fillPaneMenu(m_toolbars, {}, {});
     view->addAction(actions.action(ID_VIEW_STATUS_BAR));
     QMenu* looks = view->addMenu(tr("Software Pattern(&A)"));
-    add(looks, {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003,
-                ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
+    add(looks,
+        {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003,
+         ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
     QMenu* office = looks->addMenu(tr("Office 2007(&7)"));
-    add(office, {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
-                 ID_VIEW_APPLOOK_OFF_2007_AQUA});
+    add(office,
+        {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
+         ID_VIEW_APPLOOK_OFF_2007_AQUA});
 
     QMenu* data = bar->addMenu(tr("Data Processing"));
     add(data, {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY});
@@ -65,7 +67,8 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
         router.watchMenu(m);
 }
 
-void MainMenus::fillPaneMenu(QMenu* menu, const QList<QToolBar*>& toolbars, const QList<QDockWidget*>& panes) const
+void MainMenus::fillPaneMenu(QMenu* menu, const QList<QToolBar*>& toolbars,
+                             const QList<QDockWidget*>& panes) const
 {
     menu->clear();
     for (QToolBar* bar : toolbars)

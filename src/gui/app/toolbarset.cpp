@@ -53,9 +53,16 @@ ToolbarSet::ToolbarSet(QMainWindow* window, std::function<QAction*(int)> actionF
 
 QList<int> ToolbarSet::standardCommands()
 {
-    return {cmd::ID_FILE_OPEN,       cmd::ID_FILE_SAVE,   cmd::ID_PRINT_PICTURE,     cmd::ID_SAVE_DEPTH_DATA,
-            cmd::ID_EDIT_COPY,       cmd::ID_EDIT_PASTE,  kSeparator,                cmd::ID_ICHNOGRAPHY_GRAPH,
-            cmd::ID_VERTICAL_GRAPH,  cmd::ID_ROUND_GRAPH};
+    return {cmd::ID_FILE_OPEN,
+            cmd::ID_FILE_SAVE,
+            cmd::ID_PRINT_PICTURE,
+            cmd::ID_SAVE_DEPTH_DATA,
+            cmd::ID_EDIT_COPY,
+            cmd::ID_EDIT_PASTE,
+            kSeparator,
+            cmd::ID_ICHNOGRAPHY_GRAPH,
+            cmd::ID_VERTICAL_GRAPH,
+            cmd::ID_ROUND_GRAPH};
 }
 
 QToolBar* ToolbarSet::makeToolbar(const QString& objectName, const QString& title)
@@ -258,7 +265,8 @@ void ToolbarSet::load(QSettings& settings)
             continue;
         if (m_user[i])
             removeUserToolbar(m_user[i]);
-        QToolBar* bar = makeToolbar(userObjectName(id), settings.value(key + QStringLiteral("/Name")).toString());
+        QToolBar* bar =
+            makeToolbar(userObjectName(id), settings.value(key + QStringLiteral("/Name")).toString());
         m_user[i] = bar;
         setCommands(bar, toIdList(settings.value(key + QStringLiteral("/Commands"))));
     }

@@ -81,7 +81,7 @@ private:
     std::function<QAction*(int)> m_actionFor;
     QAction* m_customize;
     QToolBar* m_standard = nullptr;
-    QList<QPointer<QToolBar>> m_user;            // by id offset, nullptr where free
+    QList<QPointer<QToolBar>> m_user;  // by id offset, nullptr where free
     QHash<const QToolBar*, QList<int>> m_commands;
     QHash<const QToolBar*, QAction*> m_customizeEntries;  // the bar's "Definition..." entry
     QList<QPixmap> m_userImages;

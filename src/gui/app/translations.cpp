@@ -17,7 +17,7 @@ Translations::~Translations()
 Translations::Language Translations::languageFor(const QString& uiLanguage)
 {
     return uiLanguage.trimmed().startsWith(QLatin1String("zh"), Qt::CaseInsensitive) ? Language::Chinese
-                                                                                       : Language::English;
+                                                                                     : Language::English;
 }
 
 Translations::Language Translations::forSystem()

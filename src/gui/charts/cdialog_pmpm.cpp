@@ -56,7 +56,8 @@ void CDialog_PMPM::SetChartTitle(const QString& text)
     m_chart->setTitle(text);
 }
 
-void CDialog_PMPM::DrawProfileCurve(int s, float h, std::span<const float> x, std::span<const float> y, float f)
+void CDialog_PMPM::DrawProfileCurve(int s, float h, std::span<const float> x, std::span<const float> y,
+                                    float f)
 {
     DrawProfileCurve(vantrel::DrawProfileCurve(s, h, x, y, f));
 }

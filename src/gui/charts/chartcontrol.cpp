@@ -530,8 +530,9 @@ void ChartControl::updateBands(int plotHeight)
         a.rect->axis(QCPAxis::atLeft)->ticker()->setTickCount(std::clamp(pixels / kTickSpacing, 2, 6));
         a.rect->axis(QCPAxis::atBottom)->setVisible(false);
         // The bottom band is the one reaching lowest down the plot.
-        if (lowest < 0 || std::max(axisStartPosition(i), axisEndPosition(i)) >
-                              std::max(axisStartPosition(lowest), axisEndPosition(lowest)))
+        if (lowest < 0 ||
+            std::max(axisStartPosition(i), axisEndPosition(i)) >
+                std::max(axisStartPosition(lowest), axisEndPosition(lowest)))
             lowest = i;
     }
     if (lowest >= 0 && m_bottomAxisVisible)
@@ -554,7 +555,8 @@ bool ChartControl::print(QPrinter& printer)
     if (!painter.begin(&printer))
         return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(page.width() / double(std::max(1, width())), page.height() / double(std::max(1, height())));
+    const double scale =
+        std::min(page.width() / double(std::max(1, width())), page.height() / double(std::max(1, height())));
     const QSize size = width() > 0 && height() > 0 ? QSize(width(), height()) : QSize(1200, 800);
     painter.scale(scale, scale);
     render(&painter, size);
@@ -563,7 +565,8 @@ bool ChartControl::print(QPrinter& printer)
 
 QString ChartControl::exportPicture(const QString& path, const QSize& size)
 {
-    return WritePicture(path, size, [this, size](QCPPainter* painter) { render(painter, size); }, title());
+    return WritePicture(
+        path, size, [this, size](QCPPainter* painter) { render(painter, size); }, title());
 }
 
 // --- Views -----------------------------------------------------------------------------
@@ -671,7 +674,8 @@ void ChartControl::zoomAt(double pixelX, double factor)
     m_userView = true;
     QCPAxis* x = m_axes.front().rect->axis(QCPAxis::atBottom);
     const double centre = x->pixelToCoord(pixelX);
-    applyXRange(QCPRange(centre + (m_xRange.lower - centre) * factor, centre + (m_xRange.upper - centre) * factor));
+    applyXRange(
+        QCPRange(centre + (m_xRange.lower - centre) * factor, centre + (m_xRange.upper - centre) * factor));
 }
 
 QString ChartControl::pointerText(const QPoint& pos) const
@@ -696,7 +700,8 @@ QString ChartControl::pointerText(const QPoint& pos) const
                 }
             }
             if (nearest && best <= 30 * 30)
-                return QStringLiteral("angle=%1°  reading=%2").arg(MarkText(nearest->angle), MarkText(nearest->value));
+                return QStringLiteral("angle=%1°  reading=%2")
+                    .arg(MarkText(nearest->angle), MarkText(nearest->value));
         }
         return {};
     }

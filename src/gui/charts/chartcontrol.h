@@ -206,7 +206,8 @@ namespace vantrel {
 /// A colour given as 0x00BBGGRR.
 inline QColor ColourOf(unsigned bgr)
 {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 }  // namespace vantrel

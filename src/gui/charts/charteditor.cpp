@@ -43,9 +43,9 @@ QIcon Swatch(const QColor& colour)
 QList<QPair<QString, QColor>> ChartEditor::colourChoices()
 {
     return {
-        {QStringLiteral("Grey"), ColourOf(0x7C7C7C)},   {QStringLiteral("Black"), QColor(Qt::black)},
-        {QStringLiteral("Red"), QColor(Qt::red)},       {QStringLiteral("Blue"), QColor(Qt::blue)},
-        {QStringLiteral("Green"), QColor(0, 128, 0)},   {QStringLiteral("Orange"), QColor(255, 140, 0)},
+        {QStringLiteral("Grey"), ColourOf(0x7C7C7C)},    {QStringLiteral("Black"), QColor(Qt::black)},
+        {QStringLiteral("Red"), QColor(Qt::red)},        {QStringLiteral("Blue"), QColor(Qt::blue)},
+        {QStringLiteral("Green"), QColor(0, 128, 0)},    {QStringLiteral("Orange"), QColor(255, 140, 0)},
         {QStringLiteral("Purple"), QColor(128, 0, 128)}, {QStringLiteral("Teal"), QColor(0, 128, 128)},
     };
 }
@@ -87,8 +87,8 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
         grid->addWidget(new QLabel(tr("Maximum")), 0, 3);
         for (int i = 0; i < chart.customAxisCount(); ++i) {
             const QString name = chart.axisTitleVisible(i) && !chart.axisTitle(i).isEmpty()
-                                     ? QStringLiteral("%1 (%2)").arg(i + 1).arg(chart.axisTitle(i))
-                                     : QString::number(i + 1);
+                ? QStringLiteral("%1 (%2)").arg(i + 1).arg(chart.axisTitle(i))
+                : QString::number(i + 1);
             AxisRow row;
             row.automatic = new QCheckBox;
             row.automatic->setChecked(chart.axisAutomatic(i));
@@ -128,7 +128,8 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
             grid->addWidget(row.visible, i, 0);
             grid->addWidget(row.colour, i, 1);
             m_seriesRows << row;
-            connect(row.visible, &QCheckBox::toggled, this, [this, i](bool on) { m_chart.setSeriesVisible(i, on); });
+            connect(row.visible, &QCheckBox::toggled, this,
+                    [this, i](bool on) { m_chart.setSeriesVisible(i, on); });
             connect(row.colour, &QComboBox::currentIndexChanged, this, [this, i] {
                 m_chart.setSeriesColour(i, m_seriesRows[i].colour->currentData().value<QColor>());
             });

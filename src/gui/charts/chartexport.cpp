@@ -15,9 +15,8 @@ const char* const kSuffixes[] = {"png", "jpg", "bmp", "pdf", "svg"};
 
 QString ChartPictureFilters()
 {
-    return QStringLiteral(
-        "PNG picture(*.png)|*.png|JPEG picture(*.jpg)|*.jpg;*.jpeg|Bitmap(*.bmp)|*.bmp|"
-        "PDF document(*.pdf)|*.pdf|SVG drawing(*.svg)|*.svg||");
+    return QStringLiteral("PNG picture(*.png)|*.png|JPEG picture(*.jpg)|*.jpg;*.jpeg|Bitmap(*.bmp)|*.bmp|"
+                          "PDF document(*.pdf)|*.pdf|SVG drawing(*.svg)|*.svg||");
 }
 
 bool ExportChartPicture(ChartControl& chart, Prompter& prompter)

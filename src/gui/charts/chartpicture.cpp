@@ -72,7 +72,8 @@ QString WritePicture(const QString& path, const QSize& size, const std::function
             if (painter.begin(&image)) {
                 paint(&painter);
                 painter.end();
-                painted = image.save(&file, format == QLatin1String("jpg") ? "JPEG" : format.toUpper().toLatin1().constData());
+                painted = image.save(
+                    &file, format == QLatin1String("jpg") ? "JPEG" : format.toUpper().toLatin1().constData());
             }
         }
     }
@@ -112,11 +113,12 @@ QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QS
     }
     const auto paint = [&](QCPPainter* painter) {
         // The grid as the window shows it, scaled evenly into the picture.
-        const double scale = natural.isEmpty() ? 1.0
-                                               : std::min(size.width() / double(natural.width()),
-                                                          size.height() / double(natural.height()));
+        const double scale = natural.isEmpty()
+            ? 1.0
+            : std::min(size.width() / double(natural.width()), size.height() / double(natural.height()));
         painter->fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        painter->translate((size.width() - natural.width() * scale) / 2, (size.height() - natural.height() * scale) / 2);
+        painter->translate((size.width() - natural.width() * scale) / 2,
+                           (size.height() - natural.height() * scale) / 2);
         painter->scale(scale, scale);
         for (std::size_t i = 0; i < charts.size(); ++i) {
             const GridCell& cell = graph.charts[i].cell;

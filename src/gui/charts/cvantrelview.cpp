@@ -69,7 +69,8 @@ QMenu* CVantrelView::createEditMenu(QWidget* parent)
     const struct {
         const char* text;
         int id;
-    } items[] = {{"剪切(&T)\tCtrl+X", cmd::ID_EDIT_CUT}, {"复制(&C)\tCtrl+C", cmd::ID_EDIT_COPY},
+    } items[] = {{"剪切(&T)\tCtrl+X", cmd::ID_EDIT_CUT},
+                 {"复制(&C)\tCtrl+C", cmd::ID_EDIT_COPY},
                  {"粘贴(&P)\tCtrl+V", cmd::ID_EDIT_PASTE}};
     for (const auto& item : items) {
         QAction* action = menu->addAction(QString::fromUtf8(item.text));

@@ -33,14 +33,16 @@ void DrawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& v
 
 }  // namespace
 
-void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view, Prompter& prompter)
+void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
+               Prompter& prompter)
 {
     if (!survey.m_frame.HasOpenFile())
         return;
     const OutputTables& t = survey.m_tables;
     switch (kind) {
     case GraphKind::Vertical:
-        DrawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window, view);
+        DrawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
+                    view);
         break;
     case GraphKind::Plane: {
         const PlaneColumn column =
@@ -53,18 +55,19 @@ void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
         break;
     }
     case GraphKind::Circular: {
-        const CircularGraph graph = CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
+        const CircularGraph graph =
+            CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
         if (graph.charts.empty())
             return;
         view.SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(t.ProcFreqColumns()), QString());
         window.setDocumentTitle(QString::fromStdString(graph.title));
         for (std::size_t g = 0; g < graph.charts.size(); ++g)
             if (CDialog_PM* chart = view.circularDialog(static_cast<int>(g)))
-                chart->DrawCircularChart(graph.charts[g].values, QString::fromStdString(graph.charts[g].label));
+                chart->DrawCircularChart(graph.charts[g].values,
+                                         QString::fromStdString(graph.charts[g].label));
         break;
     }
-    case GraphKind::None:
-        break;
+    case GraphKind::None: break;
     }
 }
 

@@ -14,7 +14,8 @@ struct Survey;
 /// window's title, sets up its view and hands each curve or circular chart
 /// its numbers. Nothing happens before a file's header was read; the plane
 /// profile's column check speaks through the prompter.
-void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view, Prompter& prompter);
+void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
+               Prompter& prompter);
 
 /// The chart view and document of a chart window, made when it has none.
 CVantrelView* ChartViewOf(CChildFrame& window, CMainFrame& frame);

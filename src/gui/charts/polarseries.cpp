@@ -39,7 +39,8 @@ void DrawArrow(QCPPainter* painter, QPointF from, QPointF to, double headWidth, 
 QString MarkText(double value)
 {
     QString text = QString::number(value, 'f', 3);
-    while (text.contains(QLatin1Char('.')) && (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
+    while (text.contains(QLatin1Char('.')) &&
+           (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
         text.chop(1);
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
@@ -107,7 +108,8 @@ void PolarSeries::draw(QCPPainter* painter)
         const QPointF at = c + QPointF(std::cos(rad), -std::sin(rad)) * (R + 17);
         const QString text = QString::number(a, 'f', 0) + QChar(0x00B0);
         const double w = metrics.horizontalAdvance(text) + 2;
-        angleLabels.append({QRectF(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height()), text});
+        angleLabels.append(
+            {QRectF(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height()), text});
     }
     struct Mark {
         QLineF callout;
@@ -151,7 +153,8 @@ void PolarSeries::draw(QCPPainter* painter)
     painter->setPen(QColor(0x50, 0x50, 0x50));
     const double labelAngle = 112.5 * std::numbers::pi / 180.0;
     for (double v = step; v <= maximum * 1.0001; v += step) {
-        const QPointF at = c + QPointF(R * v / maximum * std::cos(labelAngle), -R * v / maximum * std::sin(labelAngle));
+        const QPointF at =
+            c + QPointF(R * v / maximum * std::cos(labelAngle), -R * v / maximum * std::sin(labelAngle));
         const QString text = MarkText(v);
         const double w = metrics.horizontalAdvance(text) + 2;
         const QRectF box(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height());

@@ -75,7 +75,8 @@ void SeriesRegion::draw(QCPPainter* painter)
         pixels << px;
     }
     if (gradientVisible) {
-        QLinearGradient gradient(QPointF(0, levelPixel), QPointF(0, farthest == levelPixel ? levelPixel + 1 : farthest));
+        QLinearGradient gradient(QPointF(0, levelPixel),
+                                 QPointF(0, farthest == levelPixel ? levelPixel + 1 : farthest));
         gradient.setColorAt(0, gradientStart);
         gradient.setColorAt(1, gradientEnd);
         painter->setBrush(gradient);

@@ -5,9 +5,7 @@
 
 namespace vantrel {
 
-BusyScope::BusyScope(QStatusBar* statusBar, const QString& text)
-    : m_statusBar(statusBar)
-    , m_text(text)
+BusyScope::BusyScope(QStatusBar* statusBar, const QString& text) : m_statusBar(statusBar), m_text(text)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     show(text);

@@ -22,15 +22,16 @@
 
 namespace vantrel {
 
-const char* const DataCommands::kDataFileFilters = "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||";
+const char* const DataCommands::kDataFileFilters =
+    "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||";
 const char* const DataCommands::kPropertiesText = "属性....";
 
 namespace {
 
 constexpr int kStatusTimeout = 5000;
-constexpr const char* kSavePartialLoad =
-    "Only %1 of the file's rows were read. Saving now replaces the whole file and the rows that were not read are "
-    "lost. Save anyway?";
+constexpr const char* kSavePartialLoad = "Only %1 of the file's rows were read. Saving now replaces the "
+                                         "whole file and the rows that were not read are "
+                                         "lost. Save anyway?";
 constexpr int kOrigin = OutputTables::OriginTab;
 constexpr int kProcessing = OutputTables::ProcessingTab;
 constexpr int kDepth = OutputTables::DepthTab;
@@ -75,8 +76,7 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
 
 DataCommands::DataCommands(SurveyNotifier& notifier, Prompter& prompter, QObject* parent)
     : QObject(parent), m_notifier(notifier), m_prompter(prompter)
-{
-}
+{}
 
 void DataCommands::registerWith(CommandRouter& router)
 {
@@ -144,7 +144,8 @@ void DataCommands::readFile(const QString& path)
 void DataCommands::OnSaveOriginalData()
 {
     if (m_partialRows > 0 &&
-        !m_prompter.question(QString::fromLatin1(kSavePartialLoad).arg(m_partialRows), Prompter::Default::Cancel))
+        !m_prompter.question(QString::fromLatin1(kSavePartialLoad).arg(m_partialRows),
+                             Prompter::Default::Cancel))
         return;
     WriteResult result;
     {

@@ -8,8 +8,8 @@ namespace vantrel::cmd {
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_CLOSE = 57602;
-inline constexpr int ID_FILE_SAVE = 57603;             // Save Original Data
-inline constexpr int ID_FILE_MRU_FILE1 = 57616;        // recent files, 57616..57619
+inline constexpr int ID_FILE_SAVE = 57603;       // Save Original Data
+inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // recent files, 57616..57619
 inline constexpr int ID_SAVE_DEPTH_DATA = 32807;
 inline constexpr int ID_SAVE_PICTURE = 32812;
 inline constexpr int ID_PRINT_PICTURE = 32811;
@@ -41,7 +41,7 @@ inline constexpr int ID_VIEW_APPLOOK_OFF_2007_BLACK = 216;
 inline constexpr int ID_VIEW_APPLOOK_OFF_2007_SILVER = 217;
 inline constexpr int ID_VIEW_APPLOOK_OFF_2007_AQUA = 218;
 inline constexpr int ID_VIEW_APPLOOK_WINDOWS_7 = 219;
-inline constexpr int ID_FIRST_USER_TOOLBAR = 59432;    // ten user toolbars, 59432..59441
+inline constexpr int ID_FIRST_USER_TOOLBAR = 59432;  // ten user toolbars, 59432..59441
 inline constexpr int ID_LAST_USER_TOOLBAR = 59441;
 
 // Data processing (main frame)
@@ -76,8 +76,8 @@ inline constexpr int ID_FILEVIEW_PROCESS_SELECTED = 32814;
 inline constexpr int ID_OUTPUT_SEARCH_BAD_POINTS = 32798;
 inline constexpr int ID_OUTPUT_CORRECT_BAD_POINTS = 32771;
 inline constexpr int ID_OUTPUT_DEPTH = 32772;
-inline constexpr int ID_OUTPUT_PLANE_GRAPH = 32773;   // no handler: shown disabled
-inline constexpr int ID_OUTPUT_TOOL_1 = 154;           // pane toolbar, no handlers
+inline constexpr int ID_OUTPUT_PLANE_GRAPH = 32773;  // no handler: shown disabled
+inline constexpr int ID_OUTPUT_TOOL_1 = 154;         // pane toolbar, no handlers
 inline constexpr int ID_OUTPUT_TOOL_2 = 151;
 inline constexpr int ID_OUTPUT_TOOL_3 = 152;
 inline constexpr int ID_OUTPUT_TOOL_4 = 153;

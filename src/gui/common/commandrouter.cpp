@@ -12,12 +12,9 @@ CommandRouter::CommandRouter(QObject* parent) : QObject(parent) {}
 const CommandMap* CommandRouter::map(Level level) const
 {
     switch (level) {
-    case Level::Application:
-        return &m_maps[0];
-    case Level::MainFrame:
-        return &m_maps[1];
-    default:
-        return m_chartMaps ? m_chartMaps(level) : nullptr;
+    case Level::Application: return &m_maps[0];
+    case Level::MainFrame: return &m_maps[1];
+    default: return m_chartMaps ? m_chartMaps(level) : nullptr;
     }
 }
 
@@ -26,7 +23,8 @@ bool CommandRouter::addHandler(Level level, int id, CommandMap::Run run, Command
 {
     if (level != Level::Application && level != Level::MainFrame)
         return false;
-    m_maps[level == Level::Application ? 0 : 1].add(id, std::move(run), std::move(enabled), std::move(checked));
+    m_maps[level == Level::Application ? 0 : 1].add(id, std::move(run), std::move(enabled),
+                                                    std::move(checked));
     // A handler plugged in later shows at once on the actions of its id.
     for (const auto& a : std::as_const(m_actions))
         if (a && idOf(a) == id)
@@ -40,7 +38,8 @@ const CommandMap::Entry* CommandRouter::findEntry(int id, int* level) const
     static constexpr L withChart[] = {L::View, L::Document, L::ChildFrame, L::Application, L::MainFrame};
     static constexpr L withoutChart[] = {L::MainFrame, L::Application};
     const bool chartActive = map(L::View) || map(L::Document) || map(L::ChildFrame);
-    const std::span<const L> order = chartActive ? std::span<const L>(withChart) : std::span<const L>(withoutChart);
+    const std::span<const L> order =
+        chartActive ? std::span<const L>(withChart) : std::span<const L>(withoutChart);
     for (const L l : order) {
         const CommandMap* m = map(l);
         if (const CommandMap::Entry* e = m ? m->find(id) : nullptr) {

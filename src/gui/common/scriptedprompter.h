@@ -12,12 +12,12 @@ namespace vantrel {
 /// answered with Cancel and file dialogs are cancelled.
 class ScriptedPrompter : public Prompter {
 public:
-    QStringList messages;      ///< every message shown, in order
-    QStringList questions;     ///< every question asked, in order
+    QStringList messages;             ///< every message shown, in order
+    QStringList questions;            ///< every question asked, in order
     QList<Default> questionDefaults;  ///< the default button of every question
-    QStringList fileFilters;   ///< the filter string of every file dialog
-    QList<bool> answers;       ///< answers to the next questions
-    QList<FileChoice> files;   ///< answers to the next file dialogs
+    QStringList fileFilters;          ///< the filter string of every file dialog
+    QList<bool> answers;              ///< answers to the next questions
+    QList<FileChoice> files;          ///< answers to the next file dialogs
 
     using Prompter::question;
     void message(const QString& text) override { messages << text; }

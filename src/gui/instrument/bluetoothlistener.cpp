@@ -73,9 +73,9 @@ QString BluetoothListener::start()
     }
 
     // A serial-port profile service on the server's channel.
-    m_service.setAttribute(
-        QBluetoothServiceInfo::BluetoothProfileDescriptorList,
-        sequence({sequence({uuid(QBluetoothUuid::ServiceClassUuid::SerialPort), QVariant::fromValue(quint16(0x100))})}));
+    m_service.setAttribute(QBluetoothServiceInfo::BluetoothProfileDescriptorList,
+                           sequence({sequence({uuid(QBluetoothUuid::ServiceClassUuid::SerialPort),
+                                               QVariant::fromValue(quint16(0x100))})}));
     m_service.setAttribute(QBluetoothServiceInfo::ServiceClassIds,
                            sequence({uuid(QBluetoothUuid::ServiceClassUuid::SerialPort)}));
     m_service.setServiceUuid(QBluetoothUuid(QBluetoothUuid::ServiceClassUuid::SerialPort));
@@ -119,7 +119,8 @@ void BluetoothListener::takeConnection()
     socket->setParent(nullptr);
     stop();
     connect(socket, &QBluetoothSocket::disconnected, this, [this, socket] { Q_EMIT connectionLost(socket); });
-    connect(socket, &QBluetoothSocket::errorOccurred, this, [this, socket] { Q_EMIT connectionLost(socket); });
+    connect(socket, &QBluetoothSocket::errorOccurred, this,
+            [this, socket] { Q_EMIT connectionLost(socket); });
     Q_EMIT connected(socket);
 }
 

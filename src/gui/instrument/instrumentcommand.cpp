@@ -12,8 +12,7 @@ namespace vantrel {
 
 InstrumentCommand::InstrumentCommand(QMainWindow& window, PrompterSource prompter, QObject* parent)
     : QObject(parent), m_window(window), m_prompter(std::move(prompter))
-{
-}
+{}
 
 InstrumentCommand::~InstrumentCommand()
 {
@@ -41,10 +40,11 @@ void InstrumentCommand::run()
     m_link = link;
     m_dialog = new InstrumentWaitDialog(m_timeout, &m_window);
     connect(m_dialog, &QDialog::rejected, this, &InstrumentCommand::cancel);
-    connect(m_link, &InstrumentLink::phaseChanged, m_dialog, [dialog = m_dialog](InstrumentLink::Phase phase) {
-        if (phase == InstrumentLink::Phase::Reading && dialog)
-            dialog->showReading();
-    });
+    connect(m_link, &InstrumentLink::phaseChanged, m_dialog,
+            [dialog = m_dialog](InstrumentLink::Phase phase) {
+                if (phase == InstrumentLink::Phase::Reading && dialog)
+                    dialog->showReading();
+            });
     connect(m_link, &InstrumentLink::finished, this, &InstrumentCommand::onFinished);
     m_dialog->show();
 }
@@ -74,11 +74,8 @@ void InstrumentCommand::onFinished(InstrumentLink::Outcome outcome, const QStrin
         break;
     }
     case InstrumentLink::Outcome::Failed:
-    case InstrumentLink::Outcome::TimedOut:
-        m_prompter().message(text);
-        break;
-    case InstrumentLink::Outcome::Cancelled:
-        break;
+    case InstrumentLink::Outcome::TimedOut: m_prompter().message(text); break;
+    case InstrumentLink::Outcome::Cancelled: break;
     }
     Q_EMIT finished();
 }

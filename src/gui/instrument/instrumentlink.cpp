@@ -9,7 +9,8 @@
 
 namespace vantrel {
 
-InstrumentLink::InstrumentLink(InstrumentListener* listener, std::chrono::milliseconds timeout, QObject* parent)
+InstrumentLink::InstrumentLink(InstrumentListener* listener, std::chrono::milliseconds timeout,
+                               QObject* parent)
     : QObject(parent), m_listener(listener), m_timer(new QTimer(this)), m_timeout(timeout)
 {
     listener->setParent(this);
@@ -70,7 +71,8 @@ void InstrumentLink::attach(QIODevice* device)
         m_bytes = bytes;
         finish(Outcome::Received, {});
     });
-    connect(m_reader, &InstrumentReader::failed, this, [this](const QString& text) { finish(Outcome::Failed, text); });
+    connect(m_reader, &InstrumentReader::failed, this,
+            [this](const QString& text) { finish(Outcome::Failed, text); });
     m_reader->start();
 }
 
@@ -106,9 +108,9 @@ QString InstrumentLink::timeoutText() const
 {
     const QString seconds = QLocale::c().toString(double(m_timeout.count()) / 1000.0);
     return m_phase == Phase::Reading
-               ? QStringLiteral("The instrument connected but did not send its four bytes within %1 seconds.")
-                     .arg(seconds)
-               : QStringLiteral("No instrument connected within %1 seconds.").arg(seconds);
+        ? QStringLiteral("The instrument connected but did not send its four bytes within %1 seconds.")
+              .arg(seconds)
+        : QStringLiteral("No instrument connected within %1 seconds.").arg(seconds);
 }
 
 }  // namespace vantrel

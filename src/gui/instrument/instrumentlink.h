@@ -29,7 +29,8 @@ public:
     enum class Outcome { Received, Failed, TimedOut, Cancelled };
 
     /// Takes `listener` over.
-    InstrumentLink(InstrumentListener* listener, std::chrono::milliseconds timeout, QObject* parent = nullptr);
+    InstrumentLink(InstrumentListener* listener, std::chrono::milliseconds timeout,
+                   QObject* parent = nullptr);
     ~InstrumentLink() override;
 
     /// Starts listening; an empty string on success, otherwise the message

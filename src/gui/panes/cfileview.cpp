@@ -47,8 +47,7 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
 }
 
 CFileView::CFileView(SurveyNotifier& notifier, QWidget* parent)
-    : QDockWidget(parent)
-    , m_fileTree(notifier.survey().m_tree)
+    : QDockWidget(parent), m_fileTree(notifier.survey().m_tree)
 {
     setObjectName(QStringLiteral("FileViewPane"));
     setWindowTitle(tr("File View"));
@@ -114,8 +113,8 @@ QList<QAction*> CFileView::commandActions() const
     return list;
 }
 
-void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
-                           int mode, std::string_view modeName)
+void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
+                           std::string_view incrementName, int mode, std::string_view modeName)
 {
     m_model->AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
 }
@@ -180,8 +179,10 @@ void CFileView::AdjustLayout()
     const Layout l = layoutFor(c->size(), toolBarHeight, selectorHeight);
     m_toolBar->setGeometry(l.toolBar);
     m_selector->setGeometry(l.selector);
-    const int rowHeight = qMax(1, m_selector->view()->sizeHintForRow(0) > 0 ? m_selector->view()->sizeHintForRow(0)
-                                                                            : m_selector->fontMetrics().height() + 4);
+    const int rowHeight =
+        qMax(1,
+             m_selector->view()->sizeHintForRow(0) > 0 ? m_selector->view()->sizeHintForRow(0)
+                                                       : m_selector->fontMetrics().height() + 4);
     m_selector->setMaxVisibleItems(qMax(1, kSelectorListHeight / rowHeight));
     m_picture->setGeometry(l.picture);
     m_tree->setGeometry(l.tree.x(), l.tree.y(), qMax(0, l.tree.width()), qMax(0, l.tree.height()));
@@ -236,15 +237,16 @@ void CFileView::LoadPictures()
     m_arrPicturePaths.clear();
     m_arrPictureLinks.clear();
     const QDir folder(QString::fromLatin1(kPictureFolder));
-    const QStringList names =
-        folder.exists() ? folder.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name) : QStringList();
+    const QStringList names = folder.exists()
+        ? folder.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)
+        : QStringList();
     QSettings settings;
     settings.beginGroup(QString::fromLatin1(kLinkGroup));
     for (const QString& name : names) {
         const QString key = name.section(QLatin1Char('.'), 0, 0);
-        const QString link =
-            key.isEmpty() ? QString::fromLatin1(CMyStatic::kProductPage)
-                          : settings.value(key, QString::fromLatin1(CMyStatic::kProductPage)).toString();
+        const QString link = key.isEmpty()
+            ? QString::fromLatin1(CMyStatic::kProductPage)
+            : settings.value(key, QString::fromLatin1(CMyStatic::kProductPage)).toString();
         m_arrPictureLinks << link.left(kLinkLength);
         m_arrPicturePaths << QString::fromLatin1(kPictureFolder) + QLatin1Char('/') + name;
     }

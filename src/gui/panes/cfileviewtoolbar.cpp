@@ -13,8 +13,7 @@ static void InitPaneResources()
 
 namespace vantrel {
 
-CFileViewToolBar::CFileViewToolBar(QWidget* parent)
-    : QToolBar(parent)
+CFileViewToolBar::CFileViewToolBar(QWidget* parent) : QToolBar(parent)
 {
     InitPaneResources();
     setObjectName(QStringLiteral("FileViewToolBar"));

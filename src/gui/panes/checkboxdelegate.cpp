@@ -14,11 +14,12 @@ QRect CheckBoxDelegate::checkRect(const QStyleOptionViewItem& option, const QMod
     return style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, widget);
 }
 
-bool CheckBoxDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                                   const QModelIndex& index)
+bool CheckBoxDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
         return QStyledItemDelegate::editorEvent(event, model, option, index);
     if (!(index.flags() & Qt::ItemIsUserCheckable))
         return false;

@@ -7,8 +7,7 @@
 
 namespace vantrel {
 
-CMyStatic::CMyStatic(QWidget* parent)
-    : QWidget(parent)
+CMyStatic::CMyStatic(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PictureControl"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -103,7 +102,8 @@ void CMyStatic::mousePressEvent(QMouseEvent* event)
 
 void CMyStatic::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_bPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_bPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_bPressed = false;
     event->accept();
     if (click)

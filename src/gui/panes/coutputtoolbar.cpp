@@ -7,8 +7,7 @@
 
 namespace vantrel {
 
-COutPutToolBar::COutPutToolBar(QWidget* parent)
-    : QToolBar(parent)
+COutPutToolBar::COutPutToolBar(QWidget* parent) : QToolBar(parent)
 {
     setObjectName(QStringLiteral("OutputToolBar"));
     setMovable(false);

@@ -16,9 +16,7 @@
 
 namespace vantrel {
 
-COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent)
-    : QDockWidget(parent)
-    , m_notifier(notifier)
+COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent) : QDockWidget(parent), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("OutputPane"));
     setWindowTitle(tr("Show Table"));
@@ -106,14 +104,10 @@ void COutputWnd::sync()
 DataTableModel* COutputWnd::model(int table) const
 {
     switch (table) {
-    case OutputTables::OriginTab:
-        return m_originModel;
-    case OutputTables::ProcessingTab:
-        return m_processingModel;
-    case OutputTables::DepthTab:
-        return m_depthModel;
-    default:
-        return nullptr;
+    case OutputTables::OriginTab: return m_originModel;
+    case OutputTables::ProcessingTab: return m_processingModel;
+    case OutputTables::DepthTab: return m_depthModel;
+    default: return nullptr;
     }
 }
 

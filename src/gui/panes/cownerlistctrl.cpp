@@ -7,8 +7,7 @@
 namespace vantrel {
 
 COwnerListCtrl::COwnerListCtrl(OutputTables& tables, QWidget* parent)
-    : DataTableView(parent)
-    , m_tables(tables)
+    : DataTableView(parent), m_tables(tables)
 {
     setItemDelegate(new MarkedCellDelegate(this));
     // White under the rows too, whatever the look.

@@ -8,9 +8,7 @@
 
 namespace vantrel {
 
-CViewTree::CViewTree(QWidget* parent)
-    : QTreeView(parent)
-    , m_delegate(new CheckBoxDelegate(this))
+CViewTree::CViewTree(QWidget* parent) : QTreeView(parent), m_delegate(new CheckBoxDelegate(this))
 {
     setObjectName(QStringLiteral("FileViewTree"));
     setHeaderHidden(true);

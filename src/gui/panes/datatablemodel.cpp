@@ -20,8 +20,7 @@ int ClampedCount(std::size_t n)
 }  // namespace
 
 DataTableModel::DataTableModel(const DataTable& table, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_table(table)
+    : QAbstractTableModel(parent), m_table(table)
 {
     m_rows = ClampedCount(table.RowCount());
     m_columns = ClampedCount(table.ColumnCount());
@@ -56,10 +55,8 @@ QVariant DataTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole:  // the text of a cell too narrow for it
         return ShownText(m_table.Cell(row, column));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    case MarkedRole:
-        return isMarked(index.row(), index.column());
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    case MarkedRole: return isMarked(index.row(), index.column());
     case Qt::BackgroundRole:
         if (isMarked(index.row(), index.column()))
             return QColor(255, 0, 0);
@@ -68,8 +65,7 @@ QVariant DataTableModel::data(const QModelIndex& index, int role) const
         if (isMarked(index.row(), index.column()))
             return QColor(255, 255, 255);
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -5,8 +5,7 @@
 
 namespace vantrel {
 
-DataTableView::DataTableView(QWidget* parent)
-    : QTableView(parent)
+DataTableView::DataTableView(QWidget* parent) : QTableView(parent)
 {
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);

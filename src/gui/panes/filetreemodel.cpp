@@ -10,12 +10,10 @@
 namespace vantrel {
 
 FileTreeModel::FileTreeModel(FileTree& tree, QObject* parent)
-    : QAbstractItemModel(parent)
-    , m_tree(tree)
-    , m_fileIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon))
-    , m_rowIcon(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
-{
-}
+    : QAbstractItemModel(parent), m_tree(tree),
+      m_fileIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon)),
+      m_rowIcon(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
+{}
 
 QModelIndex FileTreeModel::index(int row, int column, const QModelIndex& parent) const
 {
@@ -81,10 +79,8 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
         return {};
     const bool file = isFileItem(index);
     switch (role) {
-    case Qt::DisplayRole:
-        return file ? fileText(index.row()) : ShownText(m_tree.RowText(rowId(index)));
-    case Qt::DecorationRole:
-        return file ? m_fileIcon : m_rowIcon;
+    case Qt::DisplayRole: return file ? fileText(index.row()) : ShownText(m_tree.RowText(rowId(index)));
+    case Qt::DecorationRole: return file ? m_fileIcon : m_rowIcon;
     case Qt::CheckStateRole: {
         const bool checked = file ? m_tree.Files()[static_cast<std::size_t>(index.row())].checked
                                   : m_tree.Row(rowId(index)).checked;
@@ -92,8 +88,7 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
     }
     case ItemDataRole:
         return file ? m_tree.Files()[static_cast<std::size_t>(index.row())].fileNumber : rowId(index);
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -101,8 +96,8 @@ QString FileTreeModel::fileText(int fileItem) const
 {
     // "File:%2d (%s)", with the date-time field cut to what the tree can show.
     const auto& file = m_tree.Files()[static_cast<std::size_t>(fileItem)];
-    return QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber)) + QStringLiteral(" (")
-           + ShownText(file.dateTime) + QStringLiteral(")");
+    return QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber)) +
+        QStringLiteral(" (") + ShownText(file.dateTime) + QStringLiteral(")");
 }
 
 bool FileTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -134,7 +129,8 @@ void FileTreeModel::ClickCheckBox(const QModelIndex& index)
         Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
         const int rows = rowCount(index);
         if (rows > 0)
-            Q_EMIT dataChanged(this->index(0, 0, index), this->index(rows - 1, 0, index), {Qt::CheckStateRole});
+            Q_EMIT dataChanged(this->index(0, 0, index), this->index(rows - 1, 0, index),
+                               {Qt::CheckStateRole});
     } else {
         m_tree.ClickRowCheckBox(rowId(index));
         Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});

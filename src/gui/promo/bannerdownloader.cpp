@@ -24,9 +24,9 @@ QString TooLarge(qint64 maxBytes)
 
 }  // namespace
 
-BannerDownloader::BannerDownloader(QObject* parent) : QObject(parent), m_network(new QNetworkAccessManager(this))
-{
-}
+BannerDownloader::BannerDownloader(QObject* parent)
+    : QObject(parent), m_network(new QNetworkAccessManager(this))
+{}
 
 BannerDownloader::~BannerDownloader()
 {

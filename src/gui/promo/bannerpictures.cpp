@@ -42,7 +42,8 @@ PictureSaveResult SaveBannerPicture(const QDir& folder, const QString& name, con
     reader.setAllocationLimit(kBannerDecodeLimitMb);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        result.message = QStringLiteral("%1 is no picture that can be shown: %2").arg(path, reader.errorString());
+        result.message =
+            QStringLiteral("%1 is no picture that can be shown: %2").arg(path, reader.errorString());
         return result;
     }
 

@@ -31,11 +31,8 @@ QString FromBytes(const std::string& text)
 }  // namespace
 
 BannerTicker::BannerTicker(Panel panel, QObject* parent)
-    : QObject(parent)
-    , m_panel(std::move(panel))
-    , m_downloader(new BannerDownloader(this))
-{
-}
+    : QObject(parent), m_panel(std::move(panel)), m_downloader(new BannerDownloader(this))
+{}
 
 BannerTicker::~BannerTicker()
 {
@@ -63,8 +60,10 @@ QUrl BannerTicker::serverFromSettings()
         return {};
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        qCWarning(lcBanner) << "banner server" << text << "is no http or https address: no banners are fetched";
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        qCWarning(lcBanner) << "banner server" << text
+                            << "is no http or https address: no banners are fetched";
         return {};
     }
     return url;
@@ -109,9 +108,9 @@ void BannerTicker::listArrived(const BannerDownloader::Result& result)
 {
     if (!result.ok)
         qCInfo(lcBanner) << "banner list not fetched:" << result.error;
-    const BannerReply reply =
-        result.ok ? CutBannerReply(ReplyText(std::string_view(result.body.constData(), result.body.size())))
-                  : BannerReply{};
+    const BannerReply reply = result.ok
+        ? CutBannerReply(ReplyText(std::string_view(result.body.constData(), result.body.size())))
+        : BannerReply{};
     if (!m_schedule.ListArrived(reply)) {
         if (result.ok)
             qCInfo(lcBanner) << "the banner list names no picture; asked again on the next tick";
@@ -144,20 +143,18 @@ void BannerTicker::takeInList(const BannerReply& reply)
 void BannerTicker::downloadStep()
 {
     const QDir folder(QString::fromLatin1(kPictureFolder));
-    const auto step = m_schedule.NextDownload(
-        [&folder](std::string_view name) { return QFileInfo::exists(folder.filePath(FromBytes(std::string(name)))); });
+    const auto step = m_schedule.NextDownload([&folder](std::string_view name) {
+        return QFileInfo::exists(folder.filePath(FromBytes(std::string(name))));
+    });
     using Kind = BannerSchedule::DownloadStep::Kind;
     switch (step.kind) {
-    case Kind::Nothing:
-        finishTick(true);
-        return;
+    case Kind::Nothing: finishTick(true); return;
     case Kind::Busy:
     case Kind::Blocked:
         m_panel.loadPictures();
         finishTick(true);
         return;
-    case Kind::Start:
-        break;
+    case Kind::Start: break;
     }
 
     const QString name = FromBytes(step.name);
@@ -181,7 +178,8 @@ void BannerTicker::pictureArrived(const QString& name, const BannerDownloader::R
     if (!result.ok) {
         qCWarning(lcBanner).noquote() << "picture" << name << "not downloaded:" << result.error;
     } else {
-        const PictureSaveResult saved = SaveBannerPicture(QDir(QString::fromLatin1(kPictureFolder)), name, result.body);
+        const PictureSaveResult saved =
+            SaveBannerPicture(QDir(QString::fromLatin1(kPictureFolder)), name, result.body);
         if (!saved.converted)
             qCWarning(lcBanner).noquote() << saved.message;
     }

@@ -23,7 +23,10 @@ struct ReaderCase {
     int firstFreq;
 };
 
-void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.fixture; }
+void PrintTo(const ReaderCase& c, std::ostream* os)
+{
+    *os << c.fixture;
+}
 
 class ReaderFixtures : public ::testing::TestWithParam<ReaderCase> {};
 
@@ -47,46 +50,95 @@ const std::vector<std::string> kWorkedHeader = {"FILE", "INCREMENT", "1000HZ", "
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, ReaderFixtures,
     ::testing::Values(
-        ReaderCase{"worked_example.csv", ReadResult::Status::Loaded, kWorkedHeader,
+        ReaderCase{"worked_example.csv",
+                   ReadResult::Status::Loaded,
+                   kWorkedHeader,
                    {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", "20180412"}},
-                   {"1000HZ", "500HZ"}, 3},
+                   {"1000HZ", "500HZ"},
+                   3},
         // The third line has three fields where six are needed: reading stops, the rows before stay.
-        ReaderCase{"short_row.csv", ReadResult::Status::RowsMismatch, kWorkedHeader,
+        ReaderCase{"short_row.csv",
+                   ReadResult::Status::RowsMismatch,
+                   kWorkedHeader,
                    {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", "20180412"}},
-                   {"1000HZ", "500HZ"}, 3},
-        ReaderCase{"five_fields.csv", ReadResult::Status::Loaded, kWorkedHeader,
-                   {{"1", "15", "12.8", "13.2", "2", ""}}, {"1000HZ", "500HZ"}, 3},
-        ReaderCase{"surplus_fields.csv", ReadResult::Status::Loaded, kWorkedHeader,
-                   {{"1", "0", "12.5", "13.1", "2", "20180412,9"}}, {"1000HZ", "500HZ"}, 3},
+                   {"1000HZ", "500HZ"},
+                   3},
+        ReaderCase{"five_fields.csv",
+                   ReadResult::Status::Loaded,
+                   kWorkedHeader,
+                   {{"1", "15", "12.8", "13.2", "2", ""}},
+                   {"1000HZ", "500HZ"},
+                   3},
+        ReaderCase{"surplus_fields.csv",
+                   ReadResult::Status::Loaded,
+                   kWorkedHeader,
+                   {{"1", "0", "12.5", "13.1", "2", "20180412,9"}},
+                   {"1000HZ", "500HZ"},
+                   3},
         // A line that begins with INCREMENT is no header: it is a data line before any header.
         ReaderCase{"header_at_start.csv", ReadResult::Status::RowsMismatch, {}, {}, {}, 0},
         ReaderCase{"data_before_header.csv", ReadResult::Status::RowsMismatch, {}, {}, {}, 0},
-        ReaderCase{"blank_lines.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"},
-                   {{"1", "0", "12.5"}, {"2", "5", "13.5"}}, {"1000HZ"}, 3},
+        ReaderCase{"blank_lines.dat",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ"},
+                   {{"1", "0", "12.5"}, {"2", "5", "13.5"}},
+                   {"1000HZ"},
+                   3},
         // Runs of delimiters count as one; the last field is the rest after one delimiter
         // (its trailing separators dropped).
-        ReaderCase{"mixed_delimiters.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "500HZ"},
-                   {{"1", "0", "12.5", " \t 13.1"}, {"1", "5", "12.6", ",\t13.2"}}, {"1000HZ", "500HZ"}, 3},
-        ReaderCase{"lower_case.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
-                   {{"1", "0", "12.5", "2", "20180412ABC"}}, {"1000HZ"}, 3},
+        ReaderCase{"mixed_delimiters.dat",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ", "500HZ"},
+                   {{"1", "0", "12.5", " \t 13.1"}, {"1", "5", "12.6", ",\t13.2"}},
+                   {"1000HZ", "500HZ"},
+                   3},
+        ReaderCase{"lower_case.csv",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
+                   {{"1", "0", "12.5", "2", "20180412ABC"}},
+                   {"1000HZ"},
+                   3},
         // After a dash column, 100HZ is a plain column; FILE-ID is the file column; FREQ-ID is plain.
-        ReaderCase{"dash_columns.csv", ReadResult::Status::Loaded,
+        ReaderCase{"dash_columns.csv",
+                   ReadResult::Status::Loaded,
                    {"FILE", "INCREMENT", "1-5", "2-10", "100HZ", "FILE-ID", "FREQ-ID"},
-                   {{"3", "0", "1.5", "2.5", "3.5", "7", "8"}}, {"1-5", "2-10"}, 3},
-        ReaderCase{"second_header.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"},
-                   {{"1", "0", "12.5"}, {"1", "5", "12.7"}}, {"1000HZ"}, 3},
+                   {{"3", "0", "1.5", "2.5", "3.5", "7", "8"}},
+                   {"1-5", "2-10"},
+                   3},
+        ReaderCase{"second_header.csv",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ"},
+                   {{"1", "0", "12.5"}, {"1", "5", "12.7"}},
+                   {"1000HZ"},
+                   3},
         // Quotes protect nothing: they are delimiters, except inside the verbatim last field.
-        ReaderCase{"quoted.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
-                   {{"1", "0", "12.5", "2", ",\"2018,04 12\""}}, {"1000HZ"}, 3},
+        ReaderCase{"quoted.csv",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ", "MODE", "DATETIME"},
+                   {{"1", "0", "12.5", "2", ",\"2018,04 12\""}},
+                   {"1000HZ"},
+                   3},
         ReaderCase{"empty.dat", ReadResult::Status::Loaded, {}, {}, {}, 0},
-        ReaderCase{"header_only.dat", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ"}, {}, {"1000HZ"}, 3},
+        ReaderCase{"header_only.dat",
+                   ReadResult::Status::Loaded,
+                   {"FILE", "INCREMENT", "1000HZ"},
+                   {},
+                   {"1000HZ"},
+                   3},
         // Bytes are kept as they are: NUL, Latin-1, UTF-8, a lone CR inside a line.
-        ReaderCase{"binary_bytes.csv", ReadResult::Status::Loaded, {"FILE", "INCREMENT", "1000HZ", "NOTE"},
-                   {{"1", "0", "12.5", std::string("A\0B\xe9\xff", 5)}, {"2", "5", "\xc3\xa9T\xc3\xa9", "X\rY"}},
-                   {"1000HZ"}, 3},
-        ReaderCase{"trailing_separators.csv", ReadResult::Status::Loaded, kWorkedHeader,
+        ReaderCase{
+            "binary_bytes.csv",
+            ReadResult::Status::Loaded,
+            {"FILE", "INCREMENT", "1000HZ", "NOTE"},
+            {{"1", "0", "12.5", std::string("A\0B\xe9\xff", 5)}, {"2", "5", "\xc3\xa9T\xc3\xa9", "X\rY"}},
+            {"1000HZ"},
+            3},
+        ReaderCase{"trailing_separators.csv",
+                   ReadResult::Status::Loaded,
+                   kWorkedHeader,
                    {{"1", "0", "12.5", "13.1", "2", "20180412"}, {"1", "5", "12.7", "13.0", "2", ""}},
-                   {"1000HZ", "500HZ"}, 3}));
+                   {"1000HZ", "500HZ"},
+                   3}));
 
 TEST(DataFileReader, HandsRowItemsWithTheKeywordColumns)
 {
@@ -181,8 +233,8 @@ TEST(DataFileReader, FileAndBufferReadTheSame)
     // Lines that straddle the reader's chunks must come out whole.
     std::string text = "FILE\tINCREMENT\t1000HZ\t500HZ\r\n";
     for (int i = 0; i < 60000; ++i)
-        text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t" + std::to_string(i * 0.25) + "\t x" +
-                std::string(static_cast<std::size_t>(i % 37), 'y') + "\r\n";
+        text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t" + std::to_string(i * 0.25) +
+            "\t x" + std::string(static_cast<std::size_t>(i % 37), 'y') + "\r\n";
     TempDir dir;
     WriteAll(dir / "big.dat", text);
     Survey fromFile;
@@ -226,7 +278,8 @@ TEST(DataFileReader, AReadErrorIsAPartialLoadNeverASuccess)
     const ReadResult r = reader.ReadStream(in, "line7.dat");
     EXPECT_EQ(r.status, ReadResult::Status::ReadIncomplete);
     EXPECT_TRUE(r.Partial());
-    EXPECT_EQ(r.message, "line7.dat could not be read completely: the rows after the read error were not loaded.");
+    EXPECT_EQ(r.message,
+              "line7.dat could not be read completely: the rows after the read error were not loaded.");
     EXPECT_EQ(r.reason, "Input/output error");
     EXPECT_EQ(r.rowsLoaded, 2u);
     EXPECT_EQ(r.lineNumber, 4u);
@@ -280,12 +333,13 @@ TEST(DataFileReader, FilesReadOnTwoThreadsLoadAsBuffersDo)
         EXPECT_EQ(r.message, fromBuffer.result.message) << name;
         EXPECT_EQ(r.lineNumber, fromBuffer.result.lineNumber) << name;
         EXPECT_EQ(r.dataLines, fromBuffer.result.dataLines) << name;
-        EXPECT_EQ(TableRows(survey.m_tables.Origin()), TableRows(fromBuffer.survey.m_tables.Origin())) << name;
+        EXPECT_EQ(TableRows(survey.m_tables.Origin()), TableRows(fromBuffer.survey.m_tables.Origin()))
+            << name;
     }
     std::string text = "file\tincrement\t1000hz\tnote\r\n";
     for (int i = 0; i < 120000; ++i) {
         text += std::to_string(i / 100) + "\t" + std::to_string(i) + "\t12.5\t" +
-                std::string(static_cast<std::size_t>(i % 53), 'n') + "\r\n";
+            std::string(static_cast<std::size_t>(i % 53), 'n') + "\r\n";
         if (i == 100000)
             text += "7\t8\r\n\r\n";
     }

@@ -19,9 +19,11 @@ TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
         SearchBadPoints(t);
         ProcessFieldSource(t);
     }
-    t.Depth().AppendRowRefs(std::vector<DataTable::CellRef>{t.Processing().RefAt(0, 0), t.Origin().RefAt(1, 1),
-                                                            t.Depth().StoreText("-49"), t.Processing().RefAt(3, 2)});
-    const Rows origin = TableRows(t.Origin()), processing = TableRows(t.Processing()), depth = TableRows(t.Depth());
+    t.Depth().AppendRowRefs(
+        std::vector<DataTable::CellRef>{t.Processing().RefAt(0, 0), t.Origin().RefAt(1, 1),
+                                        t.Depth().StoreText("-49"), t.Processing().RefAt(3, 2)});
+    const Rows origin = TableRows(t.Origin()), processing = TableRows(t.Processing()),
+               depth = TableRows(t.Depth());
     const std::size_t before = t.Store().Used();
     t.CompactText(true);
     EXPECT_LT(t.Store().Used(), before);
@@ -56,7 +58,8 @@ TEST(DataTable, LongAndHugeCellsAndCellsOutside)
     DataTable many;
     many.AddColumn("V");
     for (int i = 0; i < 600000; ++i)
-        many.AppendRow(std::vector<std::string>{std::to_string(i) + std::string(static_cast<std::size_t>(i % 13), '.')});
+        many.AppendRow(
+            std::vector<std::string>{std::to_string(i) + std::string(static_cast<std::size_t>(i % 13), '.')});
     EXPECT_EQ(many.Cell(599999, 0), "599999" + std::string(599999 % 13, '.'));
     EXPECT_EQ(many.Cell(333333, 0), "333333" + std::string(333333 % 13, '.'));
 }

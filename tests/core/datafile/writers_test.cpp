@@ -36,7 +36,8 @@ TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
     }
     Loaded headerOnly("FILE,INCREMENT,1000HZ\n");
     ASSERT_TRUE(OriginWriter::Save(dir / "h.csv", dir / "h.csv", headerOnly.survey.m_frame.m_arrHeaderColumns,
-                                   headerOnly.survey.m_tables).ok);
+                                   headerOnly.survey.m_tables)
+                    .ok);
     EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
 }
 
@@ -54,7 +55,8 @@ TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
             EXPECT_EQ(TableRows(again.survey.m_tables.Origin()), TableRows(first.survey.m_tables.Origin()));
             EXPECT_EQ(again.survey.m_frame.m_arrHeaderColumns, first.survey.m_frame.m_arrHeaderColumns);
             ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.m_arrHeaderColumns,
-                                           again.survey.m_tables).ok);
+                                           again.survey.m_tables)
+                            .ok);
             bytes = ReadAll(dir / name);
         }
     }
@@ -162,8 +164,9 @@ TEST(OriginWriter, ReplacesTheFileALinkPointsTo)
     Loaded loaded(kSmall);
     WriteAll(dir / "real.csv", "old\n");
     std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
-    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv", loaded.survey.m_frame.m_arrHeaderColumns,
-                                   loaded.survey.m_tables).ok);
+    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv",
+                                   loaded.survey.m_frame.m_arrHeaderColumns, loaded.survey.m_tables)
+                    .ok);
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
     EXPECT_EQ(ReadAll(dir / "real.csv"), "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n");
 }

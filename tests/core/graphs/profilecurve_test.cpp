@@ -43,8 +43,8 @@ TEST(DrawProfileCurve, MeansAndRegionsInSinglePrecision)
             ProfileRegion r;
             regions >> r.level >> r.from >> r.to;
             r.kind = kind == "high" ? ProfileRegion::Kind::High
-                     : kind == "low" ? ProfileRegion::Kind::Low
-                                     : ProfileRegion::Kind::LowLast;
+                : kind == "low"     ? ProfileRegion::Kind::Low
+                                    : ProfileRegion::Kind::LowLast;
             expected.push_back(r);
         }
         ASSERT_EQ(curve.regions.size(), expected.size());

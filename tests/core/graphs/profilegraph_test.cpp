@@ -25,9 +25,13 @@ const std::vector<std::string> kDepthTitles = {"FILE", "INCREMENT", "Height(H)",
 TEST(VerticalProfile, OneCurvePerHeightOfTheFirstFileOnly)
 {
     // -17.005 is within 0.01 of the run's first height; file 2 is skipped.
-    const DataTable depth = Table(kDepthTitles, {{"1", "0", "-17", "10"}, {"1", "5", "-17.005", "11"},
-                                                 {"1", "0", "-49", "20"}, {"1", "0", "-498", "30"},
-                                                 {"1", "5", "-498", "31.5"}, {"2", "0", "-17", "99"}});
+    const DataTable depth = Table(kDepthTitles,
+                                  {{"1", "0", "-17", "10"},
+                                   {"1", "5", "-17.005", "11"},
+                                   {"1", "0", "-49", "20"},
+                                   {"1", "0", "-498", "30"},
+                                   {"1", "5", "-498", "31.5"},
+                                   {"2", "0", "-17", "99"}});
     const ProfileGraph g = VerticalProfile(depth, 3, 0.3f);
     EXPECT_EQ(g.title, "File1 Vertical Profile Graph");
     EXPECT_EQ(g.axes.size(), 3u);
@@ -62,8 +66,10 @@ TEST(VerticalProfile, LongRunsStayWholeAndEveryCurveGetsABand)
 TEST(PlaneProfile, OneCurvePerFileGroupAtHeightZero)
 {
     const DataTable processing = Table({"FILE", "INCREMENT", "1000HZ", "MODE", "500HZ"},
-                                       {{"1", "0", "10", "2", "1"}, {"1", "5", "12", "2", "2"},
-                                        {"2", "0", "20", "2", "3"}, {"3", "0", "30", "2", "4"}});
+                                       {{"1", "0", "10", "2", "1"},
+                                        {"1", "5", "12", "2", "2"},
+                                        {"2", "0", "20", "2", "3"},
+                                        {"3", "0", "30", "2", "4"}});
     const PlaneColumn column = PlaneProfileColumn(processing, 2, 1);  // past MODE
     ASSERT_TRUE(column.Ok());
     const ProfileGraph g = PlaneProfile(processing, column.column, 0.3f);

@@ -12,14 +12,15 @@ namespace {
 
 /// A file whose first frequency column holds `a` and second holds `b`, one
 /// group per entry of `groups` (rows per group), readings taken in order.
-std::string TwoColumnFile(const std::vector<float>& a, const std::vector<float>& b, const std::vector<int>& groups)
+std::string TwoColumnFile(const std::vector<float>& a, const std::vector<float>& b,
+                          const std::vector<int>& groups)
 {
     std::string text = "FILE,INCREMENT,100HZ,10HZ\n";
     std::size_t i = 0;
     for (std::size_t g = 0; g < groups.size(); ++g)
         for (int r = 0; r < groups[g]; ++r, ++i)
             text += std::to_string(g + 1) + "," + std::to_string(r) + "," + FormatFixed(a[i], 3) + "," +
-                    FormatFixed(b[i], 3) + "\n";
+                FormatFixed(b[i], 3) + "\n";
     return text;
 }
 
@@ -29,14 +30,17 @@ TEST(CorrectBadPoints, PullsStrayReadingsToTheBounds)
     Loaded l(TwoColumnFile({45, -25, 10, 10}, {1, 1, 1, 1}, {4}));
     const OperationReport report = CorrectBadPoints(l.survey.m_tables);
     EXPECT_TRUE(report.messages.empty());
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"39.9999", "-19.9999", "10.000", "10.000"}));
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3), (std::vector<std::string>{"1.000", "1.000", "1.000", "1.000"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
+              (std::vector<std::string>{"39.9999", "-19.9999", "10.000", "10.000"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3),
+              (std::vector<std::string>{"1.000", "1.000", "1.000", "1.000"}));
 }
 
 TEST(CorrectBadPoints, BoundsAreSinglePrecision)
 {
     // Mean 1000.1 held as a float: the upper bound prints 4000.3998, not 4000.3999.
-    Loaded l(TwoColumnFile({500, 500, 500, 500, 500, 500, 500, 500, 500, 5501}, std::vector<float>(10, 1), {10}));
+    Loaded l(
+        TwoColumnFile({500, 500, 500, 500, 500, 500, 500, 500, 500, 5501}, std::vector<float>(10, 1), {10}));
     CorrectBadPoints(l.survey.m_tables);
     EXPECT_EQ(l.survey.m_tables.Origin().Cell(9, 2), "4000.3998");
     EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 2), "500.000");
@@ -61,7 +65,8 @@ TEST(CorrectBadPoints, NegativeMeanReplacesEveryCell)
     CorrectBadPoints(l.survey.m_tables);
     // mean -2, M * k = -6: every reading deviates; -1 lies above the mean (-2 - 6 - 0.0001),
     // the others not (-2 + 6 + 0.0001).
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"-8.0001", "4.0001", "4.0001"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
+              (std::vector<std::string>{"-8.0001", "4.0001", "4.0001"}));
 }
 
 TEST(CorrectBadPoints, TwoRunsOfOneFileNumberAreTwoGroups)
@@ -69,7 +74,8 @@ TEST(CorrectBadPoints, TwoRunsOfOneFileNumberAreTwoGroups)
     Loaded l("FILE,INCREMENT,100HZ\n1,0,10\n1,5,10\n2,0,100\n1,10,0\n1,15,50\n");
     CorrectBadPoints(l.survey.m_tables);
     // Third group (rows 3-4): mean 25, zero -> lowest 50; it is a later group but 50 < 900000.
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), (std::vector<std::string>{"10", "10", "100", "50.0000", "50"}));
+    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
+              (std::vector<std::string>{"10", "10", "100", "50.0000", "50"}));
 }
 
 TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
@@ -82,7 +88,8 @@ TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
     Loaded l(header + "\n" + row + "\n");
     l.survey.m_tables.MarkCell(0, 2);
     const OperationReport report = CorrectBadPoints(l.survey.m_tables);
-    EXPECT_EQ(report.messages, (std::vector<std::string>{"The maximum point processing ability for200 frequency!"}));
+    EXPECT_EQ(report.messages,
+              (std::vector<std::string>{"The maximum point processing ability for200 frequency!"}));
     EXPECT_FALSE(report.stopped);
     EXPECT_EQ(l.survey.m_tables.FreqColumns(), 200);
     EXPECT_TRUE(l.survey.m_tables.Marks().empty());
@@ -143,7 +150,8 @@ TEST(SearchBadPoints, MarksFollowTheDeviationFactor)
     SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 3.0f);
     SearchBadPoints(l.survey.m_tables);
     EXPECT_TRUE(l.survey.m_tables.Marks().empty());
-    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 0.5f);  // mean 10.875: 17 is beyond 5.44
+    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor,
+               0.5f);  // mean 10.875: 17 is beyond 5.44
     SearchBadPoints(l.survey.m_tables);
     EXPECT_EQ(l.survey.m_tables.Marks(), (std::map<int, int>{{7, 2}}));
 }

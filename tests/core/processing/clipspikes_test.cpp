@@ -24,7 +24,8 @@ std::vector<std::string> Printed(const std::vector<float>& values)
 
 TEST(ClipSpikes, TrimCountRoundsHalfUp)
 {
-    for (auto [n, t] : std::vector<std::pair<int, int>>{{7, 1}, {14, 1}, {15, 2}, {25, 3}, {35, 4}, {44, 4}, {45, 5}, {200, 20}})
+    for (auto [n, t] : std::vector<std::pair<int, int>>{
+             {7, 1}, {14, 1}, {15, 2}, {25, 3}, {35, 4}, {44, 4}, {45, 5}, {200, 20}})
         EXPECT_EQ(ClipTrimCount(n), t) << n;
 }
 
@@ -46,8 +47,9 @@ TEST(ClipSpikes, LimitGrowsInSinglePrecision)
     // 52.200001, not 52.200000, and the next as 62.639999.
     std::vector<float> v = {1, 1, 1, 50, 1, 1, 60, 1, 70, 1};
     ClipSpikes(v.data(), 10, 3.0f);
-    EXPECT_EQ(Printed(v), (std::vector<std::string>{"1.000000", "1.000000", "1.000000", "43.500000", "1.000000",
-                                                    "1.000000", "52.200001", "1.000000", "62.639999", "1.000000"}));
+    EXPECT_EQ(Printed(v),
+              (std::vector<std::string>{"1.000000", "1.000000", "1.000000", "43.500000", "1.000000",
+                                        "1.000000", "52.200001", "1.000000", "62.639999", "1.000000"}));
 }
 
 TEST(ClipSpikes, ValuesBetweenBaseAndLimitOnlyGrowTheLimit)
@@ -102,14 +104,22 @@ TEST(ClipSpikes, SameResultAsTheRuleWithAPlainSort)
     // values and infinities, in columns of every length a file group has.
     std::uint32_t seed = 12345;
     const auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
-    const float specials[] = {0.0f, -0.0f, 1e-40f, -1e-40f, std::numeric_limits<float>::infinity(),
-                              -std::numeric_limits<float>::infinity(), 3.5f, -3.5f, 1e30f};
+    const float specials[] = {0.0f,
+                              -0.0f,
+                              1e-40f,
+                              -1e-40f,
+                              std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity(),
+                              3.5f,
+                              -3.5f,
+                              1e30f};
     for (int round = 0; round < 400; ++round) {
         const int n = 7 + static_cast<int>(next() % 250);
         std::vector<float> v(static_cast<std::size_t>(n));
         for (float& x : v) {
             const std::uint32_t r = next() >> 8;
-            x = r % 11 == 0 ? specials[r % 9] : static_cast<float>(static_cast<int>(r % 20001) - 2000) / 16.0f;
+            x = r % 11 == 0 ? specials[r % 9]
+                            : static_cast<float>(static_cast<int>(r % 20001) - 2000) / 16.0f;
         }
         std::vector<float> clipped = v;
         ClipSpikes(clipped.data(), n, 3.0f);

@@ -11,7 +11,6 @@ using namespace vantrel::test;
 
 namespace {
 
-
 TEST(DepthHeight, SkinDepthTimesTheCoefficient)
 {
     EXPECT_EQ(DepthHeight(1000, 20, 0.7f), -49);

@@ -8,7 +8,6 @@ using namespace vantrel::test;
 
 namespace {
 
-
 TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
 {
     Chosen one("FILE,INCREMENT,100HZ,10HZ\n1,0,1,2\n1,5,2,4\n1,10,4,8\n");
@@ -54,7 +53,8 @@ TEST(ProcessFieldSource, LongGroupsWorkOnTheirLast200Rows)
         text += "1," + std::to_string(r) + ",2\n";
     Chosen c(text);
     const OperationReport report = ProcessFieldSource(c.survey.m_tables);
-    EXPECT_EQ(report.messages, (std::vector<std::string>{"The maximum processing capacity of the field source is200！"}));
+    EXPECT_EQ(report.messages,
+              (std::vector<std::string>{"The maximum processing capacity of the field source is200！"}));
     const auto col = c.Col(2);
     EXPECT_EQ(col[4], "2");
     EXPECT_EQ(col[5], "2.0000");

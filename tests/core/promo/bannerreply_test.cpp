@@ -34,8 +34,8 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 TEST(PictureName, PlainNamesAreAccepted)
 {
-    for (const std::string& name : Strings{"a.jpg", "banner 2024.v2.png", "\xE5\xB9\xBF\xE5\x91\x8A.jpg", "x.", "a..b",
-                                   std::string(251, 'n') + ".bmp"})
+    for (const std::string& name : Strings{"a.jpg", "banner 2024.v2.png", "\xE5\xB9\xBF\xE5\x91\x8A.jpg",
+                                           "x.", "a..b", std::string(251, 'n') + ".bmp"})
         EXPECT_EQ(CheckPictureName(name), "") << name;
     EXPECT_EQ(PictureBaseName("a.tar.gz"), "a");
     EXPECT_EQ(PictureBaseName("plain"), "plain");
@@ -58,10 +58,10 @@ TEST(PictureName, NamesThatWouldLeaveTheFolderOrHideAreRefused)
         {std::string(252, 'n') + ".bmp", "longer than 255"},
         {"noextension", "no \".\""},
         {"\xFF.png", "UTF-8"},
-        {"\xC0\xAF.png", "UTF-8"},        // overlong "/"
-        {"a\xE5\xB9.png", "UTF-8"},       // cut multi-byte character
-        {"a\xED\xA0\x80.png", "UTF-8"},   // surrogate
-        {"a.png\xE5", "UTF-8"},           // cut at the very end
+        {"\xC0\xAF.png", "UTF-8"},       // overlong "/"
+        {"a\xE5\xB9.png", "UTF-8"},      // cut multi-byte character
+        {"a\xED\xA0\x80.png", "UTF-8"},  // surrogate
+        {"a.png\xE5", "UTF-8"},          // cut at the very end
     };
     for (const auto& [name, why] : refused) {
         const std::string reason = CheckPictureName(name);
@@ -119,4 +119,3 @@ TEST(BannerReply, RefusedNamesDropTheirLinksButNotTheRest)
     // The log shows control characters escaped, never raw.
     EXPECT_EQ(reply.notes[8], "picture \"a\\x1B[2J.png\" skipped: the name holds a control character");
 }
-

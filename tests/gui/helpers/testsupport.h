@@ -164,9 +164,9 @@ inline bool checked(const QModelIndex& index)
 
 }  // namespace vantrel::test
 
-#define VANTREL_GUI_TEST_MAIN(TestClass, name)                 \
-    int main(int argc, char** argv)                            \
-    {                                                          \
-        TestClass test;                                        \
-        return vantrel::test::runGuiTest(&test, argc, argv, name); \
+#define VANTREL_GUI_TEST_MAIN(TestClass, name)                                                               \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        TestClass test;                                                                                      \
+        return vantrel::test::runGuiTest(&test, argc, argv, name);                                           \
     }
