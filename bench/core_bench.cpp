@@ -98,7 +98,7 @@ void BM_WriteOriginal(benchmark::State& state)
     for (auto _ : state) {
         NullBuffer sink;
         std::ostream out(&sink);
-        OriginWriter::Write(out, p.survey.m_frame.m_arrHeaderColumns, p.survey.m_tables, 1);
+        OriginWriter::Write(out, p.survey.m_frame.HeaderColumns(), p.survey.m_tables, 1);
         benchmark::DoNotOptimize(sink.bytes);
     }
 }

@@ -114,7 +114,7 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
         {"--save-original", "PATH", "write the Origin table as a .dat (tab) or .csv (comma) data file",
          [](CliPipeline& p, const std::string& path) {
              const WriteResult r =
-                 OriginWriter::Save(path, path, p.m_survey.m_frame.m_arrHeaderColumns, p.m_survey.m_tables);
+                 OriginWriter::Save(path, path, p.m_survey.m_frame.HeaderColumns(), p.m_survey.m_tables);
              return r.ok || p.Fail(SaveFailure(r));
          },
          nullptr},
@@ -360,7 +360,7 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
 bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular)
 {
     const std::string refused =
-        GraphCommandCheck(kind, m_survey.m_frame.m_bDataSelected, m_survey.m_tree.CurrentFrequency(),
+        GraphCommandCheck(kind, m_survey.m_frame.DataSelected(), m_survey.m_tree.CurrentFrequency(),
                           m_survey.m_tree.Frequencies().size());
     if (!refused.empty())
         return Fail(refused);

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reader.ReadBuffer(bytes);
 
     std::ostringstream saved;
-    OriginWriter::Write(saved, s.m_frame.m_arrHeaderColumns, s.m_tables, 2);
+    OriginWriter::Write(saved, s.m_frame.HeaderColumns(), s.m_tables, 2);
 
     for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
         s.m_tree.ClickFileCheckBox(static_cast<int>(f));
@@ -37,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was saved reads back into the same header (rows may differ only
     // where the reader stopped).
-    if (!s.m_frame.m_arrHeaderColumns.empty()) {
+    if (!s.m_frame.HeaderColumns().empty()) {
         Survey back;
         DataFileReader again(back.m_frame, back.m_tables, back.m_tree);
         again.ReadBuffer(saved.str());
-        if (back.m_frame.m_arrHeaderColumns != s.m_frame.m_arrHeaderColumns &&
-            s.m_frame.m_arrHeaderColumns.front().find("INCREMENT") != 0)
+        if (back.m_frame.HeaderColumns() != s.m_frame.HeaderColumns() &&
+            s.m_frame.HeaderColumns().front().find("INCREMENT") != 0)
             std::abort();
     }
     return 0;

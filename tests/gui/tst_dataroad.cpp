@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompter->fileFilters, QStringList({QString::fromLatin1(DataCommands::kDataFileFilters)}));
         QVERIFY(m_prompter->messages.isEmpty());
         QCOMPARE(m_shell->frame->statusBar()->currentMessage(), QStringLiteral("16 rows read from road.dat"));
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath), path.toUpper());
+        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), path.toUpper());
         QCOMPARE(m_fileView->model()->rowCount(), 2);
         QCOMPARE(m_output->originModel()->rowCount(), 16);
         QCOMPARE(m_output->tabs()->currentIndex(), 0);
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QVERIFY(clickCheckBox(tree, rowItem(1, 0)));
         QVERIFY(toolButton(cmd::ID_SELECT_DATA));
         QVERIFY(m_prompter->messages.isEmpty());
-        QVERIFY(m_survey->m_frame.m_bDataSelected);
+        QVERIFY(m_survey->m_frame.DataSelected());
         DataTableModel* processing = m_output->processingModel();
         QCOMPARE(processing->rowCount(), 9);
         QCOMPARE(processing->index(7, 1).data().toString(), QStringLiteral("35"));
@@ -216,7 +216,7 @@ private Q_SLOTS:
 
         run(cmd::ID_CHOOSE_DATA);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kSelectInFilePane)}));
-        QVERIFY(!m_survey->m_frame.m_bDataSelected);
+        QVERIFY(!m_survey->m_frame.DataSelected());
         QCOMPARE(m_output->processingModel()->rowCount(), 0);
         QCOMPARE(m_output->tabs()->currentIndex(), 0);
     }
@@ -235,7 +235,7 @@ private Q_SLOTS:
             increments << processing->index(r, 0).data().toString() + '/' +
                     processing->index(r, 1).data().toString();
         QCOMPARE(increments, QStringList({"1/0", "1/10", "2/5"}));  // file by file, in load order
-        QVERIFY(m_survey->m_frame.m_bDataSelected);
+        QVERIFY(m_survey->m_frame.DataSelected());
 
         QVERIFY(!m_shell->run(cmd::ID_OPEN_WITH));               // nobody handles it
         m_fileView->contextMenu()->actions().last()->trigger();  // Properties
@@ -248,12 +248,12 @@ private Q_SLOTS:
         m_fileView->tree()->expandAll();
         QVERIFY(clickCheckBox(m_fileView->tree(), fileItem(1)));
         run(cmd::ID_CHOOSE_DATA);
-        QVERIFY(m_survey->m_frame.m_bDataSelected);
+        QVERIFY(m_survey->m_frame.DataSelected());
 
         run(cmd::ID_FILE_OPEN);  // Cancel in the question
         QCOMPARE(m_prompter->questions, QStringList({QString::fromUtf8(msg::kCloseOpenFile)}));
         QCOMPARE(m_prompter->fileFilters.size(), 1);
-        QVERIFY(!m_survey->m_frame.m_bDataSelected);
+        QVERIFY(!m_survey->m_frame.DataSelected());
         QCOMPARE(m_fileView->model()->rowCount(), 2);
         QCOMPARE(m_output->originModel()->rowCount(), 5);
         QCOMPARE(m_output->processingModel()->rowCount(), 2);
@@ -270,7 +270,7 @@ private Q_SLOTS:
                         .arg(m_fileView->frequencySelector()->count())
                         .arg(m_output->originModel()->rowCount())
                         .arg(m_output->originModel()->columnCount())
-                        .arg(m_survey->m_frame.m_arrHeaderColumns.size());
+                        .arg(m_survey->m_frame.HeaderColumns().size());
         };
         m_prompter->answers << true;
         m_prompter->files << FileChoice{};  // OK, then cancel the dialog: the panes stay empty
@@ -283,7 +283,7 @@ private Q_SLOTS:
             test::copyFixture(*m_dir, QStringLiteral("other_layout.csv"), QStringLiteral("other"));
         open(csv, 1);
         QCOMPARE(m_prompter->questions.size(), 1);  // nothing was open any more
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath),
+        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()),
                  csv.toUpper() + QStringLiteral(".CSV"));
         QCOMPARE(m_output->originModel()->columnCount(), 6);
         QCOMPARE(fileItem(1).data().toString(), QStringLiteral("File: 9 (20260402)"));
@@ -384,7 +384,7 @@ private Q_SLOTS:
         const QString missing = m_dir->filePath(QStringLiteral("missing.dat"));
         open(missing);
         QCOMPARE(m_prompter->messages, QStringList({missing + QString::fromUtf8(msg::kFileOpenFailed)}));
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.m_strDataPath), missing.toUpper());
+        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), missing.toUpper());
 
         m_prompter->messages.clear();
         const QString csvAsDat =
@@ -392,7 +392,7 @@ private Q_SLOTS:
         open(csvAsDat, 0);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kRowsMismatch)}));
         QVERIFY(
-            QString::fromStdString(m_survey->m_frame.m_strDataPath).endsWith(QStringLiteral("DATA.CSV.DAT")));
+            QString::fromStdString(m_survey->m_frame.DataPath()).endsWith(QStringLiteral("DATA.CSV.DAT")));
         QCOMPARE(m_output->originModel()->rowCount(), 2);
         QCOMPARE(m_fileView->model()->rowCount(fileItem(0)), 2);
         QVERIFY(m_survey->m_frame.HasOpenFile());

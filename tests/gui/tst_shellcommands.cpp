@@ -427,7 +427,7 @@ private Q_SLOTS:
 
         // Data chosen but no current frequency entry: only the plane graph refuses.
         s.prompter.messages.clear();
-        s.frame->survey().m_frame.m_bDataSelected = true;
+        s.frame->survey().m_frame.SetDataSelected(true);
         QVERIFY(s.run(ID_ICHNOGRAPHY_GRAPH));
         s.frame->survey().m_tree.AddFrequency("16HZ");
         s.frame->survey().m_tree.SetCurrentFrequency(-1);

@@ -67,7 +67,7 @@ void DataFileReader::Begin(const std::string& shownName)
 
 void DataFileReader::Header(std::string_view line)
 {
-    auto& header = m_frame.m_arrHeaderColumns;
+    const auto& header = m_frame.HeaderColumns();
     std::size_t p = 0;
     int firstFreq = 0;
     while (p < line.size()) {
@@ -79,7 +79,7 @@ void DataFileReader::Header(std::string_view line)
         if (p == start)
             continue;
         const std::string_view name = line.substr(start, p - start);
-        header.emplace_back(name);
+        m_frame.AddHeaderColumn(name);
         const int index = static_cast<int>(header.size()) - 1;
         bool frequency = false;
         if (Contains(name, "FILE")) {
@@ -90,11 +90,11 @@ void DataFileReader::Header(std::string_view line)
             m_modeColumn = index;
         } else if (Contains(name, "DATETIME")) {
             m_dateTimeColumn = index;
-        } else if (Contains(name, "HZ") && !m_frame.m_bDashColumns) {
+        } else if (Contains(name, "HZ") && !m_frame.DashColumns()) {
             frequency = true;
         } else if (Contains(name, "-") && !Contains(name, "ID")) {
             frequency = true;
-            m_frame.m_bDashColumns = true;
+            m_frame.SetDashColumns();
         }
         if (frequency) {
             m_listener.AddFrequency(name);
@@ -120,7 +120,7 @@ void DataFileReader::DataRow(std::string_view line, bool ok, std::span<const std
         m_tables.Origin().ReserveRows(expected);
         m_listener.ExpectRows(expected);
     }
-    const auto& header = m_frame.m_arrHeaderColumns;
+    const auto& header = m_frame.HeaderColumns();
     const auto field = [&](int column) { return fields[static_cast<std::size_t>(column)]; };
     m_listener.AddRowItem(CAtoi(field(m_fileColumn)), field(m_dateTimeColumn),
                           CAtoi(field(m_incrementColumn)),
@@ -331,7 +331,7 @@ void DataFileReader::Take(const Piece& piece)
             continue;
         }
         if (line.kind == Piece::HeaderLine) {
-            if (m_frame.m_arrHeaderColumns.empty())
+            if (m_frame.HeaderColumns().empty())
                 Header(line.text);
         } else if (line.kind == Piece::Data) {
             try {
@@ -365,7 +365,7 @@ ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<std::string()>& errorReason,
                                       bool twoThreads)
 {
-    Splitter splitter(source, errorReason, m_frame.m_arrHeaderColumns.size());
+    Splitter splitter(source, errorReason, m_frame.HeaderColumns().size());
     // Returns true at the end.
     const auto take = [&](const Piece& piece) {
         Take(piece);

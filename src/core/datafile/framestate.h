@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -12,18 +13,25 @@ class OutputTables;
 /// live in OutputTables, where the processing reads them.
 class FrameState {
 public:
-    /// The open file's column names, upper case, in file order.
-    std::vector<std::string> m_arrHeaderColumns;
-    /// The chosen path, upper case, with ".DAT" / ".CSV" appended for the
-    /// matching filter: its spelling decides the original data format.
-    std::string m_strDataPath;
-    /// The same path in its own letter case: the file Save Original Data writes.
-    std::string m_strDataFile;
-    bool m_bDataSelected = false;
-    bool m_bDashColumns = false;
-
     /// The file dialog's filters, in order.
     enum Filter { DatFilter = 0, CsvFilter = 1, AllFilter = 2 };
+
+    /// The open file's column names, upper case, in file order.
+    const std::vector<std::string>& HeaderColumns() const { return m_arrHeaderColumns; }
+    /// Appends a column name of the header line being read.
+    void AddHeaderColumn(std::string_view name) { m_arrHeaderColumns.emplace_back(name); }
+    /// The chosen path, upper case, with ".DAT" / ".CSV" appended for the
+    /// matching filter: its spelling decides the original data format.
+    const std::string& DataPath() const { return m_strDataPath; }
+    /// The same path in its own letter case: the file Save Original Data writes.
+    const std::string& DataFile() const { return m_strDataFile; }
+    /// True once choosing data copied at least one row.
+    bool DataSelected() const { return m_bDataSelected; }
+    void SetDataSelected(bool selected) { m_bDataSelected = selected; }
+    /// True once a dash-titled column was taken as a frequency column: from then
+    /// on "HZ" columns are not.
+    bool DashColumns() const { return m_bDashColumns; }
+    void SetDashColumns() { m_bDashColumns = true; }
 
     bool HasOpenFile() const { return !m_arrHeaderColumns.empty(); }
     /// Clears the two flags every File Open command starts with.
@@ -32,6 +40,13 @@ public:
     void CloseData(FileTree& tree, OutputTables& tables);
     /// Records the path chosen in the open dialog with the filter it was chosen with.
     void SetDataPath(const std::string& chosen, int filter);
+
+private:
+    std::vector<std::string> m_arrHeaderColumns;
+    std::string m_strDataPath;
+    std::string m_strDataFile;
+    bool m_bDataSelected = false;
+    bool m_bDashColumns = false;
 };
 
 }  // namespace vantrel

@@ -65,7 +65,7 @@ WriteResult OriginWriter::Save(const std::string& filePath, const std::string& f
 
 WriteResult OriginWriter::Save(const FrameState& frame, const OutputTables& tables)
 {
-    return Save(frame.m_strDataFile, frame.m_strDataPath, frame.m_arrHeaderColumns, tables);
+    return Save(frame.DataFile(), frame.DataPath(), frame.HeaderColumns(), tables);
 }
 
 }  // namespace vantrel

@@ -11,11 +11,11 @@ OperationReport SelectData(const FileTree& tree, OutputTables& tables, FrameStat
 {
     OperationReport report;
     tables.ClearResults();
-    frame.m_bDataSelected = false;
+    frame.SetDataSelected(false);
     const std::vector<int> ids = tree.CheckedRowIds();
     tables.Processing().ReserveRows(ids.size());
     for (int id : ids) {
-        frame.m_bDataSelected = true;
+        frame.SetDataSelected(true);
         tables.CopyToProcessing(static_cast<std::size_t>(id - 1));
     }
     if (ids.empty()) {

@@ -139,7 +139,7 @@ void CVantrelApp::OnGraph(int id)
     const Survey& survey = m_mainFrame->survey();
     const auto kind = static_cast<GraphKind>(graphKind(id));
     const std::string refused =
-        GraphCommandCheck(kind, survey.m_frame.m_bDataSelected, survey.m_tree.CurrentFrequency(),
+        GraphCommandCheck(kind, survey.m_frame.DataSelected(), survey.m_tree.CurrentFrequency(),
                           survey.m_tree.Frequencies().size());
     if (!refused.empty()) {
         prompter().message(QString::fromStdString(refused));

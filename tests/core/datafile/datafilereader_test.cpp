@@ -35,7 +35,7 @@ TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
     const ReaderCase& c = GetParam();
     Loaded loaded(ReadAll(DataPath(std::string("datafile/") + c.fixture)));
     EXPECT_EQ(loaded.result.status, c.status) << loaded.result.message;
-    EXPECT_EQ(loaded.survey.m_frame.m_arrHeaderColumns, c.header);
+    EXPECT_EQ(loaded.survey.m_frame.HeaderColumns(), c.header);
     EXPECT_EQ(TableRows(loaded.survey.m_tables.Origin()), c.origin);
     EXPECT_EQ(loaded.listener.frequencies, c.frequencies);
     EXPECT_EQ(loaded.result.firstFreqNumber, c.firstFreq);
@@ -168,7 +168,7 @@ TEST(DataFileReader, SetsUpTheColumnsOfAllThreeTables)
     EXPECT_EQ(loaded.survey.m_tree.CurrentFrequency(), 0);
 
     Loaded dash(ReadAll(DataPath("datafile/dash_columns.csv")));
-    EXPECT_TRUE(dash.survey.m_frame.m_bDashColumns);
+    EXPECT_TRUE(dash.survey.m_frame.DashColumns());
     // 100HZ is plain for the reader but still a frequency title for the tables.
     EXPECT_EQ(dash.survey.m_tables.FreqColumns(), 3);
 }
@@ -197,7 +197,7 @@ TEST(DataFileReader, BadInputNeverCrashes)
     wide += "\n1,0" + std::string(2'000'000, ',') + "5\n";
     Loaded wideLoad(wide);
     EXPECT_EQ(wideLoad.result.status, ReadResult::Status::RowsMismatch);
-    EXPECT_EQ(wideLoad.survey.m_frame.m_arrHeaderColumns.size(), 100002u);
+    EXPECT_EQ(wideLoad.survey.m_frame.HeaderColumns().size(), 100002u);
 
     std::string noise;
     for (int i = 0; i < 1 << 16; ++i)
@@ -224,7 +224,7 @@ TEST(DataFileReader, FilesOpenReadOnlyAndFailuresNameThePath)
         const ReadResult failed = r.ReadFile(bad, "shown/path.DAT");
         EXPECT_EQ(failed.status, ReadResult::Status::OpenFailed);
         EXPECT_EQ(failed.message, "shown/path.DAT File open failed!");
-        EXPECT_TRUE(other.m_frame.m_arrHeaderColumns.empty());
+        EXPECT_TRUE(other.m_frame.HeaderColumns().empty());
     }
 }
 

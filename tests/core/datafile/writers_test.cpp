@@ -20,7 +20,7 @@ const char* kSmall = "FILE,INCREMENT,1000HZ\n1,0,12.5\n";
 TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
 {
     Loaded loaded(kSmall);
-    const auto& header = loaded.survey.m_frame.m_arrHeaderColumns;
+    const auto& header = loaded.survey.m_frame.HeaderColumns();
     TempDir dir;
     struct Case {
         std::string name;
@@ -35,7 +35,7 @@ TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
         EXPECT_EQ(ReadAll(dir / c.name), c.expected) << c.name;
     }
     Loaded headerOnly("FILE,INCREMENT,1000HZ\n");
-    ASSERT_TRUE(OriginWriter::Save(dir / "h.csv", dir / "h.csv", headerOnly.survey.m_frame.m_arrHeaderColumns,
+    ASSERT_TRUE(OriginWriter::Save(dir / "h.csv", dir / "h.csv", headerOnly.survey.m_frame.HeaderColumns(),
                                    headerOnly.survey.m_tables)
                     .ok);
     EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
@@ -53,8 +53,8 @@ TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
             Loaded again(bytes);
             ASSERT_TRUE(again.result.Ok());
             EXPECT_EQ(TableRows(again.survey.m_tables.Origin()), TableRows(first.survey.m_tables.Origin()));
-            EXPECT_EQ(again.survey.m_frame.m_arrHeaderColumns, first.survey.m_frame.m_arrHeaderColumns);
-            ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.m_arrHeaderColumns,
+            EXPECT_EQ(again.survey.m_frame.HeaderColumns(), first.survey.m_frame.HeaderColumns());
+            ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.HeaderColumns(),
                                            again.survey.m_tables)
                             .ok);
             bytes = ReadAll(dir / name);
@@ -68,24 +68,24 @@ TEST(OriginWriter, KeepsTheChosenLetterCaseAndAppendsTheFilterExtension)
     Loaded loaded(kSmall);
     FrameState& frame = loaded.survey.m_frame;
     frame.SetDataPath(dir / "MyData", FrameState::DatFilter);
-    EXPECT_EQ(frame.m_strDataFile, dir / "MyData.DAT");
-    EXPECT_EQ(frame.m_strDataPath.substr(frame.m_strDataPath.size() - 10), "MYDATA.DAT");
+    EXPECT_EQ(frame.DataFile(), dir / "MyData.DAT");
+    EXPECT_EQ(frame.DataPath().substr(frame.DataPath().size() - 10), "MYDATA.DAT");
     ASSERT_TRUE(OriginWriter::Save(frame, loaded.survey.m_tables).ok);
     EXPECT_EQ(ReadAll(dir / "MyData.DAT"), "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n");
 
     frame.SetDataPath(dir / "data.csv", FrameState::DatFilter);  // the DAT filter with a .csv name
-    EXPECT_EQ(frame.m_strDataFile, dir / "data.csv.DAT");
+    EXPECT_EQ(frame.DataFile(), dir / "data.csv.DAT");
     frame.SetDataPath(dir / "Line.Csv", FrameState::CsvFilter);
-    EXPECT_EQ(frame.m_strDataFile, dir / "Line.Csv");
+    EXPECT_EQ(frame.DataFile(), dir / "Line.Csv");
     frame.SetDataPath(dir / "x.txt", FrameState::AllFilter);
-    EXPECT_EQ(frame.m_strDataFile, dir / "x.txt");
+    EXPECT_EQ(frame.DataFile(), dir / "x.txt");
 }
 
 TEST(OriginWriter, NeverDestroysAnExistingFile)
 {
     TempDir dir;
     Loaded loaded(kSmall);
-    const auto& header = loaded.survey.m_frame.m_arrHeaderColumns;
+    const auto& header = loaded.survey.m_frame.HeaderColumns();
     const std::string old = "precious contents\n";
 
     // No format: the file is untouched and the message names it.
@@ -164,8 +164,8 @@ TEST(OriginWriter, ReplacesTheFileALinkPointsTo)
     Loaded loaded(kSmall);
     WriteAll(dir / "real.csv", "old\n");
     std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
-    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv",
-                                   loaded.survey.m_frame.m_arrHeaderColumns, loaded.survey.m_tables)
+    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv", loaded.survey.m_frame.HeaderColumns(),
+                                   loaded.survey.m_tables)
                     .ok);
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
     EXPECT_EQ(ReadAll(dir / "real.csv"), "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n");

@@ -56,7 +56,7 @@ TEST(SelectData, CopiesCheckedRowsFileByFile)
     s.m_tree.ClickRowCheckBox(2);
     OperationReport r = SelectData(s.m_tree, s.m_tables, s.m_frame);
     EXPECT_TRUE(r.messages.empty());
-    EXPECT_TRUE(s.m_frame.m_bDataSelected);
+    EXPECT_TRUE(s.m_frame.DataSelected());
     EXPECT_EQ(Column(s.m_tables.Processing(), 5), (std::vector<std::string>{"D1B", "D2", "D2"}));
     EXPECT_EQ(s.m_tables.ActiveTab(), OutputTables::ProcessingTab);
 
@@ -66,7 +66,7 @@ TEST(SelectData, CopiesCheckedRowsFileByFile)
     k.survey.m_tables.Depth().AppendRow(std::vector<std::string>{"1", "0", "-49", "1"});
     r = SelectData(k.survey.m_tree, k.survey.m_tables, k.survey.m_frame);
     EXPECT_EQ(r.messages, (std::vector<std::string>{msg::kSelectInFilePane}));
-    EXPECT_FALSE(k.survey.m_frame.m_bDataSelected);
+    EXPECT_FALSE(k.survey.m_frame.DataSelected());
     EXPECT_EQ(k.survey.m_tables.Processing().RowCount(), 0u);
     EXPECT_EQ(k.survey.m_tables.Depth().RowCount(), 0u);
 }
@@ -91,7 +91,7 @@ TEST(FrameState, ClosingTheFileEmptiesEverythingButKeepsTheSettings)
     ASSERT_TRUE(reader.ReadBuffer("A,B,INCREMENT,FILE,1000HZ\nx,y,0,1,5\n").Ok());
     EXPECT_EQ(s.m_tables.FirstFreqColumn(), 4);
     EXPECT_EQ(s.m_tables.FreqColumns(), 1);
-    EXPECT_FALSE(s.m_frame.m_bDashColumns);
+    EXPECT_FALSE(s.m_frame.DashColumns());
 }
 
 }  // namespace
