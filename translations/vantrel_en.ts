@@ -46,13 +46,13 @@ Field Process</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Draw a plane cross-sectional chart
 Plane Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Draw vertical cross-section chart 
 vertical Chart</source>
         <translation type="unfinished"></translation>
@@ -64,19 +64,19 @@ Ring Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Display program information version number and copyright information
 About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Exit the application; prompt to save the document
 Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Copy the selection and place it on the clipboard
 Copy</source>
         <translation type="unfinished"></translation>
@@ -88,7 +88,7 @@ Paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Show or hide the status bar 
 Toggle Status Bar</source>
         <translation type="unfinished"></translation>
@@ -100,13 +100,13 @@ Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The selection of the source file for field treatment
 Field Process</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calculate depth data
 Depth Calculation</source>
         <translation type="unfinished"></translation>
@@ -120,7 +120,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Copyright (C) Selvo Software</source>
         <translation type="unfinished"></translation>
     </message>
@@ -133,7 +133,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CDialog_Data_Set</name>
     <message>
-        <location filename="../src/gui/app/cdialog_data_set.cpp" line="+28"/>
+        <location filename="../src/gui/app/cdialog_data_set.cpp" line="+29"/>
         <source>Config</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,9 +170,30 @@ Depth Calculation</source>
     </message>
 </context>
 <context>
+    <name>vantrel::CDialog_PM</name>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+53"/>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CDialog_PMPM</name>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+108"/>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+53"/>
         <source>File View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -215,7 +236,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+193"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+196"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -245,7 +266,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>There is no picture to print at the current window!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -258,7 +279,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+24"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
         <source>Show Table</source>
         <translation type="unfinished"></translation>
     </message>
@@ -301,28 +322,28 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+111"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
         <location line="+2"/>
         <source>Chart%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Vertical Profile</source>
         <translation>垂直剖面图</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Plane Profile</source>
         <translation>平面剖面图</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ring Graph</source>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+72"/>
         <source>Please save the data!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -330,7 +351,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+55"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+57"/>
         <source>Chart Properties</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,7 +516,7 @@ Depth Calculation</source>
     <message>
         <location line="+1"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -503,17 +524,17 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/app/customizedialog.cpp" line="+147"/>
+        <location filename="../src/gui/app/customizedialog.cpp" line="+146"/>
         <source>Delete the toolbar &quot;%1&quot;?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>——— Separator ———</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>At most ten toolbars of your own can be made.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -536,7 +557,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Saving the original data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -589,7 +610,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::DocumentTabButton</name>
     <message>
-        <location filename="../src/gui/app/documenttabbutton.cpp" line="+26"/>
+        <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
         <translation type="unfinished"></translation>
     </message>
@@ -830,12 +851,12 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Office 2007(&amp;7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Data Processing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -851,7 +872,7 @@ Depth Calculation</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -869,7 +890,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+115"/>
         <source>Toolbar%1</source>
         <translation type="unfinished"></translation>
     </message>

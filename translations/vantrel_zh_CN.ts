@@ -53,14 +53,14 @@ Field Process</source>
 Process Data</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Draw a plane cross-sectional chart
 Plane Chart</source>
         <translation>Draw Ichnography Curving Graph
 Ichnography Curving Graph</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Draw vertical cross-section chart 
 vertical Chart</source>
         <translation>Draw Vertical Curving Graph
@@ -74,21 +74,21 @@ Ring Chart</source>
  Round Graph</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Display program information version number and copyright information
 About</source>
         <translation>Display program information version number and copyright information
 About</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Exit the application; prompt to save the document
 Exit</source>
         <translation>Exit the Sofeware；mantion save the file
 Exit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Copy the selection and place it on the clipboard
 Copy</source>
         <translation>Copy the selection and place it on the clipboard
@@ -102,7 +102,7 @@ Paste</source>
 Paste</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Show or hide the status bar 
 Toggle Status Bar</source>
         <translation>显示或隐藏状态栏
@@ -116,14 +116,14 @@ Select</source>
 select</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The selection of the source file for field treatment
 Field Process</source>
         <translation>process selected files
 Processing data</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calculate depth data
 Depth Calculation</source>
         <translation>caculate depth data
@@ -138,7 +138,7 @@ Depth Data</translation>
         <translation>About </translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Copyright (C) Selvo Software</source>
         <translation>Copyright (C) Selvo Software</translation>
     </message>
@@ -151,7 +151,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::CDialog_Data_Set</name>
     <message>
-        <location filename="../src/gui/app/cdialog_data_set.cpp" line="+28"/>
+        <location filename="../src/gui/app/cdialog_data_set.cpp" line="+29"/>
         <source>Config</source>
         <translation>Config</translation>
     </message>
@@ -188,9 +188,30 @@ Depth Data</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::CDialog_PM</name>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+53"/>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CDialog_PMPM</name>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+108"/>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+53"/>
         <source>File View</source>
         <translation>File View</translation>
     </message>
@@ -233,7 +254,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+193"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+196"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
@@ -263,7 +284,7 @@ Depth Data</translation>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>There is no picture to print at the current window!</source>
         <translation>There is no picture to print at the current window!</translation>
     </message>
@@ -276,7 +297,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+24"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
         <source>Show Table</source>
         <translation>Show Table</translation>
     </message>
@@ -319,28 +340,28 @@ Depth Data</translation>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+111"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
         <location line="+2"/>
         <source>Chart%1</source>
         <translation>Chart%1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Vertical Profile</source>
         <translation>垂直剖面图</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Plane Profile</source>
         <translation>平面剖面图</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ring Graph</source>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+72"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
     </message>
@@ -348,7 +369,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+55"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+57"/>
         <source>Chart Properties</source>
         <translation>Chart Properties</translation>
     </message>
@@ -521,17 +542,17 @@ Depth Data</translation>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/customizedialog.cpp" line="+147"/>
+        <location filename="../src/gui/app/customizedialog.cpp" line="+146"/>
         <source>Delete the toolbar &quot;%1&quot;?</source>
         <translation>Delete the toolbar &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>——— Separator ———</source>
         <translation>——— Separator ———</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>At most ten toolbars of your own can be made.</source>
         <translation>At most ten toolbars of your own can be made.</translation>
     </message>
@@ -554,7 +575,7 @@ Depth Data</translation>
         <translation>%1 rows read from %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Saving the original data...</source>
         <translation>Saving the original data...</translation>
     </message>
@@ -607,7 +628,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::DocumentTabButton</name>
     <message>
-        <location filename="../src/gui/app/documenttabbutton.cpp" line="+26"/>
+        <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
         <translation>Windows</translation>
     </message>
@@ -848,12 +869,12 @@ Depth Data</translation>
         <translation>Software Pattern(&amp;A)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Office 2007(&amp;7)</source>
         <translation>Office 2007(&amp;7)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Data Processing</source>
         <translation>Data Processing</translation>
     </message>
@@ -869,7 +890,7 @@ Depth Data</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
@@ -887,7 +908,7 @@ Depth Data</translation>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+115"/>
         <source>Toolbar%1</source>
         <translation>Toolbar%1</translation>
     </message>

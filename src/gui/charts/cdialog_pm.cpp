@@ -50,10 +50,10 @@ bool CDialog_PM::DrawCircularChart(const std::array<float, 8>& values, const QSt
 QMenu* CDialog_PM::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    QAction* rename = menu->addAction(QString::fromUtf8("重命名"));
+    QAction* rename = menu->addAction(tr("Rename"));
     rename->setData(kRenameCommand);
     rename->setEnabled(false);
-    QAction* properties = menu->addAction(QString::fromUtf8("属性"));
+    QAction* properties = menu->addAction(tr("Properties"));
     properties->setData(kPropertiesCommand);
     connect(properties, &QAction::triggered, this, &CDialog_PM::OnProperties);
     return menu;
@@ -61,11 +61,7 @@ QMenu* CDialog_PM::createContextMenu(QWidget* parent)
 
 void CDialog_PM::OnProperties()
 {
-    ChartEditor editor(*m_chart, this);
-    if (auto* frame = qobject_cast<CMainFrame*>(window()))
-        frame->runDialog(editor);
-    else
-        editor.exec();
+    ChartEditor::Edit(*m_chart, this);
 }
 
 }  // namespace vantrel

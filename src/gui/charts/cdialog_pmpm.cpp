@@ -105,7 +105,7 @@ void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
 QMenu* CDialog_PMPM::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    QAction* properties = menu->addAction(QString::fromUtf8("属性"));
+    QAction* properties = menu->addAction(tr("Properties"));
     properties->setData(kPropertiesCommand);
     connect(properties, &QAction::triggered, this, &CDialog_PMPM::OnProperties);
     return menu;
@@ -113,11 +113,7 @@ QMenu* CDialog_PMPM::createContextMenu(QWidget* parent)
 
 void CDialog_PMPM::OnProperties()
 {
-    ChartEditor editor(*m_chart, this);
-    if (auto* frame = qobject_cast<CMainFrame*>(window()))
-        frame->runDialog(editor);
-    else
-        editor.exec();
+    ChartEditor::Edit(*m_chart, this);
 }
 
 void CDialog_PMPM::PromptSaveGraph()

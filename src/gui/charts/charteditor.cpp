@@ -1,5 +1,7 @@
 #include "charteditor.h"
 
+#include "app/cmainframe.h"
+
 #include "chartcontrol.h"
 
 #include <QCheckBox>
@@ -184,6 +186,15 @@ void ChartEditor::reject()
 {
     restore();
     QDialog::reject();
+}
+
+void ChartEditor::Edit(ChartControl& chart, QWidget* parent)
+{
+    ChartEditor editor(chart, parent);
+    if (auto* frame = qobject_cast<CMainFrame*>(parent ? parent->window() : nullptr))
+        frame->runDialog(editor);
+    else
+        editor.exec();
 }
 
 }  // namespace vantrel

@@ -23,6 +23,9 @@ class ChartEditor : public QDialog {
     Q_OBJECT
 public:
     explicit ChartEditor(ChartControl& chart, QWidget* parent = nullptr);
+    /// Runs the editor on `chart` as a dialog of the main frame (so tests can
+    /// answer it), or modally when the chart is not in a main frame.
+    static void Edit(ChartControl& chart, QWidget* parent);
 
     QLineEdit* titleEdit() const { return m_title; }
     QCheckBox* regionsBox() const { return m_regions; }
