@@ -103,4 +103,12 @@ void DataTable::ReserveRows(std::size_t rows)
     m_refs.reserve(rows * m_titles.size());
 }
 
+std::span<DataTable::CellRef> DataTable::AppendEmptyRows(std::size_t rows)
+{
+    const std::size_t before = m_refs.size();
+    m_refs.resize(before + rows * m_titles.size(), CellRef{0});
+    m_rowCount += rows;
+    return {m_refs.data() + before, rows * m_titles.size()};
+}
+
 }  // namespace vantrel

@@ -5,9 +5,12 @@
 #include "filegroups.h"
 #include "messages.h"
 #include "numbers.h"
+#include "twothreads.h"
 
 #include <climits>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace vantrel {
 
@@ -50,45 +53,56 @@ OperationReport CalculateDepth(OutputTables& tables)
     const float rho = tables.Settings().m_fResistivity;
     const float c = tables.Settings().m_fDepthCoefficient;
 
-    std::size_t frequencyColumns = 0;
-    for (const auto& title : header)
-        if (Contains(title, "HZ") || (Contains(title, "-") && !Contains(title, "ID")))
-            ++frequencyColumns;
-    depth.ReserveRows(processing.RowCount() * frequencyColumns);
-
-    // The depth table shares the processing table's text store, so copied
-    // cells are references to the same texts.
-    const bool shared = depth.SharesStoreWith(processing);
-    const auto copyOf = [&](std::size_t r, std::size_t col) {
-        return shared ? processing.RefAt(r, col) : depth.StoreText(processing.Cell(r, col));
+    // One band of rows per frequency column, each with its height text.
+    struct Band {
+        std::size_t column;
+        DataTable::CellRef height;
     };
-    std::vector<DataTable::CellRef> refs(depthColumns);
-    std::vector<DataTable::CellRef> copied;  // the copied cells of the group's rows
-    for (const FileGroup& group : FileGroups(processing)) {
-        copied.clear();
-        for (std::size_t r = group.begin; r < group.end; ++r)
-            for (std::size_t col = 0; col < heightColumn; ++col)
-                copied.push_back(copyOf(r, col));
-        for (std::size_t e = 0; e < header.size(); ++e) {
-            const std::string& title = header[e];
-            DataTable::CellRef height;
-            if (Contains(title, "HZ"))
-                height = depth.StoreText(
-                    FormatInt(DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)));
-            else if (Contains(title, "-") && !Contains(title, "ID"))
-                height = depth.StoreText(title);
-            else
-                continue;
-            for (std::size_t r = group.begin; r < group.end; ++r) {
-                const std::size_t k = (r - group.begin) * heightColumn;
-                for (std::size_t col = 0; col < heightColumn; ++col)
-                    refs[col] = copied[k + col];
-                refs[heightColumn] = height;
-                refs[heightColumn + 1] = copyOf(r, e);
-                depth.AppendRowRefs(refs);
-            }
-        }
+    std::vector<Band> bands;
+    for (std::size_t e = 0; e < header.size(); ++e) {
+        const std::string& title = header[e];
+        if (Contains(title, "HZ"))
+            bands.push_back({e, depth.StoreText(FormatInt(
+                                    DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)))});
+        else if (Contains(title, "-") && !Contains(title, "ID"))
+            bands.push_back({e, depth.StoreText(title)});
     }
+    const std::vector<FileGroup> groups = FileGroups(processing);
+
+    // Rows go out group by group, band by band, row by row.
+    if (!depth.SharesStoreWith(processing)) {
+        std::vector<DataTable::CellRef> refs(depthColumns);
+        depth.ReserveRows(processing.RowCount() * bands.size());
+        for (const FileGroup& group : groups)
+            for (const Band& band : bands)
+                for (std::size_t r = group.begin; r < group.end; ++r) {
+                    for (std::size_t col = 0; col < heightColumn; ++col)
+                        refs[col] = depth.StoreText(processing.Cell(r, col));
+                    refs[heightColumn] = band.height;
+                    refs[heightColumn + 1] = depth.StoreText(processing.Cell(r, band.column));
+                    depth.AppendRowRefs(refs);
+                }
+        tables.SetActiveTab(OutputTables::DepthTab);
+        return report;
+    }
+    // The depth table shares the processing table's text store, so its cells
+    // are references to the same texts, and the groups fill their own rows of
+    // the table on two threads.
+    std::vector<std::size_t> firstRow(groups.size() + 1, 0);
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        firstRow[g + 1] = firstRow[g] + groups[g].Size() * bands.size();
+    const std::span<DataTable::CellRef> rows = depth.AppendEmptyRows(firstRow.back());
+    ForEachOnTwoThreads(groups.size(), [&](std::size_t g) {
+        DataTable::CellRef* out = rows.data() + firstRow[g] * depthColumns;
+        const FileGroup& group = groups[g];
+        for (const Band& band : bands)
+            for (std::size_t r = group.begin; r < group.end; ++r) {
+                for (std::size_t col = 0; col < heightColumn; ++col)
+                    *out++ = processing.RefAt(r, col);
+                *out++ = band.height;
+                *out++ = processing.RefAt(r, band.column);
+            }
+    });
     tables.SetActiveTab(OutputTables::DepthTab);
     return report;
 }

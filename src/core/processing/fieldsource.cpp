@@ -90,16 +90,30 @@ OperationReport ProcessFieldSource(OutputTables& tables)
             group.begin = group.end - kMaxRows;
         }
     }
-    ProduceOnTwoThreadsInOrder<GroupWork>(
-        groups.size(),
-        [&](std::size_t g, GroupWork& work) {
-            work.group = groups[g];
-            ReadAndClip(table, first, count, work);
+    // Pass one reads and clips every group on two threads. The target of a
+    // group is the largest clipped reading of the run up to it, known once the
+    // groups before it are clipped; pass two rescales and prints the groups on
+    // two threads while this one stores their texts in order.
+    std::vector<GroupWork> works(groups.size());
+    ForEachOnTwoThreads(groups.size(), [&](std::size_t g) {
+        works[g].group = groups[g];
+        ReadAndClip(table, first, count, works[g]);
+    });
+    for (GroupWork& work : works) {
+        largest = std::max(largest, work.largest);
+        work.target = largest >= 1.0f ? largest : largest + 1.0f;
+    }
+    struct Slot {
+        GroupWork* work = nullptr;
+    };
+    ProduceOnTwoThreadsInOrder<Slot>(
+        works.size(),
+        [&](std::size_t g, Slot& slot) {
+            slot.work = &works[g];
+            ScaleAndPrint(*slot.work);
         },
-        [&](std::size_t, GroupWork& work) {
-            largest = std::max(largest, work.largest);
-            work.target = largest >= 1.0f ? largest : largest + 1.0f;
-            ScaleAndPrint(work);
+        [&](std::size_t, Slot& slot) {
+            GroupWork& work = *slot.work;
             std::size_t at = 0, k = 0;
             for (std::size_t i = 0; i < work.group.Size(); ++i)
                 for (std::size_t j = 0; j < count; ++j, ++k) {
@@ -107,6 +121,7 @@ OperationReport ProcessFieldSource(OutputTables& tables)
                                   std::string_view(work.texts).substr(at, work.ends[k] - at));
                     at = work.ends[k];
                 }
+            work = GroupWork{};  // its readings and texts are stored: give the memory back
         });
     tables.CompactText();
     return report;
