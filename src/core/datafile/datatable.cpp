@@ -103,10 +103,10 @@ void DataTable::ReserveRows(std::size_t rows)
     m_refs.reserve(rows * m_titles.size());
 }
 
-std::span<DataTable::CellRef> DataTable::AppendEmptyRows(std::size_t rows)
+std::span<DataTable::CellRef> DataTable::AppendRowsToFill(std::size_t rows)
 {
     const std::size_t before = m_refs.size();
-    m_refs.resize(before + rows * m_titles.size(), CellRef{0});
+    m_refs.resize(before + rows * m_titles.size());
     m_rowCount += rows;
     return {m_refs.data() + before, rows * m_titles.size()};
 }

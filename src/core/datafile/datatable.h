@@ -64,9 +64,10 @@ public:
     bool SharesStoreWith(const DataTable& other) const { return m_store == other.m_store; }
 
     void ReserveRows(std::size_t rows);
-    /// Appends `rows` rows of empty cells and returns their references, row
-    /// by row, for the caller to fill (from several threads, each its own rows).
-    std::span<CellRef> AppendEmptyRows(std::size_t rows);
+    /// Appends `rows` rows and returns their references, row by row, for the
+    /// caller to fill (from several threads, each its own rows). They hold no
+    /// defined reference until filled: every one must be set.
+    std::span<CellRef> AppendRowsToFill(std::size_t rows);
 
     const TextStore& Store() const { return *m_store; }
     /// For the store's owner: every cell reference, to mark or to remap.

@@ -5,12 +5,17 @@
 #include <cstddef>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 namespace vantrel {
 
 /// An allocator for the large arrays of the tables: blocks of 2 MiB and more
 /// are aligned to 2 MiB and offered to the kernel as transparent huge pages,
 /// which cuts the page faults of filling them by a factor of 512.
+///
+/// Elements made without a value (`resize(n)`) are left uninitialised, so
+/// the pages of a large array are first touched by whoever fills it (on
+/// several threads, if it is filled so) and not zeroed twice.
 template <typename T>
 struct HugeAllocator {
     using value_type = T;
@@ -37,6 +42,15 @@ struct HugeAllocator {
             std::free(p);
         else
             platform::FreeHuge(p);
+    }
+
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args)
+    {
+        if constexpr (sizeof...(Args) == 0)
+            ::new (static_cast<void*>(p)) U;
+        else
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
 
     template <typename U>

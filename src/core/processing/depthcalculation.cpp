@@ -91,7 +91,7 @@ OperationReport CalculateDepth(OutputTables& tables)
     std::vector<std::size_t> firstRow(groups.size() + 1, 0);
     for (std::size_t g = 0; g < groups.size(); ++g)
         firstRow[g + 1] = firstRow[g] + groups[g].Size() * bands.size();
-    const std::span<DataTable::CellRef> rows = depth.AppendEmptyRows(firstRow.back());
+    const std::span<DataTable::CellRef> rows = depth.AppendRowsToFill(firstRow.back());
     ForEachOnTwoThreads(groups.size(), [&](std::size_t g) {
         DataTable::CellRef* out = rows.data() + firstRow[g] * depthColumns;
         const FileGroup& group = groups[g];
