@@ -3,10 +3,12 @@
 #include "datafile/datatable.h"
 #include "numbers.h"
 #include "processing/filegroups.h"
+#include "processing/twothreads.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace vantrel {
 
@@ -39,27 +41,40 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
     const auto heightColumn = ColumnTitled(depth, "Height(H)");
     const auto valueColumn = ColumnTitled(depth, "Value(V)");
     if (heightColumn && valueColumn && depth.RowCount() > 0) {
-        std::vector<float> x, y;
-        float height = static_cast<float>(CAtof(depth.Cell(0, *heightColumn)));
-        const auto draw = [&] {
-            graph.curves.push_back(
-                DrawProfileCurve(static_cast<int>(graph.curves.size()), height, x, y, threshold));
+        // The rows of the file, found by a scan of the whole table in pieces
+        // on two threads (the other files' rows are most of a big table).
+        const std::size_t rows = depth.RowCount();
+        const std::size_t pieces = std::min<std::size_t>(64, rows);
+        std::vector<std::vector<std::size_t>> found(pieces);
+        ForEachOnTwoThreads(pieces, [&](std::size_t p) {
+            for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r)
+                if (CAtoi(depth.Cell(r, 0)) == file)
+                    found[p].push_back(r);
+        });
+        // One curve per run of equal heights, in table order.
+        struct Run {
+            float height;
+            std::vector<float> x, y;
         };
-        for (std::size_t r = 0; r < depth.RowCount(); ++r) {
-            if (CAtoi(depth.Cell(r, 0)) != file)
-                continue;
-            const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
-            if (!(std::fabs(height - rowHeight) < 0.01)) {
-                draw();
-                x.clear();
-                y.clear();
-                height = static_cast<float>(rowHeight);
+        std::vector<Run> runs;
+        Run run{static_cast<float>(CAtof(depth.Cell(0, *heightColumn))), {}, {}};
+        for (const auto& piece : found)
+            for (const std::size_t r : piece) {
+                const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
+                if (!(std::fabs(run.height - rowHeight) < 0.01)) {
+                    runs.push_back(std::move(run));
+                    run = Run{static_cast<float>(rowHeight), {}, {}};
+                }
+                run.x.push_back(ReadingAt(depth, r, 1));
+                run.y.push_back(ReadingAt(depth, r, *valueColumn));
             }
-            x.push_back(ReadingAt(depth, r, 1));
-            y.push_back(ReadingAt(depth, r, *valueColumn));
-        }
-        if (!x.empty())
-            draw();
+        if (!run.x.empty())
+            runs.push_back(std::move(run));
+        graph.curves.resize(runs.size());
+        ForEachOnTwoThreads(runs.size(), [&](std::size_t i) {
+            graph.curves[i] =
+                DrawProfileCurve(static_cast<int>(i), runs[i].height, runs[i].x, runs[i].y, threshold);
+        });
     }
     SizeBands(graph, frequencyColumns);
     return graph;

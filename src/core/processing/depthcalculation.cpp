@@ -62,8 +62,9 @@ OperationReport CalculateDepth(OutputTables& tables)
     for (std::size_t e = 0; e < header.size(); ++e) {
         const std::string& title = header[e];
         if (Contains(title, "HZ"))
-            bands.push_back({e, depth.StoreText(FormatInt(
-                                    DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)))});
+            bands.push_back({e,
+                             depth.StoreText(FormatInt(
+                                 DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)))});
         else if (Contains(title, "-") && !Contains(title, "ID"))
             bands.push_back({e, depth.StoreText(title)});
     }
