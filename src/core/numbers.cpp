@@ -69,11 +69,6 @@ bool FastDecimal(std::string_view digits, double* value)
 
 }  // namespace
 
-bool IsCSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 double CAtof(std::string_view text)
 {
     size_t i = 0;
@@ -109,6 +104,15 @@ double CAtof(std::string_view text)
 
 int CAtoi(std::string_view text)
 {
+    // The common case: a few digits and nothing else.
+    if (!text.empty() && text.size() <= 9) {
+        int value = 0;
+        std::size_t k = 0;
+        for (; k < text.size() && IsDigit(text[k]); ++k)
+            value = value * 10 + (text[k] - '0');
+        if (k == text.size())
+            return value;
+    }
     size_t i = 0;
     while (i < text.size() && IsCSpace(text[i]))
         ++i;

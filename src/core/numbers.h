@@ -26,6 +26,9 @@ std::string FormatInt(int value);
 /// printf("%2d", value): right-aligned in at least two characters.
 std::string FormatInt2(int value);
 
-bool IsCSpace(char c);
+inline bool IsCSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace vantrel

@@ -36,6 +36,12 @@ TEST(Numbers, AtoiSemantics)
                                                             {"+4", 4},
                                                             {"99999999999", INT_MAX},
                                                             {"-99999999999", INT_MIN},
+                                                            {"999999999", 999999999},
+                                                            {"2147483647", INT_MAX},
+                                                            {"2147483648", INT_MAX},
+                                                            {"0012", 12},
+                                                            {"12\v", 12},
+                                                            {"\f\r 5", 5},
                                                             {"", 0}};
     for (auto [text, value] : cases)
         EXPECT_EQ(CAtoi(text), value) << text;
