@@ -79,8 +79,9 @@ int main(int argc, char** argv)
         return 1;
     }
     ChartControl* chart = view->profileDialog()->chart();
+    // Until the first frame with the curves is on screen: the window's
+    // layout, its one replot and its paint.
     QCoreApplication::processEvents();
-    chart->replot(QCustomPlot::rpImmediateRefresh);
     chart->repaint();
     const double openMs = timer.nsecsElapsed() / 1e6;
     int points = 0;

@@ -22,7 +22,9 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStatusBar>
+#include <QWheelEvent>
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -467,6 +469,37 @@ private Q_SLOTS:
         s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
         QCOMPARE(s.prompter.messages, QStringList({"No valid processing variables were selected!"}));
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("平面剖面图"));
+    }
+
+    void newProfileWindowIsDrawnOnce()
+    {
+        // A big profile takes a good part of a second to draw: the resizes of
+        // a window being laid out and every curve added must not each draw it.
+        Shell s;
+        s.frame->resize(1200, 900);
+        s.frame->show();
+        LoadExample(*s.frame, true);
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        auto* view = qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view());
+        QVERIFY(view && view->profileDialog());
+        ChartControl* chart = view->profileDialog()->chart();
+        QSignalSpy replots(chart, &QCustomPlot::afterReplot);
+        QTest::qWait(100);
+        chart->repaint();
+        QCOMPARE(replots.count(), 1);
+        QVERIFY(chart->seriesGraph(0)->keyAxis()->axisRect()->rect().width() > 0);
+
+        // Three wheel steps before the next turn of the event loop: one replot.
+        replots.clear();
+        const QPointF middle = chart->seriesGraph(0)->keyAxis()->axisRect()->rect().center();
+        for (int i = 0; i < 3; ++i) {
+            QWheelEvent e(middle, chart->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(chart, &e);
+        }
+        QTest::qWait(50);
+        QCOMPARE(replots.count(), 1);
+        QVERIFY(!chart->isHomeView());
     }
 
     void circularGraphOfTooFewRowsStaysEmpty()

@@ -74,7 +74,10 @@ ChartControl::ChartControl(QWidget* parent) : QCustomPlot(parent)
     m_base->setMargins(QMargins(4, 4, 4, 4));
     m_margins = new QCPMarginGroup(this);
     setTitleVisible(false);
-    connect(this, &QCustomPlot::beforeReplot, this, &ChartControl::refresh);
+    connect(this, &QCustomPlot::beforeReplot, this, [this] {
+        refresh();  // may ask for a replot: this one is it
+        m_replotPending = false;
+    });
 }
 
 ChartControl::~ChartControl()
@@ -634,7 +637,27 @@ void ChartControl::requestReplot()
     // for it once per region.
     m_dirty = true;
     if (isVisible())
-        replot(QCustomPlot::rpQueuedReplot);
+        scheduleReplot();
+    else
+        m_replotPending = true;  // the first paint draws it
+}
+
+void ChartControl::scheduleReplot()
+{
+    // Every change, resize and zoom step before the next turn of the event
+    // loop makes one replot, whether the loop or a paint comes first.
+    m_replotPending = true;
+    if (m_replotPosted)
+        return;
+    m_replotPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_replotPosted = false;
+            if (m_replotPending)
+                replot();
+        },
+        Qt::QueuedConnection);
 }
 
 void ChartControl::refresh()
@@ -654,8 +677,11 @@ void ChartControl::refresh()
 
 void ChartControl::resizeEvent(QResizeEvent* event)
 {
+    // QCustomPlot replots at once on every resize, and a new window is
+    // resized more than once while it is laid out: the replot waits.
     updateBands(event->size().height());
-    QCustomPlot::resizeEvent(event);
+    setViewport(rect());
+    scheduleReplot();
 }
 
 QCPAxisRect* ChartControl::rectAt(const QPointF& pos) const
@@ -742,7 +768,7 @@ void ChartControl::wheelEvent(QWheelEvent* event)
         zoomAt(event->position().x(), factor);
     }
     event->accept();
-    replot(QCustomPlot::rpQueuedReplot);
+    scheduleReplot();
 }
 
 void ChartControl::mousePressEvent(QMouseEvent* event)
@@ -766,7 +792,7 @@ void ChartControl::mouseMoveEvent(QMouseEvent* event)
         const double shift = x->pixelToCoord(m_dragFrom.x()) - x->pixelToCoord(event->position().x());
         m_userView = true;
         applyXRange(QCPRange(m_dragRange.lower + shift, m_dragRange.upper + shift));
-        replot(QCustomPlot::rpQueuedReplot);
+        scheduleReplot();
     }
     Q_EMIT pointerMoved(pointerText(event->position().toPoint()));
     event->accept();
@@ -802,6 +828,8 @@ void ChartControl::contextMenuEvent(QContextMenuEvent* event)
 
 void ChartControl::paintEvent(QPaintEvent* event)
 {
+    if (m_replotPending)
+        replot(QCustomPlot::rpQueuedRefresh);
     QCustomPlot::paintEvent(event);
     if (m_framed) {
         QPainter painter(this);

@@ -176,6 +176,7 @@ private:
     void applyXRange(const QCPRange& range);
     void zoomAt(double pixelX, double factor);
     void requestReplot();
+    void scheduleReplot();
     void rescaleAll();
     void updateBands(int plotHeight);
     void resizeEvent(QResizeEvent* event) override;
@@ -193,7 +194,9 @@ private:
     std::optional<QCPRange> m_home;
     QCPRange m_xRange{0, 1};
     bool m_dirty = true;
-    bool m_userView = false;  ///< zoomed or panned since the first view
+    bool m_replotPending = false;  ///< a replot is due before the next paint
+    bool m_replotPosted = false;   ///< and the event loop has been asked for it
+    bool m_userView = false;       ///< zoomed or panned since the first view
     bool m_dragging = false;
     QPointF m_dragFrom;
     QCPRange m_dragRange;

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace vantrel {
 
 namespace {
@@ -29,6 +31,7 @@ void DrawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& v
     if (CDialog_PMPM* chart = view.profileDialog())
         for (const ProfileCurve& curve : graph.curves)
             chart->DrawProfileCurve(curve);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 }  // namespace
