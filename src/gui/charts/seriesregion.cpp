@@ -4,16 +4,23 @@
 
 namespace vantrel {
 
-SeriesRegion::SeriesRegion(QCustomPlot* plot) : QCPAbstractItem(plot)
-{
-    setSelectable(false);
-}
+SeriesRegion::SeriesRegion(QCustomPlot* plot) : QCPLayerable(plot) {}
 
 void SeriesRegion::setSeries(QCPGraph* graph)
 {
     m_graph = graph;
-    if (graph)
-        setClipAxisRect(graph->keyAxis()->axisRect());
+}
+
+void SeriesRegion::applyDefaultAntialiasingHint(QCPPainter* painter) const
+{
+    applyAntialiasingHint(painter, mAntialiased, QCP::aeItems);
+}
+
+QRect SeriesRegion::clipRect() const
+{
+    if (m_graph && m_graph->keyAxis())
+        return m_graph->keyAxis()->axisRect()->rect();
+    return QCPLayerable::clipRect();
 }
 
 namespace {
@@ -48,11 +55,6 @@ QPolygonF SeriesRegion::outline() const
             poly << QPointF(it->key, it->value);
     poly << QPointF(hi, ValueAt(data, hi)) << QPointF(hi, originLevel);
     return poly;
-}
-
-double SeriesRegion::selectTest(const QPointF&, bool, QVariant*) const
-{
-    return -1;
 }
 
 void SeriesRegion::draw(QCPPainter* painter)

@@ -9,7 +9,11 @@ namespace vantrel {
 /// colour and filled with the fill colour or, when the gradient is visible,
 /// a vertical gradient from the gradient's start colour at the level to its
 /// end colour at the curve's farthest point.
-class SeriesRegion : public QCPAbstractItem {
+///
+/// A plain layerable on the plot's current layer, clipped to its series'
+/// band, not a QCustomPlot item: a long curve has thousands of regions, and
+/// making an item walks the whole layout of the plot.
+class SeriesRegion : public QCPLayerable {
     Q_OBJECT
 public:
     explicit SeriesRegion(QCustomPlot* plot);
@@ -30,9 +34,9 @@ public:
     /// back along the level. Empty when the range holds nothing.
     QPolygonF outline() const;
 
-    double selectTest(const QPointF& pos, bool onlySelectable, QVariant* details = nullptr) const override;
-
 protected:
+    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
+    QRect clipRect() const override;
     void draw(QCPPainter* painter) override;
 
 private:
