@@ -53,6 +53,8 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
 
     QMenu* data = bar->addMenu(tr("Data Processing"));
     add(data, {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY});
+    data->addSeparator();
+    add(data, {ID_EDIT_UNDO, ID_EDIT_REDO});
 
     QMenu* curving = bar->addMenu(tr("Curving"));
     add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH});
