@@ -88,8 +88,10 @@ private Q_SLOTS:
                                      << QStringList{"Blue(&B)", "Black(&L)", "Silvery(&S)", "Aqua(&A)"};
         QTest::newRow("Data Processing")
             << QStringList{"Data Processing"}
-            << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY}
-            << QStringList{"Config", "Choose Data", "Processed Data", "Depth Display"};
+            << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY,
+                          0,         ID_EDIT_UNDO,   ID_EDIT_REDO}
+            << QStringList{"Config", "Choose Data",      "Processed Data", "Depth Display",
+                           "",       "撤消(&U)\tCtrl+Z", "&Redo\tCtrl+Y"};
         QTest::newRow("Curving") << QStringList{"Curving"}
                                  << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
                                  << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph",
@@ -173,6 +175,7 @@ private Q_SLOTS:
             {ID_FILE_OPEN, {QKeySequence("Ctrl+O")}},
             {ID_FILE_SAVE, {QKeySequence("Ctrl+S")}},
             {ID_EDIT_UNDO, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
+            {ID_EDIT_REDO, {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
             {ID_EDIT_CUT, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}},
             {ID_EDIT_COPY, {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}},
             {ID_EDIT_PASTE, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}},
@@ -358,8 +361,9 @@ private Q_SLOTS:
     void unhandledCommandsShowDisabled()
     {
         Shell s;
-        // Nobody handles the edit commands, nor Close without a chart window.
-        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UNDO, ID_FILE_CLOSE})
+        // Nobody handles the edit commands, nor Close without a chart window;
+        // Undo and Redo wait for a data step.
+        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UNDO, ID_EDIT_REDO, ID_FILE_CLOSE})
             QVERIFY2(!s.enabled(id), qPrintable(QString::number(id)));
         QVERIFY(!s.run(ID_EDIT_COPY));
         for (int id : {ID_CONFIG, ID_SAVE_DEPTH_DATA, ID_PRINT_PICTURE, ID_VERTICAL_GRAPH, ID_APP_ABOUT,

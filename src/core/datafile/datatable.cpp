@@ -98,6 +98,25 @@ void DataTable::AppendRowRefs(std::span<const CellRef> refs)
     AppendCells([&](std::size_t c) { return c < refs.size() ? refs[c] : CellRef{0}; });
 }
 
+bool DataTable::SameCells(const DataTable& other) const
+{
+    return m_store == other.m_store && m_rowCount == other.m_rowCount && m_titles == other.m_titles &&
+        m_refs == other.m_refs;
+}
+
+std::size_t DataTable::Footprint() const
+{
+    std::size_t refs = m_refs.capacity() * sizeof(CellRef);
+    if (refs >= HugeAllocator<CellRef>::kHuge)
+        refs = (refs + HugeAllocator<CellRef>::kHuge - 1) / HugeAllocator<CellRef>::kHuge *
+            HugeAllocator<CellRef>::kHuge;
+    std::size_t bytes = sizeof(DataTable) + refs + m_titles.capacity() * sizeof(std::string);
+    for (const std::string& title : m_titles)
+        if (title.capacity() > std::string().capacity())
+            bytes += title.capacity() + 1;
+    return bytes;
+}
+
 void DataTable::ReserveRows(std::size_t rows)
 {
     m_refs.reserve(rows * m_titles.size());

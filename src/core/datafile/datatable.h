@@ -69,6 +69,13 @@ public:
     /// defined reference until filled: every one must be set.
     std::span<CellRef> AppendRowsToFill(std::size_t rows);
 
+    /// True when both tables refer to the same store with the same titles and
+    /// the same cell references: a copy that can stand for the other.
+    bool SameCells(const DataTable& other) const;
+    /// Bytes the table holds besides the store's texts: its references as
+    /// allocated (large arrays in whole 2 MiB pages) and its titles.
+    std::size_t Footprint() const;
+
     const TextStore& Store() const { return *m_store; }
     /// For the store's owner: every cell reference, to mark or to remap.
     RefVector& Refs() { return m_refs; }

@@ -135,6 +135,44 @@ void OutputTables::CompactText(bool force)
     m_usedAtLastCompactCheck = m_store->Used();
 }
 
+TablesSnapshot OutputTables::TakeSnapshot(const TablesSnapshot* previous) const
+{
+    TablesSnapshot snapshot;
+    snapshot.m_store = m_store;
+    const DataTable* tables[] = {&m_origin, &m_processing, &m_depth};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::shared_ptr<const DataTable>& before = previous ? previous->m_tables[i] : nullptr;
+        snapshot.m_tables[i] =
+            before && before->SameCells(*tables[i]) ? before : std::make_shared<const DataTable>(*tables[i]);
+    }
+    snapshot.m_marks = m_marks;
+    snapshot.m_nProcFreqColumns = m_nProcFreqColumns;
+    snapshot.m_nFieldGroups = m_nFieldGroups;
+    snapshot.m_nFreqColumns = m_nFreqColumns;
+    snapshot.m_nActiveTab = m_nActiveTab;
+    snapshot.m_usedAtLastCompactCheck = m_usedAtLastCompactCheck;
+    return snapshot;
+}
+
+void OutputTables::Restore(const TablesSnapshot& snapshot)
+{
+    // Copy first, so that a failed allocation leaves the tables as they were.
+    DataTable origin = *snapshot.m_tables[0];
+    DataTable processing = *snapshot.m_tables[1];
+    DataTable depth = *snapshot.m_tables[2];
+    std::map<int, int> marks = snapshot.m_marks;
+    m_origin = std::move(origin);
+    m_processing = std::move(processing);
+    m_depth = std::move(depth);
+    m_marks = std::move(marks);
+    m_store = snapshot.m_store;
+    m_nProcFreqColumns = snapshot.m_nProcFreqColumns;
+    m_nFieldGroups = snapshot.m_nFieldGroups;
+    m_nFreqColumns = snapshot.m_nFreqColumns;
+    m_nActiveTab = snapshot.m_nActiveTab;
+    m_usedAtLastCompactCheck = snapshot.m_usedAtLastCompactCheck;
+}
+
 void OutputTables::SetOriginColumns(const std::vector<std::string>& header)
 {
     m_nFreqColumns = 0;

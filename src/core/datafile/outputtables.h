@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datatable.h"
+#include "tablessnapshot.h"
 #include "processing/processingsettings.h"
 
 #include <algorithm>
@@ -75,6 +76,15 @@ public:
     /// `force` compacts whenever anything can be dropped.
     void CompactText(bool force = false);
     const TextStore& Store() const { return *m_store; }
+
+    /// The three tables, the marks, the counts the processing steps change
+    /// (Processing frequency columns, file groups, frequency columns) and the
+    /// active tab, as references into the store. A table equal to the one in
+    /// `previous` is shared with it instead of copied.
+    TablesSnapshot TakeSnapshot(const TablesSnapshot* previous = nullptr) const;
+    /// Puts back what TakeSnapshot() took, the store included; the settings
+    /// and the header stay as they are.
+    void Restore(const TablesSnapshot& snapshot);
 
     /// The header the Processing columns were made from; empty before any.
     const std::vector<std::string>& Header() const { return m_header; }

@@ -70,6 +70,14 @@ TextStore::Ref TextStore::StoreSlow(std::string_view text)
     return static_cast<Ref>(m_used - 5);
 }
 
+std::size_t TextStore::Footprint() const
+{
+    std::size_t bytes = m_used + m_blocks.capacity() * sizeof(m_blocks[0]);
+    for (const std::string& text : m_large)
+        bytes += text.capacity();
+    return bytes;
+}
+
 std::string_view TextStore::LongText(const char* p) const
 {
     std::uint32_t v;

@@ -53,6 +53,9 @@ public:
     }
     /// Bytes taken in the blocks so far.
     std::size_t Used() const { return m_used; }
+    /// Bytes the store holds in memory: the blocks up to the last byte used
+    /// (the rest of a block is never touched) and the texts of 1 MiB and more.
+    std::size_t Footprint() const;
 
 private:
     static constexpr unsigned kBlockBits = 22;

@@ -370,7 +370,11 @@ void CMainFrame::cyclePane(int step)
 void CMainFrame::registerCommands()
 {
     using namespace cmd;
-    m_dataCommands = new DataCommands(m_notifier, prompter(), this);
+    m_dataCommands = new DataCommands(m_notifier, prompter(), m_undoHistory, this);
+    connect(&m_undoHistory, &UndoHistory::changed, m_actions, [this] {
+        m_actions->showStepNames(m_undoHistory.undoName(), m_undoHistory.redoName());
+        m_router->updateActions();
+    });
     m_dataCommands->setStatusBar(statusBar());
     m_dataCommands->registerWith(*m_router);
 

@@ -2,6 +2,7 @@
 
 #include "commandrouter.h"
 #include "mainactions.h"
+#include "commands/undohistory.h"
 #include "surveynotifier.h"
 
 #include <QMainWindow>
@@ -56,6 +57,7 @@ public:
     CFileView* fileView() const { return m_fileView; }
     COutputWnd* outputPane() const { return m_outputPane; }
     DataCommands* dataCommands() const { return m_dataCommands; }
+    UndoHistory& undoHistory() { return m_undoHistory; }
     QMdiArea* mdiArea() const { return m_mdi; }
     /// The active chart window, or nullptr.
     CChildFrame* activeChartWindow() const;
@@ -130,6 +132,7 @@ private:
 
     CVantrelApp& m_app;
     SurveyNotifier m_notifier;
+    UndoHistory m_undoHistory{m_notifier};
     CommandRouter* m_router = nullptr;
     InstrumentCommand* m_instrument = nullptr;  // the instrument link (32826)
     MainActions* m_actions = nullptr;

@@ -28,8 +28,13 @@ MainActions::MainActions(QWidget& window, CommandRouter& router)
         m_recent << make(ID_FILE_MRU_FILE1 + i, tr("Recent File"));
     make(ID_APP_EXIT, tr("Exit(&X)"), "exit");
 
-    make(ID_EDIT_UNDO, tr("&Undo\tCtrl+Z"), nullptr,
-         Keys{QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    m_undoCaption = make(ID_EDIT_UNDO, tr("&Undo\tCtrl+Z"), nullptr,
+                         Keys{QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)})
+                        ->text();
+    m_redoCaption =
+        make(ID_EDIT_REDO, tr("&Redo\tCtrl+Y"), nullptr,
+             Keys{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+            ->text();
     make(ID_EDIT_CUT, tr("Cu&t\tCtrl+X"), "cut",
          Keys{QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     make(ID_EDIT_COPY, tr("&Copy\tCtrl+C"), "copy",
@@ -79,6 +84,12 @@ MainActions::MainActions(QWidget& window, CommandRouter& router)
     make(ID_APP_ABOUT, tr("About"), "about");
     make(ID_HELP_DOC, tr("Help"), "help");
     make(ID_ABOUT_COMPANY, tr("About Company"), "company");
+}
+
+void MainActions::showStepNames(const QString& undoStep, const QString& redoStep)
+{
+    action(cmd::ID_EDIT_UNDO)->setText(undoStep.isEmpty() ? m_undoCaption : tr("Undo %1").arg(undoStep));
+    action(cmd::ID_EDIT_REDO)->setText(redoStep.isEmpty() ? m_redoCaption : tr("Redo %1").arg(redoStep));
 }
 
 QAction* MainActions::make(int id, const QString& text, const char* icon, const QList<QKeySequence>& keys)

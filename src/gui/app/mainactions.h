@@ -29,6 +29,9 @@ public:
     QList<int> ids() const { return m_actions.keys(); }
     /// The four entries of the recent-file list, in order.
     QList<QAction*> recentFiles() const { return m_recent; }
+    /// Names the step Undo and Redo would take back or do again ("Undo
+    /// Choose Data"); an empty name gives the entry its plain caption.
+    void showStepNames(const QString& undoStep, const QString& redoStep);
 
 private:
     QAction* make(int id, const QString& text, const char* icon = nullptr,
@@ -39,6 +42,8 @@ private:
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_recent;
     QActionGroup* m_looks = nullptr;
+    QString m_undoCaption;
+    QString m_redoCaption;
 };
 
 }  // namespace vantrel

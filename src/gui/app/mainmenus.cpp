@@ -53,6 +53,8 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
 
     QMenu* data = bar->addMenu(tr("Data Processing"));
     add(data, {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY});
+    data->addSeparator();
+    add(data, {ID_EDIT_UNDO, ID_EDIT_REDO});
 
     QMenu* curving = bar->addMenu(tr("Curving"));
     add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH});
@@ -114,11 +116,15 @@ void MainMenus::showRecentFiles(const QStringList& files) const
 QList<QPair<QString, QList<QAction*>>> MainMenus::commandCategories() const
 {
     QList<QPair<QString, QList<QAction*>>> categories;
-    std::function<void(QMenu*, QList<QAction*>&)> scan = [&scan](QMenu* menu, QList<QAction*>& into) {
+    // Undo and Redo close the Data Processing menu but belong with the edit commands.
+    const auto isEdit = [](const QAction* a) {
+        return CommandRouter::idOf(a) == cmd::ID_EDIT_UNDO || CommandRouter::idOf(a) == cmd::ID_EDIT_REDO;
+    };
+    std::function<void(QMenu*, QList<QAction*>&)> scan = [&](QMenu* menu, QList<QAction*>& into) {
         for (QAction* a : menu->actions()) {
             if (a->menu())
                 scan(a->menu(), into);
-            else if (CommandRouter::idOf(a) != 0 && a->isVisible())
+            else if (CommandRouter::idOf(a) != 0 && a->isVisible() && !isEdit(a))
                 into << a;
         }
     };
@@ -133,7 +139,8 @@ QList<QPair<QString, QList<QAction*>>> MainMenus::commandCategories() const
         categories.append({CustomizeDialog::plainText(top), list});
     }
     QList<QAction*> edit;
-    for (int id : {cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY, cmd::ID_EDIT_PASTE, cmd::ID_FILE_NEW})
+    for (int id : {cmd::ID_EDIT_UNDO, cmd::ID_EDIT_REDO, cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY,
+                   cmd::ID_EDIT_PASTE, cmd::ID_FILE_NEW})
         edit << m_actions.action(id);
     categories.append({tr("Edit"), edit});
     return categories;

@@ -6,6 +6,7 @@
 #include "common/commandrouter.h"
 #include "common/prompter.h"
 #include "common/surveynotifier.h"
+#include "undohistory.h"
 #include "datafile/datafilereader.h"
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
+#include <new>
+#include <optional>
 #include <set>
 
 namespace vantrel {
@@ -70,19 +73,27 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
         {ID_OUTPUT_SEARCH_BAD_POINTS, Scope::OutputPane, &DataCommands::OnSearchBadPoints},
         {ID_OUTPUT_CORRECT_BAD_POINTS, Scope::OutputPane, &DataCommands::OnCorrectBadPoints},
         {ID_OUTPUT_DEPTH, Scope::OutputPane, &DataCommands::OnDepthDisplay},
+        {ID_EDIT_UNDO, Scope::MainFrame, &DataCommands::OnEditUndo, &DataCommands::canUndo},
+        {ID_EDIT_REDO, Scope::MainFrame, &DataCommands::OnEditRedo, &DataCommands::canRedo},
     };
     return list;
 }
 
-DataCommands::DataCommands(SurveyNotifier& notifier, Prompter& prompter, QObject* parent)
-    : QObject(parent), m_notifier(notifier), m_prompter(prompter)
+DataCommands::DataCommands(SurveyNotifier& notifier, Prompter& prompter, UndoHistory& history,
+                           QObject* parent)
+    : QObject(parent), m_notifier(notifier), m_prompter(prompter), m_history(history)
 {}
 
 void DataCommands::registerWith(CommandRouter& router)
 {
     for (const Command& c : commands()) {
         const auto run = c.run;
-        router.addHandler(CommandRouter::Level::MainFrame, c.id, [this, run] { (this->*run)(); });
+        const auto enabled = c.enabled;
+        CommandMap::State state;
+        if (enabled)
+            state = [this, enabled] { return (this->*enabled)(); };
+        router.addHandler(
+            CommandRouter::Level::MainFrame, c.id, [this, run] { (this->*run)(); }, state);
     }
 }
 
@@ -183,16 +194,16 @@ void DataCommands::OnSaveDepthData()
 void DataCommands::OnChooseData()
 {
     Survey& s = m_notifier.survey();
-    runOperation(tr("Choosing the data..."), {kProcessing, kDepth}, false, [&s](OperationReport& report) {
-        Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
-    });
+    runOperation(
+        tr("Choose Data"), tr("Choosing the data..."), {kProcessing, kDepth}, false,
+        [&s](OperationReport& report) { Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame)); });
 }
 
 void DataCommands::OnProcessedData()
 {
     Survey& s = m_notifier.survey();
-    runOperation(tr("Choosing and processing the data..."), {kProcessing, kDepth}, false,
-                 [&s](OperationReport& report) {
+    runOperation(tr("Processed Data"), tr("Choosing and processing the data..."), {kProcessing, kDepth},
+                 false, [&s](OperationReport& report) {
                      Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
                      Append(report, ProcessFieldSource(s.m_tables));
                  });
@@ -203,22 +214,22 @@ void DataCommands::OnDepthDisplay()
     Survey& s = m_notifier.survey();
     if (DepthNeedsConfirmation(s.m_tables) && !m_prompter.question(QString::fromUtf8(msg::kDepthAgain)))
         return;
-    runOperation(tr("Calculating the depth data..."), {kDepth}, false,
+    runOperation(tr("Depth Calculation"), tr("Calculating the depth data..."), {kDepth}, false,
                  [&s](OperationReport& report) { Append(report, CalculateDepth(s.m_tables)); });
 }
 
 void DataCommands::OnCorrectBadPoints()
 {
     Survey& s = m_notifier.survey();
-    runOperation(tr("Correcting bad points..."), {kOrigin}, true,
+    runOperation(tr("Correct Bad Points"), tr("Correcting bad points..."), {kOrigin}, true,
                  [&s](OperationReport& report) { Append(report, CorrectBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnSearchAndProcess()
 {
     Survey& s = m_notifier.survey();
-    runOperation(tr("Searching bad points and processing..."), {kOrigin, kProcessing}, true,
-                 [&s](OperationReport& report) {
+    runOperation(tr("Search Bad Points and Process"), tr("Searching bad points and processing..."),
+                 {kOrigin, kProcessing}, true, [&s](OperationReport& report) {
                      Append(report, SearchBadPoints(s.m_tables));
                      Append(report, ProcessFieldSource(s.m_tables));
                  });
@@ -227,7 +238,7 @@ void DataCommands::OnSearchAndProcess()
 void DataCommands::OnSearchBadPoints()
 {
     Survey& s = m_notifier.survey();
-    runOperation(tr("Searching bad points..."), {kOrigin}, true,
+    runOperation(tr("Search Bad Points"), tr("Searching bad points..."), {kOrigin}, true,
                  [&s](OperationReport& report) { Append(report, SearchBadPoints(s.m_tables)); });
 }
 
@@ -236,16 +247,69 @@ void DataCommands::OnProperties()
     m_prompter.message(QString::fromUtf8(kPropertiesText));
 }
 
-void DataCommands::runOperation(const QString& status, std::initializer_list<int> tables, bool marks,
-                                const std::function<void(OperationReport&)>& work)
+void DataCommands::OnEditUndo()
+{
+    const QString step = m_history.undo();
+    if (!step.isEmpty())
+        showStatus(tr("Undone: %1").arg(step));
+}
+
+void DataCommands::OnEditRedo()
+{
+    const QString step = m_history.redo();
+    if (!step.isEmpty())
+        showStatus(tr("Redone: %1").arg(step));
+}
+
+bool DataCommands::canUndo() const
+{
+    return m_history.canUndo();
+}
+
+bool DataCommands::canRedo() const
+{
+    return m_history.canRedo();
+}
+
+void DataCommands::runOperation(const QString& step, const QString& status, std::initializer_list<int> tables,
+                                bool marks, const std::function<void(OperationReport&)>& work)
 {
     OutputTables& core = m_notifier.survey().m_tables;
     // The user's tab stays unless the operation itself asks for another one.
     const int tabBefore = core.ActiveTab();
     OperationReport report;
+    QString historyNote;
     {
         BusyScope busy(m_statusBar, status);
+        // Without the memory for the state before, the step still runs; it
+        // only cannot be taken back, and neither can the steps before it.
+        std::optional<DataStepCommand::State> before;
+        try {
+            before = m_history.capture();
+        } catch (const std::bad_alloc&) {
+            m_history.clear();
+            historyNote =
+                tr("Not enough memory to keep \"%1\" for undo; the undo history was cleared.").arg(step);
+        }
         work(report);
+        if (before) {
+            try {
+                const int dropped = m_history.record(step, std::move(*before));
+                if (dropped > 0)
+                    historyNote = dropped == 1
+                        ? tr("The undo history is limited to %1 MiB: the oldest step can no longer be "
+                             "undone.")
+                              .arg(m_history.limit() >> 20)
+                        : tr("The undo history is limited to %1 MiB: the %2 oldest steps can no longer be "
+                             "undone.")
+                              .arg(m_history.limit() >> 20)
+                              .arg(dropped);
+            } catch (const std::bad_alloc&) {
+                m_history.clear();
+                historyNote =
+                    tr("Not enough memory to keep \"%1\" for undo; the undo history was cleared.").arg(step);
+            }
+        }
     }
     for (int table : tables)
         m_notifier.notifyTableChanged(table);
@@ -254,6 +318,8 @@ void DataCommands::runOperation(const QString& status, std::initializer_list<int
     if (core.ActiveTab() != tabBefore)
         m_notifier.requestActiveTab(core.ActiveTab());
     m_notifier.notifyStateChanged();
+    if (!historyNote.isEmpty())
+        showStatus(historyNote);
     show(report);
 }
 

@@ -15,6 +15,7 @@ namespace vantrel {
 class CommandRouter;
 class Prompter;
 class SurveyNotifier;
+class UndoHistory;
 struct OperationReport;
 struct ReadResult;
 
@@ -34,6 +35,7 @@ public:
         int id;
         Scope scope;
         void (DataCommands::*run)();
+        bool (DataCommands::*enabled)() const = nullptr;  ///< none: always enabled
     };
     /// Every command this object answers, main-frame commands first.
     static const std::vector<Command>& commands();
@@ -41,7 +43,9 @@ public:
     static const char* const kDataFileFilters;
     static const char* const kPropertiesText;
 
-    DataCommands(SurveyNotifier& notifier, Prompter& prompter, QObject* parent = nullptr);
+    /// Every step that changes a table is recorded in `history`.
+    DataCommands(SurveyNotifier& notifier, Prompter& prompter, UndoHistory& history,
+                 QObject* parent = nullptr);
 
     /// Registers every command of commands() with the router, on the main
     /// frame's level (the panes' ids are their own).
@@ -60,17 +64,23 @@ public:
     void OnSearchAndProcess();
     void OnSearchBadPoints();
     void OnProperties();
+    void OnEditUndo();
+    void OnEditRedo();
+    bool canUndo() const;
+    bool canRedo() const;
 
 private:
     void closeData();
     void readFile(const QString& path);
-    void runOperation(const QString& status, std::initializer_list<int> tables, bool marks,
-                      const std::function<void(OperationReport&)>& work);
+    /// Runs a step and records it in the undo history under `step`.
+    void runOperation(const QString& step, const QString& status, std::initializer_list<int> tables,
+                      bool marks, const std::function<void(OperationReport&)>& work);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
 
     SurveyNotifier& m_notifier;
     Prompter& m_prompter;
+    UndoHistory& m_history;
     QPointer<QStatusBar> m_statusBar;
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
 };

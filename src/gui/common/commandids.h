@@ -16,12 +16,13 @@ inline constexpr int ID_PRINT_PICTURE = 32811;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_APP_ABOUT = 57664;
 
-// Edit (no handler in this program: shown disabled)
+// Edit (cut, copy, paste and clear have no handler: shown disabled)
 inline constexpr int ID_EDIT_CLEAR = 57632;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;
 inline constexpr int ID_EDIT_PASTE = 57637;
-inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_UNDO = 57643;  // the data steps' undo history
+inline constexpr int ID_EDIT_REDO = 57644;
 
 // View
 inline constexpr int ID_VIEW_TOOLBAR = 59392;
