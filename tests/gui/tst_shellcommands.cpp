@@ -91,9 +91,10 @@ private Q_SLOTS:
             << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY}
             << QStringList{"Config", "Choose Data", "Processed Data", "Depth Display"};
         QTest::newRow("Curving") << QStringList{"Curving"}
-                                 << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
+                                 << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH,
+                                               ID_SECTION_GRAPH}
                                  << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph",
-                                                " Round Graph"};
+                                                " Round Graph", "Pseudo-section Map"};
         QTest::newRow("Toolbars") << QStringList{"View(&V)", "Toolbar and DockWindows(&T)"}
                                   << QList<int>{0, 0, 0, 0, 0, ID_VIEW_CUSTOMIZE}  // the toggles carry no id
                                   << QStringList{"Standard",   "", "File View",
@@ -158,7 +159,8 @@ private Q_SLOTS:
         QCOMPARE(bar->iconSize(), QSize(32, 32));
         QCOMPARE(entries(bar).first,
                  (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_PRINT_PICTURE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY,
-                             ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
+                             ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH,
+                             ID_SECTION_GRAPH}));
         QCOMPARE(bar->widgetForAction(s.action(ID_FILE_OPEN))->size(), QSize(42, 42));
         auto* more = bar->findChild<QToolButton*>("CustomizeButton");  // it ends with the customization
         QVERIFY(more);
