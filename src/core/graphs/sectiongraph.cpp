@@ -185,7 +185,8 @@ std::vector<double> CellEdges(const std::vector<double>& centres)
 
 namespace {
 
-constexpr int kSmoothRows = 512;  // rows at least of a section blended between heights
+constexpr int kSmoothRows = 512;   // rows at least of a section blended between heights
+constexpr double kFewCells = 256;  // cells at least across a small section, when the limits allow
 
 int FineCells(const std::vector<double>& edges, int maxCells)
 {
@@ -197,10 +198,14 @@ int FineCells(const std::vector<double>& edges, int maxCells)
         widest = std::max(widest, edges[i + 1] - edges[i]);
     }
     const double span = edges.back() - edges.front();
-    double wanted = static_cast<double>(count);
+    const double limit = std::max(1, maxCells);
+    const double n = static_cast<double>(count);
     if (widest - narrowest > 1e-9 * widest && narrowest > 0)
-        wanted = std::ceil(2 * span / narrowest);
-    return static_cast<int>(std::clamp(wanted, 1.0, static_cast<double>(std::max(1, maxCells))));
+        return static_cast<int>(std::clamp(std::max(std::ceil(2 * span / narrowest), kFewCells), 1.0, limit));
+    // Even bands: a whole number of cells each, so band edges stay cell edges
+    // (pictures whose viewer smooths the cells stay sharp at the bands).
+    const double each = std::max(1.0, std::min(std::ceil(kFewCells / n), std::floor(limit / n)));
+    return static_cast<int>(std::clamp(n * each, 1.0, limit));
 }
 
 /// The cell of `edges` holding `v`, the outermost ones for values beyond.

@@ -61,7 +61,9 @@ struct SectionRaster {
 
 /// Lays a section on a uniform grid fine enough that the narrowest position
 /// column and height band each get at least one cell (two when spacing is
-/// uneven), within `maxColumns` x `maxRows`.
+/// uneven; evenly spaced bands get a whole number of cells each), at least
+/// 256 cells each way where the limits allow, within `maxColumns` x
+/// `maxRows`. A section of more positions than `maxColumns` is sampled.
 ///
 /// With `interpolate`, a fine row between the centres of two heights that
 /// both have a reading at that position blends them linearly in the

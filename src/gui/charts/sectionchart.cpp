@@ -30,6 +30,9 @@ SectionChart::SectionChart(QWidget* parent) : QWidget(parent), m_chart(new Chart
     const int axis = m_chart->addCustomAxis();
     m_chart->setAxisGridVisible(axis, false);
     m_chart->setAxisTitle(axis, tr("Height (m)"));
+    // Plain ticks: the section's one axis runs the whole plot height, and its
+    // ends may carry labels.
+    m_chart->customAxis(axis)->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
     m_chart->customAxis(axis)->axisRect()->axis(QCPAxis::atBottom)->setLabel(tr("Position"));
     m_chart->addColourMap(axis);
     m_chart->setColourMapReadout([this](double x, double y) { return readout(x, y); });

@@ -110,15 +110,15 @@ TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
                                                 {"1", "10", "-10", "4"},
                                                 {"1", "10", "-60", "6"}}));
     const SectionRaster r = RasterizeSection(g, false);
-    EXPECT_EQ(r.columns, 2);  // even positions: one fine column each
+    EXPECT_EQ(r.columns, 256);  // even positions: 128 fine columns each
     EXPECT_DOUBLE_EQ(r.xLower, -5);
     EXPECT_DOUBLE_EQ(r.xUpper, 15);
     EXPECT_DOUBLE_EQ(r.yLower, -80);
     EXPECT_DOUBLE_EQ(r.yUpper, -5);
-    ASSERT_GE(r.rows, 15);  // the 10 m band gets two rows at least
+    ASSERT_GE(r.rows, 256);
     const auto at = [&](int column, double y) {
         const int row = static_cast<int>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
-        return r.cells[static_cast<std::size_t>(row * r.columns + column)];
+        return r.cells[static_cast<std::size_t>(row * r.columns + column * r.columns / 2)];
     };
     EXPECT_EQ(at(0, -79), 3);
     EXPECT_EQ(at(0, -41), 3);
@@ -146,18 +146,21 @@ TEST(SectionRaster, InterpolationIsLinearInLogDepthAndSkipsGaps)
     const auto rowAt = [&](double y) {
         return static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
     };
+    const std::size_t second = static_cast<std::size_t>(r.columns) / 3;  // first fine column of position 5
+    const std::size_t third = 2 * second;
     for (const double depth : {100.0, 31.6, 500.0}) {
         const std::size_t row = rowAt(-depth);
         const double centre = -(r.yLower + (static_cast<double>(row) + 0.5) * (r.yUpper - r.yLower) / r.rows);
         const double expected = 2 * std::log(centre / 10) / std::log(100.0);
         EXPECT_NEAR(r.cells[row * static_cast<std::size_t>(r.columns)], expected, 1e-4) << depth;
-        EXPECT_NEAR(r.cells[row * static_cast<std::size_t>(r.columns) + 1], 5 + 2 * expected, 1e-4) << depth;
+        EXPECT_NEAR(r.cells[row * static_cast<std::size_t>(r.columns) + second], 5 + 2 * expected, 1e-4)
+            << depth;
     }
     // Position 10 has no shallow reading: its deep band keeps its own value,
     // and the shallow band stays empty.
-    EXPECT_EQ(r.cells[rowAt(-900) * static_cast<std::size_t>(r.columns) + 2], 8);
-    EXPECT_TRUE(Missing(r.cells[rowAt(-100) * static_cast<std::size_t>(r.columns) + 2]));
-    EXPECT_TRUE(Missing(r.cells[rowAt(-20) * static_cast<std::size_t>(r.columns) + 2]));
+    EXPECT_EQ(r.cells[rowAt(-900) * static_cast<std::size_t>(r.columns) + third], 8);
+    EXPECT_TRUE(Missing(r.cells[rowAt(-100) * static_cast<std::size_t>(r.columns) + third]));
+    EXPECT_TRUE(Missing(r.cells[rowAt(-20) * static_cast<std::size_t>(r.columns) + third]));
     // Off, the same row shows the band's reading.
     const SectionRaster flat = RasterizeSection(g, false, 64, 20000);
     EXPECT_EQ(flat.cells[rowAt(-100) * static_cast<std::size_t>(flat.columns)], 0);
@@ -175,6 +178,15 @@ TEST(SectionRaster, UnevenPositionsAndTheLimits)
     EXPECT_EQ(r.cells[2], 2);
     EXPECT_EQ(r.cells[299], 3);
     EXPECT_EQ(RasterizeSection(g, false, 50, 50).columns, 50);
+    // Even positions: whole cells per position within the limit, or one each beyond it.
+    Rows many;
+    for (int x = 0; x < 100; ++x)
+        many.push_back({"1", std::to_string(x * 5), "-5", std::to_string(x)});
+    EXPECT_EQ(RasterizeSection(PseudoSection(Depth(many)), false).columns, 300);
+    EXPECT_EQ(RasterizeSection(PseudoSection(Depth(many)), false, 250).columns, 200);
+    const SectionRaster sampled = RasterizeSection(PseudoSection(Depth(many)), false, 60);
+    EXPECT_EQ(sampled.columns, 60);
+    EXPECT_EQ(sampled.cells[59], 99);
     EXPECT_EQ(RasterizeSection(PseudoSection(Depth({})), true).cells.size(), 0u);
 }
 
