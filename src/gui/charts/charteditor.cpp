@@ -79,6 +79,7 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
     m_regions = new QCheckBox(tr("Show the shaded regions"));
     m_regions->setChecked(chart.regionsVisible());
     form->addRow(m_regions);
+    m_regions->setVisible(!chart.colourMap());  // a colour map has no shaded regions
     column->addWidget(general);
     connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) { m_chart.setTitle(text); });
     connect(m_regions, &QCheckBox::toggled, this, [this](bool on) { m_chart.setRegionsVisible(on); });
