@@ -175,8 +175,8 @@ std::string CliPipeline::Usage()
     for (const Setting& s : Settings())
         text += std::string("  ") + s.name + " VALUE\n";
     text +=
-        "  --size WxH                            picture size of --graph (default 1200x800 for profiles and the section,\n"
-        "                                        the whole grid for the circular graph)\n";
+        "  --size WxH                            picture size of --graph (default 1200x800 for profiles\n"
+        "                                        and the section, the whole grid for the circular graph)\n";
     text += "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
             "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
     return text;
