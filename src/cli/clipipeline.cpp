@@ -8,6 +8,7 @@
 #include "graphs/circulargraph.h"
 #include "graphs/graphchecks.h"
 #include "graphs/profilegraph.h"
+#include "graphs/sectiongraph.h"
 #include "jsonlines.h"
 #include "numbers.h"
 #include "processing/badpoints.h"
@@ -80,6 +81,8 @@ GraphKind GraphKindNamed(const std::string& name)
         return GraphKind::Plane;
     if (name == "circular")
         return GraphKind::Circular;
+    if (name == "section")
+        return GraphKind::Section;
     return GraphKind::None;
 }
 
@@ -132,10 +135,11 @@ const std::vector<CliPipeline::Step>& CliPipeline::Steps()
         {"--frequency", "TITLE", "the frequency column of the plane profiles after it (default: the first)",
          [](CliPipeline& p, const std::string& a) { return p.ChooseFrequency(a); },
          [](const std::string& a) { return !a.empty(); }},
-        {"--graph-data", "vertical|plane|circular", "print what the graph draws as one line of JSON",
+        {"--graph-data", "vertical|plane|circular|section", "print what the graph draws as one line of JSON",
          [](CliPipeline& p, const std::string& a) { return p.GraphData(GraphKindNamed(a)); },
          [](const std::string& a) { return GraphKindNamed(a) != GraphKind::None; }},
-        {"--graph", "vertical|plane|circular", "draw the graph into FILE (.png, .jpg, .bmp, .pdf or .svg)",
+        {"--graph", "vertical|plane|circular|section",
+         "draw the graph into FILE (.png, .jpg, .bmp, .pdf or .svg)",
          [](CliPipeline& p, const std::string& a) {
              const auto split = a.find('\0');
              return p.GraphPicture(GraphKindNamed(a.substr(0, split)), a.substr(split + 1));
@@ -171,8 +175,8 @@ std::string CliPipeline::Usage()
     for (const Setting& s : Settings())
         text += std::string("  ") + s.name + " VALUE\n";
     text +=
-        "  --size WxH                            picture size of --graph (default 1200x800 for profiles,\n"
-        "                                        the whole grid for the circular graph)\n";
+        "  --size WxH                            picture size of --graph (default 1200x800 for profiles\n"
+        "                                        and the section, the whole grid for the circular graph)\n";
     text += "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
             "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
     return text;
@@ -357,7 +361,8 @@ bool CliPipeline::ChooseFrequency(const std::string& title)
                 (known.empty() ? "" : " (there are " + known + ")"));
 }
 
-bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular)
+bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular,
+                             SectionGraph* section)
 {
     const std::string refused =
         GraphCommandCheck(kind, m_survey.m_frame.DataSelected(), m_survey.m_tree.CurrentFrequency(),
@@ -373,6 +378,8 @@ bool CliPipeline::BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGrap
         if (!column.Ok())
             return Fail(column.message);
         *profile = PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold);
+    } else if (kind == GraphKind::Section) {
+        *section = PseudoSection(t.Depth());
     } else {
         *circular = CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
     }
@@ -383,9 +390,15 @@ bool CliPipeline::GraphData(GraphKind kind)
 {
     ProfileGraph profile;
     CircularGraph circular;
-    if (!BuildGraph(kind, &profile, &circular))
+    SectionGraph section;
+    if (!BuildGraph(kind, &profile, &circular, &section))
         return false;
-    m_out << (kind == GraphKind::Circular ? GraphJson(circular) : GraphJson(profile)) << "\n";
+    if (kind == GraphKind::Circular)
+        m_out << GraphJson(circular) << "\n";
+    else if (kind == GraphKind::Section)
+        m_out << GraphJson(section) << "\n";
+    else
+        m_out << GraphJson(profile) << "\n";
     m_out.flush();
     return true;
 }
@@ -394,15 +407,22 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
 {
     ProfileGraph profile;
     CircularGraph circular;
-    if (!BuildGraph(kind, &profile, &circular))
+    SectionGraph section;
+    if (!BuildGraph(kind, &profile, &circular, &section))
         return false;
     if (kind == GraphKind::Circular && circular.charts.empty())
         return Fail("nothing was drawn: the circular graph needs at least 4 chosen rows and the depth data");
+    if (kind == GraphKind::Section && section.Empty())
+        return Fail("nothing was drawn: the section needs the depth data (--depth) of the first file");
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = kind == GraphKind::Circular
-        ? m_pictureWriter(nullptr, &circular, path, m_pictureWidth, m_pictureHeight)
-        : m_pictureWriter(&profile, nullptr, path, m_pictureWidth, m_pictureHeight);
+    std::string error;
+    if (kind == GraphKind::Circular)
+        error = m_pictureWriter(nullptr, &circular, nullptr, path, m_pictureWidth, m_pictureHeight);
+    else if (kind == GraphKind::Section)
+        error = m_pictureWriter(nullptr, nullptr, &section, path, m_pictureWidth, m_pictureHeight);
+    else
+        error = m_pictureWriter(&profile, nullptr, nullptr, path, m_pictureWidth, m_pictureHeight);
     return error.empty() || Fail(error);
 }
 

@@ -15,13 +15,14 @@ namespace vantrel {
 struct OperationReport;
 struct ProfileGraph;
 struct CircularGraph;
+struct SectionGraph;
 
 /// Draws a graph into a picture file; the error text, empty when written.
-/// Exactly one of the two graphs is given. A width or height of 0 asks for
+/// Exactly one of the three graphs is given. A width or height of 0 asks for
 /// the graph's own size.
 using GraphPictureWriter =
     std::function<std::string(const ProfileGraph* profile, const CircularGraph* circular,
-                              const std::string& path, int width, int height)>;
+                              const SectionGraph* section, const std::string& path, int width, int height)>;
 
 /// The batch pipeline: loads one data file ("-": standard input), then runs
 /// the steps of the command line in the order given.
@@ -72,7 +73,7 @@ private:
     bool GraphPicture(GraphKind kind, const std::string& path);
     /// The graph a step draws, after the command's and the graph's checks;
     /// false (message printed) when a check fails.
-    bool BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular);
+    bool BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular, SectionGraph* section);
 
     std::ostream& m_out;
     std::ostream& m_err;

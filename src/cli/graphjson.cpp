@@ -2,6 +2,7 @@
 
 #include "graphs/circulargraph.h"
 #include "graphs/profilegraph.h"
+#include "graphs/sectiongraph.h"
 #include "jsonlines.h"
 
 #include <charconv>
@@ -104,6 +105,25 @@ std::string GraphJson(const CircularGraph& graph)
     out += "],\"scroll\":[" + std::to_string(graph.scrollWidth) + ',' + std::to_string(graph.scrollHeight) +
         "]}";
     return out;
+}
+
+std::string GraphJson(const SectionGraph& graph)
+{
+    const auto list = [](auto begin, auto end) {
+        std::string out = "[";
+        for (auto it = begin; it != end; ++it)
+            out += (it != begin ? "," : "") + JsonNumber(*it);
+        return out + ']';
+    };
+    std::string out = "{\"kind\":\"section\",\"title\":" + JsonText(graph.title);
+    out += ",\"x\":" + list(graph.x.begin(), graph.x.end());
+    out += ",\"heights\":" + list(graph.heights.begin(), graph.heights.end());
+    out += ",\"values\":[";
+    for (std::size_t h = 0; h < graph.heights.size(); ++h) {
+        const auto row = graph.values.begin() + static_cast<std::ptrdiff_t>(h * graph.x.size());
+        out += (h > 0 ? "," : "") + list(row, row + static_cast<std::ptrdiff_t>(graph.x.size()));
+    }
+    return out + "]}";
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@ namespace vantrel {
 
 struct CircularGraph;
 struct ProfileGraph;
+struct SectionGraph;
 
 /// A float as the shortest JSON number that reads back to the same float;
 /// null for infinities and not-a-number, which JSON cannot hold.
@@ -20,5 +21,9 @@ std::string GraphJson(const ProfileGraph& graph);
 /// {"kind":"circular","title":T,"charts":[{"values":[8 numbers],"label":L,
 ///  "x":X,"y":Y},...],"scroll":[W,H]}
 std::string GraphJson(const CircularGraph& graph);
+
+/// {"kind":"section","title":T,"x":[positions],"heights":[shallow to deep],
+///  "values":[[one per position],...one row per height]}, null where no reading.
+std::string GraphJson(const SectionGraph& graph);
 
 }  // namespace vantrel

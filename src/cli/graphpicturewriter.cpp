@@ -47,7 +47,7 @@ void EndGraphPictures()
 }
 
 std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
-                              const std::string& path, int width, int height)
+                              const SectionGraph* section, const std::string& path, int width, int height)
 {
     EnsureApplication();
     const QString file = QString::fromStdString(path);
@@ -57,6 +57,8 @@ std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* 
         error = WriteProfilePicture(*profile, file, size);
     else if (circular)
         error = WriteCircularPicture(*circular, file, size);
+    else if (section)
+        error = WriteSectionPicture(*section, file, size);
     return error.toStdString();
 }
 

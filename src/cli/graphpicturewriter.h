@@ -6,13 +6,14 @@ namespace vantrel {
 
 struct CircularGraph;
 struct ProfileGraph;
+struct SectionGraph;
 
 /// Draws a graph into a picture file with the desktop's chart code, without
 /// a display: the first call makes the Qt application this needs, on the
 /// offscreen platform unless QT_QPA_PLATFORM names another. The error text,
 /// empty when written.
 std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
-                              const std::string& path, int width, int height);
+                              const SectionGraph* section, const std::string& path, int width, int height);
 
 /// Ends the Qt application the pictures needed, if one was made; call
 /// before the program returns.

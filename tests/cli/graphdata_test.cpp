@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
 #include <sstream>
 
 using namespace vantrel;
@@ -74,6 +76,82 @@ TEST(GraphData, VerticalProfileAfterLeadingColumnsWholeLine)
         R"({"kind":"low","level":2.625,"from":0,"to":3.28125},)"
         R"({"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
         "\n");
+}
+
+/// A reading of the example as the shortest number: "113.740" is 113.74, "0.000" is 0.
+std::string Shortest(std::string text)
+{
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+TEST(GraphData, SectionOfTheExampleIsItsFirstFileOnAGrid)
+{
+    // Built here from the file's own text: file 1's rows across, its
+    // frequencies from high (shallow) to low (deep) down, one reading a cell.
+    std::ifstream in(kExample);
+    std::string line;
+    std::getline(in, line);
+    std::vector<std::string> titles;
+    std::istringstream head(line);
+    for (std::string t; std::getline(head, t, '\t');)
+        titles.push_back(t);
+    const std::size_t frequencies = titles.size() - 4;  // FILE, INCREMENT ... MODE, DATETIME
+    std::string x;
+    std::vector<std::string> rows(frequencies);
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::vector<std::string> f;
+        for (std::string t; std::getline(fields, t, '\t');)
+            f.push_back(t);
+        if (f[0] != "1")
+            continue;
+        x += (x.empty() ? "" : ",") + f[1];
+        for (std::size_t k = 0; k < frequencies; ++k)
+            rows[k] += (rows[k].empty() ? "" : ",") + Shortest(f[2 + k]);
+    }
+    std::string heights, values;
+    for (std::size_t k = 0; k < frequencies; ++k) {
+        // The depth calculation's height: 0.7 skin depths at resistivity 20.
+        const float q = 20.0f / std::stof(titles[2 + k]);
+        const double h = 0 - 0.7 * (std::sqrt(q) * 503.5f);
+        heights += (k ? "," : "") + std::to_string(static_cast<int>(h));
+        values += std::string(k ? "," : "") + "[" + rows[k] + "]";
+    }
+    const Printed p = RunCli({kExample, "--select", "all", "--depth", "--graph-data", "section"});
+    ASSERT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(p.out,
+              R"({"kind":"section","title":"File1 Pseudo-section","x":[)" + x + R"(],"heights":[)" + heights +
+                  R"(],"values":[)" + values + "]}\n");
+    EXPECT_NE(p.out.find(R"("heights":[-17,-22,-28,-35,)"), std::string::npos);
+}
+
+TEST(GraphData, SectionMeansRepeatedCellsAndLeavesGapsNull)
+{
+    test::TempDir dir;
+    const std::string path = dir / "gaps.csv";
+    std::ofstream(path) << "FILE,INCREMENT,1000HZ,500HZ\n"
+                           "1,10,10,1\n"
+                           "1,0,12,\n"    // no 500HZ reading at 0
+                           "1,10,20,3\n"  // 10 again: the means are 15 and 2
+                           "2,5,99,99\n";
+    const Printed p = RunCli({path, "--select", "all", "--depth", "--graph-data", "section"});
+    ASSERT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(p.out,
+              R"({"kind":"section","title":"File1 Pseudo-section","x":[0,10],"heights":[-49,-70],)"
+              R"("values":[[12,15],[null,2]]})"
+              "\n");
+
+    const Printed none = RunCli({path, "--select", "all", "--graph-data", "section"});
+    EXPECT_EQ(none.out,
+              R"({"kind":"section","title":"File0 Pseudo-section","x":[],"heights":[],"values":[]})"
+              "\n");
+    EXPECT_EQ(RunCli({path, "--graph-data", "section"}).err, "Please choose data!\n");
 }
 
 TEST(GraphData, PlaneProfileIsSizedByTheGroupsOfTheTableNow)

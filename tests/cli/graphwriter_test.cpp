@@ -4,6 +4,7 @@
 #include "clipipeline.h"
 #include "graphs/circulargraph.h"
 #include "graphs/profilegraph.h"
+#include "graphs/sectiongraph.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ struct Recorded {
     int calls = 0;
     std::string path;
     int width = -1, height = -1;
-    std::size_t curves = 0, charts = 0;
+    std::size_t curves = 0, charts = 0, heights = 0;
     std::string title;
 };
 
@@ -35,14 +36,16 @@ Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failu
     CliPipeline pipeline(out, err);
     if (withWriter)
         pipeline.SetPictureWriter([seen, failure](const ProfileGraph* p, const CircularGraph* c,
-                                                  const std::string& path, int w, int h) {
+                                                  const SectionGraph* s, const std::string& path, int w,
+                                                  int h) {
             ++seen->calls;
             seen->path = path;
             seen->width = w;
             seen->height = h;
             seen->curves = p ? p->curves.size() : 0;
             seen->charts = c ? c->charts.size() : 0;
-            seen->title = p ? p->title : c ? c->title : "";
+            seen->heights = s ? s->heights.size() : 0;
+            seen->title = p ? p->title : c ? c->title : s ? s->title : "";
             return failure;
         });
     Outcome o;
@@ -73,6 +76,14 @@ TEST(GraphWriter, EachKindHandsItsGraphAndTheSize)
     EXPECT_EQ(seen.path, "c.pdf");
     EXPECT_EQ(seen.charts, 20u);
     EXPECT_EQ(seen.width, 0);  // no --size: the graph's own size
+
+    seen = {};
+    o = RunWith({kExample, "--select", "all", "--depth", "--graph", "section", "s.png"}, &seen);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(seen.heights, 20u);
+    EXPECT_EQ(seen.curves + seen.charts, 0u);
+    EXPECT_EQ(seen.title, "File1 Pseudo-section");
 }
 
 TEST(GraphWriter, FailuresStopTheRun)
@@ -91,6 +102,13 @@ TEST(GraphWriter, FailuresStopTheRun)
     o = RunWith({kExample, "--graph", "plane", "p.png"}, &seen);
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "Please choose data!\n");
+    EXPECT_EQ(seen.calls, 0);
+
+    // A section without depth data is refused rather than drawn empty.
+    seen = {};
+    o = RunWith({kExample, "--select", "all", "--graph", "section", "s.png"}, &seen);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("--depth"), std::string::npos);
     EXPECT_EQ(seen.calls, 0);
 
     // Without a writer the step says so instead of claiming success.

@@ -93,9 +93,10 @@ private Q_SLOTS:
             << QStringList{"Config", "Choose Data",      "Processed Data", "Depth Display",
                            "",       "撤消(&U)\tCtrl+Z", "&Redo\tCtrl+Y"};
         QTest::newRow("Curving") << QStringList{"Curving"}
-                                 << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}
+                                 << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH,
+                                               ID_SECTION_GRAPH}
                                  << QStringList{"Ichnography Curving Graph", "Vertical Curving Graph",
-                                                " Round Graph"};
+                                                " Round Graph", "Pseudo-section Map"};
         QTest::newRow("Toolbars") << QStringList{"View(&V)", "Toolbar and DockWindows(&T)"}
                                   << QList<int>{0, 0, 0, 0, 0, ID_VIEW_CUSTOMIZE}  // the toggles carry no id
                                   << QStringList{"Standard",   "", "File View",
@@ -160,7 +161,8 @@ private Q_SLOTS:
         QCOMPARE(bar->iconSize(), QSize(32, 32));
         QCOMPARE(entries(bar).first,
                  (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_PRINT_PICTURE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY,
-                             ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
+                             ID_EDIT_PASTE, 0, ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH,
+                             ID_SECTION_GRAPH}));
         QCOMPARE(bar->widgetForAction(s.action(ID_FILE_OPEN))->size(), QSize(42, 42));
         auto* more = bar->findChild<QToolButton*>("CustomizeButton");  // it ends with the customization
         QVERIFY(more);

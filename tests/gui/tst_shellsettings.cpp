@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(s.frame->toolbars()->buttonImage(ID_FILE_OPEN), 1);
         QCOMPARE(entries(s.frame->standardToolBar()).first,
                  (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-                             ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH}));
+                             ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH, ID_SECTION_GRAPH}));
         const QList<QToolBar*> user = s.frame->toolbars()->userToolbars();
         QCOMPARE(user.size(), 1);
         QCOMPARE(user[0]->windowTitle(), QString("Depth work"));

@@ -12,6 +12,7 @@ std::string FirstDocumentTitle(GraphKind kind)
     case GraphKind::Vertical: return "垂直剖面图";
     case GraphKind::Plane: return "平面剖面图";
     case GraphKind::Circular: return "环形图";
+    case GraphKind::Section: return "Pseudo-section";
     case GraphKind::None: break;
     }
     return {};

@@ -89,7 +89,7 @@ void CVantrelApp::registerCommands()
     using namespace cmd;
     CommandRouter* r = m_mainFrame->router();
     r->addHandler(Level::Application, ID_FILE_NEW, [this] { OnFileNew(); });
-    for (int id : {ID_VERTICAL_GRAPH, ID_ICHNOGRAPHY_GRAPH, ID_ROUND_GRAPH})
+    for (int id : {ID_VERTICAL_GRAPH, ID_ICHNOGRAPHY_GRAPH, ID_ROUND_GRAPH, ID_SECTION_GRAPH})
         r->addHandler(Level::Application, id, [this, id] { OnGraph(id); });
     r->addHandler(Level::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     r->addHandler(Level::Application, ID_HELP_DOC, [this] { OnHelp(); });
@@ -120,6 +120,7 @@ QString CVantrelApp::graphTitle(int id)
     case cmd::ID_VERTICAL_GRAPH: return tr("Vertical Profile");
     case cmd::ID_ICHNOGRAPHY_GRAPH: return tr("Plane Profile");
     case cmd::ID_ROUND_GRAPH: return tr("Ring Graph");
+    case cmd::ID_SECTION_GRAPH: return tr("Pseudo-section");
     default: return QString();
     }
 }
@@ -130,6 +131,7 @@ int CVantrelApp::graphKind(int id)
     case cmd::ID_VERTICAL_GRAPH: return 1;
     case cmd::ID_ICHNOGRAPHY_GRAPH: return 2;
     case cmd::ID_ROUND_GRAPH: return 3;
+    case cmd::ID_SECTION_GRAPH: return 4;
     default: return 0;
     }
 }

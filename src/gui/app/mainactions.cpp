@@ -80,6 +80,7 @@ MainActions::MainActions(QWidget& window, CommandRouter& router)
     make(ID_ICHNOGRAPHY_GRAPH, tr("Ichnography Curving Graph"), "graph-plane");
     make(ID_VERTICAL_GRAPH, tr("Vertical Curving Graph"), "graph-vertical");
     make(ID_ROUND_GRAPH, tr(" Round Graph"), "graph-round");
+    make(ID_SECTION_GRAPH, tr("Pseudo-section Map"), "graph-section");
 
     make(ID_APP_ABOUT, tr("About"), "about");
     make(ID_HELP_DOC, tr("Help"), "help");

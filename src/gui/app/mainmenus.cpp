@@ -57,7 +57,7 @@ MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRou
     add(data, {ID_EDIT_UNDO, ID_EDIT_REDO});
 
     QMenu* curving = bar->addMenu(tr("Curving"));
-    add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH});
+    add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH, ID_SECTION_GRAPH});
 
     QMenu* help = bar->addMenu(tr("Help(&H)"));
     add(help, {ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY});

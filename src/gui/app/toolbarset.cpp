@@ -62,7 +62,8 @@ QList<int> ToolbarSet::standardCommands()
             kSeparator,
             cmd::ID_ICHNOGRAPHY_GRAPH,
             cmd::ID_VERTICAL_GRAPH,
-            cmd::ID_ROUND_GRAPH};
+            cmd::ID_ROUND_GRAPH,
+            cmd::ID_SECTION_GRAPH};
 }
 
 QToolBar* ToolbarSet::makeToolbar(const QString& objectName, const QString& title)

@@ -489,6 +489,51 @@ void ChartControl::setRegionsVisible(bool visible)
     requestReplot();
 }
 
+// --- Colour map -------------------------------------------------------------------
+
+QCPColorMap* ChartControl::addColourMap(int axis)
+{
+    const Axis* a = axisEntry(axis);
+    if (m_colourMap || !a)
+        return m_colourMap;
+    m_colourMapAxis = axis;
+    m_colourMap = new QCPColorMap(a->rect->axis(QCPAxis::atBottom), a->rect->axis(QCPAxis::atLeft));
+    m_colourMap->setInterpolate(false);
+    m_colourScale = new QCPColorScale(this);
+    m_colourScale->setType(QCPAxis::atRight);
+    m_colourScale->setBarWidth(14);
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    m_colourScale->axis()->setTickLabelFont(small);
+    m_colourScale->axis()->setLabelFont(small);
+    m_colourMap->setColorScale(m_colourScale);
+    int row = 0;
+    while (row < plotLayout()->rowCount() && plotLayout()->element(row, 0) != m_bands)
+        ++row;
+    plotLayout()->addElement(row, 1, m_colourScale);
+    plotLayout()->setColumnStretchFactor(1, 0.01);
+    // The bar stands as tall as the plot beside it.
+    auto* level = new QCPMarginGroup(this);
+    a->rect->setMarginGroup(QCP::msTop | QCP::msBottom, level);
+    m_colourScale->setMarginGroup(QCP::msTop | QCP::msBottom, level);
+    requestReplot();
+    return m_colourMap;
+}
+
+void ChartControl::setColourMapReadout(std::function<QString(double, double)> readout)
+{
+    m_colourMapReadout = std::move(readout);
+}
+
+void ChartControl::setColourMapOptions(const ColourMapOptions& options)
+{
+    if (options == m_colourOptions)
+        return;
+    m_colourOptions = options;
+    Q_EMIT colourMapOptionsChanged();
+    requestReplot();
+}
+
 // --- Title and pictures -------------------------------------------------------------
 
 void ChartControl::setTitle(const QString& text)
@@ -585,6 +630,14 @@ void ChartControl::rescaleAll()
         const QCPRange r = s.graph->data()->keyRange(found);
         if (!found)
             continue;
+        all = any ? QCPRange(std::min(all.lower, r.lower), std::max(all.upper, r.upper)) : r;
+        any = true;
+    }
+    if (m_colourMap && m_colourMap->data()->keySize() > 1) {
+        // The map's key range runs from centre to centre of its outer cells.
+        const QCPColorMapData* d = m_colourMap->data();
+        const double half = d->keyRange().size() / (d->keySize() - 1) / 2;
+        const QCPRange r(d->keyRange().lower - half, d->keyRange().upper + half);
         all = any ? QCPRange(std::min(all.lower, r.lower), std::max(all.upper, r.upper)) : r;
         any = true;
     }
@@ -736,6 +789,8 @@ QString ChartControl::pointerText(const QPoint& pos) const
         if (a.rect != rect)
             continue;
         const double x = rect->axis(QCPAxis::atBottom)->pixelToCoord(pos.x());
+        if (i == m_colourMapAxis && m_colourMapReadout)
+            return m_colourMapReadout(x, rect->axis(QCPAxis::atLeft)->pixelToCoord(pos.y()));
         QString text = QStringLiteral("x=%1").arg(MarkText(x));
         if (!a.tag.isEmpty())
             text += QStringLiteral("  ") + a.tag;

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -27,6 +28,18 @@ struct RegionSpec {
     bool gradientVisible = false;
     std::optional<QColor> gradientStart;  ///< white when not set
     std::optional<QColor> gradientEnd;    ///< white when not set
+};
+
+/// How a colour map shows its readings; the chart keeps them, the chart
+/// that owns the map draws by them (see colourMapOptionsChanged).
+struct ColourMapOptions {
+    bool interpolate = false;  ///< blend smoothly between rows instead of bands
+    bool logarithmic = true;
+    int gradient = 0;  ///< index into ColourGradientNames()
+    bool automaticRange = true;
+    double lower = 0;  ///< the fixed range, when not automatic
+    double upper = 1;
+    bool operator==(const ColourMapOptions&) const = default;
 };
 
 /// The chart every graph window draws into: series, custom vertical axes
@@ -103,6 +116,18 @@ public:
     void setRegionsVisible(bool visible);
     bool regionsVisible() const { return m_regionsVisible; }
 
+    // --- Colour map ---------------------------------------------------------------
+    /// A colour map over custom axis `axis`, with its colour scale right of
+    /// the bands; a chart has one at most (a second call answers the first).
+    QCPColorMap* addColourMap(int axis);
+    QCPColorMap* colourMap() const { return m_colourMap; }
+    QCPColorScale* colourScale() const { return m_colourScale; }
+    int colourMapAxis() const { return m_colourMapAxis; }
+    /// The pointer text over the colour map, from the key and value under the pointer.
+    void setColourMapReadout(std::function<QString(double key, double value)> readout);
+    void setColourMapOptions(const ColourMapOptions& options);
+    const ColourMapOptions& colourMapOptions() const { return m_colourOptions; }
+
     // --- Title, pictures --------------------------------------------------------
     void setTitle(const QString& text);
     QString title() const;
@@ -133,6 +158,8 @@ public:
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);
+    /// The colour map's options were changed (by the chart editor).
+    void colourMapOptionsChanged();
     /// A context menu was asked for at this global position.
     void contextMenuWanted(const QPoint& globalPos);
 
@@ -189,6 +216,11 @@ private:
     std::vector<Axis> m_axes;
     std::vector<Tool> m_tools;
     bool m_regionsVisible = true;
+    QCPColorMap* m_colourMap = nullptr;
+    QCPColorScale* m_colourScale = nullptr;
+    int m_colourMapAxis = -1;
+    std::function<QString(double, double)> m_colourMapReadout;
+    ColourMapOptions m_colourOptions;
     bool m_framed = true;
     bool m_bottomAxisVisible = true;
     std::optional<QCPRange> m_home;

@@ -3,6 +3,7 @@
 #include "app/cmainframe.h"
 
 #include "chartcontrol.h"
+#include "colourgradients.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cfloat>
 
 namespace vantrel {
@@ -65,6 +67,7 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
     }
     for (int i = 0; i < chart.seriesCount(); ++i)
         m_saved.series.push_back({chart.seriesColour(i), chart.seriesVisible(i)});
+    m_saved.colourMap = chart.colourMapOptions();
 
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
@@ -76,6 +79,7 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
     m_regions = new QCheckBox(tr("Show the shaded regions"));
     m_regions->setChecked(chart.regionsVisible());
     form->addRow(m_regions);
+    m_regions->setVisible(!chart.colourMap());  // a colour map has no shaded regions
     column->addWidget(general);
     connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) { m_chart.setTitle(text); });
     connect(m_regions, &QCheckBox::toggled, this, [this](bool on) { m_chart.setRegionsVisible(on); });
@@ -138,6 +142,8 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
         }
         column->addWidget(series);
     }
+    if (chart.colourMap())
+        addColourMapGroup(column);
     column->addStretch();
 
     auto* scroll = new QScrollArea;
@@ -164,8 +170,64 @@ void ChartEditor::applyAxis(int axis)
         m_chart.setAxisMinMax(axis, row.minimum->value(), row.maximum->value());
 }
 
+void ChartEditor::addColourMapGroup(QVBoxLayout* column)
+{
+    const ColourMapOptions& o = m_chart.colourMapOptions();
+    auto* group = new QGroupBox(tr("Colour map"));
+    auto* form = new QFormLayout(group);
+    m_colour.smooth = new QCheckBox(tr("Blend smoothly between heights"));
+    m_colour.smooth->setChecked(o.interpolate);
+    form->addRow(m_colour.smooth);
+    m_colour.scale = new QComboBox;
+    m_colour.scale->addItems({tr("Linear"), tr("Logarithmic")});
+    m_colour.scale->setCurrentIndex(o.logarithmic ? 1 : 0);
+    form->addRow(tr("Scale:"), m_colour.scale);
+    m_colour.gradient = new QComboBox;
+    m_colour.gradient->addItems(ColourGradientNames());
+    m_colour.gradient->setCurrentIndex(std::clamp(o.gradient, 0, m_colour.gradient->count() - 1));
+    form->addRow(tr("Colours:"), m_colour.gradient);
+    m_colour.automatic = new QCheckBox(tr("Automatic range"));
+    m_colour.automatic->setChecked(o.automaticRange);
+    form->addRow(m_colour.automatic);
+    // A fixed range starts from what the bar shows now.
+    const QCPRange shown = m_chart.colourScale()->dataRange();
+    m_colour.lower = RangeBox(o.automaticRange ? shown.lower : o.lower);
+    m_colour.upper = RangeBox(o.automaticRange ? shown.upper : o.upper);
+    m_colour.lower->setEnabled(!o.automaticRange);
+    m_colour.upper->setEnabled(!o.automaticRange);
+    form->addRow(tr("From:"), m_colour.lower);
+    form->addRow(tr("To:"), m_colour.upper);
+    column->addWidget(group);
+    connect(m_colour.smooth, &QCheckBox::toggled, this, &ChartEditor::applyColourMap);
+    connect(m_colour.scale, &QComboBox::currentIndexChanged, this, &ChartEditor::applyColourMap);
+    connect(m_colour.gradient, &QComboBox::currentIndexChanged, this, &ChartEditor::applyColourMap);
+    connect(m_colour.automatic, &QCheckBox::toggled, this, &ChartEditor::applyColourMap);
+    connect(m_colour.lower, &QDoubleSpinBox::valueChanged, this, &ChartEditor::applyColourMap);
+    connect(m_colour.upper, &QDoubleSpinBox::valueChanged, this, &ChartEditor::applyColourMap);
+}
+
+void ChartEditor::applyColourMap()
+{
+    ColourMapOptions o = m_chart.colourMapOptions();
+    o.interpolate = m_colour.smooth->isChecked();
+    o.logarithmic = m_colour.scale->currentIndex() == 1;
+    o.gradient = m_colour.gradient->currentIndex();
+    o.automaticRange = m_colour.automatic->isChecked();
+    m_colour.lower->setEnabled(!o.automaticRange);
+    m_colour.upper->setEnabled(!o.automaticRange);
+    if (!o.automaticRange) {
+        // An empty range draws nothing; keep the last one until it opens again.
+        if (!(m_colour.lower->value() != m_colour.upper->value()))
+            return;
+        o.lower = m_colour.lower->value();
+        o.upper = m_colour.upper->value();
+    }
+    m_chart.setColourMapOptions(o);
+}
+
 void ChartEditor::restore()
 {
+    m_chart.setColourMapOptions(m_saved.colourMap);
     m_chart.setTitle(m_saved.title);
     m_chart.setTitleVisible(m_saved.titleVisible);
     m_chart.setRegionsVisible(m_saved.regionsVisible);

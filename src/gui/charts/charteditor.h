@@ -4,19 +4,22 @@
 #include <QDialog>
 #include <QList>
 
+#include "chartcontrol.h"
+
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace vantrel {
 
-class ChartControl;
-
 /// The chart's properties: title, the vertical axes' ranges (or automatic),
-/// each series' colour and visibility, and whether the shaded regions show.
+/// each series' colour and visibility, whether the shaded regions show, and
+/// for a chart with a colour map its options (smoothing, scale, gradient,
+/// range).
 /// Every change shows on the chart at once; Cancel puts back what was there
 /// when the editor opened.
 class ChartEditor : public QDialog {
@@ -34,6 +37,12 @@ public:
     QDoubleSpinBox* axisMaximumBox(int axis) const { return m_axisRows.value(axis).maximum; }
     QCheckBox* seriesVisibleBox(int series) const { return m_seriesRows.value(series).visible; }
     QComboBox* seriesColourBox(int series) const { return m_seriesRows.value(series).colour; }
+    QCheckBox* colourSmoothBox() const { return m_colour.smooth; }
+    QComboBox* colourScaleBox() const { return m_colour.scale; }  ///< 0 linear, 1 logarithmic
+    QComboBox* colourGradientBox() const { return m_colour.gradient; }
+    QCheckBox* colourAutomaticBox() const { return m_colour.automatic; }
+    QDoubleSpinBox* colourLowerBox() const { return m_colour.lower; }
+    QDoubleSpinBox* colourUpperBox() const { return m_colour.upper; }
 
     /// The colours a series can take, by name.
     static QList<QPair<QString, QColor>> colourChoices();
@@ -51,6 +60,14 @@ private:
         QCheckBox* visible = nullptr;
         QComboBox* colour = nullptr;
     };
+    struct ColourRow {
+        QCheckBox* smooth = nullptr;
+        QComboBox* scale = nullptr;
+        QComboBox* gradient = nullptr;
+        QCheckBox* automatic = nullptr;
+        QDoubleSpinBox* lower = nullptr;
+        QDoubleSpinBox* upper = nullptr;
+    };
     struct Saved {
         QString title;
         bool titleVisible = false;
@@ -66,8 +83,11 @@ private:
             bool visible = true;
         };
         std::vector<Series> series;
+        ColourMapOptions colourMap;
     };
     void applyAxis(int axis);
+    void addColourMapGroup(QVBoxLayout* column);
+    void applyColourMap();
     void restore();
 
     ChartControl& m_chart;
@@ -76,6 +96,7 @@ private:
     QCheckBox* m_regions = nullptr;
     QList<AxisRow> m_axisRows;
     QList<SeriesRow> m_seriesRows;
+    ColourRow m_colour;
 };
 
 }  // namespace vantrel

@@ -5,6 +5,8 @@
 #include "chartcontrol.h"
 #include "graphs/circulargraph.h"
 #include "graphs/profilegraph.h"
+#include "graphs/sectiongraph.h"
+#include "sectionchart.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -97,6 +99,17 @@ QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSiz
     for (const ProfileCurve& curve : graph.curves)
         dialog.DrawProfileCurve(curve);
     return dialog.chart()->exportPicture(path, size);
+}
+
+QString WriteSectionPicture(const SectionGraph& graph, const QString& path, QSize size)
+{
+    if (size.isEmpty())
+        size = QSize(1200, 800);
+    SectionChart chart;
+    chart.resize(size);
+    chart.SetChartTitle(QString::fromStdString(graph.title));
+    chart.setGraph(graph);
+    return chart.chart()->exportPicture(path, size);
 }
 
 QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QSize size)

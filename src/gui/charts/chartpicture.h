@@ -11,6 +11,7 @@ namespace vantrel {
 
 struct CircularGraph;
 struct ProfileGraph;
+struct SectionGraph;
 
 /// The picture types by file name: png, jpg/jpeg, bmp (pixels), pdf, svg
 /// (vectors); empty for any other name.
@@ -26,6 +27,9 @@ QString WritePicture(const QString& path, const QSize& size, const std::function
 /// A profile graph drawn by the profile chart into a picture of `size`
 /// (1200 x 800 when empty).
 QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSize size);
+/// A pseudo-section drawn by the section chart, with its default options,
+/// into a picture of `size` (1200 x 800 when empty).
+QString WriteSectionPicture(const SectionGraph& graph, const QString& path, QSize size);
 /// A circular graph's whole grid of charts, at its own size or fitted into `size`.
 QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QSize size);
 

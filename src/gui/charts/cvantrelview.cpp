@@ -3,7 +3,9 @@
 #include "common/commandids.h"
 #include "cdialog_pm.h"
 #include "cdialog_pmpm.h"
+#include "chartcontrol.h"
 #include "graphs/circulargraph.h"
+#include "sectionchart.h"
 
 #include <QContextMenuEvent>
 #include <QMainWindow>
@@ -29,9 +31,18 @@ CDialog_PM* CVantrelView::circularDialog(int graph) const
     return it == m_circular.end() ? nullptr : it->second;
 }
 
+ChartControl* CVantrelView::chart() const
+{
+    if (m_profile)
+        return m_profile->chart();
+    if (m_section)
+        return m_section->chart();
+    return nullptr;
+}
+
 void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString& title)
 {
-    if (m_kind != GraphKind::None || m_profile || !m_circular.empty())
+    if (m_kind != GraphKind::None || m_profile || m_section || !m_circular.empty())
         return;  // a window's graph is set up once
     if ((kind == GraphKind::Vertical || kind == GraphKind::Plane) && count > 0) {
         auto* dialog = new CDialog_PMPM;
@@ -44,6 +55,15 @@ void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString
         dialog->StackAxes(static_cast<int>(count));
         dialog->SetChartTitle(title);
         connect(dialog, &CDialog_PMPM::pointerMoved, this, &CVantrelView::showPointer);
+    } else if (kind == GraphKind::Section && count > 0) {
+        auto* section = new SectionChart;
+        section->setMinimumHeight(kTitleRoom + 4 * kMinimumBand);
+        setWidgetResizable(true);
+        setWidget(section);
+        m_section = section;
+        section->SetChartTitle(title);
+        connect(section, &SectionChart::pointerMoved, this, &CVantrelView::showPointer);
+        connect(section, &SectionChart::noteChanged, this, &CVantrelView::showPointer);
     } else if (kind == GraphKind::Circular && count > 0) {
         const CircularGrid grid = CircularGridOf(count);
         auto* canvas = new QWidget;
@@ -94,6 +114,10 @@ void CVantrelView::PromptSaveGraph()
         return;
     if (m_profile) {
         m_profile->PromptSaveGraph();
+        return;
+    }
+    if (m_section) {
+        m_section->PromptSaveGraph();
         return;
     }
     // No profile chart was made: the question still comes, but offers nothing.

@@ -2,6 +2,7 @@
 
 #include "cdialog_pmpm.h"
 #include "graphs/graphkind.h"
+#include "sectionchart.h"
 
 #include <QPointer>
 #include <QScrollArea>
@@ -15,9 +16,10 @@ namespace vantrel {
 
 class CDialog_PM;
 class CDialog_PMPM;
+class ChartControl;
 
 /// The view of a chart window: one profile chart filling it (vertical and
-/// plane profiles), or the circular charts in a scrolling grid of three
+/// plane profiles), one pseudo-section chart filling it, or the circular charts in a scrolling grid of three
 /// columns of 336 x 336 pixels. What lies under the mouse goes to the main
 /// window's status bar.
 class CVantrelView : public QScrollArea {
@@ -31,12 +33,17 @@ public:
 
     /// Makes the charts of a graph, once, before anything is drawn: for a
     /// profile (count > 0) the profile chart with `count` bands and the title;
+    /// for the pseudo-section (count > 0) the section chart with the title;
     /// for the circular graph `count` charts in the grid. Count 0 makes
     /// nothing. The kind is kept in every case.
     void SetUpGraph(GraphKind kind, std::uint32_t count, const QString& title);
 
     GraphKind graphKind() const { return m_kind; }
     CDialog_PMPM* profileDialog() const { return m_profile; }
+    SectionChart* sectionChart() const { return m_section; }
+    /// The chart that printing and pictures take: the profile's or the
+    /// section's; none for the circular graph's grid.
+    ChartControl* chart() const;
     int circularCount() const { return static_cast<int>(m_circular.size()); }
     CDialog_PM* circularDialog(int graph) const;
 
@@ -53,6 +60,7 @@ private:
 
     GraphKind m_kind = GraphKind::None;
     QPointer<CDialog_PMPM> m_profile;
+    QPointer<SectionChart> m_section;
     std::map<int, CDialog_PM*> m_circular;
 };
 

@@ -11,6 +11,8 @@
 #include "graphs/circulargraph.h"
 #include "graphs/graphchecks.h"
 #include "graphs/profilegraph.h"
+#include "graphs/sectiongraph.h"
+#include "sectionchart.h"
 #include "survey.h"
 
 #include <QMdiArea>
@@ -68,6 +70,14 @@ void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
             if (CDialog_PM* chart = view.circularDialog(static_cast<int>(g)))
                 chart->DrawCircularChart(graph.charts[g].values,
                                          QString::fromStdString(graph.charts[g].label));
+        break;
+    }
+    case GraphKind::Section: {
+        const SectionGraph graph = PseudoSection(t.Depth());
+        window.setDocumentTitle(QString::fromStdString(graph.title));
+        view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
+        if (SectionChart* chart = view.sectionChart())
+            chart->setGraph(graph);
         break;
     }
     case GraphKind::None: break;

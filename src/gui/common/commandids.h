@@ -58,6 +58,7 @@ inline constexpr int ID_BLUETOOTH = 32826;
 inline constexpr int ID_ICHNOGRAPHY_GRAPH = 32786;
 inline constexpr int ID_VERTICAL_GRAPH = 32781;
 inline constexpr int ID_ROUND_GRAPH = 32779;
+inline constexpr int ID_SECTION_GRAPH = 32830;  // the pseudo-section map
 
 // Help (application)
 inline constexpr int ID_HELP_DOC = 32818;

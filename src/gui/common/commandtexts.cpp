@@ -24,6 +24,8 @@ constexpr Entry kEntries[] = {
     {cmd::ID_VERTICAL_GRAPH,
      QT_TRANSLATE_NOOP("CommandTexts", "Draw vertical cross-section chart \nvertical Chart")},
     {cmd::ID_ROUND_GRAPH, QT_TRANSLATE_NOOP("CommandTexts", "Draw a ring chart\nRing Chart")},
+    {cmd::ID_SECTION_GRAPH,
+     QT_TRANSLATE_NOOP("CommandTexts", "Draw the depth data as a pseudo-section map\nPseudo-section Map")},
     {cmd::ID_APP_ABOUT,
      QT_TRANSLATE_NOOP("CommandTexts",
                        "Display program information version number and copyright information\nAbout")},

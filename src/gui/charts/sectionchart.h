@@ -1,0 +1,64 @@
+#pragma once
+
+#include "graphs/sectiongraph.h"
+
+#include <QWidget>
+
+class QMenu;
+
+namespace vantrel {
+
+class ChartControl;
+
+/// The pseudo-section chart: a survey line's readings as colours, the
+/// position across and the height down, with a colour bar titled by the
+/// reading. Positions and heights are unevenly spaced; each one's band
+/// reaches halfway to its neighbours, and cells without a reading stay
+/// empty. How the colours are laid (interpolation, scale, gradient, range)
+/// is the chart's colour map options, which the chart editor changes.
+class SectionChart : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPropertiesCommand = 32783;
+
+    explicit SectionChart(QWidget* parent = nullptr);
+
+    ChartControl* chart() const { return m_chart; }
+    const SectionGraph& graph() const { return m_graph; }
+
+    void SetChartTitle(const QString& text);
+    /// Draws a section by the chart's colour map options. Their logarithmic
+    /// default holds only when every reading is above 0; otherwise the scale
+    /// is linear and the note says why.
+    void setGraph(const SectionGraph& graph);
+    /// What the status bar is told after drawing (why the scale is linear,
+    /// or that nothing could be drawn); empty when all is as asked.
+    QString note() const { return m_note; }
+    /// The readings' scale and range as drawn now.
+    const SectionColourScale& colourScale() const { return m_scale; }
+    /// The pointer text at a position and height of the chart's axes.
+    QString readout(double x, double y) const;
+
+    /// The context menu's items: "Properties".
+    QMenu* createContextMenu(QWidget* parent);
+    void OnProperties();
+    /// The close question, as for the profile charts.
+    void PromptSaveGraph();
+
+Q_SIGNALS:
+    void pointerMoved(const QString& text);
+    void noteChanged(const QString& text);
+
+private:
+    void redraw();
+    void fillMap(bool interpolate);
+
+    ChartControl* m_chart;
+    SectionGraph m_graph;
+    SectionColourScale m_scale;
+    bool m_drawn = false;
+    bool m_mapInterpolated = false;
+    QString m_note;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,288 @@
+// The pseudo-section: its command and window, the colour map options, and
+// what the map paints, offscreen.
+
+#include "app/cchildframe.h"
+#include "common/commandids.h"
+#include "charts/chartcontrol.h"
+#include "charts/charteditor.h"
+#include "charts/chartpicture.h"
+#include "charts/colourgradients.h"
+#include "charts/cvantrelview.h"
+#include "charts/sectionchart.h"
+#include "datafile/datafilereader.h"
+#include "datafile/datatable.h"
+#include "processing/dataselection.h"
+#include "processing/depthcalculation.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QWheelEvent>
+
+#include <cmath>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+void Load(CMainFrame& frame, const QString& path, bool depth)
+{
+    Survey& s = frame.survey();
+    const std::string file = path.toStdString();
+    s.m_frame.BeginFileOpen();
+    s.m_frame.SetDataPath(file, FrameState::AllFilter);
+    DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
+    QVERIFY(reader.ReadFile(file).Ok());
+    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
+        s.m_tree.ClickFileCheckBox(static_cast<int>(f));
+    SelectData(s.m_tree, s.m_tables, s.m_frame);
+    if (depth)
+        CalculateDepth(s.m_tables);
+}
+
+/// A survey line 0..300 m every 5 m over 12 frequencies, all reading 100,
+/// but the four lowest frequencies (the deepest heights) read 10 from 150 to
+/// 180 m; the deepest one has no reading at 0 m.
+QString WriteLowDeepLine(const QTemporaryDir& dir)
+{
+    const QString path = dir.filePath(QStringLiteral("lowdeep.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    QTextStream out(&file);
+    const int freqs[] = {8000, 4000, 2000, 1000, 500, 250, 100, 50, 20, 10, 5, 2};
+    out << "FILE,INCREMENT";
+    for (int f : freqs)
+        out << ',' << f << "HZ";
+    out << '\n';
+    for (int x = 0; x <= 300; x += 5) {
+        out << "1," << x;
+        for (int k = 0; k < 12; ++k) {
+            const bool deep = k >= 8;
+            if (k == 11 && x == 0)
+                out << ',';
+            else
+                out << ',' << (deep && x >= 150 && x <= 180 ? 10 : 100);
+        }
+        out << '\n';
+    }
+    return path;
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+DataTable DepthTable(const Rows& rows)
+{
+    DataTable table;
+    for (const char* t : {"FILE", "INCREMENT", "Height(H)", "Value(V)"})
+        table.AddColumn(t);
+    for (const auto& r : rows)
+        table.AppendRow(std::span<const std::string>(r));
+    return table;
+}
+
+double ColourDistance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+}  // namespace
+
+class TestSection : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commandChecksAndOpensItsWindow()
+    {
+        Shell s;
+        s.run(cmd::ID_SECTION_GRAPH);
+        QCOMPARE(s.prompter.messages, QStringList({"Please choose data!"}));
+        QVERIFY(s.frame->chartWindows().isEmpty());
+        s.prompter.messages.clear();
+
+        QTemporaryDir dir;
+        Load(*s.frame, WriteLowDeepLine(dir), true);
+        QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
+        QVERIFY(s.prompter.messages.isEmpty());
+        CChildFrame* window = s.frame->activeChartWindow();
+        QVERIFY(window);
+        QCOMPARE(window->documentTitle(), QStringLiteral("File1 Pseudo-section"));
+        auto* view = qobject_cast<CVantrelView*>(window->view());
+        QVERIFY(view && view->sectionChart());
+        QCOMPARE(view->graphKind(), GraphKind::Section);
+        QCOMPARE(view->chart(), view->sectionChart()->chart());  // what print and pictures take
+        ChartControl* chart = view->chart();
+        QCOMPARE(chart->title(), QStringLiteral("File1 Pseudo-section"));
+        QCOMPARE(chart->colourScale()->axis()->label(), QStringLiteral("Value(V)"));
+        QCOMPARE(view->sectionChart()->graph().x.size(), 61u);
+        QCOMPARE(view->sectionChart()->graph().heights.size(), 12u);
+        // All readings above 0: logarithmic from the smallest to the largest.
+        QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLogarithmic);
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(10, 100));
+        QVERIFY(view->sectionChart()->note().isEmpty());
+
+        // The x axis spans the outer positions' halves; zoom and reset as on the profiles.
+        QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
+        chart->resize(800, 500);
+        chart->replot(QCustomPlot::rpImmediateRefresh);
+        const QPoint middle = chart->customAxis(0)->axisRect()->rect().center();
+        QWheelEvent wheel(middle, chart->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(chart, &wheel);
+        QVERIFY(chart->xRange().size() < 305);
+        chart->resetView();
+        QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
+    }
+
+    void lowDeepReadingsShowTheLowColourThereOnly()
+    {
+        Shell s;
+        QTemporaryDir dir;
+        Load(*s.frame, WriteLowDeepLine(dir), true);
+        s.run(cmd::ID_SECTION_GRAPH);
+        auto* view = qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view());
+        QVERIFY(view && view->chart());
+        ChartControl* chart = view->chart();
+        chart->resize(900, 600);
+        chart->replot(QCustomPlot::rpImmediateRefresh);
+        QImage image(chart->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QCPPainter painter(&image);
+            chart->render(&painter, chart->size());
+        }
+        const SectionGraph& g = view->sectionChart()->graph();
+        QCPAxis* xAxis = chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom);
+        QCPAxis* yAxis = chart->customAxis(0);
+        QCPColorGradient gradient = ColourGradientAt(0);
+        const QColor low = QColor::fromRgb(gradient.color(10, QCPRange(10, 100), true));
+        const QColor high = QColor::fromRgb(gradient.color(100, QCPRange(10, 100), true));
+        const auto colourAt = [&](double x, double height) {
+            return image.pixelColor(static_cast<int>(std::lround(xAxis->coordToPixel(x))),
+                                    static_cast<int>(std::lround(yAxis->coordToPixel(height))));
+        };
+        const double deep = g.heights[9];     // 10 Hz
+        const double shallow = g.heights[2];  // 2000 Hz
+        for (double x : {150.0, 165.0, 180.0})
+            QVERIFY2(ColourDistance(colourAt(x, deep), low) < 12, qPrintable(colourAt(x, deep).name()));
+        for (double x : {20.0, 100.0, 140.0, 190.0, 290.0})
+            QVERIFY2(ColourDistance(colourAt(x, deep), high) < 12, qPrintable(colourAt(x, deep).name()));
+        for (double x : {20.0, 165.0, 290.0})
+            QVERIFY2(ColourDistance(colourAt(x, shallow), high) < 12,
+                     qPrintable(colourAt(x, shallow).name()));
+        // The deepest height has no reading at 0 m: nothing is painted there
+        // (beside the grid line at 0).
+        QCOMPARE(colourAt(1.5, g.heights[11]), QColor(Qt::white));
+        QVERIFY(ColourDistance(colourAt(5, g.heights[11]), high) < 12);
+
+        // The read-out names the cell under the pointer.
+        const QPoint at(static_cast<int>(xAxis->coordToPixel(166)),
+                        static_cast<int>(yAxis->coordToPixel(deep)));
+        QCOMPARE(chart->pointerText(at),
+                 QStringLiteral("x=165  height=%1  reading=10").arg(static_cast<double>(g.heights[9])));
+        const QPoint gap(static_cast<int>(xAxis->coordToPixel(0)),
+                         static_cast<int>(yAxis->coordToPixel(g.heights[11])));
+        QVERIFY(chart->pointerText(gap).endsWith(QStringLiteral("reading=none")));
+    }
+
+    void zerosFallBackToLinearWithANote()
+    {
+        const DataTable depth =
+            DepthTable({{"1", "0", "-10", "0"}, {"1", "5", "-10", "40"}, {"1", "0", "-30", "-2"}});
+        SectionChart section;
+        QString told;
+        connect(&section, &SectionChart::noteChanged, this, [&](const QString& t) { told = t; });
+        section.setGraph(PseudoSection(depth));
+        QCOMPARE(section.chart()->colourMap()->dataScaleType(), QCPAxis::stLinear);
+        QCOMPARE(section.chart()->colourMap()->dataRange(), QCPRange(-2, 40));
+        QCOMPARE(told, QStringLiteral("Some readings are 0 or below: the colour scale is linear."));
+        QCOMPARE(section.note(), told);
+        QVERIFY(section.chart()->colourMapOptions().logarithmic);  // still asked for
+
+        // In a window the note reaches the status bar.
+        Shell s;
+        s.frame->statusBar()->show();
+        auto* view = new CVantrelView;
+        s.frame->newChartWindow("section")->setView(view);
+        view->SetUpGraph(GraphKind::Section, 1, "t");
+        view->sectionChart()->setGraph(PseudoSection(depth));
+        QCOMPARE(s.frame->statusBar()->currentMessage(), told);
+    }
+
+    void editorChangesTheMapLiveAndCancelPutsItBack()
+    {
+        SectionChart section;
+        section.setGraph(PseudoSection(DepthTable({{"1", "0", "-10", "10"},
+                                                   {"1", "5", "-10", "20"},
+                                                   {"1", "0", "-1000", "1000"},
+                                                   {"1", "5", "-1000", "2000"}})));
+        ChartControl* chart = section.chart();
+        QCPColorMap* map = chart->colourMap();
+        QCOMPARE(map->dataRange(), QCPRange(10, 2000));
+        // The shallow band reaches down to -505, halfway to the deep one.
+        const auto middleCell = [&] { return map->data()->data(0, -100); };
+        QCOMPARE(middleCell(), 10.0);
+        const ColourMapOptions before = chart->colourMapOptions();
+        {
+            ChartEditor editor(*chart);
+            QVERIFY(editor.colourSmoothBox());
+            editor.colourSmoothBox()->setChecked(true);
+            QVERIFY(std::abs(map->data()->data(0, -100) - 505.0) < 15);  // halfway in log depth
+            editor.colourGradientBox()->setCurrentIndex(2);
+            QCOMPARE(map->gradient(), ColourGradientAt(2));
+            editor.colourAutomaticBox()->setChecked(false);
+            editor.colourLowerBox()->setValue(50);
+            editor.colourUpperBox()->setValue(500);
+            QCOMPARE(map->dataRange(), QCPRange(50, 500));
+            editor.colourScaleBox()->setCurrentIndex(0);
+            QCOMPARE(map->dataScaleType(), QCPAxis::stLinear);
+            editor.colourUpperBox()->setValue(50);  // an empty range is not taken
+            QCOMPARE(map->dataRange(), QCPRange(50, 500));
+            editor.colourLowerBox()->setValue(-5);
+            editor.colourScaleBox()->setCurrentIndex(1);
+            QCOMPARE(map->dataScaleType(), QCPAxis::stLinear);  // the range reaches below 0
+            QCOMPARE(section.note(),
+                     QStringLiteral("The fixed range reaches 0 or below: the colour scale is linear."));
+            editor.reject();
+        }
+        QCOMPARE(chart->colourMapOptions(), before);
+        QCOMPARE(map->dataRange(), QCPRange(10, 2000));
+        QCOMPARE(map->dataScaleType(), QCPAxis::stLogarithmic);
+        QCOMPARE(middleCell(), 10.0);
+        QVERIFY(section.note().isEmpty());
+    }
+
+    void picturesAndTheCloseQuestion()
+    {
+        InTemporaryFolder folder;
+        SectionGraph graph = PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
+        QCOMPARE(WriteSectionPicture(graph, folder.dir.filePath("s.png"), QSize(500, 300)), QString());
+        QImage written(folder.dir.filePath("s.png"));
+        QCOMPARE(written.size(), QSize(500, 300));
+        QVERIFY(WriteSectionPicture(graph, folder.dir.filePath("s.txt"), QSize())
+                    .startsWith("Unknown picture type"));
+
+        Shell s;
+        QTemporaryDir dir;
+        Load(*s.frame, WriteLowDeepLine(dir), true);
+        s.run(cmd::ID_SECTION_GRAPH);
+        s.prompter.answers << true;
+        s.prompter.files << FileChoice{true, folder.dir.filePath("section"), 0};
+        for (CChildFrame* w : s.frame->chartWindows())
+            w->destroyForShutdown();
+        QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
+        QVERIFY(!QImage(folder.dir.filePath("section.png")).isNull());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TestSection test;
+    return runGuiTest(&test, argc, argv, "section");
+}
+
+#include "tst_section.moc"
