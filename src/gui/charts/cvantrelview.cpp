@@ -3,12 +3,22 @@
 #include "common/commandids.h"
 #include "cdialog_pm.h"
 #include "cdialog_pmpm.h"
+#include "chartcontrol.h"
+#include "chartexport.h"
+#include "common/prompter.h"
+#include "cprintframe.h"
 #include "graphs/circulargraph.h"
+#include "graphs/circularprint.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QPrinter>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <climits>
 
 namespace vantrel {
 
@@ -88,6 +98,15 @@ void CVantrelView::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
+ChartControl* CVantrelView::singleChart() const
+{
+    if (m_kind == GraphKind::None || m_kind == GraphKind::Circular || !widget())
+        return nullptr;
+    if (auto* chart = qobject_cast<ChartControl*>(widget()))
+        return chart;
+    return widget()->findChild<ChartControl*>();
+}
+
 void CVantrelView::PromptSaveGraph()
 {
     if (m_kind == GraphKind::Circular)
@@ -96,9 +115,86 @@ void CVantrelView::PromptSaveGraph()
         m_profile->PromptSaveGraph();
         return;
     }
-    // No profile chart was made: the question still comes, but offers nothing.
-    CDialog_PMPM empty;
-    empty.PromptSaveGraph();
+    Prompter* prompter = ApplicationPrompter();
+    if (!prompter || !prompter->question(QStringLiteral("Please save graph data!")))
+        return;
+    // A window without a chart asks all the same, but has nothing to offer.
+    if (ChartControl* chart = singleChart())
+        ExportChartPicture(*chart, *prompter);
+}
+
+void CVantrelView::PrintGraph()
+{
+    Prompter* prompter = ApplicationPrompter();
+    if (!prompter)
+        return;
+    const QString nothing =
+        QCoreApplication::translate("CMainFrame", "There is no picture to print at the current window!");
+    if (m_kind == GraphKind::Circular) {
+        if (m_circular.empty()) {
+            prompter->message(nothing);
+            return;
+        }
+        if (!m_printFrame) {
+            const auto pages = CircularPrintPageCount(m_circular.size());
+            m_printFrame = new CPrintFrame(this, static_cast<int>(std::min<std::uint64_t>(pages, INT_MAX)),
+                                           [this](QCPPainter& painter, const QSize& area, int page) {
+                                               DrawCircularPrintPage(painter, area, page);
+                                           });
+        }
+        m_printFrame->showMaximized();
+        m_printFrame->raise();
+        m_printFrame->activateWindow();
+        return;
+    }
+    ChartControl* chart = singleChart();
+    if (!chart) {
+        prompter->message(nothing);
+        return;
+    }
+    // At the screen's resolution the chart's texts, sized in points, keep
+    // their size against its lines; the page stays vectors all the same.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setDocName(chart->title());
+    if (!prompter->print(printer, 1, 1))
+        return;
+    if (!chart->print(printer))
+        prompter->message(tr("The graph could not be printed."));
+}
+
+CPrintFrame* CVantrelView::printFrame() const
+{
+    return m_printFrame;
+}
+
+void CVantrelView::DrawCircularPrintPage(QCPPainter& painter, const QSize& area, int page)
+{
+    for (const auto& [key, dialog] : m_circular) {
+        ChartControl* chart = dialog ? dialog->chart() : nullptr;
+        if (!chart)
+            continue;
+        // The chart as the window shows it, scaled evenly into its cell.
+        const QSize size = chart->width() > 1 && chart->height() > 1
+            ? chart->size()
+            : QSize(CDialog_PM::kSide, CDialog_PM::kSide);
+        const auto cell =
+            CircularPrintCell(key, page, area.width(), area.height(), size.width(), size.height());
+        if (!cell)
+            continue;
+        painter.save();
+        painter.translate(cell->x, cell->y);
+        painter.scale(cell->width / size.width(), cell->height / size.height());
+        chart->render(&painter, size);
+        painter.restore();
+    }
+}
+
+void CVantrelView::OnSavePicture()
+{
+    ChartControl* chart = singleChart();
+    Prompter* prompter = ApplicationPrompter();
+    if (chart && prompter)
+        ExportChartPicture(*chart, *prompter);
 }
 
 void CVantrelView::showPointer(const QString& text)

@@ -9,12 +9,15 @@
 #include <cstdint>
 #include <map>
 
+class QCPPainter;
 class QMenu;
 
 namespace vantrel {
 
 class CDialog_PM;
 class CDialog_PMPM;
+class ChartControl;
+class CPrintFrame;
 
 /// The view of a chart window: one profile chart filling it (vertical and
 /// plane profiles), or the circular charts in a scrolling grid of three
@@ -42,8 +45,30 @@ public:
 
     /// The edit popup: Cut, Copy, Paste, none of them handled here.
     QMenu* createEditMenu(QWidget* parent);
-    /// The close question of a profile chart; circular graphs ask nothing.
+    /// The chart of a window that shows one chart (every kind but the
+    /// circular grid), nullptr when there is none.
+    ChartControl* singleChart() const;
+
+    /// The close question of a window with one chart (or none yet): "Please
+    /// save graph data!"; OK opens the picture export of its chart. Circular
+    /// graphs ask nothing.
     void PromptSaveGraph();
+
+    /// Print (32811): one chart is printed through the print dialog, one page
+    /// fitted to the printable area; the circular grid opens its print
+    /// preview (or brings the open one forward). A window without a picture
+    /// says so.
+    void PrintGraph();
+    /// The print preview of this window while it is open.
+    CPrintFrame* printFrame() const;
+    /// Paints the circular charts of page `page` (from 1), six a page in two
+    /// columns by three rows, each straight from its chart, into a printable
+    /// area of `area` pixels.
+    void DrawCircularPrintPage(QCPPainter& painter, const QSize& area, int page);
+
+    /// Save Picture (32812): the picture export of the window's one chart;
+    /// nothing for the circular grid or a window without a chart.
+    void OnSavePicture();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -54,6 +79,7 @@ private:
     GraphKind m_kind = GraphKind::None;
     QPointer<CDialog_PMPM> m_profile;
     std::map<int, CDialog_PM*> m_circular;
+    QPointer<CPrintFrame> m_printFrame;
 };
 
 }  // namespace vantrel
