@@ -7,7 +7,9 @@
 #include <QActionGroup>
 #include <QIcon>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QSpinBox>
 #include <QToolBar>
 
@@ -52,6 +54,9 @@ CPrintFrame::CPrintFrame(QWidget* owner, int pageCount, PageCallback drawPage)
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &CPrintFrame::paintPages);
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &CPrintFrame::pageShown);
     buildToolBar();
+    // The whole screen, also where no window manager maximizes it.
+    if (QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
 
     // The charts the pages are painted from go with the owner.
     if (owner)
@@ -82,7 +87,7 @@ void CPrintFrame::buildToolBar()
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    QAction* print = addTool(QStringLiteral("print"), tr("Print..."), "print", [this] { OnPrint(); });
+    QAction* print = addTool(QStringLiteral("print"), tr("Print..."), "printer", [this] { OnPrint(); });
     print->setShortcut(QKeySequence::Print);
     bar->addAction(print);
     bar->addAction(
@@ -124,20 +129,20 @@ void CPrintFrame::buildToolBar()
     });
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    QAction* fitWidth = addTool(QStringLiteral("fitWidth"), tr("Fit Width"), "fit-width",
+    QAction* fitWidth = addTool(QStringLiteral("fitWidth"), tr("Fit Width"), "zoom-fit-width",
                                 [this] { m_preview->setZoomMode(QPrintPreviewWidget::FitToWidth); });
-    QAction* fitPage = addTool(QStringLiteral("fitPage"), tr("Fit Page"), "fit-page",
+    QAction* fitPage = addTool(QStringLiteral("fitPage"), tr("Fit Page"), "zoom-fit-page",
                                [this] { m_preview->setZoomMode(QPrintPreviewWidget::FitInView); });
     for (QAction* a : {zoomIn, zoomOut, fitWidth, fitPage})
         bar->addAction(a);
     bar->addSeparator();
 
     auto* pages = new QActionGroup(this);
-    QAction* single = addTool(QStringLiteral("single"), tr("One Page"), "view-page-one",
+    QAction* single = addTool(QStringLiteral("single"), tr("One Page"), "view-pages-single",
                               [this] { m_preview->setViewMode(QPrintPreviewWidget::SinglePageView); });
-    QAction* facing = addTool(QStringLiteral("facing"), tr("Two Pages"), "view-page-sided",
+    QAction* facing = addTool(QStringLiteral("facing"), tr("Two Pages"), "view-pages-facing",
                               [this] { m_preview->setViewMode(QPrintPreviewWidget::FacingPagesView); });
-    QAction* all = addTool(QStringLiteral("all"), tr("All Pages"), "view-page-multi",
+    QAction* all = addTool(QStringLiteral("all"), tr("All Pages"), "view-pages-overview",
                            [this] { m_preview->setViewMode(QPrintPreviewWidget::AllPagesView); });
     for (QAction* a : {single, facing, all}) {
         a->setCheckable(true);
@@ -179,6 +184,7 @@ void CPrintFrame::buildToolBar()
 void CPrintFrame::showPage(int page)
 {
     m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, m_preview->pageCount())));
+    pageShown();
 }
 
 void CPrintFrame::pageShown()

@@ -156,6 +156,9 @@ void CVantrelView::PrintGraph()
     // their size against its lines; the page stays vectors all the same.
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setDocName(chart->title());
+    // A wide chart starts on a landscape page, so it gets the paper's length.
+    printer.setPageOrientation(chart->width() > chart->height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
     if (!prompter->print(printer, 1, 1))
         return;
     if (!chart->print(printer))
