@@ -126,7 +126,8 @@ void CVantrelView::PromptSaveGraph()
 void CVantrelView::PrintGraph()
 {
     Prompter* prompter = ApplicationPrompter();
-    if (!prompter)
+    // A window whose graph was never set up prints nothing, without a word.
+    if (!prompter || m_kind == GraphKind::None)
         return;
     const QString nothing =
         QCoreApplication::translate("CMainFrame", "There is no picture to print at the current window!");

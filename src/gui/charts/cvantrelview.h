@@ -56,8 +56,8 @@ public:
 
     /// Print (32811): one chart is printed through the print dialog, one page
     /// fitted to the printable area; the circular grid opens its print
-    /// preview (or brings the open one forward). A window without a picture
-    /// says so.
+    /// preview (or brings the open one forward). A graph without a picture
+    /// (no chart) says so; a window whose graph was never set up does nothing.
     void PrintGraph();
     /// The print preview of this window while it is open.
     CPrintFrame* printFrame() const;
