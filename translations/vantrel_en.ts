@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+143"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColourGradients</name>
+    <message>
+        <location filename="../src/gui/charts/colourgradients.cpp" line="+27"/>
+        <source>Viridis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greyscale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spectrum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandTexts</name>
     <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
@@ -65,6 +106,12 @@ Ring Chart</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>Draw the depth data as a pseudo-section map
+Pseudo-section Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display program information version number and copyright information
 About</source>
         <translation type="unfinished"></translation>
@@ -109,6 +156,50 @@ Field Process</source>
         <location line="+2"/>
         <source>Calculate depth data
 Depth Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompter</name>
+    <message>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+108"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportChartPicture</name>
+    <message>
+        <location filename="../src/gui/charts/chartexport.cpp" line="+24"/>
+        <source>The picture was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureExportDialog</name>
+    <message>
+        <location filename="../src/gui/app/pictureexportdialog.cpp" line="+33"/>
+        <source>PNG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>JPEG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitmap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG drawing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -266,7 +357,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+94"/>
         <source>There is no picture to print at the current window!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -320,6 +411,115 @@ Depth Calculation</source>
     </message>
 </context>
 <context>
+    <name>vantrel::CPrintFrame</name>
+    <message>
+        <location filename="../src/gui/charts/cprintframe.cpp" line="+46"/>
+        <location line="+38"/>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>%1 (Preview)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Page Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fit Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fit Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>One Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Two Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelApp</name>
     <message>
         <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
@@ -343,20 +543,33 @@ Depth Calculation</source>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Pseudo-section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Please save the data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::CVantrelView</name>
+    <message>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+33"/>
+        <source>The graph could not be printed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+57"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+59"/>
         <source>Chart Properties</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Chart</source>
         <translation type="unfinished"></translation>
     </message>
@@ -371,7 +584,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Vertical axes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -408,6 +621,51 @@ Depth Calculation</source>
     <message>
         <location line="+10"/>
         <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Colour map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blend smoothly between heights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Logarithmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Colours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatic range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -542,7 +800,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+130"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+141"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -577,13 +835,23 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
+        <source>Choose Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Choosing and processing the data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Processed Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -592,8 +860,18 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Depth Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+7"/>
         <source>Correcting bad points...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Correct Bad Points</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -602,8 +880,44 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Search Bad Points and Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Searching bad points...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Search Bad Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Redone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>The undo history is limited to %1 MiB: the oldest step can no longer be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The undo history is limited to %1 MiB: the %2 oldest steps can no longer be undone.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -668,7 +982,12 @@ Depth Calculation</source>
         <translation>撤消(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
@@ -813,6 +1132,11 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Pseudo-section Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>About</source>
         <translation type="unfinished"></translation>
@@ -825,6 +1149,16 @@ Depth Calculation</source>
     <message>
         <location line="+1"/>
         <source>About Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,7 +1195,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Curving</source>
         <translation type="unfinished"></translation>
     </message>
@@ -872,14 +1206,107 @@ Depth Calculation</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-41"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PictureExportDialog</name>
+    <message>
+        <location filename="../src/gui/app/pictureexportdialog.cpp" line="+14"/>
+        <location line="+95"/>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source> px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep proportions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 is a folder. Please give a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionChart</name>
+    <message>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="+32"/>
+        <source>Height (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>The depth data hold no readings to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Some readings are 0 or below: the colour scale is linear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The fixed range reaches 0 or below: the colour scale is linear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>x=%1  height=%2  reading=%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Properties</source>
+        <translation>属性</translation>
     </message>
 </context>
 <context>
@@ -890,7 +1317,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+116"/>
         <source>Toolbar%1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+143"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+</context>
+<context>
+    <name>ColourGradients</name>
+    <message>
+        <location filename="../src/gui/charts/colourgradients.cpp" line="+27"/>
+        <source>Viridis</source>
+        <translation>Viridis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greyscale</source>
+        <translation>灰度</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermal</source>
+        <translation>热力</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot</source>
+        <translation>炽热</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+</context>
+<context>
     <name>CommandTexts</name>
     <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
@@ -75,6 +116,13 @@ Ring Chart</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>Draw the depth data as a pseudo-section map
+Pseudo-section Map</source>
+        <translation>将深度数据绘制为拟断面图
+拟断面图</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display program information version number and copyright information
 About</source>
         <translation>Display program information version number and copyright information
@@ -128,6 +176,50 @@ Processing data</translation>
 Depth Calculation</source>
         <translation>caculate depth data
 Depth Data</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompter</name>
+    <message>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+108"/>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>ExportChartPicture</name>
+    <message>
+        <location filename="../src/gui/charts/chartexport.cpp" line="+24"/>
+        <source>The picture was not saved.</source>
+        <translation>图片未保存。</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExportDialog</name>
+    <message>
+        <location filename="../src/gui/app/pictureexportdialog.cpp" line="+33"/>
+        <source>PNG picture</source>
+        <translation>PNG 图片</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>JPEG picture</source>
+        <translation>JPEG 图片</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitmap</source>
+        <translation>位图</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document</source>
+        <translation>PDF 文档</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG drawing</source>
+        <translation>SVG 绘图</translation>
     </message>
 </context>
 <context>
@@ -284,7 +376,7 @@ Depth Data</translation>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+94"/>
         <source>There is no picture to print at the current window!</source>
         <translation>There is no picture to print at the current window!</translation>
     </message>
@@ -338,6 +430,115 @@ Depth Data</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::CPrintFrame</name>
+    <message>
+        <location filename="../src/gui/charts/cprintframe.cpp" line="+46"/>
+        <location line="+38"/>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>%1 (Preview)</source>
+        <translation>%1 (预览)</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Page Setup...</source>
+        <translation>页面设置...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>First Page</source>
+        <translation>第一页</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last Page</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Page</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>of %1</source>
+        <translation>共 %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>One Page</source>
+        <translation>单页</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Two Pages</source>
+        <translation>双页</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Pages</source>
+        <translation>所有页</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Portrait</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Landscape</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>The graph could not be printed.</source>
+        <translation>无法打印该图。</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelApp</name>
     <message>
         <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
@@ -361,20 +562,33 @@ Depth Data</translation>
         <translation>环形图</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Pseudo-section</source>
+        <translation>拟断面</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::CVantrelView</name>
+    <message>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+33"/>
+        <source>The graph could not be printed.</source>
+        <translation>无法打印该图。</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+57"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+59"/>
         <source>Chart Properties</source>
         <translation>Chart Properties</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
@@ -389,7 +603,7 @@ Depth Data</translation>
         <translation>Show the shaded regions</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Vertical axes</source>
         <translation>Vertical axes</translation>
     </message>
@@ -427,6 +641,51 @@ Depth Data</translation>
         <location line="+10"/>
         <source>Current</source>
         <translation>Current</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Colour map</source>
+        <translation>色图</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blend smoothly between heights</source>
+        <translation>在高度之间平滑过渡</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Logarithmic</source>
+        <translation>对数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scale:</source>
+        <translation>刻度:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Colours:</source>
+        <translation>颜色:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatic range</source>
+        <translation>自动范围</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>From:</source>
+        <translation>从:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To:</source>
+        <translation>到:</translation>
     </message>
 </context>
 <context>
@@ -560,7 +819,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+130"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+141"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
@@ -595,14 +854,24 @@ Depth Data</translation>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
+        <source>Choose Data</source>
+        <translation>Choose Data</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Choosing and processing the data...</source>
         <translation>Choosing and processing the data...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Processed Data</source>
+        <translation>Processed Data</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -610,9 +879,19 @@ Depth Data</translation>
         <translation>Calculating the depth data...</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Depth Calculation</source>
+        <translation>深度计算</translation>
+    </message>
+    <message>
         <location line="+7"/>
         <source>Correcting bad points...</source>
         <translation>Correcting bad points...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Correct Bad Points</source>
+        <translation>Correct Bad Points</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -620,9 +899,45 @@ Depth Data</translation>
         <translation>Searching bad points and processing...</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Search Bad Points and Process</source>
+        <translation>Search Bad Points and Process</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Searching bad points...</source>
         <translation>Searching bad points...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Search Bad Points</source>
+        <translation>搜索坏点</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Undone: %1</source>
+        <translation>已撤消: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Redone: %1</source>
+        <translation>已重做: %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
+        <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>The undo history is limited to %1 MiB: the oldest step can no longer be undone.</source>
+        <translation>撤消历史限制为 %1 MiB：最早的一步已无法撤消。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The undo history is limited to %1 MiB: the %2 oldest steps can no longer be undone.</source>
+        <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
 </context>
 <context>
@@ -686,7 +1001,12 @@ Depth Data</translation>
         <translation>撤消(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
@@ -831,6 +1151,11 @@ Depth Data</translation>
         <translation> Round Graph</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Pseudo-section Map</source>
+        <translation>拟断面图</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>About</source>
         <translation>About</translation>
@@ -844,6 +1169,16 @@ Depth Data</translation>
         <location line="+1"/>
         <source>About Company</source>
         <translation>About Company</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Undo %1</source>
+        <translation>撤消 %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
     </message>
 </context>
 <context>
@@ -879,7 +1214,7 @@ Depth Data</translation>
         <translation>Data Processing</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Curving</source>
         <translation>Curving</translation>
     </message>
@@ -890,14 +1225,108 @@ Depth Data</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-41"/>
         <source>Recent File</source>
         <translation>Recent File</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::PictureExportDialog</name>
+    <message>
+        <location filename="../src/gui/app/pictureexportdialog.cpp" line="+14"/>
+        <location line="+95"/>
+        <source>Save Picture</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source> px</source>
+        <translation> 像素</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep proportions</source>
+        <translation>保持比例</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Format:</source>
+        <translation>格式:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size:</source>
+        <translation>大小:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File name:</source>
+        <translation>文件名:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗?</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 is a folder. Please give a file name.</source>
+        <translation>%1 是文件夹。请输入文件名。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionChart</name>
+    <message>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="+32"/>
+        <source>Height (m)</source>
+        <translation>高度 (m)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>The depth data hold no readings to draw.</source>
+        <translation>深度数据中没有可绘制的读数。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Some readings are 0 or below: the colour scale is linear.</source>
+        <translation>部分读数小于或等于 0：颜色刻度为线性。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The fixed range reaches 0 or below: the colour scale is linear.</source>
+        <translation>固定范围达到 0 或以下：颜色刻度为线性。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>x=%1  height=%2  reading=%3</source>
+        <translation>x=%1  高度=%2  读数=%3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Properties</source>
+        <translation>属性</translation>
     </message>
 </context>
 <context>
@@ -908,7 +1337,7 @@ Depth Data</translation>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+116"/>
         <source>Toolbar%1</source>
         <translation>Toolbar%1</translation>
     </message>

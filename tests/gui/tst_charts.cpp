@@ -534,7 +534,7 @@ private Q_SLOTS:
         s.run(cmd::ID_ROUND_GRAPH);
         InTemporaryFolder folder;
         s.prompter.answers << true;
-        s.prompter.files << FileChoice{true, folder.dir.filePath("profile"), 0};
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("profile"), "png", QSize(300, 200)};
         for (CChildFrame* w : s.frame->chartWindows())
             w->destroyForShutdown();
         QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTextStream>
 #include <QWheelEvent>
@@ -270,12 +272,29 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Load(*s.frame, WriteLowDeepLine(dir), true);
         s.run(cmd::ID_SECTION_GRAPH);
+
+        // Print and Save Picture take the section's chart as they take a profile's.
+        const QString pdf = folder.dir.filePath("printed.pdf");
+        s.prompter.onPrint = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        s.run(cmd::ID_PRINT_PICTURE);
+        QVERIFY(s.prompter.messages.isEmpty());
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        QVERIFY(printed.read(5) == "%PDF-" && printed.size() > 2000);
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("saved"), "jpg", QSize(320, 200)};
+        s.run(cmd::ID_SAVE_PICTURE);
+        QCOMPARE(QImage(folder.dir.filePath("saved.jpg")).size(), QSize(320, 200));
+
         s.prompter.answers << true;
-        s.prompter.files << FileChoice{true, folder.dir.filePath("section"), 0};
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("section"), "png", QSize(640, 480)};
         for (CChildFrame* w : s.frame->chartWindows())
             w->destroyForShutdown();
         QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
-        QVERIFY(!QImage(folder.dir.filePath("section.png")).isNull());
+        QCOMPARE(QImage(folder.dir.filePath("section.png")).size(), QSize(640, 480));
     }
 };
 

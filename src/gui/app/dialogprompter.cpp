@@ -1,9 +1,14 @@
 #include "dialogprompter.h"
 
 #include "messages.h"
+#include "pictureexportdialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace vantrel {
@@ -88,6 +93,30 @@ FileChoice DialogPrompter::openFile(const QString& filters)
 FileChoice DialogPrompter::saveFile(const QString& filters)
 {
     return runFileDialog(filters, true);
+}
+
+PictureChoice DialogPrompter::exportPicture(const QSize& size)
+{
+    PictureExportDialog dialog(size, m_parent);
+    dialog.exec();
+    return dialog.choice();
+}
+
+bool DialogPrompter::print(QPrinter& printer, int fromPage, int toPage)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QCoreApplication::translate("DialogPrompter", "Print"));
+    dialog.setMinMax(fromPage, toPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, toPage > fromPage);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompter::pageSetup(QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace vantrel

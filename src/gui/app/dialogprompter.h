@@ -22,6 +22,9 @@ public:
     bool question(const QString& text, Default byDefault) override;
     FileChoice openFile(const QString& filters) override;
     FileChoice saveFile(const QString& filters) override;
+    PictureChoice exportPicture(const QSize& size) override;
+    bool print(QPrinter& printer, int fromPage, int toPage) override;
+    bool pageSetup(QPrinter& printer) override;
 
     /// Turns "Name(*.x)|*.x|All(*.*)|*.*||" into the Qt name filters, one per
     /// pair and in the same order, so an index into the result is the index of

@@ -591,9 +591,15 @@ void ChartControl::render(QCPPainter* painter, const QSize& size)
 {
     refresh();
     updateBands(size.height());
+    // Like the widget, the picture ends at the chart's edge: marks near the
+    // rim never spill onto what lies beside it (a neighbour on a page).
+    painter->save();
+    painter->setClipRect(QRect(QPoint(0, 0), size),
+                         painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     toPainter(painter, size.width(), size.height());
     if (m_framed)
         DrawLoweredBevel(*painter, QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+    painter->restore();
     updateBands(height());
 }
 
@@ -602,11 +608,20 @@ bool ChartControl::print(QPrinter& printer)
     QCPPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale =
-        std::min(page.width() / double(std::max(1, width())), page.height() / double(std::max(1, height())));
-    const QSize size = width() > 0 && height() > 0 ? QSize(width(), height()) : QSize(1200, 800);
-    painter.scale(scale, scale);
+    // The chart keeps the proportions it has on screen and fills the
+    // printable area. It is laid out at the size the area has at screen
+    // resolution, so its texts come out on paper as large as on screen
+    // whatever the window's size.
+    constexpr double kScreenDpi = 96.0;
+    const double toPaper = printer.resolution() / kScreenDpi;
+    const QSizeF area(printer.width(), printer.height());
+    const QSizeF onScreen = width() > 1 && height() > 1 ? QSizeF(width(), height()) : QSizeF(1200, 800);
+    const double fit =
+        std::min(area.width() / toPaper / onScreen.width(), area.height() / toPaper / onScreen.height());
+    const QSize size = (onScreen * fit).toSize().expandedTo(QSize(1, 1));
+    painter.translate((area.width() - size.width() * toPaper) / 2,
+                      (area.height() - size.height() * toPaper) / 2);
+    painter.scale(toPaper, toPaper);
     render(&painter, size);
     return painter.end();
 }

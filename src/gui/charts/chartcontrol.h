@@ -137,7 +137,8 @@ public:
 
     /// Paints the whole chart at `size` into `painter`, from its origin.
     void render(QCPPainter* painter, const QSize& size);
-    /// Prints the chart on one page, fitted to it.
+    /// Prints the chart on one page: its proportions on screen, filling the
+    /// printable area, centred; false when the printer cannot be opened.
     bool print(QPrinter& printer);
     /// Writes a picture of the chart (by extension: png, jpg, jpeg, bmp, pdf,
     /// svg); an error text, empty when written.

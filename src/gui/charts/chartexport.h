@@ -7,11 +7,9 @@ namespace vantrel {
 class ChartControl;
 class Prompter;
 
-/// The picture types a chart is written as, in the prompter's filter form.
-QString ChartPictureFilters();
-
-/// Asks for a file name and writes the chart there at its size on screen
-/// (or 1200 x 800 when it has none); a failure is told through the prompter.
+/// Opens the picture export dialog for the chart (type, size starting at the
+/// chart's size on screen, file name) and writes the picture there; the file
+/// appears whole or not at all, and a failure is told through the prompter.
 /// False when nothing was written.
 bool ExportChartPicture(ChartControl& chart, Prompter& prompter);
 

@@ -29,6 +29,13 @@ QString PictureFormatOf(const QString& path)
     return {};
 }
 
+QString PicturePathFor(const QString& path, const QString& format)
+{
+    if (path.isEmpty() || PictureFormatOf(path) == format)
+        return path;
+    return path + QLatin1Char('.') + format;
+}
+
 QString WritePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
                      const QString& title)
 {

@@ -17,6 +17,10 @@ struct SectionGraph;
 /// (vectors); empty for any other name.
 QString PictureFormatOf(const QString& path);
 
+/// `path` with the extension of picture type `format` ("png", "jpg", "bmp",
+/// "pdf", "svg") appended, unless it already ends in one of that type's.
+QString PicturePathFor(const QString& path, const QString& format);
+
 /// Writes a picture of `size` painted by `paint` (from the origin, in
 /// pixels) to `path`, choosing the type by its extension. The file appears
 /// whole or not at all: it is written beside its place and then renamed.

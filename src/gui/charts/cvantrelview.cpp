@@ -4,13 +4,22 @@
 #include "cdialog_pm.h"
 #include "cdialog_pmpm.h"
 #include "chartcontrol.h"
+#include "chartexport.h"
+#include "common/prompter.h"
+#include "cprintframe.h"
 #include "graphs/circulargraph.h"
+#include "graphs/circularprint.h"
 #include "sectionchart.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QPrinter>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <climits>
 
 namespace vantrel {
 
@@ -116,13 +125,90 @@ void CVantrelView::PromptSaveGraph()
         m_profile->PromptSaveGraph();
         return;
     }
-    if (m_section) {
-        m_section->PromptSaveGraph();
+    Prompter* prompter = ApplicationPrompter();
+    if (!prompter || !prompter->question(QStringLiteral("Please save graph data!")))
+        return;
+    // A window without a chart asks all the same, but has nothing to offer.
+    if (ChartControl* chart = this->chart())
+        ExportChartPicture(*chart, *prompter);
+}
+
+void CVantrelView::PrintGraph()
+{
+    Prompter* prompter = ApplicationPrompter();
+    // A window whose graph was never set up prints nothing, without a word.
+    if (!prompter || m_kind == GraphKind::None)
+        return;
+    const QString nothing =
+        QCoreApplication::translate("CMainFrame", "There is no picture to print at the current window!");
+    if (m_kind == GraphKind::Circular) {
+        if (m_circular.empty()) {
+            prompter->message(nothing);
+            return;
+        }
+        if (!m_printFrame) {
+            const auto pages = CircularPrintPageCount(m_circular.size());
+            m_printFrame = new CPrintFrame(this, static_cast<int>(std::min<std::uint64_t>(pages, INT_MAX)),
+                                           [this](QCPPainter& painter, const QSize& area, int page) {
+                                               DrawCircularPrintPage(painter, area, page);
+                                           });
+        }
+        m_printFrame->showMaximized();
+        m_printFrame->raise();
+        m_printFrame->activateWindow();
         return;
     }
-    // No profile chart was made: the question still comes, but offers nothing.
-    CDialog_PMPM empty;
-    empty.PromptSaveGraph();
+    ChartControl* chart = this->chart();
+    if (!chart) {
+        prompter->message(nothing);
+        return;
+    }
+    // At the screen's resolution the chart's texts, sized in points, keep
+    // their size against its lines; the page stays vectors all the same.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setDocName(chart->title());
+    // A wide chart starts on a landscape page, so it gets the paper's length.
+    printer.setPageOrientation(chart->width() > chart->height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+    if (!prompter->print(printer, 1, 1))
+        return;
+    if (!chart->print(printer))
+        prompter->message(tr("The graph could not be printed."));
+}
+
+CPrintFrame* CVantrelView::printFrame() const
+{
+    return m_printFrame;
+}
+
+void CVantrelView::DrawCircularPrintPage(QCPPainter& painter, const QSize& area, int page)
+{
+    for (const auto& [key, dialog] : m_circular) {
+        ChartControl* chart = dialog ? dialog->chart() : nullptr;
+        if (!chart)
+            continue;
+        // The chart as the window shows it, scaled evenly into its cell.
+        const QSize size = chart->width() > 1 && chart->height() > 1
+            ? chart->size()
+            : QSize(CDialog_PM::kSide, CDialog_PM::kSide);
+        const auto cell =
+            CircularPrintCell(key, page, area.width(), area.height(), size.width(), size.height());
+        if (!cell)
+            continue;
+        painter.save();
+        painter.translate(cell->x, cell->y);
+        painter.scale(cell->width / size.width(), cell->height / size.height());
+        chart->render(&painter, size);
+        painter.restore();
+    }
+}
+
+void CVantrelView::OnSavePicture()
+{
+    ChartControl* chart = this->chart();
+    Prompter* prompter = ApplicationPrompter();
+    if (chart && prompter)
+        ExportChartPicture(*chart, *prompter);
 }
 
 void CVantrelView::showPointer(const QString& text)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 
+class QCPPainter;
 class QMenu;
 
 namespace vantrel {
@@ -17,6 +18,7 @@ namespace vantrel {
 class CDialog_PM;
 class CDialog_PMPM;
 class ChartControl;
+class CPrintFrame;
 
 /// The view of a chart window: one profile chart filling it (vertical and
 /// plane profiles), one pseudo-section chart filling it, or the circular charts in a scrolling grid of three
@@ -49,8 +51,26 @@ public:
 
     /// The edit popup: Cut, Copy, Paste, none of them handled here.
     QMenu* createEditMenu(QWidget* parent);
-    /// The close question of a profile chart; circular graphs ask nothing.
+    /// The close question of a window with one chart (or none yet): "Please
+    /// save graph data!"; OK opens the picture export of its chart. Circular
+    /// graphs ask nothing.
     void PromptSaveGraph();
+
+    /// Print (32811): one chart is printed through the print dialog, one page
+    /// fitted to the printable area; the circular grid opens its print
+    /// preview (or brings the open one forward). A graph without a picture
+    /// (no chart) says so; a window whose graph was never set up does nothing.
+    void PrintGraph();
+    /// The print preview of this window while it is open.
+    CPrintFrame* printFrame() const;
+    /// Paints the circular charts of page `page` (from 1), six a page in two
+    /// columns by three rows, each straight from its chart, into a printable
+    /// area of `area` pixels.
+    void DrawCircularPrintPage(QCPPainter& painter, const QSize& area, int page);
+
+    /// Save Picture (32812): the picture export of the window's one chart;
+    /// nothing for the circular grid or a window without a chart.
+    void OnSavePicture();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -62,6 +82,7 @@ private:
     QPointer<CDialog_PMPM> m_profile;
     QPointer<SectionChart> m_section;
     std::map<int, CDialog_PM*> m_circular;
+    QPointer<CPrintFrame> m_printFrame;
 };
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include "app/cchildframe.h"
 #include "app/cmainframe.h"
+#include "common/commandids.h"
 #include "common/prompter.h"
 #include "cdialog_pm.h"
 #include "cdialog_pmpm.h"
@@ -91,6 +92,17 @@ CVantrelView* ChartViewOf(CChildFrame& window, CMainFrame& frame)
     auto* view = new CVantrelView;
     window.setView(view);
     new CVantrelDoc(window, *frame.router());
+    // The view answers Print and Save Picture for its window before the
+    // main frame does.
+    CommandMap* commands = window.commands(CommandRouter::Level::View);
+    commands->add(cmd::ID_PRINT_PICTURE, [view = QPointer<CVantrelView>(view)] {
+        if (view)
+            view->PrintGraph();
+    });
+    commands->add(cmd::ID_SAVE_PICTURE, [view = QPointer<CVantrelView>(view)] {
+        if (view)
+            view->OnSavePicture();
+    });
     window.setShutdownHook([view = QPointer<CVantrelView>(view)] {
         if (view)
             view->PromptSaveGraph();

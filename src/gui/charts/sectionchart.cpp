@@ -147,13 +147,4 @@ void SectionChart::OnProperties()
     ChartEditor::Edit(*m_chart, this);
 }
 
-void SectionChart::PromptSaveGraph()
-{
-    Prompter* prompter = ApplicationPrompter();
-    if (!prompter)
-        return;
-    if (prompter->question(QStringLiteral("Please save graph data!")))
-        ExportChartPicture(*m_chart, *prompter);
-}
-
 }  // namespace vantrel

@@ -42,8 +42,6 @@ public:
     /// The context menu's items: "Properties".
     QMenu* createContextMenu(QWidget* parent);
     void OnProperties();
-    /// The close question, as for the profile charts.
-    void PromptSaveGraph();
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
+
+class QPrinter;
 
 namespace vantrel {
 
@@ -10,6 +13,16 @@ struct FileChoice {
     bool accepted = false;
     QString path;
     int filterIndex = 0;
+};
+
+/// The answer of the picture export dialog: the picture type ("png",
+/// "jpg", "bmp", "pdf" or "svg"), its size in pixels and the file, whose
+/// name ends in the type's extension.
+struct PictureChoice {
+    bool accepted = false;
+    QString path;
+    QString format;
+    QSize size;
 };
 
 /// Every message box, question and file dialog of the program goes through
@@ -29,6 +42,14 @@ public:
     bool question(const QString& text) { return question(text, Default::Ok); }
     virtual FileChoice openFile(const QString& filters) = 0;
     virtual FileChoice saveFile(const QString& filters) = 0;
+    /// The picture export dialog, starting at `size`; an existing file is
+    /// replaced only when the user said so.
+    virtual PictureChoice exportPicture(const QSize& size) = 0;
+    /// The print dialog for `printer`, offering pages `fromPage` to `toPage`;
+    /// true when the user chose to print (the printer then holds the choice).
+    virtual bool print(QPrinter& printer, int fromPage, int toPage) = 0;
+    /// The page set-up dialog for `printer`; true when it was accepted.
+    virtual bool pageSetup(QPrinter& printer) = 0;
 };
 
 }  // namespace vantrel

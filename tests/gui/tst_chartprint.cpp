@@ -1,0 +1,512 @@
+// Print, the circular graph's print preview, Save Picture and the charts'
+// close question, offscreen; printed pages go to PDF files and are read back
+// with pdfinfo and pdftoppm.
+
+#include "app/cchildframe.h"
+#include "app/pictureexportdialog.h"
+#include "charts/cdialog_pm.h"
+#include "charts/cdialog_pmpm.h"
+#include "charts/chartcontrol.h"
+#include "charts/cprintframe.h"
+#include "charts/cvantrelview.h"
+#include "charts/graphdrawing.h"
+#include "common/commandids.h"
+#include "datafile/datafilereader.h"
+#include "graphs/circularprint.h"
+#include "processing/dataselection.h"
+#include "processing/depthcalculation.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+void LoadExample(CMainFrame& frame)
+{
+    Survey& s = frame.survey();
+    const std::string path = VANTREL_EXAMPLES "/line1.dat";
+    s.m_frame.BeginFileOpen();
+    s.m_frame.SetDataPath(path, FrameState::AllFilter);
+    DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
+    QVERIFY(reader.ReadFile(path).Ok());
+    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
+        s.m_tree.ClickFileCheckBox(static_cast<int>(f));
+    SelectData(s.m_tree, s.m_tables, s.m_frame);
+    CalculateDepth(s.m_tables);
+    s.m_tree.SetCurrentFrequency(0);
+}
+
+// A chart window holding `count` circular charts with readings.
+CVantrelView* CircularWindow(Shell& s, int count)
+{
+    CChildFrame* window = s.frame->newChartWindow("circular");
+    CVantrelView* view = ChartViewOf(*window, *s.frame);
+    view->SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(count), QString());
+    for (int i = 0; i < count; ++i)
+        view->circularDialog(i)->DrawCircularChart(
+            {10, 20, 30, 40, 30, 20, 10, 5}, QStringLiteral("%1Hz\nchart %2").arg(1000 * (i + 1)).arg(i));
+    return view;
+}
+
+CVantrelView* ActiveView(Shell& s)
+{
+    return s.frame->activeChartWindow() ? qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view())
+                                        : nullptr;
+}
+
+// Answers the print dialog by printing to a PDF file.
+std::function<bool(QPrinter&)> PrintTo(const QString& path)
+{
+    return [path](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+}
+
+int PdfPages(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0)
+        return -1;
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(QString::fromLatin1(info.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QImage PdfPage(const QString& path, int page, int dpi)
+{
+    const QString out = path + QStringLiteral("-page%1").arg(page);
+    QProcess ppm;
+    ppm.start(QStringLiteral("pdftoppm"),
+              {"-f", QString::number(page), "-l", QString::number(page), "-r", QString::number(dpi), "-png",
+               "-singlefile", path, out});
+    if (!ppm.waitForFinished(60000) || ppm.exitCode() != 0)
+        return {};
+    return QImage(out + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+int InkIn(const QImage& image, const QRect& rect)
+{
+    int ink = 0;
+    const QRect r = rect.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                ++ink;
+    return ink;
+}
+
+QRect InkBounds(const QImage& image, const QRect& within)
+{
+    QRect bounds;
+    const QRect r = within.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The printable area of the printer's page in pixels of a picture of the page
+// at `dpi`.
+QRectF PrintableArea(const QPageLayout& layout, int dpi)
+{
+    const QRectF points = layout.paintRect(QPageLayout::Point);
+    const double k = dpi / 72.0;
+    return QRectF(points.x() * k, points.y() * k, points.width() * k, points.height() * k);
+}
+
+QRect CellOnPicture(const QRectF& area, int key, int page)
+{
+    const auto cell = CircularPrintCell(key, page, area.width(), area.height(), 336, 336);
+    if (!cell)
+        return {};
+    return QRectF(area.x() + cell->x, area.y() + cell->y, cell->width, cell->height).toRect();
+}
+
+QString Text(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class TestChartPrint : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void profilePrintsOnOnePageThroughThePrintDialog()
+    {
+        Shell s;
+        InTemporaryFolder folder;
+        // Without a chart window there is nothing to print.
+        QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
+        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
+        s.prompter.messages.clear();
+
+        LoadExample(*s.frame);
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        CVantrelView* view = ActiveView(s);
+        QVERIFY(view && view->chart());
+        view->resize(900, 900);
+
+        // Cancelling the print dialog prints nothing.
+        s.run(cmd::ID_PRINT_PICTURE);
+        QCOMPARE(s.prompter.printRanges, (QList<std::pair<int, int>>{{1, 1}}));
+        QVERIFY(!view->printFrame());
+
+        const QString pdf = folder.dir.filePath("profile.pdf");
+        QPageLayout layout;
+        s.prompter.onPrint = [&](QPrinter& printer) {
+            PrintTo(pdf)(printer);
+            layout = printer.pageLayout();
+            return true;
+        };
+        s.run(cmd::ID_PRINT_PICTURE);
+        QVERIFY(s.prompter.messages.isEmpty());
+        QVERIFY(!view->printFrame());  // a profile opens no preview
+        QCOMPARE(PdfPages(pdf), 1);
+
+        // The chart fills the printable width, keeps its aspect and is
+        // centred; nothing lies outside the printable area.
+        const int dpi = 50;
+        const QImage page = PdfPage(pdf, 1, dpi);
+        QVERIFY(!page.isNull());
+        const QRectF area = PrintableArea(layout, dpi);
+        const QRect ink = InkBounds(page, page.rect());
+        const QSize chart = view->chart()->size();
+        QVERIFY2(area.adjusted(-2, -2, 2, 2).contains(ink), qPrintable(Text(ink)));
+        QVERIFY(std::abs(ink.width() - area.width()) <= 3);
+        QVERIFY(std::abs(ink.width() / double(ink.height()) - chart.width() / double(chart.height())) < 0.02);
+        QVERIFY(std::abs(ink.center().y() - area.center().y()) <= 3);
+
+        // A printer that cannot be written says so.
+        s.prompter.onPrint = PrintTo(folder.dir.filePath("no/such/folder/x.pdf"));
+        s.run(cmd::ID_PRINT_PICTURE);
+        QCOMPARE(s.prompter.messages, QStringList({"The graph could not be printed."}));
+    }
+
+    void circularPreviewPrintsSixChartsAPage()
+    {
+        Shell s;
+        InTemporaryFolder folder;
+        CVantrelView* view = CircularWindow(s, 13);
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied before printing"));
+
+        QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
+        QPointer<CPrintFrame> preview = view->printFrame();
+        QVERIFY(preview);
+        QVERIFY(preview->isWindow());
+        QVERIFY(preview->isVisible());
+        QVERIFY(preview->windowState() & Qt::WindowMaximized);
+        QCOMPARE(preview->windowTitle(), QString("Print Preview"));
+        QCOMPARE(preview->pageCount(), 3);
+        QCOMPARE(preview->preview()->pageCount(), 3);
+        QVERIFY(!QApplication::activeModalWidget());
+        for (const char* tool : {"zoomIn", "zoomOut", "fitWidth", "fitPage", "single", "facing", "portrait",
+                                 "landscape", "pageSetup", "print", "close"})
+            QVERIFY2(preview->toolAction(tool), tool);
+
+        // Print asks for pages 1 to 3 and closes the preview after the job.
+        const QString pdf = folder.dir.filePath("circular.pdf");
+        QPageLayout layout;
+        s.prompter.onPrint = [&](QPrinter& printer) {
+            PrintTo(pdf)(printer);
+            layout = printer.pageLayout();
+            return true;
+        };
+        preview->toolAction("print")->trigger();
+        QCOMPARE(s.prompter.printRanges, (QList<std::pair<int, int>>{{1, 3}}));
+        Settle();
+        QVERIFY(!preview);
+        QVERIFY(s.prompter.messages.isEmpty());
+        QCOMPARE(PdfPages(pdf), 3);
+
+        // Each page holds its own charts, two columns by three rows that fit
+        // the page; where a later page's chart would fall the page is white.
+        const int dpi = 40;
+        const QRectF area = PrintableArea(layout, dpi);
+        for (int p = 1; p <= 3; ++p) {
+            const QImage page = PdfPage(pdf, p, dpi);
+            QVERIFY(!page.isNull());
+            for (int slot = 0; slot < kChartsPerPage; ++slot) {
+                const int key = (p - 1) * kChartsPerPage + slot;
+                const QRect cell = CellOnPicture(area, key, p);
+                QVERIFY(cell.bottom() <= area.bottom() + 1);
+                const int ink = InkIn(page, cell.adjusted(3, 3, -3, -3));
+                if (key < 13)
+                    QVERIFY2(ink > 100, qPrintable(QStringLiteral("page %1 key %2").arg(p).arg(key)));
+                else
+                    QVERIFY2(ink == 0, qPrintable(QStringLiteral("page %1 key %2").arg(p).arg(key)));
+            }
+            if (p == 2) {
+                // Keys 6 and 7 start the page, left and right; each chart
+                // fills its cell, square and centred in its column (its
+                // frame's dark edges are the top and the left).
+                for (int key : {6, 7}) {
+                    const QRect cell = CellOnPicture(area, key, 2);
+                    const QRect ink = InkBounds(page, cell);
+                    QVERIFY2(
+                        std::abs(ink.left() - cell.left()) <= 2 && std::abs(ink.top() - cell.top()) <= 2 &&
+                            ink.right() >= cell.right() - 6 && ink.bottom() >= cell.bottom() - 6,
+                        qPrintable(
+                            QStringLiteral("key %1: ink %2, cell %3").arg(key).arg(Text(ink), Text(cell))));
+                }
+                QVERIFY(CellOnPicture(area, 6, 2).top() - area.top() < 2);
+                QVERIFY(CellOnPicture(area, 7, 2).left() > area.center().x());
+            }
+        }
+
+        // Nothing went through the clipboard.
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("copied before printing"));
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+    }
+
+    void previewClosesThreeWays_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close button") << "close";
+        QTest::newRow("print button") << "print";
+        QTest::newRow("close box") << "window";
+    }
+
+    void previewClosesThreeWays()
+    {
+        QFETCH(QString, how);
+        Shell s;
+        CVantrelView* view = CircularWindow(s, 7);
+        CChildFrame* window = s.frame->activeChartWindow();
+        s.run(cmd::ID_PRINT_PICTURE);
+        QPointer<CPrintFrame> preview = view->printFrame();
+        QVERIFY(preview);
+        QCOMPARE(preview->pageCount(), 2);
+
+        // The main window stays the application's and its commands reach it.
+        QCOMPARE(CVantrelApp::instance()->mainFrame(), s.frame);
+        const bool statusShown = !s.frame->statusBar()->isHidden();
+        s.action(cmd::ID_VIEW_STATUS_BAR)->trigger();
+        QCOMPARE(!s.frame->statusBar()->isHidden(), !statusShown);
+        s.action(cmd::ID_VIEW_STATUS_BAR)->trigger();
+        // Print again brings the same preview forward.
+        s.run(cmd::ID_PRINT_PICTURE);
+        QCOMPARE(view->printFrame(), preview.data());
+
+        if (how == "close")
+            preview->toolAction("close")->trigger();
+        else if (how == "print")
+            preview->toolAction("print")->trigger();  // the print dialog is cancelled
+        else
+            QVERIFY(preview->close());
+        Settle();
+        QVERIFY(!preview);
+        QCOMPARE(s.prompter.printRanges.size(), how == "print" ? 1 : 0);
+        QVERIFY(s.prompter.messages.isEmpty());
+        // Nothing lost: the window, its view and its charts are all there.
+        QVERIFY(s.frame->chartWindows().contains(window));
+        QCOMPARE(window->view(), view);
+        QCOMPARE(view->circularCount(), 7);
+        QVERIFY(view->isVisibleTo(s.frame));
+        QVERIFY(!window->isHidden());
+        QCOMPARE(CVantrelApp::instance()->mainFrame(), s.frame);
+        // And a new preview can be opened.
+        s.run(cmd::ID_PRINT_PICTURE);
+        QVERIFY(view->printFrame());
+        view->printFrame()->close();
+        Settle();
+    }
+
+    void previewGoesWithItsWindowAndNeedsCharts()
+    {
+        Shell s;
+        CVantrelView* view = CircularWindow(s, 2);
+        s.run(cmd::ID_PRINT_PICTURE);
+        QPointer<CPrintFrame> preview = view->printFrame();
+        QVERIFY(preview);
+        QCOMPARE(preview->pageCount(), 1);
+        delete s.frame->activeChartWindow();
+        Settle();
+        QVERIFY(!preview);
+
+        // A circular graph without a chart has no picture to print; a window
+        // whose graph was never set up prints nothing.
+        CircularWindow(s, 0);
+        s.run(cmd::ID_PRINT_PICTURE);
+        s.frame->newChartWindow("empty");
+        s.run(cmd::ID_PRINT_PICTURE);
+        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
+        QVERIFY(s.prompter.printRanges.isEmpty());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<CPrintFrame*>(w));
+    }
+
+    void savePictureWritesEachFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char* f : {"png", "jpg", "bmp", "pdf", "svg"})
+            QTest::newRow(f) << f;
+    }
+
+    void savePictureWritesEachFormat()
+    {
+        QFETCH(QString, format);
+        Shell s;
+        InTemporaryFolder folder;
+        LoadExample(*s.frame);
+        s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
+        CVantrelView* view = ActiveView(s);
+        QVERIFY(view && view->chart());
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("plane"), format, QSize(640, 480)};
+        QVERIFY(s.run(cmd::ID_SAVE_PICTURE));
+        // The dialog starts at the chart's size on screen.
+        QCOMPARE(s.prompter.pictureSizes, QList<QSize>({view->chart()->size()}));
+        QVERIFY(s.prompter.messages.isEmpty());
+        const QString path = folder.dir.filePath("plane." + format);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files), QStringList({"plane." + format}));
+        if (format == "pdf") {
+            QCOMPARE(PdfPages(path), 1);
+        } else if (format == "svg") {
+            QSvgRenderer svg(path);
+            QVERIFY(svg.isValid());
+            QCOMPARE(svg.viewBox().size(), QSize(640, 480));
+        } else {
+            QImageReader reader(path);
+            QCOMPARE(reader.format(), format == "jpg" ? QByteArray("jpeg") : format.toLatin1());
+            const QImage image = reader.read();
+            QCOMPARE(image.size(), QSize(640, 480));
+            QVERIFY(InkIn(image, image.rect()) > 1000);
+        }
+    }
+
+    void savePictureDoesNothingWithoutAChart()
+    {
+        Shell s;
+        QVERIFY(s.run(cmd::ID_SAVE_PICTURE));  // no window
+        CircularWindow(s, 3);
+        s.run(cmd::ID_SAVE_PICTURE);
+        s.frame->newChartWindow("empty");
+        s.run(cmd::ID_SAVE_PICTURE);
+        QVERIFY(s.prompter.pictureSizes.isEmpty());
+        QVERIFY(s.prompter.messages.isEmpty());
+        QVERIFY(s.prompter.questions.isEmpty());
+
+        // A picture that cannot be written is told, and nothing is left behind.
+        InTemporaryFolder folder;
+        LoadExample(*s.frame);
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("gone/profile.png"), "png",
+                                             QSize(300, 200)};
+        s.run(cmd::ID_SAVE_PICTURE);
+        QCOMPARE(s.prompter.messages.size(), 1);
+        QVERIFY(s.prompter.messages[0].startsWith("The picture was not saved.\n"));
+        QVERIFY(QDir(folder.dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void mainFrameCloseAsksForEachProfileWindow_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+
+    void mainFrameCloseAsksForEachProfileWindow()
+    {
+        QFETCH(bool, ok);
+        Shell s;
+        InTemporaryFolder folder;
+        LoadExample(*s.frame);
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        s.run(cmd::ID_ROUND_GRAPH);
+        s.frame->newChartWindow("empty");
+
+        // Closing one chart window alone asks nothing.
+        CChildFrame* extra = s.frame->newChartWindow("extra");
+        QVERIFY(extra->close());
+        QVERIFY(s.prompter.questions.isEmpty());
+
+        // The depth data question, then one question for the profile and one
+        // for the window without a graph; the circular graph asks nothing.
+        s.prompter.answers = {false, ok, ok};
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("vertical"), "png", QSize(400, 300)};
+        QVERIFY(s.frame->close());
+        QCOMPARE(
+            s.prompter.questions,
+            QStringList({"Please save deep data!", "Please save graph data!", "Please save graph data!"}));
+        // Only the profile has a picture to offer.
+        QCOMPARE(s.prompter.pictureSizes.size(), ok ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(folder.dir.filePath("vertical.png")), ok);
+        QTRY_VERIFY(s.frame->chartWindows().isEmpty());
+    }
+
+    void exportDialogNamesAndSizesThePicture()
+    {
+        QTemporaryDir dir;
+        PictureExportDialog dialog(QSize(600, 300));
+        QCOMPARE(dialog.widthBox()->value(), 600);
+        QCOMPARE(dialog.heightBox()->value(), 300);
+        QCOMPARE(dialog.formatBox()->count(), 5);
+
+        // Proportions are kept unless the box is cleared.
+        dialog.widthBox()->setValue(1200);
+        QCOMPARE(dialog.heightBox()->value(), 600);
+        dialog.keepAspectBox()->setChecked(false);
+        dialog.heightBox()->setValue(1000);
+        QCOMPARE(dialog.widthBox()->value(), 1200);
+
+        // The name follows the type; a name without an extension gets one.
+        dialog.fileEdit()->setText(dir.filePath("graph.png"));
+        dialog.formatBox()->setCurrentIndex(dialog.formatBox()->findData("svg"));
+        QCOMPARE(dialog.fileEdit()->text(), dir.filePath("graph.svg"));
+        dialog.fileEdit()->setText(dir.filePath("graph"));
+        QCOMPARE(dialog.choice().path, dir.filePath("graph.svg"));
+
+        // An existing file is replaced only when the user agrees.
+        QFile existing(dir.filePath("graph.svg"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        QStringList asked;
+        bool replace = false;
+        dialog.setReplaceQuestion([&](const QString& path) {
+            asked << path;
+            return replace;
+        });
+        dialog.accept();
+        QCOMPARE(asked, QStringList({dir.filePath("graph.svg")}));
+        QVERIFY(!dialog.choice().accepted);
+        replace = true;
+        dialog.accept();
+        const PictureChoice c = dialog.choice();
+        QVERIFY(c.accepted);
+        QCOMPARE(c.format, QString("svg"));
+        QCOMPARE(c.size, QSize(1200, 1000));
+        QCOMPARE(c.path, dir.filePath("graph.svg"));
+    }
+};
+
+VANTREL_GUI_TEST_MAIN(TestChartPrint, "chartprint")
+#include "tst_chartprint.moc"
