@@ -17,27 +17,31 @@ namespace {
 class RowText {
 public:
     void Clear() { m_size = 0; }
-    /// A cell of a table: its text lies in a TextStore.
-    void Cell(std::string_view cell, char sep)
+    /// One line of `count` cells, cell(i) giving the i-th, each followed by
+    /// `sep`, then CR LF. The cells' texts lie in a TextStore, so a short one
+    /// is copied in one fixed-size move.
+    template <typename CellAt>
+    void Line(std::size_t count, CellAt cell, char sep)
     {
         constexpr std::size_t kShort = TextStore::kReadSlack;
-        Reserve(cell.size() + kShort + 1);
+        Reserve(count * (kShort + 1) + 2);
         char* p = m_data.get() + m_size;
-        if (cell.size() <= kShort) {
-            std::memcpy(p, cell.data(), kShort);  // the store has the bytes after it
-            p += cell.size();
-        } else {
-            std::memcpy(p, cell.data(), cell.size());
-            p += cell.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string_view text = cell(i);
+            if (text.size() <= kShort) {
+                std::memcpy(p, text.data(), kShort);  // the store has the bytes after it
+            } else {
+                m_size = static_cast<std::size_t>(p - m_data.get());
+                Reserve(text.size() + (count - i) * (kShort + 1) + 2);
+                p = m_data.get() + m_size;
+                std::memcpy(p, text.data(), text.size());
+            }
+            p += text.size();
+            *p++ = sep;
         }
-        *p++ = sep;
+        *p++ = '\r';
+        *p++ = '\n';
         m_size = static_cast<std::size_t>(p - m_data.get());
-    }
-    void EndLine()
-    {
-        Reserve(2);
-        m_data[m_size++] = '\r';
-        m_data[m_size++] = '\n';
     }
     void WriteTo(std::ostream& out) const { out.write(m_data.get(), static_cast<std::streamsize>(m_size)); }
 
@@ -250,10 +254,12 @@ void OutputTables::WriteOriginRows(std::ostream& out, int mode) const
         return;
     const char sep = mode == 1 ? '\t' : ',';
     const std::size_t cols = m_origin.ColumnCount();
+    const TextStore& store = m_origin.Store();
+    const auto& refs = m_origin.Refs();
     WriteRowsOnTwoThreads(out, m_origin.RowCount(), cols, [&](RowText& text, std::size_t r) {
-        for (std::size_t c = 0; c < cols; ++c)
-            text.Cell(m_origin.Cell(r, c), sep);
-        text.EndLine();
+        const TextStore::Ref* row = refs.data() + r * cols;
+        text.Line(
+            cols, [&](std::size_t c) { return store.Text(row[c]); }, sep);
     });
 }
 
@@ -265,12 +271,20 @@ void OutputTables::WriteDepthRows(std::ostream& out, int variant) const
     out << (variant == 1 ? "Increment Value\tHeight\tValue\tFileID\r\n"
                          : "Increment Value,Height,Value,FileID\r\n");
     const std::size_t cols = m_depth.ColumnCount();
-    WriteRowsOnTwoThreads(out, m_depth.RowCount(), cols, [&](RowText& text, std::size_t r) {
-        for (std::size_t c = 1; c < cols; ++c)
-            text.Cell(m_depth.Cell(r, c), sep);
-        if (cols > 0)
-            text.Cell(m_depth.Cell(r, 0), sep);
-        text.EndLine();
+    const std::size_t rows = m_depth.RowCount();
+    const TextStore& store = m_depth.Store();
+    const auto& refs = m_depth.Refs();
+    WriteRowsOnTwoThreads(out, rows, cols, [&](RowText& text, std::size_t r) {
+        // The texts of a row lie far apart in the store: fetch a later row's
+        // while this one is copied.
+        constexpr std::size_t kAhead = 16;
+        if (r + kAhead < rows)
+            for (std::size_t c = 0; c < cols; ++c)
+                store.Prefetch(refs[(r + kAhead) * cols + c]);
+        // The first column (the file) goes last.
+        const TextStore::Ref* row = refs.data() + r * cols;
+        text.Line(
+            cols, [&](std::size_t i) { return store.Text(row[i + 1 < cols ? i + 1 : 0]); }, sep);
     });
 }
 

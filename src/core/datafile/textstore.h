@@ -51,6 +51,11 @@ public:
             return {p + 1, head};
         return LongText(p);
     }
+    /// Asks the processor to fetch a text that will be read soon.
+    void Prefetch(Ref ref) const
+    {
+        __builtin_prefetch(m_blocks[ref >> kBlockBits].get() + (ref & kBlockMask));
+    }
     /// Bytes taken in the blocks so far.
     std::size_t Used() const { return m_used; }
     /// Bytes the store holds in memory: the blocks up to the last byte used

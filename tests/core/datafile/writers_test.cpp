@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 using namespace vantrel;
@@ -39,6 +41,31 @@ TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
                                    headerOnly.survey.m_tables)
                     .ok);
     EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
+}
+
+TEST(OriginWriter, CellsOfEveryLengthAreWrittenWhole)
+{
+    // Short cells are copied in fixed-size moves, longer ones in full; a cell
+    // bigger than a whole piece of output, between short ones, on many rows.
+    const std::string cells[] = {"7", std::string(16, 'A'), std::string(17, 'B'), std::string(300000, 'C'),
+                                 "X"};
+    std::string file = "FILE,INCREMENT,NOTE,1000HZ\n";
+    std::string expected = "FILE\tINCREMENT\tNOTE\t1000HZ\t\r\n";
+    for (int row = 0; row < 3000; ++row) {
+        const std::string& note = cells[row % 5];
+        const std::string reading = row == 1500 ? std::string(70000, '9') : "12.5";
+        file += "1," + std::to_string(row) + "," + note + "," + reading + "\n";
+        expected += "1\t" + std::to_string(row) + "\t" + note + "\t" + reading + "\t\r\n";
+    }
+    Loaded loaded(file);
+    TempDir dir;
+    const WriteResult r = OriginWriter::Save(dir / "long.dat", dir / "long.dat",
+                                             loaded.survey.m_frame.HeaderColumns(), loaded.survey.m_tables);
+    ASSERT_TRUE(r.ok) << r.message;
+    const std::string written = ReadAll(dir / "long.dat");
+    const auto at = std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(written == expected) << "first difference at byte " << (at.first - written.begin()) << " of "
+                                     << written.size() << " (expected " << expected.size() << ")";
 }
 
 TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
