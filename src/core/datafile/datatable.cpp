@@ -54,6 +54,13 @@ void DataTable::SetCell(std::size_t row, std::size_t column, std::string_view te
         ref = m_store->Store(text);
 }
 
+void DataTable::ReplaceCell(std::size_t row, std::size_t column, std::string_view text)
+{
+    const std::size_t cols = m_titles.size();
+    if (row < m_rowCount && column < cols)
+        m_refs[row * cols + column] = m_store->Store(text);
+}
+
 template <typename CellOf>
 void DataTable::AppendCells(CellOf cellOf)
 {

@@ -49,6 +49,9 @@ public:
         return m_store->Text(m_refs[row * cols + column]);
     }
     void SetCell(std::size_t row, std::size_t column, std::string_view text);
+    /// SetCell for a caller that knows the cell's text differs from `text`
+    /// (it stores without reading the old text).
+    void ReplaceCell(std::size_t row, std::size_t column, std::string_view text);
 
     /// Appends a row. Missing cells are empty, surplus cells are dropped.
     void AppendRow(std::span<const std::string_view> cells);

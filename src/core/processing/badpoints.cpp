@@ -117,6 +117,7 @@ struct GroupSearch {
     std::size_t n = 0;
     std::string texts;                // row by row, column by column
     std::vector<std::uint32_t> ends;  // end of each text in `texts`
+    std::vector<char> changed;        // whether each text differs from its cell's
     std::vector<std::pair<int, int>> marks;
 };
 
@@ -138,10 +139,15 @@ void SearchGroup(const OutputTables& tables, GroupSearch& work)
             ClipSpikes(clipped.data() + j * n, static_cast<int>(n), 3.0f);
     work.texts.clear();
     work.ends.clear();
+    work.changed.clear();
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = 0; j < count; ++j) {
+            const std::size_t at = work.texts.size();
             work.texts += FormatFixed(clipped[j * n + i], 6);
             work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
+            // Compared here, so the storing thread does not read the old text.
+            work.changed.push_back(std::string_view(work.texts).substr(at) !=
+                                   origin.Cell(group.begin + i, first + j));
         }
 
     // The readings as the correction will read them: the rewritten ones as
@@ -194,8 +200,9 @@ OperationReport SearchBadPoints(OutputTables& tables)
                 std::size_t at = 0, k = 0;
                 for (std::size_t i = 0; i < work.n; ++i)
                     for (std::size_t j = 0; j < count; ++j, ++k) {
-                        origin.SetCell(work.group.begin + i, first + j,
-                                       std::string_view(work.texts).substr(at, work.ends[k] - at));
+                        if (work.changed[k])
+                            origin.ReplaceCell(work.group.begin + i, first + j,
+                                               std::string_view(work.texts).substr(at, work.ends[k] - at));
                         at = work.ends[k];
                     }
                 for (const auto& [row, column] : work.marks)

@@ -29,6 +29,7 @@ struct GroupWork {
     float target = 0.0f;
     std::string texts;                // row by row, column by column
     std::vector<std::uint32_t> ends;  // end of each text in `texts`
+    std::vector<char> changed;        // whether each text differs from its cell's
 };
 
 void ReadAndClip(const DataTable& table, std::size_t first, std::size_t columns, GroupWork& work)
@@ -51,17 +52,23 @@ void ReadAndClip(const DataTable& table, std::size_t first, std::size_t columns,
     }
 }
 
-void ScaleAndPrint(GroupWork& work)
+void ScaleAndPrint(const DataTable& table, std::size_t first, GroupWork& work)
 {
     const std::size_t rows = work.group.Size();
     for (auto& values : work.matrix)
         ScaleToMax(static_cast<int>(rows), values.data(), work.target);
     work.texts.clear();
     work.ends.clear();
+    work.changed.clear();
     for (std::size_t i = 0; i < rows; ++i)
-        for (auto& values : work.matrix) {
-            work.texts += FormatFixed(values[i], 4);
+        for (std::size_t j = 0; j < work.matrix.size(); ++j) {
+            const std::size_t at = work.texts.size();
+            work.texts += FormatFixed(work.matrix[j][i], 4);
             work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
+            // Compared here, on the producing thread, so the thread that stores
+            // the texts does not read the old ones again.
+            work.changed.push_back(std::string_view(work.texts).substr(at) !=
+                                   table.Cell(work.group.begin + i, first + j));
         }
 }
 
@@ -110,15 +117,16 @@ OperationReport ProcessFieldSource(OutputTables& tables)
         works.size(),
         [&](std::size_t g, Slot& slot) {
             slot.work = &works[g];
-            ScaleAndPrint(*slot.work);
+            ScaleAndPrint(table, first, *slot.work);
         },
         [&](std::size_t, Slot& slot) {
             GroupWork& work = *slot.work;
             std::size_t at = 0, k = 0;
             for (std::size_t i = 0; i < work.group.Size(); ++i)
                 for (std::size_t j = 0; j < count; ++j, ++k) {
-                    table.SetCell(work.group.begin + i, first + j,
-                                  std::string_view(work.texts).substr(at, work.ends[k] - at));
+                    if (work.changed[k])
+                        table.ReplaceCell(work.group.begin + i, first + j,
+                                          std::string_view(work.texts).substr(at, work.ends[k] - at));
                     at = work.ends[k];
                 }
             work = GroupWork{};  // its readings and texts are stored: give the memory back
