@@ -6,6 +6,7 @@
 #include "processing/twothreads.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -44,12 +45,29 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
         // The rows of the file, found by a scan of the whole table in pieces
         // on two threads (the other files' rows are most of a big table).
         const std::size_t rows = depth.RowCount();
-        const std::size_t pieces = std::min<std::size_t>(64, rows);
+        const std::size_t pieces = std::min<std::size_t>(8, rows);
         std::vector<std::vector<std::size_t>> found(pieces);
+        // A depth table repeats each processing row's cells once per band,
+        // as the same text references: a reference already seen answers from
+        // a small cache without reading its text again.
+        const auto& refs = depth.Refs();
+        const std::size_t cols = depth.ColumnCount();
         ForEachOnTwoThreads(pieces, [&](std::size_t p) {
-            for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r)
-                if (CAtoi(depth.Cell(r, 0)) == file)
+            constexpr unsigned kBits = 14;
+            std::vector<std::uint64_t> seen(std::size_t{1} << kBits, 0);  // (ref + 1) << 1 | matches
+            for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r) {
+                const TextStore::Ref ref = refs[r * cols];
+                std::uint64_t& slot = seen[(ref * 2654435761u) >> (32 - kBits)];
+                bool matches;
+                if (slot >> 1 == std::uint64_t{ref} + 1) {
+                    matches = slot & 1;
+                } else {
+                    matches = CAtoi(depth.Store().Text(ref)) == file;
+                    slot = (std::uint64_t{ref} + 1) << 1 | (matches ? 1 : 0);
+                }
+                if (matches)
                     found[p].push_back(r);
+            }
         });
         // One curve per run of equal heights, in table order.
         struct Run {
