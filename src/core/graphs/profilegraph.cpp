@@ -4,6 +4,7 @@
 #include "numbers.h"
 #include "processing/filegroups.h"
 #include "processing/twothreads.h"
+#include "rowsoffile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,33 +43,7 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
     const auto heightColumn = ColumnTitled(depth, "Height(H)");
     const auto valueColumn = ColumnTitled(depth, "Value(V)");
     if (heightColumn && valueColumn && depth.RowCount() > 0) {
-        // The rows of the file, found by a scan of the whole table in pieces
-        // on two threads (the other files' rows are most of a big table).
-        const std::size_t rows = depth.RowCount();
-        const std::size_t pieces = std::min<std::size_t>(8, rows);
-        std::vector<std::vector<std::size_t>> found(pieces);
-        // A depth table repeats each processing row's cells once per band,
-        // as the same text references: a reference already seen answers from
-        // a small cache without reading its text again.
-        const auto& refs = depth.Refs();
-        const std::size_t cols = depth.ColumnCount();
-        ForEachOnTwoThreads(pieces, [&](std::size_t p) {
-            constexpr unsigned kBits = 14;
-            std::vector<std::uint64_t> seen(std::size_t{1} << kBits, 0);  // (ref + 1) << 1 | matches
-            for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r) {
-                const TextStore::Ref ref = refs[r * cols];
-                std::uint64_t& slot = seen[(ref * 2654435761u) >> (32 - kBits)];
-                bool matches;
-                if (slot >> 1 == std::uint64_t{ref} + 1) {
-                    matches = slot & 1;
-                } else {
-                    matches = CAtoi(depth.Store().Text(ref)) == file;
-                    slot = (std::uint64_t{ref} + 1) << 1 | (matches ? 1 : 0);
-                }
-                if (matches)
-                    found[p].push_back(r);
-            }
-        });
+        const std::vector<std::size_t> rows = RowsOfFile(depth, file);
         // One curve per run of equal heights, in table order.
         struct Run {
             float height;
@@ -76,16 +51,15 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
         };
         std::vector<Run> runs;
         Run run{static_cast<float>(CAtof(depth.Cell(0, *heightColumn))), {}, {}};
-        for (const auto& piece : found)
-            for (const std::size_t r : piece) {
-                const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
-                if (!(std::fabs(run.height - rowHeight) < 0.01)) {
-                    runs.push_back(std::move(run));
-                    run = Run{static_cast<float>(rowHeight), {}, {}};
-                }
-                run.x.push_back(ReadingAt(depth, r, 1));
-                run.y.push_back(ReadingAt(depth, r, *valueColumn));
+        for (const std::size_t r : rows) {
+            const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
+            if (!(std::fabs(run.height - rowHeight) < 0.01)) {
+                runs.push_back(std::move(run));
+                run = Run{static_cast<float>(rowHeight), {}, {}};
             }
+            run.x.push_back(ReadingAt(depth, r, 1));
+            run.y.push_back(ReadingAt(depth, r, *valueColumn));
+        }
         if (!run.x.empty())
             runs.push_back(std::move(run));
         graph.curves.resize(runs.size());

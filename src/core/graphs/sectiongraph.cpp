@@ -2,6 +2,7 @@
 
 #include "datafile/datatable.h"
 #include "numbers.h"
+#include "rowsoffile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,9 +97,7 @@ SectionGraph PseudoSection(const DataTable& depth)
     std::vector<Reading> readings;
     std::vector<DistinctHeight> distinct;
     std::size_t lastHit = 0;
-    for (std::size_t r = 0; r < depth.RowCount(); ++r) {
-        if (CAtoi(depth.Cell(r, 0)) != file)
-            continue;
+    for (const std::size_t r : RowsOfFile(depth, file)) {
         const std::optional<float> height = HeightOf(depth.Cell(r, *heightColumn));
         const std::optional<double> value = LeadingNumber(depth.Cell(r, *valueColumn));
         const std::optional<double> x = LeadingNumber(depth.Cell(r, 1));
