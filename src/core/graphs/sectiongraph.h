@@ -69,7 +69,7 @@ struct SectionRaster {
 /// both have a reading at that position blends them linearly in the
 /// logarithm of the depth (minus the height; linearly in depth where a depth
 /// is not above 0). Anything else keeps its own band's reading or none.
-SectionRaster RasterizeSection(const SectionGraph& graph, bool interpolate, int maxColumns = 8192,
+SectionRaster RasterizeSection(const SectionGraph& graph, bool interpolate, int maxColumns = 4096,
                                int maxRows = 1024);
 
 /// The colours' scale and range.
