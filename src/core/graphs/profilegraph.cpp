@@ -51,8 +51,14 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
         };
         std::vector<Run> runs;
         Run run{static_cast<float>(CAtof(depth.Cell(0, *heightColumn))), {}, {}};
+        // A band's rows share their height's text: it is read once a band.
+        TextStore::Ref heightRef = depth.RefAt(0, *heightColumn);
+        double rowHeight = CAtof(depth.Cell(0, *heightColumn));
         for (const std::size_t r : rows) {
-            const double rowHeight = CAtof(depth.Cell(r, *heightColumn));
+            if (const TextStore::Ref ref = depth.RefAt(r, *heightColumn); ref != heightRef) {
+                heightRef = ref;
+                rowHeight = CAtof(depth.Cell(r, *heightColumn));
+            }
             if (!(std::fabs(run.height - rowHeight) < 0.01)) {
                 runs.push_back(std::move(run));
                 run = Run{static_cast<float>(rowHeight), {}, {}};

@@ -19,10 +19,13 @@ std::vector<std::size_t> RowsOfFile(const DataTable& table, int file)
     std::vector<std::vector<std::size_t>> found(pieces);
     const auto& refs = table.Refs();
     ForEachOnTwoThreads(pieces, [&](std::size_t p) {
-        constexpr unsigned kBits = 14;
+        constexpr unsigned kBits = 17;
         std::vector<std::uint64_t> seen(std::size_t{1} << kBits, 0);  // (ref + 1) << 1 | matches
-        for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r) {
-            const TextStore::Ref ref = refs[r * cols];
+        std::vector<std::size_t>& mine = found[p];
+        const TextStore::Ref* first = refs.data();
+        const std::size_t end = rows * (p + 1) / pieces;
+        for (std::size_t r = rows * p / pieces; r < end; ++r) {
+            const TextStore::Ref ref = first[r * cols];
             std::uint64_t& slot = seen[(ref * 2654435761u) >> (32 - kBits)];
             bool matches;
             if (slot >> 1 == std::uint64_t{ref} + 1) {
@@ -32,7 +35,7 @@ std::vector<std::size_t> RowsOfFile(const DataTable& table, int file)
                 slot = (std::uint64_t{ref} + 1) << 1 | (matches ? 1 : 0);
             }
             if (matches)
-                found[p].push_back(r);
+                mine.push_back(r);
         }
     });
     std::vector<std::size_t> all;

@@ -1,6 +1,7 @@
 #include "seriesregion.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantrel {
 
@@ -39,6 +40,40 @@ double ValueAt(const QCPGraphDataContainer& data, double x)
     return before->value + (after->value - before->value) * (x - before->key) / (after->key - before->key);
 }
 
+// A long curve has many points in one pixel column, which add nothing to the
+// picture but work for the rasterizer: each column keeps its first, lowest,
+// highest and last point, in their order. The first and last points (on the
+// level) stay as they are.
+QPolygonF ReducedToPixelColumns(const QPolygonF& in)
+{
+    const qsizetype n = in.size();
+    if (n < 8)
+        return in;
+    QPolygonF out;
+    out.reserve(std::min<qsizetype>(n, 4 * 4096));
+    out << in.front();
+    qsizetype i = 1;
+    while (i < n - 1) {
+        const double column = std::floor(in[i].x());
+        qsizetype j = i, low = i, high = i;
+        for (; j < n - 1 && std::floor(in[j].x()) == column; ++j) {
+            if (in[j].y() < in[low].y())
+                low = j;
+            if (in[j].y() > in[high].y())
+                high = j;
+        }
+        qsizetype last = -1;
+        for (const qsizetype k : {i, std::min(low, high), std::max(low, high), j - 1})
+            if (k != last) {
+                out << in[k];
+                last = k;
+            }
+        i = j;
+    }
+    out << in.back();
+    return out;
+}
+
 }  // namespace
 
 QPolygonF SeriesRegion::outline() const
@@ -61,11 +96,14 @@ void SeriesRegion::draw(QCPPainter* painter)
 {
     if (!m_graph || !m_graph->visible())
         return;
+    QCPAxis* keyAxis = m_graph->keyAxis();
+    QCPAxis* valueAxis = m_graph->valueAxis();
+    const QCPRange shown = keyAxis->range();
+    if (std::max(lowerX, upperX) < shown.lower || std::min(lowerX, upperX) > shown.upper)
+        return;  // zoomed or panned out of sight
     const QPolygonF plotOutline = outline();
     if (plotOutline.isEmpty())
         return;
-    QCPAxis* keyAxis = m_graph->keyAxis();
-    QCPAxis* valueAxis = m_graph->valueAxis();
     QPolygonF pixels;
     pixels.reserve(plotOutline.size());
     double farthest = valueAxis->coordToPixel(originLevel);
@@ -86,7 +124,7 @@ void SeriesRegion::draw(QCPPainter* painter)
         painter->setBrush(fillColour);
     }
     painter->setPen(QPen(penColour, 1));
-    painter->drawPolygon(pixels);
+    painter->drawPolygon(ReducedToPixelColumns(pixels));
 }
 
 }  // namespace vantrel
