@@ -44,34 +44,42 @@ ProfileGraph VerticalProfile(const DataTable& depth, int frequencyColumns, float
     const auto valueColumn = ColumnTitled(depth, "Value(V)");
     if (heightColumn && valueColumn && depth.RowCount() > 0) {
         const std::vector<std::size_t> rows = RowsOfFile(depth, file);
-        // One curve per run of equal heights, in table order.
+        // One curve per run of equal heights, in table order: the runs are
+        // found here, their readings read and their curves worked out on two
+        // threads.
         struct Run {
             float height;
-            std::vector<float> x, y;
+            std::size_t begin, end;  // in `rows`
         };
         std::vector<Run> runs;
-        Run run{static_cast<float>(CAtof(depth.Cell(0, *heightColumn))), {}, {}};
+        Run run{static_cast<float>(CAtof(depth.Cell(0, *heightColumn))), 0, 0};
         // A band's rows share their height's text: it is read once a band.
         TextStore::Ref heightRef = depth.RefAt(0, *heightColumn);
         double rowHeight = CAtof(depth.Cell(0, *heightColumn));
-        for (const std::size_t r : rows) {
-            if (const TextStore::Ref ref = depth.RefAt(r, *heightColumn); ref != heightRef) {
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            if (const TextStore::Ref ref = depth.RefAt(rows[k], *heightColumn); ref != heightRef) {
                 heightRef = ref;
-                rowHeight = CAtof(depth.Cell(r, *heightColumn));
+                rowHeight = CAtof(depth.Cell(rows[k], *heightColumn));
             }
             if (!(std::fabs(run.height - rowHeight) < 0.01)) {
-                runs.push_back(std::move(run));
-                run = Run{static_cast<float>(rowHeight), {}, {}};
+                run.end = k;
+                runs.push_back(run);
+                run = Run{static_cast<float>(rowHeight), k, k};
             }
-            run.x.push_back(ReadingAt(depth, r, 1));
-            run.y.push_back(ReadingAt(depth, r, *valueColumn));
         }
-        if (!run.x.empty())
-            runs.push_back(std::move(run));
+        run.end = rows.size();
+        if (run.end > run.begin)
+            runs.push_back(run);
         graph.curves.resize(runs.size());
         ForEachOnTwoThreads(runs.size(), [&](std::size_t i) {
-            graph.curves[i] =
-                DrawProfileCurve(static_cast<int>(i), runs[i].height, runs[i].x, runs[i].y, threshold);
+            std::vector<float> x, y;
+            x.reserve(runs[i].end - runs[i].begin);
+            y.reserve(runs[i].end - runs[i].begin);
+            for (std::size_t k = runs[i].begin; k < runs[i].end; ++k) {
+                x.push_back(ReadingAt(depth, rows[k], 1));
+                y.push_back(ReadingAt(depth, rows[k], *valueColumn));
+            }
+            graph.curves[i] = DrawProfileCurve(static_cast<int>(i), runs[i].height, x, y, threshold);
         });
     }
     SizeBands(graph, frequencyColumns);
