@@ -2,8 +2,8 @@
 # The charts on the 200 000-row, 24-frequency benchmark file: the desktop's
 # vertical profile window against its depth calculation, the frame times of
 # zooming and panning, and the command line's --graph PNG against its
-# --graph-data step. Needs the build's vantrel-cli, vantrel-gensurvey and
-# chart_open_bench.
+# --graph-data step, and the pseudo-section against the vertical profile.
+# Needs the build's vantrel-cli, vantrel-gensurvey and chart_open_bench.
 # Usage: bench/chart_bench.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -34,8 +34,12 @@ echo "== command line"
 base=$(best "$cli" "$work/big.dat" --select all --depth)
 data=$(best "$cli" "$work/big.dat" --select all --depth --graph-data vertical)
 png=$(best "$cli" "$work/big.dat" --select all --depth --graph vertical "$work/v.png")
-awk -v b="$base" -v d="$data" -v p="$png" 'BEGIN{
+sdata=$(best "$cli" "$work/big.dat" --select all --depth --graph-data section)
+spng=$(best "$cli" "$work/big.dat" --select all --depth --graph section "$work/s.png")
+awk -v b="$base" -v d="$data" -v p="$png" -v sd="$sdata" -v sp="$spng" 'BEGIN{
   printf "load + choose + depth: %.2f s\n", b
   printf "--graph-data vertical step: %.2f s\n", d - b
   printf "--graph vertical PNG step: %.2f s (%.2f x the --graph-data step)\n", p - b, (p - b) / (d - b)
+  printf "--graph-data section step: %.3f s (%.2f x vertical)\n", sd - b, (sd - b) / (d - b)
+  printf "--graph section PNG step: %.3f s (%.2f x vertical)\n", sp - b, (sp - b) / (p - b)
 }'

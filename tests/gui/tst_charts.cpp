@@ -72,9 +72,9 @@ private Q_SLOTS:
         QCOMPARE(chart.seriesAxis(0), -1);
 
         // Tools of both kinds share one numbering.
-        RegionSpec spec;
-        spec.series = 1;
-        QCOMPARE(chart.addRegionTool(spec), 0);
+        RegionStyle style;
+        style.series = 1;
+        QCOMPARE(chart.addRegionTool(style), 0);
         QCOMPARE(chart.addBannerTool("4700Hz"), 1);
         QVERIFY(chart.regionTool(0));
         QVERIFY(!chart.regionTool(1));

@@ -53,9 +53,7 @@ QMenu* CDialog_PM::createContextMenu(QWidget* parent)
     QAction* rename = menu->addAction(tr("Rename"));
     rename->setData(kRenameCommand);
     rename->setEnabled(false);
-    QAction* properties = menu->addAction(tr("Properties"));
-    properties->setData(kPropertiesCommand);
-    connect(properties, &QAction::triggered, this, &CDialog_PM::OnProperties);
+    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
     return menu;
 }
 

@@ -81,22 +81,22 @@ void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
         m_chart->setAxisTitleVisible(a, false);
     m_chart->setAxisTag(a, QStringLiteral("height=%1").arg(static_cast<double>(curve.height)));
     for (const ProfileRegion& r : curve.regions) {
-        RegionSpec spec;
-        spec.series = s;
-        spec.originLevel = r.level;
-        spec.lowerX = r.from;
-        spec.upperX = r.to;
-        spec.penColour = ColourOf(kGrey);
-        spec.gradientVisible = true;
+        RegionStyle style;
+        style.series = s;
+        style.originLevel = r.level;
+        style.lowerX = r.from;
+        style.upperX = r.to;
+        style.penColour = ColourOf(kGrey);
+        style.gradientVisible = true;
         if (r.kind == ProfileRegion::Kind::High) {
-            spec.gradientEnd = ColourOf(0x0000FF);
+            style.gradientEnd = ColourOf(0x0000FF);
         } else {
             if (r.kind == ProfileRegion::Kind::Low)
-                spec.fillColour = ColourOf(0xFF0000);
-            spec.gradientStart = ColourOf(0xFFFFFF);
-            spec.gradientEnd = ColourOf(0xFF0000);
+                style.fillColour = ColourOf(0xFF0000);
+            style.gradientStart = ColourOf(0xFFFFFF);
+            style.gradientEnd = ColourOf(0xFF0000);
         }
-        m_chart->addRegionTool(spec);
+        m_chart->addRegionTool(style);
     }
     m_chart->setAxisAutomatic(a, true);
     m_chart->setAxisMinorTicks(a, false, 1);
@@ -105,9 +105,7 @@ void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
 QMenu* CDialog_PMPM::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    QAction* properties = menu->addAction(tr("Properties"));
-    properties->setData(kPropertiesCommand);
-    connect(properties, &QAction::triggered, this, &CDialog_PMPM::OnProperties);
+    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
     return menu;
 }
 

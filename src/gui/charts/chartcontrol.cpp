@@ -416,20 +416,20 @@ void ChartControl::setBottomAxisVisible(bool visible)
 
 // --- Tools ------------------------------------------------------------------------
 
-int ChartControl::addRegionTool(const RegionSpec& spec)
+int ChartControl::addRegionTool(const RegionStyle& style)
 {
     auto* region = new SeriesRegion(this);
-    if (QCPGraph* graph = seriesGraph(spec.series))
+    if (QCPGraph* graph = seriesGraph(style.series))
         region->setSeries(graph);
-    region->originLevel = spec.originLevel;
-    region->lowerX = spec.lowerX;
-    region->upperX = spec.upperX;
-    if (spec.fillColour)
-        region->fillColour = *spec.fillColour;
-    region->penColour = spec.penColour;
-    region->gradientVisible = spec.gradientVisible;
-    region->gradientStart = spec.gradientStart.value_or(QColor(Qt::white));
-    region->gradientEnd = spec.gradientEnd.value_or(QColor(Qt::white));
+    region->originLevel = style.originLevel;
+    region->lowerX = style.lowerX;
+    region->upperX = style.upperX;
+    if (style.fillColour)
+        region->fillColour = *style.fillColour;
+    region->penColour = style.penColour;
+    region->gradientVisible = style.gradientVisible;
+    region->gradientStart = style.gradientStart.value_or(QColor(Qt::white));
+    region->gradientEnd = style.gradientEnd.value_or(QColor(Qt::white));
     region->setVisible(m_regionsVisible);
     m_tools.emplace_back(region);
     requestReplot();

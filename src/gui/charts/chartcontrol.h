@@ -18,7 +18,7 @@ class PolarSeries;
 class SeriesRegion;
 
 /// The values of a series region tool as the profile chart sets them.
-struct RegionSpec {
+struct RegionStyle {
     int series = -1;
     double originLevel = 0;
     double lowerX = 0;
@@ -108,7 +108,7 @@ public:
 
     // --- Tools ------------------------------------------------------------------
     int toolCount() const { return static_cast<int>(m_tools.size()); }
-    int addRegionTool(const RegionSpec& spec);
+    int addRegionTool(const RegionStyle& style);
     SeriesRegion* regionTool(int tool) const;
     int addBannerTool(const QString& text);
     QCPItemText* bannerTool(int tool) const;

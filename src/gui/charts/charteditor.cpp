@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -257,6 +258,14 @@ void ChartEditor::Edit(ChartControl& chart, QWidget* parent)
         frame->runDialog(editor);
     else
         editor.exec();
+}
+
+QAction* ChartEditor::AddPropertiesItem(QMenu& menu, int id, ChartControl& chart, QWidget* parent)
+{
+    QAction* properties = menu.addAction(QCoreApplication::translate("vantrel::CDialog_PMPM", "Properties"));
+    properties->setData(id);
+    QObject::connect(properties, &QAction::triggered, parent, [&chart, parent] { Edit(chart, parent); });
+    return properties;
 }
 
 }  // namespace vantrel

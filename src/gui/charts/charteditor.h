@@ -12,6 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
+class QMenu;
+class QAction;
 class QVBoxLayout;
 
 namespace vantrel {
@@ -29,6 +31,9 @@ public:
     /// Runs the editor on `chart` as a dialog of the main frame (so tests can
     /// answer it), or modally when the chart is not in a main frame.
     static void Edit(ChartControl& chart, QWidget* parent);
+    /// Adds the charts' "Properties" item (command `id`) to a context menu;
+    /// it runs Edit on `chart` with `parent`.
+    static QAction* AddPropertiesItem(QMenu& menu, int id, ChartControl& chart, QWidget* parent);
 
     QLineEdit* titleEdit() const { return m_title; }
     QCheckBox* regionsBox() const { return m_regions; }

@@ -136,9 +136,7 @@ QString SectionChart::readout(double x, double y) const
 QMenu* SectionChart::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    QAction* properties = menu->addAction(tr("Properties"));
-    properties->setData(kPropertiesCommand);
-    connect(properties, &QAction::triggered, this, &SectionChart::OnProperties);
+    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
     return menu;
 }
 
