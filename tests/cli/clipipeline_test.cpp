@@ -38,16 +38,23 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+/// A command line's words, parted by spaces.
+std::vector<std::string> Words(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
 TEST(CommandLine, WrongCommandLinesExitWithTwo)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{{},
-                                                                  {"a.dat", "--bogus"},
-                                                                  {"a.dat", "--dump"},
-                                                                  {"a.dat", "--dump", "tables"},
-                                                                  {"a.dat", "--select", "1,x"},
-                                                                  {"a.dat", "--select", ""},
-                                                                  {"a.dat", "b.dat"},
-                                                                  {"a.dat", "--resistivity"}}) {
+    std::vector<std::vector<std::string>> wrong = {{"a.dat", "--select", ""}};
+    for (const char* line : {"", "a.dat --bogus", "a.dat --dump", "a.dat --dump tables", "a.dat --select 1,x",
+                             "a.dat b.dat", "a.dat --resistivity"})
+        wrong.push_back(Words(line));
+    for (const auto& args : wrong) {
         const CliRun r = RunInProcess(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args.back());
         EXPECT_FALSE(r.err.empty());
@@ -148,10 +155,9 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
     std::setlocale(LC_ALL, "C");
-    std::vector<std::string> args = {DataPath("datafile/worked_example.csv")};
-    std::istringstream flags("--resistivity 12.5 --search-bad-points --select all --depth --dump depth");
-    for (std::string flag; flags >> flag;)
-        args.push_back(flag);
+    std::vector<std::string> args =
+        Words("--resistivity 12.5 --search-bad-points --select all --depth --dump depth");
+    args.insert(args.begin(), DataPath("datafile/worked_example.csv"));
     const CliRun german = RunProcess(args, "LC_ALL=de_DE.UTF-8");
     const CliRun plain = RunProcess(args, "LC_ALL=C");
     ASSERT_EQ(german.status, 0) << german.err;

@@ -64,7 +64,8 @@ TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
 }
 
 const std::string kWorked = "FILE|INCREMENT|1000HZ|500HZ|MODE|DATETIME", kTwo = "1000HZ|500HZ";
-const std::string kRow1 = "1|0|12.5|13.1|2|20180412";
+const std::string kRow1 = "1|0|12.5|13.1|2|20180412", kOne = "1000HZ", kHead3 = "FILE|INCREMENT|1000HZ";
+const std::string kHead5 = "FILE|INCREMENT|1000HZ|MODE|DATETIME";
 constexpr auto kLoaded = ReadResult::Status::Loaded, kMismatch = ReadResult::Status::RowsMismatch;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,40 +79,32 @@ INSTANTIATE_TEST_SUITE_P(
         // A line that begins with INCREMENT is no header: it is a data line before any header.
         ReaderCase{"header_at_start.csv", kMismatch, "", {}, ""},
         ReaderCase{"data_before_header.csv", kMismatch, "", {}, ""},
-        ReaderCase{"blank_lines.dat", kLoaded, "FILE|INCREMENT|1000HZ", {"1|0|12.5", "2|5|13.5"}, "1000HZ"},
+        ReaderCase{"blank_lines.dat", kLoaded, kHead3, {"1|0|12.5", "2|5|13.5"}, kOne},
         // Runs of delimiters count as one; the last field is the rest after one delimiter
         // (its trailing separators dropped).
         ReaderCase{"mixed_delimiters.dat",
                    kLoaded,
-                   "FILE|INCREMENT|1000HZ|500HZ",
+                   kHead3 + "|500HZ",
                    {"1|0|12.5| \t 13.1", "1|5|12.6|,\t13.2"},
                    kTwo},
-        ReaderCase{"lower_case.csv",
-                   kLoaded,
-                   "FILE|INCREMENT|1000HZ|MODE|DATETIME",
-                   {"1|0|12.5|2|20180412ABC"},
-                   "1000HZ"},
+        ReaderCase{"lower_case.csv", kLoaded, kHead5, {"1|0|12.5|2|20180412ABC"}, kOne},
         // After a dash column, 100HZ is a plain column; FILE-ID is the file column; FREQ-ID is plain.
         ReaderCase{"dash_columns.csv",
                    kLoaded,
                    "FILE|INCREMENT|1-5|2-10|100HZ|FILE-ID|FREQ-ID",
                    {"3|0|1.5|2.5|3.5|7|8"},
                    "1-5|2-10"},
-        ReaderCase{"second_header.csv", kLoaded, "FILE|INCREMENT|1000HZ", {"1|0|12.5", "1|5|12.7"}, "1000HZ"},
+        ReaderCase{"second_header.csv", kLoaded, kHead3, {"1|0|12.5", "1|5|12.7"}, kOne},
         // Quotes protect nothing: they are delimiters, except inside the verbatim last field.
-        ReaderCase{"quoted.csv",
-                   kLoaded,
-                   "FILE|INCREMENT|1000HZ|MODE|DATETIME",
-                   {"1|0|12.5|2|,\"2018,04 12\""},
-                   "1000HZ"},
+        ReaderCase{"quoted.csv", kLoaded, kHead5, {"1|0|12.5|2|,\"2018,04 12\""}, kOne},
         ReaderCase{"empty.dat", kLoaded, "", {}, ""},
-        ReaderCase{"header_only.dat", kLoaded, "FILE|INCREMENT|1000HZ", {}, "1000HZ"},
+        ReaderCase{"header_only.dat", kLoaded, kHead3, {}, kOne},
         // Bytes are kept as they are: NUL, Latin-1, UTF-8, a lone CR inside a line.
         ReaderCase{"binary_bytes.csv",
                    kLoaded,
-                   "FILE|INCREMENT|1000HZ|NOTE",
+                   kHead3 + "|NOTE",
                    {"1|0|12.5|" + std::string("A\0B\xe9\xff", 5), "2|5|\xc3\xa9T\xc3\xa9|X\rY"},
-                   "1000HZ"},
+                   kOne},
         ReaderCase{"trailing_separators.csv", kLoaded, kWorked, {kRow1, "1|5|12.7|13.0|2|"}, kTwo}));
 
 /// A survey read from a file by the reader, as File Open reads it.
