@@ -142,10 +142,8 @@ TEST(DataFileReader, HandsRowItemsAndColumnsOfAllThreeTables)
     EXPECT_TRUE(dash.survey.m_frame.DashColumns());
     // 100HZ is plain for the reader but still a frequency title for the tables.
     EXPECT_EQ(dash.survey.m_tables.FreqColumns(), 3);
-}
 
-TEST(DataFileReader, KeywordColumnsBeyond256)
-{
+    // Keyword columns beyond the 256th.
     std::string header, row;
     for (int i = 0; i < 300; ++i) {
         header += "C" + std::to_string(i) + ",";
@@ -153,10 +151,10 @@ TEST(DataFileReader, KeywordColumnsBeyond256)
     }
     header += "FILE,INCREMENT,1000HZ,MODE,DATETIME\n";
     row += "9,45,1.5,4,STAMP\n";
-    Loaded loaded(header + row);
-    ASSERT_TRUE(loaded.result.Ok());
-    EXPECT_EQ(loaded.listener.rowItems, (std::vector<std::string>{"9|STAMP|45|INCREMENT|4|MODE"}));
-    EXPECT_EQ(loaded.result.firstFreqNumber, 303);
+    Loaded far(header + row);
+    ASSERT_TRUE(far.result.Ok());
+    EXPECT_EQ(far.listener.rowItems, (std::vector<std::string>{"9|STAMP|45|INCREMENT|4|MODE"}));
+    EXPECT_EQ(far.result.firstFreqNumber, 303);
 }
 
 TEST(DataFileReader, BadInputNeverCrashes)
