@@ -129,24 +129,24 @@ TEST(SectionRaster, InterpolationIsLinearInLogDepthAndSkipsGaps)
     const SectionGraph g = Section("1,0,-10,0 1,0,-1000,2 1,5,-10,5 1,5,-1000,9 1,10,-1000,8");
     const SectionRaster r = RasterizeSection(g, true, 64, 20000);
     EXPECT_DOUBLE_EQ(r.yUpper, 0);  // the shallow band stops at the surface
-    const auto rowAt = [&](double y) {
-        return static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
+    // The cell at depth `y` in fine column `column`.
+    const auto at = [&](double y, std::size_t column) {
+        const auto row = static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
+        return r.cells[row * static_cast<std::size_t>(r.columns) + column];
     };
     const std::size_t second = static_cast<std::size_t>(r.columns) / 3;  // first fine column of position 5
-    const std::size_t third = 2 * second;
     for (const double depth : {100.0, 31.6, 500.0}) {
-        const std::size_t row = rowAt(-depth);
+        const auto row = static_cast<std::size_t>((-depth - r.yLower) / (r.yUpper - r.yLower) * r.rows);
         const double centre = -(r.yLower + (static_cast<double>(row) + 0.5) * (r.yUpper - r.yLower) / r.rows);
         const double expected = 2 * std::log(centre / 10) / std::log(100.0);
-        EXPECT_NEAR(r.cells[row * static_cast<std::size_t>(r.columns)], expected, 1e-4) << depth;
-        EXPECT_NEAR(r.cells[row * static_cast<std::size_t>(r.columns) + second], 5 + 2 * expected, 1e-4)
-            << depth;
+        EXPECT_NEAR(at(-depth, 0), expected, 1e-4) << depth;
+        EXPECT_NEAR(at(-depth, second), 5 + 2 * expected, 1e-4) << depth;
     }
     // Position 10 has no shallow reading: its deep band keeps its own value,
     // and the shallow band stays empty.
-    EXPECT_EQ(r.cells[rowAt(-900) * static_cast<std::size_t>(r.columns) + third], 8);
-    EXPECT_TRUE(Missing(r.cells[rowAt(-100) * static_cast<std::size_t>(r.columns) + third]));
-    EXPECT_TRUE(Missing(r.cells[rowAt(-20) * static_cast<std::size_t>(r.columns) + third]));
+    EXPECT_EQ(at(-900, 2 * second), 8);
+    EXPECT_TRUE(Missing(at(-100, 2 * second)));
+    EXPECT_TRUE(Missing(at(-20, 2 * second)));
     // Off, the same row shows the band's reading.
     const SectionRaster flat = RasterizeSection(g, false, 64, 20000);
     const auto flatRow =
