@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vantrel;
+using vantrel::test::DataPath;
 using vantrel::test::ReadAll;
 using vantrel::test::TempDir;
 
@@ -24,34 +25,36 @@ struct CliRun {
 CliRun RunInProcess(std::vector<std::string> args)
 {
     std::ostringstream out, err;
-    CliPipeline pipeline(out, err);
-    CliRun r;
-    r.status = pipeline.Run(args);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    const int status = CliPipeline(out, err).Run(args);
+    return {status, out.str(), err.str()};
 }
 
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
     std::stringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
+    for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }
 
+/// A command line's words, parted by spaces.
+std::vector<std::string> Words(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
 TEST(CommandLine, WrongCommandLinesExitWithTwo)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{{},
-                                                                  {"a.dat", "--bogus"},
-                                                                  {"a.dat", "--dump"},
-                                                                  {"a.dat", "--dump", "tables"},
-                                                                  {"a.dat", "--select", "1,x"},
-                                                                  {"a.dat", "--select", ""},
-                                                                  {"a.dat", "b.dat"},
-                                                                  {"a.dat", "--resistivity"}}) {
+    std::vector<std::vector<std::string>> wrong = {{"a.dat", "--select", ""}};
+    for (const char* line : {"", "a.dat --bogus", "a.dat --dump", "a.dat --dump tables", "a.dat --select 1,x",
+                             "a.dat b.dat", "a.dat --resistivity"})
+        wrong.push_back(Words(line));
+    for (const auto& args : wrong) {
         const CliRun r = RunInProcess(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args.back());
         EXPECT_FALSE(r.err.empty());
@@ -63,7 +66,7 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo)
 
 TEST(CommandLine, DumpsTablesAsJsonLines)
 {
-    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/binary_bytes.csv"), "--dump", "origin"});
+    const CliRun r = RunInProcess({DataPath("datafile/binary_bytes.csv"), "--dump", "origin"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Lines(r.out),
               (std::vector<std::string>{
@@ -75,97 +78,68 @@ TEST(CommandLine, DumpsTablesAsJsonLines)
 
 TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
 {
-    CliRun r = RunInProcess({"/no/such/file.dat", "--dump", "origin"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "/no/such/file.dat File open failed!\n/no/such/file.dat: No such file or directory\n");
-    EXPECT_TRUE(r.out.empty());
-
     // A partial load runs no later step: nothing is dumped, nothing saved.
-    TempDir dir;
-    r = RunInProcess({vantrel::test::DataPath("datafile/short_row.csv"), "--dump", "origin",
-                      "--save-original", dir / "short.csv"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              "The data rows does not match the Header rows! (line 4)\n"
-              "Only 2 of the 4 data rows were read; no step was run.\n");
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir / "short.csv"));
-
     // A failed save says why on a line of its own.
-    r = RunInProcess(
-        {vantrel::test::DataPath("datafile/worked_example.csv"), "--save-original", dir / "missing/out.csv"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              dir / "missing/out.csv File save failed!\n" +
-                  dir / "missing/out.csv: No such file or directory\n");
-
-    r = RunInProcess(
-        {vantrel::test::DataPath("datafile/worked_example.csv"), "--select", "9", "--dump", "processing"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "请在文件栏中选择需处理的数据!\n");
-    EXPECT_TRUE(r.out.empty());
-
-    r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--depth"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Please select the high value that needs to be processed !\n");
-
-    r = RunInProcess(
-        {vantrel::test::DataPath("datafile/worked_example.csv"), "--save-depth", "/tmp/never.csv"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "No depth data needs to be saved!\n");
+    TempDir dir;
+    const std::string worked = DataPath("datafile/worked_example.csv"), bad = dir / "missing/out.csv";
+    for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"/no/such/file.dat", "--dump", "origin"},
+              "/no/such/file.dat File open failed!\n/no/such/file.dat: No such file or directory\n"},
+             {{DataPath("datafile/short_row.csv"), "--dump", "origin", "--save-original", dir / "short.csv"},
+              "The data rows does not match the Header rows! (line 4)\n"
+              "Only 2 of the 4 data rows were read; no step was run.\n"},
+             {{worked, "--save-original", bad},
+              bad + " File save failed!\n" + bad + ": No such file or directory\n"},
+             {{worked, "--select", "9", "--dump", "processing"}, "请在文件栏中选择需处理的数据!\n"},
+             {{worked, "--depth"}, "Please select the high value that needs to be processed !\n"},
+             {{worked, "--save-depth", "/tmp/never.csv"}, "No depth data needs to be saved!\n"}}) {
+        const CliRun r = RunInProcess(args);
+        EXPECT_EQ(r.status, 1) << message;
+        EXPECT_EQ(r.err, message);
+        EXPECT_TRUE(r.out.empty()) << message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "short.csv"));
 }
 
 TEST(CommandLine, SelectsByFileNumberInTreeOrder)
 {
-    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/alternating_files.csv"), "--select",
-                                   "2,1", "--dump", "processing"});
+    const std::string file = DataPath("datafile/alternating_files.csv");
+    const CliRun r = RunInProcess({file, "--select", "2,1", "--dump", "processing"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1], R"j(["1","0","12.5","13.1","2","D1"])j");
     EXPECT_EQ(lines[2], R"j(["1","5","12.7","13.0","2","D1B"])j");
     EXPECT_EQ(lines[3], R"j(["2","0","22.5","23.1","2","D2"])j");
-
-    const CliRun only2 = RunInProcess(
-        {vantrel::test::DataPath("datafile/alternating_files.csv"), "--select", "2", "--dump", "processing"});
-    EXPECT_EQ(Lines(only2.out).size(), 3u);
+    EXPECT_EQ(Lines(RunInProcess({file, "--select", "2", "--dump", "processing"}).out).size(), 3u);
 }
 
 TEST(CommandLine, SettingsApplyToTheWholeRunWherever)
 {
     // The resistivity comes after --depth on the line and still applies; "100x" reads as 100.
-    const CliRun r = RunInProcess({vantrel::test::DataPath("datafile/worked_example.csv"), "--select", "all",
-                                   "--depth", "--dump", "depth", "--resistivity", "100x"});
+    const CliRun r = RunInProcess({DataPath("datafile/worked_example.csv"), "--select", "all", "--depth",
+                                   "--dump", "depth", "--resistivity", "100x"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], R"j(["FILE","INCREMENT","Height(H)","Value(V)"])j");
     EXPECT_EQ(lines[1], R"j(["1","0","-111","12.5"])j");  // 0.7 * 503.5 * sqrt(100/1000) = 111.45
     EXPECT_EQ(lines[3], R"j(["1","0","-157","13.1"])j");  // 500 Hz: 157.6
 }
 
+/// Runs the real program, `env` put before it on the shell's line.
 CliRun RunProcess(const std::vector<std::string>& args, const std::string& env)
 {
+    TempDir dir;
     std::string command = env + " '" + VANTREL_CLI + "'";
     for (const auto& a : args)
         command += " '" + a + "'";
-    TempDir dir;
-    command += " 2>'" + dir / "err" + "'";
-    CliRun r;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0)
-        r.out.append(buf, n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadAll(dir / "err");
-    return r;
+    const int status = std::system((command + " >'" + dir / "out" + "' 2>'" + dir / "err" + "'").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(dir / "out"), ReadAll(dir / "err")};
 }
 
 TEST(CommandLine, ReadsStandardInputAndPipesToTheirEnd)
 {
-    const std::string file = vantrel::test::DataPath("datafile/worked_example.csv");
+    const std::string file = DataPath("datafile/worked_example.csv");
     const CliRun direct = RunProcess({file, "--dump", "origin"}, "");
     ASSERT_EQ(direct.status, 0) << direct.err;
     ASSERT_EQ(Lines(direct.out).size(), 3u);
@@ -181,15 +155,9 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
     std::setlocale(LC_ALL, "C");
-    const std::vector<std::string> args = {vantrel::test::DataPath("datafile/worked_example.csv"),
-                                           "--resistivity",
-                                           "12.5",
-                                           "--search-bad-points",
-                                           "--select",
-                                           "all",
-                                           "--depth",
-                                           "--dump",
-                                           "depth"};
+    std::vector<std::string> args =
+        Words("--resistivity 12.5 --search-bad-points --select all --depth --dump depth");
+    args.insert(args.begin(), DataPath("datafile/worked_example.csv"));
     const CliRun german = RunProcess(args, "LC_ALL=de_DE.UTF-8");
     const CliRun plain = RunProcess(args, "LC_ALL=C");
     ASSERT_EQ(german.status, 0) << german.err;
@@ -197,10 +165,6 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
     // 0.7 * 503.5 * sqrt(12.5 / 1000) = 39.4: the 12.5 was read with its point.
     EXPECT_NE(german.out.find(R"j(["1","0","-39","12.500000"])j"), std::string::npos) << german.out;
 }
-
-}  // namespace
-
-namespace {
 
 TEST(CommandLine, WholePipelineOnTheExampleMatchesTheIndependentReference)
 {

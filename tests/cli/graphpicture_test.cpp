@@ -4,15 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 const std::string kExample = std::string(VANTREL_EXAMPLES) + "/line1.dat";
+
+using vantrel::test::ReadAll;
 
 struct CliRun {
     int status = -1;
@@ -24,38 +23,16 @@ CliRun RunCli(const std::vector<std::string>& args, const vantrel::test::TempDir
     std::string command = "'" + std::string(VANTREL_CLI) + "'";
     for (const auto& a : args)
         command += " '" + a + "'";
-    command += " >/dev/null 2>'" + dir / "stderr" + "'";
-    CliRun r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(dir / "stderr");
-    std::stringstream text;
-    text << in.rdbuf();
-    r.err = text.str();
-    return r;
+    const int raw = std::system((command + " >/dev/null 2>'" + dir / "stderr" + "'").c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir / "stderr")};
 }
 
-std::string Contents(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::uint32_t BigEndian(const std::string& bytes, std::size_t at)
+/// A 32-bit number of a picture header.
+std::uint32_t Word(const std::string& bytes, std::size_t at, bool bigEndian)
 {
     std::uint32_t v = 0;
     for (std::size_t i = 0; i < 4; ++i)
-        v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return v;
-}
-
-std::uint32_t LittleEndian(const std::string& bytes, std::size_t at)
-{
-    std::uint32_t v = 0;
-    for (std::size_t i = 4; i-- > 0;)
-        v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+        v = (v << 8) | static_cast<unsigned char>(bytes[at + (bigEndian ? i : 3 - i)]);
     return v;
 }
 
@@ -85,55 +62,44 @@ bool HasTool(const char* name)
 TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
 {
     vantrel::test::TempDir dir;
-    const std::vector<std::string> chosen = {kExample, "--select", "all", "--depth"};
-
-    auto args = chosen;
-    for (const char* f : {"v.png", "v.jpg", "v.bmp", "v.pdf", "v.svg"}) {
+    std::vector<std::string> args = {kExample, "--select", "all", "--depth"};
+    for (const char* f : {"v.png", "v.jpg", "v.bmp", "v.pdf", "v.svg"})
         args.insert(args.end(), {"--graph", "vertical", dir / f});
-    }
     args.insert(args.end(), {"--size", "640x480"});
     const CliRun r = RunCli(args, dir);
     REQUIRE_PICTURES(r);
     ASSERT_EQ(r.status, 0) << r.err;
 
-    const std::string png = Contents(dir / "v.png");
+    const std::string png = ReadAll(dir / "v.png"), bmp = ReadAll(dir / "v.bmp");
     ASSERT_GT(png.size(), 24u);
-    EXPECT_EQ(png.substr(1, 3), "PNG");
-    EXPECT_EQ(BigEndian(png, 16), 640u);
-    EXPECT_EQ(BigEndian(png, 20), 480u);
-
-    const std::string jpg = Contents(dir / "v.jpg");
-    ASSERT_GT(jpg.size(), 4u);
-    EXPECT_EQ(static_cast<unsigned char>(jpg[0]), 0xFF);
-    EXPECT_EQ(static_cast<unsigned char>(jpg[1]), 0xD8);
-
-    const std::string bmp = Contents(dir / "v.bmp");
     ASSERT_GT(bmp.size(), 26u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(Word(png, 16, true), 640u);
+    EXPECT_EQ(Word(png, 20, true), 480u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(LittleEndian(bmp, 18), 640u);
-    EXPECT_EQ(LittleEndian(bmp, 22), 480u);
+    EXPECT_EQ(Word(bmp, 18, false), 640u);
+    EXPECT_EQ(Word(bmp, 22, false), 480u);
+    EXPECT_EQ(ReadAll(dir / "v.jpg").substr(0, 2), "\xFF\xD8");
 
-    const std::string pdf = Contents(dir / "v.pdf");
-    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_EQ(ReadAll(dir / "v.pdf").substr(0, 5), "%PDF-");
     if (HasTool("pdfinfo")) {
         ASSERT_EQ(std::system(("pdfinfo '" + dir / "v.pdf" + "' > '" + dir / "info" + "'").c_str()), 0);
-        const std::string info = Contents(dir / "info");
+        const std::string info = ReadAll(dir / "info");
         EXPECT_EQ(Field(info, "Pages:"), "1") << info;
         EXPECT_EQ(Field(info, "Page size:"), "640 x 480 pts") << info;
         // Vector text: the title can be found in the page's text.
         if (HasTool("pdftotext")) {
             ASSERT_EQ(std::system(("pdftotext '" + dir / "v.pdf" + "' '" + dir / "v.txt" + "'").c_str()), 0);
-            EXPECT_NE(Contents(dir / "v.txt").find("File1 Vertical Pro"),
+            EXPECT_NE(ReadAll(dir / "v.txt").find("File1 Vertical Pro"),
                       std::string::npos);  // "fi" may come as one ligature
         }
     }
 
-    const std::string svg = Contents(dir / "v.svg");
+    const std::string svg = ReadAll(dir / "v.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("width=\"640"), std::string::npos);
-    if (HasTool("xmllint")) {
+    if (HasTool("xmllint"))
         EXPECT_EQ(std::system(("xmllint --noout '" + dir / "v.svg" + "'").c_str()), 0);
-    }
     // Nothing is left over beside the pictures.
     std::size_t files = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path))
@@ -150,26 +116,23 @@ TEST(GraphPicture, DefaultSizesPlaneAndCircular)
                             dir);
     REQUIRE_PICTURES(r);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string plane = Contents(dir / "p.png");
-    EXPECT_EQ(BigEndian(plane, 16), 1200u);
-    EXPECT_EQ(BigEndian(plane, 20), 800u);
+    const std::string plane = ReadAll(dir / "p.png"), circular = ReadAll(dir / "c.PNG");
+    EXPECT_EQ(Word(plane, 16, true), 1200u);
+    EXPECT_EQ(Word(plane, 20, true), 800u);
     // 20 frequency columns: 7 rows of three 336-pixel cells.
-    const std::string circular = Contents(dir / "c.PNG");
-    EXPECT_EQ(BigEndian(circular, 16), 1008u);
-    EXPECT_EQ(BigEndian(circular, 20), 7u * 336u + 1u);
+    EXPECT_EQ(Word(circular, 16, true), 1008u);
+    EXPECT_EQ(Word(circular, 20, true), 7u * 336u + 1u);
 }
 
 TEST(GraphPicture, FailuresWriteNothing)
 {
     vantrel::test::TempDir dir;
     // An existing picture is not touched by a failing step.
-    {
-        std::ofstream(dir / "kept.png") << "old";
-    }
+    vantrel::test::WriteAll(dir / "kept.png", "old");
     CliRun r = RunCli({kExample, "--graph", "vertical", dir / "kept.png"}, dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Please choose data!\n");
-    EXPECT_EQ(Contents(dir / "kept.png"), "old");
+    EXPECT_EQ(ReadAll(dir / "kept.png"), "old");
 
     r = RunCli({vantrel::test::DataPath("graphs/three_rows.csv"), "--select", "all", "--depth", "--graph",
                 "circular", dir / "c.png"},
@@ -188,10 +151,12 @@ TEST(GraphPicture, FailuresWriteNothing)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot write"), std::string::npos) << r.err;
 
-    EXPECT_EQ(RunCli({kExample, "--graph", "vertical"}, dir).status, 2);
-    EXPECT_EQ(RunCli({kExample, "--graph", "round", "x.png"}, dir).status, 2);
-    EXPECT_EQ(RunCli({kExample, "--size", "0x5"}, dir).status, 2);
-    EXPECT_EQ(RunCli({kExample, "--size", "640"}, dir).status, 2);
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"--graph", "vertical"}, {"--graph", "round", "x.png"}, {"--size", "0x5"}, {"--size", "640"}}) {
+        std::vector<std::string> args = {kExample};
+        args.insert(args.end(), wrong.begin(), wrong.end());
+        EXPECT_EQ(RunCli(args, dir).status, 2) << wrong.back();
+    }
 }
 
 }  // namespace

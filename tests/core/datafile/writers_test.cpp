@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <iterator>
 
 #include <sys/stat.h>
 
@@ -19,27 +19,31 @@ namespace {
 
 const char* kSmall = "FILE,INCREMENT,1000HZ\n1,0,12.5\n";
 
+WriteResult Save(const Loaded& loaded, const std::string& path)
+{
+    return OriginWriter::Save(path, path, loaded.survey.m_frame.HeaderColumns(), loaded.survey.m_tables);
+}
+
+std::size_t Entries(const TempDir& dir)
+{
+    const std::filesystem::directory_iterator all(dir.path);
+    return static_cast<std::size_t>(std::distance(begin(all), end(all)));
+}
+
 TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
 {
-    Loaded loaded(kSmall);
-    const auto& header = loaded.survey.m_frame.HeaderColumns();
     TempDir dir;
-    struct Case {
-        std::string name;
-        std::string expected;
-    };
-    for (const Case& c : {Case{"a.dat", "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n"},
-                          Case{"b.CSV", "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n"},
-                          // ".DAT" anywhere in the upper-cased path picks the tab format.
-                          Case{"SURVEY.DATA-LINE1.CSV", "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n"}}) {
-        const WriteResult r = OriginWriter::Save(dir / c.name, dir / c.name, header, loaded.survey.m_tables);
+    const std::string tabs = "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n";
+    // ".DAT" anywhere in the upper-cased path picks the tab format.
+    for (const auto& [name, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"a.dat", tabs},
+             {"b.CSV", "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n"},
+             {"SURVEY.DATA-LINE1.CSV", tabs}}) {
+        const WriteResult r = Save(Loaded(kSmall), dir / name);
         EXPECT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(ReadAll(dir / c.name), c.expected) << c.name;
+        EXPECT_EQ(ReadAll(dir / name), expected) << name;
     }
-    Loaded headerOnly("FILE,INCREMENT,1000HZ\n");
-    ASSERT_TRUE(OriginWriter::Save(dir / "h.csv", dir / "h.csv", headerOnly.survey.m_frame.HeaderColumns(),
-                                   headerOnly.survey.m_tables)
-                    .ok);
+    ASSERT_TRUE(Save(Loaded("FILE,INCREMENT,1000HZ\n"), dir / "h.csv").ok);
     EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
 }
 
@@ -57,15 +61,11 @@ TEST(OriginWriter, CellsOfEveryLengthAreWrittenWhole)
         file += "1," + std::to_string(row) + "," + note + "," + reading + "\n";
         expected += "1\t" + std::to_string(row) + "\t" + note + "\t" + reading + "\t\r\n";
     }
-    Loaded loaded(file);
     TempDir dir;
-    const WriteResult r = OriginWriter::Save(dir / "long.dat", dir / "long.dat",
-                                             loaded.survey.m_frame.HeaderColumns(), loaded.survey.m_tables);
+    const WriteResult r = Save(Loaded(file), dir / "long.dat");
     ASSERT_TRUE(r.ok) << r.message;
     const std::string written = ReadAll(dir / "long.dat");
-    const auto at = std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
-    EXPECT_TRUE(written == expected) << "first difference at byte " << (at.first - written.begin()) << " of "
-                                     << written.size() << " (expected " << expected.size() << ")";
+    EXPECT_TRUE(written == expected) << written.size() << " bytes, expected " << expected.size();
 }
 
 TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
@@ -81,9 +81,7 @@ TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
             ASSERT_TRUE(again.result.Ok());
             EXPECT_EQ(TableRows(again.survey.m_tables.Origin()), TableRows(first.survey.m_tables.Origin()));
             EXPECT_EQ(again.survey.m_frame.HeaderColumns(), first.survey.m_frame.HeaderColumns());
-            ASSERT_TRUE(OriginWriter::Save(dir / name, dir / name, again.survey.m_frame.HeaderColumns(),
-                                           again.survey.m_tables)
-                            .ok);
+            ASSERT_TRUE(Save(again, dir / name).ok);
             bytes = ReadAll(dir / name);
         }
     }
@@ -112,12 +110,11 @@ TEST(OriginWriter, NeverDestroysAnExistingFile)
 {
     TempDir dir;
     Loaded loaded(kSmall);
-    const auto& header = loaded.survey.m_frame.HeaderColumns();
     const std::string old = "precious contents\n";
 
     // No format: the file is untouched and the message names it.
     WriteAll(dir / "notes.txt", old);
-    WriteResult r = OriginWriter::Save(dir / "notes.txt", dir / "notes.txt", header, loaded.survey.m_tables);
+    WriteResult r = Save(loaded, dir / "notes.txt");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, dir / "notes.txt" + msg::kNoFormatForPath);
     EXPECT_EQ(ReadAll(dir / "notes.txt"), old);
@@ -125,7 +122,7 @@ TEST(OriginWriter, NeverDestroysAnExistingFile)
     // A read-only file: the writer's message, contents unchanged (also for root).
     WriteAll(dir / "ro.dat", old);
     ASSERT_EQ(::chmod((dir / "ro.dat").c_str(), 0444), 0);
-    r = OriginWriter::Save(dir / "ro.dat", dir / "ro.dat", header, loaded.survey.m_tables);
+    r = Save(loaded, dir / "ro.dat");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, dir / "ro.dat" + " File save failed!");
     EXPECT_EQ(r.reason, "Permission denied");
@@ -134,20 +131,23 @@ TEST(OriginWriter, NeverDestroysAnExistingFile)
     // Nothing loaded: nothing written.
     WriteAll(dir / "empty.dat", old);
     OutputTables none;
-    r = OriginWriter::Save(dir / "empty.dat", dir / "empty.dat", {}, none);
-    EXPECT_EQ(r.message, msg::kNoOriginalData);
+    EXPECT_EQ(OriginWriter::Save(dir / "empty.dat", dir / "empty.dat", {}, none).message,
+              msg::kNoOriginalData);
     EXPECT_EQ(ReadAll(dir / "empty.dat"), old);
-    FrameState neverOpened;
-    EXPECT_EQ(OriginWriter::Save(neverOpened, none).message, " File save failed!");
+    EXPECT_EQ(OriginWriter::Save(FrameState(), none).message, " File save failed!");
 
     // A missing folder fails cleanly, and no temporary file is left behind.
-    r = OriginWriter::Save(dir / "no/such/dir.dat", dir / "no/such/dir.dat", header, loaded.survey.m_tables);
+    r = Save(loaded, dir / "no/such/dir.dat");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "No such file or directory");
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
-        ++entries;
-    EXPECT_EQ(entries, 3u);
+    EXPECT_EQ(Entries(dir), 3u);
+
+    // A link is followed: the file it points to is replaced, the link stays.
+    WriteAll(dir / "real.csv", "old\n");
+    std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
+    ASSERT_TRUE(Save(loaded, dir / "link.csv").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(ReadAll(dir / "real.csv"), "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n");
 }
 
 TEST(SafeFileWriter, PermissionsAreTheReplacedFilesOrTheUsersDefault)
@@ -179,23 +179,7 @@ TEST(SafeFileWriter, PermissionsAreTheReplacedFilesOrTheUsersDefault)
     const SafeFileWriter::Result r = SafeFileWriter::Write(dir / "folder.dat", write);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "Is a directory");
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
-        ++entries;
-    EXPECT_EQ(entries, 4u);
-}
-
-TEST(OriginWriter, ReplacesTheFileALinkPointsTo)
-{
-    TempDir dir;
-    Loaded loaded(kSmall);
-    WriteAll(dir / "real.csv", "old\n");
-    std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
-    ASSERT_TRUE(OriginWriter::Save(dir / "link.csv", dir / "link.csv", loaded.survey.m_frame.HeaderColumns(),
-                                   loaded.survey.m_tables)
-                    .ok);
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
-    EXPECT_EQ(ReadAll(dir / "real.csv"), "FILE,INCREMENT,1000HZ,\r\n1,0,12.5,\r\n");
+    EXPECT_EQ(Entries(dir), 4u);
 }
 
 TEST(DepthWriter, ChosenNamesGetTheFilterExtensionCaseSensitively)
