@@ -88,12 +88,14 @@ struct Reading {
 /// follows the newest.
 struct Linked : Shell {
     QPointer<FakeListener> listener;
+    QString startError;  // what the next listener answers when started
     explicit Linked(std::chrono::milliseconds timeout = 60s) { useFakes(timeout); }
     void useFakes(std::chrono::milliseconds timeout = 60s)
     {
         command()->setTimeout(timeout);
         command()->setListenerFactory([this] {
             listener = new FakeListener;
+            listener->error = startError;
             return listener.data();
         });
     }
@@ -254,15 +256,10 @@ private Q_SLOTS:
     void listenerThatCannotStartLeavesNothing()
     {
         Linked s;
-        s.command()->setListenerFactory([&s] {
-            s.listener = new FakeListener;
-            s.listener->error = QStringLiteral("The Bluetooth server could not be started.");
-            return s.listener.data();
-        });
+        s.startError = QStringLiteral("The Bluetooth server could not be started.");
         s.run(ID_BLUETOOTH);
-        QCOMPARE(s.prompter.messages, QStringList{"The Bluetooth server could not be started."});
-        QVERIFY(!s.listener);
-        QVERIFY(!s.command()->isBusy());
+        QCOMPARE(s.prompter.messages, QStringList{s.startError});
+        QVERIFY(!s.listener && !s.command()->isBusy());
     }
 
     void frameDestroyedWhileWaiting()
