@@ -1,7 +1,6 @@
-// The instrument link (command 32826): the four-byte reading against devices
-// the test feeds, the waiting dialog, the time-out, Cancel, the machine
-// without Bluetooth, the frame going while the command waits, and the
-// command's place in the toolbar customization.
+// The instrument link: the four-byte reading against devices the test feeds,
+// the waiting dialog, the time-out, Cancel, no Bluetooth, the frame going while
+// the command waits, and the command's place in the toolbar customization.
 
 #include "testsupport.h"
 
@@ -77,69 +76,79 @@ public:
 const QByteArray kBytes("\x0a\x1b\x2c\x3d", 4);
 const QString kShown = QStringLiteral("The instrument sent: 0A 1B 2C 3D");
 
-InstrumentCommand* commandOf(CMainFrame* frame)
-{
-    return frame->findChild<InstrumentCommand*>();
-}
+/// A reader on a device the test feeds, with its signals recorded.
+struct Reading {
+    FeedDevice device;
+    InstrumentReader reader{&device};
+    QSignalSpy received{&reader, &InstrumentReader::received};
+    QSignalSpy failed{&reader, &InstrumentReader::failed};
+};
+
+/// A main frame whose instrument command listens through fakes; `listener`
+/// follows the newest.
+struct Linked : Shell {
+    QPointer<FakeListener> listener;
+    QString startError;  // what the next listener answers when started
+    explicit Linked(std::chrono::milliseconds timeout = 60s) { useFakes(timeout); }
+    void useFakes(std::chrono::milliseconds timeout = 60s)
+    {
+        command()->setTimeout(timeout);
+        command()->setListenerFactory([this] {
+            listener = new FakeListener;
+            listener->error = startError;
+            return listener.data();
+        });
+    }
+    InstrumentCommand* command() const { return frame->findChild<InstrumentCommand*>(); }
+    /// Starts the command and connects a fresh instrument to it.
+    QPointer<FeedDevice> connectInstrument()
+    {
+        run(ID_BLUETOOTH);
+        QPointer<FeedDevice> device = new FeedDevice;
+        listener->deliver(device);
+        return device;
+    }
+};
 
 }  // namespace
 
 class TestInstrumentLink : public QObject {
     Q_OBJECT
 
-    /// Gives the command of `s` fake listeners; `last` follows the newest.
-    static void useFakes(Shell& s, QPointer<FakeListener>& last, std::chrono::milliseconds timeout = 60s)
-    {
-        commandOf(s.frame)->setTimeout(timeout);
-        commandOf(s.frame)->setListenerFactory([&last] {
-            last = new FakeListener;
-            return last.data();
-        });
-    }
-
 private Q_SLOTS:
     void readerTakesExactlyFourBytes()
     {
         {  // one byte, then three
-            FeedDevice device;
-            InstrumentReader reader(&device);
-            QSignalSpy received(&reader, &InstrumentReader::received);
-            reader.start();
-            device.feed(kBytes.left(1));
-            QCOMPARE(received.size(), 0);
-            device.feed(kBytes.mid(1));
-            QCOMPARE(received.size(), 1);
-            QCOMPARE(InstrumentReader::hex(received[0][0].toByteArray()), QString("0A 1B 2C 3D"));
+            Reading r;
+            r.reader.start();
+            r.device.feed(kBytes.left(1));
+            QCOMPARE(r.received.size(), 0);
+            r.device.feed(kBytes.mid(1));
+            QCOMPARE(r.received.size(), 1);
+            QCOMPARE(InstrumentReader::hex(r.received[0][0].toByteArray()), QString("0A 1B 2C 3D"));
         }
-        {  // five at once, partly before the reader starts: the first four; the fifth stays unread
-            FeedDevice device;
-            device.feed(kBytes.left(2));
-            InstrumentReader reader(&device);
-            QSignalSpy received(&reader, &InstrumentReader::received);
-            QSignalSpy failed(&reader, &InstrumentReader::failed);
-            reader.start();
-            device.feed(kBytes.mid(2) + QByteArray("\xff", 1));
-            QCOMPARE(received.size(), 1);
-            QCOMPARE(received[0][0].toByteArray(), kBytes);
-            QCOMPARE(device.bytesAvailable(), 1);
-            device.hangUp();  // too late to matter
-            QCOMPARE(failed.size(), 0);
-            QCOMPARE(received.size(), 1);
+        {  // five, partly before the reader starts: the first four; the fifth stays unread
+            Reading r;
+            r.device.feed(kBytes.left(2));
+            r.reader.start();
+            r.device.feed(kBytes.mid(2) + QByteArray("\xff", 1));
+            QCOMPARE(r.received.size(), 1);
+            QCOMPARE(r.received[0][0].toByteArray(), kBytes);
+            QCOMPARE(r.device.bytesAvailable(), 1);
+            r.device.hangUp();  // too late to matter
+            QCOMPARE(r.failed.size(), 0);
+            QCOMPARE(r.received.size(), 1);
         }
-        {  // two, then the instrument goes: a failure, nothing kept
-            FeedDevice device;
-            InstrumentReader reader(&device);
-            QSignalSpy received(&reader, &InstrumentReader::received);
-            QSignalSpy failed(&reader, &InstrumentReader::failed);
-            reader.start();
-            device.feed(kBytes.left(2));
-            device.hangUp();
-            QCOMPARE(received.size(), 0);
-            QCOMPARE(failed.size(), 1);
-            QVERIFY(failed[0][0].toString().contains("after 2 of 4 bytes"));
-            QVERIFY(reader.bytes().isEmpty());
-            device.feed(kBytes.mid(2));  // nothing after the end counts
-            QCOMPARE(received.size(), 0);
+        {  // two, then the instrument goes: a failure, nothing kept, nothing after counts
+            Reading r;
+            r.reader.start();
+            r.device.feed(kBytes.left(2));
+            r.device.hangUp();
+            QCOMPARE(r.failed.size(), 1);
+            QVERIFY(r.failed[0][0].toString().contains("after 2 of 4 bytes"));
+            QVERIFY(r.reader.bytes().isEmpty());
+            r.device.feed(kBytes.mid(2));
+            QCOMPARE(r.received.size(), 0);
         }
         {  // the device goes away under the reader
             auto* device = new FeedDevice;
@@ -153,102 +162,81 @@ private Q_SLOTS:
 
     void commandShowsTheFourBytes()
     {
-        Shell s;
-        QPointer<FakeListener> listener;
-        useFakes(s, listener);
+        Linked s;
         QVERIFY(s.enabled(ID_BLUETOOTH));
         QVERIFY(s.run(ID_BLUETOOTH));
-        QVERIFY(listener && listener->starts == 1);
+        QVERIFY(s.listener && s.listener->starts == 1);
 
         // The window stays usable: the waiting dialog is open but not modal.
-        InstrumentWaitDialog* dialog = commandOf(s.frame)->waitDialog();
-        QVERIFY(dialog && dialog->isVisible());
-        QVERIFY(!dialog->isModal());
+        InstrumentWaitDialog* dialog = s.command()->waitDialog();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(dialog->text(), QString("Waiting for the instrument..."));
 
         // Running the command again while it waits starts nothing new.
         QVERIFY(s.run(ID_BLUETOOTH));
-        QCOMPARE(listener->starts, 1);
+        QCOMPARE(s.listener->starts, 1);
 
         QPointer<FeedDevice> device = new FeedDevice;
-        listener->deliver(device);
-        QVERIFY(listener->stops >= 1);  // one instrument at a time
+        s.listener->deliver(device);
+        QVERIFY(s.listener->stops >= 1);  // one instrument at a time
         QVERIFY(dialog->text() != QString("Waiting for the instrument..."));
         device->feed(kBytes.left(1));
         device->feed(kBytes.mid(1) + "\x4e");
         QTRY_COMPARE(s.prompter.messages, QStringList{kShown});
         QCOMPARE(s.frame->statusBar()->currentMessage(), kShown);
         QTRY_VERIFY(!device);  // connection closed and gone
-        QTRY_VERIFY(!listener);
-        QVERIFY(!commandOf(s.frame)->isBusy());
-        QVERIFY(!commandOf(s.frame)->waitDialog());
-    }
+        QTRY_VERIFY(!s.listener);
+        QVERIFY(!s.command()->isBusy() && !s.command()->waitDialog());
 
-    void commandReportsAShortReading()
-    {
-        Shell s;
-        QPointer<FakeListener> listener;
-        useFakes(s, listener);
-        s.run(ID_BLUETOOTH);
-        auto* device = new FeedDevice;
-        listener->deliver(device);
+        // A short reading says so and shows nothing.
+        s.prompter.messages.clear();
+        device = s.connectInstrument();
         device->feed(kBytes.left(2));
         device->hangUp();
-        QTRY_COMPARE(s.prompter.messages.size(), 1);
-        QCOMPARE(s.prompter.messages[0],
-                 QString("The instrument closed the connection after 2 of 4 bytes; nothing was received."));
-        QVERIFY(!s.frame->statusBar()->currentMessage().contains("The instrument sent"));
-        QVERIFY(!commandOf(s.frame)->isBusy());
+        QTRY_COMPARE(
+            s.prompter.messages,
+            QStringList{"The instrument closed the connection after 2 of 4 bytes; nothing was received."});
+        QVERIFY(!s.command()->isBusy());
     }
 
     void commandGivesUpAfterTheTimeout()
     {
-        Shell s;
-        QPointer<FakeListener> listener;
-        useFakes(s, listener, 60ms);
+        Linked s(60ms);
         s.run(ID_BLUETOOTH);
-        QVERIFY(commandOf(s.frame)->isBusy());
+        QVERIFY(s.command()->isBusy());
         QTRY_COMPARE(s.prompter.messages, QStringList{"No instrument connected within 0.06 seconds."});
-        QVERIFY(!commandOf(s.frame)->waitDialog());
-        QTRY_VERIFY(!listener);
+        QVERIFY(!s.command()->waitDialog());
+        QTRY_VERIFY(!s.listener);
 
         // Connected, but the instrument stops after two bytes.
         s.prompter.messages.clear();
-        s.run(ID_BLUETOOTH);
-        QPointer<FeedDevice> device = new FeedDevice;
-        listener->deliver(device);
+        QPointer<FeedDevice> device = s.connectInstrument();
         device->feed(kBytes.left(2));
         QTRY_COMPARE(
             s.prompter.messages,
             QStringList{"The instrument connected but did not send its four bytes within 0.06 seconds."});
         QTRY_VERIFY(!device);
-        QVERIFY(!commandOf(s.frame)->isBusy());
+        QVERIFY(!s.command()->isBusy());
     }
 
     void cancelEndsTheWaitQuietly()
     {
-        Shell s;
-        QPointer<FakeListener> listener;
-        useFakes(s, listener, 200ms);
+        Linked s(200ms);
         s.run(ID_BLUETOOTH);
-        QPointer<InstrumentWaitDialog> dialog = commandOf(s.frame)->waitDialog();
+        QPointer<InstrumentWaitDialog> dialog = s.command()->waitDialog();
         QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-        QTRY_VERIFY(!commandOf(s.frame)->isBusy());
+        QTRY_VERIFY(!s.command()->isBusy());
         QVERIFY(!dialog);
-        QTRY_VERIFY(!listener);
-        // The time-out of the cancelled wait does not come later.
-        QTest::qWait(300);
+        QTRY_VERIFY(!s.listener);
+        QTest::qWait(300);  // the time-out of the cancelled wait does not come later
         QVERIFY(s.prompter.messages.isEmpty());
 
         // A new wait after Cancel, ended with Escape while an instrument is connected.
-        s.run(ID_BLUETOOTH);
-        QVERIFY(listener);
-        QPointer<FeedDevice> device = new FeedDevice;
-        listener->deliver(device);
-        QTest::keyClick(commandOf(s.frame)->waitDialog(), Qt::Key_Escape);
+        QPointer<FeedDevice> device = s.connectInstrument();
+        QTest::keyClick(s.command()->waitDialog(), Qt::Key_Escape);
         QTRY_VERIFY(!device);
-        QTRY_VERIFY(!commandOf(s.frame)->isBusy());
+        QTRY_VERIFY(!s.command()->isBusy());
         QVERIFY(s.prompter.messages.isEmpty());
     }
 
@@ -256,53 +244,41 @@ private Q_SLOTS:
     {
         if (BluetoothListener::adapterAvailable())
             QSKIP("this machine has a Bluetooth adapter");
-        Shell s;
-        const QString before = s.frame->statusBar()->currentMessage();
-        QVERIFY(s.run(ID_BLUETOOTH));
-        QCOMPARE(s.prompter.messages, QStringList{"No Bluetooth adapter is available."});
-        QVERIFY(!commandOf(s.frame)->isBusy());
-        QVERIFY(!commandOf(s.frame)->waitDialog());
-        QVERIFY(!s.frame->findChild<InstrumentWaitDialog*>());
-        QCOMPARE(s.frame->statusBar()->currentMessage(), before);
+        Shell plain;
+        const QString before = plain.frame->statusBar()->currentMessage();
+        QVERIFY(plain.run(ID_BLUETOOTH));
+        QCOMPARE(plain.prompter.messages, QStringList{"No Bluetooth adapter is available."});
+        QVERIFY(!plain.frame->findChild<InstrumentCommand*>()->isBusy());
+        QVERIFY(!plain.frame->findChild<InstrumentWaitDialog*>());
+        QCOMPARE(plain.frame->statusBar()->currentMessage(), before);
+    }
 
-        // A listener that cannot start leaves nothing behind either.
-        QPointer<FakeListener> listener;
-        useFakes(s, listener);
-        commandOf(s.frame)->setListenerFactory([&listener] {
-            listener = new FakeListener;
-            listener->error = QStringLiteral("The Bluetooth server could not be started.");
-            return listener.data();
-        });
+    void listenerThatCannotStartLeavesNothing()
+    {
+        Linked s;
+        s.startError = QStringLiteral("The Bluetooth server could not be started.");
         s.run(ID_BLUETOOTH);
-        QCOMPARE(s.prompter.messages.last(), QString("The Bluetooth server could not be started."));
-        QVERIFY(!listener);
-        QVERIFY(!commandOf(s.frame)->isBusy());
+        QCOMPARE(s.prompter.messages, QStringList{s.startError});
+        QVERIFY(!s.listener && !s.command()->isBusy());
     }
 
     void frameDestroyedWhileWaiting()
     {
-        Shell s;
-        QPointer<FakeListener> listener;
-        useFakes(s, listener);
+        Linked s;
         s.run(ID_BLUETOOTH);
-        QPointer<InstrumentWaitDialog> dialog = commandOf(s.frame)->waitDialog();
-        QVERIFY(listener && dialog);
+        QPointer<InstrumentWaitDialog> dialog = s.command()->waitDialog();
+        QVERIFY(s.listener && dialog);
         Shell::app()->ExitInstance();  // deletes the frame
-        QVERIFY(!listener);
-        QVERIFY(!dialog);
+        QVERIFY(!s.listener && !dialog);
 
         // Again with an instrument connected and half-way through its bytes.
         s.restart();
-        useFakes(s, listener);
-        s.run(ID_BLUETOOTH);
-        QPointer<FeedDevice> device = new FeedDevice;
-        listener->deliver(device);
+        s.useFakes();
+        QPointer<FeedDevice> device = s.connectInstrument();
         device->feed(kBytes.left(1));
-        QPointer<InstrumentCommand> command = commandOf(s.frame);
+        QPointer<InstrumentCommand> command = s.command();
         Shell::app()->ExitInstance();
-        QVERIFY(!device);
-        QVERIFY(!listener);
-        QVERIFY(!command);
+        QVERIFY(!device && !s.listener && !command);
         QTest::qWait(50);  // nothing queued may come back to what is gone
         QVERIFY(s.prompter.messages.isEmpty());
         s.restart();
@@ -312,9 +288,6 @@ private Q_SLOTS:
     {
         Shell s;
         QAction* link = s.action(ID_BLUETOOTH);
-        QCOMPARE(link->text(), QString("Instrument Link"));
-        QVERIFY(!link->icon().isNull());
-        QVERIFY(link->shortcuts().isEmpty());
         // On no menu and no toolbar.
         std::function<bool(const QWidget*)> shows = [&](const QWidget* w) {
             for (QAction* a : w->actions())
@@ -337,14 +310,10 @@ private Q_SLOTS:
             if (!dialog || !categories)
                 return 0;
             categories->setCurrentIndex(categories->findText("Data Processing"));
-            QListWidget* commands = nullptr;
             for (QListWidget* l : d.findChildren<QListWidget*>())
                 if (!l->findItems("Config", Qt::MatchExactly).isEmpty())
-                    commands = l;
-            if (!commands)
-                return 0;
-            for (int i = 0; i < commands->count(); ++i)
-                listed << commands->item(i)->text();
+                    for (int i = 0; i < l->count(); ++i)
+                        listed << l->item(i)->text();
             // A toolbar of the user's own can carry it.
             dialog->newToolbar("Field");
             dialog->addCommand(ID_BLUETOOTH);

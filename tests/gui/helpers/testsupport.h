@@ -102,6 +102,14 @@ struct Shell {
         return frame->action(id) ? frame->action(id)->isEnabled() : frame->router()->isEnabled(id);
     }
     bool run(int id) { return frame->router()->dispatch(id); }
+
+    /// Shows the frame at a size where every pane has room; false if it never appeared.
+    bool show()
+    {
+        frame->resize(1000, 800);
+        frame->show();
+        return QTest::qWaitForWindowExposed(frame);
+    }
 };
 
 /// The ids (0 for a separator, -1 for a sub-menu) and texts of the visible
