@@ -232,7 +232,7 @@ private Q_SLOTS:
             }
             // Each chart fills its cell (its frame's dark edges are the top
             // and the left).
-            const QRect cell = CellOnPicture(area, (p - 1) * kChartsPerPage + 1, p);
+            const QRect cell = CellOnPicture(area, (p - 1) * kChartsPerPage, p);
             const QRect ink = Ink(page, cell).second;
             QVERIFY(std::abs(ink.left() - cell.left()) <= 2 && std::abs(ink.top() - cell.top()) <= 2 &&
                     ink.right() >= cell.right() - 6 && ink.bottom() >= cell.bottom() - 6);
@@ -301,6 +301,8 @@ private Q_SLOTS:
         // No window, a circular graph without a chart, a graph never set up.
         Shell s;
         QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
+        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
+        s.prompter.messages.clear();
         QVERIFY(s.run(cmd::ID_SAVE_PICTURE));
         CircularWindow(s, 0);
         s.run(cmd::ID_PRINT_PICTURE);
@@ -308,7 +310,7 @@ private Q_SLOTS:
         s.frame->newChartWindow("empty");
         s.run(cmd::ID_PRINT_PICTURE);
         s.run(cmd::ID_SAVE_PICTURE);
-        QCOMPARE(s.prompter.messages, QStringList(2, "There is no picture to print at the current window!"));
+        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
         QVERIFY(s.prompter.printRanges.isEmpty() && s.prompter.pictureSizes.isEmpty());
         QVERIFY(s.prompter.questions.isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())

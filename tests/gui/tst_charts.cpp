@@ -114,7 +114,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.chart()->customAxisCount(), 0);
         dialog.StackAxes(3);
         ChartControl* chart = dialog.chart();
-        chart->resize(500, 600);
+        chart->resize(500, 1200);
 
         // Height 0 hides the axis title, -0.5 gives "0", a curve with no points
         // still scales its axis and adds no region.

@@ -123,12 +123,13 @@ private Q_SLOTS:
 
         // The x axis spans the outer positions' halves, and a reset goes back there.
         QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
+        chart->resize(900, 600);
+        chart->replot(QCustomPlot::rpImmediateRefresh);
         chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom)->setRange(100, 120);
         chart->resetView();
         QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
 
         // The low deep readings show the low colour there only.
-        chart->resize(900, 600);
         chart->replot(QCustomPlot::rpImmediateRefresh);
         QImage image(chart->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
