@@ -200,7 +200,7 @@ private Q_SLOTS:
 
         QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
         QPointer<CPrintFrame> preview = view->printFrame();
-        QVERIFY(preview && preview->isVisible());
+        QVERIFY(preview && preview->isVisible() && (preview->windowState() & Qt::WindowMaximized));
         QCOMPARE(preview->windowTitle(), QString("Print Preview"));
         QCOMPARE(preview->preview()->pageCount(), 3);
         QVERIFY(!QApplication::activeModalWidget());
