@@ -176,7 +176,11 @@ private Q_SLOTS:
         chart.setAxisEndPosition(1, 50);
         chart.setAxisStartPosition(2, -20);  // clamped to the plot
         chart.setAxisEndPosition(2, 10);
-        chart.replot(QCustomPlot::rpImmediateRefresh);
+        QImage image(400, 300, QImage::Format_RGB32);
+        {
+            QCPPainter painter(&image);
+            chart.render(&painter, image.size());
+        }
         const QRect top = chart.customAxis(0)->axisRect()->outerRect();
         const QRect bottom = chart.customAxis(1)->axisRect()->outerRect();
         const QRect clamped = chart.customAxis(2)->axisRect()->outerRect();

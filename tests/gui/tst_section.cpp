@@ -140,7 +140,7 @@ private Q_SLOTS:
         const SectionGraph& g = view->sectionChart()->graph();
         QCPAxis* xAxis = chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom);
         QCPAxis* yAxis = chart->customAxis(0);
-        const QCPColorGradient gradient = ColourGradientAt(0);
+        QCPColorGradient gradient = ColourGradientAt(0);
         const QColor low = QColor::fromRgb(gradient.color(10, QCPRange(10, 100), true));
         const QColor high = QColor::fromRgb(gradient.color(100, QCPRange(10, 100), true));
         const auto pixel = [&](double x, double height) {
