@@ -71,12 +71,14 @@ CVantrelView* ActiveView(Shell& s)
                                         : nullptr;
 }
 
-// Answers the print dialog by printing to a PDF file.
-std::function<bool(QPrinter&)> PrintTo(const QString& path)
+// Answers the print dialog by printing to a PDF file, noting the page layout.
+std::function<bool(QPrinter&)> PrintTo(const QString& path, QPageLayout* layout = nullptr)
 {
-    return [path](QPrinter& printer) {
+    return [path, layout](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
+        if (layout)
+            *layout = printer.pageLayout();
         return true;
     };
 }
@@ -104,26 +106,18 @@ QImage PdfPage(const QString& path, int page, int dpi)
     return QImage(out + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-int InkIn(const QImage& image, const QRect& rect)
+// The dark pixels within `rect`: how many, and their bounds.
+std::pair<int, QRect> Ink(const QImage& image, const QRect& rect)
 {
-    int ink = 0;
+    std::pair<int, QRect> ink{0, {}};
     const QRect r = rect.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 200)
-                ++ink;
+            if (qGray(image.pixel(x, y)) < 200) {
+                ++ink.first;
+                ink.second |= QRect(x, y, 1, 1);
+            }
     return ink;
-}
-
-QRect InkBounds(const QImage& image, const QRect& within)
-{
-    QRect bounds;
-    const QRect r = within.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 200)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
 }
 
 // The printable area of the printer's page in pixels of a picture of the page
@@ -143,11 +137,6 @@ QRect CellOnPicture(const QRectF& area, int key, int page)
     return QRectF(area.x() + cell->x, area.y() + cell->y, cell->width, cell->height).toRect();
 }
 
-QString Text(const QRect& r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
 void Settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -164,11 +153,6 @@ private Q_SLOTS:
     {
         Shell s;
         InTemporaryFolder folder;
-        // Without a chart window there is nothing to print.
-        QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
-        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
-        s.prompter.messages.clear();
-
         LoadExample(*s.frame);
         s.run(cmd::ID_VERTICAL_GRAPH);
         CVantrelView* view = ActiveView(s);
@@ -182,11 +166,7 @@ private Q_SLOTS:
 
         const QString pdf = folder.dir.filePath("profile.pdf");
         QPageLayout layout;
-        s.prompter.onPrint = [&](QPrinter& printer) {
-            PrintTo(pdf)(printer);
-            layout = printer.pageLayout();
-            return true;
-        };
+        s.prompter.onPrint = PrintTo(pdf, &layout);
         s.run(cmd::ID_PRINT_PICTURE);
         QVERIFY(s.prompter.messages.isEmpty());
         QVERIFY(!view->printFrame());  // a profile opens no preview
@@ -198,9 +178,9 @@ private Q_SLOTS:
         const QImage page = PdfPage(pdf, 1, dpi);
         QVERIFY(!page.isNull());
         const QRectF area = PrintableArea(layout, dpi);
-        const QRect ink = InkBounds(page, page.rect());
+        const QRect ink = Ink(page, page.rect()).second;
         const QSize chart = view->chart()->size();
-        QVERIFY2(area.adjusted(-2, -2, 2, 2).contains(ink), qPrintable(Text(ink)));
+        QVERIFY(area.adjusted(-2, -2, 2, 2).contains(ink));
         QVERIFY(std::abs(ink.width() - area.width()) <= 3);
         QVERIFY(std::abs(ink.width() / double(ink.height()) - chart.width() / double(chart.height())) < 0.02);
         QVERIFY(std::abs(ink.center().y() - area.center().y()) <= 3);
@@ -220,26 +200,15 @@ private Q_SLOTS:
 
         QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
         QPointer<CPrintFrame> preview = view->printFrame();
-        QVERIFY(preview);
-        QVERIFY(preview->isWindow());
-        QVERIFY(preview->isVisible());
-        QVERIFY(preview->windowState() & Qt::WindowMaximized);
+        QVERIFY(preview && preview->isVisible() && (preview->windowState() & Qt::WindowMaximized));
         QCOMPARE(preview->windowTitle(), QString("Print Preview"));
-        QCOMPARE(preview->pageCount(), 3);
         QCOMPARE(preview->preview()->pageCount(), 3);
         QVERIFY(!QApplication::activeModalWidget());
-        for (const char* tool : {"zoomIn", "zoomOut", "fitWidth", "fitPage", "single", "facing", "portrait",
-                                 "landscape", "pageSetup", "print", "close"})
-            QVERIFY2(preview->toolAction(tool), tool);
 
         // Print asks for pages 1 to 3 and closes the preview after the job.
         const QString pdf = folder.dir.filePath("circular.pdf");
         QPageLayout layout;
-        s.prompter.onPrint = [&](QPrinter& printer) {
-            PrintTo(pdf)(printer);
-            layout = printer.pageLayout();
-            return true;
-        };
+        s.prompter.onPrint = PrintTo(pdf, &layout);
         preview->toolAction("print")->trigger();
         QCOMPARE(s.prompter.printRanges, (QList<std::pair<int, int>>{{1, 3}}));
         Settle();
@@ -258,28 +227,15 @@ private Q_SLOTS:
                 const int key = (p - 1) * kChartsPerPage + slot;
                 const QRect cell = CellOnPicture(area, key, p);
                 QVERIFY(cell.bottom() <= area.bottom() + 1);
-                const int ink = InkIn(page, cell.adjusted(3, 3, -3, -3));
-                if (key < 13)
-                    QVERIFY2(ink > 100, qPrintable(QStringLiteral("page %1 key %2").arg(p).arg(key)));
-                else
-                    QVERIFY2(ink == 0, qPrintable(QStringLiteral("page %1 key %2").arg(p).arg(key)));
+                const int ink = Ink(page, cell.adjusted(3, 3, -3, -3)).first;
+                QVERIFY2(key < 13 ? ink > 100 : ink == 0, qPrintable(QString::number(key)));
             }
-            if (p == 2) {
-                // Keys 6 and 7 start the page, left and right; each chart
-                // fills its cell, square and centred in its column (its
-                // frame's dark edges are the top and the left).
-                for (int key : {6, 7}) {
-                    const QRect cell = CellOnPicture(area, key, 2);
-                    const QRect ink = InkBounds(page, cell);
-                    QVERIFY2(
-                        std::abs(ink.left() - cell.left()) <= 2 && std::abs(ink.top() - cell.top()) <= 2 &&
-                            ink.right() >= cell.right() - 6 && ink.bottom() >= cell.bottom() - 6,
-                        qPrintable(
-                            QStringLiteral("key %1: ink %2, cell %3").arg(key).arg(Text(ink), Text(cell))));
-                }
-                QVERIFY(CellOnPicture(area, 6, 2).top() - area.top() < 2);
-                QVERIFY(CellOnPicture(area, 7, 2).left() > area.center().x());
-            }
+            // Each chart fills its cell (its frame's dark edges are the top
+            // and the left).
+            const QRect cell = CellOnPicture(area, (p - 1) * kChartsPerPage, p);
+            const QRect ink = Ink(page, cell).second;
+            QVERIFY(std::abs(ink.left() - cell.left()) <= 2 && std::abs(ink.top() - cell.top()) <= 2 &&
+                    ink.right() >= cell.right() - 6 && ink.bottom() >= cell.bottom() - 6);
         }
 
         // Nothing went through the clipboard.
@@ -306,8 +262,7 @@ private Q_SLOTS:
         QVERIFY(preview);
         QCOMPARE(preview->pageCount(), 2);
 
-        // The main window stays the application's and its commands reach it.
-        QCOMPARE(CVantrelApp::instance()->mainFrame(), s.frame);
+        // The main window's commands still reach it.
         const bool statusShown = !s.frame->statusBar()->isHidden();
         s.action(cmd::ID_VIEW_STATUS_BAR)->trigger();
         QCOMPARE(!s.frame->statusBar()->isHidden(), !statusShown);
@@ -330,38 +285,48 @@ private Q_SLOTS:
         QVERIFY(s.frame->chartWindows().contains(window));
         QCOMPARE(window->view(), view);
         QCOMPARE(view->circularCount(), 7);
-        QVERIFY(view->isVisibleTo(s.frame));
         QVERIFY(!window->isHidden());
         QCOMPARE(CVantrelApp::instance()->mainFrame(), s.frame);
-        // And a new preview can be opened.
+        // A new preview can be opened, and it goes with its window.
         s.run(cmd::ID_PRINT_PICTURE);
-        QVERIFY(view->printFrame());
-        view->printFrame()->close();
-        Settle();
-    }
-
-    void previewGoesWithItsWindowAndNeedsCharts()
-    {
-        Shell s;
-        CVantrelView* view = CircularWindow(s, 2);
-        s.run(cmd::ID_PRINT_PICTURE);
-        QPointer<CPrintFrame> preview = view->printFrame();
+        preview = view->printFrame();
         QVERIFY(preview);
-        QCOMPARE(preview->pageCount(), 1);
-        delete s.frame->activeChartWindow();
+        delete window;
         Settle();
         QVERIFY(!preview);
+    }
 
-        // A circular graph without a chart has no picture to print; a window
-        // whose graph was never set up prints nothing.
+    void printAndSavePictureNeedAChart()
+    {
+        // No window, a circular graph without a chart, a graph never set up.
+        Shell s;
+        QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
+        QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
+        s.prompter.messages.clear();
+        QVERIFY(s.run(cmd::ID_SAVE_PICTURE));
         CircularWindow(s, 0);
         s.run(cmd::ID_PRINT_PICTURE);
+        s.run(cmd::ID_SAVE_PICTURE);
         s.frame->newChartWindow("empty");
         s.run(cmd::ID_PRINT_PICTURE);
+        s.run(cmd::ID_SAVE_PICTURE);
         QCOMPARE(s.prompter.messages, QStringList({"There is no picture to print at the current window!"}));
-        QVERIFY(s.prompter.printRanges.isEmpty());
+        QVERIFY(s.prompter.printRanges.isEmpty() && s.prompter.pictureSizes.isEmpty());
+        QVERIFY(s.prompter.questions.isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<CPrintFrame*>(w));
+
+        // A picture that cannot be written is told, and nothing is left behind.
+        InTemporaryFolder folder;
+        s.prompter.messages.clear();
+        LoadExample(*s.frame);
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("gone/profile.png"), "png",
+                                             QSize(300, 200)};
+        s.run(cmd::ID_SAVE_PICTURE);
+        QCOMPARE(s.prompter.messages.size(), 1);
+        QVERIFY(s.prompter.messages[0].startsWith("The picture was not saved.\n"));
+        QVERIFY(QDir(folder.dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
     void savePictureWritesEachFormat_data()
@@ -386,45 +351,18 @@ private Q_SLOTS:
         QCOMPARE(s.prompter.pictureSizes, QList<QSize>({view->chart()->size()}));
         QVERIFY(s.prompter.messages.isEmpty());
         const QString path = folder.dir.filePath("plane." + format);
-        QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files), QStringList({"plane." + format}));
-        if (format == "pdf") {
+        if (format == "pdf")
             QCOMPARE(PdfPages(path), 1);
-        } else if (format == "svg") {
-            QSvgRenderer svg(path);
-            QVERIFY(svg.isValid());
-            QCOMPARE(svg.viewBox().size(), QSize(640, 480));
-        } else {
+        else if (format == "svg")
+            QCOMPARE(QSvgRenderer(path).viewBox().size(), QSize(640, 480));
+        else {
             QImageReader reader(path);
             QCOMPARE(reader.format(), format == "jpg" ? QByteArray("jpeg") : format.toLatin1());
             const QImage image = reader.read();
             QCOMPARE(image.size(), QSize(640, 480));
-            QVERIFY(InkIn(image, image.rect()) > 1000);
+            QVERIFY(Ink(image, image.rect()).first > 1000);
         }
-    }
-
-    void savePictureDoesNothingWithoutAChart()
-    {
-        Shell s;
-        QVERIFY(s.run(cmd::ID_SAVE_PICTURE));  // no window
-        CircularWindow(s, 3);
-        s.run(cmd::ID_SAVE_PICTURE);
-        s.frame->newChartWindow("empty");
-        s.run(cmd::ID_SAVE_PICTURE);
-        QVERIFY(s.prompter.pictureSizes.isEmpty());
-        QVERIFY(s.prompter.messages.isEmpty());
-        QVERIFY(s.prompter.questions.isEmpty());
-
-        // A picture that cannot be written is told, and nothing is left behind.
-        InTemporaryFolder folder;
-        LoadExample(*s.frame);
-        s.run(cmd::ID_VERTICAL_GRAPH);
-        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("gone/profile.png"), "png",
-                                             QSize(300, 200)};
-        s.run(cmd::ID_SAVE_PICTURE);
-        QCOMPARE(s.prompter.messages.size(), 1);
-        QVERIFY(s.prompter.messages[0].startsWith("The picture was not saved.\n"));
-        QVERIFY(QDir(folder.dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
     void mainFrameCloseAsksForEachProfileWindow_data()
@@ -467,10 +405,6 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         PictureExportDialog dialog(QSize(600, 300));
-        QCOMPARE(dialog.widthBox()->value(), 600);
-        QCOMPARE(dialog.heightBox()->value(), 300);
-        QCOMPARE(dialog.formatBox()->count(), 5);
-
         // Proportions are kept unless the box is cleared.
         dialog.widthBox()->setValue(1200);
         QCOMPARE(dialog.heightBox()->value(), 600);
@@ -504,7 +438,6 @@ private Q_SLOTS:
         QVERIFY(c.accepted);
         QCOMPARE(c.format, QString("svg"));
         QCOMPARE(c.size, QSize(1200, 1000));
-        QCOMPARE(c.path, dir.filePath("graph.svg"));
     }
 };
 

@@ -32,8 +32,8 @@ using namespace vantrel::test;
 namespace {
 
 // Loads the example file into the frame's survey and chooses every row, as
-// File Open and Choose Data would; with `depth` the depth table too.
-void LoadExample(CMainFrame& frame, bool depth)
+// File Open and Choose Data would, and works out the depth table.
+void LoadExample(CMainFrame& frame)
 {
     Survey& s = frame.survey();
     const std::string path = VANTREL_EXAMPLES "/line1.dat";
@@ -44,15 +44,25 @@ void LoadExample(CMainFrame& frame, bool depth)
     for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
         s.m_tree.ClickFileCheckBox(static_cast<int>(f));
     SelectData(s.m_tree, s.m_tables, s.m_frame);
-    if (depth)
-        CalculateDepth(s.m_tables);
+    CalculateDepth(s.m_tables);
     s.m_tree.SetCurrentFrequency(0);
 }
 
-QColor PixelAt(const QImage& image, double x, double y)
+CVantrelView* ActiveView(Shell& s)
 {
-    return image.pixelColor(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+    return qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view());
 }
+
+// A wheel step of `delta` at `at` on `widget`.
+void Wheel(QWidget* widget, QPointF at, int delta = 120)
+{
+    QWheelEvent e(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &e);
+}
+
+const float kX[] = {0, 1, 2, 3, 4};
+const float kPeak[] = {1, 1, 5, 1, 1};
 
 }  // namespace
 
@@ -60,25 +70,21 @@ class TestCharts : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void chartNumbersItsPartsAndIgnoresMissingOnes()
+    void chartIgnoresMissingParts()
     {
         ChartControl chart;
-        QCOMPARE(chart.addSeries(), 0);
-        QCOMPARE(chart.addSeries(), 1);
-        QCOMPARE(chart.addCustomAxis(), 0);
-        QCOMPARE(chart.addCustomAxis(), 1);
+        chart.addSeries();
+        chart.addSeries();
+        chart.addCustomAxis();
+        chart.addCustomAxis();
         chart.setSeriesAxis(1, 1);
-        QCOMPARE(chart.seriesAxis(1), 1);
-        QCOMPARE(chart.seriesAxis(0), -1);
 
         // Tools of both kinds share one numbering.
-        RegionStyle style;
-        style.series = 1;
-        QCOMPARE(chart.addRegionTool(style), 0);
+        RegionStyle region;
+        region.series = 1;
+        QCOMPARE(chart.addRegionTool(region), 0);
         QCOMPARE(chart.addBannerTool("4700Hz"), 1);
-        QVERIFY(chart.regionTool(0));
         QVERIFY(!chart.regionTool(1));
-        QVERIFY(chart.bannerTool(1));
         QCOMPARE(chart.regionTool(0)->series(), chart.seriesGraph(1));
 
         // Calls on a series, axis or tool that is not there change nothing.
@@ -96,100 +102,65 @@ private Q_SLOTS:
         }
         chart.setBannerText(0, "not a banner");
         QCOMPARE(chart.seriesCount(), 2);
-        QCOMPARE(chart.customAxisCount(), 2);
         QCOMPARE(chart.toolCount(), 2);
         QCOMPARE(chart.seriesAxis(0), -1);
         QCOMPARE(chart.bannerTool(1)->text(), QString("4700Hz"));
-
-        // Start and end positions may come in either order; the band follows.
-        chart.setAxisEndPosition(0, 40);
-        chart.setAxisStartPosition(0, 20);
-        QCOMPARE(chart.axisStartPosition(0), 20.0);
-        QCOMPARE(chart.axisEndPosition(0), 40.0);
     }
 
-    void stackedBandsAndCurveSettings()
+    void profileCurvesTitlesRegionsAndShading()
     {
         CDialog_PMPM dialog;
         dialog.StackAxes(0);
         QCOMPARE(dialog.chart()->customAxisCount(), 0);
-        dialog.StackAxes(4);
+        dialog.StackAxes(3);
         ChartControl* chart = dialog.chart();
-        QCOMPARE(chart->seriesCount(), 4);
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(chart->axisStartPosition(i), i * 25.0);
-            QCOMPARE(chart->axisEndPosition(i), (i + 1) * 25.0);
-            QCOMPARE(chart->seriesAxis(i), i);
-            QCOMPARE(chart->seriesColour(i), QColor(0x7C, 0x7C, 0x7C));
-            QCOMPARE(chart->customAxis(i)->range(), QCPRange(0, 1));
-        }
+        chart->resize(500, 1200);
 
         // Height 0 hides the axis title, -0.5 gives "0", a curve with no points
         // still scales its axis and adds no region.
-        const float x[] = {0, 1, 2, 3, 4};
-        const float y[] = {1, 1, 5, 1, 1};
-        dialog.DrawProfileCurve(0, 0.0f, x, y, 0.3f);
-        dialog.DrawProfileCurve(1, -0.5f, x, y, 0.3f);
+        dialog.DrawProfileCurve(0, 0.0f, kX, kPeak, 0.3f);
+        dialog.DrawProfileCurve(1, -0.5f, kX, kPeak, 0.3f);
         dialog.DrawProfileCurve(2, -15.6f, {}, {}, 0.3f);
         QVERIFY(!chart->axisTitleVisible(0));
-        QVERIFY(chart->axisTitleVisible(1));
         QCOMPARE(chart->axisTitle(1), QString("0"));
         QCOMPARE(chart->axisTitle(2), QString("-15"));
-        QCOMPARE(chart->pointCount(2), 0);
         QVERIFY(chart->axisAutomatic(2));
         QCOMPARE(chart->toolCount(), 6);  // three regions per curve with points
 
         // The regions in the order they come, in their colours.
         const SeriesRegion* low = chart->regionTool(0);
         const SeriesRegion* high = chart->regionTool(1);
-        const SeriesRegion* lowLast = chart->regionTool(2);
-        QVERIFY(low && high && lowLast);
         QCOMPARE(high->gradientEnd, QColor(Qt::red));
-        QCOMPARE(low->gradientEnd, QColor(Qt::blue));
         QCOMPARE(low->fillColour, QColor(Qt::blue));
-        QCOMPARE(lowLast->upperX, 4.0);
+        QCOMPARE(chart->regionTool(2)->upperX, 4.0);
         QVERIFY(std::abs(high->lowerX - 1.335) < 1e-3 && std::abs(high->upperX - 2.665) < 1e-3);
         QVERIFY(std::abs(high->originLevel - 2.34) < 1e-5);
         QVERIFY(std::abs(low->originLevel - 1.26) < 1e-5);
-    }
 
-    void renderedProfileShadesWhereTheDataSays()
-    {
-        CDialog_PMPM dialog;
-        dialog.resize(500, 400);
-        dialog.chart()->resize(500, 400);
-        dialog.StackAxes(1);
-        const float x[] = {0, 1, 2, 3, 4};
-        const float y[] = {1, 1, 5, 1, 1};
-        dialog.DrawProfileCurve(0, -20.0f, x, y, 0.3f);
-        ChartControl* chart = dialog.chart();
-        QImage image(500, 400, QImage::Format_RGB32);
+        // Rendered: shaded where the data says.
+        QImage image(chart->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         {
             QCPPainter painter(&image);
             chart->render(&painter, image.size());
         }
-        QCPAxis* xAxis = chart->seriesGraph(0)->keyAxis();
-        QCPAxis* yAxis = chart->seriesGraph(0)->valueAxis();
-        const auto at = [&](double px, double py) {
-            return PixelAt(image, xAxis->coordToPixel(px), yAxis->coordToPixel(py));
+        QCPAxis* xAxis = chart->seriesGraph(1)->keyAxis();
+        QCPAxis* yAxis = chart->seriesGraph(1)->valueAxis();
+        const auto at = [&](double x, double y) {
+            return image.pixelColor(static_cast<int>(std::lround(xAxis->coordToPixel(x))),
+                                    static_cast<int>(std::lround(yAxis->coordToPixel(y))));
         };
-
         // Between the high level 2.34 and the peak at x = 2: red.
-        const QColor high = at(2, 4.2);
-        QVERIFY2(high.red() > high.blue() + 80 && high.red() > high.green() + 80, qPrintable(high.name()));
+        const QColor red = at(2, 4.2);
+        QVERIFY2(red.red() > red.blue() + 80 && red.red() > red.green() + 80, qPrintable(red.name()));
         // Between the curve (1) and the low level 1.26 near both ends: blue.
-        for (double px : {0.4, 3.8}) {
-            const QColor low = at(px, 1.15);
-            QVERIFY2(low.blue() > low.red() + 60, qPrintable(low.name()));
-        }
+        for (double x : {0.4, 3.8})
+            QVERIFY2(at(x, 1.15).blue() > at(x, 1.15).red() + 60, qPrintable(at(x, 1.15).name()));
         // Under the peak below the high level, and above the low level where the
         // curve is low: nothing shaded.
-        for (const auto& [px, py] : {std::pair{2.0, 1.6}, std::pair{3.5, 2.0}, std::pair{0.5, 3.0}})
-            QCOMPARE(at(px, py), QColor(Qt::white));
-        // The x range is the data's, the bottom axis hidden at first.
+        for (const auto& [x, y] : {std::pair{2.0, 1.6}, std::pair{3.5, 2.0}, std::pair{0.5, 3.0}})
+            QCOMPARE(at(x, y), QColor(Qt::white));
         QCOMPARE(chart->xRange(), QCPRange(0, 4));
-        QVERIFY(!xAxis->visible());
     }
 
     void bandsAndTheirTicks()
@@ -213,11 +184,9 @@ private Q_SLOTS:
         const QRect top = chart.customAxis(0)->axisRect()->outerRect();
         const QRect bottom = chart.customAxis(1)->axisRect()->outerRect();
         const QRect clamped = chart.customAxis(2)->axisRect()->outerRect();
-        QCOMPARE(top.top(), 0);
         QCOMPARE(top.bottom() + 1, bottom.top());
         QCOMPARE(bottom.bottom(), 299);
-        QCOMPARE(clamped.top(), 0);
-        QCOMPARE(clamped.height(), 30);
+        QCOMPARE(clamped, QRect(0, 0, clamped.width(), 30));
 
         // Tick values stay in the middle of the range, at least one of them.
         struct Probe : BandTicker {
@@ -233,20 +202,27 @@ private Q_SLOTS:
         }
     }
 
-    void polarScaleLeavesRoomForTheMarks()
+    void circularChartPointsScaleAndZoom()
     {
         CDialog_PM dialog;
-        dialog.DrawCircularChart({2, 4, 1, 8, 2, 4, 1, 8}, "x");
-        PolarSeries* polar = dialog.chart()->polarSeries(0);
-        QVERIFY(polar->radialMaximum() >= 8 * 1.15);
-        QVERIFY(polar->radialMaximum() <= 12);
-        // Zooming in shrinks the scale; a reset brings it back.
-        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        ChartControl* chart = dialog.chart();
+        QVERIFY(dialog.DrawCircularChart({2, 4, 1, 8, 2, 4, 1, 8}, QString::fromUtf8("1000.0Hz\nβ=8.00")));
+        const auto& points = chart->polarSeries(0)->points();
+        QCOMPARE(points.size(), std::size_t(8));
+        QCOMPARE(points[3].angle, 135.0);
+        QCOMPARE(points[3].value, 8.0);
+        QCOMPARE(chart->bannerTool(0)->text(), QString::fromUtf8("1000.0Hz\nβ=8.00"));
+        QCOMPARE(MarkText(2.5), QString("2.5"));
+        QCOMPARE(MarkText(-0.0001), QString("0"));
+
+        // The scale leaves room for the marks; zooming in shrinks it, a reset
+        // brings it back.
+        PolarSeries* polar = chart->polarSeries(0);
         const double before = polar->radialMaximum();
-        QApplication::sendEvent(dialog.chart(), &wheel);
+        QVERIFY(before >= 8 * 1.15 && before <= 12);
+        Wheel(chart, QPointF(100, 100));
         QVERIFY(polar->radialMaximum() < before);
-        dialog.chart()->resetView();
+        chart->resetView();
         QCOMPARE(polar->radialMaximum(), before);
     }
 
@@ -268,23 +244,6 @@ private Q_SLOTS:
         QCOMPARE(QImage(kept).size(), QSize(10, 10));
         QCOMPARE(PictureFormatOf("a.JPEG"), QString("jpg"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.png"}));
-    }
-
-    void circularChartPutsItsPointsRound()
-    {
-        CDialog_PM dialog;
-        ChartControl* chart = dialog.chart();
-        QCOMPARE(chart->bannerTool(0)->text(), QString("4700Hz"));
-        QVERIFY(dialog.DrawCircularChart({2, 4, 1, 8, 2, 4, 1, 8}, QString::fromUtf8("1000.0Hz\nβ=8.00")));
-        const auto& points = chart->polarSeries(0)->points();
-        QCOMPARE(points.size(), std::size_t(8));
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(points[static_cast<std::size_t>(i)].angle, 45.0 * i);
-        QCOMPARE(points[3].value, 8.0);
-        QCOMPARE(chart->bannerTool(0)->text(), QString::fromUtf8("1000.0Hz\nβ=8.00"));
-        QCOMPARE(chart->seriesColour(0), QColor(Qt::red));
-        QCOMPARE(MarkText(2.5), QString("2.5"));
-        QCOMPARE(MarkText(-0.0001), QString("0"));
     }
 
     void contextMenusAndEditPopup()
@@ -316,12 +275,9 @@ private Q_SLOTS:
         CVantrelView circular;
         circular.SetUpGraph(GraphKind::Circular, 7, QString());
         QCOMPARE(circular.circularCount(), 7);
-        const QList<QPoint> corners = {{0, 0},     {336, 0},   {672, 0}, {0, 336},
-                                       {336, 336}, {672, 336}, {0, 672}};
-        for (int i = 0; i < 7; ++i) {
-            QCOMPARE(circular.circularDialog(i)->geometry(), QRect(corners[i], QSize(336, 336)));
-        }
-        QCOMPARE(circular.widget()->size(), QSize(1008, 1009));
+        // Three a row; the last starts the third row.
+        QCOMPARE(circular.circularDialog(5)->geometry().topLeft(), QPoint(672, 336));
+        QCOMPARE(circular.circularDialog(6)->geometry().topLeft(), QPoint(0, 672));
         // Set up once: a second call changes nothing.
         circular.SetUpGraph(GraphKind::Vertical, 3, QString());
         QCOMPARE(circular.graphKind(), GraphKind::Circular);
@@ -329,14 +285,11 @@ private Q_SLOTS:
 
         CVantrelView none;
         none.SetUpGraph(GraphKind::Vertical, 0, QStringLiteral("t"));
-        QCOMPARE(none.graphKind(), GraphKind::Vertical);
         QVERIFY(!none.profileDialog());
         none.resize(400, 300);  // nothing to resize, nothing breaks
 
         CVantrelView profile;
-        profile.resize(600, 400);
         profile.SetUpGraph(GraphKind::Plane, 2, QStringLiteral("16HZ Plane Profile Graph"));
-        QVERIFY(profile.profileDialog());
         QCOMPARE(profile.profileDialog()->chart()->title(), QStringLiteral("16HZ Plane Profile Graph"));
         profile.show();
         profile.resize(700, 500);
@@ -357,22 +310,20 @@ private Q_SLOTS:
         ChartControl* chart = dialog.chart();
         chart->replot();
         QVERIFY(chart->isHomeView());
-        QCPAxisRect* band = chart->seriesGraph(0)->keyAxis()->axisRect();
-        const QPointF middle = band->rect().center();
+        const QPointF middle = chart->seriesGraph(0)->keyAxis()->axisRect()->rect().center();
+        const auto otherBand = [&] { return chart->seriesGraph(1)->keyAxis()->range(); };
 
-        QWheelEvent wheel(middle, chart->mapToGlobal(middle), QPoint(), QPoint(0, 240), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(chart, &wheel);
+        Wheel(chart, middle, 240);
         const QCPRange zoomed = chart->xRange();
         QVERIFY(zoomed.size() < 40);
-        QCOMPARE(chart->seriesGraph(1)->keyAxis()->range(), zoomed);
+        QCOMPARE(otherBand(), zoomed);
         QVERIFY(!chart->isHomeView());
 
         QTest::mousePress(chart, Qt::LeftButton, {}, middle.toPoint());
         QTest::mouseMove(chart, middle.toPoint() + QPoint(50, 0));
         QTest::mouseRelease(chart, Qt::LeftButton, {}, middle.toPoint() + QPoint(50, 0));
         QVERIFY(chart->xRange().lower < zoomed.lower);
-        QCOMPARE(chart->seriesGraph(1)->keyAxis()->range(), chart->xRange());
+        QCOMPARE(otherBand(), chart->xRange());
 
         QTest::mouseDClick(chart, Qt::LeftButton, {}, middle.toPoint());
         QCOMPARE(chart->xRange(), QCPRange(0, 40));
@@ -393,12 +344,11 @@ private Q_SLOTS:
     {
         CDialog_PMPM dialog;
         dialog.StackAxes(2);
-        const float x[] = {0, 1, 2, 3, 4};
-        const float y[] = {1, 1, 5, 1, 1};
-        dialog.DrawProfileCurve(0, -1, x, y, 0.3f);
+        dialog.DrawProfileCurve(0, -1, kX, kPeak, 0.3f);
         dialog.SetChartTitle("before");
         ChartControl* chart = dialog.chart();
         const QCPRange range = chart->customAxis(0)->range();
+        const QColor colour = chart->seriesColour(0);
         {
             ChartEditor editor(*chart);
             editor.titleEdit()->setText("after");
@@ -417,7 +367,7 @@ private Q_SLOTS:
         }
         QCOMPARE(chart->title(), QString("before"));
         QVERIFY(chart->seriesVisible(1));
-        QCOMPARE(chart->seriesColour(0), QColor(0x7C, 0x7C, 0x7C));
+        QCOMPARE(chart->seriesColour(0), colour);
         QVERIFY(chart->axisAutomatic(0));
         QCOMPARE(chart->customAxis(0)->range(), range);
         QVERIFY(chart->regionTool(0)->visible());
@@ -432,32 +382,24 @@ private Q_SLOTS:
     void graphCommandsDrawTheirWindows()
     {
         Shell s;
-        LoadExample(*s.frame, true);
+        LoadExample(*s.frame);
         s.run(cmd::ID_VERTICAL_GRAPH);
-        CChildFrame* vertical = s.frame->activeChartWindow();
-        QVERIFY(vertical);
-        QCOMPARE(vertical->documentTitle(), QStringLiteral("File1 Vertical Profile Graph"));
-        auto* view = qobject_cast<CVantrelView*>(vertical->view());
-        QVERIFY(view && view->profileDialog());
-        ChartControl* chart = view->profileDialog()->chart();
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(),
+                 QStringLiteral("File1 Vertical Profile Graph"));
+        ChartControl* chart = ActiveView(s)->profileDialog()->chart();
         QCOMPARE(chart->seriesCount(), 20);
-        QCOMPARE(chart->title(), QStringLiteral("File1 Vertical Profile Graph"));
         for (int i = 0; i < chart->seriesCount(); ++i)
             QVERIFY(chart->pointCount(i) > 0);
 
         s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
-        CChildFrame* plane = s.frame->activeChartWindow();
-        QCOMPARE(plane->documentTitle(), QStringLiteral("8000HZ Plane Profile Graph"));
-        auto* planeView = qobject_cast<CVantrelView*>(plane->view());
-        QCOMPARE(planeView->profileDialog()->chart()->seriesCount(),
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("8000HZ Plane Profile Graph"));
+        QCOMPARE(ActiveView(s)->profileDialog()->chart()->seriesCount(),
                  static_cast<int>(s.frame->survey().m_tree.Files().size()));
 
         s.run(cmd::ID_ROUND_GRAPH);
-        CChildFrame* round = s.frame->activeChartWindow();
-        QCOMPARE(round->documentTitle(), QStringLiteral("File1 circular Graph"));
-        auto* roundView = qobject_cast<CVantrelView*>(round->view());
-        QCOMPARE(roundView->circularCount(), 20);
-        QCOMPARE(roundView->circularDialog(4)->chart()->bannerTool(0)->text().left(9),
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 circular Graph"));
+        QCOMPARE(ActiveView(s)->circularCount(), 20);
+        QCOMPARE(ActiveView(s)->circularDialog(4)->chart()->bannerTool(0)->text().left(9),
                  QStringLiteral("1000.0Hz\n"));
         QVERIFY(s.prompter.messages.isEmpty());
 
@@ -469,6 +411,23 @@ private Q_SLOTS:
         s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
         QCOMPARE(s.prompter.messages, QStringList({"No valid processing variables were selected!"}));
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("平面剖面图"));
+
+        // A circular graph of too few rows stays empty.
+        s.frame->survey().m_tables.Processing().Clear();
+        s.run(cmd::ID_ROUND_GRAPH);
+        QCOMPARE(ActiveView(s)->circularCount(), 0);
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
+    }
+
+    void documentPassesOpenAndSaveToTheFrame()
+    {
+        Shell s;
+        s.frame->newChartWindow("chart");
+        QCOMPARE(s.frame->router()->handlerLevel(cmd::ID_FILE_SAVE), int(CommandRouter::Level::Document));
+        bool asked = false;
+        s.prompter.onOpenFile = [&] { asked = true; };
+        QVERIFY(s.run(cmd::ID_FILE_OPEN));
+        QVERIFY(asked);
     }
 
     void newProfileWindowIsDrawnOnce()
@@ -478,75 +437,25 @@ private Q_SLOTS:
         Shell s;
         s.frame->resize(1200, 900);
         s.frame->show();
-        LoadExample(*s.frame, true);
+        LoadExample(*s.frame);
         s.run(cmd::ID_VERTICAL_GRAPH);
-        auto* view = qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view());
-        QVERIFY(view && view->profileDialog());
-        ChartControl* chart = view->profileDialog()->chart();
+        ChartControl* chart = ActiveView(s)->profileDialog()->chart();
         QSignalSpy replots(chart, &QCustomPlot::afterReplot);
         QTest::qWait(100);
         chart->repaint();
         QCOMPARE(replots.count(), 1);
-        QVERIFY(chart->seriesGraph(0)->keyAxis()->axisRect()->rect().width() > 0);
+        const QRect band = chart->seriesGraph(0)->keyAxis()->axisRect()->rect();
+        QVERIFY(band.width() > 0);
 
         // Three wheel steps before the next turn of the event loop: one replot.
         replots.clear();
-        const QPointF middle = chart->seriesGraph(0)->keyAxis()->axisRect()->rect().center();
-        for (int i = 0; i < 3; ++i) {
-            QWheelEvent e(middle, chart->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(chart, &e);
-        }
+        for (int i = 0; i < 3; ++i)
+            Wheel(chart, band.center());
         QTest::qWait(50);
         QCOMPARE(replots.count(), 1);
         QVERIFY(!chart->isHomeView());
     }
-
-    void circularGraphOfTooFewRowsStaysEmpty()
-    {
-        Shell s;
-        LoadExample(*s.frame, true);
-        s.frame->survey().m_tables.Processing().Clear();
-        s.run(cmd::ID_ROUND_GRAPH);
-        auto* view = qobject_cast<CVantrelView*>(s.frame->activeChartWindow()->view());
-        QVERIFY(view);
-        QCOMPARE(view->circularCount(), 0);
-        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
-    }
-
-    void documentPassesOpenAndSaveToTheFrame()
-    {
-        Shell s;
-        s.frame->newChartWindow("chart");
-        QCOMPARE(s.frame->router()->handlerLevel(cmd::ID_FILE_OPEN), int(CommandRouter::Level::Document));
-        QCOMPARE(s.frame->router()->handlerLevel(cmd::ID_FILE_SAVE), int(CommandRouter::Level::Document));
-        bool asked = false;
-        s.prompter.onOpenFile = [&] { asked = true; };
-        QVERIFY(s.run(cmd::ID_FILE_OPEN));
-        QVERIFY(asked);
-    }
-
-    void closingAskedToSaveAProfileOnly()
-    {
-        Shell s;
-        LoadExample(*s.frame, true);
-        s.run(cmd::ID_VERTICAL_GRAPH);
-        s.run(cmd::ID_ROUND_GRAPH);
-        InTemporaryFolder folder;
-        s.prompter.answers << true;
-        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("profile"), "png", QSize(300, 200)};
-        for (CChildFrame* w : s.frame->chartWindows())
-            w->destroyForShutdown();
-        QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
-        QImage written(folder.dir.filePath("profile.png"));
-        QVERIFY(!written.isNull());
-    }
 };
 
-int main(int argc, char** argv)
-{
-    TestCharts test;
-    return runGuiTest(&test, argc, argv, "charts");
-}
-
+VANTREL_GUI_TEST_MAIN(TestCharts, "charts")
 #include "tst_charts.moc"
