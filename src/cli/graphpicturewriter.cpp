@@ -54,11 +54,11 @@ std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* 
     const QSize size = width > 0 && height > 0 ? QSize(width, height) : QSize();
     QString error;
     if (profile)
-        error = WriteProfilePicture(*profile, file, size);
+        error = writeProfilePicture(*profile, file, size);
     else if (circular)
-        error = WriteCircularPicture(*circular, file, size);
+        error = writeCircularPicture(*circular, file, size);
     else if (section)
-        error = WriteSectionPicture(*section, file, size);
+        error = writeSectionPicture(*section, file, size);
     return error.toStdString();
 }
 
