@@ -9,7 +9,12 @@
 #include "panes/coutputwnd.h"
 #include "testsupport.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QTextStream>
+#include <QWidgetAction>
+
+#include <algorithm>
 #include <QMenuBar>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -38,6 +43,65 @@ QMenu* menuAt(CMainFrame* frame, const QStringList& path)
             return nullptr;
     }
     return menu;
+}
+
+QString iconKey(const QAction* a)
+{
+    if (a->icon().isNull())
+        return QStringLiteral("-");
+    const QImage image = a->icon().pixmap(32).toImage();
+    const QByteArray bits(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return QString::fromLatin1(QCryptographicHash::hash(bits, QCryptographicHash::Md5).toHex().left(8));
+}
+
+void dumpEntries(QTextStream& ts, const QWidget* w, int depth)
+{
+    if (auto* menu = qobject_cast<QMenu*>(const_cast<QWidget*>(w)))
+        Q_EMIT menu->aboutToShow();
+    for (const QAction* a : w->actions()) {
+        if (!a->isVisible())
+            continue;
+        ts << QString(depth * 2, QLatin1Char(' '));
+        if (a->isSeparator())
+            ts << "--\n";
+        else if (qobject_cast<const QWidgetAction*>(a))
+            ts << "(widget)\n";
+        else
+            ts << a->data().toInt() << ' ' << QString(a->text()).replace('\t', "\\t") << '\n';
+        if (a->menu())
+            dumpEntries(ts, a->menu(), depth + 1);
+    }
+}
+
+// Everything the frame shows of its commands: the menus (sub-menus
+// indented), the edit menu, the toolbars, then every action by id.
+QString commandDump(CMainFrame* frame)
+{
+    QString out;
+    QTextStream ts(&out);
+    dumpEntries(ts, frame->menuBar(), 0);
+    ts << "== edit menu\n";
+    dumpEntries(ts, frame->editContextMenu(), 0);
+    ts << "== standard toolbar\n";
+    dumpEntries(ts, frame->standardToolBar(), 0);
+    ts << "== file view toolbar\n";
+    for (const QAction* a : frame->fileView()->toolBar()->actions())
+        ts << a->data().toInt() << " | " << a->text() << " | " << a->statusTip() << " | " << a->toolTip()
+           << " | " << iconKey(a) << '\n';
+    ts << "== actions\n";
+    QList<int> ids = frame->actionIds();
+    std::sort(ids.begin(), ids.end());
+    frame->router()->updateActions();
+    for (int id : ids) {
+        const QAction* a = frame->action(id);
+        ts << id << " | " << QString(a->text()).replace('\t', "\\t") << " | "
+           << QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText) << " | "
+           << a->statusTip() << " | " << a->toolTip() << " | " << iconKey(a) << " | "
+           << (a->isEnabled() ? "on" : "off")
+           << (a->isCheckable() ? (a->isChecked() ? " checked" : " unchecked") : "")
+           << (a->actionGroup() ? " grouped" : "") << '\n';
+    }
+    return out;
 }
 
 }  // namespace
@@ -202,6 +266,31 @@ private Q_SLOTS:
         QVERIFY(s.run(ID_FILE_CLOSE));
         QTRY_VERIFY(s.frame->chartWindows().isEmpty());
         QVERIFY(!s.enabled(ID_FILE_CLOSE));
+    }
+
+    // The whole command set in each language against its record
+    // (VANTREL_WRITE_RECORDS=1 writes the records anew, for a deliberate change).
+    void commandsMatchTheirRecord()
+    {
+        using L = Translations::Language;
+        Shell s;
+        for (L language : {L::English, L::Chinese}) {
+            Shell::app()->setLanguage(language);
+            s.restart();
+            const QString name = language == L::Chinese ? "commands-zh.txt" : "commands-en.txt";
+            const QString dump = commandDump(s.frame);
+            if (qEnvironmentVariableIsSet("VANTREL_WRITE_RECORDS")) {
+                QFile f(vantrel::test::fixture(name));
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(dump.toUtf8());
+            }
+            const QStringList want =
+                QString::fromUtf8(vantrel::test::contents(vantrel::test::fixture(name))).split('\n');
+            const QStringList got = dump.split('\n');
+            for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
+                QCOMPARE(got.value(i), want.value(i));
+        }
+        Shell::app()->setLanguage(L::English);
     }
 
     void languageChoice()
