@@ -45,6 +45,13 @@ void Append(OperationReport& into, const OperationReport& from)
     into.stopped = into.stopped || from.stopped;
 }
 
+/// True when both paths name one existing file (links followed).
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString first = QFileInfo(a).canonicalFilePath();
+    return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
 
 bool IsPartialLoad(const ReadResult& result)
@@ -144,6 +151,7 @@ void DataCommands::readFile(const QString& path)
         result = reader.ReadFile(LocalPath(path), path.toStdString());
     }
     m_partialRows = IsPartialLoad(result) ? result.rowsLoaded : 0;
+    m_readFile = path;
     m_notifier.endReset();
     if (!result.message.empty())
         m_prompter.message(CellText(result.message));
@@ -154,7 +162,10 @@ void DataCommands::readFile(const QString& path)
 
 void DataCommands::OnSaveOriginalData()
 {
-    if (m_partialRows > 0 &&
+    // Only the file that was read in part loses rows; a save elsewhere (the
+    // filter's extension appended to the name read) goes ahead at once.
+    const QString target = FromLocalPath(m_notifier.survey().m_frame.DataFile());
+    if (m_partialRows > 0 && sameFile(target, m_readFile) &&
         !m_prompter.question(QString::fromLatin1(kSavePartialLoad).arg(m_partialRows),
                              Prompter::Default::Cancel))
         return;

@@ -83,6 +83,7 @@ private:
     UndoHistory& m_history;
     QPointer<QStatusBar> m_statusBar;
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
+    QString m_readFile;             // the file the tables were read from
 };
 
 /// True when the read stopped before the end of the file, so that the tables
