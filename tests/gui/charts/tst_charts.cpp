@@ -81,8 +81,6 @@ private Q_SLOTS:
     void profileCurvesTitlesRegionsAndShading()
     {
         CDialog_PMPM dialog;
-        dialog.StackAxes(0);
-        QCOMPARE(dialog.chart()->customAxisCount(), 0);
         dialog.StackAxes(3);
         ChartControl* chart = dialog.chart();
         chart->resize(500, 1200);
