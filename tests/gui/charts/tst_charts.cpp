@@ -53,7 +53,9 @@ private Q_SLOTS:
         chart.setSeriesAxis(1, 1);
 
         // Tools of both kinds share one numbering.
-        QCOMPARE(chart.addRegionTool(RegionStyle{.series = 1}), 0);
+        RegionStyle region;
+        region.series = 1;
+        QCOMPARE(chart.addRegionTool(region), 0);
         QCOMPARE(chart.addBannerTool("4700Hz"), 1);
         QVERIFY(!chart.regionTool(1));
         QCOMPARE(chart.regionTool(0)->series(), chart.seriesGraph(1));
