@@ -492,6 +492,7 @@ ReadResult DataFileReader::ReadStandardInput(const std::string& shownName)
 ReadResult DataFileReader::ReadStream(std::istream& in, const std::string& shownName)
 {
     Begin(shownName);
+    m_totalBytes = m_streamSize;
     std::streambuf* source = in.rdbuf();
     bool bad = source == nullptr || in.bad();
     // What the buffer already holds is taken first, so the bytes before a

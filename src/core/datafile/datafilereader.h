@@ -70,6 +70,9 @@ public:
 
     void SetProgress(Progress progress) { m_progress = std::move(progress); }
     void SetTextProbe(TextProbe probe) { m_probe = std::move(probe); }
+    /// About how many bytes a stream will give: sizes the tables up front
+    /// and is the total the progress counts to.
+    void SetStreamSize(std::uint64_t bytes) { m_streamSize = bytes; }
 
     /// Reads the file at `path`, opened for reading only, to its end: a
     /// regular file, a pipe, a FIFO or a device alike. `shownPath` is the
@@ -102,6 +105,7 @@ private:
     DataFileListener& m_listener;
     Progress m_progress;
     TextProbe m_probe;
+    std::uint64_t m_streamSize = 0;
 
     ReadResult m_result;
     std::string m_shownName;

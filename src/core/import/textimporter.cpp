@@ -162,7 +162,8 @@ private:
                 m_done = true;
                 return;
             }
-            Row();
+            if (!FastRow(line.size()))
+                Row();
         }
         if (m_out.empty())
             m_done = true;
@@ -190,19 +191,65 @@ private:
             }
             const auto s = static_cast<std::size_t>(column.source);
             const std::string_view cell = s < m_cells.size() ? m_cells[s] : std::string_view();
-            const std::size_t start = m_out.size();
-            if (column.number && IsNumberWith(cell, m_mapping.decimal)) {
-                m_out += cell;
-                if (m_mapping.decimal != '.')
-                    std::replace(m_out.begin() + static_cast<std::ptrdiff_t>(start), m_out.end(),
-                                 m_mapping.decimal, '.');
+            if (column.number && AppendNumber(cell))
                 continue;
-            }
             if (column.number)
                 marks.emplace_back(row, static_cast<int>(c));
             Text(cell, last);
         }
         m_out += '\n';
+    }
+
+    /// Appends the cell with a decimal point when it is a number.
+    bool AppendNumber(std::string_view cell)
+    {
+        const std::size_t start = m_out.size();
+        m_out.resize(start + cell.size());
+        char* end = CopyNumber(cell, m_mapping.decimal, m_out.data() + start);
+        m_out.resize(end ? static_cast<std::size_t>(end - m_out.data()) : start);
+        return end != nullptr;
+    }
+
+    /// The common row, written through one pointer: numbers that are
+    /// numbers and text that needs no change. False, with nothing written,
+    /// for any other row, which Row() then writes.
+    bool FastRow(std::size_t lineSize)
+    {
+        const std::size_t base = m_out.size();
+        m_out.resize(base + lineSize + 2 * m_columns.size() + 2);
+        char* w = m_out.data() + base;
+        for (std::size_t c = 0; c < m_columns.size(); ++c) {
+            const OutColumn& column = m_columns[c];
+            if (c > 0)
+                *w++ = '\t';
+            if (column.source < 0) {
+                *w++ = '1';
+                continue;
+            }
+            const auto s = static_cast<std::size_t>(column.source);
+            const std::string_view cell = s < m_cells.size() ? m_cells[s] : std::string_view();
+            bool ok = !cell.empty();
+            if (column.number) {
+                char* end = ok ? CopyNumber(cell, m_mapping.decimal, w) : nullptr;
+                ok = end != nullptr;
+                w = ok ? end : w;
+            } else {
+                const bool last = c + 1 == m_columns.size();
+                for (char ch : cell) {
+                    // Separators, and an I that may start "INCREMENT", go the long way.
+                    ok = ok && ch != 'I' && ch != 'i' && (last || !IsFieldDelimiter(ch));
+                    *w++ = ch;
+                }
+            }
+            if (!ok) {
+                m_out.resize(base);
+                return false;
+            }
+        }
+        *w++ = '\n';
+        m_out.resize(static_cast<std::size_t>(w - m_out.data()));
+        ++m_rows;
+        return true;
     }
 
     void Text(std::string_view cell, bool last)
@@ -308,6 +355,7 @@ ImportResult TextImporter::Import(std::string_view bytes, const ImportMapping& m
     std::istream in(&buffer);
     DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
     reader.SetTextProbe([form](std::string_view) { return form; });
+    reader.SetStreamSize(bytes.size());
     const ReadResult read = reader.ReadStream(in, shownName);
     if (!buffer.error.empty())
         return Failed(survey, buffer.error);

@@ -34,34 +34,43 @@ char LowerAscii(char c)
 
 }  // namespace
 
-bool IsNumberWith(std::string_view s, char decimal)
+char* CopyNumber(std::string_view s, char decimal, char* out)
 {
     std::size_t i = 0;
+    const std::size_t n = s.size();
     const auto sign = [&] {
-        if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-            ++i;
+        if (i < n && (s[i] == '-' || s[i] == '+'))
+            *out++ = s[i++];
     };
     const auto digits = [&] {
         const std::size_t from = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i;
+        while (i < n && s[i] >= '0' && s[i] <= '9')
+            *out++ = s[i++];
         return i - from;
     };
     sign();
     std::size_t count = digits();
-    if (i < s.size() && (s[i] == decimal || s[i] == '.')) {
+    if (i < n && (s[i] == decimal || s[i] == '.')) {
+        *out++ = '.';
         ++i;
         count += digits();
     }
     if (count == 0)
-        return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
+        return nullptr;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        *out++ = s[i++];
         sign();
         if (digits() == 0)
-            return false;
+            return nullptr;
     }
-    return i == s.size();
+    return i == n ? out : nullptr;
+}
+
+bool IsNumberWith(std::string_view s, char decimal)
+{
+    char small[64];
+    std::string large(s.size() <= sizeof small ? 0 : s.size(), '\0');
+    return CopyNumber(s, decimal, s.size() <= sizeof small ? small : large.data()) != nullptr;
 }
 
 TextLayout::TextLayout(std::string_view text) : m_text(text)
@@ -145,8 +154,8 @@ void TextLayout::SplitCells(std::string_view line, char separator, std::vector<s
             cell = TrimBlanks(std::string_view(scratch).substr(start));
         } else {
             const std::size_t start = p;
-            while (p < n && line[p] != separator)
-                ++p;
+            const void* next = std::memchr(line.data() + p, separator, n - p);
+            p = next ? static_cast<std::size_t>(static_cast<const char*>(next) - line.data()) : n;
             cell = TrimBlanks(line.substr(start, p - start));
         }
         cells.push_back(cell);

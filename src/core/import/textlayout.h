@@ -51,6 +51,9 @@ std::optional<double> FrequencyOfTitle(std::string_view title, char decimal);
 /// A decimal number, its decimal separator '.' or `decimal`, with an
 /// optional sign and exponent ("12,5", "-3", "1e3").
 bool IsNumberWith(std::string_view text, char decimal);
+/// Copies such a number to `out` with a decimal point (at most text.size()
+/// bytes); the end of what was written, or nullptr when it is no number.
+char* CopyNumber(std::string_view text, char decimal, char* out);
 
 /// A number as the tables write it: "1000", "0.5", "2.5e-05"; the shortest
 /// text that reads back to the same double.
