@@ -71,7 +71,9 @@ DetectedEncoding DetectEncoding(std::string_view text)
         found.bom = true;
         return found;
     }
-    if (!HasHighBytes(text) || IsUtf8(text, cut))
+    // Bytes with a NUL among them are no text in any of these encodings:
+    // nothing is guessed, and the JSON output escapes every stray byte.
+    if (!HasHighBytes(text) || IsUtf8(text, cut) || text.find('\0') != std::string_view::npos)
         return found;
 
     int gb = 0, latin = 0;

@@ -21,7 +21,8 @@ inline constexpr std::size_t kDetectionBytes = 1 << 20;
 /// Windows-1252 apart from the first kDetectionBytes of `text`.
 ///
 /// UTF-8 is what is valid UTF-8 (a sequence cut at the end of the bytes
-/// read counts as valid), ASCII included. Otherwise ICU's charset detector
+/// read counts as valid), ASCII included, and bytes holding a NUL (binary
+/// data is not guessed at). Otherwise ICU's charset detector
 /// weighs GB18030 against the Latin code pages. Below a dozen Chinese
 /// characters it cannot tell (it gives GB18030 its lowest confidence, 10,
 /// whenever the bytes are valid GB18030); then the text is GB18030 when

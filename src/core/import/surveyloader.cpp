@@ -18,8 +18,28 @@ namespace vantrel {
 
 namespace {
 
-/// The whole file, or the reason it could not be read.
-bool ReadWhole(const SurveyLoader::Input& input, std::string* bytes, std::string* reason)
+LoadResult Failure(std::string message, std::string reason = {})
+{
+    LoadResult result;
+    result.read.status = ReadResult::Status::OpenFailed;
+    result.read.message = std::move(message);
+    result.read.reason = std::move(reason);
+    return result;
+}
+
+bool SameTitles(const std::vector<std::string>& a, const std::vector<std::string>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ToUpperAscii(a[i]) != ToUpperAscii(b[i]))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool SurveyLoader::ReadWhole(const Input& input, std::string* bytes, std::string* reason)
 {
     platform::InputFile file;
     if (input.standardInput) {
@@ -44,27 +64,6 @@ bool ReadWhole(const SurveyLoader::Input& input, std::string* bytes, std::string
         bytes->append(buffer, static_cast<std::size_t>(got));
     }
 }
-
-LoadResult Failure(std::string message, std::string reason = {})
-{
-    LoadResult result;
-    result.read.status = ReadResult::Status::OpenFailed;
-    result.read.message = std::move(message);
-    result.read.reason = std::move(reason);
-    return result;
-}
-
-bool SameTitles(const std::vector<std::string>& a, const std::vector<std::string>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (ToUpperAscii(a[i]) != ToUpperAscii(b[i]))
-            return false;
-    return true;
-}
-
-}  // namespace
 
 LoadResult SurveyLoader::ReadOne(const Input& input, Survey& survey, std::vector<std::string>* titles)
 {

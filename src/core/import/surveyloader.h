@@ -53,6 +53,9 @@ public:
     void SetProbe(Probe probe) { m_probe = std::move(probe); }
     void SetProgress(DataFileReader::Progress progress) { m_progress = std::move(progress); }
 
+    /// The whole of one input, or false with the system's reason.
+    static bool ReadWhole(const Input& input, std::string* bytes, std::string* reason);
+
     /// Loads into the survey, which must be empty. The frame's source files
     /// are set; its data path only for a single file, by the caller.
     LoadResult Load(const std::vector<Input>& inputs);
