@@ -3,6 +3,7 @@
 
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
+#include "encodingdetector.h"
 #include "graphs/graphkind.h"
 #include "numbers.h"
 #include "processing/processingsteps.h"
@@ -135,6 +136,25 @@ std::vector<CliOption> MakeOptions()
     options.insert(options.end(), own.begin(), own.end());
     for (const SettingName& setting : SettingNames())
         options.push_back(SettingOption(setting));
+    options.push_back(
+        {"--encoding",
+         {TakesOnly("NAME", [](const std::string& a) { return !CanonicalEncoding(a).empty(); })},
+         "decode the cells for the JSON output from NAME (UTF-8, GB18030,\nwindows-1252, ...) "
+         "instead of the encoding detected",
+         When::Setting,
+         [](CliPipeline& p, Values v) {
+             p.SetEncoding(CanonicalEncoding(v[0]));
+             return true;
+         }});
+    options.push_back({"--import",
+                       {{"MAPPING.json", nullptr}},
+                       "read the inputs as text files in another layout, with the\nmapping saved by File > "
+                       "Import Text...",
+                       When::Setting,
+                       [](CliPipeline& p, Values v) {
+                           p.SetMappingFile(v[0]);
+                           return true;
+                       }});
     options.push_back(
         {"--size",
          {{"WxH",

@@ -3,6 +3,10 @@
 #include "clioption.h"
 #include "datafile/datafilereader.h"
 #include "datafile/textcase.h"
+#include "encodingdetector.h"
+#include "import/surveyloader.h"
+#include "mappingjson.h"
+#include "messages.h"
 #include "graphjson.h"
 #include "jsonlines.h"
 #include "processing/operationreport.h"
@@ -42,8 +46,9 @@ std::string CliPipeline::Usage()
     std::string settings;
     for (const CliOption& option : CliOptions())
         (option.when == CliOption::When::Step ? steps : settings) += UsageLine(option);
-    return "Usage: vantrel-cli INPUT [STEP ...]\n"
-           "Loads the data file INPUT (- reads standard input), then runs the steps in the order given.\n"
+    return "Usage: vantrel-cli INPUT... [STEP ...]\n"
+           "Loads the data file INPUT (- reads standard input), or several files as one survey,\n"
+           "then runs the steps in the order given.\n"
            "\nSteps:\n" +
         steps + "\nSettings (apply to the whole run, wherever they stand):\n" + settings +
         "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
@@ -58,7 +63,7 @@ void CliPipeline::SetPictureSize(int width, int height)
 
 int CliPipeline::Run(const std::vector<std::string>& args)
 {
-    std::string input;
+    std::vector<std::string> inputs;
     std::vector<std::pair<const CliOption*, std::vector<std::string>>> plan;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -93,17 +98,17 @@ int CliPipeline::Run(const std::vector<std::string>& args)
             m_err << "vantrel-cli: unknown option " << a << "\n" << Usage();
             return 2;
         }
-        if (!input.empty()) {
-            m_err << "vantrel-cli: one input file only (" << input << ", " << a << ")\n";
+        if (a == "-" && std::find(inputs.begin(), inputs.end(), a) != inputs.end()) {
+            m_err << "vantrel-cli: standard input (-) can be read once only\n";
             return 2;
         }
-        input = a;
+        inputs.push_back(a);
     }
-    if (input.empty()) {
+    if (inputs.empty()) {
         m_err << Usage();
         return 2;
     }
-    if (!Load(input))
+    if (!Load(inputs))
         return 1;
     for (const auto& [option, values] : plan)
         if (!option->run(*this, values))
@@ -111,26 +116,65 @@ int CliPipeline::Run(const std::vector<std::string>& args)
     return 0;
 }
 
-bool CliPipeline::Load(const std::string& path)
+bool CliPipeline::Load(const std::vector<std::string>& inputs)
 {
     m_survey.m_frame.BeginFileOpen();
-    m_survey.m_frame.SetDataPath(path, FrameState::AllFilter);
-    DataFileReader reader(m_survey.m_frame, m_survey.m_tables, m_survey.m_tree);
-    const bool standardInput = path == "-";
-    const std::string shown = standardInput ? "standard input" : path;
-    const ReadResult result = standardInput ? reader.ReadStandardInput(shown) : reader.ReadFile(path);
+    // Several files were not read from one path: --save-original names its own.
+    if (inputs.size() == 1)
+        m_survey.m_frame.SetDataPath(inputs[0], FrameState::AllFilter);
+    SurveyLoader loader(m_survey);
+    if (!m_mappingFile.empty()) {
+        std::string json, reason;
+        if (!SurveyLoader::ReadWhole({m_mappingFile, m_mappingFile}, &json, &reason))
+            return Fail(m_mappingFile + msg::kFileOpenFailed + "\n" + m_mappingFile + ": " + reason);
+        MappingFromJsonResult mapping = MappingFromJson(json);
+        if (!mapping.ok)
+            return Fail(m_mappingFile + ": " + mapping.message);
+        loader.SetMapping(std::move(mapping.mapping));
+    }
+    std::string encoding = m_encodingOverride;
+    loader.SetProbe([&encoding](std::string_view head) {
+        if (encoding.empty())
+            encoding = DetectEncoding(head).name;
+        return ByteFormOf(encoding);
+    });
+    std::vector<SurveyLoader::Input> files;
+    for (const std::string& path : inputs)
+        files.push_back({path, path == "-" ? "standard input" : path, path == "-"});
+    const LoadResult loaded = loader.Load(files);
+    const ReadResult& result = loaded.read;
     if (!result.Ok()) {
         std::string text = result.message;
         if (result.lineNumber > 0)
             text += " (line " + std::to_string(result.lineNumber) + ")";
         if (!result.reason.empty())
-            text += "\n" + shown + ": " + result.reason;
+            text += "\n" + (inputs.size() == 1 ? files[0].shownName : std::string("vantrel-cli")) + ": " +
+                result.reason;
         if (result.Partial())
             text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " +
                 std::to_string(result.dataLines) + " data rows were read; no step was run.";
         return Fail(text);
     }
+    if (encoding.empty())
+        encoding = "UTF-8";
+    m_survey.m_frame.SetEncoding(encoding);
+    m_decoder = std::make_unique<TextDecoder>(encoding);
+    if (m_decoder->IsUtf8())
+        m_decoder.reset();
+    if (m_survey.m_tree.Frequencies().empty())
+        m_err << msg::kNoFrequencyColumn << "\n";
+    if (loaded.markedCells > 0)
+        m_err << loaded.markedCells << " cells of the number columns hold no number; they are marked.\n";
     return true;
+}
+
+std::string CliPipeline::JsonCell(std::string_view bytes) const
+{
+    if (m_decoder)
+        return JsonString(m_decoder->ToUtf8(bytes));
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    return JsonString(bytes);
 }
 
 bool CliPipeline::Fail(const std::string& message)
@@ -156,13 +200,15 @@ bool CliPipeline::Dump(const std::string& which)
     const DataTable& table = which == "origin" ? m_survey.m_tables.Origin()
         : which == "processing"                ? m_survey.m_tables.Processing()
                                                : m_survey.m_tables.Depth();
-    std::vector<std::string_view> cells(table.Titles().begin(), table.Titles().end());
-    m_out << JsonArray(cells) << "\n";
-    for (std::size_t r = 0; r < table.RowCount(); ++r) {
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            cells[c] = table.Cell(r, c);
-        m_out << JsonArray(cells) << "\n";
-    }
+    const auto line = [&](const auto& cellAt) {
+        std::string text = "[";
+        for (std::size_t c = 0; c < table.Titles().size(); ++c)
+            text += (c ? "," : "") + JsonCell(cellAt(c));
+        m_out << text << "]\n";
+    };
+    line([&](std::size_t c) { return std::string_view(table.Titles()[c]); });
+    for (std::size_t r = 0; r < table.RowCount(); ++r)
+        line([&](std::size_t c) { return table.Cell(r, c); });
     m_out.flush();
     return true;
 }

@@ -2,8 +2,10 @@
 
 #include "graphs/buildgraph.h"
 #include "survey.h"
+#include "textdecoder.h"
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,8 +24,9 @@ struct PictureFile {
 /// Draws a graph into a picture file; the error text, empty when written.
 using GraphPictureWriter = std::function<std::string(const Graph& graph, const PictureFile& file)>;
 
-/// The batch pipeline: loads one data file ("-": standard input), then runs
-/// the steps of the command line in the order given. The options are the
+/// The batch pipeline: loads one data file ("-": standard input), or several
+/// as one survey, in the standard layout or imported with a mapping
+/// (--import), then runs the steps of the command line in the order given. The options are the
 /// rows of CliOptions(); what they call is here.
 ///
 /// Exit status: 0 when all went well; 1 when the load or a step failed (its
@@ -42,6 +45,11 @@ public:
     /// drawn by this build.
     void SetPictureWriter(GraphPictureWriter writer) { m_pictureWriter = std::move(writer); }
     void SetPictureSize(int width, int height);
+    /// The encoding the cells are decoded from for the JSON output, instead
+    /// of the one detected from the first file's first megabyte.
+    void SetEncoding(std::string name) { m_encodingOverride = std::move(name); }
+    /// The mapping file the inputs are imported with, read when they load.
+    void SetMappingFile(std::string path) { m_mappingFile = std::move(path); }
     GraphOptions& GetGraphOptions() { return m_graphOptions; }
 
     /// Prints the report's messages; false when the operation stopped at one.
@@ -60,7 +68,9 @@ public:
     bool GraphPicture(GraphKind kind, const std::string& path);
 
 private:
-    bool Load(const std::string& path);
+    bool Load(const std::vector<std::string>& inputs);
+    /// A cell's bytes as the JSON output gives them, decoded to UTF-8.
+    std::string JsonCell(std::string_view bytes) const;
     /// The graph after the command's and the graph's checks; nothing (message
     /// printed) when a check fails.
     std::optional<Graph> Built(GraphKind kind);
@@ -72,6 +82,9 @@ private:
     GraphPictureWriter m_pictureWriter;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
+    std::string m_encodingOverride;
+    std::string m_mappingFile;
+    std::unique_ptr<TextDecoder> m_decoder;  ///< none: the cells are UTF-8
 };
 
 }  // namespace vantrel

@@ -13,6 +13,7 @@ using namespace vantrel;
 using vantrel::test::DataPath;
 using vantrel::test::ReadAll;
 using vantrel::test::TempDir;
+using vantrel::test::WriteAll;
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo)
 {
     std::vector<std::vector<std::string>> wrong = {{"a.dat", "--select", ""}};
     for (const char* line : {"", "a.dat --bogus", "a.dat --dump", "a.dat --dump tables", "a.dat --select 1,x",
-                             "a.dat b.dat", "a.dat --resistivity"})
+                             "- a.dat -", "a.dat --resistivity", "a.dat --encoding nosuch"})
         wrong.push_back(Words(line));
     for (const auto& args : wrong) {
         const CliRun r = RunInProcess(args);
@@ -74,6 +75,71 @@ TEST(CommandLine, DumpsTablesAsJsonLines)
                   R"j(["1","0","12.5","A\u0000B\u00e9\u00ff"])j",
                   R"j(["2","5","éTé","X\u000dY"])j",
               }));
+}
+
+TEST(CommandLine, FieldFilesComeOutAsUtf8JsonAndOtherLayoutsAreImported)
+{
+    // 备注 / 测点一 written on a Chinese system (GB18030), µS/cm on a western
+    // one (Windows-1252): the JSON holds the characters, not their bytes.
+    TempDir dir;
+    const auto rows = [](const std::string& head, const std::string& cell) {
+        std::string text = head + "\r\n";
+        for (int i = 0; i < 20; ++i)
+            text += "1," + std::to_string(i) + ",12.5," + cell + "\r\n";
+        return text;
+    };
+    WriteAll(dir / "gb.csv", rows("FILE,INCREMENT,1000HZ,\xB1\xB8\xD7\xA2", "\xB2\xE2\xB5\xE3\xD2\xBB"));
+    WriteAll(dir / "latin.csv", rows("FILE,INCREMENT,1000HZ,\xB5S/cm", "\xB5S"));
+    WriteAll(dir / "semi.csv", "FILE;INCREMENT;1000HZ\n1;0;12,5\n2;5;x\n");
+    WriteAll(dir / "day2.csv", "FILE;INCREMENT;1000HZ\n1;9;7\n");
+    WriteAll(dir / "other.csv", "FILE;INCREMENT;500HZ\n1;9;7\n");
+    WriteAll(dir / "map.json", R"({"separator": ";", "decimal": ",", "headerLine": 1, "columns":
+        [{"role": "file"}, {"role": "increment"}, {"role": "frequency", "hz": 1000}]})");
+    const std::string semi = dir / "semi.csv", map = dir / "map.json";
+    struct Case {
+        std::string line;
+        int status;
+        std::vector<std::string> out;  // the first lines
+        std::string err;
+    };
+    const std::string noFrequency =
+        "No frequency column was found (a frequency column's title contains HZ). File > Import Text... reads "
+        "files with other layouts.\n";
+    for (const Case& c : std::vector<Case>{
+             {dir / "gb.csv",
+              0,
+              {R"(["FILE","INCREMENT","1000HZ","备注"])", R"(["1","0","12.5","测点一"])"},
+              ""},
+             {dir / "latin.csv",
+              0,
+              {R"(["FILE","INCREMENT","1000HZ","µS/CM"])", R"(["1","0","12.5","µS"])"},
+              ""},
+             {dir / "gb.csv --encoding windows-1252", 0, {R"(["FILE","INCREMENT","1000HZ","±¸×¢"])"}, ""},
+             {semi, 0, {R"(["FILE;INCREMENT;1000HZ"])"}, noFrequency},
+             {semi + " " + (dir / "day2.csv") + " --import " + map,
+              0,
+              {R"(["FILE","INCREMENT","1000HZ"])", R"(["1","0","12.5"])", R"(["2","5","X"])",
+               R"(["3","9","7"])"},
+              "1 cells of the number columns hold no number; they are marked.\n"},
+             {semi + " " + (dir / "other.csv") + " --import " + map,
+              1,
+              {},
+              (dir / "other.csv") + " does not have the columns of " + semi +
+                  ": none of the files was loaded.\n"},
+             {semi + " --import " + (dir / "none.json"),
+              1,
+              {},
+              (dir / "none.json") + " File open failed!\n" + (dir / "none.json") +
+                  ": No such file or directory\n"},
+         }) {
+        std::vector<std::string> args = Words(c.line + " --dump origin");
+        const CliRun r = RunInProcess(args);
+        EXPECT_EQ(r.status, c.status) << c.line;
+        EXPECT_EQ(r.err, c.err) << c.line;
+        const auto lines = Lines(r.out);
+        for (std::size_t i = 0; i < c.out.size(); ++i)
+            EXPECT_EQ(i < lines.size() ? lines[i] : "", c.out[i]) << c.line;
+    }
 }
 
 TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)

@@ -93,11 +93,12 @@ struct Loaded {
     RecordingListener listener;
     ReadResult result;
 
-    explicit Loaded(std::string_view bytes)
+    explicit Loaded(std::string_view bytes, ByteForm form = ByteForm::SingleOrUtf8)
     {
         listener.tree = &survey.m_tree;
         survey.m_frame.BeginFileOpen();
         DataFileReader reader(survey.m_frame, survey.m_tables, listener);
+        reader.SetTextProbe([form](std::string_view) { return form; });
         result = reader.ReadBuffer(bytes);
     }
 };

@@ -11,6 +11,7 @@ VANTREL_PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
   poppler-utils libxml2-utils
+  libicu-dev nlohmann-json3-dev
 )
 
 ensure_packages() {

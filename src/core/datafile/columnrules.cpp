@@ -15,4 +15,20 @@ double FrequencyFromTitle(std::string_view title)
     return CAtof(hz == std::string_view::npos ? title : title.substr(0, hz));
 }
 
+KeywordColumns KeywordColumnsOf(const std::vector<std::string>& header)
+{
+    KeywordColumns k;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string& name = header[i];
+        std::size_t* role = Contains(name, "FILE") ? &k.file
+            : Contains(name, "INCREMENT")          ? &k.increment
+            : Contains(name, "MODE")               ? &k.mode
+            : Contains(name, "DATETIME")           ? &k.dateTime
+                                                   : nullptr;
+        if (role)
+            *role = i;
+    }
+    return k;
+}
+
 }  // namespace vantrel

@@ -214,8 +214,9 @@ std::size_t CountHeaderFields(std::string_view line)
 class Splitter {
 public:
     Splitter(const std::function<std::ptrdiff_t(char*, std::size_t)>& source,
-             const std::function<std::string()>& errorReason, std::size_t headerFields)
-        : m_source(source), m_errorReason(errorReason), m_headerFields(headerFields)
+             const std::function<std::string()>& errorReason, std::size_t headerFields,
+             const DataFileReader::TextProbe& probe)
+        : m_source(source), m_errorReason(errorReason), m_headerFields(headerFields), m_probe(probe)
     {}
 
     template <typename Piece>
@@ -274,7 +275,10 @@ public:
         m_carry.assign(piece.bytes.begin() + static_cast<std::ptrdiff_t>(cut),
                        piece.bytes.begin() + static_cast<std::ptrdiff_t>(have));
         piece.bytes.resize(cut);
-        ToUpperAsciiInPlace(piece.bytes.data(), cut);
+        if (m_probe && !m_probed)
+            m_form = m_probe(std::string_view(piece.bytes.data(), have));
+        m_probed = true;
+        ToUpperAsciiInPlace(piece.bytes.data(), cut, m_form);
         Split(piece, cut);
     }
 
@@ -314,6 +318,9 @@ private:
     const std::function<std::ptrdiff_t(char*, std::size_t)>& m_source;
     const std::function<std::string()>& m_errorReason;
     std::size_t m_headerFields;
+    const DataFileReader::TextProbe& m_probe;
+    bool m_probed = false;
+    ByteForm m_form = ByteForm::SingleOrUtf8;
     std::vector<char> m_carry;
     std::uint64_t m_done = 0;
 };
@@ -365,7 +372,7 @@ ReadResult DataFileReader::ReadBuffer(std::string_view bytes)
 ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<std::string()>& errorReason,
                                       bool twoThreads)
 {
-    Splitter splitter(source, errorReason, m_frame.HeaderColumns().size());
+    Splitter splitter(source, errorReason, m_frame.HeaderColumns().size(), m_probe);
     // Returns true at the end.
     const auto take = [&](const Piece& piece) {
         Take(piece);
@@ -485,6 +492,7 @@ ReadResult DataFileReader::ReadStandardInput(const std::string& shownName)
 ReadResult DataFileReader::ReadStream(std::istream& in, const std::string& shownName)
 {
     Begin(shownName);
+    m_totalBytes = m_streamSize;
     std::streambuf* source = in.rdbuf();
     bool bad = source == nullptr || in.bad();
     // What the buffer already holds is taken first, so the bytes before a

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "textcase.h"
+
 namespace vantrel {
 
 class DataFileListener;
@@ -61,7 +63,16 @@ public:
 
     DataFileReader(FrameState& frame, OutputTables& tables, DataFileListener& listener);
 
+    /// Called once, with the first bytes read (at most 1 MiB), before any line
+    /// is upper-cased: says how the file's bytes form characters (the caller
+    /// detects the encoding there). Without one, every byte stands alone.
+    using TextProbe = std::function<ByteForm(std::string_view head)>;
+
     void SetProgress(Progress progress) { m_progress = std::move(progress); }
+    void SetTextProbe(TextProbe probe) { m_probe = std::move(probe); }
+    /// About how many bytes a stream will give: sizes the tables up front
+    /// and is the total the progress counts to.
+    void SetStreamSize(std::uint64_t bytes) { m_streamSize = bytes; }
 
     /// Reads the file at `path`, opened for reading only, to its end: a
     /// regular file, a pipe, a FIFO or a device alike. `shownPath` is the
@@ -93,6 +104,8 @@ private:
     OutputTables& m_tables;
     DataFileListener& m_listener;
     Progress m_progress;
+    TextProbe m_probe;
+    std::uint64_t m_streamSize = 0;
 
     ReadResult m_result;
     std::string m_shownName;

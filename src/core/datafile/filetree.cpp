@@ -32,7 +32,7 @@ void FileTree::AddRowItem(int fileNumber, std::string_view dateTime, int increme
     int item = FindFileItem(fileNumber);
     if (item < 0) {
         item = static_cast<int>(m_files.size());
-        m_files.push_back(FileItem{fileNumber, std::string(dateTime), {}, false});
+        m_files.push_back(FileItem{fileNumber, std::string(dateTime), {}, false, {}});
         auto it = std::lower_bound(m_index.begin(), m_index.end(), std::make_pair(fileNumber, INT32_MIN));
         m_index.insert(it, {fileNumber, item});
     }

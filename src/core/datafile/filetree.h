@@ -21,6 +21,7 @@ public:
         std::string dateTime;  ///< of the first row with this file number
         std::vector<int> rowIds;
         bool checked = false;
+        std::string source;  ///< the file it was read from, when several files were read as one
     };
     struct RowItem {
         int increment = 0;
@@ -46,6 +47,10 @@ public:
     std::string FileText(int fileItem) const;
     /// "%s=%2d %s=%d"
     std::string RowText(int rowId) const;
+    void SetFileSource(int fileItem, std::string source)
+    {
+        m_files[static_cast<std::size_t>(fileItem)].source = std::move(source);
+    }
 
     /// A mouse click on a file item's check box: its rows take the new state.
     void ClickFileCheckBox(int fileItem);

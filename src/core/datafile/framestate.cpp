@@ -17,6 +17,8 @@ void FrameState::CloseData(FileTree& tree, OutputTables& tables)
     tree.ClearTree();
     tables.ClearAll();
     m_arrHeaderColumns.clear();
+    m_sourceFiles.clear();
+    m_encoding.clear();
 }
 
 void FrameState::SetDataPath(const std::string& chosen, int filter)

@@ -34,6 +34,15 @@ public:
     void SetDashColumns() { m_bDashColumns = true; }
 
     bool HasOpenFile() const { return !m_arrHeaderColumns.empty(); }
+    /// The files the survey was read from, in order: one for File Open of a
+    /// file, several when they were read as one survey (DataPath() is then
+    /// empty: no single file can be written back).
+    const std::vector<std::string>& SourceFiles() const { return m_sourceFiles; }
+    void SetSourceFiles(std::vector<std::string> files) { m_sourceFiles = std::move(files); }
+    /// The text encoding the cells' bytes are shown in ("UTF-8", "GB18030",
+    /// "windows-1252"); empty before a file is read.
+    const std::string& Encoding() const { return m_encoding; }
+    void SetEncoding(std::string name) { m_encoding = std::move(name); }
     /// Clears the two flags every File Open command starts with.
     void BeginFileOpen();
     /// Empties the tree, the tables and the header: the user agreed to close.
@@ -45,6 +54,8 @@ private:
     std::vector<std::string> m_arrHeaderColumns;
     std::string m_strDataPath;
     std::string m_strDataFile;
+    std::vector<std::string> m_sourceFiles;
+    std::string m_encoding;
     bool m_bDataSelected = false;
     bool m_bDashColumns = false;
 };

@@ -5,7 +5,9 @@
 
 namespace vantrel {
 
-void ToUpperAsciiInPlace(char* text, std::size_t size)
+namespace {
+
+void UpperWordsAndTail(char* text, std::size_t size)
 {
     // Eight bytes at a time: a byte is an ASCII lower-case letter when its
     // high bit is clear and its low seven bits lie in 'a'..'z'; adding to the
@@ -29,10 +31,38 @@ void ToUpperAsciiInPlace(char* text, std::size_t size)
     }
 }
 
-std::string ToUpperAscii(std::string_view text)
+}  // namespace
+
+std::size_t Gb18030Length(const char* p, const char* end)
+{
+    const std::size_t left = static_cast<std::size_t>(end - p);
+    const std::size_t n = left > 1 && p[1] >= '0' && p[1] <= '9' ? 4 : 2;
+    return n < left ? n : left;
+}
+
+void ToUpperAsciiInPlace(char* text, std::size_t size, ByteForm form)
+{
+    if (form == ByteForm::SingleOrUtf8) {
+        UpperWordsAndTail(text, size);
+        return;
+    }
+    // Runs of ASCII go through the fast path; a lead byte takes its trail bytes with it.
+    char* p = text;
+    char* const end = text + size;
+    while (p < end) {
+        char* run = p;
+        while (p < end && static_cast<unsigned char>(*p) < 0x81)
+            ++p;
+        UpperWordsAndTail(run, static_cast<std::size_t>(p - run));
+        if (p < end)
+            p += Gb18030Length(p, end);
+    }
+}
+
+std::string ToUpperAscii(std::string_view text, ByteForm form)
 {
     std::string s(text);
-    ToUpperAsciiInPlace(s.data(), s.size());
+    ToUpperAsciiInPlace(s.data(), s.size(), form);
     return s;
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "datafile/textcase.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+/// The encoding of a text as far as it was told from its first bytes.
+struct DetectedEncoding {
+    std::string name = "UTF-8";  ///< "UTF-8", "GB18030" or "windows-1252"
+    bool bom = false;            ///< the text starts with a UTF-8 byte order mark
+};
+
+/// The most detection reads of a text.
+inline constexpr std::size_t kDetectionBytes = 1 << 20;
+
+/// Tells UTF-8 (with or without a byte order mark), GB18030 and
+/// Windows-1252 apart from the first kDetectionBytes of `text`.
+///
+/// UTF-8 is what is valid UTF-8 (a sequence cut at the end of the bytes
+/// read counts as valid), ASCII included, and bytes holding a NUL (binary
+/// data is not guessed at). Otherwise ICU's charset detector
+/// weighs GB18030 against the Latin code pages. Below a dozen Chinese
+/// characters it cannot tell (it gives GB18030 its lowest confidence, 10,
+/// whenever the bytes are valid GB18030); then the text is GB18030 when
+/// every byte above 0x7F pairs up into GB2312 characters, as Chinese text
+/// does and accented Latin letters between ASCII ones do not.
+DetectedEncoding DetectEncoding(std::string_view text);
+
+/// How the bytes of text in encoding `name` form characters for the reader.
+ByteForm ByteFormOf(const std::string& name);
+
+/// The encodings offered for choosing, the detected three first.
+const std::vector<std::string>& OfferedEncodings();
+
+/// ICU's canonical name of an encoding ("gbk" -> "GBK", "latin1" ->
+/// "ISO-8859-1"); empty when ICU knows no such encoding.
+std::string CanonicalEncoding(const std::string& name);
+
+}  // namespace vantrel

@@ -1,0 +1,232 @@
+#include "import/surveyloader.h"
+#include "import/textimporter.h"
+#include "import/textlayout.h"
+#include "messages.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+/// Everything File Open leaves that later steps read: header, titles of the
+/// three tables, Origin cells, tree texts, frequency selector, marks.
+std::string Picture(const Survey& s)
+{
+    std::string out;
+    for (const auto& h : s.m_frame.HeaderColumns())
+        out += h + "|";
+    out += "\nfreq:";
+    for (const auto& f : s.m_tree.Frequencies())
+        out += f + "|";
+    for (const DataTable* t : {&s.m_tables.Processing(), &s.m_tables.Depth()}) {
+        out += "\ntitles:";
+        for (const auto& h : t->Titles())
+            out += h + "|";
+    }
+    for (const auto& row : TableRows(s.m_tables.Origin())) {
+        out += "\n";
+        for (const auto& c : row)
+            out += c + "|";
+    }
+    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f) {
+        out += "\n" + s.m_tree.FileText(static_cast<int>(f)) + " " + s.m_tree.Files()[f].source;
+        for (int id : s.m_tree.Files()[f].rowIds)
+            out += " [" + s.m_tree.RowText(id) + "]";
+    }
+    for (const auto& [row, column] : s.m_tables.Marks())
+        out += "\nmark " + std::to_string(row) + "," + std::to_string(column);
+    return out;
+}
+
+ImportResult Import(Survey& survey, const std::string& bytes, const ImportMapping* mapping = nullptr,
+                    ByteForm form = ByteForm::SingleOrUtf8)
+{
+    const ImportMapping used = mapping ? *mapping : GuessMapping(TextLayout(bytes));
+    return TextImporter::Import(bytes, used, form, survey, "day1.csv");
+}
+
+struct SameAsStandard {
+    const char* name;
+    std::string file;      // as it comes from the field
+    std::string standard;  // the same data in the standard layout
+    ByteForm form = ByteForm::SingleOrUtf8;
+};
+
+class ImportedSurvey : public ::testing::TestWithParam<SameAsStandard> {};
+
+TEST_P(ImportedSurvey, EqualsFileOpenOfTheStandardLayoutCellForCell)
+{
+    const SameAsStandard& c = GetParam();
+    Survey imported;
+    const ImportResult result = Import(imported, c.file, nullptr, c.form);
+    ASSERT_TRUE(result.ok) << result.message;
+    Loaded standard(c.standard, c.form);
+    ASSERT_TRUE(standard.result.Ok());
+    EXPECT_EQ(Picture(imported), Picture(standard.survey));
+    EXPECT_EQ(result.rows, standard.survey.m_tables.Origin().RowCount());
+}
+
+const std::string kStd = "FILE\tINCREMENT\t1000HZ\t500HZ\n1\t0\t12.5\t13.1\n1\t5\t12.7\t-3\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ImportedSurvey,
+    ::testing::Values(
+        SameAsStandard{"SemicolonsDecimalCommasCrlf",
+                       "FILE;INCREMENT;1000HZ;500HZ\r\n1;0;12,5;13,1\r\n1;5;12,7;-3\r\n", kStd},
+        SameAsStandard{"LineFeeds", "FILE;INCREMENT;1000HZ;500HZ\n1;0;12,5;13,1\n1;5;12,7;-3\n", kStd},
+        SameAsStandard{"CarriageReturnsOnly", "FILE;INCREMENT;1000HZ;500HZ\r1;0;12,5;13,1\r1;5;12,7;-3",
+                       kStd},
+        SameAsStandard{"QuotedSpreadsheetCells",
+                       "\"File\",\"Increment\",\"1000HZ\",\"500HZ\",\"Note\"\n\"1\",\"0\",\"12.5\",\"13.1\","
+                       "\"a, \"\"b\"\"\"\n",
+                       "FILE\tINCREMENT\t1000HZ\t500HZ\tNOTE\n1\t0\t12.5\t13.1\tA, \"B\"\n"},
+        SameAsStandard{"FrequencyTitlesWithoutHz",
+                       "file\tincrement\t1000\tf500\t2 kHz\t250 Hz\n3\t0\t1\t2\t3\t4\n",
+                       "FILE INCREMENT 1000HZ 500HZ 2000HZ 250HZ\n3 0 1 2 3 4\n"},
+        // Instruments that append a new run repeat the header; the runs join.
+        SameAsStandard{
+            "RepeatedHeaderLinesPassedOver",
+            "FILE;INCREMENT;1000HZ;500HZ\n1;0;12,5;13,1\nFILE;INCREMENT;1000HZ;500HZ\n1;5;12,7;-3\n", kStd},
+        SameAsStandard{"OtherColumnsAfterTheFrequenciesTitlesKeptPlain",
+                       "File;Mode;Increment;Date-Time;1000Hz;Profile;Notes here\n3;2;10;2018;1,5;x;a b,c\n",
+                       "FILE INCREMENT 1000HZ MODE DATE_TIME PROF_ILE NOTES_HERE\n3 10 1.5 2 2018 X A B,C\n"},
+        SameAsStandard{"Utf8WithByteOrderMark",
+                       "\xEF\xBB\xBF"
+                       "FILE;INCREMENT;1000HZ;备注\n1;0;1,5;测点一\n",
+                       "FILE INCREMENT 1000HZ 备注\n1 0 1.5 测点一\n"},
+        // 測點 in GB18030 is 9C 79 FC 63: its trail bytes are ASCII letters.
+        SameAsStandard{"Gb18030TrailLettersKept",
+                       "FILE;INCREMENT;1000HZ;\x9C\x79\xFC\x63\n1;0;1,5;\x9C\x79\n",
+                       "FILE INCREMENT 1000HZ \x9C\x79\xFC\x63\n1 0 1.5 \x9C\x79\n", ByteForm::Gb18030}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextImporter, CellsThatAreNoNumbersStayAndAreMarked)
+{
+    Survey s;
+    const auto result = Import(s, "FILE;INCREMENT;1000HZ;500HZ\n1;0;x;13\n1;;12;\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.markedCells, 3u);
+    EXPECT_EQ(TableRows(s.m_tables.Origin()), (Rows{{"1", "0", "X", "13"}, {"1", "-", "12", ""}}));
+    EXPECT_EQ(s.m_tables.Marks(), (std::map<int, int>{{0, 2}, {1, 1}}));
+}
+
+TEST(TextImporter, BadInputSaysWhyAndLoadsNothing)
+{
+    const auto mapping = [](std::vector<ImportColumn> columns) {
+        ImportMapping m;
+        m.separator = ';';
+        m.columns = std::move(columns);
+        return m;
+    };
+    const ImportColumn inc{ColumnRole::Increment};
+    const auto hz = [](double f) { return ImportColumn{ColumnRole::Frequency, f}; };
+    const std::string file = "A;B;C\n1;2;3\n";
+    const std::vector<std::pair<ImportMapping, std::string>> cases = {
+        {mapping({{}, hz(1000)}), msg::kImportNoIncrement},
+        {mapping({inc}), msg::kImportNoFrequency},
+        {mapping({inc, hz(0)}),
+         "Column 2 (B) is mapped to a frequency that is not a positive number of hertz: "
+         "nothing was imported."},
+        {mapping({inc, hz(1000), hz(1e3)}),
+         "Columns 2 (B) and 3 (C) are both mapped to 1000HZ: nothing was imported."},
+        {mapping({inc, inc, hz(1)}),
+         "Columns 1 (A) and 2 (B) are both mapped to the increment: nothing was imported."},
+        {mapping({inc, {}, {}, hz(1)}),
+         "The mapping gives column 4 a role, but the file has 3 columns: nothing was "
+         "imported."},
+    };
+    for (const auto& [m, message] : cases) {
+        Survey s;
+        const auto result = Import(s, file, &m);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, message);
+        EXPECT_FALSE(s.m_frame.HasOpenFile());
+    }
+    Survey s;
+    ImportMapping m = mapping({inc, hz(1)});
+    EXPECT_EQ(Import(s, "A;B\n1;2\n1;2;3\n", &m).message,
+              "Line 3 of day1.csv has 3 cells where the header has 2: nothing was imported.");
+    EXPECT_EQ(s.m_tables.Origin().RowCount(), 0u);
+    EXPECT_EQ(Import(s, std::string("A;B\n\0\x01", 7), &m).message,
+              "day1.csv is not a text file: nothing was imported.");
+}
+
+TEST(TextLayout, GuessesSeparatorDecimalHeaderAndRoles)
+{
+    const ImportMapping m =
+        GuessMapping(TextLayout("\n\"Line\";Increment;F1000;1,5 kHz;Note\n1;0,5;2;3;x\n"));
+    EXPECT_EQ(m.separator, ';');
+    EXPECT_EQ(m.decimal, ',');
+    EXPECT_EQ(m.headerLine, 2);
+    ASSERT_EQ(m.columns.size(), 5u);
+    EXPECT_EQ(m.columns[1].role, ColumnRole::Increment);
+    EXPECT_EQ(m.columns[2], (ImportColumn{ColumnRole::Frequency, 1000}));
+    EXPECT_EQ(m.columns[3], (ImportColumn{ColumnRole::Frequency, 1500}));
+    EXPECT_EQ(GuessMapping(TextLayout("1 0 2\n1 5 3\n")).headerLine, 0);
+    for (const char* title : {"", "HZ", "0", "-5", "f", "1000 Hz x", "Mode"})
+        EXPECT_FALSE(FrequencyOfTitle(title, '.')) << title;
+}
+
+struct Merge {
+    const char* name;
+    std::vector<std::string> files;
+    std::string expected;  // the merged survey in the standard layout, then the sources
+    std::vector<std::string> sources;
+};
+
+class SeveralFiles : public ::testing::TestWithParam<Merge> {};
+
+TEST_P(SeveralFiles, BecomeOneSurvey)
+{
+    TempDir dir;
+    std::vector<SurveyLoader::Input> inputs;
+    for (std::size_t i = 0; i < GetParam().files.size(); ++i) {
+        const std::string name = "day" + std::to_string(i + 1) + ".dat";
+        WriteAll(dir / name, GetParam().files[i]);
+        inputs.push_back({dir / name, name});
+    }
+    Survey merged;
+    SurveyLoader loader(merged);
+    const LoadResult result = loader.Load(inputs);
+    ASSERT_TRUE(result.Ok()) << result.read.message;
+    Loaded standard(GetParam().expected);
+    for (std::size_t f = 0; f < GetParam().sources.size(); ++f)
+        standard.survey.m_tree.SetFileSource(static_cast<int>(f), GetParam().sources[f]);
+    EXPECT_EQ(Picture(merged), Picture(standard.survey));
+    EXPECT_EQ(merged.m_frame.SourceFiles().size(), inputs.size());
+}
+
+const std::string kHead = "FILE INCREMENT 1000HZ DATETIME\n";
+
+INSTANTIATE_TEST_SUITE_P(Files, SeveralFiles,
+                         ::testing::Values(Merge{"TwoDifferentNumbersKept",
+                                                 {kHead + "7 0 1 A\n", kHead + "3 5 2 B\n"},
+                                                 kHead + "7 0 1 A\n3 5 2 B\n",
+                                                 {"day1.dat", "day2.dat"}},
+                                           Merge{"ThreeCollidingRenumberedInOrder",
+                                                 {kHead + "1 0 1 A\n", kHead + "1 5 2 B\n",
+                                                  kHead + "2 9 3 C\n1 1 1 D\n"},
+                                                 kHead + "1 0 1 A\n2 5 2 B\n3 9 3 C\n4 1 1 D\n",
+                                                 {"day1.dat", "day2.dat", "day3.dat", "day3.dat"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SurveyLoader, RefusesAFileWithOtherColumnsOrABadRowAndLoadsNothing)
+{
+    TempDir dir;
+    WriteAll(dir / "a.dat", kHead + "1 0 1 A\n");
+    WriteAll(dir / "b.dat", "FILE INCREMENT 500HZ DATETIME\n1 0 1 A\n");
+    WriteAll(dir / "c.dat", kHead + "1 0\n");
+    Survey s;
+    SurveyLoader loader(s);
+    EXPECT_EQ(loader.Load({{dir / "a.dat", "a.dat"}, {dir / "b.dat", "b.dat"}}).read.message,
+              "b.dat does not have the columns of a.dat: none of the files was loaded.");
+    EXPECT_FALSE(s.m_frame.HasOpenFile());
+    EXPECT_EQ(loader.Load({{dir / "a.dat", "a.dat"}, {dir / "c.dat", "c.dat"}}).read.message,
+              "c.dat, line 2: The data rows does not match the Header rows!\nNone of the files was loaded.");
+    EXPECT_EQ(s.m_tables.Origin().RowCount(), 0u);
+}
+
+}  // namespace
