@@ -11,6 +11,7 @@ VANTREL_PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
   poppler-utils libxml2-utils
+  libgdal-dev gdal-bin
 )
 
 ensure_packages() {
