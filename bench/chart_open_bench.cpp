@@ -5,11 +5,11 @@
 //
 // Usage: chart_open_bench FILE        (QT_QPA_PLATFORM=offscreen is set if unset)
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "app/cmainframe.h"
 #include "common/commandids.h"
 #include "app/cvantrelapp.h"
-#include "common/scriptedprompter.h"
+#include "scriptedprompter.h"
 #include "charts/cdialog_pmpm.h"
 #include "charts/chartcontrol.h"
 #include "charts/cvantrelview.h"

@@ -9,7 +9,7 @@
 #include "app/cmainframe.h"
 #include "common/commandids.h"
 #include "app/cvantrelapp.h"
-#include "common/scriptedprompter.h"
+#include "scriptedprompter.h"
 #include "datafile/datafilereader.h"
 #include "panes/cfileview.h"
 #include "panes/coutputwnd.h"

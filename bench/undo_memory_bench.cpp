@@ -10,7 +10,7 @@
 #include "commands/datacommands.h"
 #include "commands/undohistory.h"
 #include "common/commandids.h"
-#include "common/scriptedprompter.h"
+#include "scriptedprompter.h"
 #include "common/surveynotifier.h"
 
 #include <QCoreApplication>

@@ -2,10 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CMainFrame</name>
+    <name>ChartPicture</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+143"/>
-        <source>There is no picture to print at the current window!</source>
+        <location filename="../src/gui/charts/chartpicture.cpp" line="+45"/>
+        <source>Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The picture size %1x%2 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+45"/>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Cannot draw the picture %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -162,7 +178,7 @@ Depth Calculation</source>
 <context>
     <name>DialogPrompter</name>
     <message>
-        <location filename="../src/gui/app/dialogprompter.cpp" line="+108"/>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+114"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,7 +186,7 @@ Depth Calculation</source>
 <context>
     <name>ExportChartPicture</name>
     <message>
-        <location filename="../src/gui/charts/chartexport.cpp" line="+24"/>
+        <location filename="../src/gui/charts/chartexport.cpp" line="+22"/>
         <source>The picture was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -263,28 +279,28 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CDialog_PM</name>
     <message>
-        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+53"/>
+        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+47"/>
         <source>Rename</source>
         <translation>重命名</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Properties</source>
-        <translation>属性</translation>
     </message>
 </context>
 <context>
     <name>vantrel::CDialog_PMPM</name>
     <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+108"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+261"/>
         <source>Properties</source>
         <translation>属性</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+53"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
         <source>File View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -352,7 +368,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+100"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
@@ -370,7 +386,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+23"/>
         <source>Show Table</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,38 +429,38 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CPrintFrame</name>
     <message>
-        <location filename="../src/gui/charts/cprintframe.cpp" line="+46"/>
-        <location line="+38"/>
+        <location filename="../src/gui/charts/cprintframe.cpp" line="+47"/>
+        <location line="+45"/>
         <source>Print Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-45"/>
         <source>%1 (Preview)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+51"/>
         <source>Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Page Setup...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>First Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Next Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -454,7 +470,7 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -484,37 +500,37 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>One Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Two Pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>All Pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>Portrait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Landscape</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+63"/>
         <source>The graph could not be printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -522,7 +538,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+113"/>
         <location line="+2"/>
         <source>Chart%1</source>
         <translation type="unfinished"></translation>
@@ -556,7 +572,32 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CVantrelView</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+33"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>The graph could not be printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -564,7 +605,7 @@ Depth Calculation</source>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+59"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="-202"/>
         <source>Chart Properties</source>
         <translation type="unfinished"></translation>
     </message>
@@ -800,7 +841,12 @@ Depth Calculation</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+141"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+32"/>
+        <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -815,7 +861,12 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
+        <source>Only %1 of the file&apos;s rows were read. Saving now replaces the whole file and the rows that were not read are lost. Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Saving the original data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -895,7 +946,12 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Properties....</source>
+        <translation>属性....</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Undone: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -926,6 +982,14 @@ Depth Calculation</source>
     <message>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::InstrumentCommand</name>
+    <message>
+        <location filename="../src/gui/instrument/instrumentcommand.cpp" line="+71"/>
+        <source>The instrument sent: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -979,7 +1043,7 @@ Depth Calculation</source>
     <message>
         <location line="+2"/>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation>撤消(&amp;U)	Ctrl+Z</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1269,7 +1333,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::SectionChart</name>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="+32"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1279,7 +1343,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+69"/>
         <source>The depth data hold no readings to draw.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1302,11 +1366,6 @@ Do you want to replace it?</source>
         <location line="+2"/>
         <source>none</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Properties</source>
-        <translation>属性</translation>
     </message>
 </context>
 <context>

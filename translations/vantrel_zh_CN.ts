@@ -2,11 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>CMainFrame</name>
+    <name>ChartPicture</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+143"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation>There is no picture to print at the current window!</translation>
+        <location filename="../src/gui/charts/chartpicture.cpp" line="+45"/>
+        <source>Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)</source>
+        <translation>未知的图片类型: %1 (请用 .png, .jpg, .bmp, .pdf 或 .svg)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The picture size %1x%2 is empty</source>
+        <translation>图片尺寸 %1x%2 为空</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+45"/>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1: %2</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Cannot draw the picture %1</source>
+        <translation>无法绘制图片 %1</translation>
     </message>
 </context>
 <context>
@@ -181,7 +197,7 @@ Depth Data</translation>
 <context>
     <name>DialogPrompter</name>
     <message>
-        <location filename="../src/gui/app/dialogprompter.cpp" line="+108"/>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+114"/>
         <source>Print</source>
         <translation>Print</translation>
     </message>
@@ -189,7 +205,7 @@ Depth Data</translation>
 <context>
     <name>ExportChartPicture</name>
     <message>
-        <location filename="../src/gui/charts/chartexport.cpp" line="+24"/>
+        <location filename="../src/gui/charts/chartexport.cpp" line="+22"/>
         <source>The picture was not saved.</source>
         <translation>图片未保存。</translation>
     </message>
@@ -282,28 +298,28 @@ Depth Data</translation>
 <context>
     <name>vantrel::CDialog_PM</name>
     <message>
-        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+53"/>
+        <location filename="../src/gui/charts/cdialog_pm.cpp" line="+47"/>
         <source>Rename</source>
         <translation>重命名</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Properties</source>
-        <translation>属性</translation>
     </message>
 </context>
 <context>
     <name>vantrel::CDialog_PMPM</name>
     <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+108"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+261"/>
         <source>Properties</source>
         <translation>属性</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
+        <source>Please save graph data!</source>
+        <translation>Please save graph data!</translation>
     </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+53"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
         <source>File View</source>
         <translation>File View</translation>
     </message>
@@ -371,7 +387,7 @@ Depth Data</translation>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+100"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
@@ -389,7 +405,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::COutputWnd</name>
     <message>
-        <location filename="../src/gui/panes/coutputwnd.cpp" line="+22"/>
+        <location filename="../src/gui/panes/coutputwnd.cpp" line="+23"/>
         <source>Show Table</source>
         <translation>Show Table</translation>
     </message>
@@ -432,38 +448,38 @@ Depth Data</translation>
 <context>
     <name>vantrel::CPrintFrame</name>
     <message>
-        <location filename="../src/gui/charts/cprintframe.cpp" line="+46"/>
-        <location line="+38"/>
+        <location filename="../src/gui/charts/cprintframe.cpp" line="+47"/>
+        <location line="+45"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-45"/>
         <source>%1 (Preview)</source>
         <translation>%1 (预览)</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+51"/>
         <source>Print...</source>
         <translation>打印...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Page Setup...</source>
         <translation>页面设置...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>First Page</source>
         <translation>第一页</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Page</source>
         <translation>上一页</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Next Page</source>
         <translation>下一页</translation>
     </message>
@@ -473,7 +489,7 @@ Depth Data</translation>
         <translation>最后一页</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Page</source>
         <translation>页</translation>
     </message>
@@ -503,37 +519,37 @@ Depth Data</translation>
         <translation>适合页面</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>One Page</source>
         <translation>单页</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Two Pages</source>
         <translation>双页</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>All Pages</source>
         <translation>所有页</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>Portrait</source>
         <translation>纵向</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Landscape</source>
         <translation>横向</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+63"/>
         <source>The graph could not be printed.</source>
         <translation>无法打印该图。</translation>
     </message>
@@ -541,7 +557,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+112"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+113"/>
         <location line="+2"/>
         <source>Chart%1</source>
         <translation>Chart%1</translation>
@@ -575,7 +591,32 @@ Depth Data</translation>
 <context>
     <name>vantrel::CVantrelView</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+33"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Please save graph data!</source>
+        <translation>Please save graph data!</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>The graph could not be printed.</source>
         <translation>无法打印该图。</translation>
     </message>
@@ -583,7 +624,7 @@ Depth Data</translation>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+59"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="-202"/>
         <source>Chart Properties</source>
         <translation>Chart Properties</translation>
     </message>
@@ -819,7 +860,12 @@ Depth Data</translation>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+141"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+32"/>
+        <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
+        <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
@@ -834,7 +880,12 @@ Depth Data</translation>
         <translation>%1 rows read from %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
+        <source>Only %1 of the file&apos;s rows were read. Saving now replaces the whole file and the rows that were not read are lost. Save anyway?</source>
+        <translation>只读取了文件的 %1 行。现在保存会替换整个文件, 未读取的行将丢失。仍要保存吗?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Saving the original data...</source>
         <translation>Saving the original data...</translation>
     </message>
@@ -914,7 +965,12 @@ Depth Data</translation>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Properties....</source>
+        <translation>属性....</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Undone: %1</source>
         <translation>已撤消: %1</translation>
     </message>
@@ -946,6 +1002,14 @@ Depth Data</translation>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
         <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::InstrumentCommand</name>
+    <message>
+        <location filename="../src/gui/instrument/instrumentcommand.cpp" line="+71"/>
+        <source>The instrument sent: %1</source>
+        <translation>仪器发来: %1</translation>
     </message>
 </context>
 <context>
@@ -1289,7 +1353,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::SectionChart</name>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="+32"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
         <translation>高度 (m)</translation>
     </message>
@@ -1299,7 +1363,7 @@ Do you want to replace it?</source>
         <translation>位置</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+69"/>
         <source>The depth data hold no readings to draw.</source>
         <translation>深度数据中没有可绘制的读数。</translation>
     </message>
@@ -1322,11 +1386,6 @@ Do you want to replace it?</source>
         <location line="+2"/>
         <source>none</source>
         <translation>无</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Properties</source>
-        <translation>属性</translation>
     </message>
 </context>
 <context>

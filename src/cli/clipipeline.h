@@ -1,9 +1,7 @@
 #pragma once
 
-#include "graphs/graphkind.h"
+#include "graphs/buildgraph.h"
 #include "survey.h"
-
-#include <cstdint>
 
 #include <functional>
 #include <ostream>
@@ -13,19 +11,20 @@
 namespace vantrel {
 
 struct OperationReport;
-struct ProfileGraph;
-struct CircularGraph;
-struct SectionGraph;
+
+/// Where --graph draws, and how large: 0 x 0 asks for the graph's own size.
+struct PictureFile {
+    std::string path;
+    int width = 0;
+    int height = 0;
+};
 
 /// Draws a graph into a picture file; the error text, empty when written.
-/// Exactly one of the three graphs is given. A width or height of 0 asks for
-/// the graph's own size.
-using GraphPictureWriter =
-    std::function<std::string(const ProfileGraph* profile, const CircularGraph* circular,
-                              const SectionGraph* section, const std::string& path, int width, int height)>;
+using GraphPictureWriter = std::function<std::string(const Graph& graph, const PictureFile& file)>;
 
 /// The batch pipeline: loads one data file ("-": standard input), then runs
-/// the steps of the command line in the order given.
+/// the steps of the command line in the order given. The options are the
+/// rows of CliOptions(); what they call is here.
 ///
 /// Exit status: 0 when all went well; 1 when the load or a step failed (its
 /// message is printed and no later step runs); 2 for a wrong command line.
@@ -36,48 +35,40 @@ public:
     int Run(const std::vector<std::string>& args);
     static std::string Usage();
 
+    Survey& GetSurvey() { return m_survey; }
     const OutputTables& Tables() const { return m_survey.m_tables; }
 
     /// What --graph draws with; without one, --graph says pictures cannot be
     /// drawn by this build.
     void SetPictureWriter(GraphPictureWriter writer) { m_pictureWriter = std::move(writer); }
+    void SetPictureSize(int width, int height);
+    GraphOptions& GetGraphOptions() { return m_graphOptions; }
 
-private:
-    struct Step {
-        const char* name;
-        const char* argument;  ///< name of the argument, or nullptr
-        const char* help;
-        std::function<bool(CliPipeline&, const std::string&)> run;
-        std::function<bool(const std::string&)> valid;  ///< checks the argument before anything runs
-        const char* second = nullptr;                   ///< name of a second argument, passed after a '\0'
-    };
-    struct Setting {
-        const char* name;
-        float ProcessingSettings::*field;
-    };
-    static const std::vector<Step>& Steps();
-    static const std::vector<Setting>& Settings();
-
-    bool Load(const std::string& path);
-    /// Prints the report's messages; false when the operation stopped.
+    /// Prints the report's messages; false when the operation stopped at one.
     bool Report(const OperationReport& report);
+    /// Prints the message; always false.
     bool Fail(const std::string& message);
 
-    bool Select(const std::string& which);
+    /// Prints a table (origin, processing, depth) or the marks as JSON Lines.
     bool Dump(const std::string& table);
     /// Makes the column with this title the frequency selector's entry.
     bool ChooseFrequency(const std::string& title);
     /// Prints the graph as one line of JSON, or fails at the graph's check.
     bool GraphData(GraphKind kind);
-    /// Draws the graph into a picture file, or fails at the graph's check.
+    /// Draws the graph into a picture file, or fails at the graph's check or
+    /// when it would draw nothing.
     bool GraphPicture(GraphKind kind, const std::string& path);
-    /// The graph a step draws, after the command's and the graph's checks;
-    /// false (message printed) when a check fails.
-    bool BuildGraph(GraphKind kind, ProfileGraph* profile, CircularGraph* circular, SectionGraph* section);
+
+private:
+    bool Load(const std::string& path);
+    /// The graph after the command's and the graph's checks; nothing (message
+    /// printed) when a check fails.
+    std::optional<Graph> Built(GraphKind kind);
 
     std::ostream& m_out;
     std::ostream& m_err;
     Survey m_survey;
+    GraphOptions m_graphOptions;
     GraphPictureWriter m_pictureWriter;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;

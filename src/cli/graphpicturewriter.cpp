@@ -1,6 +1,7 @@
 #include "graphpicturewriter.h"
 
 #include "charts/chartpicture.h"
+#include "overloaded.h"
 
 #include <QApplication>
 
@@ -46,19 +47,16 @@ void EndGraphPictures()
     Application().reset();
 }
 
-std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
-                              const SectionGraph* section, const std::string& path, int width, int height)
+std::string WriteGraphPicture(const Graph& graph, const PictureFile& file)
 {
     EnsureApplication();
-    const QString file = QString::fromStdString(path);
-    const QSize size = width > 0 && height > 0 ? QSize(width, height) : QSize();
-    QString error;
-    if (profile)
-        error = WriteProfilePicture(*profile, file, size);
-    else if (circular)
-        error = WriteCircularPicture(*circular, file, size);
-    else if (section)
-        error = WriteSectionPicture(*section, file, size);
+    const QString path = QString::fromStdString(file.path);
+    const QSize size = file.width > 0 && file.height > 0 ? QSize(file.width, file.height) : QSize();
+    const QString error =
+        std::visit(Overloaded{[&](const ProfileGraph& g) { return writeProfilePicture(g, path, size); },
+                              [&](const CircularGraph& g) { return writeCircularPicture(g, path, size); },
+                              [&](const SectionGraph& g) { return writeSectionPicture(g, path, size); }},
+                   graph);
     return error.toStdString();
 }
 

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "clipipeline.h"
+
 #include <string>
 
 namespace vantrel {
-
-struct CircularGraph;
-struct ProfileGraph;
-struct SectionGraph;
 
 /// Draws a graph into a picture file with the desktop's chart code, without
 /// a display: the first call makes the Qt application this needs, on the
 /// offscreen platform unless QT_QPA_PLATFORM names another. The error text,
 /// empty when written.
-std::string WriteGraphPicture(const ProfileGraph* profile, const CircularGraph* circular,
-                              const SectionGraph* section, const std::string& path, int width, int height);
+std::string WriteGraphPicture(const Graph& graph, const PictureFile& file);
 
 /// Ends the Qt application the pictures needed, if one was made; call
 /// before the program returns.

@@ -126,6 +126,29 @@ TEST(CommandLine, SettingsApplyToTheWholeRunWherever)
     EXPECT_EQ(lines[3], R"j(["1","0","-157","13.1"])j");  // 500 Hz: 157.6
 }
 
+TEST(CommandLine, StepsOfTheDesktopRunAsOptions)
+{
+    // Each pair gives the same tables; --config takes effect where it stands.
+    const std::string file = DataPath("datafile/worked_example.csv");
+    for (const auto& [one, other] : std::vector<std::pair<std::string, std::string>>{
+             {"--select-and-process all", "--select all --field-source"},
+             {"--select 1 --search-and-process", "--select 1 --search-bad-points --field-source"},
+             {"--select 1:2-9", "--select 1 --select 1:2"},
+             {"--select all --config resistivity=100 --depth --dump depth",
+              "--resistivity 100 --select all --depth --dump depth"}}) {
+        std::vector<std::string> a = Words(one + " --dump origin --dump processing");
+        std::vector<std::string> b = Words(other + " --dump origin --dump processing");
+        a.insert(a.begin(), file);
+        b.insert(b.begin(), file);
+        const CliRun ra = RunInProcess(a), rb = RunInProcess(b);
+        ASSERT_EQ(ra.status, 0) << one << ra.err;
+        EXPECT_EQ(ra.out, rb.out) << one;
+    }
+    const CliRun late =
+        RunInProcess(Words(file + " --select all --depth --config resistivity=100 --dump depth"));
+    EXPECT_EQ(Lines(late.out)[1], R"j(["1","0","-49","12.5"])j");  // depth ran with the resistivity of 20
+}
+
 /// Runs the real program, `env` put before it on the shell's line.
 CliRun RunProcess(const std::vector<std::string>& args, const std::string& env)
 {

@@ -2,9 +2,6 @@
 // what it was handed instead of drawing.
 
 #include "clipipeline.h"
-#include "graphs/circulargraph.h"
-#include "graphs/profilegraph.h"
-#include "graphs/sectiongraph.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +32,18 @@ Outcome RunWith(std::vector<std::string> args, Recorded* seen, std::string failu
     std::ostringstream out, err;
     CliPipeline pipeline(out, err);
     if (withWriter)
-        pipeline.SetPictureWriter([seen, failure](const ProfileGraph* p, const CircularGraph* c,
-                                                  const SectionGraph* s, const std::string& path, int w,
-                                                  int h) {
+        pipeline.SetPictureWriter([seen, failure](const Graph& graph, const PictureFile& file) {
             ++seen->calls;
-            seen->path = path;
-            seen->width = w;
-            seen->height = h;
+            seen->path = file.path;
+            seen->width = file.width;
+            seen->height = file.height;
+            const auto* p = std::get_if<ProfileGraph>(&graph);
+            const auto* c = std::get_if<CircularGraph>(&graph);
+            const auto* s = std::get_if<SectionGraph>(&graph);
             seen->curves = p ? p->curves.size() : 0;
             seen->charts = c ? c->charts.size() : 0;
             seen->heights = s ? s->heights.size() : 0;
-            seen->title = p ? p->title : c ? c->title : s ? s->title : "";
+            seen->title = p ? p->title : c ? c->title : s->title;
             return failure;
         });
     Outcome o;

@@ -1,7 +1,7 @@
-#include "applook.h"
+#include "app/applook.h"
 
-#include "commandids.h"
-#include "lookstyle.h"
+#include "common/commandids.h"
+#include "app/lookstyle.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "caboutdlg.h"
+#include "app/caboutdlg.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "cdialog_data_set.h"
+#include "app/cdialog_data_set.h"
 
 #include "numbers.h"
 

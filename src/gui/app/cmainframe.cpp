@@ -1,26 +1,26 @@
-#include "cmainframe.h"
+#include "app/cmainframe.h"
 
 #include "promo/bannerticker.h"
 
-#include "applook.h"
-#include "cchildframe.h"
+#include "app/applook.h"
+#include "charts/cchildframe.h"
 #include "commands/datacommands.h"
 #include "panes/cfileview.h"
 #include "panes/cmystatic.h"
 #include "panes/coutputwnd.h"
-#include "cdialog_data_set.h"
-#include "commandids.h"
-#include "customizedialog.h"
-#include "documenttabbutton.h"
-#include "cvantrelapp.h"
+#include "app/cdialog_data_set.h"
+#include "common/commandids.h"
+#include "app/customizedialog.h"
+#include "app/documenttabbutton.h"
+#include "app/cvantrelapp.h"
 #include "instrument/instrumentcommand.h"
-#include "lockkeys.h"
-#include "mainactions.h"
-#include "mainmenus.h"
+#include "app/lockkeys.h"
+#include "app/mainactions.h"
+#include "app/mainmenus.h"
 #include "messages.h"
-#include "prompter.h"
-#include "toolbarset.h"
-#include "windowsdialog.h"
+#include "common/prompter.h"
+#include "app/toolbarset.h"
+#include "app/windowsdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +165,7 @@ QToolBar* CMainFrame::standardToolBar() const
 
 int CMainFrame::runDialog(QDialog& dialog)
 {
-    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
+    return prompter().runDialog(dialog);
 }
 
 // --- Menus ----------------------------------------------------------------------
@@ -233,7 +233,7 @@ void CMainFrame::createPanes()
     m_fileView->pictureControl()->setUrlOpener([this](const QUrl& url) { return m_app.openExternal(url); });
     connect(this, &CMainFrame::systemSettingsChanged, m_fileView, &CFileView::refreshFonts);
     addDockWidget(Qt::LeftDockWidgetArea, m_fileView);
-    BannerTicker::attach(*this, *m_fileView);
+    connect(this, &CMainFrame::bannerTimerTick, BannerTicker::attach(*m_fileView), &BannerTicker::OnTimer);
 
     m_outputPane = new COutputWnd(m_notifier, this);
     m_outputPane->setWindowIcon(QIcon(icon("pane-output")));
@@ -246,10 +246,8 @@ void CMainFrame::createPanes()
     resizeDocks({m_outputPane}, {kOutputHeight}, Qt::Vertical);
 
     // The panes' own commands take the same road as the frame's.
-    for (QAction* a : m_fileView->commandActions() + m_outputPane->commandActions())
-        m_router->addAction(a);
-    for (QMenu* menu : {m_fileView->contextMenu(), m_outputPane->contextMenu()})
-        m_router->watchMenu(menu);
+    m_fileView->registerCommands(*m_router);
+    m_outputPane->registerCommands(*m_router);
 }
 
 void CMainFrame::createDocumentArea()

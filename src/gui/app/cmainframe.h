@@ -1,9 +1,10 @@
 #pragma once
 
-#include "commandrouter.h"
-#include "mainactions.h"
+#include "app/mainactions.h"
+#include "charts/graphdrawing.h"
 #include "commands/undohistory.h"
-#include "surveynotifier.h"
+#include "common/commandrouter.h"
+#include "common/surveynotifier.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -65,9 +66,8 @@ public:
     /// The new-document road: opens an empty chart window with this title and
     /// makes it active.
     CChildFrame* newChartWindow(const QString& title);
-    /// Called by the graph commands with the graph kind (1 vertical profile,
-    /// 2 plane profile, 3 circular) and the new window, to draw the graph.
-    using GraphDrawer = std::function<void(int kind, CChildFrame* window)>;
+    /// Called by the graph commands with the graph kind and the new window,
+    /// to draw the graph.
     void setGraphDrawer(GraphDrawer drawer) { m_graphDrawer = std::move(drawer); }
     const GraphDrawer& graphDrawer() const { return m_graphDrawer; }
 
@@ -83,9 +83,7 @@ public:
     QToolButton* documentMenuButton() const;
 
     /// Runs a modal dialog of the frame (Config, About, customization,
-    /// windows). Tests replace it so that nothing blocks.
-    using DialogRunner = std::function<int(QDialog&)>;
-    void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
+    /// windows) through the prompter.
     int runDialog(QDialog& dialog);
 
     // --- Recent files ----------------------------------------------------------
@@ -149,7 +147,6 @@ private:
     QLabel* m_scrollLabel = nullptr;
     QTimer* m_bannerTimer = nullptr;
     QTimer* m_lockKeysTimer = nullptr;
-    DialogRunner m_dialogRunner;
     GraphDrawer m_graphDrawer;
     int m_look;
     bool m_closing = false;

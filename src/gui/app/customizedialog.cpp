@@ -1,9 +1,9 @@
-#include "customizedialog.h"
+#include "app/customizedialog.h"
 
-#include "commandids.h"
-#include "commandrouter.h"
-#include "prompter.h"
-#include "toolbarset.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
+#include "common/prompter.h"
+#include "app/toolbarset.h"
 #include "ui_customizedialog.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
-#include "cvantrelapp.h"
+#include "app/cvantrelapp.h"
 
 #include "charts/graphdrawing.h"
-#include "caboutdlg.h"
-#include "cchildframe.h"
-#include "cmainframe.h"
-#include "commandids.h"
-#include "dialogprompter.h"
+#include "app/caboutdlg.h"
+#include "charts/cchildframe.h"
+#include "app/cmainframe.h"
+#include "common/commandids.h"
+#include "app/dialogprompter.h"
 #include "graphs/graphchecks.h"
 #include "messages.h"
 
@@ -71,7 +71,8 @@ bool CVantrelApp::InitInstance(bool show)
     if (m_mainFrame)
         return true;
     m_mainFrame = new CMainFrame(*this);
-    InstallCharts(*m_mainFrame);
+    m_mainFrame->setGraphDrawer(
+        installCharts(*m_mainFrame->mdiArea(), *m_mainFrame->router(), prompter(), m_mainFrame->survey()));
     registerCommands();
     if (show)
         m_mainFrame->show();
@@ -149,7 +150,7 @@ void CVantrelApp::OnGraph(int id)
     }
     CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));
     if (const auto& draw = m_mainFrame->graphDrawer())
-        draw(graphKind(id), window);
+        draw(kind, *window);
 }
 
 void CVantrelApp::OnAppAbout()

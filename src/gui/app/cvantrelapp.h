@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translations.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,9 +1,10 @@
-#include "dialogprompter.h"
+#include "app/dialogprompter.h"
 
 #include "messages.h"
-#include "pictureexportdialog.h"
+#include "app/pictureexportdialog.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -26,6 +27,11 @@ void DialogPrompter::message(const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, caption(), text, QMessageBox::Ok, m_parent);
     box.exec();
+}
+
+int DialogPrompter::runDialog(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 bool DialogPrompter::question(const QString& text, Default byDefault)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompter.h"
+#include "common/prompter.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -25,6 +25,7 @@ public:
     PictureChoice exportPicture(const QSize& size) override;
     bool print(QPrinter& printer, int fromPage, int toPage) override;
     bool pageSetup(QPrinter& printer) override;
+    int runDialog(QDialog& dialog) override;
 
     /// Turns "Name(*.x)|*.x|All(*.*)|*.*||" into the Qt name filters, one per
     /// pair and in the same order, so an index into the result is the index of

@@ -1,7 +1,7 @@
-#include "documenttabbutton.h"
+#include "app/documenttabbutton.h"
 
-#include "cchildframe.h"
-#include "commandrouter.h"
+#include "charts/cchildframe.h"
+#include "common/commandrouter.h"
 
 #include <QAction>
 #include <QEvent>

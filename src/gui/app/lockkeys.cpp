@@ -1,4 +1,4 @@
-#include "lockkeys.h"
+#include "app/lockkeys.h"
 
 #include <QGuiApplication>
 

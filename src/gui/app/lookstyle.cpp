@@ -1,4 +1,4 @@
-#include "lookstyle.h"
+#include "app/lookstyle.h"
 
 #include <QImage>
 #include <QStyleOptionMenuItem>

@@ -1,9 +1,9 @@
-#include "mainactions.h"
+#include "app/mainactions.h"
 
-#include "commandids.h"
-#include "commandrouter.h"
-#include "commandtexts.h"
-#include "customizedialog.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
+#include "common/commandtexts.h"
+#include "app/customizedialog.h"
 
 #include <QAction>
 #include <QActionGroup>

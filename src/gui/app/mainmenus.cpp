@@ -1,9 +1,9 @@
-#include "mainmenus.h"
+#include "app/mainmenus.h"
 
-#include "commandids.h"
-#include "commandrouter.h"
-#include "customizedialog.h"
-#include "mainactions.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
+#include "app/customizedialog.h"
+#include "app/mainactions.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "pictureexportdialog.h"
+#include "app/pictureexportdialog.h"
 
 #include "charts/chartpicture.h"
 #include "messages.h"
@@ -126,7 +126,7 @@ PictureChoice PictureExportDialog::choice() const
     c.format = format();
     c.size = QSize(m_width->value(), m_height->value());
     const QString name = m_file->text().trimmed();
-    c.path = name.isEmpty() ? QString() : PicturePathFor(QFileInfo(name).absoluteFilePath(), c.format);
+    c.path = name.isEmpty() ? QString() : picturePathFor(QFileInfo(name).absoluteFilePath(), c.format);
     return c;
 }
 
@@ -134,7 +134,7 @@ void PictureExportDialog::formatChanged()
 {
     // A name that ends in another picture type follows the new type.
     const QString name = m_file->text().trimmed();
-    if (name.isEmpty() || PictureFormatOf(name).isEmpty())
+    if (name.isEmpty() || pictureFormatOf(name).isEmpty())
         return;
     const QFileInfo info(name);
     const QString base = name.left(name.size() - info.suffix().size() - 1);
@@ -159,13 +159,13 @@ void PictureExportDialog::browse()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString chosen = dialog.selectedFiles().first();
-    const QString typed = PictureFormatOf(chosen);
+    const QString typed = pictureFormatOf(chosen);
     const int filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
     if (!typed.isEmpty())
         m_format->setCurrentIndex(m_format->findData(typed));
     else if (filter >= 0)
         m_format->setCurrentIndex(filter);
-    m_file->setText(PicturePathFor(chosen, format()));
+    m_file->setText(picturePathFor(chosen, format()));
 }
 
 void PictureExportDialog::sideChanged(bool widthChanged)

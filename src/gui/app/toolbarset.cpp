@@ -1,6 +1,6 @@
-#include "toolbarset.h"
+#include "app/toolbarset.h"
 
-#include "commandids.h"
+#include "common/commandids.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "windowsdialog.h"
+#include "app/windowsdialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "bandlayout.h"
+#include "charts/bandlayout.h"
 
 #include <algorithm>
 #include <cmath>

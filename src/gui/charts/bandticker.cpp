@@ -1,4 +1,4 @@
-#include "bandticker.h"
+#include "charts/bandticker.h"
 
 #include <cmath>
 

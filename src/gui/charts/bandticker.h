@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customplot.h"
+#include "charts/customplot.h"
 
 namespace vantrel {
 

@@ -1,9 +1,8 @@
-#include "cdialog_pm.h"
+#include "charts/cdialog_pm.h"
 
-#include "app/cmainframe.h"
-#include "chartcontrol.h"
-#include "charteditor.h"
-#include "polarseries.h"
+#include "charts/chartcontrol.h"
+#include "charts/charteditor.h"
+#include "charts/polarseries.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
@@ -29,12 +28,7 @@ CDialog_PM::CDialog_PM(QWidget* parent) : QWidget(parent), m_chart(new ChartCont
     polar->axisArrowsVisible = true;
     m_chart->addBannerTool(QStringLiteral("4700Hz"));
     connect(m_chart, &ChartControl::pointerMoved, this, &CDialog_PM::pointerMoved);
-    connect(m_chart, &ChartControl::contextMenuWanted, this, [this](const QPoint& at) {
-        QMenu* menu = createContextMenu(this);
-        menu->exec(at);
-        delete menu;
-        setFocus();
-    });
+    connect(m_chart, &ChartControl::contextMenuWanted, this, &CDialog_PM::contextMenuWanted);
 }
 
 bool CDialog_PM::DrawCircularChart(const std::array<float, 8>& values, const QString& label)
@@ -53,13 +47,13 @@ QMenu* CDialog_PM::createContextMenu(QWidget* parent)
     QAction* rename = menu->addAction(tr("Rename"));
     rename->setData(kRenameCommand);
     rename->setEnabled(false);
-    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
+    menu->addAction(ChartEditor::propertiesText())->setData(kPropertiesCommand);
     return menu;
 }
 
-void CDialog_PM::OnProperties()
+void CDialog_PM::OnProperties(Prompter& prompter)
 {
-    ChartEditor::Edit(*m_chart, this);
+    ChartEditor::edit(*m_chart, this, prompter);
 }
 
 }  // namespace vantrel

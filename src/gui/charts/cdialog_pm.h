@@ -9,6 +9,7 @@ class QMenu;
 namespace vantrel {
 
 class ChartControl;
+class Prompter;
 
 /// The circular chart: one polar series of eight readings 45 degrees apart
 /// (red pen, square red pointers, value marks with callouts), a text banner
@@ -32,10 +33,13 @@ public:
     /// The context menu's items: "重命名" (Rename, no command behind it, so
     /// disabled) and "属性" (Properties).
     QMenu* createContextMenu(QWidget* parent);
-    void OnProperties();
+    /// Opens the chart editor over this chart (the Properties command).
+    void OnProperties(Prompter& prompter);
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);
+    /// A right click on the chart, at this global position.
+    void contextMenuWanted(const QPoint& at);
 
 private:
     ChartControl* m_chart;

@@ -1,10 +1,9 @@
-#include "cdialog_pmpm.h"
+#include "charts/cdialog_pmpm.h"
 
-#include "app/cmainframe.h"
 #include "common/prompter.h"
-#include "chartcontrol.h"
-#include "charteditor.h"
-#include "chartexport.h"
+#include "charts/chartcontrol.h"
+#include "charts/charteditor.h"
+#include "charts/chartexport.h"
 #include "graphs/profilecurve.h"
 
 #include <QMenu>
@@ -26,12 +25,7 @@ CDialog_PMPM::CDialog_PMPM(QWidget* parent) : QWidget(parent), m_chart(new Chart
     m_chart->legend->setVisible(false);
     m_chart->setBottomAxisVisible(false);
     connect(m_chart, &ChartControl::pointerMoved, this, &CDialog_PMPM::pointerMoved);
-    connect(m_chart, &ChartControl::contextMenuWanted, this, [this](const QPoint& at) {
-        QMenu* menu = createContextMenu(this);
-        menu->exec(at);
-        delete menu;
-        setFocus();
-    });
+    connect(m_chart, &ChartControl::contextMenuWanted, this, &CDialog_PMPM::contextMenuWanted);
 }
 
 void CDialog_PMPM::StackAxes(int n)
@@ -46,7 +40,7 @@ void CDialog_PMPM::StackAxes(int n)
         m_chart->setAxisMinMax(k, 0, 1);
         m_chart->setAxisGridVisible(k, false);
         m_chart->addSeries(ChartControl::SeriesKind::Line);
-        m_chart->setSeriesColour(i, ColourOf(kGrey));
+        m_chart->setSeriesColour(i, colourOf(kGrey));
         m_chart->setSeriesAxis(i, k);
     }
 }
@@ -86,15 +80,15 @@ void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
         style.originLevel = r.level;
         style.lowerX = r.from;
         style.upperX = r.to;
-        style.penColour = ColourOf(kGrey);
+        style.penColour = colourOf(kGrey);
         style.gradientVisible = true;
         if (r.kind == ProfileRegion::Kind::High) {
-            style.gradientEnd = ColourOf(0x0000FF);
+            style.gradientEnd = colourOf(0x0000FF);
         } else {
             if (r.kind == ProfileRegion::Kind::Low)
-                style.fillColour = ColourOf(0xFF0000);
-            style.gradientStart = ColourOf(0xFFFFFF);
-            style.gradientEnd = ColourOf(0xFF0000);
+                style.fillColour = colourOf(0xFF0000);
+            style.gradientStart = colourOf(0xFFFFFF);
+            style.gradientEnd = colourOf(0xFF0000);
         }
         m_chart->addRegionTool(style);
     }
@@ -105,22 +99,19 @@ void CDialog_PMPM::DrawProfileCurve(const ProfileCurve& curve)
 QMenu* CDialog_PMPM::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
+    menu->addAction(ChartEditor::propertiesText())->setData(kPropertiesCommand);
     return menu;
 }
 
-void CDialog_PMPM::OnProperties()
+void CDialog_PMPM::OnProperties(Prompter& prompter)
 {
-    ChartEditor::Edit(*m_chart, this);
+    ChartEditor::edit(*m_chart, this, prompter);
 }
 
-void CDialog_PMPM::PromptSaveGraph()
+void CDialog_PMPM::PromptSaveGraph(Prompter& prompter)
 {
-    Prompter* prompter = ApplicationPrompter();
-    if (!prompter)
-        return;
-    if (prompter->question(QStringLiteral("Please save graph data!")) && m_chart->customAxisCount() > 0)
-        ExportChartPicture(*m_chart, *prompter);
+    if (prompter.question(tr("Please save graph data!")) && m_chart->customAxisCount() > 0)
+        exportChartPicture(*m_chart, prompter);
 }
 
 }  // namespace vantrel

@@ -9,6 +9,7 @@ class QMenu;
 namespace vantrel {
 
 class ChartControl;
+class Prompter;
 struct ProfileCurve;
 
 /// The profile chart: curves stacked one above the other, each on its own
@@ -37,13 +38,15 @@ public:
     /// The context menu's items: "属性" (Properties).
     QMenu* createContextMenu(QWidget* parent);
     /// Opens the chart editor over this chart (the Properties command).
-    void OnProperties();
+    void OnProperties(Prompter& prompter);
     /// The close question: "Please save graph data!"; OK offers the picture
     /// export. Only a chart that exists offers it.
-    void PromptSaveGraph();
+    void PromptSaveGraph(Prompter& prompter);
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);
+    /// A right click on the chart, at this global position.
+    void contextMenuWanted(const QPoint& at);
 
 private:
     ChartControl* m_chart;

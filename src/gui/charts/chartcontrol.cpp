@@ -1,10 +1,10 @@
-#include "chartcontrol.h"
+#include "charts/chartcontrol.h"
 
-#include "bandlayout.h"
-#include "bandticker.h"
-#include "chartpicture.h"
-#include "polarseries.h"
-#include "seriesregion.h"
+#include "charts/bandlayout.h"
+#include "charts/bandticker.h"
+#include "charts/chartpicture.h"
+#include "charts/polarseries.h"
+#include "charts/seriesregion.h"
 
 #include <QPrinter>
 
@@ -18,7 +18,7 @@ namespace {
 constexpr double kAxisPadding = 0.08;  // of an automatic axis' span, above and below its data
 constexpr int kTickSpacing = 28;       // pixels between tick labels on a band axis
 
-void DrawLoweredBevel(QPainter& painter, const QRect& r)
+void drawLoweredBevel(QPainter& painter, const QRect& r)
 {
     painter.save();
     painter.setBrush(Qt::NoBrush);
@@ -31,7 +31,7 @@ void DrawLoweredBevel(QPainter& painter, const QRect& r)
     painter.restore();
 }
 
-double InterpolatedValue(const QCPGraphDataContainer& data, double x)
+double interpolatedValue(const QCPGraphDataContainer& data, double x)
 {
     if (data.isEmpty())
         return std::nan("");
@@ -598,7 +598,7 @@ void ChartControl::render(QCPPainter* painter, const QSize& size)
                          painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     toPainter(painter, size.width(), size.height());
     if (m_framed)
-        DrawLoweredBevel(*painter, QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+        drawLoweredBevel(*painter, QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
     painter->restore();
     updateBands(height());
 }
@@ -628,7 +628,7 @@ bool ChartControl::print(QPrinter& printer)
 
 QString ChartControl::exportPicture(const QString& path, const QSize& size)
 {
-    return WritePicture(
+    return writePicture(
         path, size, [this, size](QCPPainter* painter) { render(painter, size); }, title());
 }
 
@@ -795,7 +795,7 @@ QString ChartControl::pointerText(const QPoint& pos) const
             }
             if (nearest && best <= 30 * 30)
                 return QStringLiteral("angle=%1°  reading=%2")
-                    .arg(MarkText(nearest->angle), MarkText(nearest->value));
+                    .arg(markText(nearest->angle), markText(nearest->value));
         }
         return {};
     }
@@ -806,12 +806,12 @@ QString ChartControl::pointerText(const QPoint& pos) const
         const double x = rect->axis(QCPAxis::atBottom)->pixelToCoord(pos.x());
         if (i == m_colourMapAxis && m_colourMapReadout)
             return m_colourMapReadout(x, rect->axis(QCPAxis::atLeft)->pixelToCoord(pos.y()));
-        QString text = QStringLiteral("x=%1").arg(MarkText(x));
+        QString text = QStringLiteral("x=%1").arg(markText(x));
         if (!a.tag.isEmpty())
             text += QStringLiteral("  ") + a.tag;
         for (const Series& s : m_series)
             if (s.axis == i && s.graph && s.visible && !s.graph->data()->isEmpty()) {
-                text += QStringLiteral("  reading=%1").arg(MarkText(InterpolatedValue(*s.graph->data(), x)));
+                text += QStringLiteral("  reading=%1").arg(markText(interpolatedValue(*s.graph->data(), x)));
                 break;
             }
         return text;
@@ -903,7 +903,7 @@ void ChartControl::paintEvent(QPaintEvent* event)
     QCustomPlot::paintEvent(event);
     if (m_framed) {
         QPainter painter(this);
-        DrawLoweredBevel(painter, rect().adjusted(0, 0, -1, -1));
+        drawLoweredBevel(painter, rect().adjusted(0, 0, -1, -1));
     }
 }
 

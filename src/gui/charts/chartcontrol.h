@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customplot.h"
+#include "charts/customplot.h"
 
 #include <QPointer>
 
@@ -35,7 +35,7 @@ struct RegionStyle {
 struct ColourMapOptions {
     bool interpolate = false;  ///< blend smoothly between rows instead of bands
     bool logarithmic = true;
-    int gradient = 0;  ///< index into ColourGradientNames()
+    int gradient = 0;  ///< index into colourGradientNames()
     bool automaticRange = true;
     double lower = 0;  ///< the fixed range, when not automatic
     double upper = 1;
@@ -240,7 +240,7 @@ private:
 namespace vantrel {
 
 /// A colour given as 0x00BBGGRR.
-inline QColor ColourOf(unsigned bgr)
+inline QColor colourOf(unsigned bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));

@@ -1,9 +1,9 @@
-#include "charteditor.h"
+#include "charts/charteditor.h"
 
-#include "app/cmainframe.h"
+#include "common/prompter.h"
 
-#include "chartcontrol.h"
-#include "colourgradients.h"
+#include "charts/chartcontrol.h"
+#include "charts/colourgradients.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -26,7 +25,7 @@ namespace vantrel {
 
 namespace {
 
-QDoubleSpinBox* RangeBox(double value)
+QDoubleSpinBox* rangeBox(double value)
 {
     auto* box = new QDoubleSpinBox;
     box->setRange(-1e12, 1e12);
@@ -36,7 +35,7 @@ QDoubleSpinBox* RangeBox(double value)
     return box;
 }
 
-QIcon Swatch(const QColor& colour)
+QIcon swatch(const QColor& colour)
 {
     QPixmap pixmap(14, 14);
     pixmap.fill(colour);
@@ -48,7 +47,7 @@ QIcon Swatch(const QColor& colour)
 QList<QPair<QString, QColor>> ChartEditor::colourChoices()
 {
     return {
-        {QStringLiteral("Grey"), ColourOf(0x7C7C7C)},    {QStringLiteral("Black"), QColor(Qt::black)},
+        {QStringLiteral("Grey"), colourOf(0x7C7C7C)},    {QStringLiteral("Black"), QColor(Qt::black)},
         {QStringLiteral("Red"), QColor(Qt::red)},        {QStringLiteral("Blue"), QColor(Qt::blue)},
         {QStringLiteral("Green"), QColor(0, 128, 0)},    {QStringLiteral("Orange"), QColor(255, 140, 0)},
         {QStringLiteral("Purple"), QColor(128, 0, 128)}, {QStringLiteral("Teal"), QColor(0, 128, 128)},
@@ -99,8 +98,8 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
             AxisRow row;
             row.automatic = new QCheckBox;
             row.automatic->setChecked(chart.axisAutomatic(i));
-            row.minimum = RangeBox(m_saved.axes[static_cast<std::size_t>(i)].lower);
-            row.maximum = RangeBox(m_saved.axes[static_cast<std::size_t>(i)].upper);
+            row.minimum = rangeBox(m_saved.axes[static_cast<std::size_t>(i)].lower);
+            row.maximum = rangeBox(m_saved.axes[static_cast<std::size_t>(i)].upper);
             row.minimum->setEnabled(!chart.axisAutomatic(i));
             row.maximum->setEnabled(!chart.axisAutomatic(i));
             grid->addWidget(new QLabel(name), i + 1, 0);
@@ -126,11 +125,11 @@ ChartEditor::ChartEditor(ChartControl& chart, QWidget* parent) : QDialog(parent)
             const QColor current = chart.seriesColour(i);
             bool known = false;
             for (const auto& [name, colour] : colourChoices()) {
-                row.colour->addItem(Swatch(colour), name, colour);
+                row.colour->addItem(swatch(colour), name, colour);
                 known = known || colour == current;
             }
             if (!known)
-                row.colour->insertItem(0, Swatch(current), tr("Current"), current);
+                row.colour->insertItem(0, swatch(current), tr("Current"), current);
             row.colour->setCurrentIndex(row.colour->findData(current));
             grid->addWidget(row.visible, i, 0);
             grid->addWidget(row.colour, i, 1);
@@ -184,7 +183,7 @@ void ChartEditor::addColourMapGroup(QVBoxLayout* column)
     m_colour.scale->setCurrentIndex(o.logarithmic ? 1 : 0);
     form->addRow(tr("Scale:"), m_colour.scale);
     m_colour.gradient = new QComboBox;
-    m_colour.gradient->addItems(ColourGradientNames());
+    m_colour.gradient->addItems(colourGradientNames());
     m_colour.gradient->setCurrentIndex(std::clamp(o.gradient, 0, m_colour.gradient->count() - 1));
     form->addRow(tr("Colours:"), m_colour.gradient);
     m_colour.automatic = new QCheckBox(tr("Automatic range"));
@@ -192,8 +191,8 @@ void ChartEditor::addColourMapGroup(QVBoxLayout* column)
     form->addRow(m_colour.automatic);
     // A fixed range starts from what the bar shows now.
     const QCPRange shown = m_chart.colourScale()->dataRange();
-    m_colour.lower = RangeBox(o.automaticRange ? shown.lower : o.lower);
-    m_colour.upper = RangeBox(o.automaticRange ? shown.upper : o.upper);
+    m_colour.lower = rangeBox(o.automaticRange ? shown.lower : o.lower);
+    m_colour.upper = rangeBox(o.automaticRange ? shown.upper : o.upper);
     m_colour.lower->setEnabled(!o.automaticRange);
     m_colour.upper->setEnabled(!o.automaticRange);
     form->addRow(tr("From:"), m_colour.lower);
@@ -251,21 +250,15 @@ void ChartEditor::reject()
     QDialog::reject();
 }
 
-void ChartEditor::Edit(ChartControl& chart, QWidget* parent)
+void ChartEditor::edit(ChartControl& chart, QWidget* parent, Prompter& prompter)
 {
     ChartEditor editor(chart, parent);
-    if (auto* frame = qobject_cast<CMainFrame*>(parent ? parent->window() : nullptr))
-        frame->runDialog(editor);
-    else
-        editor.exec();
+    prompter.runDialog(editor);
 }
 
-QAction* ChartEditor::AddPropertiesItem(QMenu& menu, int id, ChartControl& chart, QWidget* parent)
+QString ChartEditor::propertiesText()
 {
-    QAction* properties = menu.addAction(QCoreApplication::translate("vantrel::CDialog_PMPM", "Properties"));
-    properties->setData(id);
-    QObject::connect(properties, &QAction::triggered, parent, [&chart, parent] { Edit(chart, parent); });
-    return properties;
+    return QCoreApplication::translate("vantrel::CDialog_PMPM", "Properties");
 }
 
 }  // namespace vantrel

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "chartcontrol.h"
+#include "charts/chartcontrol.h"
 
 #include <vector>
 
@@ -12,11 +12,11 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
-class QMenu;
-class QAction;
 class QVBoxLayout;
 
 namespace vantrel {
+
+class Prompter;
 
 /// The chart's properties: title, the vertical axes' ranges (or automatic),
 /// each series' colour and visibility, whether the shaded regions show, and
@@ -28,12 +28,10 @@ class ChartEditor : public QDialog {
     Q_OBJECT
 public:
     explicit ChartEditor(ChartControl& chart, QWidget* parent = nullptr);
-    /// Runs the editor on `chart` as a dialog of the main frame (so tests can
-    /// answer it), or modally when the chart is not in a main frame.
-    static void Edit(ChartControl& chart, QWidget* parent);
-    /// Adds the charts' "Properties" item (command `id`) to a context menu;
-    /// it runs Edit on `chart` with `parent`.
-    static QAction* AddPropertiesItem(QMenu& menu, int id, ChartControl& chart, QWidget* parent);
+    /// Runs the editor on `chart` through the prompter.
+    static void edit(ChartControl& chart, QWidget* parent, Prompter& prompter);
+    /// The caption of the charts' Properties entry.
+    static QString propertiesText();
 
     QLineEdit* titleEdit() const { return m_title; }
     QCheckBox* regionsBox() const { return m_regions; }

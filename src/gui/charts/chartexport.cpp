@@ -1,23 +1,21 @@
-#include "chartexport.h"
+#include "charts/chartexport.h"
 
-#include "app/cmainframe.h"
-#include "app/cvantrelapp.h"
 #include "common/prompter.h"
-#include "chartcontrol.h"
-#include "chartpicture.h"
+#include "charts/chartcontrol.h"
+#include "charts/chartpicture.h"
 
 #include <QCoreApplication>
 
 namespace vantrel {
 
-bool ExportChartPicture(ChartControl& chart, Prompter& prompter)
+bool exportChartPicture(ChartControl& chart, Prompter& prompter)
 {
     const QSize onScreen = chart.width() > 1 && chart.height() > 1 ? chart.size() : QSize(1200, 800);
     const PictureChoice choice = prompter.exportPicture(onScreen);
     if (!choice.accepted || choice.path.isEmpty())
         return false;
-    const QString format = choice.format.isEmpty() ? PictureFormatOf(choice.path) : choice.format;
-    const QString path = PicturePathFor(choice.path, format.isEmpty() ? QStringLiteral("png") : format);
+    const QString format = choice.format.isEmpty() ? pictureFormatOf(choice.path) : choice.format;
+    const QString path = picturePathFor(choice.path, format.isEmpty() ? QStringLiteral("png") : format);
     const QSize size = choice.size.isValid() && !choice.size.isEmpty() ? choice.size : onScreen;
     const QString error = chart.exportPicture(path, size);
     if (!error.isEmpty()) {
@@ -26,12 +24,6 @@ bool ExportChartPicture(ChartControl& chart, Prompter& prompter)
         return false;
     }
     return true;
-}
-
-Prompter* ApplicationPrompter()
-{
-    CVantrelApp* app = CVantrelApp::instance();
-    return app ? &app->prompter() : nullptr;
 }
 
 }  // namespace vantrel

@@ -11,9 +11,6 @@ class Prompter;
 /// chart's size on screen, file name) and writes the picture there; the file
 /// appears whole or not at all, and a failure is told through the prompter.
 /// False when nothing was written.
-bool ExportChartPicture(ChartControl& chart, Prompter& prompter);
-
-/// The application's prompter, or nullptr outside the desktop program.
-Prompter* ApplicationPrompter();
+bool exportChartPicture(ChartControl& chart, Prompter& prompter);
 
 }  // namespace vantrel

@@ -1,13 +1,14 @@
-#include "chartpicture.h"
+#include "charts/chartpicture.h"
 
-#include "cdialog_pm.h"
-#include "cdialog_pmpm.h"
-#include "chartcontrol.h"
+#include "charts/cdialog_pm.h"
+#include "charts/cdialog_pmpm.h"
+#include "charts/chartcontrol.h"
 #include "graphs/circulargraph.h"
 #include "graphs/profilegraph.h"
 #include "graphs/sectiongraph.h"
-#include "sectionchart.h"
+#include "charts/sectionchart.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPdfWriter>
@@ -18,7 +19,7 @@
 
 namespace vantrel {
 
-QString PictureFormatOf(const QString& path)
+QString pictureFormatOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("png") || suffix == QLatin1String("bmp") || suffix == QLatin1String("pdf") ||
@@ -29,24 +30,29 @@ QString PictureFormatOf(const QString& path)
     return {};
 }
 
-QString PicturePathFor(const QString& path, const QString& format)
+QString picturePathFor(const QString& path, const QString& format)
 {
-    if (path.isEmpty() || PictureFormatOf(path) == format)
+    if (path.isEmpty() || pictureFormatOf(path) == format)
         return path;
     return path + QLatin1Char('.') + format;
 }
 
-QString WritePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
+QString writePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
                      const QString& title)
 {
-    const QString format = PictureFormatOf(path);
+    const QString format = pictureFormatOf(path);
     if (format.isEmpty())
-        return QStringLiteral("Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)").arg(path);
+        return QCoreApplication::translate("ChartPicture",
+                                           "Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)")
+            .arg(path);
     if (size.width() < 1 || size.height() < 1)
-        return QStringLiteral("The picture size %1x%2 is empty").arg(size.width()).arg(size.height());
+        return QCoreApplication::translate("ChartPicture", "The picture size %1x%2 is empty")
+            .arg(size.width())
+            .arg(size.height());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartPicture", "Cannot write %1: %2")
+            .arg(path, file.errorString());
     bool painted = false;
     if (format == QLatin1String("pdf")) {
         QPdfWriter pdf(&file);
@@ -88,14 +94,15 @@ QString WritePicture(const QString& path, const QSize& size, const std::function
     }
     if (!painted) {
         file.cancelWriting();
-        return QStringLiteral("Cannot draw the picture %1").arg(path);
+        return QCoreApplication::translate("ChartPicture", "Cannot draw the picture %1").arg(path);
     }
     if (!file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartPicture", "Cannot write %1: %2")
+            .arg(path, file.errorString());
     return {};
 }
 
-QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSize size)
+QString writeProfilePicture(const ProfileGraph& graph, const QString& path, QSize size)
 {
     if (size.isEmpty())
         size = QSize(1200, 800);
@@ -108,7 +115,7 @@ QString WriteProfilePicture(const ProfileGraph& graph, const QString& path, QSiz
     return dialog.chart()->exportPicture(path, size);
 }
 
-QString WriteSectionPicture(const SectionGraph& graph, const QString& path, QSize size)
+QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size)
 {
     if (size.isEmpty())
         size = QSize(1200, 800);
@@ -119,7 +126,7 @@ QString WriteSectionPicture(const SectionGraph& graph, const QString& path, QSiz
     return chart.chart()->exportPicture(path, size);
 }
 
-QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QSize size)
+QString writeCircularPicture(const CircularGraph& graph, const QString& path, QSize size)
 {
     const QSize natural(graph.scrollWidth, graph.scrollHeight);
     if (size.isEmpty())
@@ -148,7 +155,7 @@ QString WriteCircularPicture(const CircularGraph& graph, const QString& path, QS
             painter->restore();
         }
     };
-    return WritePicture(path, size, paint, QString::fromStdString(graph.title));
+    return writePicture(path, size, paint, QString::fromStdString(graph.title));
 }
 
 }  // namespace vantrel

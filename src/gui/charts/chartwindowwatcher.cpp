@@ -1,27 +1,26 @@
-#include "chartwindowwatcher.h"
+#include "charts/chartwindowwatcher.h"
 
-#include "app/cchildframe.h"
-#include "app/cmainframe.h"
-#include "graphdrawing.h"
+#include "charts/cchildframe.h"
 
 #include <QChildEvent>
 #include <QMdiArea>
 
 namespace vantrel {
 
-ChartWindowWatcher::ChartWindowWatcher(CMainFrame& frame) : QObject(&frame), m_frame(frame)
+ChartWindowWatcher::ChartWindowWatcher(QMdiArea& area, std::function<void(CChildFrame&)> give)
+    : QObject(&area), m_give(std::move(give))
 {
-    frame.mdiArea()->viewport()->installEventFilter(this);
-    for (QMdiSubWindow* w : frame.mdiArea()->subWindowList())
+    area.viewport()->installEventFilter(this);
+    for (QMdiSubWindow* w : area.subWindowList())
         if (auto* window = qobject_cast<CChildFrame*>(w))
-            ChartViewOf(*window, frame);
+            m_give(*window);
 }
 
 bool ChartWindowWatcher::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ChildAdded)
         if (auto* window = qobject_cast<CChildFrame*>(static_cast<QChildEvent*>(event)->child()))
-            ChartViewOf(*window, m_frame);
+            m_give(*window);
     return QObject::eventFilter(watched, event);
 }
 

@@ -2,22 +2,27 @@
 
 #include <QObject>
 
+#include <functional>
+
+class QMdiArea;
+
 namespace vantrel {
 
-class CMainFrame;
+class CChildFrame;
 
-/// Gives every chart window that enters the frame's document area its chart
-/// view and document, whether or not the window is ever activated.
+/// Hands every chart window that enters a document area to `give` (which
+/// gives it its chart view and document), whether or not the window is ever
+/// activated; the windows already there too.
 class ChartWindowWatcher : public QObject {
     Q_OBJECT
 public:
-    explicit ChartWindowWatcher(CMainFrame& frame);
+    ChartWindowWatcher(QMdiArea& area, std::function<void(CChildFrame&)> give);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CMainFrame& m_frame;
+    std::function<void(CChildFrame&)> m_give;
 };
 
 }  // namespace vantrel

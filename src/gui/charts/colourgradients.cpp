@@ -1,4 +1,4 @@
-#include "colourgradients.h"
+#include "charts/colourgradients.h"
 
 #include <QCoreApplication>
 
@@ -6,7 +6,7 @@ namespace vantrel {
 
 namespace {
 
-QCPColorGradient Viridis()
+QCPColorGradient viridis()
 {
     // Ten samples of the viridis map: even lightness steps from dark violet to yellow.
     static const char* const kStops[] = {"#440154", "#482878", "#3e4989", "#31688e", "#26828e",
@@ -22,7 +22,7 @@ QCPColorGradient Viridis()
 
 }  // namespace
 
-QStringList ColourGradientNames()
+QStringList colourGradientNames()
 {
     return {QCoreApplication::translate("ColourGradients", "Viridis"),
             QCoreApplication::translate("ColourGradients", "Greyscale"),
@@ -32,7 +32,7 @@ QStringList ColourGradientNames()
             QCoreApplication::translate("ColourGradients", "Spectrum")};
 }
 
-QCPColorGradient ColourGradientAt(int index)
+QCPColorGradient colourGradientAt(int index)
 {
     QCPColorGradient g;
     switch (index) {
@@ -41,7 +41,7 @@ QCPColorGradient ColourGradientAt(int index)
     case 3: g.loadPreset(QCPColorGradient::gpHot); break;
     case 4: g.loadPreset(QCPColorGradient::gpJet); break;
     case 5: g.loadPreset(QCPColorGradient::gpSpectrum); break;
-    default: g = Viridis(); break;
+    default: g = viridis(); break;
     }
     g.setNanHandling(QCPColorGradient::nhTransparent);
     return g;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customplot.h"
+#include "charts/customplot.h"
 
 #include <QStringList>
 
@@ -8,9 +8,9 @@ namespace vantrel {
 
 /// The gradients a colour map can take, by their names in the chart editor;
 /// the first, a perceptually uniform one, is the default.
-QStringList ColourGradientNames();
-/// Gradient `index` of ColourGradientNames() (the first for an unknown
+QStringList colourGradientNames();
+/// Gradient `index` of colourGradientNames() (the first for an unknown
 /// index); cells without a reading show transparent in every one.
-QCPColorGradient ColourGradientAt(int index);
+QCPColorGradient colourGradientAt(int index);
 
 }  // namespace vantrel

@@ -1,10 +1,10 @@
-#include "cprintframe.h"
+#include "charts/cprintframe.h"
 
-#include "chartexport.h"
+#include "common/commandids.h"
+#include "common/commandrouter.h"
 #include "common/prompter.h"
-#include "customplot.h"
+#include "charts/customplot.h"
 
-#include <QActionGroup>
 #include <QIcon>
 #include <QLabel>
 #include <QGuiApplication>
@@ -21,7 +21,7 @@ namespace {
 
 // The preview toolbar pictures Qt's print support carries (the same as its
 // own preview dialog), after the desktop theme's.
-QIcon PreviewIcon(const char* name)
+QIcon previewIcon(const char* name)
 {
     const QString prefix = QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/");
     const QString base = QLatin1String(name);
@@ -33,9 +33,11 @@ QIcon PreviewIcon(const char* name)
 
 }  // namespace
 
-CPrintFrame::CPrintFrame(QWidget* owner, int pageCount, PageCallback drawPage)
-    : QMainWindow(nullptr), m_owner(owner), m_pageCount(std::max(1, pageCount)),
-      m_drawPage(std::move(drawPage)), m_printer(QPrinter::ScreenResolution)
+CPrintFrame::CPrintFrame(QWidget* owner, CommandRouter& router, Prompter& prompter, int pageCount,
+                         PageCallback drawPage)
+    : QMainWindow(nullptr), m_owner(owner), m_router(router), m_prompter(prompter),
+      m_pageCount(std::max(1, pageCount)), m_drawPage(std::move(drawPage)),
+      m_printer(QPrinter::ScreenResolution)
 {
     // The printer works at the screen's resolution: the charts' texts, sized
     // in points, then keep their size against the lines (see
@@ -65,42 +67,53 @@ CPrintFrame::CPrintFrame(QWidget* owner, int pageCount, PageCallback drawPage)
 
 CPrintFrame::~CPrintFrame() = default;
 
-QAction* CPrintFrame::addTool(const QString& name, const QString& text, const char* icon,
-                              std::function<void()> run)
+QAction* CPrintFrame::addTool(int id, const QString& text, const char* icon, CommandMap::Run run,
+                              CommandMap::State enabled, CommandMap::State checked)
 {
-    auto* action = new QAction(PreviewIcon(icon), text, this);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    auto* action = new QAction(previewIcon(icon), text, this);
+    action->setData(id);
+    action->setToolTip(QString(text).remove(QStringLiteral("...")));
+    action->setCheckable(bool(checked));
+    m_router.ownCommands(this).add(id, std::move(run), std::move(enabled), std::move(checked));
+    m_router.addAction(action, this);
     return action;
 }
 
-QAction* CPrintFrame::toolAction(const QString& name) const
+QAction* CPrintFrame::toolAction(int id) const
 {
-    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+    for (QAction* a : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+        if (a->data().toInt() == id)
+            return a;
+    return nullptr;
 }
 
 void CPrintFrame::buildToolBar()
 {
+    using namespace cmd;
     QToolBar* bar = addToolBar(tr("Print Preview"));
     bar->setObjectName(QStringLiteral("PreviewToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    QAction* print = addTool(QStringLiteral("print"), tr("Print..."), "printer", [this] { OnPrint(); });
+    QAction* print = addTool(ID_PREVIEW_PRINT, tr("Print..."), "printer", [this] { OnPrint(); });
     print->setShortcut(QKeySequence::Print);
     bar->addAction(print);
-    bar->addAction(
-        addTool(QStringLiteral("pageSetup"), tr("Page Setup..."), "page-setup", [this] { OnPageSetup(); }));
+    bar->addAction(addTool(ID_FILE_PAGE_SETUP, tr("Page Setup..."), "page-setup", [this] { OnPageSetup(); }));
     bar->addSeparator();
 
-    QAction* first = addTool(QStringLiteral("first"), tr("First Page"), "go-first", [this] { showPage(1); });
-    QAction* previous = addTool(QStringLiteral("previous"), tr("Previous Page"), "go-previous",
-                                [this] { showPage(m_preview->currentPage() - 1); });
-    QAction* next = addTool(QStringLiteral("next"), tr("Next Page"), "go-next",
-                            [this] { showPage(m_preview->currentPage() + 1); });
-    QAction* last = addTool(QStringLiteral("last"), tr("Last Page"), "go-last",
-                            [this] { showPage(m_preview->pageCount()); });
+    const auto notFirst = [this] { return m_preview->currentPage() > 1; };
+    const auto notLast = [this] { return m_preview->currentPage() < m_preview->pageCount(); };
+    QAction* first = addTool(
+        ID_PREVIEW_FIRST, tr("First Page"), "go-first", [this] { showPage(1); }, notFirst);
+    QAction* previous = addTool(
+        ID_PREVIEW_PREV, tr("Previous Page"), "go-previous",
+        [this] { showPage(m_preview->currentPage() - 1); }, notFirst);
+    QAction* next = addTool(
+        ID_PREVIEW_NEXT, tr("Next Page"), "go-next", [this] { showPage(m_preview->currentPage() + 1); },
+        notLast);
+    QAction* last = addTool(
+        ID_PREVIEW_LAST, tr("Last Page"), "go-last", [this] { showPage(m_preview->pageCount()); }, notLast);
     previous->setShortcut(QKeySequence::MoveToPreviousPage);
     next->setShortcut(QKeySequence::MoveToNextPage);
     m_page = new QSpinBox;
@@ -119,66 +132,63 @@ void CPrintFrame::buildToolBar()
         bar->addAction(a);
     bar->addSeparator();
 
-    QAction* zoomIn = addTool(QStringLiteral("zoomIn"), tr("Zoom In"), "zoom-in", [this] {
+    QAction* zoomIn = addTool(ID_PREVIEW_ZOOMIN, tr("Zoom In"), "zoom-in", [this] {
         m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
         m_preview->zoomIn();
     });
-    QAction* zoomOut = addTool(QStringLiteral("zoomOut"), tr("Zoom Out"), "zoom-out", [this] {
+    QAction* zoomOut = addTool(ID_PREVIEW_ZOOMOUT, tr("Zoom Out"), "zoom-out", [this] {
         m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
         m_preview->zoomOut();
     });
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    QAction* fitWidth = addTool(QStringLiteral("fitWidth"), tr("Fit Width"), "zoom-fit-width",
+    QAction* fitWidth = addTool(ID_PREVIEW_FIT_WIDTH, tr("Fit Width"), "zoom-fit-width",
                                 [this] { m_preview->setZoomMode(QPrintPreviewWidget::FitToWidth); });
-    QAction* fitPage = addTool(QStringLiteral("fitPage"), tr("Fit Page"), "zoom-fit-page",
+    QAction* fitPage = addTool(ID_PREVIEW_FIT_PAGE, tr("Fit Page"), "zoom-fit-page",
                                [this] { m_preview->setZoomMode(QPrintPreviewWidget::FitInView); });
     for (QAction* a : {zoomIn, zoomOut, fitWidth, fitPage})
         bar->addAction(a);
     bar->addSeparator();
 
-    auto* pages = new QActionGroup(this);
-    QAction* single = addTool(QStringLiteral("single"), tr("One Page"), "view-pages-single",
-                              [this] { m_preview->setViewMode(QPrintPreviewWidget::SinglePageView); });
-    QAction* facing = addTool(QStringLiteral("facing"), tr("Two Pages"), "view-pages-facing",
-                              [this] { m_preview->setViewMode(QPrintPreviewWidget::FacingPagesView); });
-    QAction* all = addTool(QStringLiteral("all"), tr("All Pages"), "view-pages-overview",
-                           [this] { m_preview->setViewMode(QPrintPreviewWidget::AllPagesView); });
-    for (QAction* a : {single, facing, all}) {
-        a->setCheckable(true);
-        pages->addAction(a);
+    // The view and the orientation show checked as the preview has them.
+    const auto viewTool = [this](int id, const QString& text, const char* icon,
+                                 QPrintPreviewWidget::ViewMode mode) {
+        return addTool(
+            id, text, icon, [this, mode] { m_preview->setViewMode(mode); }, {},
+            [this, mode] { return m_preview->viewMode() == mode; });
+    };
+    QAction* single = viewTool(ID_PREVIEW_ONE_PAGE, tr("One Page"), "view-pages-single",
+                               QPrintPreviewWidget::SinglePageView);
+    QAction* facing = viewTool(ID_PREVIEW_TWO_PAGES, tr("Two Pages"), "view-pages-facing",
+                               QPrintPreviewWidget::FacingPagesView);
+    QAction* all = viewTool(ID_PREVIEW_ALL_PAGES, tr("All Pages"), "view-pages-overview",
+                            QPrintPreviewWidget::AllPagesView);
+    for (QAction* a : {single, facing, all})
         bar->addAction(a);
-    }
-    single->setChecked(true);
     bar->addSeparator();
 
-    auto* orientation = new QActionGroup(this);
-    QAction* portrait = addTool(QStringLiteral("portrait"), tr("Portrait"), "layout-portrait",
-                                [this] { m_preview->setPortraitOrientation(); });
-    QAction* landscape = addTool(QStringLiteral("landscape"), tr("Landscape"), "layout-landscape",
-                                 [this] { m_preview->setLandscapeOrientation(); });
-    for (QAction* a : {portrait, landscape}) {
-        a->setCheckable(true);
-        orientation->addAction(a);
+    const auto landscape = [this] { return m_printer.pageLayout().orientation() == QPageLayout::Landscape; };
+    QAction* portraitTool = addTool(
+        ID_PREVIEW_PORTRAIT, tr("Portrait"), "layout-portrait",
+        [this] { m_preview->setPortraitOrientation(); }, {}, [landscape] { return !landscape(); });
+    QAction* landscapeTool = addTool(
+        ID_PREVIEW_LANDSCAPE, tr("Landscape"), "layout-landscape",
+        [this] { m_preview->setLandscapeOrientation(); }, {}, landscape);
+    for (QAction* a : {portraitTool, landscapeTool})
         bar->addAction(a);
-    }
-    portrait->setChecked(m_printer.pageLayout().orientation() == QPageLayout::Portrait);
-    landscape->setChecked(!portrait->isChecked());
     bar->addSeparator();
 
-    QAction* close = addTool(QStringLiteral("close"), tr("Close"), "window-close", [this] { this->close(); });
+    QAction* close = addTool(ID_PREVIEW_CLOSE, tr("Close"), "window-close", [this] { this->close(); });
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     close->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
     bar->addAction(close);
     // Without a picture of its own the close button shows its text only.
     bar->widgetForAction(close)->setProperty("toolButtonStyle", int(Qt::ToolButtonTextOnly));
     for (QAction* a : {fitWidth, fitPage, zoomIn, zoomOut, first, previous, next, last, single, facing, all,
-                       portrait, landscape})
+                       portraitTool, landscapeTool})
         if (QWidget* button = bar->widgetForAction(a))
             button->setProperty("toolButtonStyle", int(Qt::ToolButtonIconOnly));
-    for (QAction* a : {fitWidth, fitPage, zoomIn, zoomOut, first, previous, next, last, single, facing, all,
-                       portrait, landscape, print, close})
-        a->setToolTip(a->text().remove(QStringLiteral("...")));
+    m_router.updateActions();
 }
 
 void CPrintFrame::showPage(int page)
@@ -194,9 +204,7 @@ void CPrintFrame::pageShown()
         const QSignalBlocker quiet(m_page);
         m_page->setValue(page);
     }
-    const bool landscape = m_printer.pageLayout().orientation() == QPageLayout::Landscape;
-    toolAction(QStringLiteral("landscape"))->setChecked(landscape);
-    toolAction(QStringLiteral("portrait"))->setChecked(!landscape);
+    m_router.updateActions();
 }
 
 void CPrintFrame::paintPages(QPrinter* printer)
@@ -227,22 +235,20 @@ void CPrintFrame::paintPages(QPrinter* printer)
 
 void CPrintFrame::OnPrint()
 {
-    Prompter* prompter = ApplicationPrompter();
-    if (prompter && prompter->print(m_printer, 1, m_pageCount)) {
+    if (m_prompter.print(m_printer, 1, m_pageCount)) {
         m_printing = true;
         m_failed = false;
         m_preview->print();
         m_printing = false;
         if (m_failed || m_printer.printerState() == QPrinter::Error)
-            prompter->message(tr("The graph could not be printed."));
+            m_prompter.message(tr("The graph could not be printed."));
     }
     close();
 }
 
 void CPrintFrame::OnPageSetup()
 {
-    Prompter* prompter = ApplicationPrompter();
-    if (prompter && prompter->pageSetup(m_printer))
+    if (m_prompter.pageSetup(m_printer))
         m_preview->updatePreview();
 }
 

@@ -1,6 +1,6 @@
-#include "cvantreldoc.h"
+#include "charts/cvantreldoc.h"
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
 

@@ -1,18 +1,18 @@
-#include "cvantrelview.h"
+#include "charts/cvantrelview.h"
 
 #include "common/commandids.h"
-#include "cdialog_pm.h"
-#include "cdialog_pmpm.h"
-#include "chartcontrol.h"
-#include "chartexport.h"
+#include "common/commandrouter.h"
+#include "charts/cdialog_pm.h"
+#include "charts/cdialog_pmpm.h"
+#include "charts/chartcontrol.h"
+#include "charts/chartexport.h"
 #include "common/prompter.h"
-#include "cprintframe.h"
+#include "charts/cprintframe.h"
 #include "graphs/circulargraph.h"
 #include "graphs/circularprint.h"
-#include "sectionchart.h"
+#include "charts/sectionchart.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QPrinter>
 #include <QMainWindow>
 #include <QMenu>
@@ -23,7 +23,8 @@
 
 namespace vantrel {
 
-CVantrelView::CVantrelView(QWidget* parent) : QScrollArea(parent)
+CVantrelView::CVantrelView(CommandRouter& router, Prompter& prompter, QWidget* parent)
+    : QScrollArea(parent), m_router(router), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("ChartView"));
     setFrameShape(QFrame::NoFrame);
@@ -64,6 +65,7 @@ void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString
         dialog->StackAxes(static_cast<int>(count));
         dialog->SetChartTitle(title);
         connect(dialog, &CDialog_PMPM::pointerMoved, this, &CVantrelView::showPointer);
+        offerMenu(dialog);
     } else if (kind == GraphKind::Section && count > 0) {
         auto* section = new SectionChart;
         section->setMinimumHeight(kTitleRoom + 4 * kMinimumBand);
@@ -73,6 +75,7 @@ void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString
         section->SetChartTitle(title);
         connect(section, &SectionChart::pointerMoved, this, &CVantrelView::showPointer);
         connect(section, &SectionChart::noteChanged, this, &CVantrelView::showPointer);
+        offerMenu(section);
     } else if (kind == GraphKind::Circular && count > 0) {
         const CircularGrid grid = CircularGridOf(count);
         auto* canvas = new QWidget;
@@ -85,11 +88,21 @@ void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString
             dialog->show();
             m_circular[static_cast<int>(i)] = dialog;
             connect(dialog, &CDialog_PM::pointerMoved, this, &CVantrelView::showPointer);
+            offerMenu(dialog);
         }
         setWidgetResizable(false);
         setWidget(canvas);
     }
     m_kind = kind;
+}
+
+template <typename Chart>
+void CVantrelView::offerMenu(Chart* chart)
+{
+    m_router.ownCommands(chart).add(Chart::kPropertiesCommand,
+                                    [this, chart] { chart->OnProperties(m_prompter); });
+    connect(chart, &Chart::contextMenuWanted, this,
+            [this, chart](const QPoint& at) { popup(chart->createContextMenu(this), chart, at); });
 }
 
 QMenu* CVantrelView::createEditMenu(QWidget* parent)
@@ -98,22 +111,25 @@ QMenu* CVantrelView::createEditMenu(QWidget* parent)
     const struct {
         const char* text;
         int id;
-    } items[] = {{"剪切(&T)\tCtrl+X", cmd::ID_EDIT_CUT},
-                 {"复制(&C)\tCtrl+C", cmd::ID_EDIT_COPY},
-                 {"粘贴(&P)\tCtrl+V", cmd::ID_EDIT_PASTE}};
-    for (const auto& item : items) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
-        action->setData(item.id);
-        action->setEnabled(false);
-    }
+    } items[] = {{QT_TR_NOOP("Cu&t\tCtrl+X"), cmd::ID_EDIT_CUT},
+                 {QT_TR_NOOP("&Copy\tCtrl+C"), cmd::ID_EDIT_COPY},
+                 {QT_TR_NOOP("&Paste\tCtrl+V"), cmd::ID_EDIT_PASTE}};
+    for (const auto& item : items)
+        menu->addAction(tr(item.text))->setData(item.id);
     return menu;
+}
+
+void CVantrelView::popup(QMenu* menu, QWidget* owner, const QPoint& at)
+{
+    m_router.popup(menu, owner, at);
+    delete menu;
+    if (owner != this)
+        owner->setFocus();
 }
 
 void CVantrelView::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createEditMenu(this);
-    menu->exec(event->globalPos());
-    delete menu;
+    popup(createEditMenu(this), this, event->globalPos());
     event->accept();
 }
 
@@ -122,33 +138,31 @@ void CVantrelView::PromptSaveGraph()
     if (m_kind == GraphKind::Circular)
         return;
     if (m_profile) {
-        m_profile->PromptSaveGraph();
+        m_profile->PromptSaveGraph(m_prompter);
         return;
     }
-    Prompter* prompter = ApplicationPrompter();
-    if (!prompter || !prompter->question(QStringLiteral("Please save graph data!")))
+    if (!m_prompter.question(tr("Please save graph data!")))
         return;
     // A window without a chart asks all the same, but has nothing to offer.
     if (ChartControl* chart = this->chart())
-        ExportChartPicture(*chart, *prompter);
+        exportChartPicture(*chart, m_prompter);
 }
 
 void CVantrelView::PrintGraph()
 {
-    Prompter* prompter = ApplicationPrompter();
     // A window whose graph was never set up prints nothing, without a word.
-    if (!prompter || m_kind == GraphKind::None)
+    if (m_kind == GraphKind::None)
         return;
-    const QString nothing =
-        QCoreApplication::translate("CMainFrame", "There is no picture to print at the current window!");
+    const QString nothing = tr("There is no picture to print at the current window!");
     if (m_kind == GraphKind::Circular) {
         if (m_circular.empty()) {
-            prompter->message(nothing);
+            m_prompter.message(nothing);
             return;
         }
         if (!m_printFrame) {
             const auto pages = CircularPrintPageCount(m_circular.size());
-            m_printFrame = new CPrintFrame(this, static_cast<int>(std::min<std::uint64_t>(pages, INT_MAX)),
+            m_printFrame = new CPrintFrame(this, m_router, m_prompter,
+                                           static_cast<int>(std::min<std::uint64_t>(pages, INT_MAX)),
                                            [this](QCPPainter& painter, const QSize& area, int page) {
                                                DrawCircularPrintPage(painter, area, page);
                                            });
@@ -160,7 +174,7 @@ void CVantrelView::PrintGraph()
     }
     ChartControl* chart = this->chart();
     if (!chart) {
-        prompter->message(nothing);
+        m_prompter.message(nothing);
         return;
     }
     // At the screen's resolution the chart's texts, sized in points, keep
@@ -170,10 +184,10 @@ void CVantrelView::PrintGraph()
     // A wide chart starts on a landscape page, so it gets the paper's length.
     printer.setPageOrientation(chart->width() > chart->height() ? QPageLayout::Landscape
                                                                 : QPageLayout::Portrait);
-    if (!prompter->print(printer, 1, 1))
+    if (!m_prompter.print(printer, 1, 1))
         return;
     if (!chart->print(printer))
-        prompter->message(tr("The graph could not be printed."));
+        m_prompter.message(tr("The graph could not be printed."));
 }
 
 CPrintFrame* CVantrelView::printFrame() const
@@ -205,10 +219,8 @@ void CVantrelView::DrawCircularPrintPage(QCPPainter& painter, const QSize& area,
 
 void CVantrelView::OnSavePicture()
 {
-    ChartControl* chart = this->chart();
-    Prompter* prompter = ApplicationPrompter();
-    if (chart && prompter)
-        ExportChartPicture(*chart, *prompter);
+    if (ChartControl* chart = this->chart())
+        exportChartPicture(*chart, m_prompter);
 }
 
 void CVantrelView::showPointer(const QString& text)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cdialog_pmpm.h"
+#include "charts/cdialog_pmpm.h"
 #include "graphs/graphkind.h"
-#include "sectionchart.h"
+#include "charts/sectionchart.h"
 
 #include <QPointer>
 #include <QScrollArea>
@@ -18,19 +18,23 @@ namespace vantrel {
 class CDialog_PM;
 class CDialog_PMPM;
 class ChartControl;
+class CommandRouter;
 class CPrintFrame;
+class Prompter;
 
 /// The view of a chart window: one profile chart filling it (vertical and
 /// plane profiles), one pseudo-section chart filling it, or the circular charts in a scrolling grid of three
 /// columns of 336 x 336 pixels. What lies under the mouse goes to the main
-/// window's status bar.
+/// window's status bar. The context menus of the view and its charts take the
+/// command road, each chart's own commands (Properties) first; questions and
+/// dialogs go through the prompter.
 class CVantrelView : public QScrollArea {
     Q_OBJECT
 public:
     static constexpr int kMinimumBand = 36;  ///< pixels of a profile band at least
     static constexpr int kTitleRoom = 40;
 
-    explicit CVantrelView(QWidget* parent = nullptr);
+    CVantrelView(CommandRouter& router, Prompter& prompter, QWidget* parent = nullptr);
     ~CVantrelView() override;
 
     /// Makes the charts of a graph, once, before anything is drawn: for a
@@ -51,6 +55,9 @@ public:
 
     /// The edit popup: Cut, Copy, Paste, none of them handled here.
     QMenu* createEditMenu(QWidget* parent);
+    /// Shows `menu`, the context menu of `owner` (this view or one of its
+    /// charts), at `at`, runs the chosen entry and deletes the menu.
+    void popup(QMenu* menu, QWidget* owner, const QPoint& at);
     /// The close question of a window with one chart (or none yet): "Please
     /// save graph data!"; OK opens the picture export of its chart. Circular
     /// graphs ask nothing.
@@ -77,7 +84,12 @@ protected:
 
 private:
     void showPointer(const QString& text);
+    /// Routes the chart's context menu and gives it its Properties command.
+    template <typename Chart>
+    void offerMenu(Chart* chart);
 
+    CommandRouter& m_router;
+    Prompter& m_prompter;
     GraphKind m_kind = GraphKind::None;
     QPointer<CDialog_PMPM> m_profile;
     QPointer<SectionChart> m_section;

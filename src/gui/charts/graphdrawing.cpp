@@ -1,33 +1,30 @@
-#include "graphdrawing.h"
+#include "charts/graphdrawing.h"
 
-#include "app/cchildframe.h"
-#include "app/cmainframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "common/prompter.h"
-#include "cdialog_pm.h"
-#include "cdialog_pmpm.h"
-#include "chartwindowwatcher.h"
-#include "cvantreldoc.h"
-#include "cvantrelview.h"
+#include "charts/cdialog_pm.h"
+#include "charts/cdialog_pmpm.h"
+#include "charts/chartwindowwatcher.h"
+#include "charts/cvantreldoc.h"
+#include "charts/cvantrelview.h"
 #include "graphs/circulargraph.h"
 #include "graphs/graphchecks.h"
 #include "graphs/profilegraph.h"
 #include "graphs/sectiongraph.h"
-#include "sectionchart.h"
+#include "charts/sectionchart.h"
 #include "survey.h"
 
-#include <QMdiArea>
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
-
-#include <QCoreApplication>
 
 namespace vantrel {
 
 namespace {
 
-void DrawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
+void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
 {
     window.setDocumentTitle(QString::fromStdString(graph.title));
     view.SetUpGraph(graph.kind, static_cast<std::uint32_t>(std::max(0, graph.bands)), window.documentTitle());
@@ -39,7 +36,7 @@ void DrawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& v
 
 }  // namespace
 
-void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
+void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
                Prompter& prompter)
 {
     if (!survey.m_frame.HasOpenFile())
@@ -47,7 +44,7 @@ void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
     const OutputTables& t = survey.m_tables;
     switch (kind) {
     case GraphKind::Vertical:
-        DrawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
+        drawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
                     view);
         break;
     case GraphKind::Plane: {
@@ -57,7 +54,7 @@ void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
             prompter.message(QString::fromStdString(column.message));
             return;
         }
-        DrawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view);
+        drawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view);
         break;
     }
     case GraphKind::Circular: {
@@ -85,13 +82,13 @@ void DrawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
     }
 }
 
-CVantrelView* ChartViewOf(CChildFrame& window, CMainFrame& frame)
+CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter)
 {
     if (auto* view = qobject_cast<CVantrelView*>(window.view()))
         return view;
-    auto* view = new CVantrelView;
+    auto* view = new CVantrelView(router, prompter);
     window.setView(view);
-    new CVantrelDoc(window, *frame.router());
+    new CVantrelDoc(window, router);
     // The view answers Print and Save Picture for its window before the
     // main frame does.
     CommandMap* commands = window.commands(CommandRouter::Level::View);
@@ -110,15 +107,13 @@ CVantrelView* ChartViewOf(CChildFrame& window, CMainFrame& frame)
     return view;
 }
 
-void InstallCharts(CMainFrame& frame)
+GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, const Survey& survey)
 {
-    new ChartWindowWatcher(frame);
-    frame.setGraphDrawer([&frame](int kind, CChildFrame* window) {
-        if (!window)
-            return;
-        CVantrelView* view = ChartViewOf(*window, frame);
-        DrawGraph(static_cast<GraphKind>(kind), frame.survey(), *window, *view, frame.prompter());
-    });
+    new ChartWindowWatcher(
+        area, [&router, &prompter](CChildFrame& window) { chartViewOf(window, router, prompter); });
+    return [&router, &prompter, &survey](GraphKind kind, CChildFrame& window) {
+        drawGraph(kind, survey, window, *chartViewOf(window, router, prompter), prompter);
+    };
 }
 
 }  // namespace vantrel

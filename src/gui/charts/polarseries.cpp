@@ -1,4 +1,4 @@
-#include "polarseries.h"
+#include "charts/polarseries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kLabelRoom = 30;  // pixels kept round the grid for the angle labels
 
-double NiceStep(double span)
+double niceStep(double span)
 {
     if (!(span > 0))
         return 1;
@@ -21,7 +21,7 @@ double NiceStep(double span)
     return 10 * magnitude;
 }
 
-void DrawArrow(QCPPainter* painter, QPointF from, QPointF to, double headWidth, double headLength)
+void drawArrow(QCPPainter* painter, QPointF from, QPointF to, double headWidth, double headLength)
 {
     painter->drawLine(from, to);
     const QPointF d = to - from;
@@ -36,7 +36,7 @@ void DrawArrow(QCPPainter* painter, QPointF from, QPointF to, double headWidth, 
 
 }  // namespace
 
-QString MarkText(double value)
+QString markText(double value)
 {
     QString text = QString::number(value, 'f', 3);
     while (text.contains(QLatin1Char('.')) &&
@@ -59,7 +59,7 @@ double PolarSeries::radialMaximum() const
         top = std::max(top, std::abs(p.value));
     // Room above the largest value for its mark, then a round ring value.
     const double wanted = top > 0 ? top * 1.15 : 1;
-    const double step = NiceStep(wanted / 4);
+    const double step = niceStep(wanted / 4);
     return std::ceil(wanted / step) * step / std::max(zoom, 1e-9);
 }
 
@@ -91,7 +91,7 @@ void PolarSeries::draw(QCPPainter* painter)
     const QPointF c = centre();
     const double R = radius();
     const double maximum = radialMaximum();
-    const double step = NiceStep(maximum / 4);
+    const double step = niceStep(maximum / 4);
     QFont small = mParentPlot->font();
     small.setPointSizeF(7.5);
     painter->setFont(small);
@@ -126,7 +126,7 @@ void PolarSeries::draw(QCPPainter* painter)
             const double rad = m_points[i].angle * std::numbers::pi / 180.0;
             const QPointF dir(std::cos(rad), -std::sin(rad));
             const QPointF point = ring[static_cast<int>(i)];
-            const QString text = MarkText(m_points[i].value);
+            const QString text = markText(m_points[i].value);
             const double w = metrics.horizontalAdvance(text) + 6;
             const double h = metrics.height() + 2;
             const auto place = [&](double side) {
@@ -155,7 +155,7 @@ void PolarSeries::draw(QCPPainter* painter)
     for (double v = step; v <= maximum * 1.0001; v += step) {
         const QPointF at =
             c + QPointF(R * v / maximum * std::cos(labelAngle), -R * v / maximum * std::sin(labelAngle));
-        const QString text = MarkText(v);
+        const QString text = markText(v);
         const double w = metrics.horizontalAdvance(text) + 2;
         const QRectF box(at.x() - w / 2, at.y() - metrics.height() / 2, w, metrics.height());
         bool free = true;
@@ -178,8 +178,8 @@ void PolarSeries::draw(QCPPainter* painter)
     if (axisArrowsVisible) {
         painter->setPen(QPen(Qt::black, 1));
         painter->setBrush(Qt::black);
-        DrawArrow(painter, c, c + QPointF(R + 6, 0), 12, 7);
-        DrawArrow(painter, c, c - QPointF(0, R + 6), 12, 7);
+        drawArrow(painter, c, c + QPointF(R + 6, 0), 12, 7);
+        drawArrow(painter, c, c - QPointF(0, R + 6), 12, 7);
     }
 
     if (m_points.empty())

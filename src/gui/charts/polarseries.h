@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customplot.h"
+#include "charts/customplot.h"
 
 #include <vector>
 
@@ -49,6 +49,6 @@ private:
 };
 
 /// A value as a chart mark: at most three decimals, no trailing zeros.
-QString MarkText(double value);
+QString markText(double value);
 
 }  // namespace vantrel

@@ -1,12 +1,11 @@
-#include "sectionchart.h"
+#include "charts/sectionchart.h"
 
-#include "app/cmainframe.h"
 #include "common/prompter.h"
-#include "chartcontrol.h"
-#include "charteditor.h"
-#include "chartexport.h"
-#include "colourgradients.h"
-#include "polarseries.h"
+#include "charts/chartcontrol.h"
+#include "charts/charteditor.h"
+#include "charts/chartexport.h"
+#include "charts/colourgradients.h"
+#include "charts/polarseries.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
@@ -39,12 +38,7 @@ SectionChart::SectionChart(QWidget* parent) : QWidget(parent), m_chart(new Chart
 
     connect(m_chart, &ChartControl::pointerMoved, this, &SectionChart::pointerMoved);
     connect(m_chart, &ChartControl::colourMapOptionsChanged, this, &SectionChart::redraw);
-    connect(m_chart, &ChartControl::contextMenuWanted, this, [this](const QPoint& at) {
-        QMenu* menu = createContextMenu(this);
-        menu->exec(at);
-        delete menu;
-        setFocus();
-    });
+    connect(m_chart, &ChartControl::contextMenuWanted, this, &SectionChart::contextMenuWanted);
 }
 
 void SectionChart::SetChartTitle(const QString& text)
@@ -97,7 +91,7 @@ void SectionChart::redraw()
                                        static_cast<float>(o.upper));
     QCPColorMap* map = m_chart->colourMap();
     QCPColorScale* bar = m_chart->colourScale();
-    map->setGradient(ColourGradientAt(o.gradient));
+    map->setGradient(colourGradientAt(o.gradient));
     map->setDataScaleType(m_scale.logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
     if (m_scale.logarithmic)
         bar->axis()->setTicker(QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog));
@@ -129,20 +123,20 @@ QString SectionChart::readout(double x, double y) const
     const std::size_t pi = static_cast<std::size_t>(p);
     const float v = m_graph.Value(hi, pi);
     return tr("x=%1  height=%2  reading=%3")
-        .arg(MarkText(m_graph.x[pi]), MarkText(m_graph.heights[hi]),
-             std::isfinite(v) ? MarkText(v) : tr("none"));
+        .arg(markText(m_graph.x[pi]), markText(m_graph.heights[hi]),
+             std::isfinite(v) ? markText(v) : tr("none"));
 }
 
 QMenu* SectionChart::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    ChartEditor::AddPropertiesItem(*menu, kPropertiesCommand, *m_chart, this);
+    menu->addAction(ChartEditor::propertiesText())->setData(kPropertiesCommand);
     return menu;
 }
 
-void SectionChart::OnProperties()
+void SectionChart::OnProperties(Prompter& prompter)
 {
-    ChartEditor::Edit(*m_chart, this);
+    ChartEditor::edit(*m_chart, this, prompter);
 }
 
 }  // namespace vantrel

@@ -9,6 +9,7 @@ class QMenu;
 namespace vantrel {
 
 class ChartControl;
+class Prompter;
 
 /// The pseudo-section chart: a survey line's readings as colours, the
 /// position across and the height down, with a colour bar titled by the
@@ -41,10 +42,13 @@ public:
 
     /// The context menu's items: "Properties".
     QMenu* createContextMenu(QWidget* parent);
-    void OnProperties();
+    /// Opens the chart editor over this chart (the Properties command).
+    void OnProperties(Prompter& prompter);
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);
+    /// A right click on the chart, at this global position.
+    void contextMenuWanted(const QPoint& at);
     void noteChanged(const QString& text);
 
 private:

@@ -1,4 +1,4 @@
-#include "seriesregion.h"
+#include "charts/seriesregion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +27,7 @@ QRect SeriesRegion::clipRect() const
 namespace {
 
 // The curve's value at x, on the straight line between its neighbours.
-double ValueAt(const QCPGraphDataContainer& data, double x)
+double valueAt(const QCPGraphDataContainer& data, double x)
 {
     auto after = data.findBegin(x, false);
     if (after == data.constEnd())
@@ -44,7 +44,7 @@ double ValueAt(const QCPGraphDataContainer& data, double x)
 // picture but work for the rasterizer: each column keeps its first, lowest,
 // highest and last point, in their order. The first and last points (on the
 // level) stay as they are.
-QPolygonF ReducedToPixelColumns(const QPolygonF& in)
+QPolygonF reducedToPixelColumns(const QPolygonF& in)
 {
     const qsizetype n = in.size();
     if (n < 8)
@@ -84,11 +84,11 @@ QPolygonF SeriesRegion::outline() const
     const QCPGraphDataContainer& data = *m_graph->data();
     const double lo = std::min(lowerX, upperX);
     const double hi = std::max(lowerX, upperX);
-    poly << QPointF(lo, originLevel) << QPointF(lo, ValueAt(data, lo));
+    poly << QPointF(lo, originLevel) << QPointF(lo, valueAt(data, lo));
     for (auto it = data.findBegin(lo, false); it != data.constEnd() && it->key <= hi; ++it)
         if (it->key > lo && it->key < hi)
             poly << QPointF(it->key, it->value);
-    poly << QPointF(hi, ValueAt(data, hi)) << QPointF(hi, originLevel);
+    poly << QPointF(hi, valueAt(data, hi)) << QPointF(hi, originLevel);
     return poly;
 }
 
@@ -124,7 +124,7 @@ void SeriesRegion::draw(QCPPainter* painter)
         painter->setBrush(fillColour);
     }
     painter->setPen(QPen(penColour, 1));
-    painter->drawPolygon(ReducedToPixelColumns(pixels));
+    painter->drawPolygon(reducedToPixelColumns(pixels));
 }
 
 }  // namespace vantrel

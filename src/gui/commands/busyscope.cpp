@@ -1,4 +1,4 @@
-#include "busyscope.h"
+#include "commands/busyscope.h"
 
 #include <QApplication>
 #include <QStatusBar>

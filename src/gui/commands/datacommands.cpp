@@ -1,12 +1,12 @@
-#include "datacommands.h"
+#include "commands/datacommands.h"
 
-#include "busyscope.h"
+#include "commands/busyscope.h"
 #include "common/celltext.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
 #include "common/prompter.h"
 #include "common/surveynotifier.h"
-#include "undohistory.h"
+#include "commands/undohistory.h"
 #include "datafile/datafilereader.h"
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
@@ -25,21 +25,16 @@
 
 namespace vantrel {
 
-const char* const DataCommands::kDataFileFilters =
-    "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||";
-const char* const DataCommands::kPropertiesText = "属性....";
-
 namespace {
 
 constexpr int kStatusTimeout = 5000;
-constexpr const char* kSavePartialLoad = "Only %1 of the file's rows were read. Saving now replaces the "
-                                         "whole file and the rows that were not read are "
-                                         "lost. Save anyway?";
+constexpr const char* kDataFileFilters = QT_TRANSLATE_NOOP(
+    "vantrel::DataCommands", "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||");
 constexpr int kOrigin = OutputTables::OriginTab;
 constexpr int kProcessing = OutputTables::ProcessingTab;
 constexpr int kDepth = OutputTables::DepthTab;
 
-void Append(OperationReport& into, const OperationReport& from)
+void append(OperationReport& into, const OperationReport& from)
 {
     into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
     into.stopped = into.stopped || from.stopped;
@@ -47,7 +42,7 @@ void Append(OperationReport& into, const OperationReport& from)
 
 }  // namespace
 
-bool IsPartialLoad(const ReadResult& result)
+bool isPartialLoad(const ReadResult& result)
 {
     return result.Partial();
 }
@@ -56,25 +51,25 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
 {
     using namespace cmd;
     static const std::vector<Command> list = {
-        {ID_FILE_OPEN, Scope::MainFrame, &DataCommands::OnFileOpen},
-        {ID_FILE_SAVE, Scope::MainFrame, &DataCommands::OnSaveOriginalData},
-        {ID_SAVE_DEPTH_DATA, Scope::MainFrame, &DataCommands::OnSaveDepthData},
-        {ID_CHOOSE_DATA, Scope::MainFrame, &DataCommands::OnChooseData},
-        {ID_PROCESSED_DATA, Scope::MainFrame, &DataCommands::OnProcessedData},
-        {ID_DEPTH_DISPLAY, Scope::MainFrame, &DataCommands::OnDepthDisplay},
-        {ID_CORRECT_BAD_POINTS, Scope::MainFrame, &DataCommands::OnCorrectBadPoints},
-        {ID_SEARCH_AND_PROCESS, Scope::MainFrame, &DataCommands::OnSearchAndProcess},
-        {ID_SELECT_DATA, Scope::FileView, &DataCommands::OnChooseData},
-        {ID_FILEVIEW_PROCESS_SELECTED, Scope::FileView, &DataCommands::OnProcessedData},
-        {ID_FILEVIEW_DEPTH, Scope::FileView, &DataCommands::OnDepthDisplay},
-        {ID_FILEVIEW_SEARCH_AND_PROCESS, Scope::FileView, &DataCommands::OnSearchAndProcess},
-        {ID_FILEVIEW_CORRECT, Scope::FileView, &DataCommands::OnCorrectBadPoints},
-        {ID_PROPERTIES, Scope::FileView, &DataCommands::OnProperties},
-        {ID_OUTPUT_SEARCH_BAD_POINTS, Scope::OutputPane, &DataCommands::OnSearchBadPoints},
-        {ID_OUTPUT_CORRECT_BAD_POINTS, Scope::OutputPane, &DataCommands::OnCorrectBadPoints},
-        {ID_OUTPUT_DEPTH, Scope::OutputPane, &DataCommands::OnDepthDisplay},
-        {ID_EDIT_UNDO, Scope::MainFrame, &DataCommands::OnEditUndo, &DataCommands::canUndo},
-        {ID_EDIT_REDO, Scope::MainFrame, &DataCommands::OnEditRedo, &DataCommands::canRedo},
+        {ID_FILE_OPEN, &DataCommands::OnFileOpen},
+        {ID_FILE_SAVE, &DataCommands::OnSaveOriginalData},
+        {ID_SAVE_DEPTH_DATA, &DataCommands::OnSaveDepthData},
+        {ID_CHOOSE_DATA, &DataCommands::OnChooseData},
+        {ID_PROCESSED_DATA, &DataCommands::OnProcessedData},
+        {ID_DEPTH_DISPLAY, &DataCommands::OnDepthDisplay},
+        {ID_CORRECT_BAD_POINTS, &DataCommands::OnCorrectBadPoints},
+        {ID_SEARCH_AND_PROCESS, &DataCommands::OnSearchAndProcess},
+        {ID_SELECT_DATA, &DataCommands::OnChooseData},
+        {ID_FILEVIEW_PROCESS_SELECTED, &DataCommands::OnProcessedData},
+        {ID_FILEVIEW_DEPTH, &DataCommands::OnDepthDisplay},
+        {ID_FILEVIEW_SEARCH_AND_PROCESS, &DataCommands::OnSearchAndProcess},
+        {ID_FILEVIEW_CORRECT, &DataCommands::OnCorrectBadPoints},
+        {ID_PROPERTIES, &DataCommands::OnProperties},
+        {ID_OUTPUT_SEARCH_BAD_POINTS, &DataCommands::OnSearchBadPoints},
+        {ID_OUTPUT_CORRECT_BAD_POINTS, &DataCommands::OnCorrectBadPoints},
+        {ID_OUTPUT_DEPTH, &DataCommands::OnDepthDisplay},
+        {ID_EDIT_UNDO, &DataCommands::OnEditUndo, &DataCommands::canUndo},
+        {ID_EDIT_REDO, &DataCommands::OnEditRedo, &DataCommands::canRedo},
     };
     return list;
 }
@@ -113,12 +108,12 @@ void DataCommands::OnFileOpen()
         }
         closeData();
     }
-    const FileChoice choice = m_prompter.openFile(QString::fromLatin1(kDataFileFilters));
+    const FileChoice choice = m_prompter.openFile(tr(kDataFileFilters));
     if (!choice.accepted || choice.path.isEmpty()) {
         m_notifier.notifyStateChanged();
         return;
     }
-    survey.m_frame.SetDataPath(LocalPath(choice.path), choice.filterIndex);
+    survey.m_frame.SetDataPath(localPath(choice.path), choice.filterIndex);
     readFile(choice.path);
 }
 
@@ -141,12 +136,12 @@ void DataCommands::readFile(const QString& path)
         BusyScope busy(m_statusBar, tr("Reading %1...").arg(name));
         DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
         reader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
-        result = reader.ReadFile(LocalPath(path), path.toStdString());
+        result = reader.ReadFile(localPath(path), path.toStdString());
     }
-    m_partialRows = IsPartialLoad(result) ? result.rowsLoaded : 0;
+    m_partialRows = isPartialLoad(result) ? result.rowsLoaded : 0;
     m_notifier.endReset();
     if (!result.message.empty())
-        m_prompter.message(CellText(result.message));
+        m_prompter.message(cellText(result.message));
     else
         showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
                                           : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));
@@ -155,8 +150,11 @@ void DataCommands::readFile(const QString& path)
 void DataCommands::OnSaveOriginalData()
 {
     if (m_partialRows > 0 &&
-        !m_prompter.question(QString::fromLatin1(kSavePartialLoad).arg(m_partialRows),
-                             Prompter::Default::Cancel))
+        !m_prompter.question(
+            tr("Only %1 of the file's rows were read. Saving now replaces the whole file and "
+               "the rows that were not read are lost. Save anyway?")
+                .arg(m_partialRows),
+            Prompter::Default::Cancel))
         return;
     WriteResult result;
     {
@@ -164,9 +162,9 @@ void DataCommands::OnSaveOriginalData()
         result = OriginWriter::Save(m_notifier.survey().m_frame, m_notifier.survey().m_tables);
     }
     if (!result.ok)
-        m_prompter.message(CellText(result.message));
+        m_prompter.message(cellText(result.message));
     else
-        showStatus(tr("Original data saved to %1").arg(FromLocalPath(result.path)));
+        showStatus(tr("Original data saved to %1").arg(fromLocalPath(result.path)));
 }
 
 void DataCommands::OnSaveDepthData()
@@ -176,19 +174,19 @@ void DataCommands::OnSaveDepthData()
         m_prompter.message(QString::fromUtf8(msg::kNoDepthData));
         return;
     }
-    const FileChoice choice = m_prompter.saveFile(QString::fromLatin1(kDataFileFilters));
+    const FileChoice choice = m_prompter.saveFile(tr(kDataFileFilters));
     if (!choice.accepted || choice.path.isEmpty())
         return;
-    const std::string target = DepthWriter::TargetPath(LocalPath(choice.path), choice.filterIndex);
+    const std::string target = DepthWriter::TargetPath(localPath(choice.path), choice.filterIndex);
     WriteResult result;
     {
         BusyScope busy(m_statusBar, tr("Saving the depth data..."));
         result = DepthWriter::Save(target, tables);
     }
     if (!result.ok)
-        m_prompter.message(CellText(result.message));
+        m_prompter.message(cellText(result.message));
     else
-        showStatus(tr("Depth data saved to %1").arg(FromLocalPath(target)));
+        showStatus(tr("Depth data saved to %1").arg(fromLocalPath(target)));
 }
 
 void DataCommands::OnChooseData()
@@ -196,7 +194,7 @@ void DataCommands::OnChooseData()
     Survey& s = m_notifier.survey();
     runOperation(
         tr("Choose Data"), tr("Choosing the data..."), {kProcessing, kDepth}, false,
-        [&s](OperationReport& report) { Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame)); });
+        [&s](OperationReport& report) { append(report, SelectData(s.m_tree, s.m_tables, s.m_frame)); });
 }
 
 void DataCommands::OnProcessedData()
@@ -204,8 +202,8 @@ void DataCommands::OnProcessedData()
     Survey& s = m_notifier.survey();
     runOperation(tr("Processed Data"), tr("Choosing and processing the data..."), {kProcessing, kDepth},
                  false, [&s](OperationReport& report) {
-                     Append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
-                     Append(report, ProcessFieldSource(s.m_tables));
+                     append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
+                     append(report, ProcessFieldSource(s.m_tables));
                  });
 }
 
@@ -215,14 +213,14 @@ void DataCommands::OnDepthDisplay()
     if (DepthNeedsConfirmation(s.m_tables) && !m_prompter.question(QString::fromUtf8(msg::kDepthAgain)))
         return;
     runOperation(tr("Depth Calculation"), tr("Calculating the depth data..."), {kDepth}, false,
-                 [&s](OperationReport& report) { Append(report, CalculateDepth(s.m_tables)); });
+                 [&s](OperationReport& report) { append(report, CalculateDepth(s.m_tables)); });
 }
 
 void DataCommands::OnCorrectBadPoints()
 {
     Survey& s = m_notifier.survey();
     runOperation(tr("Correct Bad Points"), tr("Correcting bad points..."), {kOrigin}, true,
-                 [&s](OperationReport& report) { Append(report, CorrectBadPoints(s.m_tables)); });
+                 [&s](OperationReport& report) { append(report, CorrectBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnSearchAndProcess()
@@ -230,8 +228,8 @@ void DataCommands::OnSearchAndProcess()
     Survey& s = m_notifier.survey();
     runOperation(tr("Search Bad Points and Process"), tr("Searching bad points and processing..."),
                  {kOrigin, kProcessing}, true, [&s](OperationReport& report) {
-                     Append(report, SearchBadPoints(s.m_tables));
-                     Append(report, ProcessFieldSource(s.m_tables));
+                     append(report, SearchBadPoints(s.m_tables));
+                     append(report, ProcessFieldSource(s.m_tables));
                  });
 }
 
@@ -239,12 +237,12 @@ void DataCommands::OnSearchBadPoints()
 {
     Survey& s = m_notifier.survey();
     runOperation(tr("Search Bad Points"), tr("Searching bad points..."), {kOrigin}, true,
-                 [&s](OperationReport& report) { Append(report, SearchBadPoints(s.m_tables)); });
+                 [&s](OperationReport& report) { append(report, SearchBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnProperties()
 {
-    m_prompter.message(QString::fromUtf8(kPropertiesText));
+    m_prompter.message(tr("Properties...."));
 }
 
 void DataCommands::OnEditUndo()
@@ -329,7 +327,7 @@ void DataCommands::show(const OperationReport& report)
     std::set<std::string> shown;
     for (const std::string& text : report.messages)
         if (shown.insert(text).second)
-            m_prompter.message(CellText(text));
+            m_prompter.message(cellText(text));
 }
 
 void DataCommands::showStatus(const QString& text)

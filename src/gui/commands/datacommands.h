@@ -28,20 +28,13 @@ struct ReadResult;
 class DataCommands : public QObject {
     Q_OBJECT
 public:
-    /// Who issues the command: the main frame (menus, toolbar, accelerators)
-    /// or one of the panes (its toolbar or context menu).
-    enum class Scope { MainFrame, FileView, OutputPane };
     struct Command {
         int id;
-        Scope scope;
         void (DataCommands::*run)();
         bool (DataCommands::*enabled)() const = nullptr;  ///< none: always enabled
     };
     /// Every command this object answers, main-frame commands first.
     static const std::vector<Command>& commands();
-
-    static const char* const kDataFileFilters;
-    static const char* const kPropertiesText;
 
     /// Every step that changes a table is recorded in `history`.
     DataCommands(SurveyNotifier& notifier, Prompter& prompter, UndoHistory& history,
@@ -87,6 +80,6 @@ private:
 
 /// True when the read stopped before the end of the file, so that the tables
 /// hold only a part of it.
-bool IsPartialLoad(const ReadResult& result);
+bool isPartialLoad(const ReadResult& result);
 
 }  // namespace vantrel

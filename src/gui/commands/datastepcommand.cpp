@@ -1,4 +1,4 @@
-#include "datastepcommand.h"
+#include "commands/datastepcommand.h"
 
 #include "common/surveynotifier.h"
 

@@ -1,4 +1,4 @@
-#include "undohistory.h"
+#include "commands/undohistory.h"
 
 #include "common/surveynotifier.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datastepcommand.h"
+#include "commands/datastepcommand.h"
 
 #include <QObject>
 #include <QUndoStack>

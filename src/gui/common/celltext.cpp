@@ -1,11 +1,11 @@
-#include "celltext.h"
+#include "common/celltext.h"
 
 #include <QFile>
 #include <QStringDecoder>
 
 namespace vantrel {
 
-QString CellText(std::string_view bytes)
+QString cellText(std::string_view bytes)
 {
     const auto size = static_cast<qsizetype>(bytes.size());
     bool ascii = true;
@@ -24,12 +24,12 @@ QString CellText(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), size);
 }
 
-QString ShownText(std::string_view bytes)
+QString shownText(std::string_view bytes)
 {
     // Enough bytes for kShownTextLength characters in any encoding we decode.
     constexpr std::size_t kBytes = 4 * kShownTextLength;
     if (bytes.size() <= static_cast<std::size_t>(kShownTextLength))
-        return CellText(bytes);
+        return cellText(bytes);
     std::string_view head = bytes.substr(0, kBytes);
     // Never split a UTF-8 sequence: drop a cut-off lead byte and its followers.
     if (head.size() < bytes.size()) {
@@ -42,7 +42,7 @@ QString ShownText(std::string_view bytes)
         if (end > 0 && static_cast<unsigned char>(head[end - 1]) >= 0xC0)
             head = head.substr(0, end - 1);
     }
-    QString text = CellText(head);
+    QString text = cellText(head);
     if (text.size() <= kShownTextLength && head.size() == bytes.size())
         return text;
     text.truncate(kShownTextLength);
@@ -52,12 +52,12 @@ QString ShownText(std::string_view bytes)
     return text;
 }
 
-std::string LocalPath(const QString& path)
+std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
 }
 
-QString FromLocalPath(std::string_view path)
+QString fromLocalPath(std::string_view path)
 {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }

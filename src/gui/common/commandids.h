@@ -84,4 +84,22 @@ inline constexpr int ID_OUTPUT_TOOL_2 = 151;
 inline constexpr int ID_OUTPUT_TOOL_3 = 152;
 inline constexpr int ID_OUTPUT_TOOL_4 = 153;
 
+// Print preview (the buttons of its own toolbar)
+inline constexpr int ID_FILE_PAGE_SETUP = 57606;
+inline constexpr int ID_PREVIEW_CLOSE = 58112;
+inline constexpr int ID_PREVIEW_NEXT = 58114;
+inline constexpr int ID_PREVIEW_PREV = 58115;
+inline constexpr int ID_PREVIEW_PRINT = 58116;
+inline constexpr int ID_PREVIEW_ZOOMIN = 58117;
+inline constexpr int ID_PREVIEW_ZOOMOUT = 58118;
+inline constexpr int ID_PREVIEW_FIRST = 58120;
+inline constexpr int ID_PREVIEW_LAST = 58121;
+inline constexpr int ID_PREVIEW_FIT_WIDTH = 58122;
+inline constexpr int ID_PREVIEW_FIT_PAGE = 58123;
+inline constexpr int ID_PREVIEW_ONE_PAGE = 58124;
+inline constexpr int ID_PREVIEW_TWO_PAGES = 58125;
+inline constexpr int ID_PREVIEW_ALL_PAGES = 58126;
+inline constexpr int ID_PREVIEW_PORTRAIT = 58127;
+inline constexpr int ID_PREVIEW_LANDSCAPE = 58128;
+
 }  // namespace vantrel::cmd

@@ -1,8 +1,9 @@
-#include "commandrouter.h"
+#include "common/commandrouter.h"
 
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
 #include <span>
 
 namespace vantrel {
@@ -26,15 +27,30 @@ bool CommandRouter::addHandler(Level level, int id, CommandMap::Run run, Command
     m_maps[level == Level::Application ? 0 : 1].add(id, std::move(run), std::move(enabled),
                                                     std::move(checked));
     // A handler plugged in later shows at once on the actions of its id.
-    for (const auto& a : std::as_const(m_actions))
-        if (a && idOf(a) == id)
-            a->setEnabled(isEnabled(id));
+    for (const Registered& r : std::as_const(m_actions))
+        if (r.action && idOf(r.action) == id)
+            r.action->setEnabled(isEnabled(id, r.owner));
     return true;
 }
 
-const CommandMap::Entry* CommandRouter::findEntry(int id, int* level) const
+CommandMap& CommandRouter::ownCommands(QObject* owner)
+{
+    if (!m_own.contains(owner))
+        connect(owner, &QObject::destroyed, this, [this, owner] { m_own.remove(owner); });
+    return m_own[owner];
+}
+
+const CommandMap::Entry* CommandRouter::findEntry(int id, const QObject* owner, int* level) const
 {
     using L = Level;
+    if (owner) {
+        const auto own = m_own.constFind(owner);
+        if (const CommandMap::Entry* e = own != m_own.constEnd() ? own->find(id) : nullptr) {
+            if (level)
+                *level = static_cast<int>(L::Widget);
+            return e;
+        }
+    }
     static constexpr L withChart[] = {L::View, L::Document, L::ChildFrame, L::Application, L::MainFrame};
     static constexpr L withoutChart[] = {L::MainFrame, L::Application};
     const bool chartActive = map(L::View) || map(L::Document) || map(L::ChildFrame);
@@ -51,28 +67,28 @@ const CommandMap::Entry* CommandRouter::findEntry(int id, int* level) const
     return nullptr;
 }
 
-int CommandRouter::handlerLevel(int id) const
+int CommandRouter::handlerLevel(int id, const QObject* owner) const
 {
     int level = -1;
-    findEntry(id, &level);
+    findEntry(id, owner, &level);
     return level;
 }
 
-bool CommandRouter::isEnabled(int id) const
+bool CommandRouter::isEnabled(int id, const QObject* owner) const
 {
-    const CommandMap::Entry* e = findEntry(id);
+    const CommandMap::Entry* e = findEntry(id, owner);
     return e && (!e->enabled || e->enabled());
 }
 
-bool CommandRouter::isChecked(int id) const
+bool CommandRouter::isChecked(int id, const QObject* owner) const
 {
-    const CommandMap::Entry* e = findEntry(id);
+    const CommandMap::Entry* e = findEntry(id, owner);
     return e && e->checked && e->checked();
 }
 
-bool CommandRouter::dispatch(int id)
+bool CommandRouter::dispatch(int id, const QObject* owner)
 {
-    const CommandMap::Entry* e = findEntry(id);
+    const CommandMap::Entry* e = findEntry(id, owner);
     if (!e || (e->enabled && !e->enabled()) || !e->run)
         return false;
     // The handler may replace its own entry (or the chart window it lives in):
@@ -90,19 +106,34 @@ int CommandRouter::idOf(const QAction* action)
     return ok ? id : 0;
 }
 
-void CommandRouter::addAction(QAction* action)
+void CommandRouter::addAction(QAction* action, QObject* owner)
 {
-    if (!action || m_actions.contains(action))
+    if (!action || std::any_of(m_actions.cbegin(), m_actions.cend(), [action](const Registered& r) {
+            return r.action == action;
+        }))
         return;
-    m_actions << action;
-    connect(action, &QAction::triggered, this, [this, action] {
+    m_actions << Registered{action, owner};
+    connect(action, &QAction::triggered, this, [this, action, owner] {
         const int id = idOf(action);
         if (action->isCheckable())
-            action->setChecked(isChecked(id));  // the handler decides the mark
-        dispatch(id);
+            action->setChecked(isChecked(id, owner));  // the handler decides the mark
+        dispatch(id, owner);
     });
-    const int id = idOf(action);
-    action->setEnabled(isEnabled(id));
+    action->setEnabled(isEnabled(idOf(action), owner));
+}
+
+void CommandRouter::addMenu(QMenu* menu, QObject* owner)
+{
+    for (QAction* a : menu->actions())
+        if (idOf(a) != 0)
+            addAction(a, owner);
+    watchMenu(menu);
+}
+
+void CommandRouter::popup(QMenu* menu, QObject* owner, const QPoint& at)
+{
+    addMenu(menu, owner);
+    menu->exec(at);
 }
 
 void CommandRouter::watchMenu(QMenu* menu)
@@ -113,17 +144,18 @@ void CommandRouter::watchMenu(QMenu* menu)
 void CommandRouter::updateActions()
 {
     for (qsizetype i = m_actions.size() - 1; i >= 0; --i) {
-        QAction* a = m_actions[i];
+        QAction* a = m_actions[i].action;
         if (!a) {
             m_actions.removeAt(i);
             continue;
         }
+        const QObject* owner = m_actions[i].owner;
         const int id = idOf(a);
-        const bool enabled = isEnabled(id);
+        const bool enabled = isEnabled(id, owner);
         if (a->isEnabled() != enabled)
             a->setEnabled(enabled);
         if (a->isCheckable()) {
-            const bool checked = isChecked(id);
+            const bool checked = isChecked(id, owner);
             if (a->isChecked() != checked)
                 a->setChecked(checked);
         }
@@ -133,9 +165,9 @@ void CommandRouter::updateActions()
 QList<QAction*> CommandRouter::actions() const
 {
     QList<QAction*> list;
-    for (const auto& a : m_actions)
-        if (a)
-            list << a.data();
+    for (const Registered& r : m_actions)
+        if (r.action)
+            list << r.action.data();
     return list;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commandmap.h"
+#include "common/commandmap.h"
 
 #include <QList>
 #include <QObject>
@@ -11,12 +11,13 @@
 
 class QAction;
 class QMenu;
+class QPoint;
 
 namespace vantrel {
 
 /// The one road every command takes.
 ///
-/// A command is an id (src/gui/common/commandids.h). Every QAction that issues
+/// A command is an id (common/commandids.h). Every QAction that issues
 /// a command carries its id in QAction::data() and is registered here with
 /// addAction(); triggering it calls dispatch(id). The panes' toolbar and
 /// context-menu actions are registered like the frame's.
@@ -29,10 +30,13 @@ namespace vantrel {
 ///   4. the application                         (Level::Application)
 ///   5. the main frame                          (Level::MainFrame)
 /// Without an active chart window: the main frame, then the application.
-/// The first that has an entry for the id runs it (if its entry says it is
-/// enabled); an id nobody handles shows disabled. The chart window's maps
-/// belong to that window (CChildFrame::commands()) and come from
-/// setChartWindowMaps().
+/// An action of a widget's own menu or toolbar (a pane's or a chart's context
+/// menu, the print preview's buttons) is registered with that widget as its
+/// owner: the owner's own commands (Level::Widget, ownCommands()) come before
+/// all of these. The first that has an entry for the id runs it (if its entry
+/// says it is enabled); an id nobody handles shows disabled. The chart
+/// window's maps belong to that window (CChildFrame::commands()) and come
+/// from setChartWindowMaps().
 ///
 /// Registering a handler is one line:
 /// @code
@@ -48,7 +52,7 @@ namespace vantrel {
 class CommandRouter : public QObject {
     Q_OBJECT
 public:
-    enum class Level { View, Document, ChildFrame, Application, MainFrame };
+    enum class Level { View, Document, ChildFrame, Application, MainFrame, Widget };
 
     /// Gives the maps of the active chart window's view, document and child
     /// frame, or nullptr for a level (or for all when no chart window is active).
@@ -66,17 +70,28 @@ public:
 
     void setChartWindowMaps(ChartWindowMaps maps) { m_chartMaps = std::move(maps); }
 
-    /// The level that handles `id` now, or -1 when nobody does.
-    int handlerLevel(int id) const;
-    bool isHandled(int id) const { return handlerLevel(id) >= 0; }
-    bool isEnabled(int id) const;
-    bool isChecked(int id) const;
-    /// Runs the command when it is handled and enabled; true when it ran.
-    bool dispatch(int id);
+    /// The commands `owner` answers itself for the actions registered with it
+    /// as their owner; made on first use, dropped when the owner goes.
+    CommandMap& ownCommands(QObject* owner);
 
-    /// Connects the action's trigger to dispatch(action id) and keeps its
-    /// enabled and checked state up to date. The id must be in data().
-    void addAction(QAction* action);
+    /// The level that handles `id` now for an action of `owner`, or -1 when
+    /// nobody does.
+    int handlerLevel(int id, const QObject* owner = nullptr) const;
+    bool isHandled(int id, const QObject* owner = nullptr) const { return handlerLevel(id, owner) >= 0; }
+    bool isEnabled(int id, const QObject* owner = nullptr) const;
+    bool isChecked(int id, const QObject* owner = nullptr) const;
+    /// Runs the command when it is handled and enabled; true when it ran.
+    bool dispatch(int id, const QObject* owner = nullptr);
+
+    /// Connects the action's trigger to dispatch(action id, owner) and keeps
+    /// its enabled and checked state up to date. The id must be in data().
+    void addAction(QAction* action, QObject* owner = nullptr);
+    /// Registers the command entries of `menu` (those with an id) for
+    /// `owner` and refreshes them whenever it opens.
+    void addMenu(QMenu* menu, QObject* owner = nullptr);
+    /// Shows `menu`, a context menu of `owner`, at the global position `at`
+    /// and runs the entry chosen.
+    void popup(QMenu* menu, QObject* owner, const QPoint& at);
     /// Refreshes the actions of `menu` before it opens (its sub-menus too).
     void watchMenu(QMenu* menu);
     /// Sets every registered action's enabled (and checked) state.
@@ -89,11 +104,16 @@ public:
     const CommandMap* map(Level level) const;
 
 private:
-    const CommandMap::Entry* findEntry(int id, int* level = nullptr) const;
+    struct Registered {
+        QPointer<QAction> action;
+        const QObject* owner;
+    };
+    const CommandMap::Entry* findEntry(int id, const QObject* owner, int* level = nullptr) const;
 
     std::array<CommandMap, 2> m_maps;  // Application, MainFrame
     ChartWindowMaps m_chartMaps;
-    QList<QPointer<QAction>> m_actions;
+    QHash<const QObject*, CommandMap> m_own;
+    QList<Registered> m_actions;
 };
 
 }  // namespace vantrel

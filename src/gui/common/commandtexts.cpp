@@ -1,6 +1,6 @@
-#include "commandtexts.h"
+#include "common/commandtexts.h"
 
-#include "commandids.h"
+#include "common/commandids.h"
 
 namespace vantrel {
 

@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 
+class QDialog;
 class QPrinter;
 
 namespace vantrel {
@@ -25,8 +26,8 @@ struct PictureChoice {
     QSize size;
 };
 
-/// Every message box, question and file dialog of the program goes through
-/// one prompter, so tests and the command line can answer them.
+/// Every message box, question, file dialog and modal dialog of the program
+/// goes through one prompter, so tests and the command line can answer them.
 ///
 /// Filters are given as "Name(*.ext)|*.ext|Other(*.x)|*.x||".
 class Prompter {
@@ -50,6 +51,9 @@ public:
     virtual bool print(QPrinter& printer, int fromPage, int toPage) = 0;
     /// The page set-up dialog for `printer`; true when it was accepted.
     virtual bool pageSetup(QPrinter& printer) = 0;
+    /// Runs one of the program's own modal dialogs (Config, About, the
+    /// toolbar customization, the chart editor, ...); its result code.
+    virtual int runDialog(QDialog& dialog) = 0;
 };
 
 }  // namespace vantrel

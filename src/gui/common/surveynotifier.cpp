@@ -1,4 +1,4 @@
-#include "surveynotifier.h"
+#include "common/surveynotifier.h"
 
 namespace vantrel {
 

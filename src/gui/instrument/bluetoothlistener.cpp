@@ -1,4 +1,4 @@
-#include "bluetoothlistener.h"
+#include "instrument/bluetoothlistener.h"
 
 #include <QBluetoothHostInfo>
 #include <QBluetoothLocalDevice>

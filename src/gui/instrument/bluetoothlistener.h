@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instrumentlistener.h"
+#include "instrument/instrumentlistener.h"
 
 #include <QBluetoothServiceInfo>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "instrumentcommand.h"
+#include "instrument/instrumentcommand.h"
 
 #include "common/prompter.h"
-#include "bluetoothlistener.h"
-#include "instrumentreader.h"
-#include "instrumentwaitdialog.h"
+#include "instrument/bluetoothlistener.h"
+#include "instrument/instrumentreader.h"
+#include "instrument/instrumentwaitdialog.h"
 
 #include <QMainWindow>
 #include <QStatusBar>
@@ -68,7 +68,7 @@ void InstrumentCommand::onFinished(InstrumentLink::Outcome outcome, const QStrin
     release();
     switch (outcome) {
     case InstrumentLink::Outcome::Received: {
-        const QString shown = QStringLiteral("The instrument sent: ") + InstrumentReader::hex(bytes);
+        const QString shown = tr("The instrument sent: %1").arg(InstrumentReader::hex(bytes));
         m_window.statusBar()->showMessage(shown);
         m_prompter().message(shown);
         break;

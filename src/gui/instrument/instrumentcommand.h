@@ -1,7 +1,7 @@
 #pragma once
 
-#include "instrumentlink.h"
-#include "instrumentwaitdialog.h"
+#include "instrument/instrumentlink.h"
+#include "instrument/instrumentwaitdialog.h"
 
 #include <QObject>
 #include <QPointer>

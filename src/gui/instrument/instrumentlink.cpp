@@ -1,7 +1,7 @@
-#include "instrumentlink.h"
+#include "instrument/instrumentlink.h"
 
-#include "instrumentlistener.h"
-#include "instrumentreader.h"
+#include "instrument/instrumentlistener.h"
+#include "instrument/instrumentreader.h"
 
 #include <QIODevice>
 #include <QLocale>

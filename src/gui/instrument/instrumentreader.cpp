@@ -1,4 +1,4 @@
-#include "instrumentreader.h"
+#include "instrument/instrumentreader.h"
 
 #include <QIODevice>
 

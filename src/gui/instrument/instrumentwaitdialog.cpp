@@ -1,4 +1,4 @@
-#include "instrumentwaitdialog.h"
+#include "instrument/instrumentwaitdialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

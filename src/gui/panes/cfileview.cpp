@@ -1,16 +1,17 @@
-#include "cfileview.h"
+#include "panes/cfileview.h"
 
-#include "commandmenu.h"
+#include "panes/commandmenu.h"
 
 #include "common/commandids.h"
+#include "common/commandrouter.h"
 #include "common/commandtexts.h"
 #include "common/surveynotifier.h"
-#include "celltext.h"
-#include "cfileviewtoolbar.h"
-#include "cmystatic.h"
-#include "cviewtree.h"
+#include "common/celltext.h"
+#include "panes/cfileviewtoolbar.h"
+#include "panes/cmystatic.h"
+#include "panes/cviewtree.h"
 #include "datafile/filetree.h"
-#include "filetreemodel.h"
+#include "panes/filetreemodel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -90,7 +91,7 @@ CFileView::~CFileView() = default;
 
 void CFileView::buildContextMenu()
 {
-    m_menu = BuildCommandMenu(this, QStringLiteral("FileViewMenu"),
+    m_menu = buildCommandMenu(this, QStringLiteral("FileViewMenu"),
                               {{cmd::ID_SELECT_DATA, tr("&Open")},
                                {cmd::ID_OPEN_WITH, tr("Open &With....")},
                                {},
@@ -111,6 +112,19 @@ QList<QAction*> CFileView::commandActions() const
             if (!a->isSeparator() && a->data().toInt() != 0)
                 list << a;
     return list;
+}
+
+void CFileView::registerCommands(CommandRouter& router)
+{
+    // The pane answers these entries of its menu itself, and leaves them at
+    // that: they stay enabled and do nothing.
+    CommandMap& own = router.ownCommands(this);
+    for (int id :
+         {cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CUT, cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR})
+        own.add(id, [] {});
+    for (QAction* a : commandActions())
+        router.addAction(a, this);
+    router.watchMenu(m_menu);
 }
 
 void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
@@ -152,7 +166,7 @@ void CFileView::reloadSelector()
     const QSignalBlocker block(m_selector);
     m_selector->clear();
     for (const std::string& name : m_fileTree.Frequencies())
-        m_selector->addItem(ShownText(name));
+        m_selector->addItem(shownText(name));
     m_selector->setCurrentIndex(m_fileTree.CurrentFrequency());
 }
 

@@ -11,6 +11,8 @@ class QMenu;
 
 namespace vantrel {
 
+class CommandRouter;
+
 class CFileViewToolBar;
 class CMyStatic;
 class CViewTree;
@@ -23,8 +25,8 @@ class SurveyNotifier;
 ///
 /// The pane follows the survey notifier: it shows an empty tree while a file is
 /// read or closed and the new tree afterwards. Its commands (toolbar, context
-/// menu) are actions carrying their ids (commandActions()), which the main
-/// frame registers with the command router.
+/// menu) are actions carrying their ids (commandActions()), put on the command
+/// road by registerCommands().
 class CFileView : public QDockWidget {
     Q_OBJECT
 public:
@@ -50,6 +52,9 @@ public:
     QMenu* contextMenu() const { return m_menu; }
     /// The actions of the toolbar and of the context menu, separators left out.
     QList<QAction*> commandActions() const;
+    /// Puts the toolbar's and the context menu's entries on the command road,
+    /// with this pane as their owner.
+    void registerCommands(CommandRouter& router);
 
     void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
                     int mode, std::string_view modeName);

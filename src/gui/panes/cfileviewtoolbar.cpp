@@ -1,4 +1,4 @@
-#include "cfileviewtoolbar.h"
+#include "panes/cfileviewtoolbar.h"
 
 #include "common/commandids.h"
 #include "common/commandtexts.h"
@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QToolButton>
 
-static void InitPaneResources()
+static void initPaneResources()
 {
     Q_INIT_RESOURCE(panes);
 }
@@ -15,7 +15,7 @@ namespace vantrel {
 
 CFileViewToolBar::CFileViewToolBar(QWidget* parent) : QToolBar(parent)
 {
-    InitPaneResources();
+    initPaneResources();
     setObjectName(QStringLiteral("FileViewToolBar"));
     setMovable(false);
     setFloatable(false);

@@ -6,7 +6,7 @@ namespace vantrel {
 
 /// The file view's toolbar: choose data (136), field-source processing of the
 /// chosen rows (32814) and depth calculation (32801). Its actions carry their
-/// command ids; the main frame registers them with the command router.
+/// command ids; the file view puts them on the command road.
 class CFileViewToolBar : public QToolBar {
     Q_OBJECT
 public:

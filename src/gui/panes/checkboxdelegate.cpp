@@ -1,4 +1,4 @@
-#include "checkboxdelegate.h"
+#include "panes/checkboxdelegate.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "cmystatic.h"
+#include "panes/cmystatic.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
-#include "commandmenu.h"
+#include "panes/commandmenu.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace vantrel {
 
-QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries)
+QMenu* buildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries)
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName(objectName);

@@ -17,6 +17,6 @@ struct MenuEntry {
 
 /// A context menu whose actions carry their command id. The command router
 /// runs them and enables them (an entry without a handler shows disabled).
-QMenu* BuildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries);
+QMenu* buildCommandMenu(QWidget* parent, const QString& objectName, std::initializer_list<MenuEntry> entries);
 
 }  // namespace vantrel

@@ -1,4 +1,4 @@
-#include "coutputtoolbar.h"
+#include "panes/coutputtoolbar.h"
 
 #include "common/commandids.h"
 

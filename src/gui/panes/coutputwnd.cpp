@@ -1,13 +1,14 @@
-#include "coutputwnd.h"
+#include "panes/coutputwnd.h"
 
-#include "commandmenu.h"
+#include "panes/commandmenu.h"
 
 #include "common/commandids.h"
+#include "common/commandrouter.h"
 #include "common/surveynotifier.h"
-#include "coutputtoolbar.h"
-#include "cownerlistctrl.h"
+#include "panes/coutputtoolbar.h"
+#include "panes/cownerlistctrl.h"
 #include "datafile/outputtables.h"
-#include "datatablemodel.h"
+#include "panes/datatablemodel.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -69,7 +70,7 @@ COutputWnd::~COutputWnd() = default;
 
 void COutputWnd::buildContextMenu()
 {
-    m_menu = BuildCommandMenu(this, QStringLiteral("OutputMenu"),
+    m_menu = buildCommandMenu(this, QStringLiteral("OutputMenu"),
                               {{cmd::ID_OUTPUT_SEARCH_BAD_POINTS, tr("Bad Point Check")},
                                {cmd::ID_OUTPUT_CORRECT_BAD_POINTS, tr("Bad Point Correction")},
                                {cmd::ID_OUTPUT_DEPTH, tr("Depth Calculation")},
@@ -85,6 +86,13 @@ QList<QAction*> COutputWnd::commandActions() const
             if (!a->isSeparator() && a->data().toInt() != 0)
                 list << a;
     return list;
+}
+
+void COutputWnd::registerCommands(CommandRouter& router)
+{
+    for (QAction* a : commandActions())
+        router.addAction(a, this);
+    router.watchMenu(m_menu);
 }
 
 void COutputWnd::beginDataUpdate()

@@ -7,6 +7,8 @@ class QTabWidget;
 
 namespace vantrel {
 
+class CommandRouter;
+
 class COutPutToolBar;
 class COwnerListCtrl;
 class DataTableModel;
@@ -21,7 +23,7 @@ class SurveyNotifier;
 /// notifier says the table changed, and the pane turns to a tab only when an
 /// operation asks for it; the user's own choice of tab is kept in the core.
 /// The context-menu and toolbar commands are actions carrying their ids
-/// (commandActions()), which the main frame registers with the command router.
+/// (commandActions()), put on the command road by registerCommands().
 class COutputWnd : public QDockWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,9 @@ public:
     QMenu* contextMenu() const { return m_menu; }
     /// The actions of the context menu and of the toolbar, separators left out.
     QList<QAction*> commandActions() const;
+    /// Puts the toolbar's and the context menu's entries on the command road,
+    /// with this pane as their owner.
+    void registerCommands(CommandRouter& router);
 
     /// While the core reads a file into the tables, the views show empty
     /// tables; sync() ends that.

@@ -1,6 +1,6 @@
-#include "cownerlistctrl.h"
+#include "panes/cownerlistctrl.h"
 
-#include "markedcelldelegate.h"
+#include "panes/markedcelldelegate.h"
 
 #include "datafile/outputtables.h"
 

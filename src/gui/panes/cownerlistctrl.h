@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datatableview.h"
+#include "panes/datatableview.h"
 
 namespace vantrel {
 

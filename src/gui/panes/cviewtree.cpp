@@ -1,7 +1,7 @@
-#include "cviewtree.h"
+#include "panes/cviewtree.h"
 
-#include "checkboxdelegate.h"
-#include "filetreemodel.h"
+#include "panes/checkboxdelegate.h"
+#include "panes/filetreemodel.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

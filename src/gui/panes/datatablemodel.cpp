@@ -1,6 +1,6 @@
-#include "datatablemodel.h"
+#include "panes/datatablemodel.h"
 
-#include "celltext.h"
+#include "common/celltext.h"
 #include "datafile/datatable.h"
 
 #include <QColor>
@@ -11,7 +11,7 @@ namespace vantrel {
 
 namespace {
 
-int ClampedCount(std::size_t n)
+int clampedCount(std::size_t n)
 {
     return n > static_cast<std::size_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
                                                                          : static_cast<int>(n);
@@ -22,8 +22,8 @@ int ClampedCount(std::size_t n)
 DataTableModel::DataTableModel(const DataTable& table, QObject* parent)
     : QAbstractTableModel(parent), m_table(table)
 {
-    m_rows = ClampedCount(table.RowCount());
-    m_columns = ClampedCount(table.ColumnCount());
+    m_rows = clampedCount(table.RowCount());
+    m_columns = clampedCount(table.ColumnCount());
     m_titles = table.Titles();
 }
 
@@ -54,7 +54,7 @@ QVariant DataTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:  // the text of a cell too narrow for it
-        return ShownText(m_table.Cell(row, column));
+        return shownText(m_table.Cell(row, column));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case MarkedRole: return isMarked(index.row(), index.column());
     case Qt::BackgroundRole:
@@ -77,7 +77,7 @@ QVariant DataTableModel::headerData(int section, Qt::Orientation orientation, in
         if (section >= m_columns)
             return {};
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-            return ShownText(m_table.Title(static_cast<std::size_t>(section)));
+            return shownText(m_table.Title(static_cast<std::size_t>(section)));
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};
@@ -105,8 +105,8 @@ void DataTableModel::suspend()
 
 void DataTableModel::sync()
 {
-    const int rows = ClampedCount(m_table.RowCount());
-    const int columns = ClampedCount(m_table.ColumnCount());
+    const int rows = clampedCount(m_table.RowCount());
+    const int columns = clampedCount(m_table.ColumnCount());
     if (m_suspended || columns != m_columns || rows < m_rows || m_table.Titles() != m_titles) {
         beginResetModel();
         m_suspended = false;

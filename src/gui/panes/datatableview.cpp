@@ -1,4 +1,4 @@
-#include "datatableview.h"
+#include "panes/datatableview.h"
 
 #include <QEvent>
 #include <QHeaderView>

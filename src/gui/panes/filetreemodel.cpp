@@ -1,6 +1,6 @@
-#include "filetreemodel.h"
+#include "panes/filetreemodel.h"
 
-#include "celltext.h"
+#include "common/celltext.h"
 #include "datafile/filetree.h"
 #include "numbers.h"
 
@@ -79,7 +79,7 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
         return {};
     const bool file = isFileItem(index);
     switch (role) {
-    case Qt::DisplayRole: return file ? fileText(index.row()) : ShownText(m_tree.RowText(rowId(index)));
+    case Qt::DisplayRole: return file ? fileText(index.row()) : shownText(m_tree.RowText(rowId(index)));
     case Qt::DecorationRole: return file ? m_fileIcon : m_rowIcon;
     case Qt::CheckStateRole: {
         const bool checked = file ? m_tree.Files()[static_cast<std::size_t>(index.row())].checked
@@ -97,7 +97,7 @@ QString FileTreeModel::fileText(int fileItem) const
     // "File:%2d (%s)", with the date-time field cut to what the tree can show.
     const auto& file = m_tree.Files()[static_cast<std::size_t>(fileItem)];
     return QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber)) +
-        QStringLiteral(" (") + ShownText(file.dateTime) + QStringLiteral(")");
+        QStringLiteral(" (") + shownText(file.dateTime) + QStringLiteral(")");
 }
 
 bool FileTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -1,6 +1,6 @@
-#include "markedcelldelegate.h"
+#include "panes/markedcelldelegate.h"
 
-#include "datatablemodel.h"
+#include "panes/datatablemodel.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "bannerdownloader.h"
+#include "promo/bannerdownloader.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
@@ -17,7 +17,7 @@ struct BannerDownloader::Request {
 
 namespace {
 
-QString TooLarge(qint64 maxBytes)
+QString tooLarge(qint64 maxBytes)
 {
     return QStringLiteral("the reply is larger than %1 bytes").arg(maxBytes);
 }
@@ -79,7 +79,7 @@ void BannerDownloader::get(const QUrl& url, const Limits& limits, Done done)
         bool known = false;
         const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
         if (known && length > (*it)->limits.maxBytes)
-            giveUp(reply, TooLarge((*it)->limits.maxBytes));
+            giveUp(reply, tooLarge((*it)->limits.maxBytes));
     });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
         const auto it = m_requests.constFind(reply);
@@ -89,7 +89,7 @@ void BannerDownloader::get(const QUrl& url, const Limits& limits, Done done)
         const QByteArray piece = reply->readAll();
         if (r.body.size() + piece.size() > r.limits.maxBytes) {
             r.body.clear();
-            giveUp(reply, TooLarge(r.limits.maxBytes));
+            giveUp(reply, tooLarge(r.limits.maxBytes));
             return;
         }
         r.body.append(piece);
@@ -122,7 +122,7 @@ void BannerDownloader::finish(QNetworkReply* reply)
     } else {
         const QByteArray rest = reply->readAll();
         if (state->body.size() + rest.size() > state->limits.maxBytes) {
-            result.error = TooLarge(state->limits.maxBytes);
+            result.error = tooLarge(state->limits.maxBytes);
         } else {
             result.ok = true;
             result.body = std::move(state->body);

@@ -1,4 +1,4 @@
-#include "bannerpictures.h"
+#include "promo/bannerpictures.h"
 
 #include <QDir>
 #include <QImage>
@@ -8,7 +8,7 @@
 
 namespace vantrel {
 
-QStringList DeleteOldPictures(const QDir& folder)
+QStringList deleteOldPictures(const QDir& folder)
 {
     QStringList failures;
     if (!folder.exists())
@@ -26,7 +26,7 @@ QStringList DeleteOldPictures(const QDir& folder)
     return failures;
 }
 
-PictureSaveResult SaveBannerPicture(const QDir& folder, const QString& name, const QByteArray& body)
+PictureSaveResult saveBannerPicture(const QDir& folder, const QString& name, const QByteArray& body)
 {
     PictureSaveResult result;
     const QString path = folder.filePath(name);

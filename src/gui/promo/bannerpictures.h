@@ -16,7 +16,7 @@ inline constexpr int kBannerDecodeLimitMb = 64;
 /// Deletes the pictures of an earlier banner list: every entry of `folder`
 /// matching "*.bmp" or "*.jpg". Returns one line for each entry that could
 /// not be deleted; the others go all the same.
-QStringList DeleteOldPictures(const QDir& folder);
+QStringList deleteOldPictures(const QDir& folder);
 
 struct PictureSaveResult {
     bool saved = false;      ///< the body is in the folder under its own name
@@ -30,6 +30,6 @@ struct PictureSaveResult {
 /// copy `folder`/base.bmp, base being the name up to its first ".". A file
 /// that cannot be decoded stays and gets no copy. `name` must be a plain
 /// file name.
-PictureSaveResult SaveBannerPicture(const QDir& folder, const QString& name, const QByteArray& body);
+PictureSaveResult saveBannerPicture(const QDir& folder, const QString& name, const QByteArray& body);
 
 }  // namespace vantrel

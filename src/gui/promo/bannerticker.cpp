@@ -1,7 +1,6 @@
-#include "bannerticker.h"
+#include "promo/bannerticker.h"
 
-#include "app/cmainframe.h"
-#include "bannerpictures.h"
+#include "promo/bannerpictures.h"
 #include "panes/cfileview.h"
 
 #include <QDir>
@@ -15,7 +14,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcBanner, "vantrel.banner", QtWarningMsg)
 
-QUrl Endpoint(const QUrl& base, const QByteArray& encodedPath)
+QUrl endpoint(const QUrl& base, const QByteArray& encodedPath)
 {
     QByteArray address = base.toEncoded(QUrl::RemoveQuery | QUrl::RemoveFragment);
     while (address.endsWith('/'))
@@ -23,7 +22,7 @@ QUrl Endpoint(const QUrl& base, const QByteArray& encodedPath)
     return QUrl::fromEncoded(address + encodedPath, QUrl::StrictMode);
 }
 
-QString FromBytes(const std::string& text)
+QString fromBytes(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -40,7 +39,7 @@ BannerTicker::~BannerTicker()
     delete m_downloader;
 }
 
-BannerTicker* BannerTicker::attach(CMainFrame& frame, CFileView& pane)
+BannerTicker* BannerTicker::attach(CFileView& pane)
 {
     // The ticker goes with the pane, so the pane is there for every call.
     Panel panel;
@@ -49,7 +48,6 @@ BannerTicker* BannerTicker::attach(CMainFrame& frame, CFileView& pane)
     auto* ticker = new BannerTicker(std::move(panel), &pane);
     ticker->setObjectName(QStringLiteral("BannerTicker"));
     ticker->setServer(serverFromSettings());
-    connect(&frame, &CMainFrame::bannerTimerTick, ticker, &BannerTicker::OnTimer);
     return ticker;
 }
 
@@ -82,12 +80,12 @@ void BannerTicker::setTimeouts(int connectMs, int requestMs)
 
 QUrl BannerTicker::bannerListUrl() const
 {
-    return Endpoint(m_server, kBannerListPath);
+    return endpoint(m_server, kBannerListPath);
 }
 
 QUrl BannerTicker::pictureUrl(const std::string& name) const
 {
-    return Endpoint(m_server, QByteArray(kPictureFilePath) + QUrl::toPercentEncoding(FromBytes(name)));
+    return endpoint(m_server, QByteArray(kPictureFilePath) + QUrl::toPercentEncoding(fromBytes(name)));
 }
 
 void BannerTicker::OnTimer()
@@ -124,19 +122,19 @@ void BannerTicker::listArrived(const BannerDownloader::Result& result)
 void BannerTicker::takeInList(const BannerReply& reply)
 {
     for (const std::string& note : reply.notes)
-        qCWarning(lcBanner).noquote() << "banner list:" << FromBytes(note);
+        qCWarning(lcBanner).noquote() << "banner list:" << fromBytes(note);
 
     QSettings settings;
     const QString group = QString::fromLatin1(kLinkGroup);
     settings.remove(group);
     for (const BannerLink& link : reply.links) {
         // The empty key (a link before any picture) is the group's own value.
-        const QString key = link.key.empty() ? group : group + QLatin1Char('/') + FromBytes(link.key);
-        settings.setValue(key, FromBytes(link.link));
+        const QString key = link.key.empty() ? group : group + QLatin1Char('/') + fromBytes(link.key);
+        settings.setValue(key, fromBytes(link.link));
     }
     settings.sync();
 
-    for (const QString& failure : DeleteOldPictures(QDir(QString::fromLatin1(kPictureFolder))))
+    for (const QString& failure : deleteOldPictures(QDir(QString::fromLatin1(kPictureFolder))))
         qCWarning(lcBanner).noquote() << failure;
 }
 
@@ -144,7 +142,7 @@ void BannerTicker::downloadStep()
 {
     const QDir folder(QString::fromLatin1(kPictureFolder));
     const auto step = m_schedule.NextDownload([&folder](std::string_view name) {
-        return QFileInfo::exists(folder.filePath(FromBytes(std::string(name))));
+        return QFileInfo::exists(folder.filePath(fromBytes(std::string(name))));
     });
     using Kind = BannerSchedule::DownloadStep::Kind;
     switch (step.kind) {
@@ -157,7 +155,7 @@ void BannerTicker::downloadStep()
     case Kind::Start: break;
     }
 
-    const QString name = FromBytes(step.name);
+    const QString name = fromBytes(step.name);
     if (!folder.exists()) {
         qCInfo(lcBanner).noquote() << "no folder" << folder.path() << "for the picture" << name;
         m_schedule.DownloadEnded();
@@ -179,7 +177,7 @@ void BannerTicker::pictureArrived(const QString& name, const BannerDownloader::R
         qCWarning(lcBanner).noquote() << "picture" << name << "not downloaded:" << result.error;
     } else {
         const PictureSaveResult saved =
-            SaveBannerPicture(QDir(QString::fromLatin1(kPictureFolder)), name, result.body);
+            saveBannerPicture(QDir(QString::fromLatin1(kPictureFolder)), name, result.body);
         if (!saved.converted)
             qCWarning(lcBanner).noquote() << saved.message;
     }

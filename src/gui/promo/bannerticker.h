@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bannerdownloader.h"
+#include "promo/bannerdownloader.h"
 #include "promo/bannerschedule.h"
 
 #include <QObject>
@@ -11,7 +11,6 @@
 namespace vantrel {
 
 class CFileView;
-class CMainFrame;
 
 /// The picture panel's timer handler. Every tick, in this order: ask the
 /// banner server for its list until one reply with banners has been taken
@@ -47,9 +46,9 @@ public:
     explicit BannerTicker(Panel panel, QObject* parent = nullptr);
     ~BannerTicker() override;
 
-    /// Connects the frame's banner timer to a new ticker over `pane`, with
-    /// the server of the settings. The ticker goes with the pane.
-    static BannerTicker* attach(CMainFrame& frame, CFileView& pane);
+    /// A new ticker over `pane`, with the server of the settings, for the
+    /// main frame's banner timer to drive (OnTimer). It goes with the pane.
+    static BannerTicker* attach(CFileView& pane);
 
     /// The base address of the settings entry; an empty URL when there is
     /// none or it is not an http or https address.

@@ -1,12 +1,14 @@
 #pragma once
 
-// Shared by the GUI tests: the application with private settings, a fresh
-// main frame with a scripted prompter, the data fixtures, and real clicks on
-// the file view's check boxes.
+// Shared by the tests of the whole program: the application in English with
+// private settings, a fresh main frame with a scripted prompter, and real
+// clicks on the file view's check boxes.
+
+#include "guitest.h"
+#include "scriptedprompter.h"
 
 #include "app/cmainframe.h"
 #include "app/cvantrelapp.h"
-#include "common/scriptedprompter.h"
 #include "panes/cfileview.h"
 #include "panes/coutputwnd.h"
 #include "panes/cviewtree.h"
@@ -14,35 +16,17 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QLocale>
 #include <QMenu>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWidgetAction>
 
 #include <functional>
 
 namespace vantrel::test {
 
-/// Runs a QtTest object inside a CVantrelApp whose settings live in a private
-/// temporary folder under a private application name, in English and with a
-/// pinned locale.
+/// Runs a QtTest object inside a CVantrelApp (see runTest), in English.
 inline int runGuiTest(QObject* test, int argc, char** argv, const char* name)
 {
-    QLocale::setDefault(QLocale::c());
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsDir;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    CVantrelApp app(argc, argv);
-    app.setApplicationName(QStringLiteral("vantrel-test-%1").arg(QLatin1String(name)));
-    app.setOrganizationName(QStringLiteral("vantrel-tests"));
-    app.setLanguage(Translations::Language::English);
-    return QTest::qExec(test, argc, argv);
+    return runTest<CVantrelApp>(test, argc, argv, name,
+                                [](CVantrelApp& app) { app.setLanguage(Translations::Language::English); });
 }
 
 /// Shows the interface in `language` while it lives (for widgets made meanwhile).
@@ -92,7 +76,7 @@ struct Shell {
         app()->setUrlOpener([](const QUrl&) { return true; });
         app()->InitInstance(false);
         frame = app()->mainFrame();
-        frame->setDialogRunner([this](QDialog& d) { return runner(d); });
+        prompter.onDialog = [this](QDialog& d) { return runner(d); };
     }
 
     QAction* action(int id) const { return frame->action(id); }
@@ -111,48 +95,6 @@ struct Shell {
         return QTest::qWaitForWindowExposed(frame);
     }
 };
-
-/// The ids (0 for a separator, -1 for a sub-menu) and texts of the visible
-/// entries of a menu or toolbar; embedded widgets are left out.
-inline std::pair<QList<int>, QStringList> entries(const QWidget* w)
-{
-    std::pair<QList<int>, QStringList> e;
-    for (const QAction* a : w->actions())
-        if (a->isVisible() && !qobject_cast<const QWidgetAction*>(a)) {
-            e.first << (a->isSeparator() ? 0 : a->menu() ? -1 : a->data().toInt());
-            e.second << (a->isSeparator() ? QString() : a->text());
-        }
-    return e;
-}
-
-/// Works in a fresh temporary folder while it lives.
-struct InTemporaryFolder {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    InTemporaryFolder() { QDir::setCurrent(dir.path()); }
-    ~InTemporaryFolder() { QDir::setCurrent(previous); }
-};
-
-inline QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline QString fixture(const QString& name)
-{
-    return QStringLiteral(VANTREL_TEST_DATA "/gui/") + name;
-}
-
-/// Copies a fixture into `dir` (the tests save over the files they open).
-inline QString copyFixture(const QTemporaryDir& dir, const QString& name, const QString& as = {})
-{
-    const QString target = dir.filePath(as.isEmpty() ? name : as);
-    if (!QFile::copy(fixture(name), target))
-        return {};
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
-}
 
 /// A real mouse click on the check box of `index`, where the style draws it.
 inline bool clickCheckBox(CViewTree* tree, const QModelIndex& index)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompter.h"
+#include "common/prompter.h"
 
 #include <QList>
 #include <QStringList>
@@ -11,9 +11,9 @@
 namespace vantrel {
 
 /// A prompter that answers from a script and records what was asked: for
-/// tests and for runs without a user. With the script empty, questions are
-/// answered with Cancel and file, picture, print and page set-up dialogs are
-/// cancelled.
+/// tests and benchmarks. With the script empty, questions are answered with
+/// Cancel, file, picture, print and page set-up dialogs are cancelled and
+/// modal dialogs are rejected at once.
 class ScriptedPrompter : public Prompter {
 public:
     QStringList messages;                    ///< every message shown, in order
@@ -30,39 +30,21 @@ public:
     /// and says whether to print; none cancels.
     std::function<bool(QPrinter&)> onPrint;
     std::function<bool(QPrinter&)> onPageSetup;
+    /// Runs the modal dialogs (may look at them, click, accept); none rejects.
+    std::function<int(QDialog&)> onDialog;
 
     using Prompter::question;
-    void message(const QString& text) override { messages << text; }
-    bool question(const QString& text, Default byDefault) override
-    {
-        questions << text;
-        questionDefaults << byDefault;
-        return answers.isEmpty() ? false : answers.takeFirst();
-    }
-    FileChoice openFile(const QString& filters) override { return nextFile(filters); }
-    FileChoice saveFile(const QString& filters) override { return nextFile(filters); }
-    PictureChoice exportPicture(const QSize& size) override
-    {
-        pictureSizes << size;
-        return pictures.isEmpty() ? PictureChoice{} : pictures.takeFirst();
-    }
-    bool print(QPrinter& printer, int fromPage, int toPage) override
-    {
-        printRanges << std::make_pair(fromPage, toPage);
-        return onPrint && onPrint(printer);
-    }
-    bool pageSetup(QPrinter& printer) override
-    {
-        ++pageSetups;
-        return onPageSetup && onPageSetup(printer);
-    }
+    void message(const QString& text) override;
+    bool question(const QString& text, Default byDefault) override;
+    FileChoice openFile(const QString& filters) override;
+    FileChoice saveFile(const QString& filters) override;
+    PictureChoice exportPicture(const QSize& size) override;
+    bool print(QPrinter& printer, int fromPage, int toPage) override;
+    bool pageSetup(QPrinter& printer) override;
+    int runDialog(QDialog& dialog) override;
 
 private:
-    FileChoice nextFile(const QString& filters)
-    {
-        fileFilters << filters;
-        return files.isEmpty() ? FileChoice{} : files.takeFirst();
-    }
+    FileChoice nextFile(const QString& filters);
 };
 
 }  // namespace vantrel

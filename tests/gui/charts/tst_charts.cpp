@@ -1,7 +1,8 @@
 // The chart layer, the chart windows and the graph commands, offscreen.
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
+#include "common/commandrouter.h"
 #include "charts/cdialog_pm.h"
 #include "charts/cdialog_pmpm.h"
 #include "charts/chartcontrol.h"
@@ -212,8 +213,8 @@ private Q_SLOTS:
         QCOMPARE(points[3].angle, 135.0);
         QCOMPARE(points[3].value, 8.0);
         QCOMPARE(chart->bannerTool(0)->text(), QString::fromUtf8("1000.0Hz\nβ=8.00"));
-        QCOMPARE(MarkText(2.5), QString("2.5"));
-        QCOMPARE(MarkText(-0.0001), QString("0"));
+        QCOMPARE(markText(2.5), QString("2.5"));
+        QCOMPARE(markText(-0.0001), QString("0"));
 
         // The scale leaves room for the marks; zooming in shrinks it, a reset
         // brings it back.
@@ -237,34 +238,51 @@ private Q_SLOTS:
         }
         const auto paint = [](QCPPainter*) {};
         QVERIFY(
-            WritePicture(dir.filePath("kept.gif"), QSize(10, 10), paint).contains("Unknown picture type"));
-        QVERIFY(WritePicture(kept, QSize(0, 10), paint).contains("empty"));
+            writePicture(dir.filePath("kept.gif"), QSize(10, 10), paint).contains("Unknown picture type"));
+        QVERIFY(writePicture(kept, QSize(0, 10), paint).contains("empty"));
         QCOMPARE(contents(kept), QByteArray("old"));
-        QVERIFY(WritePicture(kept, QSize(10, 10), paint).isEmpty());
+        QVERIFY(writePicture(kept, QSize(10, 10), paint).isEmpty());
         QCOMPARE(QImage(kept).size(), QSize(10, 10));
-        QCOMPARE(PictureFormatOf("a.JPEG"), QString("jpg"));
+        QCOMPARE(pictureFormatOf("a.JPEG"), QString("jpg"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.png"}));
     }
 
     void contextMenusAndEditPopup()
     {
-        const auto items = [](QMenu* menu) {
+        // The menus take the command road: an entry without a handler shows
+        // disabled, Properties is the chart's own and opens its editor.
+        CommandRouter router;
+        ScriptedPrompter prompter;
+        QStringList edited;
+        prompter.onDialog = [&](QDialog& d) {
+            edited << qobject_cast<ChartEditor*>(&d)->titleEdit()->text();
+            return 0;
+        };
+        const auto items = [&router](QMenu* menu, QWidget* owner) {
+            router.addMenu(menu, owner);
+            Q_EMIT menu->aboutToShow();
             QStringList list;
             for (QAction* a : menu->actions())
                 list << QStringLiteral("%1 %2 %3")
                             .arg(a->data().toInt())
                             .arg(a->text(), a->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"));
+            if (menu->actions().last()->isEnabled())
+                menu->actions().last()->trigger();
             delete menu;
             return list;
         };
-        CDialog_PM circular;
-        QCOMPARE(items(circular.createContextMenu(nullptr)),
+        CVantrelView circular(router, prompter);
+        circular.SetUpGraph(GraphKind::Circular, 1, QString());
+        CDialog_PM* ring = circular.circularDialog(0);
+        ring->chart()->setTitle("ring");
+        QCOMPARE(items(ring->createContextMenu(nullptr), ring),
                  QStringList({QString::fromUtf8("32790 重命名 off"), QString::fromUtf8("32775 属性 on")}));
-        CDialog_PMPM profile;
-        QCOMPARE(items(profile.createContextMenu(nullptr)),
+        CVantrelView profile(router, prompter);
+        profile.SetUpGraph(GraphKind::Vertical, 1, "profile");
+        QCOMPARE(items(profile.profileDialog()->createContextMenu(nullptr), profile.profileDialog()),
                  QStringList({QString::fromUtf8("32783 属性 on")}));
-        CVantrelView view;
-        QCOMPARE(items(view.createEditMenu(nullptr)),
+        QCOMPARE(edited, QStringList({"ring", "profile"}));
+        QCOMPARE(items(profile.createEditMenu(nullptr), &profile),
                  QStringList({QString::fromUtf8("57635 剪切(&T)\tCtrl+X off"),
                               QString::fromUtf8("57634 复制(&C)\tCtrl+C off"),
                               QString::fromUtf8("57637 粘贴(&P)\tCtrl+V off")}));
@@ -272,7 +290,9 @@ private Q_SLOTS:
 
     void viewLaysOutItsCharts()
     {
-        CVantrelView circular;
+        CommandRouter router;
+        ScriptedPrompter prompter;
+        CVantrelView circular(router, prompter);
         circular.SetUpGraph(GraphKind::Circular, 7, QString());
         QCOMPARE(circular.circularCount(), 7);
         // Three a row; the last starts the third row.
@@ -283,12 +303,12 @@ private Q_SLOTS:
         QCOMPARE(circular.graphKind(), GraphKind::Circular);
         QVERIFY(!circular.profileDialog());
 
-        CVantrelView none;
+        CVantrelView none(router, prompter);
         none.SetUpGraph(GraphKind::Vertical, 0, QStringLiteral("t"));
         QVERIFY(!none.profileDialog());
         none.resize(400, 300);  // nothing to resize, nothing breaks
 
-        CVantrelView profile;
+        CVantrelView profile(router, prompter);
         profile.SetUpGraph(GraphKind::Plane, 2, QStringLiteral("16HZ Plane Profile Graph"));
         QCOMPARE(profile.profileDialog()->chart()->title(), QStringLiteral("16HZ Plane Profile Graph"));
         profile.show();

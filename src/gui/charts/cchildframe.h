@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commandmap.h"
-#include "commandrouter.h"
+#include "common/commandmap.h"
+#include "common/commandrouter.h"
 
 #include <QMdiSubWindow>
 

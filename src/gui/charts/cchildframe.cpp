@@ -1,6 +1,6 @@
-#include "cchildframe.h"
+#include "charts/cchildframe.h"
 
-#include "commandids.h"
+#include "common/commandids.h"
 
 #include <QIcon>
 

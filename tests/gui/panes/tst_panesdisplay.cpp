@@ -56,7 +56,7 @@ class TestPanesDisplay : public QObject {
     {
         m_notifier->beginReset();
         const ReadResult result =
-            DataFileReader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree).ReadFile(LocalPath(path));
+            DataFileReader(m_survey->m_frame, m_survey->m_tables, m_survey->m_tree).ReadFile(localPath(path));
         m_notifier->endReset();
         QVERIFY2(result.Ok(), result.message.c_str());
         m_output->resize(900, 400);
@@ -127,7 +127,7 @@ private Q_SLOTS:
         std::string chinese;
         for (int i = 0; i < 2 * kShownTextLength; ++i)
             chinese += "\xE6\xB7\xB1";
-        QCOMPARE(ShownText(chinese), QString(kShownTextLength, QChar(0x6DF1)) + QChar(0x2026));
+        QCOMPARE(shownText(chinese), QString(kShownTextLength, QChar(0x6DF1)) + QChar(0x2026));
     }
 
     void columnsFitTitlesAndReadings()

@@ -1,7 +1,7 @@
 // The pseudo-section: its command and window, the colour map options, and
 // what the map paints, offscreen.
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "charts/chartcontrol.h"
 #include "charts/charteditor.h"
@@ -140,7 +140,7 @@ private Q_SLOTS:
         const SectionGraph& g = view->sectionChart()->graph();
         QCPAxis* xAxis = chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom);
         QCPAxis* yAxis = chart->customAxis(0);
-        QCPColorGradient gradient = ColourGradientAt(0);
+        QCPColorGradient gradient = colourGradientAt(0);
         const QColor low = QColor::fromRgb(gradient.color(10, QCPRange(10, 100), true));
         const QColor high = QColor::fromRgb(gradient.color(100, QCPRange(10, 100), true));
         const auto pixel = [&](double x, double height) {
@@ -173,7 +173,7 @@ private Q_SLOTS:
         // In a window the note reaches the status bar.
         Shell s;
         s.frame->statusBar()->show();
-        auto* view = new CVantrelView;
+        auto* view = new CVantrelView(*s.frame->router(), s.frame->prompter());
         s.frame->newChartWindow("section")->setView(view);
         view->SetUpGraph(GraphKind::Section, 1, "t");
         view->sectionChart()->setGraph(PseudoSection(depth));
@@ -203,7 +203,7 @@ private Q_SLOTS:
             editor.colourSmoothBox()->setChecked(true);
             QVERIFY(std::abs(middleCell() - 505.0) < 15);  // halfway in log depth
             editor.colourGradientBox()->setCurrentIndex(2);
-            QCOMPARE(map->gradient(), ColourGradientAt(2));
+            QCOMPARE(map->gradient(), colourGradientAt(2));
             editor.colourAutomaticBox()->setChecked(false);
             editor.colourLowerBox()->setValue(50);
             editor.colourUpperBox()->setValue(500);
@@ -230,9 +230,9 @@ private Q_SLOTS:
         InTemporaryFolder folder;
         const SectionGraph graph =
             PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
-        QCOMPARE(WriteSectionPicture(graph, folder.dir.filePath("s.png"), QSize(500, 300)), QString());
+        QCOMPARE(writeSectionPicture(graph, folder.dir.filePath("s.png"), QSize(500, 300)), QString());
         QCOMPARE(QImage(folder.dir.filePath("s.png")).size(), QSize(500, 300));
-        QVERIFY(WriteSectionPicture(graph, folder.dir.filePath("s.txt"), QSize())
+        QVERIFY(writeSectionPicture(graph, folder.dir.filePath("s.txt"), QSize())
                     .startsWith("Unknown picture type"));
 
         Shell s;

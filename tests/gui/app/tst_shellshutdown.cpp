@@ -1,7 +1,7 @@
 // The two ways out: closing the main window (with and without depth data)
 // and Exit; and Save Depth Data.
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "testsupport.h"
 

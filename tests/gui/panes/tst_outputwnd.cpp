@@ -9,7 +9,7 @@
 #include "panes/coutputwnd.h"
 #include "panes/cownerlistctrl.h"
 #include "panes/datatablemodel.h"
-#include "surveynotifier.h"
+#include "common/surveynotifier.h"
 
 #include <QAction>
 #include <QApplication>

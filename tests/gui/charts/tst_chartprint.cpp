@@ -2,7 +2,7 @@
 // close question, offscreen; printed pages go to PDF files and are read back
 // with pdfinfo and pdftoppm.
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "app/pictureexportdialog.h"
 #include "charts/cdialog_pm.h"
 #include "charts/cdialog_pmpm.h"
@@ -57,7 +57,7 @@ void LoadExample(CMainFrame& frame)
 CVantrelView* CircularWindow(Shell& s, int count)
 {
     CChildFrame* window = s.frame->newChartWindow("circular");
-    CVantrelView* view = ChartViewOf(*window, *s.frame);
+    CVantrelView* view = chartViewOf(*window, *s.frame->router(), s.frame->prompter());
     view->SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(count), QString());
     for (int i = 0; i < count; ++i)
         view->circularDialog(i)->DrawCircularChart(
@@ -209,7 +209,7 @@ private Q_SLOTS:
         const QString pdf = folder.dir.filePath("circular.pdf");
         QPageLayout layout;
         s.prompter.onPrint = PrintTo(pdf, &layout);
-        preview->toolAction("print")->trigger();
+        preview->toolAction(cmd::ID_PREVIEW_PRINT)->trigger();
         QCOMPARE(s.prompter.printRanges, (QList<std::pair<int, int>>{{1, 3}}));
         Settle();
         QVERIFY(!preview);
@@ -272,9 +272,9 @@ private Q_SLOTS:
         QCOMPARE(view->printFrame(), preview.data());
 
         if (how == "close")
-            preview->toolAction("close")->trigger();
+            preview->toolAction(cmd::ID_PREVIEW_CLOSE)->trigger();
         else if (how == "print")
-            preview->toolAction("print")->trigger();  // the print dialog is cancelled
+            preview->toolAction(cmd::ID_PREVIEW_PRINT)->trigger();  // the print dialog is cancelled
         else
             QVERIFY(preview->close());
         Settle();

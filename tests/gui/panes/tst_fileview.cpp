@@ -9,7 +9,7 @@
 #include "panes/cfileview.h"
 #include "panes/cfileviewtoolbar.h"
 #include "panes/cmystatic.h"
-#include "surveynotifier.h"
+#include "common/surveynotifier.h"
 
 #include <QAction>
 #include <QApplication>

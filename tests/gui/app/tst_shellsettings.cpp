@@ -2,7 +2,7 @@
 // the toolbars the user made, the status bar; and the panes' keyboard cycling.
 
 #include "app/applook.h"
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "app/customizedialog.h"
 #include "app/toolbarset.h"

@@ -1,7 +1,7 @@
 // The main frame's commands: menus, toolbar, accelerators, both languages and
 // the routing of commands through chart window, application and frame.
 
-#include "app/cchildframe.h"
+#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "app/translations.h"
 #include "panes/cfileview.h"
@@ -90,8 +90,8 @@ private Q_SLOTS:
             << QStringList{"Data Processing"}
             << QList<int>{ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY,
                           0,         ID_EDIT_UNDO,   ID_EDIT_REDO}
-            << QStringList{"Config", "Choose Data",      "Processed Data", "Depth Display",
-                           "",       "撤消(&U)\tCtrl+Z", "&Redo\tCtrl+Y"};
+            << QStringList{"Config", "Choose Data",   "Processed Data", "Depth Display",
+                           "",       "&Undo\tCtrl+Z", "&Redo\tCtrl+Y"};
         QTest::newRow("Curving") << QStringList{"Curving"}
                                  << QList<int>{ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH,
                                                ID_SECTION_GRAPH}
@@ -270,7 +270,9 @@ private Q_SLOTS:
             for (QAction* a : s.frame->menuBar()->actions())
                 titles << a->text();
             QCOMPARE(titles, menus);
-            QCOMPARE(s.action(ID_EDIT_UNDO)->text(), QString("撤消(&U)\tCtrl+Z"));
+            QCOMPARE(s.action(ID_EDIT_UNDO)->text() + s.action(ID_EDIT_REDO)->text(),
+                     zh ? QString("撤消(&U)\tCtrl+Z重做(&R)\tCtrl+Y")
+                        : QString("&Undo\tCtrl+Z&Redo\tCtrl+Y"));
             QCOMPARE(s.action(ID_FILE_OPEN)->text(), QString("Open(&O)...\tCtrl+O"));
 
             auto* fileView = s.frame->fileView();
@@ -443,9 +445,9 @@ private Q_SLOTS:
         s.frame->survey().m_tree.SetCurrentFrequency(0);
 
         QList<int> kinds;
-        s.frame->setGraphDrawer([&](int kind, CChildFrame* w) {
-            QCOMPARE(w, s.frame->activeChartWindow());
-            kinds << kind;
+        s.frame->setGraphDrawer([&](GraphKind kind, CChildFrame& w) {
+            QCOMPARE(&w, s.frame->activeChartWindow());
+            kinds << int(kind);
         });
         QStringList titles;
         for (int id : graphs) {

@@ -1,0 +1,69 @@
+#include "buildgraph.h"
+
+#include "graphchecks.h"
+#include "overloaded.h"
+#include "survey.h"
+
+namespace vantrel {
+
+namespace {
+
+BuiltGraph Refused(BuiltGraph::Refusal refusal, std::string message)
+{
+    BuiltGraph built;
+    built.refusal = refusal;
+    built.message = std::move(message);
+    return built;
+}
+
+}  // namespace
+
+BuiltGraph BuildGraph(GraphKind kind, const Survey& survey, const GraphOptions& options)
+{
+    const int entry = options.frequencyEntry.value_or(survey.m_tree.CurrentFrequency());
+    if (kind == GraphKind::None)
+        return Refused(BuiltGraph::Refusal::Command, {});
+    std::string refused =
+        GraphCommandCheck(kind, survey.m_frame.DataSelected(), entry, survey.m_tree.Frequencies().size());
+    if (!refused.empty())
+        return Refused(BuiltGraph::Refusal::Command, std::move(refused));
+
+    const OutputTables& t = survey.m_tables;
+    BuiltGraph built;
+    switch (kind) {
+    case GraphKind::Vertical:
+        built.graph = VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold);
+        break;
+    case GraphKind::Plane: {
+        const PlaneColumn column = PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), entry);
+        if (!column.Ok())
+            return Refused(BuiltGraph::Refusal::Graph, column.message);
+        built.graph = PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold);
+        break;
+    }
+    case GraphKind::Circular:
+        built.graph = CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
+        break;
+    case GraphKind::Section: built.graph = PseudoSection(t.Depth()); break;
+    case GraphKind::None: break;
+    }
+    return built;
+}
+
+GraphKind KindOf(const Graph& graph)
+{
+    return std::visit(Overloaded{[](const ProfileGraph& g) { return g.kind; },
+                                 [](const CircularGraph&) { return GraphKind::Circular; },
+                                 [](const SectionGraph&) { return GraphKind::Section; }},
+                      graph);
+}
+
+bool DrawsNothing(const Graph& graph)
+{
+    return std::visit(Overloaded{[](const ProfileGraph&) { return false; },
+                                 [](const CircularGraph& g) { return g.charts.empty(); },
+                                 [](const SectionGraph& g) { return g.Empty(); }},
+                      graph);
+}
+
+}  // namespace vantrel
