@@ -42,8 +42,7 @@ void GdalErrorTrap::Handle(int severity, int, const char* text)
     if (severity >= CE_Failure) {
         self->m_failure = text;
         self->m_failed = true;
-    }
-    else if (severity == CE_Warning)
+    } else if (severity == CE_Warning)
         self->m_warning = text;
 }
 

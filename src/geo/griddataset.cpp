@@ -24,7 +24,8 @@ GridDataset::GridDataset(const SectionGrid& grid)
     m_dataset = GDALCreate(memory, "", grid.columns, grid.rows, 1, GDT_Float32, nullptr);
     if (!m_dataset)
         return;
-    double transform[6] = {grid.x0 - grid.dx / 2, grid.dx, 0, -grid.depth0 + grid.dDepth / 2, 0, -grid.dDepth};
+    double transform[6] = {grid.x0 - grid.dx / 2,          grid.dx, 0,
+                           -grid.depth0 + grid.dDepth / 2, 0,       -grid.dDepth};
     GDALSetGeoTransform(m_dataset, transform);
     GDALRasterBandH band = Band();
     GDALSetRasterNoDataValue(band, m_noData);

@@ -6,6 +6,7 @@
 
 #include <gdal_alg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -88,8 +89,8 @@ ContourResult ContourSection(const SectionGrid& grid, const std::vector<double>&
     }
     OGRLayerH layer = GDALDatasetCreateLayer(memory, "contours", nullptr, wkbLineString, nullptr);
     bool cancelled = false;
-    const std::string reason =
-        layer ? GenerateContours(dataset, levels, layer, progress, &cancelled) : trap.Reason("no contour layer");
+    const std::string reason = layer ? GenerateContours(dataset, levels, layer, progress, &cancelled)
+                                     : trap.Reason("no contour layer");
     if (!reason.empty()) {
         result.cancelled = cancelled;
         if (!cancelled)
@@ -106,8 +107,19 @@ ContourResult ContourSection(const SectionGrid& grid, const std::vector<double>&
             ContourLine line;
             line.level = OGR_F_GetFieldAsDouble(feature, levelField);
             line.points.reserve(static_cast<std::size_t>(count));
-            for (int i = 0; i < count; ++i)
-                line.points.push_back({OGR_G_GetX(geometry, i), -OGR_G_GetY(geometry, i)});
+            // GDAL carries a line on to the outer cells' edges, half a node
+            // beyond the readings: it stops at the outer nodes instead.
+            const double xLast = grid.X(grid.columns - 1);
+            const double depthLast = grid.Depth(grid.rows - 1);
+            for (int i = 0; i < count; ++i) {
+                const ContourPoint point{
+                    std::clamp(OGR_G_GetX(geometry, i), std::min(grid.x0, xLast), std::max(grid.x0, xLast)),
+                    std::clamp(-OGR_G_GetY(geometry, i), std::min(grid.depth0, depthLast),
+                               std::max(grid.depth0, depthLast))};
+                if (line.points.empty() || line.points.back().x != point.x ||
+                    line.points.back().depth != point.depth)
+                    line.points.push_back(point);
+            }
             result.lines.push_back(std::move(line));
         }
         OGR_F_Destroy(feature);

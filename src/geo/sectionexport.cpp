@@ -121,10 +121,12 @@ std::string WriteXyz(const SectionGrid& grid, const std::string& path)
 {
     GdalErrorTrap trap;
     const char* options[] = {"STRING_QUOTING=IF_NEEDED", nullptr};
-    GDALDatasetH dataset = GDALCreate(GDALGetDriverByName("CSV"), path.c_str(), 0, 0, 0, GDT_Unknown, nullptr);
+    GDALDatasetH dataset =
+        GDALCreate(GDALGetDriverByName("CSV"), path.c_str(), 0, 0, 0, GDT_Unknown, nullptr);
     if (!dataset)
         return trap.Reason("the file could not be created");
-    OGRLayerH layer = GDALDatasetCreateLayer(dataset, "section", nullptr, wkbNone, const_cast<char**>(options));
+    OGRLayerH layer =
+        GDALDatasetCreateLayer(dataset, "section", nullptr, wkbNone, const_cast<char**>(options));
     std::string reason;
     if (!layer)
         reason = trap.Reason("the table could not be made");
@@ -269,7 +271,8 @@ ExportResult ExportSectionGrid(const SectionGrid& grid, const std::string& path,
     if (!format)
         format = GridFormatForPath(path);
     if (!format) {
-        result.message = path + ": unknown grid file extension; the known ones are " + KnownGridExtensions() + ".";
+        result.message =
+            path + ": unknown grid file extension; the known ones are " + KnownGridExtensions() + ".";
         return result;
     }
     const std::string failed = "The grid could not be written to " + path + ": ";
@@ -289,11 +292,10 @@ ExportResult ExportSectionGrid(const SectionGrid& grid, const std::string& path,
         GdalErrorTrap trap;
         const GridDataset dataset(grid);
         const NoSideFiles noSideFiles;
-        GDALDatasetH written =
-            dataset.Handle() ? GDALCreateCopy(GDALGetDriverByName(DriverOf(format->format)),
-                                              output.TemporaryPath().c_str(), dataset.Handle(), FALSE, nullptr,
-                                              nullptr, nullptr)
-                             : nullptr;
+        GDALDatasetH written = dataset.Handle()
+            ? GDALCreateCopy(GDALGetDriverByName(DriverOf(format->format)), output.TemporaryPath().c_str(),
+                             dataset.Handle(), FALSE, nullptr, nullptr, nullptr)
+            : nullptr;
         if (written)
             GDALClose(written);
         // A warning (cells that are not square for the ESRI grid) is no failure.
@@ -322,7 +324,8 @@ ExportResult ExportSectionContours(const SectionGrid& grid, const std::vector<do
     }
     if (grid.Empty() || levels.empty()) {
         result.message = "No contour lines were written to " + path + ": " +
-            (grid.Empty() ? "the section has no readings." : "there are no levels (every reading is the same).");
+            (grid.Empty() ? "the section has no readings."
+                          : "there are no levels (every reading is the same).");
         return result;
     }
     const std::string failed = "The contours could not be written to " + path + ": ";
@@ -337,8 +340,8 @@ ExportResult ExportSectionContours(const SectionGrid& grid, const std::vector<do
         const GridDataset dataset(grid);
         // Made in memory first: a line count before anything is written.
         GDALDatasetH memory = GDALCreate(GDALGetDriverByName("Memory"), "", 0, 0, 0, GDT_Unknown, nullptr);
-        OGRLayerH lines = memory ? GDALDatasetCreateLayer(memory, "contours", nullptr, wkbLineString, nullptr)
-                                 : nullptr;
+        OGRLayerH lines =
+            memory ? GDALDatasetCreateLayer(memory, "contours", nullptr, wkbLineString, nullptr) : nullptr;
         bool cancelled = false;
         reason = lines ? GenerateContours(dataset, levels, lines, {}, &cancelled)
                        : trap.Reason("no memory layer for the contours");

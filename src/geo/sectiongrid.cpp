@@ -127,7 +127,8 @@ const GridMethodInfo* GridMethodNamed(const std::string& key)
     return nullptr;
 }
 
-GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendDepths, const GridProgress& progress)
+GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendDepths,
+                       const GridProgress& progress)
 {
     GridResult result;
     result.grid.title = graph.title;
@@ -235,8 +236,9 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
     std::vector<Run> runs;
     const auto bandBelow = [&](int row) {
         const auto it = std::upper_bound(depths.begin(), depths.end(), grid.Depth(row));
-        return std::min<std::size_t>(static_cast<std::size_t>(std::max<std::ptrdiff_t>(it - depths.begin(), 1)) - 1,
-                                     depths.size() - 2);
+        return std::min<std::size_t>(
+            static_cast<std::size_t>(std::max<std::ptrdiff_t>(it - depths.begin(), 1)) - 1,
+            depths.size() - 2);
     };
     std::vector<std::size_t> bandOfRow(static_cast<std::size_t>(grid.rows));
     for (int first = 0; first < grid.rows;) {
@@ -282,16 +284,17 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
         const std::size_t width = c1 - c0;
         bool wanted = false;
         for (const auto& band : covered)
-            wanted = wanted || std::any_of(band.begin() + static_cast<std::ptrdiff_t>(c0),
-                                           band.begin() + static_cast<std::ptrdiff_t>(c1), [](char c) { return c; });
+            wanted = wanted ||
+                std::any_of(band.begin() + static_cast<std::ptrdiff_t>(c0),
+                            band.begin() + static_cast<std::ptrdiff_t>(c1), [](char c) { return c; });
         // The readings around the tile, from two stations and two depths at
         // least, so the linear method can lay its triangles.
         std::vector<double> tx, ty, tz;
         for (double margin = kSearchRadius + 1; wanted; margin *= 2) {
             const auto from =
                 std::lower_bound(sortedX.begin(), sortedX.end(), static_cast<double>(c0) * nodeStep - margin);
-            const auto to =
-                std::upper_bound(sortedX.begin(), sortedX.end(), static_cast<double>(c1 - 1) * nodeStep + margin);
+            const auto to = std::upper_bound(sortedX.begin(), sortedX.end(),
+                                             static_cast<double>(c1 - 1) * nodeStep + margin);
             tx.clear();
             ty.clear();
             tz.clear();
@@ -302,7 +305,8 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
                 tz.push_back(pz[k]);
             }
             const bool wholeLine = from == sortedX.begin() && to == sortedX.end();
-            const bool spread = !tx.empty() && std::any_of(tx.begin(), tx.end(), [&](double x) { return x != tx[0]; }) &&
+            const bool spread = !tx.empty() &&
+                std::any_of(tx.begin(), tx.end(), [&](double x) { return x != tx[0]; }) &&
                 std::any_of(ty.begin(), ty.end(), [&](double y) { return y != ty[0]; });
             if (spread || wholeLine)
                 break;
@@ -320,7 +324,8 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
                 if (GDALGridContextProcess(context.get(), (static_cast<double>(c0) - 0.5) * nodeStep,
                                            (static_cast<double>(c1) - 0.5) * nodeStep, run.yMin, run.yMax,
                                            static_cast<GUInt32>(width), static_cast<GUInt32>(run.count),
-                                           GDT_Float32, cells.data() + static_cast<std::size_t>(run.first) * width,
+                                           GDT_Float32,
+                                           cells.data() + static_cast<std::size_t>(run.first) * width,
                                            nullptr, nullptr) != CE_None)
                     reason = trap.Reason("GDAL gave no reason");
             }

@@ -55,9 +55,9 @@ StagedOutput::StagedOutput(const std::string& target, const std::string& extensi
     const std::string name = path.filename().string();
     m_targetStem = m_target.substr(0, m_target.size() - extension.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        m_temporaryStem = (folder / ("." + name.substr(0, name.size() - extension.size()) + ".part-" +
-                                     RandomLetters(8)))
-                              .string();
+        m_temporaryStem =
+            (folder / ("." + name.substr(0, name.size() - extension.size()) + ".part-" + RandomLetters(8)))
+                .string();
         if (Written().empty())
             break;
     }
@@ -104,7 +104,8 @@ bool StagedOutput::Commit(std::string* reason)
     m_committed = true;
     if (before.exists) {
         std::error_code ignored;
-        fs::permissions(m_target, static_cast<fs::perms>(before.permissions), fs::perm_options::replace, ignored);
+        fs::permissions(m_target, static_cast<fs::perms>(before.permissions), fs::perm_options::replace,
+                        ignored);
     }
     return true;
 }

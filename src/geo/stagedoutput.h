@@ -36,7 +36,7 @@ private:
     std::vector<std::string> Written() const;
 
     std::string m_target;
-    std::string m_targetStem;     ///< the target without its extension
+    std::string m_targetStem;  ///< the target without its extension
     std::string m_temporary;
     std::string m_temporaryStem;  ///< the temporary path without its extension
     std::string m_refusal;

@@ -24,9 +24,9 @@ class SectionExport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / ("vantrel-geo-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                                                   ->random_seed()) +
-                                                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder = fs::temp_directory_path() /
+            ("vantrel-geo-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -67,7 +67,8 @@ TEST_F(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
             GDALDatasetH table = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
             ASSERT_TRUE(table);
             OGRLayerH layer = GDALDatasetGetLayer(table, 0);
-            EXPECT_EQ(static_cast<std::size_t>(OGR_L_GetFeatureCount(layer, TRUE)), grid.values.size() - blanks);
+            EXPECT_EQ(static_cast<std::size_t>(OGR_L_GetFeatureCount(layer, TRUE)),
+                      grid.values.size() - blanks);
             OGR_L_ResetReading(layer);
             OGRFeatureH first = OGR_L_GetNextFeature(layer);
             EXPECT_EQ(OGR_F_GetFieldAsDouble(first, 0), grid.x0);
@@ -91,8 +92,8 @@ TEST_F(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
         const double noData = GDALGetRasterNoDataValue(band, &hasNoData);
         EXPECT_TRUE(hasNoData) << format.key;
         std::vector<float> cells(grid.values.size());
-        ASSERT_EQ(GDALRasterIO(band, GF_Read, 0, 0, grid.columns, grid.rows, cells.data(), grid.columns, grid.rows,
-                               GDT_Float32, 0, 0),
+        ASSERT_EQ(GDALRasterIO(band, GF_Read, 0, 0, grid.columns, grid.rows, cells.data(), grid.columns,
+                               grid.rows, GDT_Float32, 0, 0),
                   CE_None);
         std::size_t wrong = 0;
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -193,19 +194,35 @@ TEST_F(SectionExport, FailuresNameTheFileAndWriteNothing)
     };
     const std::string missing = Path("no-folder/x.tif");
     const std::vector<Case> cases = {
-        {Path("x.png"), false, {},
-         Path("x.png") + ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
-        {Path("noext"), false, {},
-         Path("noext") + ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
-        {Path("x.kml"), true, {1},
-         Path("x.kml") + ": unknown contour file extension; the known ones are .geojson, .json, .dxf and .shp."},
-        {missing, false, {},
-         "The grid could not be written to " + missing + ": the folder " + Path("no-folder") + " does not exist."},
+        {Path("x.png"),
+         false,
+         {},
+         Path("x.png") +
+             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
+        {Path("noext"),
+         false,
+         {},
+         Path("noext") +
+             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
+        {Path("x.kml"),
+         true,
+         {1},
+         Path("x.kml") +
+             ": unknown contour file extension; the known ones are .geojson, .json, .dxf and .shp."},
+        {missing,
+         false,
+         {},
+         "The grid could not be written to " + missing + ": the folder " + Path("no-folder") +
+             " does not exist."},
         {kept, false, {}, "The grid could not be written to " + kept + ": Permission denied."},
-        {Path("flat.geojson"), true, {},
+        {Path("flat.geojson"),
+         true,
+         {},
          "No contour lines were written to " + Path("flat.geojson") +
              ": there are no levels (every reading is the same)."},
-        {Path("far.shp"), true, {1000, 2000},
+        {Path("far.shp"),
+         true,
+         {1000, 2000},
          "No contour lines were written to " + Path("far.shp") +
              ": none of the levels lies between the lowest and the highest reading."},
     };

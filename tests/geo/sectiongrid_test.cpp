@@ -46,8 +46,9 @@ TEST(SectionGrid, SpansTheMeasuredAreaAndKeepsAPlaneWhereLinear)
             for (int c = 0; c < grid.columns; ++c) {
                 const float v = grid.Value(row, c);
                 ASSERT_TRUE(std::isfinite(v)) << info.key << " " << row << "," << c;
-                worst = std::max<double>(worst, std::fabs(v - Plane(static_cast<float>(grid.X(c)),
-                                                             static_cast<float>(grid.Depth(row)))));
+                worst = std::max<double>(
+                    worst,
+                    std::fabs(v - Plane(static_cast<float>(grid.X(c)), static_cast<float>(grid.Depth(row)))));
             }
         // Every node stays within the readings; the linear grid is the plane.
         if (info.method == GridMethod::Linear)
@@ -84,10 +85,21 @@ TEST(SectionGrid, GapsEdgesAndShortBandsAreBlank)
         double x, depth;
         bool blank;
     };
-    for (const Case& k : std::vector<Case>{
-             {0, 10, false},  {50, 10, false}, {0, 90, false},  {15, 30, false},  {40, 30, false},
-             {16, 30, true},  {27, 12, true},  {39, 80, true},  {10, 18, false},  {10, 15, false},
-             {40, 89, false}, {41, 89, true},  {45, 60, true},  {45, 30, false}, {50, 90, true}}) {
+    for (const Case& k : std::vector<Case>{{0, 10, false},
+                                           {50, 10, false},
+                                           {0, 90, false},
+                                           {15, 30, false},
+                                           {40, 30, false},
+                                           {16, 30, true},
+                                           {27, 12, true},
+                                           {39, 80, true},
+                                           {10, 18, false},
+                                           {10, 15, false},
+                                           {40, 89, false},
+                                           {41, 89, true},
+                                           {45, 60, true},
+                                           {45, 30, false},
+                                           {50, 90, true}}) {
         EXPECT_EQ(!std::isfinite(at(k.x, k.depth)), k.blank) << k.x << " m, " << k.depth << " m";
     }
     // Nothing is made up beyond the readings: every node lies within their range.
@@ -127,8 +139,9 @@ TEST(SectionGrid, SectionsThatCannotBeGridded)
     EXPECT_NEAR(cells.grid.x0 - cells.grid.dx / 2, 4.5, 1e-9);
 
     int calls = 0;
-    const GridResult stopped = GridSection(MadeSection(kStations, kDepths, Plane), GridMethod::InverseDistance,
-                                           false, [&](double) { return ++calls < 2; });
+    const GridResult stopped =
+        GridSection(MadeSection(kStations, kDepths, Plane), GridMethod::InverseDistance, false,
+                    [&](double) { return ++calls < 2; });
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_TRUE(stopped.grid.values.empty());
 }

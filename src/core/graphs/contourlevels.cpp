@@ -14,7 +14,8 @@ namespace {
 
 bool AllDigits(const std::string& text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// A whole cell read as one finite number in the C locale, or false.
@@ -89,7 +90,8 @@ std::vector<double> NiceLogLevels(double lower, double upper)
     std::vector<double> best;
     for (const auto& mantissas : series) {
         std::vector<double> levels;
-        for (double decade = std::floor(std::log10(lower)); decade <= std::ceil(std::log10(upper)); ++decade) {
+        for (double decade = std::floor(std::log10(lower)); decade <= std::ceil(std::log10(upper));
+             ++decade) {
             const double power = std::pow(10.0, decade);
             for (const double m : mantissas) {
                 const double level = m * power;

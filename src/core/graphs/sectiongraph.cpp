@@ -145,7 +145,7 @@ SectionGraph PseudoSection(const DataTable& depth, int file)
     }
     for (std::size_t index : namedBy) {
         graph.heights.push_back(distinct[index].value);
-        graph.depths.push_back(-distinct[index].value);
+        graph.depths.push_back(0.0f - distinct[index].value);  // 0 stays 0, not -0
     }
     // Looked up by value from here on, so ascending.
     std::sort(distinct.begin(), distinct.end(),
@@ -198,6 +198,17 @@ std::vector<int> SectionFiles(const DataTable& depth)
             files.push_back(file);
     }
     return files;
+}
+
+std::string NoSuchSectionFile(int file, const std::vector<int>& files)
+{
+    if (files.empty())
+        return "The depth table holds no file yet: calculate the depth data first.";
+    std::string list;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == files.size() ? " and " : ", ") + FormatInt(files[i]);
+    return "The depth table has no file " + FormatInt(file) +
+        (files.size() == 1 ? "; its file is " : "; its files are ") + list + ".";
 }
 
 ReadingRange SectionReadingRange(const DataTable& depth)
@@ -356,8 +367,8 @@ SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool want
                                             float fixedLower, float fixedUpper)
 {
     return ChooseSectionColourScale(graph, wantLogarithmic,
-                                    fixedRange ? SectionRangeMode::Fixed : SectionRangeMode::Automatic, fixedLower,
-                                    fixedUpper, {});
+                                    fixedRange ? SectionRangeMode::Fixed : SectionRangeMode::Automatic,
+                                    fixedLower, fixedUpper, {});
 }
 
 SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool wantLogarithmic,

@@ -51,6 +51,10 @@ SectionGraph PseudoSection(const DataTable& depth, int file);
 /// The file numbers of the Depth table's rows (column 0 as atoi), each once,
 /// in the order they first occur.
 std::vector<int> SectionFiles(const DataTable& depth);
+/// What to say when file `file` is asked for and the Depth table holds only
+/// `files`: "The depth table has no file 7; its files are 1, 2 and 3.", or
+/// "The depth table holds no file yet: calculate the depth data first."
+std::string NoSuchSectionFile(int file, const std::vector<int>& files);
 
 /// The smallest and largest finite reading ("Value(V)") of every file of the
 /// Depth table; `any` is false when there is none.
