@@ -563,26 +563,6 @@ Depth Data</translation>
         <translation>Chart%1</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pseudo-section</source>
-        <translation>拟断面</translation>
-    </message>
-    <message>
         <location line="+73"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
@@ -619,6 +599,18 @@ Depth Data</translation>
         <location line="+34"/>
         <source>The graph could not be printed.</source>
         <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>The data this chart was drawn from has changed: the picture is out of date.</source>
+        <translation>绘制此图的数据已更改, 图形已过时。</translation>
+    </message>
+    <message>
+        <source>Redraw</source>
+        <translation>重画</translation>
+    </message>
+    <message>
+        <source>This chart cannot be drawn again: %1</source>
+        <translation>此图无法重画: %1</translation>
     </message>
 </context>
 <context>
@@ -994,6 +986,22 @@ Depth Data</translation>
         <location line="+3"/>
         <source>The undo history is limited to %1 MiB: the %2 oldest steps can no longer be undone.</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
+    </message>
+    <message>
+        <source>Field Source</source>
+        <translation>Field Source</translation>
+    </message>
+    <message>
+        <source>Processing the field source...</source>
+        <translation>Processing the field source...</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Changing the processing settings...</source>
+        <translation>Changing the processing settings...</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1435,25 @@ Do you want to replace it?</source>
         <location line="+12"/>
         <source>Select window:</source>
         <translation>Select window:</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <source>Pseudo-section</source>
+        <translation>拟断面</translation>
     </message>
 </context>
 </TS>
