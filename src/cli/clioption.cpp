@@ -4,10 +4,15 @@
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
 #include "encodingdetector.h"
+#include "geo/sectionexport.h"
+#include "geo/sectiongrid.h"
+#include "graphs/contourlevels.h"
 #include "graphs/graphkind.h"
 #include "numbers.h"
 #include "processing/processingsteps.h"
 #include "processing/settingstext.h"
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -38,6 +43,41 @@ bool ParseSize(const std::string& text, int* width, int* height)
     if (height)
         *height = static_cast<int>(h);
     return true;
+}
+
+/// A file number: digits only, at most nine of them.
+bool IsFileNumber(const std::string& text)
+{
+    return !text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string GridMethodKeys()
+{
+    std::string keys;
+    for (const geo::GridMethodInfo& info : geo::GridMethods())
+        keys += (keys.empty() ? "" : "|") + std::string(info.key);
+    return keys;
+}
+
+std::string GridFormatKeys()
+{
+    std::string keys;
+    for (const geo::GridFormatInfo& info : geo::GridFormats())
+        keys += (keys.empty() ? "" : "|") + std::string(info.key);
+    return keys;
+}
+
+/// What is wrong with an export path: none, or an extension no format has
+/// (the message lists the known ones).
+std::string KnownExtension(const std::string& path, bool known, bool grid)
+{
+    if (path.empty())
+        return "needs PATH";
+    if (known)
+        return {};
+    return "takes PATH with a known extension (" +
+        (grid ? geo::KnownGridExtensions() : geo::KnownContourExtensions()) + "), not '" + path + "'";
 }
 
 bool IsGraphName(const std::string& name)
@@ -132,10 +172,67 @@ std::vector<CliOption> MakeOptions()
          "draw the graph into FILE (.png, .jpg, .bmp, .pdf or .svg)",
          When::Step,
          [](CliPipeline& p, Values v) { return p.GraphPicture(GraphKindNamed(v[0]), v[1]); }},
+        {"--export-grid",
+         {{"PATH",
+           [](const std::string& a) {
+               return KnownExtension(a, geo::GridFormatForPath(a) != nullptr, true);
+           }}},
+         "write the section's grid: .grd (Surfer 6 text), .tif (GeoTIFF),\n.asc (ESRI ASCII) or .csv "
+         "(position, depth, value)",
+         When::Step,
+         [](CliPipeline& p, Values v) { return p.ExportGrid(v[0]); }},
+        {"--export-contours",
+         {{"PATH",
+           [](const std::string& a) {
+               return KnownExtension(a, geo::ContourFormatForPath(a) != nullptr, false);
+           }}},
+         "write the section's contour lines: .geojson, .dxf or .shp",
+         When::Step,
+         [](CliPipeline& p, Values v) { return p.ExportContours(v[0]); }},
     };
     options.insert(options.end(), own.begin(), own.end());
     for (const SettingName& setting : SettingNames())
         options.push_back(SettingOption(setting));
+    options.push_back({"--file",
+                       {TakesOnly("N", [](const std::string& a) { return IsFileNumber(a); })},
+                       "the file of the depth table the section shows and exports\n(default: the first)",
+                       When::Setting,
+                       [](CliPipeline& p, Values v) {
+                           p.GetGraphOptions().sectionFile = CAtoi(v[0]);
+                           return true;
+                       }});
+    options.push_back({"--contours",
+                       {{"auto|N|L1,L2,...",
+                         [](const std::string& a) {
+                             const ContourChoiceParse parse = ParseContourChoice(a);
+                             return parse.Ok() ? std::string() : "takes auto|N|L1,L2,...: " + parse.message;
+                         }}},
+                       "contour lines of the section's JSON and of --export-contours:\nnice levels, N even "
+                       "levels or the levels given",
+                       When::Setting,
+                       [](CliPipeline& p, Values v) {
+                           p.GetGraphOptions().contours = ParseContourChoice(v[0]).choice;
+                           return true;
+                       }});
+    options.push_back(
+        {"--grid-method",
+         {TakesOnly(GridMethodKeys(), [](const std::string& a) { return geo::GridMethodNamed(a); })},
+         "how the section's readings are gridded (default inverse-distance)",
+         When::Setting,
+         [](CliPipeline& p, Values v) {
+             p.SetGridMethod(geo::GridMethodNamed(v[0])->method);
+             return true;
+         }});
+    options.push_back(
+        {"--grid-format",
+         {TakesOnly(GridFormatKeys(), [](const std::string& a) { return geo::GridFormatNamed(a); })},
+         "the format of --export-grid whatever its extension\n(gsbg, gs7bg: Surfer 6 binary, "
+         "Surfer 7)",
+         When::Setting,
+         [](CliPipeline& p, Values v) {
+             p.SetGridFormat(geo::GridFormatNamed(v[0]));
+             return true;
+         }});
     options.push_back(
         {"--encoding",
          {TakesOnly("NAME", [](const std::string& a) { return !CanonicalEncoding(a).empty(); })},

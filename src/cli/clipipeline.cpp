@@ -7,9 +7,14 @@
 #include "import/surveyloader.h"
 #include "mappingjson.h"
 #include "messages.h"
+#include "geo/sectioncontours.h"
+#include "geo/sectionexport.h"
 #include "graphjson.h"
 #include "jsonlines.h"
 #include "processing/operationreport.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace vantrel {
 
@@ -245,7 +250,35 @@ bool CliPipeline::GraphData(GraphKind kind)
     const std::optional<Graph> graph = Built(kind);
     if (!graph)
         return false;
-    m_out << std::visit([](const auto& g) { return GraphJson(g); }, *graph) << "\n";
+    std::string json = std::visit([](const auto& g) { return GraphJson(g); }, *graph);
+    const auto* section = std::get_if<SectionGraph>(&*graph);
+    if (section && m_graphOptions.contours.mode != ContourChoice::Mode::Off && !section->Empty()) {
+        SectionGraph built;
+        const std::optional<geo::SectionGrid> grid = Gridded("--graph-data section", &built);
+        if (!grid)
+            return false;
+        const std::vector<double> levels = Levels(built, m_graphOptions.contours);
+        const geo::ContourResult contours = geo::ContourSection(*grid, levels);
+        if (!contours.Ok())
+            return Fail(contours.message);
+        json.pop_back();
+        json += ",\"levels\":[";
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            json += (i > 0 ? "," : "") + JsonNumber(static_cast<float>(levels[i]));
+        json += "],\"contours\":[";
+        for (std::size_t i = 0; i < contours.lines.size(); ++i) {
+            const geo::ContourLine& line = contours.lines[i];
+            json += std::string(i > 0 ? "," : "") +
+                "{\"level\":" + JsonNumber(static_cast<float>(line.level)) + ",\"points\":[";
+            for (std::size_t k = 0; k < line.points.size(); ++k)
+                json += std::string(k > 0 ? "," : "") + '[' +
+                    JsonNumber(static_cast<float>(line.points[k].x)) + ',' +
+                    JsonNumber(static_cast<float>(line.points[k].depth)) + ']';
+            json += "]}";
+        }
+        json += "]}";
+    }
+    m_out << json << "\n";
     m_out.flush();
     return true;
 }
@@ -264,6 +297,66 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
         return Fail("this build of vantrel-cli draws no pictures");
     const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight});
     return error.empty() || Fail(error);
+}
+
+std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, SectionGraph* section)
+{
+    std::optional<Graph> graph = Built(GraphKind::Section);
+    if (!graph)
+        return std::nullopt;
+    *section = std::get<SectionGraph>(std::move(*graph));
+    if (section->Empty()) {
+        const std::vector<int> files = SectionFiles(m_survey.m_tables.Depth());
+        Fail(what + " has nothing to write: " +
+             (files.empty()
+                  ? std::string("the depth table holds no file yet (calculate it with --depth first)")
+                  : "file " + std::to_string(section->file) + " has no readings in the depth table"));
+        return std::nullopt;
+    }
+    geo::GridResult gridded = geo::GridSection(*section, m_gridMethod);
+    if (!gridded.Ok()) {
+        Fail(gridded.message);
+        return std::nullopt;
+    }
+    return std::move(gridded.grid);
+}
+
+std::vector<double> CliPipeline::Levels(const SectionGraph& section, const ContourChoice& choice) const
+{
+    // The readings' own range: all readings equal give no level.
+    float lower = 0, upper = 0;
+    bool any = false;
+    for (const float v : section.values) {
+        if (!std::isfinite(v))
+            continue;
+        lower = any ? std::min(lower, v) : v;
+        upper = any ? std::max(upper, v) : v;
+        any = true;
+    }
+    return any ? ContourLevels(choice, lower, upper, false) : std::vector<double>{};
+}
+
+bool CliPipeline::ExportGrid(const std::string& path)
+{
+    SectionGraph section;
+    const std::optional<geo::SectionGrid> grid = Gridded("--export-grid", &section);
+    if (!grid)
+        return false;
+    const geo::ExportResult written = geo::ExportSectionGrid(*grid, path, m_gridFormat);
+    return written.ok || Fail(written.message);
+}
+
+bool CliPipeline::ExportContours(const std::string& path)
+{
+    SectionGraph section;
+    const std::optional<geo::SectionGrid> grid = Gridded("--export-contours", &section);
+    if (!grid)
+        return false;
+    ContourChoice choice = m_graphOptions.contours;
+    if (choice.mode == ContourChoice::Mode::Off)
+        choice.mode = ContourChoice::Mode::Automatic;
+    const geo::ExportResult written = geo::ExportSectionContours(*grid, Levels(section, choice), path);
+    return written.ok || Fail(written.message);
 }
 
 }  // namespace vantrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geo/sectionexport.h"
+#include "geo/sectiongrid.h"
 #include "graphs/buildgraph.h"
 #include "survey.h"
 #include "textdecoder.h"
@@ -67,6 +69,18 @@ public:
     /// when it would draw nothing.
     bool GraphPicture(GraphKind kind, const std::string& path);
 
+    /// How --export-grid, --export-contours and the JSON's contours lay the
+    /// section on a grid (default inverse distance).
+    void SetGridMethod(geo::GridMethod method) { m_gridMethod = method; }
+    /// The format --export-grid writes whatever the extension (.grd is
+    /// Surfer 6 text unless this says Surfer 6 binary or Surfer 7).
+    void SetGridFormat(const geo::GridFormatInfo* format) { m_gridFormat = format; }
+    /// Writes the section's grid, the format by the path's extension.
+    bool ExportGrid(const std::string& path);
+    /// Writes the section's contour lines (automatic levels unless --contours
+    /// gives them), the format by the path's extension.
+    bool ExportContours(const std::string& path);
+
 private:
     bool Load(const std::vector<std::string>& inputs);
     /// A cell's bytes as the JSON output gives them, decoded to UTF-8.
@@ -74,11 +88,18 @@ private:
     /// The graph after the command's and the graph's checks; nothing (message
     /// printed) when a check fails.
     std::optional<Graph> Built(GraphKind kind);
+    /// The section built and gridded; nothing (message printed) when it
+    /// cannot be, `what` naming the step in the message.
+    std::optional<geo::SectionGrid> Gridded(const std::string& what, SectionGraph* section);
+    /// The contour levels of the run's choice over a section's readings.
+    std::vector<double> Levels(const SectionGraph& section, const ContourChoice& choice) const;
 
     std::ostream& m_out;
     std::ostream& m_err;
     Survey m_survey;
     GraphOptions m_graphOptions;
+    geo::GridMethod m_gridMethod = geo::GridMethod::InverseDistance;
+    const geo::GridFormatInfo* m_gridFormat = nullptr;
     GraphPictureWriter m_pictureWriter;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;

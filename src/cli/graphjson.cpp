@@ -116,8 +116,10 @@ std::string GraphJson(const SectionGraph& graph)
         return out + ']';
     };
     std::string out = "{\"kind\":\"section\",\"title\":" + JsonText(graph.title);
+    out += ",\"file\":" + std::to_string(graph.file);
     out += ",\"x\":" + list(graph.x.begin(), graph.x.end());
     out += ",\"heights\":" + list(graph.heights.begin(), graph.heights.end());
+    out += ",\"depths\":" + list(graph.depths.begin(), graph.depths.end());
     out += ",\"values\":[";
     for (std::size_t h = 0; h < graph.heights.size(); ++h) {
         const auto row = graph.values.begin() + static_cast<std::ptrdiff_t>(h * graph.x.size());

@@ -77,9 +77,11 @@ TEST(GraphData, SectionOfTheExampleIsItsFirstFileOnAGrid)
     // File 1's positions across, its frequencies from high (shallow) to low (deep) down.
     const Printed p = RunCli({kExample, "--select", "all", "--depth", "--graph-data", "section"});
     ASSERT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(p.out.rfind(R"({"kind":"section","title":"File1 Pseudo-section","x":[0,5,10,)", 0), 0u);
+    EXPECT_EQ(p.out.rfind(R"({"kind":"section","title":"File1 Pseudo-section","file":1,"x":[0,5,10,)", 0),
+              0u);
     EXPECT_TRUE(p.Has(R"(,295],"heights":[-17,-22,-28,-35,)"));
-    EXPECT_TRUE(p.Has(R"(-1576],"values":[[127.736,127.866,)"));        // shortest numbers
+    EXPECT_TRUE(p.Has(R"(-1576],"depths":[17,22,28,35,)"));
+    EXPECT_TRUE(p.Has(R"(,1576],"values":[[127.736,127.866,)"));        // shortest numbers
     EXPECT_EQ(p.out.substr(p.out.size() - 18), ",10.539,10.504]]}\n");  // 1HZ at 290 and 295
 }
 
@@ -96,14 +98,81 @@ TEST(GraphData, SectionMeansRepeatedCellsAndLeavesGapsNull)
     const Printed p = RunCli({path, "--select", "all", "--depth", "--graph-data", "section"});
     ASSERT_EQ(p.status, 0) << p.err;
     EXPECT_EQ(p.out,
-              R"({"kind":"section","title":"File1 Pseudo-section","x":[0,10],"heights":[-49,-70],)"
-              R"("values":[[12,15],[null,2]]})"
+              R"({"kind":"section","title":"File1 Pseudo-section","file":1,"x":[0,10],"heights":[-49,-70],)"
+              R"("depths":[49,70],"values":[[12,15],[null,2]]})"
               "\n");
 
     const Printed none = RunCli({path, "--select", "all", "--graph-data", "section"});
     EXPECT_EQ(none.out,
-              R"({"kind":"section","title":"File0 Pseudo-section","x":[],"heights":[],"values":[]})"
+              R"({"kind":"section","title":"File0 Pseudo-section","file":0,"x":[],"heights":[],"depths":[],)"
+              R"("values":[]})"
               "\n");
+}
+
+TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
+{
+    test::TempDir dir;
+    const std::string path = dir / "plane.csv";
+    // File 2 reads 10 at the shallow band and 30 at the deep one at every
+    // station: the level 20 lies halfway down, along the whole line.
+    test::WriteAll(path,
+                   "FILE,INCREMENT,1000HZ,10HZ\n"
+                   "1,0,5,5\n1,10,5,5\n"
+                   "2,0,10,30\n2,10,10,30\n2,20,10,30\n");
+    const std::vector<std::string> run = {path, "--select", "all", "--depth", "--file", "2"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> args = run;
+        args.insert(args.end(), more.begin(), more.end());
+        return RunCli(args);
+    };
+    Printed p = with({"--grid-method", "linear", "--contours", "20.0", "--graph-data", "section"});
+    ASSERT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(p.out.rfind(R"({"kind":"section","title":"File2 Pseudo-section","file":2,"x":[0,10,20],)"
+                          R"("heights":[-49,-498],"depths":[49,498],)",
+                          0),
+              0u);
+    // Halfway between 49 and 498 m, from the first station to the last and no further.
+    EXPECT_TRUE(p.Has(R"("values":[[10,10,10],[30,30,30]],"levels":[20],"contours":[{"level":20,"points":)"
+                      R"([[0,273.49997],[0.078125,273.49997],)"));
+    EXPECT_EQ(p.out.substr(p.out.size() - 20), ",[20,273.49997]]}]}\n");
+
+    // Every export names its file on failure and leaves nothing behind.
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } failures[] = {
+        {{"--file", "5", "--export-grid", dir / "a.grd"},
+         "The depth table has no file 5; its files are 1 and 2.\n"},
+        {{"--file", "1", "--export-contours", dir / "a.geojson"},
+         "No contour lines were written to " + dir / "a.geojson" +
+             ": there are no levels (every reading is the same).\n"},
+        {{"--export-grid", dir / "no/a.tif"},
+         "The grid could not be written to " + dir / "no/a.tif" + ": the folder " + dir / "no" +
+             " does not exist.\n"},
+        {{"--export-grid", dir / "a.xyz"},
+         "vantrel-cli: --export-grid takes PATH with a known extension (.grd, .tif, .tiff, .asc and .csv), "
+         "not '" +
+             dir / "a.xyz" + "'\n"},
+        {{"--export-contours", dir / "a.kml"},
+         "vantrel-cli: --export-contours takes PATH with a known extension (.geojson, .json, .dxf and .shp), "
+         "not '" +
+             dir / "a.kml" + "'\n"},
+    };
+    for (const auto& f : failures) {
+        p = with(f.args);
+        EXPECT_NE(p.status, 0);
+        EXPECT_EQ(p.err, f.err);
+    }
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"plane.csv"});
+
+    p = RunCli({path, "--select", "all", "--export-grid", dir / "a.grd"});
+    EXPECT_EQ(p.err,
+              "--export-grid has nothing to write: the depth table holds no file yet (calculate it with "
+              "--depth first)\n");
+    p = with({"--export-grid", dir / "a.csv", "--export-contours", dir / "a.dxf"});
+    EXPECT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(test::ReadAll(dir / "a.csv").substr(0, 39), "position,depth,value\n0,-49,10\n0.078125,");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.csv", "a.dxf", "plane.csv"}));
 }
 
 TEST(GraphData, PlaneProfileIsSizedByTheGroupsOfTheTableNow)

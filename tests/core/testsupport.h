@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -130,6 +131,15 @@ struct TempDir {
         std::filesystem::remove_all(path, ec);
     }
     std::string operator/(const std::string& name) const { return (path / name).string(); }
+    /// The names in the folder, sorted: what a failed write left behind.
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     static int& counter()
     {
         static int n = 0;

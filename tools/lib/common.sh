@@ -12,6 +12,7 @@ VANTREL_PACKAGES=(
   xvfb xauth fonts-wqy-microhei locales
   poppler-utils libxml2-utils
   libicu-dev nlohmann-json3-dev
+  libgdal-dev gdal-bin
 )
 
 ensure_packages() {

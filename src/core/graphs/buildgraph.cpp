@@ -4,6 +4,8 @@
 #include "overloaded.h"
 #include "survey.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -44,7 +46,18 @@ BuiltGraph BuildGraph(GraphKind kind, const Survey& survey, const GraphOptions& 
     case GraphKind::Circular:
         built.graph = CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
         break;
-    case GraphKind::Section: built.graph = PseudoSection(t.Depth()); break;
+    case GraphKind::Section: {
+        if (!options.sectionFile) {
+            built.graph = PseudoSection(t.Depth());
+            break;
+        }
+        const std::vector<int> files = SectionFiles(t.Depth());
+        const int file = *options.sectionFile;
+        if (std::find(files.begin(), files.end(), file) == files.end())
+            return Refused(BuiltGraph::Refusal::Graph, NoSuchSectionFile(file, files));
+        built.graph = PseudoSection(t.Depth(), file);
+        break;
+    }
     case GraphKind::None: break;
     }
     return built;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "circulargraph.h"
+#include "contourlevels.h"
 #include "graphkind.h"
 #include "profilegraph.h"
 #include "sectiongraph.h"
@@ -22,6 +23,10 @@ struct GraphOptions {
     /// The frequency selector's entry the plane profile shows; unset, the
     /// survey's current entry.
     std::optional<int> frequencyEntry;
+    /// The file of the Depth table the section shows; unset, the first.
+    std::optional<int> sectionFile;
+    /// The contour lines over the section.
+    ContourChoice contours;
 };
 
 /// A graph built from a survey, or why there is none.

@@ -2,6 +2,7 @@
 
 #include "datafile/datatable.h"
 #include "numbers.h"
+#include "processing/twothreads.h"
 #include "rowsoffile.h"
 
 #include <algorithm>
@@ -80,8 +81,13 @@ struct DistinctHeight {
 
 SectionGraph PseudoSection(const DataTable& depth)
 {
+    return PseudoSection(depth, CAtoi(depth.Cell(0, 0)));
+}
+
+SectionGraph PseudoSection(const DataTable& depth, int file)
+{
     SectionGraph graph;
-    const int file = CAtoi(depth.Cell(0, 0));
+    graph.file = file;
     graph.title = "File" + FormatInt(file) + " Pseudo-section";
     const auto heightColumn = ColumnTitled(depth, "Height(H)");
     const auto valueColumn = ColumnTitled(depth, "Value(V)");
@@ -137,8 +143,10 @@ SectionGraph PseudoSection(const DataTable& depth)
         }
         distinct[i].group = namedBy.size() - 1;
     }
-    for (std::size_t index : namedBy)
+    for (std::size_t index : namedBy) {
         graph.heights.push_back(distinct[index].value);
+        graph.depths.push_back(0.0f - distinct[index].value);  // 0 stays 0, not -0
+    }
     // Looked up by value from here on, so ascending.
     std::sort(distinct.begin(), distinct.end(),
               [](const DistinctHeight& a, const DistinctHeight& b) { return a.value < b.value; });
@@ -164,6 +172,74 @@ SectionGraph PseudoSection(const DataTable& depth)
     for (std::size_t c = 0; c < cells; ++c)
         graph.values[c] = counts[c] > 0 ? static_cast<float>(sums[c] / counts[c]) : kNoReading;
     return graph;
+}
+
+std::vector<int> SectionFiles(const DataTable& depth)
+{
+    std::vector<int> files;
+    const std::size_t columns = depth.ColumnCount();
+    if (columns == 0)
+        return files;
+    // Rows come in long runs of one file, and a depth table often repeats one
+    // reference for every row of a processing row: the last answer is kept.
+    TextStore::Ref last = 0;
+    int lastFile = 0;
+    const auto& refs = depth.Refs();
+    for (std::size_t r = 0; r < depth.RowCount(); ++r) {
+        const TextStore::Ref ref = refs[r * columns];
+        if (r > 0 && ref == last)
+            continue;
+        last = ref;
+        const int file = CAtoi(depth.Store().Text(ref));
+        if (r > 0 && file == lastFile)
+            continue;
+        lastFile = file;
+        if (std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    return files;
+}
+
+std::string NoSuchSectionFile(int file, const std::vector<int>& files)
+{
+    if (files.empty())
+        return "The depth table holds no file yet: calculate the depth data first.";
+    std::string list;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == files.size() ? " and " : ", ") + FormatInt(files[i]);
+    return "The depth table has no file " + FormatInt(file) +
+        (files.size() == 1 ? "; its file is " : "; its files are ") + list + ".";
+}
+
+ReadingRange SectionReadingRange(const DataTable& depth)
+{
+    const auto valueColumn = ColumnTitled(depth, "Value(V)");
+    if (!valueColumn)
+        return {};
+    const std::size_t rows = depth.RowCount();
+    const std::size_t pieces = std::min<std::size_t>(8, std::max<std::size_t>(rows, 1));
+    std::vector<ReadingRange> found(pieces);
+    ForEachOnTwoThreads(pieces, [&](std::size_t p) {
+        ReadingRange& range = found[p];
+        for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r) {
+            const std::optional<double> v = LeadingNumber(depth.Cell(r, *valueColumn));
+            if (!v)
+                continue;
+            const float f = static_cast<float>(*v);
+            range.lower = range.any ? std::min(range.lower, f) : f;
+            range.upper = range.any ? std::max(range.upper, f) : f;
+            range.any = true;
+        }
+    });
+    ReadingRange all;
+    for (const ReadingRange& range : found) {
+        if (!range.any)
+            continue;
+        all.lower = all.any ? std::min(all.lower, range.lower) : range.lower;
+        all.upper = all.any ? std::max(all.upper, range.upper) : range.upper;
+        all.any = true;
+    }
+    return all;
 }
 
 std::vector<double> CellEdges(const std::vector<double>& centres)
@@ -290,22 +366,33 @@ SectionRaster RasterizeSection(const SectionGraph& graph, bool interpolate, int 
 SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool wantLogarithmic, bool fixedRange,
                                             float fixedLower, float fixedUpper)
 {
+    return ChooseSectionColourScale(graph, wantLogarithmic,
+                                    fixedRange ? SectionRangeMode::Fixed : SectionRangeMode::Automatic,
+                                    fixedLower, fixedUpper, {});
+}
+
+SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool wantLogarithmic,
+                                            SectionRangeMode mode, float fixedLower, float fixedUpper,
+                                            const ReadingRange& everyFile)
+{
     SectionColourScale scale;
-    bool any = false;
-    float lo = 0, hi = 0;
+    ReadingRange own;
     for (float v : graph.values) {
         if (!std::isfinite(v))
             continue;
-        lo = any ? std::min(lo, v) : v;
-        hi = any ? std::max(hi, v) : v;
-        any = true;
+        own.lower = own.any ? std::min(own.lower, v) : v;
+        own.upper = own.any ? std::max(own.upper, v) : v;
+        own.any = true;
     }
+    const ReadingRange& readings = mode == SectionRangeMode::EveryFile && everyFile.any ? everyFile : own;
+    bool any = readings.any;
+    float lo = readings.lower, hi = readings.upper;
     scale.logarithmic = wantLogarithmic;
     if (wantLogarithmic && any && lo <= 0) {
         scale.logarithmic = false;
         scale.because = SectionColourScale::Linear::ReadingsNotPositive;
     }
-    if (fixedRange) {
+    if (mode == SectionRangeMode::Fixed) {
         scale.lower = std::min(fixedLower, fixedUpper);
         scale.upper = std::max(fixedLower, fixedUpper);
         if (scale.logarithmic && scale.lower <= 0) {

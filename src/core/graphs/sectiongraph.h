@@ -16,8 +16,10 @@ class DataTable;
 struct SectionGraph {
     std::string title;
     std::string valueTitle;      ///< the title of the readings' column
+    int file = 0;                ///< the file number drawn
     std::vector<float> x;        ///< distinct positions, ascending
     std::vector<float> heights;  ///< distinct heights, shallow to deep (descending)
+    std::vector<float> depths;   ///< the same bands as depths in metres (minus the heights), ascending
     std::vector<float> values;
     /// Depth rows of the file left out because their height or reading holds no number.
     std::size_t skippedRows = 0;
@@ -42,6 +44,26 @@ struct SectionGraph {
 /// as float). Rows whose height or reading is empty or holds no number are
 /// skipped and counted; nothing is invented for cells without a row.
 SectionGraph PseudoSection(const DataTable& depth);
+/// The pseudo-section of file number `file` of the Depth table, by the same
+/// rules; a file without rows gives an empty section under its title.
+SectionGraph PseudoSection(const DataTable& depth, int file);
+
+/// The file numbers of the Depth table's rows (column 0 as atoi), each once,
+/// in the order they first occur.
+std::vector<int> SectionFiles(const DataTable& depth);
+/// What to say when file `file` is asked for and the Depth table holds only
+/// `files`: "The depth table has no file 7; its files are 1, 2 and 3.", or
+/// "The depth table holds no file yet: calculate the depth data first."
+std::string NoSuchSectionFile(int file, const std::vector<int>& files);
+
+/// The smallest and largest finite reading ("Value(V)") of every file of the
+/// Depth table; `any` is false when there is none.
+struct ReadingRange {
+    bool any = false;
+    float lower = 0;
+    float upper = 0;
+};
+ReadingRange SectionReadingRange(const DataTable& depth);
 
 /// The cell edges of uneven centres: each cell reaches halfway to its
 /// neighbours; the outer cells reach as far out as in. Edges ascend with the
@@ -72,6 +94,13 @@ struct SectionRaster {
 SectionRaster RasterizeSection(const SectionGraph& graph, bool interpolate, int maxColumns = 4096,
                                int maxRows = 1024);
 
+/// Where a section's colour range comes from.
+enum class SectionRangeMode {
+    Automatic,  ///< the section's own smallest to largest reading
+    Fixed,      ///< the range the user gives
+    EveryFile,  ///< the range of every file's readings, so sections of several files compare
+};
+
 /// The colours' scale and range.
 struct SectionColourScale {
     /// Why a logarithmic scale that was asked for is linear.
@@ -90,6 +119,13 @@ struct SectionColourScale {
 /// (1 to 10 when logarithmic).
 SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool wantLogarithmic, bool fixedRange,
                                             float fixedLower = 0, float fixedUpper = 1);
+/// The same with the range taken by `mode`. EveryFile uses `everyFile` (from
+/// SectionReadingRange) as the readings' range: a logarithmic scale falls
+/// back to linear, `ReadingsNotPositive`, when its lower end is 0 or below;
+/// without any reading it behaves as Automatic.
+SectionColourScale ChooseSectionColourScale(const SectionGraph& graph, bool wantLogarithmic,
+                                            SectionRangeMode mode, float fixedLower, float fixedUpper,
+                                            const ReadingRange& everyFile);
 
 /// The height band of the section that holds the height `y`, or -1 outside them.
 int SectionHeightAt(const SectionGraph& graph, double y);

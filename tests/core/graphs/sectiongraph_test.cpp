@@ -73,6 +73,46 @@ TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
     EXPECT_EQ(chain.Value(1, 0), 7);
 }
 
+TEST(PseudoSection, AnyFileItsDepthsAndTheRangeOfEveryFile)
+{
+    // Readings "nan", "inf" and "1e999" are no numbers and are skipped.
+    const DataTable depth = Depth({{"2", "0", "-10", "5"}, {"2", "5", "-30", "9"}, {"7", "0", "-10", "40"},
+                                   {"7", "5", "-10", "nan"}, {"7", "5", "-10", "1e999"}, {"2", "9", "-10", "inf"},
+                                   {"7", "5", "12-5", "0.5"}, {"2", "5", "-30", "7"}});
+    EXPECT_EQ(SectionFiles(depth), (std::vector<int>{2, 7}));
+    const SectionGraph seven = PseudoSection(depth, 7);
+    EXPECT_EQ(seven.title, "File7 Pseudo-section");
+    EXPECT_EQ(seven.file, 7);
+    EXPECT_EQ(seven.heights, (std::vector<float>{-10, -12}));
+    EXPECT_EQ(seven.depths, (std::vector<float>{10, 12}));
+    EXPECT_EQ(seven.skippedRows, 2u);
+    const SectionGraph two = PseudoSection(depth);
+    EXPECT_EQ(two.file, 2);
+    EXPECT_EQ(two.Value(1, 1), 8);
+    EXPECT_EQ(PseudoSection(depth, 4).title, "File4 Pseudo-section");
+    EXPECT_TRUE(PseudoSection(depth, 4).Empty());
+
+    const ReadingRange all = SectionReadingRange(depth);
+    EXPECT_TRUE(all.any);
+    EXPECT_EQ(all.lower, 0.5f);
+    EXPECT_EQ(all.upper, 40);
+    EXPECT_FALSE(SectionReadingRange(Depth({})).any);
+
+    // The same range for both files: every file's readings, whatever its own.
+    for (const SectionGraph* g : {&two, &seven}) {
+        const SectionColourScale s =
+            ChooseSectionColourScale(*g, true, SectionRangeMode::EveryFile, 0, 1, all);
+        EXPECT_TRUE(s.logarithmic);
+        EXPECT_EQ(s.lower, 0.5f);
+        EXPECT_EQ(s.upper, 40);
+    }
+    EXPECT_EQ(ChooseSectionColourScale(two, false, SectionRangeMode::Automatic, 0, 1, all).upper, 8);
+    const SectionColourScale below =
+        ChooseSectionColourScale(two, true, SectionRangeMode::EveryFile, 0, 1, ReadingRange{true, -1, 40});
+    EXPECT_FALSE(below.logarithmic);
+    EXPECT_EQ(below.because, SectionColourScale::Linear::ReadingsNotPositive);
+}
+
 TEST(PseudoSection, DepthColumnTitlesAreDepthsInMetres)
 {
     // A depth-titled column's rows carry its title as the height: "5-10"

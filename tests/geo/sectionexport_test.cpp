@@ -1,0 +1,240 @@
+#include "geo/sectioncontours.h"
+#include "geo/sectionexport.h"
+#include "geo/sectiongrid.h"
+#include "geotestsupport.h"
+
+#include <gdal.h>
+#include <ogr_api.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace vantrel;
+using namespace vantrel::geo;
+using vantrel::test::kNone;
+using vantrel::test::MadeSection;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SectionExport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() /
+            ("vantrel-geo-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+    std::string Path(const std::string& name) const { return (m_folder / name).string(); }
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(m_folder))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path m_folder;
+};
+
+/// A grid with blank nodes: readings x + depth, none from 20 to 35 m.
+SectionGrid GappedGrid()
+{
+    const SectionGraph g = MadeSection({0, 5, 10, 15, 20, 25, 30, 35, 40}, {10, 30},
+                                       [](float x, float d) { return x >= 20 && x <= 35 ? kNone : x + d; });
+    return GridSection(g, GridMethod::Linear).grid;
+}
+
+TEST_F(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
+{
+    const SectionGrid grid = GappedGrid();
+    ASSERT_FALSE(grid.Empty());
+    const std::size_t blanks = static_cast<std::size_t>(
+        std::count_if(grid.values.begin(), grid.values.end(), [](float v) { return !std::isfinite(v); }));
+    ASSERT_GT(blanks, 0u);
+    for (const GridFormatInfo& format : GridFormats()) {
+        const std::string path = Path(std::string("out-") + format.key + format.extension);
+        const ExportResult r = ExportSectionGrid(grid, path, &format);
+        ASSERT_TRUE(r.ok) << format.key << ": " << r.message;
+        EXPECT_EQ(Files(), std::vector<std::string>{fs::path(path).filename().string()}) << format.key;
+        if (format.format == GridFormat::XyzCsv) {
+            GDALDatasetH table = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
+            ASSERT_TRUE(table);
+            OGRLayerH layer = GDALDatasetGetLayer(table, 0);
+            EXPECT_EQ(static_cast<std::size_t>(OGR_L_GetFeatureCount(layer, TRUE)),
+                      grid.values.size() - blanks);
+            OGR_L_ResetReading(layer);
+            OGRFeatureH first = OGR_L_GetNextFeature(layer);
+            EXPECT_EQ(OGR_F_GetFieldAsDouble(first, 0), grid.x0);
+            EXPECT_EQ(OGR_F_GetFieldAsDouble(first, 1), -10);
+            EXPECT_EQ(static_cast<float>(OGR_F_GetFieldAsDouble(first, 2)), grid.Value(0, 0));
+            OGR_F_Destroy(first);
+            GDALClose(table);
+            continue;
+        }
+        GDALDatasetH dataset = GDALOpen(path.c_str(), GA_ReadOnly);
+        ASSERT_TRUE(dataset) << format.key;
+        ASSERT_EQ(GDALGetRasterXSize(dataset), grid.columns);
+        ASSERT_EQ(GDALGetRasterYSize(dataset), grid.rows);
+        double t[6];
+        GDALGetGeoTransform(dataset, t);
+        EXPECT_NEAR(t[0] + t[1] / 2, grid.x0, 1e-6) << format.key;
+        EXPECT_NEAR(t[3] + t[5] / 2, -grid.depth0, 1e-6) << format.key;  // row 0 at the top, shallowest
+        EXPECT_NEAR(t[5], -grid.dDepth, 1e-6) << format.key;
+        GDALRasterBandH band = GDALGetRasterBand(dataset, 1);
+        int hasNoData = 0;
+        const double noData = GDALGetRasterNoDataValue(band, &hasNoData);
+        EXPECT_TRUE(hasNoData) << format.key;
+        std::vector<float> cells(grid.values.size());
+        ASSERT_EQ(GDALRasterIO(band, GF_Read, 0, 0, grid.columns, grid.rows, cells.data(), grid.columns,
+                               grid.rows, GDT_Float32, 0, 0),
+                  CE_None);
+        std::size_t wrong = 0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const float want = grid.values[i];
+            const bool ok = std::isfinite(want) ? std::fabs(cells[i] - want) <= 1e-6f * std::fabs(want)
+                                                : cells[i] == static_cast<float>(noData);
+            wrong += ok ? 0 : 1;
+        }
+        EXPECT_EQ(wrong, 0u) << format.key;
+        GDALClose(dataset);
+        fs::remove(path);
+    }
+}
+
+TEST_F(SectionExport, SurferTextHeaderAsWorkedOutByHand)
+{
+    // Stations 0, 10, 20 and depths 10, 30, readings x + depth. The 10 m
+    // spacing halves seven times to 0.078125 m for 257 nodes; the 20 m depth
+    // step seven times to 0.15625 m for 129 rows. Y is the depth negative down.
+    const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float d) { return x + d; });
+    const std::string path = Path("hand.GRD");
+    ASSERT_TRUE(ExportSectionGrid(GridSection(g, GridMethod::Linear).grid, path).ok);
+    std::ifstream in(path);
+    std::string header[5];
+    for (std::string& line : header) {
+        std::getline(in, line);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
+    }
+    EXPECT_EQ(header[0], "DSAA");
+    EXPECT_EQ(header[1], "257 129");
+    const auto numbers = [](const std::string& line) {
+        std::istringstream s(line);
+        double a = 0, b = 0;
+        s >> a >> b;
+        return std::pair{a, b};
+    };
+    EXPECT_EQ(numbers(header[2]), std::pair(0.0, 20.0));
+    EXPECT_EQ(numbers(header[3]), std::pair(-30.0, -10.0));
+    EXPECT_EQ(numbers(header[4]), std::pair(10.0, 50.0));
+}
+
+TEST_F(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
+{
+    // Readings x: the 5 and 15 levels are the upright lines x = 5 and 15,
+    // from 10 m down to 30 m.
+    const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float) { return x; });
+    const SectionGrid grid = GridSection(g, GridMethod::Linear).grid;
+    const ContourResult lines = ContourSection(grid, {5, 15, 99});
+    ASSERT_TRUE(lines.Ok()) << lines.message;
+    ASSERT_EQ(lines.lines.size(), 2u);
+    for (const ContourLine& line : lines.lines) {
+        double top = 1e9, bottom = -1e9;
+        for (const ContourPoint& p : line.points) {
+            EXPECT_NEAR(p.x, line.level, 1e-4);
+            top = std::min(top, p.depth);
+            bottom = std::max(bottom, p.depth);
+        }
+        EXPECT_NEAR(top, 10, 0.2);
+        EXPECT_NEAR(bottom, 30, 0.2);
+    }
+
+    for (const ContourFormatInfo& format : ContourFormats()) {
+        const std::string path = Path(std::string("lines") + format.extension);
+        const ExportResult r = ExportSectionContours(grid, {5, 15}, path);
+        ASSERT_TRUE(r.ok) << format.key << ": " << r.message;
+        GDALDatasetH file = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(file) << format.key;
+        OGRLayerH layer = GDALDatasetGetLayer(file, 0);
+        EXPECT_EQ(OGR_L_GetFeatureCount(layer, TRUE), 2) << format.key;
+        OGR_L_ResetReading(layer);
+        for (OGRFeatureH f; (f = OGR_L_GetNextFeature(layer)) != nullptr; OGR_F_Destroy(f)) {
+            OGRGeometryH line = OGR_F_GetGeometryRef(f);
+            const int field = OGR_F_GetFieldIndex(f, "level");
+            const double level =
+                format.format == ContourFormat::Dxf ? OGR_G_GetZ(line, 0) : OGR_F_GetFieldAsDouble(f, field);
+            EXPECT_TRUE(level == 5 || level == 15) << format.key << " " << level;
+            for (int i = 0; i < OGR_G_GetPointCount(line); ++i) {
+                EXPECT_NEAR(OGR_G_GetX(line, i), level, 1e-4) << format.key;
+                EXPECT_TRUE(OGR_G_GetY(line, i) <= -9.8 && OGR_G_GetY(line, i) >= -30.2) << format.key;
+            }
+        }
+        GDALClose(file);
+    }
+}
+
+TEST_F(SectionExport, FailuresNameTheFileAndWriteNothing)
+{
+    const SectionGrid grid = GappedGrid();
+    const std::string kept = Path("kept.grd");
+    std::ofstream(kept) << "old";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read);
+    struct Case {
+        std::string path;
+        bool contours;
+        std::vector<double> levels;
+        std::string message;
+    };
+    const std::string missing = Path("no-folder/x.tif");
+    const std::vector<Case> cases = {
+        {Path("x.png"),
+         false,
+         {},
+         Path("x.png") +
+             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
+        {Path("noext"),
+         false,
+         {},
+         Path("noext") +
+             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
+        {Path("x.kml"),
+         true,
+         {1},
+         Path("x.kml") +
+             ": unknown contour file extension; the known ones are .geojson, .json, .dxf and .shp."},
+        {missing,
+         false,
+         {},
+         "The grid could not be written to " + missing + ": the folder " + Path("no-folder") +
+             " does not exist."},
+        {kept, false, {}, "The grid could not be written to " + kept + ": Permission denied."},
+        {Path("flat.geojson"),
+         true,
+         {},
+         "No contour lines were written to " + Path("flat.geojson") +
+             ": there are no levels (every reading is the same)."},
+        {Path("far.shp"),
+         true,
+         {1000, 2000},
+         "No contour lines were written to " + Path("far.shp") +
+             ": none of the levels lies between the lowest and the highest reading."},
+    };
+    for (const Case& k : cases) {
+        const ExportResult r =
+            k.contours ? ExportSectionContours(grid, k.levels, k.path) : ExportSectionGrid(grid, k.path);
+        EXPECT_FALSE(r.ok) << k.path;
+        EXPECT_EQ(r.message, k.message);
+        EXPECT_EQ(Files(), std::vector<std::string>{"kept.grd"}) << k.path;
+    }
+    std::ifstream in(kept);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+}
+
+}  // namespace
