@@ -1,9 +1,11 @@
 #pragma once
 
 #include "graphs/buildgraph.h"
+#include "recipe.h"
 #include "survey.h"
 
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -44,6 +46,15 @@ public:
     void SetPictureSize(int width, int height);
     GraphOptions& GetGraphOptions() { return m_graphOptions; }
 
+    /// Reads a recipe or project file before the load; false (message
+    /// printed) when it cannot be read or is wrong anywhere.
+    bool ReadRecipe(const std::string& path);
+    /// Runs what ReadRecipe read: its settings, overridden by those the
+    /// command line gives, then its steps; all or nothing.
+    bool ApplyRecipe(const std::string& path);
+    /// A setting given on the command line, which a recipe does not override.
+    void NoteSetting(float ProcessingSettings::*field) { m_givenSettings.push_back(field); }
+
     /// Prints the report's messages; false when the operation stopped at one.
     bool Report(const OperationReport& report);
     /// Prints the message; always false.
@@ -70,6 +81,8 @@ private:
     Survey m_survey;
     GraphOptions m_graphOptions;
     GraphPictureWriter m_pictureWriter;
+    std::map<std::string, Recipe> m_recipes;
+    std::vector<float ProcessingSettings::*> m_givenSettings;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
 };
