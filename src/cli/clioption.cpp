@@ -122,6 +122,7 @@ CliOption SettingOption(const SettingName& setting)
         settings.*(setting.field) =
             static_cast<float>(CAtof(values[0]));  // as the Config dialog reads its edits
         p.GetSurvey().m_tables.SetSettings(settings);
+        p.NoteSetting(setting.field);
         return true;
     };
     return option;
@@ -135,8 +136,15 @@ std::vector<CliOption> MakeOptions()
     for (const ProcessingStep& step : ProcessingSteps())
         options.push_back(StepOption(step));
     const std::vector<CliOption> own = {
+        {"--recipe",
+         {{"FILE", nullptr}},
+         "run the settings and steps of a recipe or project file\n(settings given here take the place of its "
+         "own)",
+         When::Step,
+         [](CliPipeline& p, Values v) { return p.ApplyRecipe(v[0]); },
+         [](CliPipeline& p, Values v) { return p.ReadRecipe(v[0]); }},
         {"--save-original",
-         {{"PATH", nullptr}},
+         {{"PATH", nullptr, true}},
          "write the Origin table as a .dat (tab) or .csv (comma) data file",
          When::Step,
          [](CliPipeline& p, Values v) {
@@ -144,7 +152,7 @@ std::vector<CliOption> MakeOptions()
              return Saved(p, OriginWriter::Save(v[0], v[0], s.m_frame.HeaderColumns(), s.m_tables));
          }},
         {"--save-depth",
-         {{"PATH", nullptr}},
+         {{"PATH", nullptr, true}},
          "write the Depth table; .dat gives tabs, .csv commas (lower case)",
          When::Step,
          [](CliPipeline& p, Values v) { return Saved(p, DepthWriter::Save(v[0], p.GetSurvey().m_tables)); }},
@@ -155,7 +163,9 @@ std::vector<CliOption> MakeOptions()
                     })},
          "print a table as JSON Lines on standard output",
          When::Step,
-         [](CliPipeline& p, Values v) { return p.Dump(v[0]); }},
+         [](CliPipeline& p, Values v) { return p.Dump(v[0]); },
+         nullptr,
+         true},
         {"--frequency",
          {TakesOnly("TITLE", [](const std::string& a) { return !a.empty(); })},
          "the frequency column of the plane profiles after it (default: the first)",
@@ -165,10 +175,12 @@ std::vector<CliOption> MakeOptions()
          {TakesOnly("vertical|plane|circular|section", IsGraphName)},
          "print what the graph draws as one line of JSON",
          When::Step,
-         [](CliPipeline& p, Values v) { return p.GraphData(GraphKindNamed(v[0])); }},
+         [](CliPipeline& p, Values v) { return p.GraphData(GraphKindNamed(v[0])); },
+         nullptr,
+         true},
         {"--graph",
          {TakesOnly("vertical|plane|circular|section", IsGraphName),
-          {"FILE", [](const std::string& a) { return a.empty() ? "needs FILE" : ""; }}},
+          {"FILE", [](const std::string& a) { return a.empty() ? "needs FILE" : ""; }, true}},
          "draw the graph into FILE (.png, .jpg, .bmp, .pdf or .svg)",
          When::Step,
          [](CliPipeline& p, Values v) { return p.GraphPicture(GraphKindNamed(v[0]), v[1]); }},

@@ -17,6 +17,9 @@ struct CliOption {
         /// What is wrong with a value, said after "vantrel-cli: --option ";
         /// empty when it will do. Checked before anything runs; none: any value.
         std::function<std::string(const std::string& value)> wrong;
+        /// A file the option writes; a batch puts it in its folder, named
+        /// after each input.
+        bool output = false;
     };
     enum class When { Step, Setting };
 
@@ -27,6 +30,11 @@ struct CliOption {
     /// Does the option's work with one value per argument; false ends the run
     /// with status 1 (after printing why).
     std::function<bool(CliPipeline& pipeline, const std::vector<std::string>& values)> run;
+    /// For a step that reads something first (a recipe): runs before the
+    /// data file is loaded; false ends the run with status 1.
+    std::function<bool(CliPipeline& pipeline, const std::vector<std::string>& values)> prepare = nullptr;
+    /// Prints to standard output, so it cannot run in a batch.
+    bool printsOutput = false;
 };
 
 /// An argument that takes the values `valid` accepts and says "takes NAME,

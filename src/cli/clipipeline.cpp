@@ -12,6 +12,8 @@
 #include "graphjson.h"
 #include "jsonlines.h"
 #include "processing/operationreport.h"
+#include "recipefile.h"
+#include "recipereplay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,12 +54,16 @@ std::string CliPipeline::Usage()
     for (const CliOption& option : CliOptions())
         (option.when == CliOption::When::Step ? steps : settings) += UsageLine(option);
     return "Usage: vantrel-cli INPUT... [STEP ...]\n"
+           "       vantrel-cli --batch OUTDIR INPUT... [STEP ...]\n"
            "Loads the data file INPUT (- reads standard input), or several files as one survey,\n"
            "then runs the steps in the order given.\n"
+           "--batch runs them on every INPUT, one per processor core, and writes each input's files into\n"
+           "OUTDIR: {name} in a PATH or FILE stands for the input's base name (line7 for data/line7.dat),\n"
+           "and a name without {name} gets NAME- in front.\n"
            "\nSteps:\n" +
         steps + "\nSettings (apply to the whole run, wherever they stand):\n" + settings +
         "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
-        "Exit status: 0 success, 1 a load or step failed, 2 a wrong command line.\n";
+        "Exit status: 0 success, 1 a load or step failed (in a batch: any input), 2 a wrong command line.\n";
 }
 
 void CliPipeline::SetPictureSize(int width, int height)
@@ -113,6 +119,9 @@ int CliPipeline::Run(const std::vector<std::string>& args)
         m_err << Usage();
         return 2;
     }
+    for (const auto& [option, values] : plan)
+        if (option->prepare && !option->prepare(*this, values))
+            return 1;
     if (!Load(inputs))
         return 1;
     for (const auto& [option, values] : plan)
@@ -180,6 +189,27 @@ std::string CliPipeline::JsonCell(std::string_view bytes) const
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     return JsonString(bytes);
+bool CliPipeline::ReadRecipe(const std::string& path)
+{
+    if (m_recipes.count(path))
+        return true;
+    RecipeReadResult read = RecipeFile::Read(path);
+    if (!read.ok)
+        return Fail(read.message);
+    m_recipes.emplace(path, std::move(read.recipe));
+    return true;
+}
+
+bool CliPipeline::ApplyRecipe(const std::string& path)
+{
+    if (!ReadRecipe(path))
+        return false;
+    Recipe recipe = m_recipes.at(path);
+    recipe.rows.clear();  // the ticked rows belong to the project's own data file
+    if (recipe.settings)
+        for (const auto field : m_givenSettings)
+            (*recipe.settings).*field = m_survey.m_tables.Settings().*field;
+    return Report(RecipeReplay::Run(recipe, m_survey, path));
 }
 
 bool CliPipeline::Fail(const std::string& message)

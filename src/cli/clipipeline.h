@@ -3,11 +3,13 @@
 #include "geo/sectionexport.h"
 #include "geo/sectiongrid.h"
 #include "graphs/buildgraph.h"
+#include "recipe.h"
 #include "survey.h"
 #include "textdecoder.h"
 
 #include <functional>
 #include <memory>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -53,6 +55,15 @@ public:
     /// The mapping file the inputs are imported with, read when they load.
     void SetMappingFile(std::string path) { m_mappingFile = std::move(path); }
     GraphOptions& GetGraphOptions() { return m_graphOptions; }
+
+    /// Reads a recipe or project file before the load; false (message
+    /// printed) when it cannot be read or is wrong anywhere.
+    bool ReadRecipe(const std::string& path);
+    /// Runs what ReadRecipe read: its settings, overridden by those the
+    /// command line gives, then its steps; all or nothing.
+    bool ApplyRecipe(const std::string& path);
+    /// A setting given on the command line, which a recipe does not override.
+    void NoteSetting(float ProcessingSettings::*field) { m_givenSettings.push_back(field); }
 
     /// Prints the report's messages; false when the operation stopped at one.
     bool Report(const OperationReport& report);
@@ -101,6 +112,8 @@ private:
     geo::GridMethod m_gridMethod = geo::GridMethod::InverseDistance;
     const geo::GridFormatInfo* m_gridFormat = nullptr;
     GraphPictureWriter m_pictureWriter;
+    std::map<std::string, Recipe> m_recipes;
+    std::vector<float ProcessingSettings::*> m_givenSettings;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
     std::string m_encodingOverride;

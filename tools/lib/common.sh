@@ -8,6 +8,7 @@ VANTREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-connectivity-dev libqcustomplot-dev libgl-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  nettle-dev nlohmann-json3-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
   poppler-utils libxml2-utils

@@ -1,0 +1,129 @@
+#include "processing/processingsteps.h"
+#include "recipefile.h"
+#include "recipereplay.h"
+#include "sha256.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrel;
+using vantrel::test::DataPath;
+using vantrel::test::ReadAll;
+using vantrel::test::TableRows;
+
+namespace {
+
+TEST(RecipeFile, BadFilesAreRefusedNamingTheFileAndTheFault)
+{
+    const std::string steps = R"("steps": [{"step": "select", "argument": "all"}, )";
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {R"({"version": 2, "steps": []})",
+              "r.vantrel was saved by a newer version of Vantrel (file version 2; this version reads up to "
+              "1)."},
+             {R"({"version": 1, "steps": [{"step": "sel)",
+              "r.vantrel is truncated: it ends at byte 38 before the project is complete."},
+             {"", "r.vantrel is empty."},
+             {"{\"version\": 1,\n \"steps\": [}, \"rows\": \"all\"}",
+              "r.vantrel is damaged: it is not valid JSON at line 2, column 12."},
+             {R"([1, 2])", "r.vantrel is not a Vantrel project or recipe."},
+             {R"({"version": "1"})",
+              "r.vantrel is damaged: its version must be a whole number from 1, not \"1\"."},
+             {R"({"version": 1, "steps": {}})", "r.vantrel is damaged: \"steps\" must be a list."},
+             {R"({"version": 1, )" + steps + R"({"step": "smooth"}]})",
+              "r.vantrel: step 2, 'smooth', is not a step this version of Vantrel knows."},
+             {R"({"version": 1, "steps": [{"step": "select", "argument": "1,x"}]})",
+              "r.vantrel: step 1: select takes all|N[,N...], not '1,x'."},
+             {R"({"version": 1, )" + steps + R"({"step": "depth", "argument": "2"}]})",
+              "r.vantrel: step 2: depth takes no argument, not '2'."},
+             {R"({"version": 1, )" + steps + R"({"step": "config", "argument": "resistivity=-5"}]})",
+              "r.vantrel: step 2: resistivity must be above 0, not -5."},
+             {R"({"version": 1, "settings": {"v-threshold": -0.5}})",
+              "r.vantrel: the starting settings: v-threshold must be 0 or more, not -0.5."},
+             {R"({"version": 1, "settings": {"depth-coefficient": 1e60}})",
+              "r.vantrel: the starting settings: depth-coefficient is out of range (1e+60)."},
+             {R"({"version": 1, "settings": {"colour": 1}})",
+              "r.vantrel: the setting \"colour\" is not one this version of Vantrel knows."},
+             {R"({"version": 1, "rows": "1:x"})",
+              "r.vantrel is damaged: \"rows\" must be all, none or N[:R[-S]],..., not '1:x'."},
+             {R"({"version": 1, "charts": [{"kind": "pie"}]})",
+              "r.vantrel: chart 1, 'pie', is not a kind of chart this version of Vantrel draws."},
+         }) {
+        const RecipeReadResult read = RecipeFile::ReadText(text, "r.vantrel");
+        EXPECT_FALSE(read.ok) << text;
+        EXPECT_EQ(read.message, message) << text;
+    }
+    EXPECT_EQ(RecipeFile::Read("/no/such.vantrel").message,
+              "/no/such.vantrel cannot be read: No such file or directory.");
+}
+
+TEST(RecipeFile, ProjectsReadBackAsWrittenWithSettingsInTheirShortestForm)
+{
+    Recipe project;
+    project.settings = ProcessingSettings{};
+    project.settings->m_fResistivity = 12.5f;
+    project.steps = {
+        {"correct-bad-points", ""}, {"select", "1:2-3,2"}, {"config", "resistivity=100"}, {"depth", ""}};
+    project.data = Recipe::DataFile{"line1.dat", Sha256::OfBytes("abc")};
+    project.importMapping = R"({"columns":[1,2]})";
+    project.encoding = "GB18030";
+    project.rows = "1";
+    project.charts = {{"section", "File1 Pseudo-section", R"({"gradient":"hot","contours":5})", "AdnQywAD"}};
+    project.layout = "AAAA/w==";
+    const std::string text = RecipeFile::Text(project);
+    EXPECT_NE(text.find(R"("depth-coefficient": 0.7,)"), std::string::npos) << text;
+    EXPECT_NE(text.find(R"("sha256": "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad")"),
+              std::string::npos);
+    const RecipeReadResult read = RecipeFile::ReadText(text, "p.vantrel");
+    ASSERT_TRUE(read.ok) << read.message;
+    const Recipe& back = read.recipe;
+    EXPECT_EQ(back.settings, project.settings);
+    EXPECT_EQ(back.steps, project.steps);
+    EXPECT_EQ(back.data->path, "line1.dat");
+    EXPECT_EQ(back.data->sha256, project.data->sha256);
+    EXPECT_EQ(back.importMapping, project.importMapping);
+    EXPECT_EQ(back.encoding, "GB18030");
+    EXPECT_EQ(back.rows, "1");
+    ASSERT_EQ(back.charts.size(), 1u);
+    EXPECT_EQ(back.charts[0].options, project.charts[0].options);
+    EXPECT_EQ(back.charts[0].geometry, "AdnQywAD");
+    EXPECT_EQ(back.layout, project.layout);
+    EXPECT_EQ(RecipeFile::Text(back), text);
+}
+
+TEST(RecipeReplay, RunsLikeTheStepsByHandAndLeavesNothingHalfDoneWhenAStepStops)
+{
+    const std::string bytes = ReadAll(DataPath("datafile/worked_example.csv"));
+    test::Loaded byHand(bytes), replayed(bytes), stopped(bytes);
+    for (const char* name : {"correct-bad-points", "select", "depth"})
+        RunProcessingStep(*FindProcessingStep(name), byHand.survey, name[0] == 's' ? "all" : "");
+
+    Recipe recipe;
+    recipe.steps = {{"correct-bad-points", ""}, {"select", "all"}, {"depth", ""}};
+    EXPECT_TRUE(RecipeReplay::Run(recipe, replayed.survey, "r").messages.empty());
+    EXPECT_EQ(TableRows(replayed.survey.m_tables.Depth()), TableRows(byHand.survey.m_tables.Depth()));
+
+    // Choosing no row stops: the correction before it and the settings are undone.
+    const auto origin = TableRows(stopped.survey.m_tables.Origin());
+    recipe.settings = ProcessingSettings{};
+    recipe.settings->m_fResistivity = 50;
+    recipe.steps = {{"correct-bad-points", ""}, {"select", "none"}, {"depth", ""}};
+    const OperationReport report = RecipeReplay::Run(recipe, stopped.survey, "r.vantrel");
+    EXPECT_TRUE(report.stopped);
+    ASSERT_FALSE(report.messages.empty());
+    EXPECT_EQ(report.messages.back(), "r.vantrel: step 2 (select) stopped; nothing was changed.");
+    EXPECT_EQ(TableRows(stopped.survey.m_tables.Origin()), origin);
+    EXPECT_EQ(stopped.survey.m_tables.Processing().RowCount(), 0u);
+    EXPECT_EQ(stopped.survey.m_tables.Settings(), ProcessingSettings{});
+    EXPECT_FALSE(stopped.survey.m_frame.DataSelected());
+}
+
+TEST(Sha256, FileDigestIsTheDigestOfItsBytes)
+{
+    const std::string path = DataPath("datafile/worked_example.csv");
+    EXPECT_EQ(Sha256::OfFile(path, nullptr), Sha256::OfBytes(ReadAll(path)));
+    std::string reason;
+    EXPECT_EQ(Sha256::OfFile("/no/such/file", &reason), "");
+    EXPECT_EQ(reason, "No such file or directory");
+}
+
+}  // namespace
