@@ -48,6 +48,10 @@ public:
     void setStatusBar(QStatusBar* statusBar);
 
     void OnFileOpen();
+    /// Opens `path` as File Open does once the file is chosen (the close
+    /// question first when a file is open): for files named on the program's
+    /// command line and files dropped on the window.
+    void openPath(const QString& path);
     void OnSaveOriginalData();
     void OnSaveDepthData();
     void OnChooseData();
@@ -63,6 +67,9 @@ public:
     bool canRedo() const;
 
 private:
+    /// Clears File Open's flags; with a file open, asks to close it and does.
+    /// False when the user keeps the open file.
+    bool closeBeforeOpening();
     void closeData();
     void readFile(const QString& path);
     /// Runs a step and records it in the undo history under `step`.
