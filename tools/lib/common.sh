@@ -11,6 +11,7 @@ VANTREL_PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-wqy-microhei locales
   poppler-utils libxml2-utils
+  help2man librsvg2-bin desktop-file-utils appstream man-db file dpkg-dev fakeroot lintian
 )
 
 ensure_packages() {
