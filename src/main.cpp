@@ -17,7 +17,8 @@ int main(int argc, char** argv)
         QCoreApplication core(argc, argv);
         vantrel::Translations translations;
         translations.use(vantrel::Translations::forSystem());
-        const QString text = early.action == Action::Help ? StartupOptions::helpText() : StartupOptions::versionText();
+        const QString text =
+            early.action == Action::Help ? StartupOptions::helpText() : StartupOptions::versionText();
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }

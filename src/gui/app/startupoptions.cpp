@@ -40,8 +40,8 @@ StartupOptions StartupOptions::parse(const QStringList& arguments)
             onlyFiles = true;
         } else if (!onlyFiles && a.size() > 1 && a.startsWith(QLatin1Char('-'))) {
             if (options.error.isEmpty())
-                options.error = tr("vantrel: unknown option '%1'\nTry 'vantrel --help' for more information.\n")
-                                    .arg(a);
+                options.error =
+                    tr("vantrel: unknown option '%1'\nTry 'vantrel --help' for more information.\n").arg(a);
         } else {
             const QUrl url(a);
             const QString path = url.isLocalFile() ? url.toLocalFile() : a;
@@ -78,7 +78,8 @@ QString StartupOptions::helpText()
 
 QString StartupOptions::versionText()
 {
-    return QStringLiteral("vantrel %1\n%2\n").arg(QLatin1String(kVersion), QString::fromUtf8(msg::kApplicationName));
+    return QStringLiteral("vantrel %1\n%2\n")
+        .arg(QLatin1String(kVersion), QString::fromUtf8(msg::kApplicationName));
 }
 
 }  // namespace vantrel

@@ -45,8 +45,9 @@ QString Translations::directoryFor(const QString& programFolder)
 QString Translations::catalogue(Language language)
 {
     const QString folder = directoryFor(QCoreApplication::applicationDirPath());
-    return folder + (language == Language::Chinese ? QStringLiteral("/vantrel_zh_CN.qm")
-                                                   : QStringLiteral("/vantrel_en.qm"));
+    return folder +
+        (language == Language::Chinese ? QStringLiteral("/vantrel_zh_CN.qm")
+                                       : QStringLiteral("/vantrel_en.qm"));
 }
 
 bool Translations::use(Language language)

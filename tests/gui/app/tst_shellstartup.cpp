@@ -53,7 +53,9 @@ private Q_SLOTS:
             {{"a.dat", "/tmp/b.csv"}, Action::Start, {here + "a.dat", "/tmp/b.csv"}, ""},
             {{"file:///tmp/with%20space.dat"}, Action::Start, {"/tmp/with space.dat"}, ""},
             {{"--", "-odd.dat", "--help"}, Action::Start, {here + "-odd.dat", here + "--help"}, ""},
-            {{"-x", "a.dat", "--y"}, Action::Error, {here + "a.dat"},
+            {{"-x", "a.dat", "--y"},
+             Action::Error,
+             {here + "a.dat"},
              "vantrel: unknown option '-x'\nTry 'vantrel --help' for more information.\n"},
             // Qt's options are still on the line before the application takes them.
             {{"-platform", "offscreen", "--version"}, Action::Version, {}, ""},
@@ -65,7 +67,8 @@ private Q_SLOTS:
             QCOMPARE(o.files, row.files);
             QCOMPARE(o.error, QString::fromUtf8(row.error));
         }
-        QVERIFY(StartupOptions::versionText().startsWith("vantrel " + QCoreApplication::applicationVersion()));
+        QVERIFY(
+            StartupOptions::versionText().startsWith("vantrel " + QCoreApplication::applicationVersion()));
     }
 
     // A file named on the command line opens as File > Open opens it, the
@@ -88,10 +91,11 @@ private Q_SLOTS:
         s.app()->openFiles({test::fixture("alternating.dat"), road, "/tmp/x.vantrel"});
         QCOMPARE(openFileName(s), QString("alternating.dat"));
         QCOMPARE(s.prompter.messages,
-                 QStringList({"/tmp/x.vantrel is a Vantrel project. This version of the program opens survey files "
-                              "(.dat, .csv) only.",
-                              "One survey file is open at a time: " + test::fixture("alternating.dat") +
-                                  " was opened, these were not:\n" + road}));
+                 QStringList(
+                     {"/tmp/x.vantrel is a Vantrel project. This version of the program opens survey files "
+                      "(.dat, .csv) only.",
+                      "One survey file is open at a time: " + test::fixture("alternating.dat") +
+                          " was opened, these were not:\n" + road}));
     }
 
     void droppedFilesOpen()
