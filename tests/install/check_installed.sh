@@ -52,7 +52,7 @@ done
 for page in vantrel vantrel-cli; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$page(1) warns: $warnings"
-  zcat "$share/man/man1/$page.1.gz" | grep -q '^\.SH OPTIONS' || fail "$page(1) has no OPTIONS"
+  zcat "$share/man/man1/$page.1.gz" | grep -qF '\fB\-\-version\fR' || fail "$page(1) lists no --version"
 done
 
 for program in vantrel vantrel-cli; do
@@ -68,7 +68,7 @@ examples=$share/doc/vantrel/examples
 if "$prefix/bin/vantrel-cli" "$examples/line1.dat" --correct-bad-points --search-bad-points --select all \
   --field-source --depth --save-original "$work/line1-repaired.dat" --save-depth "$work/line1-depth.csv" \
   2>"$work/messages"; then
-  [ "$(head -n1 "$work/line1-depth.csv")" = "Increment Value,Height,Value,FileID" ] ||
+  [ "$(head -n1 "$work/line1-depth.csv" | tr -d '\r')" = "Increment Value,Height,Value,FileID" ] ||
     fail "depth table: $(head -n1 "$work/line1-depth.csv")"
   [ "$(wc -l < "$work/line1-repaired.dat")" = "$(wc -l < "$examples/line1.dat")" ] || fail "repaired rows"
 else
