@@ -553,26 +553,6 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pseudo-section</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location line="+73"/>
         <source>Please save the data!</source>
         <translation type="unfinished"></translation>
@@ -608,6 +588,18 @@ Depth Calculation</source>
     <message>
         <location line="+34"/>
         <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data this chart was drawn from has changed: the picture is out of date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This chart cannot be drawn again: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1463,6 +1455,25 @@ The batch command line on the same core is vantrel-cli (see vantrel-cli --help).
         <source>vantrel: unknown option '%1'
 Try 'vantrel --help' for more information.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <source>Pseudo-section</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

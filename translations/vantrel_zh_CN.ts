@@ -573,26 +573,6 @@ Depth Data</translation>
         <translation>Chart%1</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pseudo-section</source>
-        <translation>拟断面</translation>
-    </message>
-    <message>
         <location line="+73"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
@@ -629,6 +609,18 @@ Depth Data</translation>
         <location line="+34"/>
         <source>The graph could not be printed.</source>
         <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>The data this chart was drawn from has changed: the picture is out of date.</source>
+        <translation>绘制此图的数据已更改, 图形已过时。</translation>
+    </message>
+    <message>
+        <source>Redraw</source>
+        <translation>重画</translation>
+    </message>
+    <message>
+        <source>This chart cannot be drawn again: %1</source>
+        <translation>此图无法重画: %1</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1498,25 @@ Try 'vantrel --help' for more information.
         <translation>vantrel: 未知选项 '%1'
 请运行 'vantrel --help' 查看更多信息。
 </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <source>Pseudo-section</source>
+        <translation>拟断面</translation>
     </message>
 </context>
 </TS>

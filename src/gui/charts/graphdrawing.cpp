@@ -8,11 +8,9 @@
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
-#include "graphs/circulargraph.h"
-#include "graphs/graphchecks.h"
-#include "graphs/profilegraph.h"
-#include "graphs/sectiongraph.h"
 #include "charts/sectionchart.h"
+#include "common/surveynotifier.h"
+#include "overloaded.h"
 #include "survey.h"
 
 #include <QCoreApplication>
@@ -23,6 +21,8 @@
 namespace vantrel {
 
 namespace {
+
+constexpr const char* kStatusConnected = "vantrelStatusConnected";
 
 void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
 {
@@ -36,50 +36,27 @@ void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& v
 
 }  // namespace
 
-void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
-               Prompter& prompter)
+void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
 {
-    if (!survey.m_frame.HasOpenFile())
-        return;
-    const OutputTables& t = survey.m_tables;
-    switch (kind) {
-    case GraphKind::Vertical:
-        drawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
-                    view);
-        break;
-    case GraphKind::Plane: {
-        const PlaneColumn column =
-            PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), survey.m_tree.CurrentFrequency());
-        if (!column.Ok()) {
-            prompter.message(QString::fromStdString(column.message));
-            return;
-        }
-        drawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view);
-        break;
-    }
-    case GraphKind::Circular: {
-        const CircularGraph graph =
-            CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
-        if (graph.charts.empty())
-            return;
-        view.SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(t.ProcFreqColumns()), QString());
-        window.setDocumentTitle(QString::fromStdString(graph.title));
-        for (std::size_t g = 0; g < graph.charts.size(); ++g)
-            if (CDialog_PM* chart = view.circularDialog(static_cast<int>(g)))
-                chart->DrawCircularChart(graph.charts[g].values,
-                                         QString::fromStdString(graph.charts[g].label));
-        break;
-    }
-    case GraphKind::Section: {
-        const SectionGraph graph = PseudoSection(t.Depth());
-        window.setDocumentTitle(QString::fromStdString(graph.title));
-        view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
-        if (SectionChart* chart = view.sectionChart())
-            chart->setGraph(graph);
-        break;
-    }
-    case GraphKind::None: break;
-    }
+    std::visit(Overloaded{[&](const ProfileGraph& g) { drawProfile(g, window, view); },
+                          [&](const CircularGraph& g) {
+                              if (g.charts.empty())
+                                  return;
+                              view.SetUpGraph(GraphKind::Circular,
+                                              static_cast<std::uint32_t>(g.charts.size()), QString());
+                              window.setDocumentTitle(QString::fromStdString(g.title));
+                              for (std::size_t i = 0; i < g.charts.size(); ++i)
+                                  if (CDialog_PM* chart = view.circularDialog(static_cast<int>(i)))
+                                      chart->DrawCircularChart(g.charts[i].values,
+                                                               QString::fromStdString(g.charts[i].label));
+                          },
+                          [&](const SectionGraph& g) {
+                              window.setDocumentTitle(QString::fromStdString(g.title));
+                              view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
+                              if (SectionChart* chart = view.sectionChart())
+                                  chart->setGraph(g);
+                          }},
+               graph);
 }
 
 CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter)
@@ -107,12 +84,41 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
     return view;
 }
 
-GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, const Survey& survey)
+GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, SurveyNotifier& notifier,
+                          std::function<void(const QString&, int)> showStatus)
 {
-    new ChartWindowWatcher(
-        area, [&router, &prompter](CChildFrame& window) { chartViewOf(window, router, prompter); });
-    return [&router, &prompter, &survey](GraphKind kind, CChildFrame& window) {
-        drawGraph(kind, survey, window, *chartViewOf(window, router, prompter), prompter);
+    const auto viewOf = [&router, &prompter, showStatus](CChildFrame& window) {
+        CVantrelView* view = chartViewOf(window, router, prompter);
+        if (showStatus && !view->property(kStatusConnected).toBool()) {
+            view->setProperty(kStatusConnected, true);
+            QObject::connect(view, &CVantrelView::statusInfo, view, showStatus);
+        }
+        return view;
+    };
+    new ChartWindowWatcher(area, [viewOf](CChildFrame& window) { viewOf(window); });
+    return [viewOf, &prompter, &notifier](GraphKind kind, const GraphOptions& options,
+                                          const BuiltGraph& built, CChildFrame& window) {
+        CVantrelView* view = viewOf(window);
+        if (!built.Ok()) {
+            prompter.message(QString::fromStdString(built.message));
+            return;
+        }
+        drawGraph(built.graph, window, *view);
+        const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
+                             view = QPointer<CVantrelView>(view)] {
+            if (!window || !view)
+                return;
+            const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
+            if (!again.Ok()) {
+                view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1")
+                                        .arg(QString::fromStdString(again.message)));
+                return;
+            }
+            view->ClearGraph();
+            drawGraph(again.graph, *window, *view);
+            view->markDrawn();
+        };
+        view->followSurvey(notifier, redraw);
     };
 }
 

@@ -445,7 +445,7 @@ private Q_SLOTS:
         s.frame->survey().m_tree.SetCurrentFrequency(0);
 
         QList<int> kinds;
-        s.frame->setGraphDrawer([&](GraphKind kind, CChildFrame& w) {
+        s.frame->setGraphDrawer([&](GraphKind kind, const GraphOptions&, const BuiltGraph&, CChildFrame& w) {
             QCOMPARE(&w, s.frame->activeChartWindow());
             kinds << int(kind);
         });
