@@ -538,6 +538,15 @@ Depth Calculation</source>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
+        <source>%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One survey file is open at a time: %1 was opened, these were not:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/gui/app/cvantrelapp.cpp" line="+113"/>
         <location line="+2"/>
         <source>Chart%1</source>
@@ -1418,6 +1427,38 @@ Do you want to replace it?</source>
     <message>
         <location line="+12"/>
         <source>Select window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StartupOptions</name>
+    <message>
+        <source>Usage: vantrel [OPTION...] [FILE...]
+Opens multi-frequency survey files (.dat, .csv) in the desktop program.
+
+Each FILE is opened as File &gt; Open opens it; a file that cannot be read
+says why in a message, and the program starts all the same.
+
+Options:
+  -h, --help       print this help and exit
+  -v, --version    print the version and exit
+  --               every later argument is a file, even one starting with -
+
+Qt's own options work as well, such as -platform offscreen, -style NAME
+and -display DISPLAY.
+
+Environment:
+  VANTREL_UI_LANGUAGE    zh or en: the language of the menus and texts
+                         (without it, the system's language)
+
+The batch command line on the same core is vantrel-cli (see vantrel-cli --help).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vantrel: unknown option '%1'
+Try 'vantrel --help' for more information.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

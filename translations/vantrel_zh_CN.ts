@@ -557,6 +557,16 @@ Depth Data</translation>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
+        <source>%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.</source>
+        <translation>%1 是 Vantrel 工程文件。此版本的程序只能打开勘探数据文件 (.dat, .csv)。</translation>
+    </message>
+    <message>
+        <source>One survey file is open at a time: %1 was opened, these were not:
+%2</source>
+        <translation>一次只能打开一个勘探数据文件: 已打开 %1，以下文件未打开:
+%2</translation>
+    </message>
+    <message>
         <location filename="../src/gui/app/cvantrelapp.cpp" line="+113"/>
         <location line="+2"/>
         <source>Chart%1</source>
@@ -1439,6 +1449,59 @@ Do you want to replace it?</source>
         <location line="+12"/>
         <source>Select window:</source>
         <translation>Select window:</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StartupOptions</name>
+    <message>
+        <source>Usage: vantrel [OPTION...] [FILE...]
+Opens multi-frequency survey files (.dat, .csv) in the desktop program.
+
+Each FILE is opened as File &gt; Open opens it; a file that cannot be read
+says why in a message, and the program starts all the same.
+
+Options:
+  -h, --help       print this help and exit
+  -v, --version    print the version and exit
+  --               every later argument is a file, even one starting with -
+
+Qt's own options work as well, such as -platform offscreen, -style NAME
+and -display DISPLAY.
+
+Environment:
+  VANTREL_UI_LANGUAGE    zh or en: the language of the menus and texts
+                         (without it, the system's language)
+
+The batch command line on the same core is vantrel-cli (see vantrel-cli --help).
+</source>
+        <translation>用法: vantrel [选项...] [文件...]
+在桌面程序中打开多频勘探数据文件 (.dat, .csv)。
+
+每个文件都像 File &gt; Open 一样打开；无法读取的文件会在消息中说明原因，
+程序照常启动。
+
+选项:
+  -h, --help       显示此帮助并退出
+  -v, --version    显示版本并退出
+  --               其后的每个参数都是文件，即使以 - 开头
+
+也可使用 Qt 自身的选项，例如 -platform offscreen、-style NAME
+和 -display DISPLAY。
+
+环境变量:
+  VANTREL_UI_LANGUAGE    zh 或 en: 菜单和文字的语言
+                         (未设置时使用系统语言)
+
+同一核心上的批处理命令行程序是 vantrel-cli (参见 vantrel-cli --help)。
+</translation>
+    </message>
+    <message>
+        <source>vantrel: unknown option '%1'
+Try 'vantrel --help' for more information.
+</source>
+        <translation>vantrel: 未知选项 '%1'
+请运行 'vantrel --help' 查看更多信息。
+</translation>
     </message>
 </context>
 <context>

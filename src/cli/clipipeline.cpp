@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include "version.h"
 
 namespace vantrel {
 
@@ -63,7 +64,10 @@ std::string CliPipeline::Usage()
            "\nSteps:\n" +
         steps + "\nSettings (apply to the whole run, wherever they stand):\n" + settings +
         "\nDefaults: deviation factor 3, resistivity 20, depth coefficient 0.7, thresholds 0.3.\n"
-        "Exit status: 0 success, 1 a load or step failed (in a batch: any input), 2 a wrong command line.\n";
+        "\nOther options:\n"
+        "  -h, --help                            print this help and exit\n"
+        "  --version                             print the version and exit\n"
+        "\nExit status: 0 success, 1 a load or step failed (in a batch: any input), 2 a wrong command line.\n";
 }
 
 void CliPipeline::SetPictureSize(int width, int height)
@@ -80,6 +84,10 @@ int CliPipeline::Run(const std::vector<std::string>& args)
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             m_out << Usage();
+            return 0;
+        }
+        if (a == "--version") {
+            m_out << "vantrel-cli " << kVersion << "\n";
             return 0;
         }
         const auto& options = CliOptions();

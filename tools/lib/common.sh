@@ -14,6 +14,7 @@ VANTREL_PACKAGES=(
   poppler-utils libxml2-utils
   libicu-dev nlohmann-json3-dev
   libgdal-dev gdal-bin
+  help2man librsvg2-bin desktop-file-utils appstream man-db file dpkg-dev fakeroot lintian
 )
 
 ensure_packages() {

@@ -26,6 +26,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -65,6 +68,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowIcon(QIcon(icon("vantrel")));
+    setAcceptDrops(true);
     {
         QSettings settings;
         m_look = AppLook::normalize(
@@ -538,6 +542,44 @@ void CMainFrame::saveSettings() const
     settings.setValue(QStringLiteral("StatusBar"), !statusBar()->isHidden());
     settings.endGroup();
     settings.setValue(QLatin1String(AppLook::kSettingsKey), m_look);
+}
+
+QStringList CMainFrame::openableFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+        if (url.isLocalFile() &&
+            (suffix == QLatin1String("dat") || suffix == QLatin1String("csv") ||
+             suffix == QLatin1String(CVantrelApp::kProjectSuffix)))
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!openableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!openableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = openableFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has ended: the close question must not hold up
+    // the program the files came from.
+    m_app.openLater(paths);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

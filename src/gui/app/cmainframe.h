@@ -17,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMimeData;
 class QSettings;
 class QTimer;
 class QToolBar;
@@ -113,6 +114,10 @@ public:
     /// the window closes).
     void saveSettings() const;
 
+    /// The files of a drag that the window opens when they are dropped on it:
+    /// local .dat, .csv and project files, in the drag's order.
+    static QStringList openableFiles(const QMimeData* data);
+
 Q_SIGNALS:
     /// Every kBannerTimerMs from the frame's creation until it closes.
     void bannerTimerTick();
@@ -121,6 +126,9 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override;
     void changeEvent(QEvent* event) override;
 

@@ -5,16 +5,19 @@
 #include "app/caboutdlg.h"
 #include "charts/cchildframe.h"
 #include "app/cmainframe.h"
+#include "commands/datacommands.h"
 #include "common/commandids.h"
 #include "app/dialogprompter.h"
 #include "graphs/buildgraph.h"
 #include "messages.h"
+#include "version.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +38,7 @@ CVantrelApp::CVantrelApp(int& argc, char** argv) : QApplication(argc, argv)
     m_translations.use(Translations::forSystem());
     setApplicationName(QString::fromUtf8(msg::kApplicationName));
     setOrganizationName(QString::fromUtf8(kOrganisation));
-    setApplicationVersion(QStringLiteral("1.6.8"));
+    setApplicationVersion(QString::fromLatin1(kVersion));
     setDesktopFileName(QStringLiteral("vantrel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.svg")));
     setProperty("applicationId", QString::fromLatin1(kAppId));
@@ -105,6 +108,37 @@ void CVantrelApp::registerCommands()
         r->addHandler(
             Level::Application, ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); },
             [this, i] { return m_mainFrame && i < m_mainFrame->recentFiles().size(); });
+}
+
+void CVantrelApp::openFiles(const QStringList& paths)
+{
+    if (!m_mainFrame)
+        return;
+    QStringList surveys;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).suffix().compare(QLatin1String(kProjectSuffix), Qt::CaseInsensitive) == 0)
+            prompter().message(
+                tr("%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.")
+                    .arg(QDir::toNativeSeparators(path)));
+        else
+            surveys << path;
+    }
+    if (surveys.isEmpty())
+        return;
+    m_mainFrame->dataCommands()->openPath(surveys.first());
+    if (surveys.size() > 1) {
+        QStringList rest;
+        for (qsizetype i = 1; i < surveys.size(); ++i)
+            rest << QDir::toNativeSeparators(surveys[i]);
+        prompter().message(tr("One survey file is open at a time: %1 was opened, these were not:\n%2")
+                               .arg(QDir::toNativeSeparators(surveys.first()), rest.join(QLatin1Char('\n'))));
+    }
+}
+
+void CVantrelApp::openLater(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        QTimer::singleShot(0, this, [this, paths] { openFiles(paths); });
 }
 
 void CVantrelApp::OnFileNew()

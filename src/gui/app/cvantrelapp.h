@@ -64,6 +64,18 @@ public:
     /// a bare host name becomes an http address.
     QUrl makerAddress() const;
 
+    /// Opens files from outside the program (its command line, a drop on the
+    /// main window) as File > Open would. A survey file (.dat, .csv or any
+    /// other name) goes through the data commands' open; a project
+    /// (kProjectSuffix) is refused with a message until projects can be
+    /// opened. Only the first survey file opens: the others are named in a
+    /// message, nothing is read from them.
+    void openFiles(const QStringList& paths);
+    /// openFiles() from the event loop: after the window shows (the command
+    /// line) or once a drop has ended.
+    void openLater(const QStringList& paths);
+    static constexpr const char* kProjectSuffix = "vantrel";
+
     // Commands of the application
     void OnFileNew();
     void OnGraph(int id);

@@ -1,6 +1,8 @@
 #include "app/translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
@@ -29,10 +31,23 @@ Translations::Language Translations::forSystem()
     return languageFor(languages.isEmpty() ? QString() : languages.first());
 }
 
+QString Translations::directoryFor(const QString& programFolder)
+{
+    // Installed: <prefix>/bin/vantrel reads <prefix>/share/vantrel/translations.
+    const QString installed =
+        QDir(programFolder).absoluteFilePath(QStringLiteral(VANTREL_TRANSLATIONS_FROM_PROGRAM));
+    if (QFileInfo(installed).isDir())
+        return QDir::cleanPath(installed);
+    // Not installed: the catalogues lrelease compiled in the build tree.
+    return QStringLiteral(VANTREL_BUILD_TRANSLATIONS);
+}
+
 QString Translations::catalogue(Language language)
 {
-    return language == Language::Chinese ? QStringLiteral(":/i18n/vantrel_zh_CN.qm")
-                                         : QStringLiteral(":/i18n/vantrel_en.qm");
+    const QString folder = directoryFor(QCoreApplication::applicationDirPath());
+    return folder +
+        (language == Language::Chinese ? QStringLiteral("/vantrel_zh_CN.qm")
+                                       : QStringLiteral("/vantrel_en.qm"));
 }
 
 bool Translations::use(Language language)

@@ -10,7 +10,9 @@ namespace vantrel {
 /// are written in English in the code; a Chinese system shows the Chinese
 /// catalogue (translations/vantrel_zh_CN.ts), every other system the English
 /// one (translations/vantrel_en.ts), which carries the captions the program
-/// shows in Chinese whatever the language. Both are compiled into the program.
+/// shows in Chinese whatever the language. The compiled catalogues are files:
+/// installed in share/vantrel/translations beside the program's bin folder,
+/// read from the build tree when the program runs where it was built.
 class Translations {
 public:
     enum class Language { Chinese, English };
@@ -26,7 +28,10 @@ public:
     static Language forSystem();
     /// "zh..." gives Chinese, anything else English.
     static Language languageFor(const QString& uiLanguage);
-    /// The resource path of a language's compiled catalogue.
+    /// The folder of the compiled catalogues for a program in `programFolder`:
+    /// ../share/vantrel/translations from it when that exists, else the build tree's.
+    static QString directoryFor(const QString& programFolder);
+    /// The path of a language's compiled catalogue for this program.
     static QString catalogue(Language language);
 
     /// Installs the catalogue of `language` on the application in place of

@@ -126,17 +126,34 @@ void DataCommands::registerWith(CommandRouter& router)
     }
 }
 
-void DataCommands::OnFileOpen()
+bool DataCommands::closeBeforeOpening()
 {
     Survey& survey = m_notifier.survey();
     survey.m_frame.BeginFileOpen();
     if (survey.m_frame.HasOpenFile()) {
         if (!m_prompter.question(QString::fromUtf8(msg::kCloseOpenFile))) {
             m_notifier.notifyStateChanged();
-            return;
+            return false;
         }
         closeData();
     }
+    return true;
+}
+
+void DataCommands::openPath(const QString& path)
+{
+    if (!closeBeforeOpening())
+        return;
+    // The name as given: no extension is added, as none was chosen with a filter.
+    m_notifier.survey().m_frame.SetDataPath(localPath(path), FrameState::AllFilter);
+    readFile(path);
+}
+
+void DataCommands::OnFileOpen()
+{
+    Survey& survey = m_notifier.survey();
+    if (!closeBeforeOpening())
+        return;
     const FileChoice choice = m_prompter.openFile(tr(kDataFileFilters));
     if (!choice.accepted || choice.path.isEmpty()) {
         m_notifier.notifyStateChanged();

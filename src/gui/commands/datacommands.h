@@ -65,6 +65,10 @@ public:
     bool runStep(std::string_view name, std::optional<std::string> argument = std::nullopt);
 
     void OnFileOpen();
+    /// Opens `path` as File Open does once the file is chosen (the close
+    /// question first when a file is open): for files named on the program's
+    /// command line and files dropped on the window.
+    void openPath(const QString& path);
     void OnSaveOriginalData();
     void OnSaveDepthData();
     void OnProperties();
@@ -82,6 +86,9 @@ Q_SIGNALS:
     void busyChanged(bool busy, const QString& text);
 
 private:
+    /// Clears File Open's flags; with a file open, asks to close it and does.
+    /// False when the user keeps the open file.
+    bool closeBeforeOpening();
     void closeData();
     void readFile(const QString& path);
     void show(const OperationReport& report);
