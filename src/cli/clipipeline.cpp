@@ -197,6 +197,8 @@ std::string CliPipeline::JsonCell(std::string_view bytes) const
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     return JsonString(bytes);
+}
+
 bool CliPipeline::ReadRecipe(const std::string& path)
 {
     if (m_recipes.count(path))
