@@ -33,6 +33,7 @@ TEST(BuildGraph, RefusesAtTheCommandOrAtTheGraph)
              {GraphKind::Plane, "all", 2, Refusal::Command, msg::kChooseData},
              {GraphKind::Plane, "all", 1, Refusal::None, ""},
              {GraphKind::Section, "all", 0, Refusal::None, ""},
+             {GraphKind::Circular, "all", -1, Refusal::None, ""},
              {GraphKind::None, "all", 0, Refusal::Command, ""},
          }) {
         Loaded l(kTwoFiles);

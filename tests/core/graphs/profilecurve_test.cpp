@@ -1,5 +1,4 @@
 #include "graphs/profilecurve.h"
-#include "graphs/stackaxes.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -71,17 +70,6 @@ TEST(DrawProfileCurve, AxisTitleAndCurveWithoutPoints)
     EXPECT_TRUE(empty.points.empty() && empty.regions.empty());
     EXPECT_EQ(empty.axisTitle, "-498");
     EXPECT_TRUE(std::isnan(empty.mean));
-}
-
-TEST(StackAxes, EqualBandsFromTheBottom)
-{
-    const auto bands = StackAxes(4);
-    ASSERT_EQ(bands.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(bands[i].start, 25.0 * static_cast<double>(i));
-        EXPECT_EQ(bands[i].end, 25.0 * static_cast<double>(i + 1));
-    }
-    EXPECT_TRUE(StackAxes(0).empty());
 }
 
 }  // namespace

@@ -79,19 +79,10 @@ TEST(PlaneProfile, OneCurvePerFileGroupAtHeightZero)
     EXPECT_EQ(g.curves[0].points[1].y, 2.0f);
     EXPECT_EQ(g.curves[2].height, 0.0f);
     EXPECT_FALSE(g.curves[2].axisTitle);
-}
 
-TEST(GraphChecks, MessagesOfTheGraphCommands)
-{
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Vertical, false, 0, 1), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, -1, 1), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, 1, 1), "Please choose data!");  // past the entries
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Plane, true, 0, 1), "");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Circular, true, -1, 0), "");
-    const DataTable processing = Table({"FILE", "INCREMENT", "1000HZ"}, {});
     EXPECT_EQ(PlaneProfileColumn(processing, -1, 0).message, "No valid data address found!");
     EXPECT_EQ(PlaneProfileColumn(processing, 2, -1).message, "No valid processing variables were selected!");
-    EXPECT_EQ(PlaneProfileColumn(processing, 2, 1).message, "No valid processing variables were selected!");
+    EXPECT_EQ(PlaneProfileColumn(processing, 2, 2).message, "No valid processing variables were selected!");
 }
 
 }  // namespace

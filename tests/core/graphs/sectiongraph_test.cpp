@@ -1,5 +1,4 @@
 #include "datafile/datatable.h"
-#include "graphs/graphchecks.h"
 #include "graphs/sectiongraph.h"
 #include "testsupport.h"
 
@@ -21,11 +20,6 @@ DataTable Depth(const Rows& rows)
     for (const auto& r : rows)
         table.AppendRow(std::span<const std::string>(r));
     return table;
-}
-
-bool Missing(float v)
-{
-    return std::isnan(v);
 }
 
 /// The pseudo-section of Depth rows written as "file,position,height,value" and parted by spaces.
@@ -57,7 +51,7 @@ TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
     EXPECT_EQ(g.Value(0, 0), 20);
     EXPECT_EQ(g.Value(0, 1), 22.5f);  // mean of 21 and 24
     EXPECT_EQ(g.Value(1, 1), 11);
-    EXPECT_TRUE(Missing(g.Value(1, 2)));
+    EXPECT_TRUE(std::isnan(g.Value(1, 2)));
     EXPECT_EQ(g.Value(2, 2), 4);
     EXPECT_EQ(g.skippedRows, 1u);
 
@@ -80,7 +74,7 @@ TEST(PseudoSection, DepthColumnTitlesAreDepthsInMetres)
     const SectionGraph g = Section("1,0,5-10,1 1,5,5-10,2 1,0,20-40,3 1,0,-49,4 1,0,X-Y,5");
     EXPECT_EQ(g.heights, (std::vector<float>{-5, -20, -49}));
     EXPECT_EQ(g.Value(1, 0), 3);
-    EXPECT_TRUE(Missing(g.Value(1, 1)));
+    EXPECT_TRUE(std::isnan(g.Value(1, 1)));
     EXPECT_EQ(g.skippedRows, 1u);  // a title without a number has no depth
 }
 
@@ -93,8 +87,6 @@ TEST(PseudoSection, NoHeightOrValueColumnGivesOnlyTheTitle)
     const SectionGraph g = PseudoSection(t);
     EXPECT_EQ(g.title, "File4 Pseudo-section");
     EXPECT_TRUE(g.Empty());
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Section, false, 0, 1), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Section, true, -1, 0), "");
 }
 
 TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
@@ -116,7 +108,7 @@ TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
     EXPECT_EQ(at(0, -39), 2);
     EXPECT_EQ(at(0, -14), 1);
     EXPECT_EQ(at(1, -6), 4);
-    EXPECT_TRUE(Missing(at(1, -30)));  // no reading at -20: empty, not filled in
+    EXPECT_TRUE(std::isnan(at(1, -30)));  // no reading at -20: empty, not filled in
     EXPECT_EQ(SectionHeightAt(g, -39), 1);
     EXPECT_EQ(SectionHeightAt(g, -81), -1);
     EXPECT_EQ(SectionPositionAt(g, 4.9), 0);
@@ -145,8 +137,8 @@ TEST(SectionRaster, InterpolationIsLinearInLogDepthAndSkipsGaps)
     // Position 10 has no shallow reading: its deep band keeps its own value,
     // and the shallow band stays empty.
     EXPECT_EQ(at(-900, 2 * second), 8);
-    EXPECT_TRUE(Missing(at(-100, 2 * second)));
-    EXPECT_TRUE(Missing(at(-20, 2 * second)));
+    EXPECT_TRUE(std::isnan(at(-100, 2 * second)));
+    EXPECT_TRUE(std::isnan(at(-20, 2 * second)));
     // Off, the same row shows the band's reading.
     const SectionRaster flat = RasterizeSection(g, false, 64, 20000);
     const auto flatRow =
@@ -178,24 +170,30 @@ TEST(SectionRaster, UnevenPositionsAndTheLimits)
 
 TEST(SectionColourScale, AutomaticFixedAndFallbackRanges)
 {
-    const SectionGraph g = Section("1,0,-5,3 1,5,-5,300 1,0,-9,30");
-    SectionColourScale s = ChooseSectionColourScale(g, true, false);
-    EXPECT_TRUE(s.logarithmic);
-    EXPECT_EQ(s.lower, 3);
-    EXPECT_EQ(s.upper, 300);  // the missing cell is not a reading
-    EXPECT_EQ(s.because, SectionColourScale::Linear::AsAsked);
-
-    s = ChooseSectionColourScale(g, false, true, 50, 10);
-    EXPECT_FALSE(s.logarithmic);
-    EXPECT_EQ(s.lower, 10);
-    EXPECT_EQ(s.upper, 50);
-
-    s = ChooseSectionColourScale(g, true, true, 0, 100);
-    EXPECT_FALSE(s.logarithmic);
-    EXPECT_EQ(s.because, SectionColourScale::Linear::RangeNotPositive);
-
-    const SectionGraph flat = Section("1,0,-5,0 1,5,-5,0");
-    s = ChooseSectionColourScale(flat, false, false);
+    using Linear = SectionColourScale::Linear;
+    struct Case {
+        const char* rows;
+        bool log, fixed;
+        float fixedLower, fixedUpper;
+        SectionColourScale expected;
+    };
+    const char* const mixed = "1,0,-5,3 1,5,-5,300 1,0,-9,30";  // and a missing cell, which is no reading
+    for (const Case& c : std::vector<Case>{
+             {mixed, true, false, 0, 0, {true, 3, 300, Linear::AsAsked}},
+             {mixed, false, true, 50, 10, {false, 10, 50, Linear::AsAsked}},
+             {mixed, true, true, 0, 100, {false, 0, 100, Linear::RangeNotPositive}},
+             // Zeros or negative readings fall back to linear.
+             {"1,0,-5,0 1,5,-5,40", true, false, 0, 0, {false, 0, 40, Linear::ReadingsNotPositive}},
+             {"1,0,-5,-2.5 1,5,-5,40", true, false, 0, 0, {false, -2.5f, 40, Linear::ReadingsNotPositive}}}) {
+        const SectionColourScale s =
+            ChooseSectionColourScale(Section(c.rows), c.log, c.fixed, c.fixedLower, c.fixedUpper);
+        EXPECT_EQ(s.logarithmic, c.expected.logarithmic) << c.rows;
+        EXPECT_EQ(s.lower, c.expected.lower) << c.rows;
+        EXPECT_EQ(s.upper, c.expected.upper) << c.rows;
+        EXPECT_EQ(s.because, c.expected.because) << c.rows;
+    }
+    // A single value gets a range around it, on either scale.
+    SectionColourScale s = ChooseSectionColourScale(Section("1,0,-5,0 1,5,-5,0"), false, false);
     EXPECT_LT(s.lower, 0);
     EXPECT_GT(s.upper, 0);
     s = ChooseSectionColourScale(Section("1,0,-5,8"), true, false);
@@ -203,15 +201,6 @@ TEST(SectionColourScale, AutomaticFixedAndFallbackRanges)
     EXPECT_GT(s.lower, 0);
     EXPECT_LT(s.lower, 8);
     EXPECT_GT(s.upper, 8);
-
-    // Zeros or negative readings fall back to linear.
-    for (const char* low : {"0", "-2.5"}) {
-        s = ChooseSectionColourScale(Section(std::string("1,0,-5,") + low + " 1,5,-5,40"), true, false);
-        EXPECT_FALSE(s.logarithmic) << low;
-        EXPECT_EQ(s.because, SectionColourScale::Linear::ReadingsNotPositive) << low;
-        EXPECT_EQ(s.lower, std::stof(low)) << low;
-        EXPECT_EQ(s.upper, 40) << low;
-    }
 }
 
 }  // namespace
