@@ -25,6 +25,19 @@ inline void SetSetting(OutputTables& tables, float ProcessingSettings::*field, f
     tables.SetSettings(settings);
 }
 
+inline const std::vector<std::string> kDepthTitles = {"FILE", "INCREMENT", "Height(H)", "Value(V)"};
+
+/// A table of these column titles holding these rows.
+inline DataTable Table(const std::vector<std::string>& titles, const Rows& rows = {})
+{
+    DataTable table;
+    for (const auto& t : titles)
+        table.AddColumn(t);
+    for (const auto& r : rows)
+        table.AppendRow(std::span<const std::string>(r));
+    return table;
+}
+
 inline Rows TableRows(const DataTable& table)
 {
     Rows rows;

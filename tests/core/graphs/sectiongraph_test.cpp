@@ -1,4 +1,3 @@
-#include "datafile/datatable.h"
 #include "graphs/sectiongraph.h"
 #include "testsupport.h"
 
@@ -8,19 +7,9 @@
 #include <sstream>
 
 using namespace vantrel;
-using vantrel::test::Rows;
+using namespace vantrel::test;
 
 namespace {
-
-DataTable Depth(const Rows& rows)
-{
-    DataTable table;
-    for (const char* t : {"FILE", "INCREMENT", "Height(H)", "Value(V)"})
-        table.AddColumn(t);
-    for (const auto& r : rows)
-        table.AppendRow(std::span<const std::string>(r));
-    return table;
-}
 
 /// The pseudo-section of Depth rows written as "file,position,height,value" and parted by spaces.
 SectionGraph Section(const std::string& rows)
@@ -33,7 +22,7 @@ SectionGraph Section(const std::string& rows)
         for (std::string cell; std::getline(cells, cell, ',');)
             parsed.back().push_back(cell);
     }
-    return PseudoSection(Depth(parsed));
+    return PseudoSection(Table(kDepthTitles, parsed));
 }
 
 TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
@@ -80,11 +69,7 @@ TEST(PseudoSection, DepthColumnTitlesAreDepthsInMetres)
 
 TEST(PseudoSection, NoHeightOrValueColumnGivesOnlyTheTitle)
 {
-    DataTable t;
-    for (const char* title : {"FILE", "INCREMENT", "H"})
-        t.AddColumn(title);
-    t.AppendRow(std::vector<std::string>{"4", "0", "1"});
-    const SectionGraph g = PseudoSection(t);
+    const SectionGraph g = PseudoSection(Table({"FILE", "INCREMENT", "H"}, {{"4", "0", "1"}}));
     EXPECT_EQ(g.title, "File4 Pseudo-section");
     EXPECT_TRUE(g.Empty());
 }
