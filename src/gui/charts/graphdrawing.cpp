@@ -22,8 +22,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr const char* kStatusConnected = "vantrelStatusConnected";
-
 void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
 {
     window.setDocumentTitle(QString::fromStdString(graph.title));
@@ -59,12 +57,15 @@ void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
                graph);
 }
 
-CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter)
+CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,
+                          const std::function<void(const QString&, int)>& showStatus)
 {
     if (auto* view = qobject_cast<CVantrelView*>(window.view()))
         return view;
     auto* view = new CVantrelView(router, prompter);
     window.setView(view);
+    if (showStatus)
+        QObject::connect(view, &CVantrelView::statusInfo, view, showStatus);
     new CVantrelDoc(window, router);
     // The view answers Print and Save Picture for its window before the
     // main frame does.
@@ -88,12 +89,7 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
                           std::function<void(const QString&, int)> showStatus)
 {
     const auto viewOf = [&router, &prompter, showStatus](CChildFrame& window) {
-        CVantrelView* view = chartViewOf(window, router, prompter);
-        if (showStatus && !view->property(kStatusConnected).toBool()) {
-            view->setProperty(kStatusConnected, true);
-            QObject::connect(view, &CVantrelView::statusInfo, view, showStatus);
-        }
-        return view;
+        return chartViewOf(window, router, prompter, showStatus);
     };
     new ChartWindowWatcher(area, [viewOf](CChildFrame& window) { viewOf(window); });
     return [viewOf, &prompter, &notifier](GraphKind kind, const GraphOptions& options,

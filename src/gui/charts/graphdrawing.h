@@ -21,8 +21,10 @@ class SurveyNotifier;
 /// its numbers. A circular graph without charts leaves the window empty.
 void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view);
 
-/// The chart view and document of a chart window, made when it has none.
-CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter);
+/// The chart view and document of a chart window, made when it has none; a
+/// view made here sends its status texts to `showStatus`.
+CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,
+                          const std::function<void(const QString&, int)>& showStatus = {});
 
 /// Draws a graph the graph command built of the survey (of `kind`, with
 /// `options`) into a new chart window; a graph the survey refused says why
