@@ -132,7 +132,7 @@ struct TempDir {
     TempDir()
     {
         path = std::filesystem::temp_directory_path() /
-            ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+            ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(s_count++));
         std::filesystem::create_directories(path);
     }
     ~TempDir()
@@ -142,11 +142,7 @@ struct TempDir {
         std::filesystem::remove_all(path, ec);
     }
     std::string operator/(const std::string& name) const { return (path / name).string(); }
-    static int& counter()
-    {
-        static int n = 0;
-        return n;
-    }
+    static inline int s_count = 0;
 };
 
 }  // namespace vantrel::test

@@ -52,8 +52,6 @@ TEST(BuildGraph, RefusesAtTheCommandOrAtTheGraph)
     noColumn.survey.m_tree.AddFrequency("500HZ");
     EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, {1}).message, msg::kNoProcessingVariables);
     EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, {1}).refusal, Refusal::Graph);
-    for (GraphKind kind : kGraphKinds)
-        EXPECT_EQ(GraphKindNamed(GraphKindName(kind)), kind);
     EXPECT_EQ(GraphKindNamed("Vertical"), GraphKind::None);
 }
 

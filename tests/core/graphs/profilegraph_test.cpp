@@ -101,21 +101,19 @@ TEST(VerticalProfile, OneCurvePerHeightOfTheFirstFileOnly)
     EXPECT_EQ(none.title, "File0 Vertical Profile Graph");
     EXPECT_TRUE(none.curves.empty());
     EXPECT_EQ(none.bands, 20);
-}
 
-TEST(VerticalProfile, LongRunsStayWholeAndEveryCurveGetsABand)
-{
+    // Long runs stay whole, and every curve gets a band.
     Rows rows;
     for (int i = 0; i < 1500; ++i)
         rows.push_back({"1", std::to_string(i * 5), "-22", "100"});
     for (int i = 0; i < 3; ++i)
         rows.push_back({"1", std::to_string(i * 5), "-49", "50"});
     rows.push_back({"1", "0", "-22", "7"});  // the first height again: a third curve
-    const ProfileGraph g = VerticalProfile(Table(kDepthTitles, rows), 2, 0.3f);
-    ASSERT_EQ(g.curves.size(), 3u);
-    EXPECT_EQ(g.curves[0].points.size(), 1500u);
-    EXPECT_EQ(g.curves[0].points.back().x, 7495.0f);
-    EXPECT_EQ(g.bands, 3);
+    const ProfileGraph runs = VerticalProfile(Table(kDepthTitles, rows), 2, 0.3f);
+    ASSERT_EQ(runs.curves.size(), 3u);
+    EXPECT_EQ(runs.curves[0].points.size(), 1500u);
+    EXPECT_EQ(runs.curves[0].points.back().x, 7495.0f);
+    EXPECT_EQ(runs.bands, 3);
 }
 
 TEST(PlaneProfile, OneCurvePerFileGroupAtHeightZero)

@@ -25,6 +25,13 @@ SectionGraph Section(const std::string& rows)
     return PseudoSection(Table(kDepthTitles, parsed));
 }
 
+/// The raster's cell at height `y` in fine column `column`.
+float At(const SectionRaster& r, double y, int column)
+{
+    const auto row = static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
+    return r.cells.at(row * static_cast<std::size_t>(r.columns) + static_cast<std::size_t>(column));
+}
+
 TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
 {
     // Heights come in table order deep, shallow, middle; -49.004 joins -49.
@@ -65,13 +72,11 @@ TEST(PseudoSection, DepthColumnTitlesAreDepthsInMetres)
     EXPECT_EQ(g.Value(1, 0), 3);
     EXPECT_TRUE(std::isnan(g.Value(1, 1)));
     EXPECT_EQ(g.skippedRows, 1u);  // a title without a number has no depth
-}
 
-TEST(PseudoSection, NoHeightOrValueColumnGivesOnlyTheTitle)
-{
-    const SectionGraph g = PseudoSection(Table({"FILE", "INCREMENT", "H"}, {{"4", "0", "1"}}));
-    EXPECT_EQ(g.title, "File4 Pseudo-section");
-    EXPECT_TRUE(g.Empty());
+    // No height or value column: only the title.
+    const SectionGraph titleOnly = PseudoSection(Table({"FILE", "INCREMENT", "H"}, {{"4", "0", "1"}}));
+    EXPECT_EQ(titleOnly.title, "File4 Pseudo-section");
+    EXPECT_TRUE(titleOnly.Empty());
 }
 
 TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
@@ -85,10 +90,7 @@ TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
     EXPECT_DOUBLE_EQ(r.yLower, -80);
     EXPECT_DOUBLE_EQ(r.yUpper, -5);
     ASSERT_GE(r.rows, 256);
-    const auto at = [&](int column, double y) {
-        const int row = static_cast<int>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
-        return r.cells[static_cast<std::size_t>(row * r.columns + column * r.columns / 2)];
-    };
+    const auto at = [&](int position, double y) { return At(r, y, position * r.columns / 2); };
     EXPECT_EQ(at(0, -41), 3);
     EXPECT_EQ(at(0, -39), 2);
     EXPECT_EQ(at(0, -14), 1);
@@ -105,31 +107,22 @@ TEST(SectionRaster, InterpolationIsLinearInLogDepthAndSkipsGaps)
     // 10 m and 1000 m: halfway in log depth is 100 m.
     const SectionGraph g = Section("1,0,-10,0 1,0,-1000,2 1,5,-10,5 1,5,-1000,9 1,10,-1000,8");
     const SectionRaster r = RasterizeSection(g, true, 64, 20000);
-    EXPECT_DOUBLE_EQ(r.yUpper, 0);  // the shallow band stops at the surface
-    // The cell at depth `y` in fine column `column`.
-    const auto at = [&](double y, std::size_t column) {
-        const auto row = static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
-        return r.cells[row * static_cast<std::size_t>(r.columns) + column];
-    };
-    const std::size_t second = static_cast<std::size_t>(r.columns) / 3;  // first fine column of position 5
+    EXPECT_DOUBLE_EQ(r.yUpper, 0);     // the shallow band stops at the surface
+    const int second = r.columns / 3;  // first fine column of position 5
     for (const double depth : {100.0, 31.6, 500.0}) {
         const auto row = static_cast<std::size_t>((-depth - r.yLower) / (r.yUpper - r.yLower) * r.rows);
         const double centre = -(r.yLower + (static_cast<double>(row) + 0.5) * (r.yUpper - r.yLower) / r.rows);
         const double expected = 2 * std::log(centre / 10) / std::log(100.0);
-        EXPECT_NEAR(at(-depth, 0), expected, 1e-4) << depth;
-        EXPECT_NEAR(at(-depth, second), 5 + 2 * expected, 1e-4) << depth;
+        EXPECT_NEAR(At(r, -depth, 0), expected, 1e-4) << depth;
+        EXPECT_NEAR(At(r, -depth, second), 5 + 2 * expected, 1e-4) << depth;
     }
     // Position 10 has no shallow reading: its deep band keeps its own value,
     // and the shallow band stays empty.
-    EXPECT_EQ(at(-900, 2 * second), 8);
-    EXPECT_TRUE(std::isnan(at(-100, 2 * second)));
-    EXPECT_TRUE(std::isnan(at(-20, 2 * second)));
+    EXPECT_EQ(At(r, -900, 2 * second), 8);
+    EXPECT_TRUE(std::isnan(At(r, -100, 2 * second)));
+    EXPECT_TRUE(std::isnan(At(r, -20, 2 * second)));
     // Off, the same row shows the band's reading.
-    const SectionRaster flat = RasterizeSection(g, false, 64, 20000);
-    const auto flatRow =
-        static_cast<std::size_t>((-100 - flat.yLower) / (flat.yUpper - flat.yLower) * flat.rows);
-    ASSERT_LT(flatRow, static_cast<std::size_t>(flat.rows));
-    EXPECT_EQ(flat.cells[flatRow * static_cast<std::size_t>(flat.columns)], 0);
+    EXPECT_EQ(At(RasterizeSection(g, false, 64, 20000), -100, 0), 0);
 }
 
 TEST(SectionRaster, UnevenPositionsAndTheLimits)
