@@ -593,6 +593,10 @@ Depth Calculation</source>
         <source>This chart cannot be drawn again: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ChartEditor</name>

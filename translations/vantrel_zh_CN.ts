@@ -612,6 +612,10 @@ Depth Data</translation>
         <source>This chart cannot be drawn again: %1</source>
         <translation>此图无法重画: %1</translation>
     </message>
+    <message>
+        <source>there is nothing to draw.</source>
+        <translation>没有可画的内容。</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ChartEditor</name>

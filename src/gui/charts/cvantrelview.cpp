@@ -302,12 +302,10 @@ void CVantrelView::showOutOfDate(const QString& text)
     if (!m_staleBar) {
         m_staleBar = new QFrame(this);
         m_staleBar->setObjectName(QStringLiteral("OutOfDateBar"));
-        m_staleBar->setAutoFillBackground(true);
-        QPalette palette = m_staleBar->palette();
-        palette.setColor(QPalette::Window, QColor(255, 243, 205));
-        palette.setColor(QPalette::WindowText, QColor(90, 60, 0));
-        m_staleBar->setPalette(palette);
-        m_staleBar->setFrameShape(QFrame::StyledPanel);
+        // A style sheet of its own: the looks' sheets would override a palette.
+        m_staleBar->setStyleSheet(QStringLiteral("#OutOfDateBar { background: #fff3cd; border: none;"
+                                                 " border-bottom: 1px solid #e0c46c; }"
+                                                 "#OutOfDateBar QLabel { color: #5a3c00; }"));
         auto* layout = new QHBoxLayout(m_staleBar);
         layout->setContentsMargins(8, 3, 8, 3);
         m_staleText = new QLabel(m_staleBar);

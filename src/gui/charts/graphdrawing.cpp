@@ -104,10 +104,13 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
                              view = QPointer<CVantrelView>(view)] {
             if (!window || !view)
                 return;
+            // A survey that no longer gives the graph keeps the picture
+            // the user has and says why.
             const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
-            if (!again.Ok()) {
-                view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1")
-                                        .arg(QString::fromStdString(again.message)));
+            if (!again.Ok() || DrawsNothing(again.graph)) {
+                const QString why = again.Ok() ? CVantrelView::tr("there is nothing to draw.")
+                                               : QString::fromStdString(again.message);
+                view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
                 return;
             }
             view->ClearGraph();

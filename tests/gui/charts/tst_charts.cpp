@@ -478,6 +478,11 @@ private Q_SLOTS:
             views[0]->outOfDateText()->text(),
             QStringLiteral("The data this chart was drawn from has changed: the picture is out of date."));
         QCOMPARE(views[0]->chart()->title(), QStringLiteral("my section"));
+        // Without depth data there is nothing to draw: Redraw keeps the picture and says so.
+        QTest::mouseClick(views[0]->redrawButton(), Qt::LeftButton);
+        QCOMPARE(views[0]->outOfDateText()->text(),
+                 QStringLiteral("This chart cannot be drawn again: there is nothing to draw."));
+        QCOMPARE(views[0]->chart()->title(), QStringLiteral("my section"));
         s.run(cmd::ID_EDIT_REDO);  // back to what they show
         QCOMPARE(outOfDate(), (QList<bool>{false, false, false}));
 
