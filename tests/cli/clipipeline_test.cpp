@@ -1,59 +1,23 @@
-#include "clipipeline.h"
-#include "testsupport.h"
+#include "clisupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <clocale>
 #include <filesystem>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace vantrel;
-using vantrel::test::DataPath;
-using vantrel::test::ReadAll;
-using vantrel::test::TempDir;
-using vantrel::test::WriteAll;
+using namespace vantrel::test;
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunInProcess(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int status = CliPipeline(out, err).Run(args);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::stringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-/// A command line's words, parted by spaces.
-std::vector<std::string> Words(const std::string& text)
-{
-    std::vector<std::string> words;
-    std::istringstream in(text);
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
 
 TEST(CommandLine, WrongCommandLinesExitWithTwo)
 {
     std::vector<std::vector<std::string>> wrong = {{"a.dat", "--select", ""}};
-    for (const char* line : {"", "a.dat --bogus", "a.dat --dump", "a.dat --dump tables", "a.dat --select 1,x",
-                             "- a.dat -", "a.dat --resistivity", "a.dat --encoding nosuch"})
+    for (const char* line :
+         {"", "a.dat --bogus", "a.dat --dump", "a.dat --dump tables", "a.dat --select 1,x", "- a.dat -",
+          "a.dat --resistivity", "a.dat --graph-data round", "a.dat --graph vertical",
+          "a.dat --graph round x.png", "a.dat --graph vertical v.png --size 20001x5", "a.dat --size 0x5",
+          "a.dat --size 640", "a.dat --size x5", "a.dat --encoding nosuch"})
         wrong.push_back(Words(line));
     for (const auto& args : wrong) {
         const CliRun r = RunInProcess(args);
@@ -170,26 +134,12 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
 TEST(CommandLine, SelectsByFileNumberInTreeOrder)
 {
     const std::string file = DataPath("datafile/alternating_files.csv");
-    const CliRun r = RunInProcess({file, "--select", "2,1", "--dump", "processing"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto lines = Lines(r.out);
+    const auto lines = Lines(RunInProcess({file, "--select", "2,1", "--dump", "processing"}).out);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1], R"j(["1","0","12.5","13.1","2","D1"])j");
     EXPECT_EQ(lines[2], R"j(["1","5","12.7","13.0","2","D1B"])j");
     EXPECT_EQ(lines[3], R"j(["2","0","22.5","23.1","2","D2"])j");
     EXPECT_EQ(Lines(RunInProcess({file, "--select", "2", "--dump", "processing"}).out).size(), 3u);
-}
-
-TEST(CommandLine, SettingsApplyToTheWholeRunWherever)
-{
-    // The resistivity comes after --depth on the line and still applies; "100x" reads as 100.
-    const CliRun r = RunInProcess({DataPath("datafile/worked_example.csv"), "--select", "all", "--depth",
-                                   "--dump", "depth", "--resistivity", "100x"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[1], R"j(["1","0","-111","12.5"])j");  // 0.7 * 503.5 * sqrt(100/1000) = 111.45
-    EXPECT_EQ(lines[3], R"j(["1","0","-157","13.1"])j");  // 500 Hz: 157.6
 }
 
 TEST(CommandLine, StepsOfTheDesktopRunAsOptions)
@@ -202,38 +152,31 @@ TEST(CommandLine, StepsOfTheDesktopRunAsOptions)
              {"--select 1:2-9", "--select 1 --select 1:2"},
              {"--select all --config resistivity=100 --depth --dump depth",
               "--resistivity 100 --select all --depth --dump depth"}}) {
-        std::vector<std::string> a = Words(one + " --dump origin --dump processing");
-        std::vector<std::string> b = Words(other + " --dump origin --dump processing");
-        a.insert(a.begin(), file);
-        b.insert(b.begin(), file);
-        const CliRun ra = RunInProcess(a), rb = RunInProcess(b);
+        const CliRun ra = RunInProcess(Words(one + " --dump origin --dump processing", file));
+        const CliRun rb = RunInProcess(Words(other + " --dump origin --dump processing", file));
         ASSERT_EQ(ra.status, 0) << one << ra.err;
         EXPECT_EQ(ra.out, rb.out) << one;
     }
     const CliRun late =
         RunInProcess(Words(file + " --select all --depth --config resistivity=100 --dump depth"));
     EXPECT_EQ(Lines(late.out)[1], R"j(["1","0","-49","12.5"])j");  // depth ran with the resistivity of 20
-}
 
-/// Runs the real program, `env` put before it on the shell's line.
-CliRun RunProcess(const std::vector<std::string>& args, const std::string& env)
-{
-    TempDir dir;
-    std::string command = env + " '" + VANTREL_CLI + "'";
-    for (const auto& a : args)
-        command += " '" + a + "'";
-    const int status = std::system((command + " >'" + dir / "out" + "' 2>'" + dir / "err" + "'").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(dir / "out"), ReadAll(dir / "err")};
+    // A plain setting applies to the whole run, even after --depth; "100x" reads as 100.
+    const auto lines =
+        Lines(RunInProcess(Words("--select all --depth --dump depth --resistivity 100x", file)).out);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], R"j(["1","0","-111","12.5"])j");  // 0.7 * 503.5 * sqrt(100/1000) = 111.45
+    EXPECT_EQ(lines[3], R"j(["1","0","-157","13.1"])j");  // 500 Hz: 157.6
 }
 
 TEST(CommandLine, ReadsStandardInputAndPipesToTheirEnd)
 {
     const std::string file = DataPath("datafile/worked_example.csv");
-    const CliRun direct = RunProcess({file, "--dump", "origin"}, "");
+    const CliRun direct = RunProgram({file, "--dump", "origin"});
     ASSERT_EQ(direct.status, 0) << direct.err;
     ASSERT_EQ(Lines(direct.out).size(), 3u);
     for (const char* input : {"-", "/dev/stdin"}) {
-        const CliRun piped = RunProcess({input, "--dump", "origin"}, "cat '" + file + "' |");
+        const CliRun piped = RunProgram({input, "--dump", "origin"}, "cat '" + file + "' |");
         EXPECT_EQ(piped.status, 0) << input << ": " << piped.err;
         EXPECT_EQ(piped.out, direct.out) << input;
     }
@@ -244,11 +187,10 @@ TEST(CommandLine, NumbersIgnoreTheUserLocale)
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
     std::setlocale(LC_ALL, "C");
-    std::vector<std::string> args =
-        Words("--resistivity 12.5 --search-bad-points --select all --depth --dump depth");
-    args.insert(args.begin(), DataPath("datafile/worked_example.csv"));
-    const CliRun german = RunProcess(args, "LC_ALL=de_DE.UTF-8");
-    const CliRun plain = RunProcess(args, "LC_ALL=C");
+    const auto args = Words("--resistivity 12.5 --search-bad-points --select all --depth --dump depth",
+                            DataPath("datafile/worked_example.csv"));
+    const CliRun german = RunProgram(args, "LC_ALL=de_DE.UTF-8");
+    const CliRun plain = RunProgram(args, "LC_ALL=C");
     ASSERT_EQ(german.status, 0) << german.err;
     EXPECT_EQ(german.out, plain.out);
     // 0.7 * 503.5 * sqrt(12.5 / 1000) = 39.4: the 12.5 was read with its point.
@@ -260,8 +202,7 @@ TEST(CommandLine, WholePipelineOnTheExampleMatchesTheIndependentReference)
     // Expected rows worked out by tests/cli/reference_pipeline.py, a separate
     // implementation of the processing rules.
     TempDir dir;
-    const std::string example = std::string(VANTREL_EXAMPLES) + "/line1.dat";
-    const CliRun r = RunInProcess({example, "--correct-bad-points", "--search-bad-points", "--select", "all",
+    const CliRun r = RunInProcess({kExample, "--correct-bad-points", "--search-bad-points", "--select", "all",
                                    "--field-source", "--depth", "--dump", "depth", "--save-depth",
                                    dir / "depth.csv", "--save-original", dir / "repaired.dat"});
     ASSERT_EQ(r.status, 0) << r.err;

@@ -14,7 +14,7 @@ using namespace vantrel;
 
 namespace {
 
-TEST(Numbers, AtofSemantics)
+TEST(Numbers, AtofAndAtoiSemantics)
 {
     const std::vector<std::pair<const char*, double>> cases = {
         {"12.5", 12.5}, {"  -3.25e2xyz", -325}, {"20m", 20}, {"abc", 0},
@@ -25,25 +25,22 @@ TEST(Numbers, AtofSemantics)
     EXPECT_TRUE(std::isinf(CAtof("INF")));
     EXPECT_TRUE(std::isnan(CAtof("NAN")));
     EXPECT_TRUE(std::isinf(CAtof("1e999")));
-}
 
-TEST(Numbers, AtoiSemantics)
-{
-    const std::vector<std::pair<const char*, int>> cases = {{"12", 12},
-                                                            {" -7x", -7},
-                                                            {"3.9", 3},
-                                                            {"abc", 0},
-                                                            {"+4", 4},
-                                                            {"99999999999", INT_MAX},
-                                                            {"-99999999999", INT_MIN},
-                                                            {"999999999", 999999999},
-                                                            {"2147483647", INT_MAX},
-                                                            {"2147483648", INT_MAX},
-                                                            {"0012", 12},
-                                                            {"12\v", 12},
-                                                            {"\f\r 5", 5},
-                                                            {"", 0}};
-    for (auto [text, value] : cases)
+    const std::vector<std::pair<const char*, int>> atoi = {{"12", 12},
+                                                           {" -7x", -7},
+                                                           {"3.9", 3},
+                                                           {"abc", 0},
+                                                           {"+4", 4},
+                                                           {"99999999999", INT_MAX},
+                                                           {"-99999999999", INT_MIN},
+                                                           {"999999999", 999999999},
+                                                           {"2147483647", INT_MAX},
+                                                           {"2147483648", INT_MAX},
+                                                           {"0012", 12},
+                                                           {"12\v", 12},
+                                                           {"\f\r 5", 5},
+                                                           {"", 0}};
+    for (auto [text, value] : atoi)
         EXPECT_EQ(CAtoi(text), value) << text;
 }
 
@@ -62,10 +59,6 @@ TEST(Numbers, FormattingIgnoresTheProcessLocale)
     if (!german)
         GTEST_SKIP() << "de_DE.UTF-8 is not generated here; checked in the C locale only";
 }
-
-}  // namespace
-
-namespace {
 
 // The fast paths must agree with the C library to the last digit.
 TEST(Numbers, FastPathsAgreeWithTheCLibrary)

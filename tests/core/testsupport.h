@@ -26,6 +26,19 @@ inline void SetSetting(OutputTables& tables, float ProcessingSettings::*field, f
     tables.SetSettings(settings);
 }
 
+inline const std::vector<std::string> kDepthTitles = {"FILE", "INCREMENT", "Height(H)", "Value(V)"};
+
+/// A table of these column titles holding these rows.
+inline DataTable Table(const std::vector<std::string>& titles, const Rows& rows = {})
+{
+    DataTable table;
+    for (const auto& t : titles)
+        table.AddColumn(t);
+    for (const auto& r : rows)
+        table.AppendRow(std::span<const std::string>(r));
+    return table;
+}
+
 inline Rows TableRows(const DataTable& table)
 {
     Rows rows;
@@ -121,7 +134,7 @@ struct TempDir {
     TempDir()
     {
         path = std::filesystem::temp_directory_path() /
-            ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+            ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(s_count++));
         std::filesystem::create_directories(path);
     }
     ~TempDir()
@@ -140,11 +153,7 @@ struct TempDir {
         std::sort(names.begin(), names.end());
         return names;
     }
-    static int& counter()
-    {
-        static int n = 0;
-        return n;
-    }
+    static inline int s_count = 0;
 };
 
 }  // namespace vantrel::test

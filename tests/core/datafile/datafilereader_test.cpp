@@ -1,4 +1,5 @@
 #include "datafile/datafilereader.h"
+#include "datafile/textcase.h"
 #include "messages.h"
 #include "testsupport.h"
 
@@ -311,6 +312,22 @@ TEST(DataFileReader, PipesAndFifosAreReadToTheirEnd)
     EXPECT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(r.rowsLoaded, 200000u);
     EXPECT_EQ(f.survey.m_tables.Origin().Cell(199999, 1), "199999");
+}
+
+TEST(TextCase, UpperCasesAsciiLettersOnlyAtEveryPositionAndLength)
+{
+    // Every byte value at every offset of the eight-byte steps and in the tail.
+    std::string all;
+    for (int c = 0; c < 256; ++c)
+        all += static_cast<char>(c);
+    for (std::size_t shift = 0; shift < 9; ++shift) {
+        const std::string text = std::string(shift, 'q') + all;
+        std::string expected = text;
+        for (char& c : expected)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        EXPECT_EQ(ToUpperAscii(text), expected) << shift;
+    }
 }
 
 }  // namespace

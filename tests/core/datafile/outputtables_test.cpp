@@ -1,13 +1,122 @@
+#include "datafile/tablessnapshot.h"
 #include "processing/badpoints.h"
+#include "processing/depthcalculation.h"
 #include "processing/fieldsource.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+
 using namespace vantrel;
 using namespace vantrel::test;
 
 namespace {
+
+/// Everything a snapshot is to bring back, as text.
+std::string Dump(const OutputTables& t)
+{
+    std::ostringstream out;
+    for (const DataTable* table : {&t.Origin(), &t.Processing(), &t.Depth()}) {
+        for (const std::string& title : table->Titles())
+            out << title << '|';
+        out << '\n';
+        for (const auto& row : TableRows(*table)) {
+            for (const std::string& cell : row)
+                out << cell << '|';
+            out << '\n';
+        }
+    }
+    for (const auto& [row, column] : t.Marks())
+        out << row << ':' << column << ' ';
+    out << "\nproc " << t.ProcFreqColumns() << " groups " << t.FieldGroups() << " freq " << t.FreqColumns()
+        << " tab " << t.ActiveTab() << '\n';
+    return out.str();
+}
+
+TEST(TablesSnapshot, RestoreBringsBackTablesMarksCountsAndTabAfterEveryStepAndACompaction)
+{
+    Chosen c(ReadAll(DataPath("datafile/alternating_files.csv")));
+    OutputTables& t = c.survey.m_tables;
+    t.SetActiveTab(OutputTables::OriginTab);
+    const std::string loaded = Dump(t);
+    const TablesSnapshot before = t.TakeSnapshot();
+
+    SearchBadPoints(t);
+    ProcessFieldSource(t);
+    CorrectBadPoints(t);
+    CalculateDepth(t);
+    t.MarkCell(1, 2);
+    t.LimitFreqColumns(1);
+    const std::string worked = Dump(t);
+    ASSERT_NE(worked, loaded);
+    const TablesSnapshot after = t.TakeSnapshot(&before);
+    // The store moves: the snapshots must keep their texts readable.
+    const TextStore* oldStore = &t.Store();
+    t.CompactText(true);
+    ASSERT_NE(&t.Store(), oldStore);
+
+    t.Restore(after);
+    EXPECT_EQ(Dump(t), worked);
+    t.Restore(before);
+    EXPECT_EQ(Dump(t), loaded);
+
+    // The restored tables go on working, and the snapshot stays as taken.
+    t.Origin().SetCell(0, 2, "99.5");
+    t.Processing().AppendRowFrom(t.Origin(), 0);
+    EXPECT_EQ(t.Processing().Cell(t.Processing().RowCount() - 1, 2), "99.5");
+    t.CompactText(true);
+    t.Restore(before);
+    EXPECT_EQ(Dump(t), loaded);
+}
+
+TEST(TablesSnapshot, SharesUnchangedTablesWithThePreviousSnapshot)
+{
+    Chosen c(ReadAll(DataPath("datafile/alternating_files.csv")));
+    OutputTables& t = c.survey.m_tables;
+    const TablesSnapshot first = t.TakeSnapshot();
+    EXPECT_TRUE(t.TakeSnapshot(&first).SameAs(first));
+
+    // Only the Processing table changes: the others stay shared.
+    t.Processing().SetCell(0, 2, "1.0");
+    const TablesSnapshot changed = t.TakeSnapshot(&first);
+    EXPECT_EQ(changed.Tables()[0], first.Tables()[0]);
+    EXPECT_NE(changed.Tables()[1], first.Tables()[1]);
+    EXPECT_EQ(changed.Tables()[2], first.Tables()[2]);
+    EXPECT_FALSE(changed.SameAs(first));
+
+    // A mark, a count or the tab alone makes a different state too.
+    const std::function<void()> changes[] = {[&] { t.MarkCell(0, 2); }, [&] { t.SetFieldGroups(7); },
+                                             [&] { t.SetActiveTab(OutputTables::DepthTab); }};
+    for (const auto& change : changes) {
+        t.Restore(first);
+        change();
+        EXPECT_FALSE(t.TakeSnapshot(&first).SameAs(first));
+    }
+
+    // After a compaction every reference moved: nothing is shared.
+    t.Restore(first);
+    t.CompactText(true);
+    const TablesSnapshot compacted = t.TakeSnapshot(&first);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NE(compacted.Tables()[i], first.Tables()[i]);
+}
+
+TEST(TablesSnapshot, FootprintsCountReferencesAsAllocated)
+{
+    // A large array of references takes whole 2 MiB pages.
+    DataTable large = Table({"A"});
+    large.ReserveRows(600000);  // 2.3 MB of references
+    large.AppendRow(std::vector<std::string>{"1"});
+    EXPECT_GE(large.Footprint(), std::size_t{4} << 20);
+    EXPECT_LT(large.Footprint(), (std::size_t{4} << 20) + 1024);
+
+    TextStore store;
+    const std::size_t empty = store.Footprint();
+    store.Store(std::string(3u << 20, 'y'));  // kept outside the blocks
+    EXPECT_GE(store.Footprint(), empty + (3u << 20));
+}
 
 TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
 {
@@ -22,14 +131,12 @@ TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
     t.Depth().AppendRowRefs(
         std::vector<DataTable::CellRef>{t.Processing().RefAt(0, 0), t.Origin().RefAt(1, 1),
                                         t.Depth().StoreText("-49"), t.Processing().RefAt(3, 2)});
-    const Rows origin = TableRows(t.Origin()), processing = TableRows(t.Processing()),
-               depth = TableRows(t.Depth());
+    const std::string dumped = Dump(t);
+    const Rows processing = TableRows(t.Processing());
     const std::size_t before = t.Store().Used();
     t.CompactText(true);
     EXPECT_LT(t.Store().Used(), before);
-    EXPECT_EQ(TableRows(t.Origin()), origin);
-    EXPECT_EQ(TableRows(t.Processing()), processing);
-    EXPECT_EQ(TableRows(t.Depth()), depth);
+    EXPECT_EQ(Dump(t), dumped);
     EXPECT_TRUE(t.Origin().SharesStoreWith(t.Depth()));
     // Still usable afterwards.
     t.Origin().SetCell(0, 2, "7.5");
@@ -39,12 +146,8 @@ TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
 
 TEST(DataTable, LongAndHugeCellsAndCellsOutside)
 {
-    DataTable table;
-    table.AddColumn("A");
-    table.AddColumn("B");
     const std::string longText(300, 'x'), hugeText(3u << 20, 'y');
-    table.AppendRow(std::vector<std::string>{longText, hugeText});
-    table.AppendRow(std::vector<std::string>{"only one"});
+    DataTable table = Table({"A", "B"}, {{longText, hugeText}, {"only one"}});
     EXPECT_EQ(table.Cell(0, 0), longText);
     EXPECT_EQ(table.Cell(0, 1), hugeText);
     EXPECT_EQ(table.Cell(1, 1), "");
@@ -55,8 +158,7 @@ TEST(DataTable, LongAndHugeCellsAndCellsOutside)
     EXPECT_EQ(table.Cell(1, 0), "only one");
     EXPECT_EQ(table.Cell(1, 2), "");
     // Many texts cross block boundaries without tearing.
-    DataTable many;
-    many.AddColumn("V");
+    DataTable many = Table({"V"});
     for (int i = 0; i < 600000; ++i)
         many.AppendRow(
             std::vector<std::string>{std::to_string(i) + std::string(static_cast<std::size_t>(i % 13), '.')});

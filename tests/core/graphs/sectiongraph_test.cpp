@@ -1,5 +1,3 @@
-#include "datafile/datatable.h"
-#include "graphs/graphchecks.h"
 #include "graphs/sectiongraph.h"
 #include "testsupport.h"
 
@@ -9,24 +7,9 @@
 #include <sstream>
 
 using namespace vantrel;
-using vantrel::test::Rows;
+using namespace vantrel::test;
 
 namespace {
-
-DataTable Depth(const Rows& rows)
-{
-    DataTable table;
-    for (const char* t : {"FILE", "INCREMENT", "Height(H)", "Value(V)"})
-        table.AddColumn(t);
-    for (const auto& r : rows)
-        table.AppendRow(std::span<const std::string>(r));
-    return table;
-}
-
-bool Missing(float v)
-{
-    return std::isnan(v);
-}
 
 /// The pseudo-section of Depth rows written as "file,position,height,value" and parted by spaces.
 SectionGraph Section(const std::string& rows)
@@ -39,7 +22,14 @@ SectionGraph Section(const std::string& rows)
         for (std::string cell; std::getline(cells, cell, ',');)
             parsed.back().push_back(cell);
     }
-    return PseudoSection(Depth(parsed));
+    return PseudoSection(Table(kDepthTitles, parsed));
+}
+
+/// The raster's cell at height `y` in fine column `column`.
+float At(const SectionRaster& r, double y, int column)
+{
+    const auto row = static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
+    return r.cells.at(row * static_cast<std::size_t>(r.columns) + static_cast<std::size_t>(column));
 }
 
 TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
@@ -57,7 +47,7 @@ TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
     EXPECT_EQ(g.Value(0, 0), 20);
     EXPECT_EQ(g.Value(0, 1), 22.5f);  // mean of 21 and 24
     EXPECT_EQ(g.Value(1, 1), 11);
-    EXPECT_TRUE(Missing(g.Value(1, 2)));
+    EXPECT_TRUE(std::isnan(g.Value(1, 2)));
     EXPECT_EQ(g.Value(2, 2), 4);
     EXPECT_EQ(g.skippedRows, 1u);
 
@@ -120,21 +110,13 @@ TEST(PseudoSection, DepthColumnTitlesAreDepthsInMetres)
     const SectionGraph g = Section("1,0,5-10,1 1,5,5-10,2 1,0,20-40,3 1,0,-49,4 1,0,X-Y,5");
     EXPECT_EQ(g.heights, (std::vector<float>{-5, -20, -49}));
     EXPECT_EQ(g.Value(1, 0), 3);
-    EXPECT_TRUE(Missing(g.Value(1, 1)));
+    EXPECT_TRUE(std::isnan(g.Value(1, 1)));
     EXPECT_EQ(g.skippedRows, 1u);  // a title without a number has no depth
-}
 
-TEST(PseudoSection, NoHeightOrValueColumnGivesOnlyTheTitle)
-{
-    DataTable t;
-    for (const char* title : {"FILE", "INCREMENT", "H"})
-        t.AddColumn(title);
-    t.AppendRow(std::vector<std::string>{"4", "0", "1"});
-    const SectionGraph g = PseudoSection(t);
-    EXPECT_EQ(g.title, "File4 Pseudo-section");
-    EXPECT_TRUE(g.Empty());
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Section, false, 0, 1), "Please choose data!");
-    EXPECT_EQ(GraphCommandCheck(GraphKind::Section, true, -1, 0), "");
+    // No height or value column: only the title.
+    const SectionGraph titleOnly = PseudoSection(Table({"FILE", "INCREMENT", "H"}, {{"4", "0", "1"}}));
+    EXPECT_EQ(titleOnly.title, "File4 Pseudo-section");
+    EXPECT_TRUE(titleOnly.Empty());
 }
 
 TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
@@ -148,15 +130,12 @@ TEST(SectionRaster, BandsReachHalfwayToTheirNeighbours)
     EXPECT_DOUBLE_EQ(r.yLower, -80);
     EXPECT_DOUBLE_EQ(r.yUpper, -5);
     ASSERT_GE(r.rows, 256);
-    const auto at = [&](int column, double y) {
-        const int row = static_cast<int>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
-        return r.cells[static_cast<std::size_t>(row * r.columns + column * r.columns / 2)];
-    };
+    const auto at = [&](int position, double y) { return At(r, y, position * r.columns / 2); };
     EXPECT_EQ(at(0, -41), 3);
     EXPECT_EQ(at(0, -39), 2);
     EXPECT_EQ(at(0, -14), 1);
     EXPECT_EQ(at(1, -6), 4);
-    EXPECT_TRUE(Missing(at(1, -30)));  // no reading at -20: empty, not filled in
+    EXPECT_TRUE(std::isnan(at(1, -30)));  // no reading at -20: empty, not filled in
     EXPECT_EQ(SectionHeightAt(g, -39), 1);
     EXPECT_EQ(SectionHeightAt(g, -81), -1);
     EXPECT_EQ(SectionPositionAt(g, 4.9), 0);
@@ -168,31 +147,22 @@ TEST(SectionRaster, InterpolationIsLinearInLogDepthAndSkipsGaps)
     // 10 m and 1000 m: halfway in log depth is 100 m.
     const SectionGraph g = Section("1,0,-10,0 1,0,-1000,2 1,5,-10,5 1,5,-1000,9 1,10,-1000,8");
     const SectionRaster r = RasterizeSection(g, true, 64, 20000);
-    EXPECT_DOUBLE_EQ(r.yUpper, 0);  // the shallow band stops at the surface
-    // The cell at depth `y` in fine column `column`.
-    const auto at = [&](double y, std::size_t column) {
-        const auto row = static_cast<std::size_t>((y - r.yLower) / (r.yUpper - r.yLower) * r.rows);
-        return r.cells[row * static_cast<std::size_t>(r.columns) + column];
-    };
-    const std::size_t second = static_cast<std::size_t>(r.columns) / 3;  // first fine column of position 5
+    EXPECT_DOUBLE_EQ(r.yUpper, 0);     // the shallow band stops at the surface
+    const int second = r.columns / 3;  // first fine column of position 5
     for (const double depth : {100.0, 31.6, 500.0}) {
         const auto row = static_cast<std::size_t>((-depth - r.yLower) / (r.yUpper - r.yLower) * r.rows);
         const double centre = -(r.yLower + (static_cast<double>(row) + 0.5) * (r.yUpper - r.yLower) / r.rows);
         const double expected = 2 * std::log(centre / 10) / std::log(100.0);
-        EXPECT_NEAR(at(-depth, 0), expected, 1e-4) << depth;
-        EXPECT_NEAR(at(-depth, second), 5 + 2 * expected, 1e-4) << depth;
+        EXPECT_NEAR(At(r, -depth, 0), expected, 1e-4) << depth;
+        EXPECT_NEAR(At(r, -depth, second), 5 + 2 * expected, 1e-4) << depth;
     }
     // Position 10 has no shallow reading: its deep band keeps its own value,
     // and the shallow band stays empty.
-    EXPECT_EQ(at(-900, 2 * second), 8);
-    EXPECT_TRUE(Missing(at(-100, 2 * second)));
-    EXPECT_TRUE(Missing(at(-20, 2 * second)));
+    EXPECT_EQ(At(r, -900, 2 * second), 8);
+    EXPECT_TRUE(std::isnan(At(r, -100, 2 * second)));
+    EXPECT_TRUE(std::isnan(At(r, -20, 2 * second)));
     // Off, the same row shows the band's reading.
-    const SectionRaster flat = RasterizeSection(g, false, 64, 20000);
-    const auto flatRow =
-        static_cast<std::size_t>((-100 - flat.yLower) / (flat.yUpper - flat.yLower) * flat.rows);
-    ASSERT_LT(flatRow, static_cast<std::size_t>(flat.rows));
-    EXPECT_EQ(flat.cells[flatRow * static_cast<std::size_t>(flat.columns)], 0);
+    EXPECT_EQ(At(RasterizeSection(g, false, 64, 20000), -100, 0), 0);
 }
 
 TEST(SectionRaster, UnevenPositionsAndTheLimits)
@@ -218,24 +188,30 @@ TEST(SectionRaster, UnevenPositionsAndTheLimits)
 
 TEST(SectionColourScale, AutomaticFixedAndFallbackRanges)
 {
-    const SectionGraph g = Section("1,0,-5,3 1,5,-5,300 1,0,-9,30");
-    SectionColourScale s = ChooseSectionColourScale(g, true, false);
-    EXPECT_TRUE(s.logarithmic);
-    EXPECT_EQ(s.lower, 3);
-    EXPECT_EQ(s.upper, 300);  // the missing cell is not a reading
-    EXPECT_EQ(s.because, SectionColourScale::Linear::AsAsked);
-
-    s = ChooseSectionColourScale(g, false, true, 50, 10);
-    EXPECT_FALSE(s.logarithmic);
-    EXPECT_EQ(s.lower, 10);
-    EXPECT_EQ(s.upper, 50);
-
-    s = ChooseSectionColourScale(g, true, true, 0, 100);
-    EXPECT_FALSE(s.logarithmic);
-    EXPECT_EQ(s.because, SectionColourScale::Linear::RangeNotPositive);
-
-    const SectionGraph flat = Section("1,0,-5,0 1,5,-5,0");
-    s = ChooseSectionColourScale(flat, false, false);
+    using Linear = SectionColourScale::Linear;
+    struct Case {
+        const char* rows;
+        bool log, fixed;
+        float fixedLower, fixedUpper;
+        SectionColourScale expected;
+    };
+    const char* const mixed = "1,0,-5,3 1,5,-5,300 1,0,-9,30";  // and a missing cell, which is no reading
+    for (const Case& c : std::vector<Case>{
+             {mixed, true, false, 0, 0, {true, 3, 300, Linear::AsAsked}},
+             {mixed, false, true, 50, 10, {false, 10, 50, Linear::AsAsked}},
+             {mixed, true, true, 0, 100, {false, 0, 100, Linear::RangeNotPositive}},
+             // Zeros or negative readings fall back to linear.
+             {"1,0,-5,0 1,5,-5,40", true, false, 0, 0, {false, 0, 40, Linear::ReadingsNotPositive}},
+             {"1,0,-5,-2.5 1,5,-5,40", true, false, 0, 0, {false, -2.5f, 40, Linear::ReadingsNotPositive}}}) {
+        const SectionColourScale s =
+            ChooseSectionColourScale(Section(c.rows), c.log, c.fixed, c.fixedLower, c.fixedUpper);
+        EXPECT_EQ(s.logarithmic, c.expected.logarithmic) << c.rows;
+        EXPECT_EQ(s.lower, c.expected.lower) << c.rows;
+        EXPECT_EQ(s.upper, c.expected.upper) << c.rows;
+        EXPECT_EQ(s.because, c.expected.because) << c.rows;
+    }
+    // A single value gets a range around it, on either scale.
+    SectionColourScale s = ChooseSectionColourScale(Section("1,0,-5,0 1,5,-5,0"), false, false);
     EXPECT_LT(s.lower, 0);
     EXPECT_GT(s.upper, 0);
     s = ChooseSectionColourScale(Section("1,0,-5,8"), true, false);
@@ -243,15 +219,6 @@ TEST(SectionColourScale, AutomaticFixedAndFallbackRanges)
     EXPECT_GT(s.lower, 0);
     EXPECT_LT(s.lower, 8);
     EXPECT_GT(s.upper, 8);
-
-    // Zeros or negative readings fall back to linear.
-    for (const char* low : {"0", "-2.5"}) {
-        s = ChooseSectionColourScale(Section(std::string("1,0,-5,") + low + " 1,5,-5,40"), true, false);
-        EXPECT_FALSE(s.logarithmic) << low;
-        EXPECT_EQ(s.because, SectionColourScale::Linear::ReadingsNotPositive) << low;
-        EXPECT_EQ(s.lower, std::stof(low)) << low;
-        EXPECT_EQ(s.upper, 40) << low;
-    }
 }
 
 }  // namespace

@@ -24,58 +24,63 @@ std::string TwoColumnFile(const std::vector<float>& a, const std::vector<float>&
     return text;
 }
 
-TEST(CorrectBadPoints, PullsStrayReadingsToTheBounds)
+/// The first cell per row that differs between `before` and `after`, as marks are kept.
+std::map<int, int> FirstChanged(const Rows& before, const Rows& after)
 {
-    // Mean 10 with k = 3: 45 -> 39.9999, -25 -> -19.9999, the rest stay as written.
-    Loaded l(TwoColumnFile({45, -25, 10, 10}, {1, 1, 1, 1}, {4}));
-    const OperationReport report = CorrectBadPoints(l.survey.m_tables);
-    EXPECT_TRUE(report.messages.empty());
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
-              (std::vector<std::string>{"39.9999", "-19.9999", "10.000", "10.000"}));
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3),
-              (std::vector<std::string>{"1.000", "1.000", "1.000", "1.000"}));
+    std::map<int, int> changed;
+    for (std::size_t r = 0; r < before.size(); ++r)
+        for (std::size_t c = 0; c < before[r].size(); ++c)
+            if (before[r][c] != after[r][c]) {
+                changed.emplace(static_cast<int>(r), static_cast<int>(c));
+                break;
+            }
+    return changed;
 }
 
-TEST(CorrectBadPoints, BoundsAreSinglePrecision)
+TEST(CorrectBadPoints, RepairsEachGroupInSinglePrecision)
 {
-    // Mean 1000.1 held as a float: the upper bound prints 4000.3998, not 4000.3999.
-    Loaded l(
-        TwoColumnFile({500, 500, 500, 500, 500, 500, 500, 500, 500, 5501}, std::vector<float>(10, 1), {10}));
-    CorrectBadPoints(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.Origin().Cell(9, 2), "4000.3998");
-    EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 2), "500.000");
-}
-
-TEST(CorrectBadPoints, ZeroReadingsTakeTheLowestPositiveReading)
-{
-    // Column a: a zero in a group with 5 and 7 becomes 5. Column b is all zero: the
-    // starting value, 9000 in the first group and 900000 in later ones.
-    Loaded l(TwoColumnFile({0, 5, 7, 6, 0.000001f, 8}, {0, 0, 0, 0, 0, 0}, {3, 3}));
-    CorrectBadPoints(l.survey.m_tables);
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
-              (std::vector<std::string>{"5.0000", "5.000", "7.000", "6.000", "6.0000", "8.000"}));
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3),
-              (std::vector<std::string>{"9000.0000", "9000.0000", "9000.0000", "900000.0000", "900000.0000",
-                                        "900000.0000"}));
-}
-
-TEST(CorrectBadPoints, NegativeMeanReplacesEveryCell)
-{
-    Loaded l(TwoColumnFile({-1, -2, -3}, {1, 1, 1}, {3}));
-    CorrectBadPoints(l.survey.m_tables);
-    // mean -2, M * k = -6: every reading deviates; -1 lies above the mean (-2 - 6 - 0.0001),
-    // the others not (-2 + 6 + 0.0001).
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
-              (std::vector<std::string>{"-8.0001", "4.0001", "4.0001"}));
-}
-
-TEST(CorrectBadPoints, TwoRunsOfOneFileNumberAreTwoGroups)
-{
-    Loaded l("FILE,INCREMENT,100HZ\n1,0,10\n1,5,10\n2,0,100\n1,10,0\n1,15,50\n");
-    CorrectBadPoints(l.survey.m_tables);
-    // Third group (rows 3-4): mean 25, zero -> lowest 50; it is a later group but 50 < 900000.
-    EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2),
-              (std::vector<std::string>{"10", "10", "100", "50.0000", "50"}));
+    struct Case {
+        const char* what;
+        std::string file;
+        std::vector<std::string> first, second;  // the frequency columns after the correction
+    };
+    const std::vector<std::string> ones(4, "1.000");
+    for (const Case& c : std::vector<Case>{
+             {"mean 10, k = 3: stray readings pulled to the bounds",
+              TwoColumnFile({45, -25, 10, 10}, {1, 1, 1, 1}, {4}),
+              {"39.9999", "-19.9999", "10.000", "10.000"},
+              ones},
+             {"mean 1000.1 as a float: the upper bound prints 4000.3998, not 4000.3999",
+              TwoColumnFile({500, 500, 500, 500, 500, 500, 500, 500, 500, 5501}, std::vector<float>(10, 1),
+                            {10}),
+              {"500.000", "500.000", "500.000", "500.000", "500.000", "500.000", "500.000", "500.000",
+               "500.000", "4000.3998"},
+              std::vector<std::string>(10, "1.000")},
+             // A zero takes the group's lowest positive reading; a column of zeros the starting
+             // value, 9000 in the first group and 900000 in later ones.
+             {"zeros",
+              TwoColumnFile({0, 5, 7, 6, 0.000001f, 8}, {0, 0, 0, 0, 0, 0}, {3, 3}),
+              {"5.0000", "5.000", "7.000", "6.000", "6.0000", "8.000"},
+              {"9000.0000", "9000.0000", "9000.0000", "900000.0000", "900000.0000", "900000.0000"}},
+             // Mean -2, M * k = -6: every reading deviates; -1 lies above the mean (-2 - 6 - 0.0001),
+             // the others not (-2 + 6 + 0.0001).
+             {"negative mean",
+              TwoColumnFile({-1, -2, -3}, {1, 1, 1}, {3}),
+              {"-8.0001", "4.0001", "4.0001"},
+              {"1.000", "1.000", "1.000"}},
+             // Two runs of file 1 are two groups. The third (rows 3-4): mean 25, the zero takes
+             // the lowest reading 50; a later group, but 50 < 900000.
+             {"runs",
+              "FILE,INCREMENT,100HZ\n1,0,10\n1,5,10\n2,0,100\n1,10,0\n1,15,50\n",
+              {"10", "10", "100", "50.0000", "50"},
+              {}}}) {
+        Loaded l(c.file);
+        EXPECT_TRUE(CorrectBadPoints(l.survey.m_tables).messages.empty()) << c.what;
+        EXPECT_EQ(Column(l.survey.m_tables.Origin(), 2), c.first) << c.what;
+        if (!c.second.empty()) {
+            EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3), c.second) << c.what;
+        }
+    }
 }
 
 TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
@@ -97,7 +102,7 @@ TEST(CorrectBadPoints, CapsTheFrequencyColumnsAt200)
     EXPECT_EQ(l.survey.m_tables.Origin().Cell(0, 202), "0");
 }
 
-TEST(SearchBadPoints, ClipsGroupsOfMoreThanSixAndRewritesEveryCellRead)
+TEST(SearchBadPoints, ClipsGroupsOfMoreThanSixAndRewritesEveryCellReadUpTo200)
 {
     // Group 1: seven readings, the spike is clipped. Group 2: six readings, not clipped.
     Loaded l(TwoColumnFile({1, 1, 1, 1, 1, 1, 100, 1, 1, 1, 1, 1, 100}, std::vector<float>(13, 2), {7, 6}));
@@ -107,15 +112,12 @@ TEST(SearchBadPoints, ClipsGroupsOfMoreThanSixAndRewritesEveryCellRead)
     EXPECT_EQ(a[0], "1.000000");
     EXPECT_EQ(a[12], "100.000000");
     EXPECT_EQ(Column(l.survey.m_tables.Origin(), 3)[12], "2.000000");
-}
 
-TEST(SearchBadPoints, ReadsAtMost200RowsOfAGroup)
-{
-    std::vector<float> a(250, 5), b(250, 5);
-    Loaded l(TwoColumnFile(a, b, {250}));
-    SearchBadPoints(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.Origin().Cell(199, 2), "5.000000");
-    EXPECT_EQ(l.survey.m_tables.Origin().Cell(200, 2), "5.000");
+    // At most 200 rows of a group are read (and rewritten).
+    Loaded longGroup(TwoColumnFile(std::vector<float>(250, 5), std::vector<float>(250, 5), {250}));
+    SearchBadPoints(longGroup.survey.m_tables);
+    EXPECT_EQ(longGroup.survey.m_tables.Origin().Cell(199, 2), "5.000000");
+    EXPECT_EQ(longGroup.survey.m_tables.Origin().Cell(200, 2), "5.000");
 }
 
 TEST(SearchBadPoints, MarksTheCellsTheCorrectionWouldChange)
@@ -130,13 +132,8 @@ TEST(SearchBadPoints, MarksTheCellsTheCorrectionWouldChange)
     // The marked cells are exactly those the correction then changes.
     const Rows before = TableRows(l.survey.m_tables.Origin());
     CorrectBadPoints(l.survey.m_tables);
-    const Rows after = TableRows(l.survey.m_tables.Origin());
-    std::map<int, int> changedFirst;
-    for (std::size_t r = 0; r < before.size(); ++r)
-        for (std::size_t c = 2; c < 4; ++c)
-            if (before[r][c] != after[r][c] && !changedFirst.count(static_cast<int>(r)))
-                changedFirst[static_cast<int>(r)] = static_cast<int>(c);
-    EXPECT_EQ(changedFirst, (std::map<int, int>{{1, 3}, {3, 2}}));
+    EXPECT_EQ(FirstChanged(before, TableRows(l.survey.m_tables.Origin())),
+              (std::map<int, int>{{1, 3}, {3, 2}}));
     EXPECT_TRUE(l.survey.m_tables.Marks().empty());
 
     Loaded clean(TwoColumnFile(std::vector<float>(8, 4), std::vector<float>(8, 4), {8}));
@@ -150,15 +147,11 @@ TEST(SearchBadPoints, MarksFollowTheDeviationFactor)
     SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 3.0f);
     SearchBadPoints(l.survey.m_tables);
     EXPECT_TRUE(l.survey.m_tables.Marks().empty());
-    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor,
-               0.5f);  // mean 10.875: 17 is beyond 5.44
+    // Mean 10.875: 17 is beyond 5.44.
+    SetSetting(l.survey.m_tables, &ProcessingSettings::m_fDeviationFactor, 0.5f);
     SearchBadPoints(l.survey.m_tables);
     EXPECT_EQ(l.survey.m_tables.Marks(), (std::map<int, int>{{7, 2}}));
 }
-
-}  // namespace
-
-namespace {
 
 TEST(SearchBadPoints, MarksMatchTheCorrectionOnTheExampleSurvey)
 {
@@ -171,15 +164,7 @@ TEST(SearchBadPoints, MarksMatchTheCorrectionOnTheExampleSurvey)
     EXPECT_GE(marks.size(), 5u);
     const Rows before = TableRows(l.survey.m_tables.Origin());
     CorrectBadPoints(l.survey.m_tables);
-    const Rows after = TableRows(l.survey.m_tables.Origin());
-    std::map<int, int> changed;
-    for (std::size_t r = 0; r < before.size(); ++r)
-        for (std::size_t c = 0; c < before[r].size(); ++c)
-            if (before[r][c] != after[r][c]) {
-                changed.emplace(static_cast<int>(r), static_cast<int>(c));
-                break;
-            }
-    EXPECT_EQ(marks, changed);
+    EXPECT_EQ(marks, FirstChanged(before, TableRows(l.survey.m_tables.Origin())));
 }
 
 }  // namespace

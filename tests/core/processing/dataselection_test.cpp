@@ -9,7 +9,7 @@ using namespace vantrel::test;
 
 namespace {
 
-TEST(FileTree, GroupsRowsUnderTheirFileInOrderOfFirstAppearance)
+TEST(FileTree, GroupsRowsUnderTheirFileAndPropagatesClicks)
 {
     Loaded l(ReadAll(DataPath("datafile/alternating_files.csv")));
     const FileTree& tree = l.survey.m_tree;
@@ -24,27 +24,25 @@ TEST(FileTree, GroupsRowsUnderTheirFileInOrderOfFirstAppearance)
     Loaded wide("FILE,INCREMENT,1000HZ,MODE,DATETIME\n123,4567,1,-3,X\n");
     EXPECT_EQ(wide.survey.m_tree.FileText(0), "File:123 (X)");
     EXPECT_EQ(wide.survey.m_tree.RowText(1), "INCREMENT=4567 MODE=-3");
-}
 
-TEST(FileTree, MouseClicksPropagateChecks)
-{
-    Loaded l("FILE,INCREMENT,1000HZ\n1,0,1\n1,5,1\n1,10,1\n2,0,1\n");
-    FileTree& tree = l.survey.m_tree;
-    tree.ClickFileCheckBox(0);
-    EXPECT_TRUE(tree.Files()[0].checked);
-    EXPECT_TRUE(tree.Row(1).checked && tree.Row(2).checked && tree.Row(3).checked);
-    EXPECT_FALSE(tree.Row(4).checked);
+    // Mouse clicks propagate checks.
+    Loaded clicked("FILE,INCREMENT,1000HZ\n1,0,1\n1,5,1\n1,10,1\n2,0,1\n");
+    FileTree& clicks = clicked.survey.m_tree;
+    clicks.ClickFileCheckBox(0);
+    EXPECT_TRUE(clicks.Files()[0].checked);
+    EXPECT_TRUE(clicks.Row(1).checked && clicks.Row(2).checked && clicks.Row(3).checked);
+    EXPECT_FALSE(clicks.Row(4).checked);
 
-    tree.ClickRowCheckBox(2);  // unchecking any row unchecks its file
-    EXPECT_FALSE(tree.Files()[0].checked);
-    EXPECT_FALSE(tree.Row(2).checked);
-    tree.ClickRowCheckBox(2);  // checking the last unchecked row checks the file
-    EXPECT_TRUE(tree.Files()[0].checked);
+    clicks.ClickRowCheckBox(2);  // unchecking any row unchecks its file
+    EXPECT_FALSE(clicks.Files()[0].checked);
+    EXPECT_FALSE(clicks.Row(2).checked);
+    clicks.ClickRowCheckBox(2);  // checking the last unchecked row checks the file
+    EXPECT_TRUE(clicks.Files()[0].checked);
 
-    tree.ClickFileCheckBox(0);
-    EXPECT_FALSE(tree.Row(1).checked || tree.Row(2).checked || tree.Row(3).checked);
-    tree.ClickRowCheckBox(1);
-    EXPECT_FALSE(tree.Files()[0].checked);  // other rows still unchecked
+    clicks.ClickFileCheckBox(0);
+    EXPECT_FALSE(clicks.Row(1).checked || clicks.Row(2).checked || clicks.Row(3).checked);
+    clicks.ClickRowCheckBox(1);
+    EXPECT_FALSE(clicks.Files()[0].checked);  // other rows still unchecked
 }
 
 TEST(SelectData, CopiesCheckedRowsFileByFile)

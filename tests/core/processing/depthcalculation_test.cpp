@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -13,18 +14,15 @@ namespace {
 
 TEST(DepthHeight, SkinDepthTimesTheCoefficient)
 {
-    EXPECT_EQ(DepthHeight(1000, 20, 0.7f), -49);
-    EXPECT_EQ(DepthHeight(10, 20, 0.7f), -498);
-    EXPECT_EQ(DepthHeight(1, 20, 0.7f), -1576);
-    EXPECT_EQ(DepthHeight(0.5f, 20, 0.7f), -2229);
-    EXPECT_EQ(DepthHeight(50, 100, 0.7f), -498);
-    EXPECT_EQ(DepthHeight(1000, 12.5f, 0.7f), -39);
-    // Not finite or not an int: the most negative int, by rule.
-    EXPECT_EQ(DepthHeight(0, 20, 0.7f), INT_MIN);
-    EXPECT_EQ(DepthHeight(0, 0, 0.7f), INT_MIN);
-    EXPECT_EQ(DepthHeight(10, -20, 0.7f), INT_MIN);
-    EXPECT_EQ(DepthHeight(1e-30f, 20, 0.7f), INT_MIN);
-    EXPECT_EQ(DepthHeight(1000, 20, -0.7f), 49);
+    // A height that is not finite or not an int is the most negative int, by rule.
+    const std::tuple<float, float, float, int> cases[] = {
+        {1000, 20, 0.7f, -49},       {10, 20, 0.7f, -498},  {1, 20, 0.7f, -1576},
+        {0.5f, 20, 0.7f, -2229},     {50, 100, 0.7f, -498}, {1000, 12.5f, 0.7f, -39},
+        {0, 20, 0.7f, INT_MIN},      {0, 0, 0.7f, INT_MIN}, {10, -20, 0.7f, INT_MIN},
+        {1e-30f, 20, 0.7f, INT_MIN}, {1000, 20, -0.7f, 49}};
+    for (const auto& [frequency, resistivity, coefficient, height] : cases)
+        EXPECT_EQ(DepthHeight(frequency, resistivity, coefficient), height)
+            << frequency << " " << resistivity << " " << coefficient;
 }
 
 TEST(CalculateDepth, OneRowPerReadingGroupByGroupColumnByColumn)
@@ -55,15 +53,13 @@ TEST(CalculateDepth, ReadsTheWorkingSettings)
     ASSERT_TRUE(DepthNeedsConfirmation(c.survey.m_tables));
     CalculateDepth(c.survey.m_tables);  // confirmed: rebuilt from scratch
     EXPECT_EQ(c.Depth(), (Rows{{"1", "0", "-996", "1"}}));
-}
 
-TEST(CalculateDepth, ExtraColumnsBeforeTheFrequenciesKeepTheirPlaces)
-{
-    Chosen c("FILE,INCREMENT,LINE,1000HZ\n4,10,L7,12.5\n");
-    EXPECT_EQ(c.survey.m_tables.Depth().Titles(),
+    // Extra columns before the frequencies keep their places.
+    Chosen extra("FILE,INCREMENT,LINE,1000HZ\n4,10,L7,12.5\n");
+    EXPECT_EQ(extra.survey.m_tables.Depth().Titles(),
               (std::vector<std::string>{"FILE", "INCREMENT", "LINE", "Height(H)", "Value(V)"}));
-    CalculateDepth(c.survey.m_tables);
-    EXPECT_EQ(c.Depth(), (Rows{{"4", "10", "L7", "-49", "12.5"}}));
+    CalculateDepth(extra.survey.m_tables);
+    EXPECT_EQ(extra.Depth(), (Rows{{"4", "10", "L7", "-49", "12.5"}}));
 }
 
 TEST(CalculateDepth, StopsWithoutChosenRowsOrWithoutAFile)

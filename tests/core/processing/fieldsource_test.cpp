@@ -8,7 +8,7 @@ using namespace vantrel::test;
 
 namespace {
 
-TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
+TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximumInSinglePrecision)
 {
     Chosen one("FILE,INCREMENT,100HZ,10HZ\n1,0,1,2\n1,5,2,4\n1,10,4,8\n");
     EXPECT_TRUE(ProcessFieldSource(one.survey.m_tables).messages.empty());
@@ -27,23 +27,18 @@ TEST(ProcessFieldSource, ScalesEachColumnToTheRunningMaximum)
     ProcessFieldSource(two.survey.m_tables);
     EXPECT_EQ(two.Col(2), (std::vector<std::string>{"10.0000", "5.0000", "10.0000", "2.0000", "10.0000"}));
     EXPECT_EQ(two.survey.m_tables.FieldGroups(), 3);
-}
 
-TEST(ProcessFieldSource, ScalingIsSinglePrecision)
-{
     // The target 123456.7 is a float (123456.703125); 1/3 of it prints 41152.2344.
-    Chosen c("FILE,INCREMENT,100HZ,10HZ\n1,0,1,123456.7\n1,5,3,5\n");
-    ProcessFieldSource(c.survey.m_tables);
-    EXPECT_EQ(c.Col(2), (std::vector<std::string>{"41152.2344", "123456.7031"}));
-    EXPECT_EQ(c.Col(3)[0], "123456.7031");
-}
+    Chosen precise("FILE,INCREMENT,100HZ,10HZ\n1,0,1,123456.7\n1,5,3,5\n");
+    ProcessFieldSource(precise.survey.m_tables);
+    EXPECT_EQ(precise.Col(2), (std::vector<std::string>{"41152.2344", "123456.7031"}));
+    EXPECT_EQ(precise.Col(3)[0], "123456.7031");
 
-TEST(ProcessFieldSource, ColumnsWithoutPositiveReadingsAreWrittenUnscaled)
-{
-    Chosen c("FILE,INCREMENT,100HZ,10HZ\n1,0,0,4\n1,5,-2,8\n");
-    ProcessFieldSource(c.survey.m_tables);
-    EXPECT_EQ(c.Col(2), (std::vector<std::string>{"0.0000", "-2.0000"}));
-    EXPECT_EQ(c.Col(3), (std::vector<std::string>{"4.0000", "8.0000"}));
+    // Columns without positive readings are written unscaled.
+    Chosen unscaled("FILE,INCREMENT,100HZ,10HZ\n1,0,0,4\n1,5,-2,8\n");
+    ProcessFieldSource(unscaled.survey.m_tables);
+    EXPECT_EQ(unscaled.Col(2), (std::vector<std::string>{"0.0000", "-2.0000"}));
+    EXPECT_EQ(unscaled.Col(3), (std::vector<std::string>{"4.0000", "8.0000"}));
 }
 
 TEST(ProcessFieldSource, LongGroupsWorkOnTheirLast200Rows)
@@ -73,14 +68,12 @@ TEST(ProcessFieldSource, FrequencyColumnsBeyondIndex200)
     EXPECT_EQ(c.Col(212), (std::vector<std::string>{"3.0000", "6.0000"}));
     EXPECT_EQ(c.Col(213), (std::vector<std::string>{"3.0000", "6.0000"}));
     EXPECT_EQ(c.Col(5)[0], "X");
-}
 
-TEST(ProcessFieldSource, EmptyTableCountsNoGroups)
-{
-    Loaded l("FILE,INCREMENT,100HZ\n1,0,1\n");
-    l.survey.m_tables.SetFieldGroups(7);
-    ProcessFieldSource(l.survey.m_tables);
-    EXPECT_EQ(l.survey.m_tables.FieldGroups(), 0);
+    // An empty Processing table counts no groups.
+    Loaded empty("FILE,INCREMENT,100HZ\n1,0,1\n");
+    empty.survey.m_tables.SetFieldGroups(7);
+    ProcessFieldSource(empty.survey.m_tables);
+    EXPECT_EQ(empty.survey.m_tables.FieldGroups(), 0);
 }
 
 }  // namespace

@@ -50,9 +50,8 @@ TEST(SettingsText, PrintsShortestRoundTripAndReadsOnlyItsOwnForm)
     }
     ProcessingSettings some;
     ASSERT_TRUE(ParseSettingsText("v-threshold=0.5,resistivity=12.5", some));
-    EXPECT_EQ(some.m_fResistivity, 12.5f);
-    EXPECT_EQ(some.m_fVThreshold, 0.5f);
-    EXPECT_EQ(some.m_fDeviationFactor, 3.0f);
+    EXPECT_EQ(SettingsText(some),
+              "deviation-factor=3,resistivity=12.5,depth-coefficient=0.7,p-threshold=0.3,v-threshold=0.5");
     for (const char* wrong : {"", "resistivity", "resistivity=", "resistivity=1x", "resistivity=1,",
                               "resistivity=1,resistivity=2", "bogus=1", " resistivity=1", "resistivity=1e99",
                               "resistivity=12,5"}) {

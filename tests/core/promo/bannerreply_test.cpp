@@ -1,8 +1,10 @@
 #include "promo/bannerreply.h"
+#include "promo/bannerschedule.h"
 #include "promo/picturename.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,44 +31,43 @@ std::vector<std::pair<std::string, std::string>> Links(const BannerReply& reply)
 
 using Strings = std::vector<std::string>;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
+using Kind = BannerSchedule::DownloadStep::Kind;
+
+BannerReply Listing(std::vector<std::string> pictures)
+{
+    BannerReply reply;
+    reply.hasBanners = true;
+    reply.pictures = std::move(pictures);
+    return reply;
+}
 
 }  // namespace
 
-TEST(PictureName, PlainNamesAreAccepted)
+TEST(PictureName, PlainNamesAreAcceptedAndThoseThatWouldLeaveTheFolderOrHideAreRefused)
 {
     for (const std::string& name : Strings{"a.jpg", "banner 2024.v2.png", "\xE5\xB9\xBF\xE5\x91\x8A.jpg",
                                            "x.", "a..b", std::string(251, 'n') + ".bmp"})
         EXPECT_EQ(CheckPictureName(name), "") << name;
     EXPECT_EQ(PictureBaseName("a.tar.gz"), "a");
     EXPECT_EQ(PictureBaseName("plain"), "plain");
-}
 
-TEST(PictureName, NamesThatWouldLeaveTheFolderOrHideAreRefused)
-{
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"", "empty"},
-        {".", "folder reference"},
-        {"..", "folder reference"},
-        {"../x.bmp", "starts with a dot"},
-        {"/etc/passwd", "path separator"},
-        {"sub/x.bmp", "path separator"},
-        {"a\\b.jpg", "path separator"},
-        {".hidden.png", "starts with a dot"},
-        {"a\x01.png", "control character"},
-        {"a\r\n.png", "control character"},
-        {"a\x7F.png", "control character"},
-        {std::string(252, 'n') + ".bmp", "longer than 255"},
-        {"noextension", "no \".\""},
-        {"\xFF.png", "UTF-8"},
-        {"\xC0\xAF.png", "UTF-8"},       // overlong "/"
-        {"a\xE5\xB9.png", "UTF-8"},      // cut multi-byte character
-        {"a\xED\xA0\x80.png", "UTF-8"},  // surrogate
-        {"a.png\xE5", "UTF-8"},          // cut at the very end
+    const std::vector<std::pair<std::string, Strings>> refused = {
+        {"empty", {""}},
+        {"folder reference", {".", ".."}},
+        {"starts with a dot", {"../x.bmp", ".hidden.png"}},
+        {"path separator", {"/etc/passwd", "sub/x.bmp", "a\\b.jpg"}},
+        {"control character", {"a\x01.png", "a\r\n.png", "a\x7F.png"}},
+        {"longer than 255", {std::string(252, 'n') + ".bmp"}},
+        {"no \".\"", {"noextension"}},
+        // A byte UTF-8 never uses, an overlong "/", a cut multi-byte character, a
+        // surrogate, a character cut at the very end.
+        {"UTF-8", {"\xFF.png", "\xC0\xAF.png", "a\xE5\xB9.png", "a\xED\xA0\x80.png", "a.png\xE5"}},
     };
-    for (const auto& [name, why] : refused) {
-        const std::string reason = CheckPictureName(name);
-        EXPECT_NE(reason.find(why), std::string::npos) << "name '" << name << "' gave '" << reason << "'";
-    }
+    for (const auto& [why, names] : refused)
+        for (const std::string& name : names) {
+            const std::string reason = CheckPictureName(name);
+            EXPECT_NE(reason.find(why), std::string::npos) << "name '" << name << "' gave '" << reason << "'";
+        }
 }
 
 TEST(BannerReply, TokensSkipEveryRunOfQuotes)
@@ -82,7 +83,7 @@ TEST(BannerReply, TokensSkipEveryRunOfQuotes)
     EXPECT_EQ(ReplyText("a\r\nb\nc"), "a\r\nb\r\nc\r\n");
 }
 
-TEST(BannerReply, OnlyImgInQuotesMakesAList)
+TEST(BannerReply, OnlyImgInQuotesMakesAListAndLinksFollowTheLastNameBeforeThem)
 {
     for (const char* body : {"", "{\"value\":\"http://x/\"}", "{\"images\":[\"a.jpg\"]}", "{img:\"a.jpg\"}",
                              "<html>503 Service Unavailable</html>"}) {
@@ -90,10 +91,7 @@ TEST(BannerReply, OnlyImgInQuotesMakesAList)
         EXPECT_FALSE(reply.hasBanners) << body;
         EXPECT_TRUE(reply.pictures.empty() && reply.links.empty()) << body;
     }
-}
 
-TEST(BannerReply, LinksFollowTheLastNameBeforeThem)
-{
     // A link before any picture goes under the empty key; a picture without a
     // link gets none; two links after one picture: the later wins when written.
     const BannerReply reply = CutBannerReply(
@@ -118,4 +116,50 @@ TEST(BannerReply, RefusedNamesDropTheirLinksButNotTheRest)
     EXPECT_EQ(reply.notes[1], "link \"http://evil/\" skipped: its picture was skipped");
     // The log shows control characters escaped, never raw.
     EXPECT_EQ(reply.notes[8], "picture \"a\\x1B[2J.png\" skipped: the name holds a control character");
+}
+
+TEST(BannerSchedule, StatesThroughARun)
+{
+    std::set<std::string, std::less<>> files;
+    const auto exists = [&files](std::string_view name) { return files.count(name) > 0; };
+    BannerSchedule s;
+    EXPECT_EQ(s.State(), BannerState::NotFetched);
+    ASSERT_TRUE(s.StartListRequest());
+    EXPECT_FALSE(s.StartListRequest()) << "a second request while the first runs";
+    EXPECT_FALSE(s.ListArrived(BannerReply{}));  // server down, or no "img"
+    EXPECT_EQ(s.State(), BannerState::NotFetched);
+
+    ASSERT_TRUE(s.StartListRequest()) << "retried on the next tick";
+    EXPECT_TRUE(s.ListArrived(Listing({"a.jpg", "b.png", "c.bmp"})));
+    EXPECT_FALSE(s.StartListRequest()) << "one list per run";
+    EXPECT_EQ(s.State(), BannerState::Downloading);
+
+    files = {"b.png"};
+    auto step = s.NextDownload(exists);
+    EXPECT_EQ(step.kind, Kind::Start);
+    EXPECT_EQ(step.name, "a.jpg");
+    EXPECT_EQ(s.NextDownload(exists).kind, Kind::Busy);
+    s.DownloadEnded();  // failed or not, a.jpg is not tried again
+    for (int tick = 0; tick < 3; ++tick) {
+        step = s.NextDownload(exists);
+        EXPECT_EQ(step.kind, Kind::Blocked);
+        EXPECT_EQ(step.name, "b.png");
+    }
+    EXPECT_EQ(s.State(), BannerState::Downloading);
+
+    files.clear();
+    for (const char* name : {"b.png", "c.bmp"}) {
+        step = s.NextDownload(exists);
+        EXPECT_EQ(step.name, name);
+        EXPECT_EQ(s.State(), BannerState::Downloading) << "while the last download runs";
+        s.DownloadEnded();
+    }
+    EXPECT_EQ(s.State(), BannerState::Idle);
+    EXPECT_EQ(s.NextDownload(exists).kind, Kind::Nothing);
+
+    // A list without usable pictures is done at once.
+    BannerSchedule empty;
+    empty.StartListRequest();
+    EXPECT_TRUE(empty.ListArrived(Listing({})));
+    EXPECT_EQ(empty.State(), BannerState::Idle);
 }
