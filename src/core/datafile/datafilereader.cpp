@@ -40,6 +40,17 @@ bool IsDelimiter(char c)
     return kDelimiters.is[static_cast<unsigned char>(c)];
 }
 
+/// Where the first field of a line starts: past the delimiters and the white
+/// space before it. A saved line starts with its first field, and the reading
+/// trims white space off it, so a name such as "\fFILE" would not come back.
+std::size_t FirstFieldStart(std::string_view line)
+{
+    std::size_t p = 0;
+    while (p < line.size() && (IsDelimiter(line[p]) || IsCSpace(line[p])))
+        ++p;
+    return p;
+}
+
 std::string_view Trim(std::string_view s)
 {
     while (!s.empty() && IsCSpace(s.front()))
@@ -68,7 +79,7 @@ void DataFileReader::Begin(const std::string& shownName)
 void DataFileReader::Header(std::string_view line)
 {
     const auto& header = m_frame.HeaderColumns();
-    std::size_t p = 0;
+    std::size_t p = FirstFieldStart(line);
     int firstFreq = 0;
     while (p < line.size()) {
         while (p < line.size() && IsDelimiter(line[p]))
@@ -165,12 +176,13 @@ constexpr std::size_t kChunk = 1 << 20;
 
 /// Splits a data line into `n` fields: runs of delimiters separate the first
 /// n - 1, the last is the rest after one delimiter. A trailing run of
-/// separators carries no field: the writers end every line with one, and it
-/// must not grow the last field on each save. False when the line has too
-/// few fields (or there is no header yet).
+/// separators and white space carries no field: the writers end every line
+/// with a separator, and the line trimming would take white space before it
+/// off the saved line. False when the line has too few fields (or there is no
+/// header yet).
 bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_view>& fields)
 {
-    while (!line.empty() && (line.back() == ',' || line.back() == ' ' || line.back() == '\t'))
+    while (!line.empty() && (line.back() == ',' || IsCSpace(line.back())))
         line.remove_suffix(1);
     if (n == 0)
         return false;
@@ -178,7 +190,7 @@ bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_
         fields.push_back(line);
         return true;
     }
-    std::size_t p = 0;
+    std::size_t p = FirstFieldStart(line);
     for (std::size_t k = 0; k + 1 < n; ++k) {
         while (p < line.size() && IsDelimiter(line[p]))
             ++p;
@@ -197,7 +209,7 @@ bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_
 
 std::size_t CountHeaderFields(std::string_view line)
 {
-    std::size_t count = 0, p = 0;
+    std::size_t count = 0, p = FirstFieldStart(line);
     while (p < line.size()) {
         while (p < line.size() && IsDelimiter(line[p]))
             ++p;
