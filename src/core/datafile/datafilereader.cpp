@@ -8,15 +8,12 @@
 #include "outputtables.h"
 #include "platform.h"
 #include "textcase.h"
+#include "threads/twothreads.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <condition_variable>
 #include <cstring>
-#include <deque>
-#include <mutex>
-#include <thread>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -101,9 +98,9 @@ void DataFileReader::Header(std::string_view line)
             m_modeColumn = index;
         } else if (Contains(name, "DATETIME")) {
             m_dateTimeColumn = index;
-        } else if (Contains(name, "HZ") && !m_frame.DashColumns()) {
+        } else if (IsHertzTitle(name) && !m_frame.DashColumns()) {
             frequency = true;
-        } else if (Contains(name, "-") && !Contains(name, "ID")) {
+        } else if (IsDashTitle(name)) {
             frequency = true;
             m_frame.SetDashColumns();
         }
@@ -407,64 +404,16 @@ ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<
     }
 
     // The second thread fills pieces ahead; this one takes them in order.
-    Piece pieces[3];
-    std::vector<Piece*> empty = {&pieces[0], &pieces[1], &pieces[2]};
-    std::deque<Piece*> filled;
-    bool quit = false;
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::thread reader([&] {
-        for (;;) {
-            Piece* piece;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                changed.wait(lock, [&] { return quit || !empty.empty(); });
-                if (quit)
-                    return;
-                piece = empty.back();
-                empty.pop_back();
-            }
+    FillAheadInOrder<Piece>(
+        [&](Piece& piece) {
             try {
-                splitter.Fill(*piece);
+                splitter.Fill(piece);
             } catch (...) {
-                piece->tooLarge = piece->end = true;  // out of memory for the lines
+                piece.tooLarge = piece.end = true;  // out of memory for the lines
             }
-            const bool end = piece->end;
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                filled.push_back(piece);
-            }
-            changed.notify_all();
-            if (end)
-                return;
-        }
-    });
-    try {
-        for (bool end = false; !end;) {
-            Piece* piece;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                changed.wait(lock, [&] { return !filled.empty(); });
-                piece = filled.front();
-                filled.pop_front();
-            }
-            end = take(*piece);
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                empty.push_back(piece);
-            }
-            changed.notify_all();
-        }
-    } catch (...) {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            quit = true;
-        }
-        changed.notify_all();
-        reader.join();
-        throw;
-    }
-    reader.join();
+            return piece.end;
+        },
+        take);
     return m_result;
 }
 
