@@ -544,26 +544,6 @@ Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pseudo-section</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location line="+73"/>
         <source>Please save the data!</source>
         <translation type="unfinished"></translation>
@@ -599,6 +579,22 @@ Depth Calculation</source>
     <message>
         <location line="+34"/>
         <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data this chart was drawn from has changed: the picture is out of date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This chart cannot be drawn again: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is nothing to draw.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1422,6 +1418,25 @@ Do you want to replace it?</source>
     <message>
         <location line="+12"/>
         <source>Select window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <source>Pseudo-section</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

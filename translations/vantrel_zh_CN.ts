@@ -563,26 +563,6 @@ Depth Data</translation>
         <translation>Chart%1</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pseudo-section</source>
-        <translation>拟断面</translation>
-    </message>
-    <message>
         <location line="+73"/>
         <source>Please save the data!</source>
         <translation>Please save the data!</translation>
@@ -619,6 +599,22 @@ Depth Data</translation>
         <location line="+34"/>
         <source>The graph could not be printed.</source>
         <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>The data this chart was drawn from has changed: the picture is out of date.</source>
+        <translation>绘制此图的数据已更改, 图形已过时。</translation>
+    </message>
+    <message>
+        <source>Redraw</source>
+        <translation>重画</translation>
+    </message>
+    <message>
+        <source>This chart cannot be drawn again: %1</source>
+        <translation>此图无法重画: %1</translation>
+    </message>
+    <message>
+        <source>there is nothing to draw.</source>
+        <translation>没有可画的内容。</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1439,25 @@ Do you want to replace it?</source>
         <location line="+12"/>
         <source>Select window:</source>
         <translation>Select window:</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <source>Pseudo-section</source>
+        <translation>拟断面</translation>
     </message>
 </context>
 </TS>

@@ -1,12 +1,13 @@
 #include "app/cvantrelapp.h"
 
+#include "charts/chartkinds.h"
 #include "charts/graphdrawing.h"
 #include "app/caboutdlg.h"
 #include "charts/cchildframe.h"
 #include "app/cmainframe.h"
 #include "common/commandids.h"
 #include "app/dialogprompter.h"
-#include "graphs/graphchecks.h"
+#include "graphs/buildgraph.h"
 #include "messages.h"
 
 #include <QDesktopServices>
@@ -71,8 +72,12 @@ bool CVantrelApp::InitInstance(bool show)
     if (m_mainFrame)
         return true;
     m_mainFrame = new CMainFrame(*this);
-    m_mainFrame->setGraphDrawer(
-        installCharts(*m_mainFrame->mdiArea(), *m_mainFrame->router(), prompter(), m_mainFrame->survey()));
+    m_mainFrame->setGraphDrawer(installCharts(*m_mainFrame->mdiArea(), *m_mainFrame->router(), prompter(),
+                                              m_mainFrame->notifier(),
+                                              [frame = m_mainFrame](const QString& text, int timeout) {
+                                                  if (frame)
+                                                      frame->showStatusInfo(text, timeout);
+                                              }));
     registerCommands();
     if (show)
         m_mainFrame->show();
@@ -90,8 +95,8 @@ void CVantrelApp::registerCommands()
     using namespace cmd;
     CommandRouter* r = m_mainFrame->router();
     r->addHandler(Level::Application, ID_FILE_NEW, [this] { OnFileNew(); });
-    for (int id : {ID_VERTICAL_GRAPH, ID_ICHNOGRAPHY_GRAPH, ID_ROUND_GRAPH, ID_SECTION_GRAPH})
-        r->addHandler(Level::Application, id, [this, id] { OnGraph(id); });
+    for (const ChartKind& kind : chartKinds())
+        r->addHandler(Level::Application, kind.commandId, [this, id = kind.commandId] { OnGraph(id); });
     r->addHandler(Level::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     r->addHandler(Level::Application, ID_HELP_DOC, [this] { OnHelp(); });
     r->addHandler(Level::Application, ID_ABOUT_COMPANY, [this] { OnAboutCompany(); });
@@ -115,42 +120,23 @@ void CVantrelApp::OnFileNew()
     m_mainFrame->newChartWindow(tr("Chart%1").arg(n));
 }
 
-QString CVantrelApp::graphTitle(int id)
-{
-    switch (id) {
-    case cmd::ID_VERTICAL_GRAPH: return tr("Vertical Profile");
-    case cmd::ID_ICHNOGRAPHY_GRAPH: return tr("Plane Profile");
-    case cmd::ID_ROUND_GRAPH: return tr("Ring Graph");
-    case cmd::ID_SECTION_GRAPH: return tr("Pseudo-section");
-    default: return QString();
-    }
-}
-
-int CVantrelApp::graphKind(int id)
-{
-    switch (id) {
-    case cmd::ID_VERTICAL_GRAPH: return 1;
-    case cmd::ID_ICHNOGRAPHY_GRAPH: return 2;
-    case cmd::ID_ROUND_GRAPH: return 3;
-    case cmd::ID_SECTION_GRAPH: return 4;
-    default: return 0;
-    }
-}
-
 void CVantrelApp::OnGraph(int id)
 {
+    const ChartKind* kind = chartKindOfCommand(id);
+    if (!kind)
+        return;
     const Survey& survey = m_mainFrame->survey();
-    const auto kind = static_cast<GraphKind>(graphKind(id));
-    const std::string refused =
-        GraphCommandCheck(kind, survey.m_frame.DataSelected(), survey.m_tree.CurrentFrequency(),
-                          survey.m_tree.Frequencies().size());
-    if (!refused.empty()) {
-        prompter().message(QString::fromStdString(refused));
+    // The plane profile keeps the frequency entry it was drawn for.
+    GraphOptions options;
+    options.frequencyEntry = survey.m_tree.CurrentFrequency();
+    const BuiltGraph built = BuildGraph(kind->kind, survey, options);
+    if (built.refusal == BuiltGraph::Refusal::Command) {
+        prompter().message(QString::fromStdString(built.message));
         return;
     }
-    CChildFrame* window = m_mainFrame->newChartWindow(graphTitle(id));
+    CChildFrame* window = m_mainFrame->newChartWindow(chartWindowTitle(*kind));
     if (const auto& draw = m_mainFrame->graphDrawer())
-        draw(kind, *window);
+        draw(kind->kind, options, built, *window);
 }
 
 void CVantrelApp::OnAppAbout()

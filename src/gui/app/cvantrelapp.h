@@ -74,8 +74,6 @@ public:
     void OnOpenRecentFile(int index);
 
     /// The title a graph command gives its window (string of the graph kind).
-    static QString graphTitle(int id);
-    static int graphKind(int id);
 
 private:
     void registerCommands();

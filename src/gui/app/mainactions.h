@@ -12,8 +12,10 @@ class QWidget;
 namespace vantrel {
 
 class CommandRouter;
+struct CommandDescriptor;
 
-/// Every command's action of the main window: text, icon, keys, status-bar
+/// Every command's action of the main window, made from its row of the
+/// command table (`commandDescriptors()`): text, icon, keys, status-bar
 /// prompt and tool tip, in the interface language. Each action carries its command id in data(), sits on
 /// the window (so its keys work with or without a menu entry) and runs
 /// through the router. Menus, toolbars and the customization pick them up by id.
@@ -34,8 +36,7 @@ public:
     void showStepNames(const QString& undoStep, const QString& redoStep);
 
 private:
-    QAction* make(int id, const QString& text, const char* icon = nullptr,
-                  const QList<QKeySequence>& keys = {});
+    void make(const CommandDescriptor& d);
 
     QWidget& m_window;
     CommandRouter& m_router;

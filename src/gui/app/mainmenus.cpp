@@ -1,5 +1,6 @@
 #include "app/mainmenus.h"
 
+#include "common/commanddescriptor.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
 #include "app/customizedialog.h"
@@ -20,50 +21,39 @@ namespace vantrel {
 MainMenus::MainMenus(QMainWindow& window, const MainActions& actions, CommandRouter& router)
     : QObject(&window), m_window(window), m_actions(actions)
 {
-    using namespace cmd;
-    const auto add = [&actions](QMenu* menu, std::initializer_list<int> ids) {
-        for (int id : ids)
-            menu->addAction(actions.action(id));
+    // The skeleton is built here; each menu's entries are the command table's rows.
+    const auto fill = [&actions](QMenu* menu, CommandMenu which) {
+        for (const CommandDescriptor* d : commandsInMenu(which)) {
+            if (d->menuPlace.separatorBefore && !menu->isEmpty())
+                menu->addSeparator();
+            menu->addAction(actions.action(d->id));
+        }
     };
     QMenuBar* bar = window.menuBar();
     bar->setNativeMenuBar(false);
 
     m_file = bar->addMenu(tr("File(&F)"));
-    add(m_file, {ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE});
-    m_file->addSeparator();
-    m_file->addAction(actions.action(ID_PRINT_PICTURE));
-    for (QAction* a : actions.recentFiles())
-        m_file->addAction(a);
-    m_file->addSeparator();
-    m_file->addAction(actions.action(ID_APP_EXIT));
+    fill(m_file, CommandMenu::File);
 
     QMenu* view = bar->addMenu(tr("View(&V)"));
     m_toolbars = view->addMenu(tr("Toolbar and DockWindows(&T)"));
     m_toolbars->setObjectName(QStringLiteral("ToolbarsMenu"));
     fillPaneMenu(m_toolbars, {}, {});
-    view->addAction(actions.action(ID_VIEW_STATUS_BAR));
+    fill(view, CommandMenu::View);
     QMenu* looks = view->addMenu(tr("Software Pattern(&A)"));
-    add(looks,
-        {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP, ID_VIEW_APPLOOK_OFF_2003,
-         ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
+    fill(looks, CommandMenu::Looks);
     QMenu* office = looks->addMenu(tr("Office 2007(&7)"));
-    add(office,
-        {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
-         ID_VIEW_APPLOOK_OFF_2007_AQUA});
+    fill(office, CommandMenu::Office2007);
 
     QMenu* data = bar->addMenu(tr("Data Processing"));
-    add(data, {ID_CONFIG, ID_CHOOSE_DATA, ID_PROCESSED_DATA, ID_DEPTH_DISPLAY});
-    data->addSeparator();
-    add(data, {ID_EDIT_UNDO, ID_EDIT_REDO});
-
+    fill(data, CommandMenu::DataProcessing);
     QMenu* curving = bar->addMenu(tr("Curving"));
-    add(curving, {ID_ICHNOGRAPHY_GRAPH, ID_VERTICAL_GRAPH, ID_ROUND_GRAPH, ID_SECTION_GRAPH});
-
+    fill(curving, CommandMenu::Curving);
     QMenu* help = bar->addMenu(tr("Help(&H)"));
-    add(help, {ID_APP_ABOUT, ID_HELP_DOC, ID_ABOUT_COMPANY});
+    fill(help, CommandMenu::Help);
 
     m_edit = new QMenu(tr("Edit"), &window);
-    add(m_edit, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+    fill(m_edit, CommandMenu::Edit);
 
     for (QMenu* m : {m_file, view, m_toolbars, looks, office, data, curving, help, m_edit})
         router.watchMenu(m);

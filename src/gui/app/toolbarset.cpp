@@ -1,5 +1,6 @@
 #include "app/toolbarset.h"
 
+#include "common/commanddescriptor.h"
 #include "common/commandids.h"
 
 #include <QAction>
@@ -53,17 +54,13 @@ ToolbarSet::ToolbarSet(QMainWindow* window, std::function<QAction*(int)> actionF
 
 QList<int> ToolbarSet::standardCommands()
 {
-    return {cmd::ID_FILE_OPEN,
-            cmd::ID_FILE_SAVE,
-            cmd::ID_PRINT_PICTURE,
-            cmd::ID_SAVE_DEPTH_DATA,
-            cmd::ID_EDIT_COPY,
-            cmd::ID_EDIT_PASTE,
-            kSeparator,
-            cmd::ID_ICHNOGRAPHY_GRAPH,
-            cmd::ID_VERTICAL_GRAPH,
-            cmd::ID_ROUND_GRAPH,
-            cmd::ID_SECTION_GRAPH};
+    QList<int> ids;
+    for (const CommandDescriptor* d : commandsOnToolbar(CommandToolbar::Standard)) {
+        if (d->toolbarPlace.separatorBefore && !ids.isEmpty())
+            ids << kSeparator;
+        ids << d->id;
+    }
+    return ids;
 }
 
 QToolBar* ToolbarSet::makeToolbar(const QString& objectName, const QString& title)

@@ -13,10 +13,11 @@
 #include "charts/sectionchart.h"
 
 #include <QContextMenuEvent>
-#include <QPrinter>
-#include <QMainWindow>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
-#include <QStatusBar>
+#include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <climits>
@@ -225,13 +226,125 @@ void CVantrelView::OnSavePicture()
 
 void CVantrelView::showPointer(const QString& text)
 {
-    auto* frame = qobject_cast<QMainWindow*>(window());
-    if (!frame || !frame->statusBar())
+    Q_EMIT statusInfo(text, 0);
+}
+
+void CVantrelView::ClearGraph()
+{
+    if (m_printFrame)
+        m_printFrame->close();
+    delete takeWidget();
+    m_circular.clear();
+    m_kind = GraphKind::None;
+}
+
+void CVantrelView::followSurvey(SurveyNotifier& notifier, std::function<void()> redraw)
+{
+    if (m_notifier != &notifier) {
+        if (m_notifier)
+            m_notifier->disconnect(this);
+        m_notifier = &notifier;
+        connect(&notifier, &SurveyNotifier::changed, this, &CVantrelView::checkSource);
+    }
+    m_redrawGraph = std::move(redraw);
+    markDrawn();
+}
+
+void CVantrelView::markDrawn()
+{
+    if (m_notifier)
+        m_drawnFrom = sourceOf(m_notifier->revision());
+    if (m_staleBar)
+        m_staleBar->hide();
+    setViewportMargins(0, 0, 0, 0);
+}
+
+SurveyRevision CVantrelView::sourceOf(const SurveyRevision& revision) const
+{
+    SurveyRevision used;
+    const auto take = [&](int table) {
+        used.tables[static_cast<std::size_t>(table)] = revision.tables[static_cast<std::size_t>(table)];
+    };
+    switch (m_kind) {
+    case GraphKind::Vertical:
+        take(OutputTables::DepthTab);
+        used.settings = revision.settings;
+        break;
+    case GraphKind::Plane:
+        take(OutputTables::ProcessingTab);
+        used.settings = revision.settings;
+        break;
+    case GraphKind::Circular:
+        take(OutputTables::ProcessingTab);
+        take(OutputTables::DepthTab);
+        break;
+    case GraphKind::Section: take(OutputTables::DepthTab); break;
+    case GraphKind::None: break;
+    }
+    return used;
+}
+
+void CVantrelView::checkSource()
+{
+    if (!m_notifier || m_kind == GraphKind::None)
         return;
-    if (text.isEmpty())
-        frame->statusBar()->clearMessage();
-    else
-        frame->statusBar()->showMessage(text);
+    if (sourceOf(m_notifier->revision()) == m_drawnFrom) {
+        // Undo or Redo back to the state it was drawn from.
+        markDrawn();
+        return;
+    }
+    if (!isOutOfDate())
+        showOutOfDate(tr("The data this chart was drawn from has changed: the picture is out of date."));
+}
+
+void CVantrelView::showOutOfDate(const QString& text)
+{
+    if (!m_staleBar) {
+        m_staleBar = new QFrame(this);
+        m_staleBar->setObjectName(QStringLiteral("OutOfDateBar"));
+        // A style sheet of its own: the looks' sheets would override a palette.
+        m_staleBar->setStyleSheet(QStringLiteral("#OutOfDateBar { background: #fff3cd; border: none;"
+                                                 " border-bottom: 1px solid #e0c46c; }"
+                                                 "#OutOfDateBar QLabel { color: #5a3c00; }"));
+        auto* layout = new QHBoxLayout(m_staleBar);
+        layout->setContentsMargins(8, 3, 8, 3);
+        m_staleText = new QLabel(m_staleBar);
+        m_staleText->setWordWrap(true);
+        m_redraw = new QPushButton(tr("Redraw"), m_staleBar);
+        m_redraw->setObjectName(QStringLiteral("Redraw"));
+        layout->addWidget(m_staleText, 1);
+        layout->addWidget(m_redraw);
+        connect(m_redraw, &QPushButton::clicked, this, [this] {
+            if (m_redrawGraph)
+                m_redrawGraph();
+        });
+    }
+    m_staleText->setText(text);
+    m_redraw->setEnabled(static_cast<bool>(m_redrawGraph));
+    m_staleBar->show();
+    m_staleBar->raise();
+    placeBar();
+}
+
+bool CVantrelView::isOutOfDate() const
+{
+    return m_staleBar && !m_staleBar->isHidden();
+}
+
+void CVantrelView::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    placeBar();
+}
+
+void CVantrelView::placeBar()
+{
+    if (!isOutOfDate())
+        return;
+    const int height = m_staleBar->heightForWidth(width()) > 0 ? m_staleBar->heightForWidth(width())
+                                                               : m_staleBar->sizeHint().height();
+    m_staleBar->setGeometry(0, 0, width(), height);
+    setViewportMargins(0, height, 0, 0);
 }
 
 }  // namespace vantrel

@@ -3,15 +3,20 @@
 #include "charts/cdialog_pmpm.h"
 #include "graphs/graphkind.h"
 #include "charts/sectionchart.h"
+#include "common/surveynotifier.h"
 
 #include <QPointer>
 #include <QScrollArea>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 
 class QCPPainter;
+class QFrame;
+class QLabel;
 class QMenu;
+class QPushButton;
 
 namespace vantrel {
 
@@ -43,6 +48,24 @@ public:
     /// for the circular graph `count` charts in the grid. Count 0 makes
     /// nothing. The kind is kept in every case.
     void SetUpGraph(GraphKind kind, std::uint32_t count, const QString& title);
+
+    /// Takes the graph away (before it is drawn again): the window is as new.
+    void ClearGraph();
+
+    /// The graph was drawn from the notifier's survey as it stands now. From
+    /// then on, when a table or the settings the graph is made of change
+    /// (a step, Undo, Redo, another file), the window keeps its picture, the
+    /// user's customisations included, and says plainly above it that the
+    /// picture is out of date, with a Redraw button that runs `redraw`.
+    void followSurvey(SurveyNotifier& notifier, std::function<void()> redraw);
+    /// The survey's numbers the picture stands for are the ones of now again.
+    void markDrawn();
+    /// Shows the out-of-date bar with `text` (the reason it cannot be drawn again, say).
+    void showOutOfDate(const QString& text);
+    bool isOutOfDate() const;
+    /// The bar above the picture: its text and its Redraw button.
+    QLabel* outOfDateText() const { return m_staleText; }
+    QPushButton* redrawButton() const { return m_redraw; }
 
     GraphKind graphKind() const { return m_kind; }
     CDialog_PMPM* profileDialog() const { return m_profile; }
@@ -79,11 +102,21 @@ public:
     /// nothing for the circular grid or a window without a chart.
     void OnSavePicture();
 
+Q_SIGNALS:
+    /// What lies under the pointer (or the section's note) for the status
+    /// bar; an empty text clears it.
+    void statusInfo(const QString& text, int timeout);
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showPointer(const QString& text);
+    /// The parts of the survey's numbers that the graph of m_kind is made of.
+    SurveyRevision sourceOf(const SurveyRevision& revision) const;
+    void checkSource();
+    void placeBar();
     /// Routes the chart's context menu and gives it its Properties command.
     template <typename Chart>
     void offerMenu(Chart* chart);
@@ -95,6 +128,12 @@ private:
     QPointer<SectionChart> m_section;
     std::map<int, CDialog_PM*> m_circular;
     QPointer<CPrintFrame> m_printFrame;
+    QPointer<SurveyNotifier> m_notifier;
+    SurveyRevision m_drawnFrom;
+    std::function<void()> m_redrawGraph;
+    QFrame* m_staleBar = nullptr;
+    QLabel* m_staleText = nullptr;
+    QPushButton* m_redraw = nullptr;
 };
 
 }  // namespace vantrel

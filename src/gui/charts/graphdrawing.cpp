@@ -8,11 +8,9 @@
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
-#include "graphs/circulargraph.h"
-#include "graphs/graphchecks.h"
-#include "graphs/profilegraph.h"
-#include "graphs/sectiongraph.h"
 #include "charts/sectionchart.h"
+#include "common/surveynotifier.h"
+#include "overloaded.h"
 #include "survey.h"
 
 #include <QCoreApplication>
@@ -36,58 +34,38 @@ void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& v
 
 }  // namespace
 
-void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
-               Prompter& prompter)
+void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
 {
-    if (!survey.m_frame.HasOpenFile())
-        return;
-    const OutputTables& t = survey.m_tables;
-    switch (kind) {
-    case GraphKind::Vertical:
-        drawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
-                    view);
-        break;
-    case GraphKind::Plane: {
-        const PlaneColumn column =
-            PlaneProfileColumn(t.Processing(), t.FirstFreqColumn(), survey.m_tree.CurrentFrequency());
-        if (!column.Ok()) {
-            prompter.message(QString::fromStdString(column.message));
-            return;
-        }
-        drawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view);
-        break;
-    }
-    case GraphKind::Circular: {
-        const CircularGraph graph =
-            CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
-        if (graph.charts.empty())
-            return;
-        view.SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(t.ProcFreqColumns()), QString());
-        window.setDocumentTitle(QString::fromStdString(graph.title));
-        for (std::size_t g = 0; g < graph.charts.size(); ++g)
-            if (CDialog_PM* chart = view.circularDialog(static_cast<int>(g)))
-                chart->DrawCircularChart(graph.charts[g].values,
-                                         QString::fromStdString(graph.charts[g].label));
-        break;
-    }
-    case GraphKind::Section: {
-        const SectionGraph graph = PseudoSection(t.Depth());
-        window.setDocumentTitle(QString::fromStdString(graph.title));
-        view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
-        if (SectionChart* chart = view.sectionChart())
-            chart->setGraph(graph);
-        break;
-    }
-    case GraphKind::None: break;
-    }
+    std::visit(Overloaded{[&](const ProfileGraph& g) { drawProfile(g, window, view); },
+                          [&](const CircularGraph& g) {
+                              if (g.charts.empty())
+                                  return;
+                              view.SetUpGraph(GraphKind::Circular,
+                                              static_cast<std::uint32_t>(g.charts.size()), QString());
+                              window.setDocumentTitle(QString::fromStdString(g.title));
+                              for (std::size_t i = 0; i < g.charts.size(); ++i)
+                                  if (CDialog_PM* chart = view.circularDialog(static_cast<int>(i)))
+                                      chart->DrawCircularChart(g.charts[i].values,
+                                                               QString::fromStdString(g.charts[i].label));
+                          },
+                          [&](const SectionGraph& g) {
+                              window.setDocumentTitle(QString::fromStdString(g.title));
+                              view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
+                              if (SectionChart* chart = view.sectionChart())
+                                  chart->setGraph(g);
+                          }},
+               graph);
 }
 
-CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter)
+CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,
+                          const std::function<void(const QString&, int)>& showStatus)
 {
     if (auto* view = qobject_cast<CVantrelView*>(window.view()))
         return view;
     auto* view = new CVantrelView(router, prompter);
     window.setView(view);
+    if (showStatus)
+        QObject::connect(view, &CVantrelView::statusInfo, view, showStatus);
     new CVantrelDoc(window, router);
     // The view answers Print and Save Picture for its window before the
     // main frame does.
@@ -107,12 +85,39 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
     return view;
 }
 
-GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, const Survey& survey)
+GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, SurveyNotifier& notifier,
+                          std::function<void(const QString&, int)> showStatus)
 {
-    new ChartWindowWatcher(
-        area, [&router, &prompter](CChildFrame& window) { chartViewOf(window, router, prompter); });
-    return [&router, &prompter, &survey](GraphKind kind, CChildFrame& window) {
-        drawGraph(kind, survey, window, *chartViewOf(window, router, prompter), prompter);
+    const auto viewOf = [&router, &prompter, showStatus](CChildFrame& window) {
+        return chartViewOf(window, router, prompter, showStatus);
+    };
+    new ChartWindowWatcher(area, [viewOf](CChildFrame& window) { viewOf(window); });
+    return [viewOf, &prompter, &notifier](GraphKind kind, const GraphOptions& options,
+                                          const BuiltGraph& built, CChildFrame& window) {
+        CVantrelView* view = viewOf(window);
+        if (!built.Ok()) {
+            prompter.message(QString::fromStdString(built.message));
+            return;
+        }
+        drawGraph(built.graph, window, *view);
+        const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
+                             view = QPointer<CVantrelView>(view)] {
+            if (!window || !view)
+                return;
+            // A survey that no longer gives the graph keeps the picture
+            // the user has and says why.
+            const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
+            if (!again.Ok() || DrawsNothing(again.graph)) {
+                const QString why = again.Ok() ? CVantrelView::tr("there is nothing to draw.")
+                                               : QString::fromStdString(again.message);
+                view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
+                return;
+            }
+            view->ClearGraph();
+            drawGraph(again.graph, *window, *view);
+            view->markDrawn();
+        };
+        view->followSurvey(notifier, redraw);
     };
 }
 

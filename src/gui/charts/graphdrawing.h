@@ -1,6 +1,8 @@
 #pragma once
 
-#include "graphs/graphkind.h"
+#include "graphs/buildgraph.h"
+
+#include <QString>
 
 #include <functional>
 
@@ -12,23 +14,30 @@ class CChildFrame;
 class CommandRouter;
 class CVantrelView;
 class Prompter;
-struct Survey;
+class SurveyNotifier;
 
-/// Draws a graph of the survey's tables into a new chart window: sets the
+/// Draws a graph into a chart window whose view has none yet: sets the
 /// window's title, sets up its view and hands each curve or circular chart
-/// its numbers. Nothing happens before a file's header was read; the plane
-/// profile's column check speaks through the prompter.
-void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantrelView& view,
-               Prompter& prompter);
+/// its numbers. A circular graph without charts leaves the window empty.
+void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view);
 
-/// The chart view and document of a chart window, made when it has none.
-CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter);
+/// The chart view and document of a chart window, made when it has none; a
+/// view made here sends its status texts to `showStatus`.
+CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,
+                          const std::function<void(const QString&, int)>& showStatus = {});
 
-/// Draws a graph of the survey into a new chart window.
-using GraphDrawer = std::function<void(GraphKind kind, CChildFrame& window)>;
+/// Draws a graph the graph command built of the survey (of `kind`, with
+/// `options`) into a new chart window; a graph the survey refused says why
+/// through the prompter and leaves the window empty.
+using GraphDrawer = std::function<void(GraphKind kind, const GraphOptions& options, const BuiltGraph& built,
+                                       CChildFrame& window)>;
 
 /// Gives every chart window of `area` its document and view, and returns
-/// what the graph commands draw with.
-GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, const Survey& survey);
+/// what the graph commands draw with. The windows drawn follow the
+/// notifier's survey (CVantrelView::followSurvey): Redraw builds the graph
+/// of the same kind and options again. Their views' status texts go to
+/// `showStatus`.
+GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& prompter, SurveyNotifier& notifier,
+                          std::function<void(const QString&, int)> showStatus);
 
 }  // namespace vantrel

@@ -5,7 +5,8 @@
 
 namespace vantrel {
 
-/// The status-bar prompt and the tool tip of the commands that have them,
+/// The status-bar prompt and the tool tip of the commands that have them
+/// (the `texts` of their rows in the command table),
 /// in the interface language. A command's text holds both, separated by
 /// "\n": the prompt shows in the status bar while the command is under the
 /// pointer, the tool tip names the command on a toolbar button.

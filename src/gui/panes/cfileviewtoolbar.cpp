@@ -1,6 +1,6 @@
 #include "panes/cfileviewtoolbar.h"
 
-#include "common/commandids.h"
+#include "common/commanddescriptor.h"
 #include "common/commandtexts.h"
 
 #include <QAction>
@@ -23,19 +23,11 @@ CFileViewToolBar::CFileViewToolBar(QWidget* parent) : QToolBar(parent)
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setContentsMargins(0, 0, 0, 0);
 
-    const struct {
-        int id;
-        const char* icon;
-    } buttons[] = {
-        {cmd::ID_SELECT_DATA, ":/panes/icons/select.svg"},
-        {cmd::ID_FILEVIEW_PROCESS_SELECTED, ":/panes/icons/fieldprocess.svg"},
-        {cmd::ID_FILEVIEW_DEPTH, ":/panes/icons/depth.svg"},
-    };
-    for (const auto& b : buttons) {
-        QAction* a = addAction(QIcon(QString::fromLatin1(b.icon)), CommandTexts::toolTip(b.id));
-        a->setData(b.id);
-        a->setToolTip(CommandTexts::toolTip(b.id));
-        a->setStatusTip(CommandTexts::prompt(b.id));
+    for (const CommandDescriptor* b : commandsOnToolbar(CommandToolbar::FileView)) {
+        QAction* a = addAction(QIcon(QString::fromLatin1(b->icon)), CommandTexts::toolTip(b->id));
+        a->setData(b->id);
+        a->setToolTip(CommandTexts::toolTip(b->id));
+        a->setStatusTip(CommandTexts::prompt(b->id));
         if (QWidget* button = widgetForAction(a))
             button->setFixedSize(kButtonSize, kButtonSize);
     }

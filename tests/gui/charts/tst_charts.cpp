@@ -18,6 +18,8 @@
 #include "processing/depthcalculation.h"
 #include "testsupport.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -437,6 +439,77 @@ private Q_SLOTS:
         s.run(cmd::ID_ROUND_GRAPH);
         QCOMPARE(ActiveView(s)->circularCount(), 0);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
+    }
+
+    void chartWindowsSayWhenTheSurveyMovedOn()
+    {
+        Shell s;
+        Survey& survey = s.frame->survey();
+        const auto open = [&] {
+            s.prompter.files << FileChoice{true, QStringLiteral(VANTREL_EXAMPLES "/line1.dat"), 2};
+            s.prompter.answers << true;  // close the open file, if any
+            QVERIFY(s.run(cmd::ID_FILE_OPEN));
+            for (int id = 1; id < survey.m_tree.NextRowId(); ++id)
+                survey.m_tree.SetRowChecked(id, true);
+            survey.m_tree.SetCurrentFrequency(0);
+        };
+        open();
+        s.run(cmd::ID_CHOOSE_DATA);
+        s.run(cmd::ID_DEPTH_DISPLAY);
+        QList<CVantrelView*> views;  // section, vertical, plane
+        for (int id : {cmd::ID_SECTION_GRAPH, cmd::ID_VERTICAL_GRAPH, cmd::ID_ICHNOGRAPHY_GRAPH}) {
+            s.run(id);
+            views << ActiveView(s);
+        }
+        const auto outOfDate = [&] {
+            QList<bool> stale;
+            for (CVantrelView* v : views)
+                stale << v->isOutOfDate();
+            return stale;
+        };
+        QCOMPARE(outOfDate(), (QList<bool>{false, false, false}));
+        // Customised in the Properties editor: a redraw would lose it, so the
+        // picture stays until the user asks.
+        views[0]->chart()->setTitle(QStringLiteral("my section"));
+
+        s.run(cmd::ID_EDIT_UNDO);  // the depth data goes
+        QCOMPARE(outOfDate(), (QList<bool>{true, true, false}));
+        QCOMPARE(
+            views[0]->outOfDateText()->text(),
+            QStringLiteral("The data this chart was drawn from has changed: the picture is out of date."));
+        QCOMPARE(views[0]->chart()->title(), QStringLiteral("my section"));
+        // Without depth data there is nothing to draw: Redraw keeps the picture and says so.
+        QTest::mouseClick(views[0]->redrawButton(), Qt::LeftButton);
+        QCOMPARE(views[0]->outOfDateText()->text(),
+                 QStringLiteral("This chart cannot be drawn again: there is nothing to draw."));
+        QCOMPARE(views[0]->chart()->title(), QStringLiteral("my section"));
+        s.run(cmd::ID_EDIT_REDO);  // back to what they show
+        QCOMPARE(outOfDate(), (QList<bool>{false, false, false}));
+
+        // Every step undone: the survey can no longer give a section.
+        s.run(cmd::ID_EDIT_UNDO);
+        s.run(cmd::ID_EDIT_UNDO);
+        QCOMPARE(outOfDate(), (QList<bool>{true, true, true}));
+        QTest::mouseClick(views[0]->redrawButton(), Qt::LeftButton);
+        QVERIFY(views[0]->isOutOfDate());
+        QCOMPARE(views[0]->outOfDateText()->text(),
+                 QStringLiteral("This chart cannot be drawn again: Please choose data!"));
+
+        // A new step, then Redraw: the picture of the survey as it is now.
+        s.run(cmd::ID_CHOOSE_DATA);
+        s.run(cmd::ID_DEPTH_DISPLAY);
+        QTest::mouseClick(views[0]->redrawButton(), Qt::LeftButton);
+        QVERIFY(!views[0]->isOutOfDate());
+        QCOMPARE(views[0]->chart()->title(), QStringLiteral("File1 Pseudo-section"));
+        QVERIFY(views[0]->sectionChart());
+
+        // Another file (File Open) puts every window out of date.
+        QTest::mouseClick(views[1]->redrawButton(), Qt::LeftButton);
+        QTest::mouseClick(views[2]->redrawButton(), Qt::LeftButton);
+        QCOMPARE(outOfDate(), (QList<bool>{false, false, false}));
+        open();
+        QCOMPARE(outOfDate(), (QList<bool>{true, true, true}));
+        QVERIFY(s.prompter.messages.isEmpty());
     }
 
     void documentPassesOpenAndSaveToTheFrame()
