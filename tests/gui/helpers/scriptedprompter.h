@@ -2,6 +2,7 @@
 
 #include "common/prompter.h"
 
+#include <QDialog>
 #include <QList>
 #include <QStringList>
 
@@ -25,26 +26,47 @@ public:
     QList<QSize> pictureSizes;               ///< the starting size of every picture export dialog
     QList<PictureChoice> pictures;           ///< answers to the next picture export dialogs
     QList<std::pair<int, int>> printRanges;  ///< the pages every print dialog offered
-    int pageSetups = 0;                      ///< how often the page set-up dialog opened
     /// Answers the print dialogs: may set up the printer (a PDF file, say)
     /// and says whether to print; none cancels.
     std::function<bool(QPrinter&)> onPrint;
-    std::function<bool(QPrinter&)> onPageSetup;
     /// Runs the modal dialogs (may look at them, click, accept); none rejects.
     std::function<int(QDialog&)> onDialog;
 
     using Prompter::question;
-    void message(const QString& text) override;
-    bool question(const QString& text, Default byDefault) override;
-    FileChoice openFile(const QString& filters) override;
-    FileChoice saveFile(const QString& filters) override;
-    PictureChoice exportPicture(const QSize& size) override;
-    bool print(QPrinter& printer, int fromPage, int toPage) override;
-    bool pageSetup(QPrinter& printer) override;
-    int runDialog(QDialog& dialog) override;
+    void message(const QString& text) override { messages << text; }
+    bool question(const QString& text, Default byDefault) override
+    {
+        questions << text;
+        questionDefaults << byDefault;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    FileChoice openFile(const QString& filters) override { return nextFile(filters); }
+    FileChoice saveFile(const QString& filters) override { return nextFile(filters); }
+    PictureChoice exportPicture(const QSize& size) override
+    {
+        pictureSizes << size;
+        return pictures.isEmpty() ? PictureChoice{} : pictures.takeFirst();
+    }
+    bool print(QPrinter& printer, int fromPage, int toPage) override
+    {
+        printRanges << std::make_pair(fromPage, toPage);
+        return onPrint && onPrint(printer);
+    }
+    bool pageSetup(QPrinter&) override { return false; }
+    int runDialog(QDialog& dialog) override
+    {
+        if (onDialog)
+            return onDialog(dialog);
+        dialog.reject();
+        return dialog.result();
+    }
 
 private:
-    FileChoice nextFile(const QString& filters);
+    FileChoice nextFile(const QString& filters)
+    {
+        fileFilters << filters;
+        return files.isEmpty() ? FileChoice{} : files.takeFirst();
+    }
 };
 
 }  // namespace vantrel
