@@ -103,4 +103,15 @@ void UnmapBlock(char* block, std::size_t size);
 void* AllocateHuge(std::size_t bytes);
 void FreeHuge(void* block) noexcept;
 
+/// Asks the processor to fetch the memory at `address` into its cache ahead
+/// of a read; does nothing where the compiler has no such hint.
+inline void Prefetch(const void* address)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+#else
+    static_cast<void>(address);
+#endif
+}
+
 }  // namespace vantrel::platform

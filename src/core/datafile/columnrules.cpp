@@ -4,9 +4,19 @@
 
 namespace vantrel {
 
+bool IsHertzTitle(std::string_view title)
+{
+    return Contains(title, "HZ");
+}
+
+bool IsDashTitle(std::string_view title)
+{
+    return Contains(title, "-") && !Contains(title, "ID");
+}
+
 bool IsFrequencyTitle(std::string_view title)
 {
-    return Contains(title, "HZ") || (Contains(title, "-") && !Contains(title, "ID"));
+    return IsHertzTitle(title) || IsDashTitle(title);
 }
 
 double FrequencyFromTitle(std::string_view title)

@@ -6,8 +6,12 @@
 
 namespace vantrel {
 
-/// A frequency column's title contains "HZ", or contains "-" and not "ID".
-/// Titles are upper case by the time they reach the tables.
+/// A frequency column's title is a hertz title (it contains "HZ") or a dash
+/// title (it contains "-" and not "ID"). Titles are upper case by the time
+/// they reach the tables. Once a header has a dash title, the reader takes
+/// later hertz titles as plain columns.
+bool IsHertzTitle(std::string_view title);
+bool IsDashTitle(std::string_view title);
 bool IsFrequencyTitle(std::string_view title);
 
 /// The frequency of a column: with "HZ" in the title, atof of what stands

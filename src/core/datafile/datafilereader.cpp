@@ -8,15 +8,12 @@
 #include "outputtables.h"
 #include "platform.h"
 #include "textcase.h"
+#include "threads/twothreads.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <condition_variable>
 #include <cstring>
-#include <deque>
-#include <mutex>
-#include <thread>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -38,6 +35,17 @@ constexpr DelimiterTable kDelimiters;
 bool IsDelimiter(char c)
 {
     return kDelimiters.is[static_cast<unsigned char>(c)];
+}
+
+/// Where the first field of a line starts: past the delimiters and the white
+/// space before it. A saved line starts with its first field, and the reading
+/// trims white space off it, so a name such as "\fFILE" would not come back.
+std::size_t FirstFieldStart(std::string_view line)
+{
+    std::size_t p = 0;
+    while (p < line.size() && (IsDelimiter(line[p]) || IsCSpace(line[p])))
+        ++p;
+    return p;
 }
 
 std::string_view Trim(std::string_view s)
@@ -68,7 +76,7 @@ void DataFileReader::Begin(const std::string& shownName)
 void DataFileReader::Header(std::string_view line)
 {
     const auto& header = m_frame.HeaderColumns();
-    std::size_t p = 0;
+    std::size_t p = FirstFieldStart(line);
     int firstFreq = 0;
     while (p < line.size()) {
         while (p < line.size() && IsDelimiter(line[p]))
@@ -90,9 +98,9 @@ void DataFileReader::Header(std::string_view line)
             m_modeColumn = index;
         } else if (Contains(name, "DATETIME")) {
             m_dateTimeColumn = index;
-        } else if (Contains(name, "HZ") && !m_frame.DashColumns()) {
+        } else if (IsHertzTitle(name) && !m_frame.DashColumns()) {
             frequency = true;
-        } else if (Contains(name, "-") && !Contains(name, "ID")) {
+        } else if (IsDashTitle(name)) {
             frequency = true;
             m_frame.SetDashColumns();
         }
@@ -165,12 +173,13 @@ constexpr std::size_t kChunk = 1 << 20;
 
 /// Splits a data line into `n` fields: runs of delimiters separate the first
 /// n - 1, the last is the rest after one delimiter. A trailing run of
-/// separators carries no field: the writers end every line with one, and it
-/// must not grow the last field on each save. False when the line has too
-/// few fields (or there is no header yet).
+/// separators and white space carries no field: the writers end every line
+/// with a separator, and the line trimming would take white space before it
+/// off the saved line. False when the line has too few fields (or there is no
+/// header yet).
 bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_view>& fields)
 {
-    while (!line.empty() && (line.back() == ',' || line.back() == ' ' || line.back() == '\t'))
+    while (!line.empty() && (line.back() == ',' || IsCSpace(line.back())))
         line.remove_suffix(1);
     if (n == 0)
         return false;
@@ -178,7 +187,7 @@ bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_
         fields.push_back(line);
         return true;
     }
-    std::size_t p = 0;
+    std::size_t p = FirstFieldStart(line);
     for (std::size_t k = 0; k + 1 < n; ++k) {
         while (p < line.size() && IsDelimiter(line[p]))
             ++p;
@@ -197,7 +206,7 @@ bool SplitFields(std::string_view& line, std::size_t n, std::vector<std::string_
 
 std::size_t CountHeaderFields(std::string_view line)
 {
-    std::size_t count = 0, p = 0;
+    std::size_t count = 0, p = FirstFieldStart(line);
     while (p < line.size()) {
         while (p < line.size() && IsDelimiter(line[p]))
             ++p;
@@ -402,64 +411,16 @@ ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<
     }
 
     // The second thread fills pieces ahead; this one takes them in order.
-    Piece pieces[3];
-    std::vector<Piece*> empty = {&pieces[0], &pieces[1], &pieces[2]};
-    std::deque<Piece*> filled;
-    bool quit = false;
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::thread reader([&] {
-        for (;;) {
-            Piece* piece;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                changed.wait(lock, [&] { return quit || !empty.empty(); });
-                if (quit)
-                    return;
-                piece = empty.back();
-                empty.pop_back();
-            }
+    FillAheadInOrder<Piece>(
+        [&](Piece& piece) {
             try {
-                splitter.Fill(*piece);
+                splitter.Fill(piece);
             } catch (...) {
-                piece->tooLarge = piece->end = true;  // out of memory for the lines
+                piece.tooLarge = piece.end = true;  // out of memory for the lines
             }
-            const bool end = piece->end;
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                filled.push_back(piece);
-            }
-            changed.notify_all();
-            if (end)
-                return;
-        }
-    });
-    try {
-        for (bool end = false; !end;) {
-            Piece* piece;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                changed.wait(lock, [&] { return !filled.empty(); });
-                piece = filled.front();
-                filled.pop_front();
-            }
-            end = take(*piece);
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                empty.push_back(piece);
-            }
-            changed.notify_all();
-        }
-    } catch (...) {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            quit = true;
-        }
-        changed.notify_all();
-        reader.join();
-        throw;
-    }
-    reader.join();
+            return piece.end;
+        },
+        take);
     return m_result;
 }
 

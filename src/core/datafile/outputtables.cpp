@@ -1,7 +1,7 @@
 #include "outputtables.h"
 
 #include "columnrules.h"
-#include "processing/twothreads.h"
+#include "threads/twothreads.h"
 
 #include <algorithm>
 #include <bit>

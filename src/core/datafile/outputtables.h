@@ -2,7 +2,7 @@
 
 #include "datatable.h"
 #include "tablessnapshot.h"
-#include "processing/processingsettings.h"
+#include "datafile/processingsettings.h"
 
 #include <algorithm>
 #include <map>

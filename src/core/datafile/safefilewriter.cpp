@@ -90,13 +90,12 @@ SafeFileWriter::Result SafeFileWriter::Write(const std::string& path,
     }
 
     const std::string dir = DirectoryOf(target);
-    const auto slash = target.find_last_of('/');
-    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
     platform::NewFile file;
-    // A new target is created as any new file would be; a replaced one is
-    // written privately and gets the old file's permissions before the rename.
-    if (!file.Create((dir == "/" ? std::string() : dir) + "/." + base + ".vantrel-",
-                     existing.exists ? 0600 : 0666))
+    // The temporary file has a short name of its own in the target's folder,
+    // so a target name near the length limit can still be saved. A new target
+    // is created as any new file would be; a replaced one is written privately
+    // and gets the old file's permissions before the rename.
+    if (!file.Create((dir == "/" ? std::string() : dir) + "/.vantrel-", existing.exists ? 0600 : 0666))
         return Failed(file.Error());
     {
         NewFileBuffer buffer(file);

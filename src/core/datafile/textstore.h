@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform.h"
+
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -54,7 +56,7 @@ public:
     /// Asks the processor to fetch a text that will be read soon.
     void Prefetch(Ref ref) const
     {
-        __builtin_prefetch(m_blocks[ref >> kBlockBits].get() + (ref & kBlockMask));
+        platform::Prefetch(m_blocks[ref >> kBlockBits].get() + (ref & kBlockMask));
     }
     /// Bytes taken in the blocks so far.
     std::size_t Used() const { return m_used; }

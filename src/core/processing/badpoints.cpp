@@ -5,7 +5,7 @@
 #include "filegroups.h"
 #include "messages.h"
 #include "numbers.h"
-#include "twothreads.h"
+#include "threads/twothreads.h"
 
 #include <algorithm>
 #include <cstdint>

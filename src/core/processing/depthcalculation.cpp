@@ -5,7 +5,7 @@
 #include "filegroups.h"
 #include "messages.h"
 #include "numbers.h"
-#include "twothreads.h"
+#include "threads/twothreads.h"
 
 #include <climits>
 #include <cmath>
@@ -61,12 +61,13 @@ OperationReport CalculateDepth(OutputTables& tables)
     std::vector<Band> bands;
     for (std::size_t e = 0; e < header.size(); ++e) {
         const std::string& title = header[e];
-        if (Contains(title, "HZ"))
-            bands.push_back({e,
-                             depth.StoreText(FormatInt(
-                                 DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c)))});
-        else if (Contains(title, "-") && !Contains(title, "ID"))
-            bands.push_back({e, depth.StoreText(title)});
+        if (!IsFrequencyTitle(title))
+            continue;
+        // A hertz title gives the depth of its frequency; a dash title is the depth itself.
+        const std::string height = IsHertzTitle(title)
+            ? FormatInt(DepthHeight(static_cast<float>(FrequencyFromTitle(title)), rho, c))
+            : title;
+        bands.push_back({e, depth.StoreText(height)});
     }
     const std::vector<FileGroup> groups = FileGroups(processing);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processingsettings.h"
+#include "datafile/processingsettings.h"
 
 #include <span>
 #include <string>

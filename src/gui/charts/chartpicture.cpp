@@ -7,12 +7,13 @@
 #include "graphs/profilegraph.h"
 #include "graphs/sectiongraph.h"
 #include "charts/sectionchart.h"
+#include "common/savefilebytes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSvgGenerator>
 
 #include <memory>
@@ -49,10 +50,9 @@ QString writePicture(const QString& path, const QSize& size, const std::function
         return QCoreApplication::translate("ChartPicture", "The picture size %1x%2 is empty")
             .arg(size.width())
             .arg(size.height());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("ChartPicture", "Cannot write %1: %2")
-            .arg(path, file.errorString());
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
     bool painted = false;
     if (format == QLatin1String("pdf")) {
         QPdfWriter pdf(&file);
@@ -92,13 +92,12 @@ QString writePicture(const QString& path, const QSize& size, const std::function
             }
         }
     }
-    if (!painted) {
-        file.cancelWriting();
+    if (!painted)
         return QCoreApplication::translate("ChartPicture", "Cannot draw the picture %1").arg(path);
-    }
-    if (!file.commit())
-        return QCoreApplication::translate("ChartPicture", "Cannot write %1: %2")
-            .arg(path, file.errorString());
+    file.close();
+    const QString failure = saveFileBytes(path, bytes);
+    if (!failure.isEmpty())
+        return QCoreApplication::translate("ChartPicture", "Cannot write %1: %2").arg(path, failure);
     return {};
 }
 

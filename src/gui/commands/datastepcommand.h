@@ -2,7 +2,7 @@
 
 #include "common/surveynotifier.h"
 #include "datafile/tablessnapshot.h"
-#include "processing/processingsettings.h"
+#include "datafile/processingsettings.h"
 
 #include <QString>
 #include <QUndoCommand>

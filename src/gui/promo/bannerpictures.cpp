@@ -1,10 +1,12 @@
 #include "promo/bannerpictures.h"
 
+#include "common/savefilebytes.h"
+
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace vantrel {
 
@@ -30,9 +32,9 @@ PictureSaveResult saveBannerPicture(const QDir& folder, const QString& name, con
 {
     PictureSaveResult result;
     const QString path = folder.filePath(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
-        result.message = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    const QString failure = saveFileBytes(path, body);
+    if (!failure.isEmpty()) {
+        result.message = QStringLiteral("%1 cannot be written: %2").arg(path, failure);
         return result;
     }
     result.saved = true;
@@ -48,10 +50,14 @@ PictureSaveResult saveBannerPicture(const QDir& folder, const QString& name, con
     }
 
     const QString copyPath = folder.filePath(name.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".bmp"));
-    QSaveFile copy(copyPath);
+    QByteArray bmp;
+    QBuffer copy(&bmp);
+    copy.open(QIODevice::WriteOnly);
     QImageWriter writer(&copy, "bmp");
-    if (!copy.open(QIODevice::WriteOnly) || !writer.write(picture) || !copy.commit()) {
-        const QString why = copy.error() != QFileDevice::NoError ? copy.errorString() : writer.errorString();
+    const QString why = writer.write(picture) ? saveFileBytes(copyPath, bmp)
+        : writer.errorString().isEmpty()      ? QStringLiteral("Unknown error")
+                                              : writer.errorString();
+    if (!why.isEmpty()) {
         result.message = QStringLiteral("%1 cannot be written: %2").arg(copyPath, why);
         return result;
     }

@@ -106,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                    kHead3 + "|NOTE",
                    {"1|0|12.5|" + std::string("A\0B\xe9\xff", 5), "2|5|\xc3\xa9T\xc3\xa9|X\rY"},
                    kOne},
-        ReaderCase{"trailing_separators.csv", kLoaded, kWorked, {kRow1, "1|5|12.7|13.0|2|"}, kTwo}));
+        ReaderCase{"trailing_separators.csv", kLoaded, kWorked, {kRow1, "1|5|12.7|13.0|2|"}, kTwo},
+        // White space after leading separators or before trailing ones is trimmed like the line's.
+        ReaderCase{"white_space_at_line_ends.csv", kLoaded, kHead3, {"1|0|12.5", "2|5|13.5"}, kOne}));
 
 /// A survey read from a file by the reader, as File Open reads it.
 struct FromFile {

@@ -180,6 +180,15 @@ TEST(SafeFileWriter, PermissionsAreTheReplacedFilesOrTheUsersDefault)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "Is a directory");
     EXPECT_EQ(Entries(dir), 4u);
+
+    // A name near the 255-byte limit saves, new and replaced: the temporary
+    // file beside it has a short name of its own.
+    const std::string longName = dir / (std::string(246, 'n') + ".dat");
+    EXPECT_TRUE(SafeFileWriter::Write(longName, write).ok);
+    const SafeFileWriter::Result again = SafeFileWriter::Write(longName, write);
+    EXPECT_TRUE(again.ok) << again.reason;
+    EXPECT_EQ(ReadAll(longName), "new\n");
+    EXPECT_EQ(Entries(dir), 5u);
 }
 
 TEST(DepthWriter, ChosenNamesGetTheFilterExtensionCaseSensitively)

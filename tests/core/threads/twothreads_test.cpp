@@ -1,4 +1,4 @@
-#include "processing/twothreads.h"
+#include "threads/twothreads.h"
 
 #include <gtest/gtest.h>
 

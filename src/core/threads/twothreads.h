@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
@@ -133,6 +134,79 @@ void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& 
         ready[consumed % kRing] = 0;
         ++consumed;
         changed.notify_all();
+    }
+    other.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+/// Fills slots one after another with fill(slot) on a second thread, which
+/// returns true for the last one, while the calling thread hands each filled
+/// slot to take(slot) in the same order: reading ahead of the work on what was
+/// read. The `kSlots` slots are reused round a ring, so a slot keeps what it
+/// held (its buffers) for the next fill. An exception from take stops the
+/// filling; one from fill ends it after the slots filled before. Either is
+/// thrown again here once the second thread is done.
+template <typename Slot, std::size_t kSlots = 3, typename Fill, typename Take>
+void FillAheadInOrder(Fill&& fill, Take&& take)
+{
+    static_assert(kSlots >= 2);
+    std::array<Slot, kSlots> slots{};
+    std::size_t filled = 0, taken = 0;
+    bool last = false, stop = false;
+    std::exception_ptr failure;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::thread other([&] {
+        for (std::size_t i = 0;; ++i) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return stop || i < taken + kSlots; });
+                if (stop)
+                    return;
+            }
+            bool end = true;
+            try {
+                end = fill(slots[i % kSlots]);
+            } catch (...) {
+                std::lock_guard<std::mutex> lock(mutex);
+                failure = std::current_exception();
+            }
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                filled += failure ? 0 : 1;
+                last = end;
+            }
+            changed.notify_all();
+            if (end)
+                return;
+        }
+    });
+    try {
+        for (;;) {
+            Slot* slot;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return taken < filled || last; });
+                if (taken == filled)
+                    break;
+                slot = &slots[taken % kSlots];
+            }
+            take(*slot);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                ++taken;
+            }
+            changed.notify_all();
+        }
+    } catch (...) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stop = true;
+        }
+        changed.notify_all();
+        other.join();
+        throw;
     }
     other.join();
     if (failure)
