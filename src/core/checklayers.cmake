@@ -1,7 +1,8 @@
 # Fails when a file of the core includes a folder above its own. The levels,
 # lowest first: the base files at the top of src/core (numbers, platform,
 # messages, overloaded), threads/, datafile/, the survey (survey.h),
-# processing/, graphs/; promo/ stands on the base alone.
+# processing/, graphs/; import/ stands on the survey (it reads files into one);
+# promo/ stands on the base alone.
 # Run as: cmake -DCORE_DIR=src/core -DSTAMP=file -P checklayers.cmake
 cmake_minimum_required(VERSION 3.20)
 set(allowed_base "base")
@@ -10,6 +11,7 @@ set(allowed_datafile "base;threads;datafile")
 set(allowed_survey "base;threads;datafile;survey")
 set(allowed_processing "base;threads;datafile;survey;processing")
 set(allowed_graphs "base;threads;datafile;survey;processing;graphs")
+set(allowed_import "base;threads;datafile;survey;import")
 set(allowed_promo "base;promo")
 
 function(level_of relative out)

@@ -3,7 +3,7 @@
 #include "gdalerrortrap.h"
 #include "graphs/sectiongraph.h"
 #include "numbers.h"
-#include "processing/twothreads.h"
+#include "threads/twothreads.h"
 
 #include <cpl_conv.h>
 #include <gdal_alg.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processing/processingsettings.h"
+#include "datafile/processingsettings.h"
 
 #include <optional>
 #include <string>

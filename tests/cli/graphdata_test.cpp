@@ -93,21 +93,21 @@ TEST(GraphData, SectionMeansRepeatedCellsAndLeavesGapsNull)
 
 TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
 {
-    test::TempDir dir;
+    TempDir dir;
     const std::string path = dir / "plane.csv";
     // File 2 reads 10 at the shallow band and 30 at the deep one at every
     // station: the level 20 lies halfway down, along the whole line.
-    test::WriteAll(path,
-                   "FILE,INCREMENT,1000HZ,10HZ\n"
-                   "1,0,5,5\n1,10,5,5\n"
-                   "2,0,10,30\n2,10,10,30\n2,20,10,30\n");
+    WriteAll(path,
+             "FILE,INCREMENT,1000HZ,10HZ\n"
+             "1,0,5,5\n1,10,5,5\n"
+             "2,0,10,30\n2,10,10,30\n2,20,10,30\n");
     const std::vector<std::string> run = {path, "--select", "all", "--depth", "--file", "2"};
     const auto with = [&](std::vector<std::string> more) {
         std::vector<std::string> args = run;
         args.insert(args.end(), more.begin(), more.end());
-        return RunCli(args);
+        return RunInProcess(args);
     };
-    Printed p = with({"--grid-method", "linear", "--contours", "20.0", "--graph-data", "section"});
+    CliRun p = with({"--grid-method", "linear", "--contours", "20.0", "--graph-data", "section"});
     ASSERT_EQ(p.status, 0) << p.err;
     EXPECT_EQ(p.out.rfind(R"({"kind":"section","title":"File2 Pseudo-section","file":2,"x":[0,10,20],)"
                           R"("heights":[-49,-498],"depths":[49,498],)",
@@ -147,13 +147,13 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
     }
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"plane.csv"});
 
-    p = RunCli({path, "--select", "all", "--export-grid", dir / "a.grd"});
+    p = RunInProcess({path, "--select", "all", "--export-grid", dir / "a.grd"});
     EXPECT_EQ(p.err,
               "--export-grid has nothing to write: the depth table holds no file yet (calculate it with "
               "--depth first)\n");
     p = with({"--export-grid", dir / "a.csv", "--export-contours", dir / "a.dxf"});
     EXPECT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(test::ReadAll(dir / "a.csv").substr(0, 39), "position,depth,value\n0,-49,10\n0.078125,");
+    EXPECT_EQ(ReadAll(dir / "a.csv").substr(0, 39), "position,depth,value\n0,-49,10\n0.078125,");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.csv", "a.dxf", "plane.csv"}));
 }
 

@@ -2,7 +2,7 @@
 
 #include "datafile/datatable.h"
 #include "numbers.h"
-#include "processing/twothreads.h"
+#include "threads/twothreads.h"
 #include "rowsoffile.h"
 
 #include <algorithm>

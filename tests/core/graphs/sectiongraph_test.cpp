@@ -66,9 +66,15 @@ TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
 TEST(PseudoSection, AnyFileItsDepthsAndTheRangeOfEveryFile)
 {
     // Readings "nan", "inf" and "1e999" are no numbers and are skipped.
-    const DataTable depth = Depth({{"2", "0", "-10", "5"}, {"2", "5", "-30", "9"}, {"7", "0", "-10", "40"},
-                                   {"7", "5", "-10", "nan"}, {"7", "5", "-10", "1e999"}, {"2", "9", "-10", "inf"},
-                                   {"7", "5", "12-5", "0.5"}, {"2", "5", "-30", "7"}});
+    const DataTable depth = Table(kDepthTitles,
+                                  {{"2", "0", "-10", "5"},
+                                   {"2", "5", "-30", "9"},
+                                   {"7", "0", "-10", "40"},
+                                   {"7", "5", "-10", "nan"},
+                                   {"7", "5", "-10", "1e999"},
+                                   {"2", "9", "-10", "inf"},
+                                   {"7", "5", "12-5", "0.5"},
+                                   {"2", "5", "-30", "7"}});
     EXPECT_EQ(SectionFiles(depth), (std::vector<int>{2, 7}));
     const SectionGraph seven = PseudoSection(depth, 7);
     EXPECT_EQ(seven.title, "File7 Pseudo-section");
@@ -86,7 +92,7 @@ TEST(PseudoSection, AnyFileItsDepthsAndTheRangeOfEveryFile)
     EXPECT_TRUE(all.any);
     EXPECT_EQ(all.lower, 0.5f);
     EXPECT_EQ(all.upper, 40);
-    EXPECT_FALSE(SectionReadingRange(Depth({})).any);
+    EXPECT_FALSE(SectionReadingRange(Table(kDepthTitles)).any);
 
     // The same range for both files: every file's readings, whatever its own.
     for (const SectionGraph* g : {&two, &seven}) {
