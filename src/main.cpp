@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     if (!app.InitInstance())
         return 1;
     app.mainFrame()->setAttribute(Qt::WA_DeleteOnClose);
+    app.offerRecoveryLater();
     app.openLater(options.files);
     return app.exec();
 }

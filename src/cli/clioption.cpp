@@ -11,6 +11,7 @@
 #include "numbers.h"
 #include "processing/processingsteps.h"
 #include "processing/settingstext.h"
+#include "recipecommandline.h"
 
 #include <algorithm>
 
@@ -99,7 +100,7 @@ bool Saved(CliPipeline& p, const WriteResult& r)
 CliOption StepOption(const ProcessingStep& step)
 {
     CliOption option;
-    option.name = "--" + std::string(step.name);
+    option.name = RecipeCommandLine::OptionOf(step.name);
     if (!step.argument.empty())
         option.arguments.push_back(
             TakesOnly(std::string(step.argument), [&step](const std::string& a) { return step.takes(a); }));
@@ -113,7 +114,7 @@ CliOption StepOption(const ProcessingStep& step)
 CliOption SettingOption(const SettingName& setting)
 {
     CliOption option;
-    option.name = "--" + std::string(setting.name);
+    option.name = RecipeCommandLine::OptionOf(setting.name);
     option.arguments = {{"VALUE", nullptr}};
     option.help = setting.what;
     option.when = CliOption::When::Setting;

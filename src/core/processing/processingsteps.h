@@ -43,6 +43,9 @@ struct ProcessingStep {
     bool (*takes)(std::string_view argument);
     /// Runs the step on an argument it takes (see RunProcessingStep).
     OperationReport (*run)(Survey& survey, std::string_view argument);
+    /// The settings the step's result depends on, by their SettingNames()
+    /// names parted by commas ("resistivity,depth-coefficient"); empty: none.
+    std::string_view reads = {};
 };
 
 /// Runs `step` with `argument`. An argument the step does not take stops it

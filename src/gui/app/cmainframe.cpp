@@ -3,8 +3,15 @@
 #include "promo/bannerticker.h"
 
 #include "app/applook.h"
+#include "charts/chartkinds.h"
 #include "charts/cchildframe.h"
+#include "charts/chartcontrol.h"
+#include "charts/cvantrelview.h"
 #include "commands/datacommands.h"
+#include "commands/projectcommands.h"
+#include "commands/projectrecovery.h"
+#include "graphs/graphkind.h"
+#include "panes/chistorypane.h"
 #include "panes/cfileview.h"
 #include "panes/cmystatic.h"
 #include "panes/coutputwnd.h"
@@ -32,6 +39,8 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -178,13 +187,13 @@ int CMainFrame::runDialog(QDialog& dialog)
 void CMainFrame::fillToolbarsMenu()
 {
     m_menus->fillPaneMenu(m_menus->toolbarsMenu(), m_toolbars ? m_toolbars->all() : QList<QToolBar*>{},
-                          {m_fileView, m_outputPane});
+                          {m_fileView, m_outputPane, m_historyPane});
 }
 
 QMenu* CMainFrame::createPopupMenu()
 {
     auto* menu = new QMenu(this);
-    m_menus->fillPaneMenu(menu, m_toolbars->all(), {m_fileView, m_outputPane});
+    m_menus->fillPaneMenu(menu, m_toolbars->all(), {m_fileView, m_outputPane, m_historyPane});
     return menu;
 }
 
@@ -253,6 +262,12 @@ void CMainFrame::createPanes()
     // The panes' own commands take the same road as the frame's.
     m_fileView->registerCommands(*m_router);
     m_outputPane->registerCommands(*m_router);
+
+    m_historyPane = new CHistoryPane(m_undoHistory.stack(), this);
+    m_historyPane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::RightDockWidgetArea, m_historyPane);
+    resizeDocks({m_historyPane}, {kFileViewWidth}, Qt::Horizontal);
+    m_historyPane->registerCommands(*m_router);
 }
 
 void CMainFrame::createDocumentArea()
@@ -323,6 +338,78 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
     return window;
 }
 
+CChildFrame* CMainFrame::openChart(GraphKind kind, const GraphOptions& options)
+{
+    const BuiltGraph built = BuildGraph(kind, survey(), options);
+    if (built.refusal == BuiltGraph::Refusal::Command) {
+        prompter().message(QString::fromStdString(built.message));
+        return nullptr;
+    }
+    const ChartKind* row = chartKindOf(kind);
+    CChildFrame* window = newChartWindow(row ? chartWindowTitle(*row) : QString());
+    m_chartRecords.insert(window, {kind, options});
+    connect(window, &QObject::destroyed, this, [this, window] { m_chartRecords.remove(window); });
+    if (m_graphDrawer)
+        m_graphDrawer(kind, options, built, *window);
+    return window;
+}
+
+std::vector<Recipe::Chart> CMainFrame::chartRecords() const
+{
+    std::vector<Recipe::Chart> charts;
+    for (const CChildFrame* w : chartWindows()) {
+        const auto record = m_chartRecords.constFind(w);
+        if (record == m_chartRecords.constEnd())
+            continue;  // an empty window of File New has nothing to keep
+        QJsonObject options;
+        if (record->options.frequencyEntry)
+            options[QStringLiteral("frequency")] = *record->options.frequencyEntry;
+        if (record->options.sectionFile)
+            options[QStringLiteral("file")] = *record->options.sectionFile;
+        if (const auto* view = qobject_cast<const CVantrelView*>(w->view());
+            view && view->chart() && record->kind == GraphKind::Section) {
+            const ColourMapOptions& c = view->chart()->colourMapOptions();
+            options[QStringLiteral("colours")] = QJsonObject{
+                {QStringLiteral("smooth"), c.interpolate}, {QStringLiteral("logarithmic"), c.logarithmic},
+                {QStringLiteral("gradient"), c.gradient},  {QStringLiteral("automatic"), c.automaticRange},
+                {QStringLiteral("lower"), c.lower},        {QStringLiteral("upper"), c.upper}};
+        }
+        charts.push_back({std::string(GraphKindName(record->kind)), w->documentTitle().toStdString(),
+                          QJsonDocument(options).toJson(QJsonDocument::Compact).toStdString(),
+                          w->saveGeometry().toBase64().toStdString()});
+    }
+    return charts;
+}
+
+void CMainFrame::restoreCharts(const std::vector<Recipe::Chart>& charts, const std::string& layout)
+{
+    for (const Recipe::Chart& chart : charts) {
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(chart.options)).object();
+        GraphOptions options;
+        if (o.contains(QStringLiteral("frequency")))
+            options.frequencyEntry = o.value(QStringLiteral("frequency")).toInt();
+        if (o.contains(QStringLiteral("file")))
+            options.sectionFile = o.value(QStringLiteral("file")).toInt();
+        CChildFrame* window = openChart(GraphKindNamed(chart.kind), options);
+        if (!window)
+            continue;
+        const QJsonObject c = o.value(QStringLiteral("colours")).toObject();
+        auto* view = qobject_cast<CVantrelView*>(window->view());
+        if (!c.isEmpty() && view && view->chart()) {
+            ColourMapOptions colours;
+            colours.interpolate = c.value(QStringLiteral("smooth")).toBool();
+            colours.logarithmic = c.value(QStringLiteral("logarithmic")).toBool(true);
+            colours.gradient = c.value(QStringLiteral("gradient")).toInt();
+            colours.automaticRange = c.value(QStringLiteral("automatic")).toBool(true);
+            colours.lower = c.value(QStringLiteral("lower")).toDouble();
+            colours.upper = c.value(QStringLiteral("upper")).toDouble(1);
+            view->chart()->setColourMapOptions(colours);
+        }
+    }
+    if (!layout.empty())
+        restoreState(QByteArray::fromBase64(QByteArray::fromStdString(layout)));
+}
+
 void CMainFrame::updateTitle()
 {
     QString title = tr("Selvo Intelligent data processing software V1.6");
@@ -381,6 +468,15 @@ void CMainFrame::registerCommands()
     connect(m_dataCommands, &DataCommands::statusInfo, this, &CMainFrame::showStatusInfo);
     connect(m_dataCommands, &DataCommands::busyChanged, this, &CMainFrame::showBusy);
     m_dataCommands->registerWith(*m_router);
+    m_projectCommands = new ProjectCommands(m_notifier, prompter(), m_undoHistory, *m_dataCommands, this);
+    m_projectCommands->setWorkspace({[this] { return chartRecords(); },
+                                     [this] { return saveState().toBase64().toStdString(); },
+                                     [this](const std::vector<Recipe::Chart>& charts,
+                                            const std::string& layout) { restoreCharts(charts, layout); },
+                                     [this](const QString& path) { addRecentFile(path); }});
+    connect(m_projectCommands, &ProjectCommands::statusInfo, this, &CMainFrame::showStatusInfo);
+    m_projectCommands->registerWith(*m_router);
+    m_recovery = new ProjectRecovery(*m_projectCommands, prompter(), ProjectRecovery::defaultPath(), this);
 
     CommandRouter* r = m_router;
     r->addHandler(Level::MainFrame, ID_SAVE_PICTURE, [] {
@@ -586,6 +682,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_closing) {
         m_closing = true;
+        if (m_projectCommands->hasUnsavedWork() &&
+            prompter().question(tr("The steps done on %1 have not been saved in a project. Save the project?")
+                                    .arg(QFileInfo(m_dataCommands->dataFile()).fileName())))
+            m_router->dispatch(cmd::ID_SAVE_PROJECT);
         if (survey().m_tables.Depth().RowCount() > 0 && prompter().question(tr("Please save deep data!")))
             m_router->dispatch(cmd::ID_SAVE_DEPTH_DATA);
         saveSettings();
@@ -594,6 +694,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
             w->destroyForShutdown();
         m_bannerTimer->stop();
         m_lockKeysTimer->stop();
+        m_recovery->remove();
     }
     event->accept();
 }

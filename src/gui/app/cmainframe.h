@@ -6,10 +6,13 @@
 #include "common/commandrouter.h"
 #include "common/surveynotifier.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QDialog;
 class QDockWidget;
@@ -27,6 +30,9 @@ namespace vantrel {
 
 class CChildFrame;
 class CFileView;
+class CHistoryPane;
+class ProjectCommands;
+class ProjectRecovery;
 class COutputWnd;
 class CVantrelApp;
 class DataCommands;
@@ -59,6 +65,9 @@ public:
     CFileView* fileView() const { return m_fileView; }
     COutputWnd* outputPane() const { return m_outputPane; }
     DataCommands* dataCommands() const { return m_dataCommands; }
+    ProjectCommands* projectCommands() const { return m_projectCommands; }
+    ProjectRecovery* recovery() const { return m_recovery; }
+    CHistoryPane* historyPane() const { return m_historyPane; }
     UndoHistory& undoHistory() { return m_undoHistory; }
     QMdiArea* mdiArea() const { return m_mdi; }
     /// The active chart window, or nullptr.
@@ -67,6 +76,10 @@ public:
     /// The new-document road: opens an empty chart window with this title and
     /// makes it active.
     CChildFrame* newChartWindow(const QString& title);
+    /// Opens a chart window of `kind` drawn from the survey with `options`, as
+    /// the graph commands do; a survey that refuses the graph is a message
+    /// and no window (nullptr).
+    CChildFrame* openChart(GraphKind kind, const GraphOptions& options);
     /// Called by the graph commands with the graph kind and the new window,
     /// to draw the graph.
     void setGraphDrawer(GraphDrawer drawer) { m_graphDrawer = std::move(drawer); }
@@ -143,6 +156,8 @@ private:
     void updateTitle();
     void applyLookToFrame();
     void updateLockIndicators();
+    std::vector<Recipe::Chart> chartRecords() const;
+    void restoreCharts(const std::vector<Recipe::Chart>& charts, const std::string& layout);
 
     CVantrelApp& m_app;
     SurveyNotifier m_notifier;
@@ -157,6 +172,14 @@ private:
     CFileView* m_fileView = nullptr;
     COutputWnd* m_outputPane = nullptr;
     DataCommands* m_dataCommands = nullptr;
+    ProjectCommands* m_projectCommands = nullptr;
+    ProjectRecovery* m_recovery = nullptr;
+    CHistoryPane* m_historyPane = nullptr;
+    struct ChartRecord {
+        GraphKind kind;
+        GraphOptions options;
+    };
+    QHash<const CChildFrame*, ChartRecord> m_chartRecords;  // how each drawn window was made
     QStringList m_recentFiles;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;

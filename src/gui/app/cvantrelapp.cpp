@@ -6,6 +6,8 @@
 #include "charts/cchildframe.h"
 #include "app/cmainframe.h"
 #include "commands/datacommands.h"
+#include "commands/projectcommands.h"
+#include "commands/projectrecovery.h"
 #include "common/commandids.h"
 #include "app/dialogprompter.h"
 #include "graphs/buildgraph.h"
@@ -116,10 +118,8 @@ void CVantrelApp::openFiles(const QStringList& paths)
         return;
     QStringList surveys;
     for (const QString& path : paths) {
-        if (QFileInfo(path).suffix().compare(QLatin1String(kProjectSuffix), Qt::CaseInsensitive) == 0)
-            prompter().message(
-                tr("%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.")
-                    .arg(QDir::toNativeSeparators(path)));
+        if (isProject(path))
+            m_mainFrame->projectCommands()->openProject(path);
         else
             surveys << path;
     }
@@ -133,6 +133,19 @@ void CVantrelApp::openFiles(const QStringList& paths)
         prompter().message(tr("One survey file is open at a time: %1 was opened, these were not:\n%2")
                                .arg(QDir::toNativeSeparators(surveys.first()), rest.join(QLatin1Char('\n'))));
     }
+}
+
+bool CVantrelApp::isProject(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(kProjectSuffix), Qt::CaseInsensitive) == 0;
+}
+
+void CVantrelApp::offerRecoveryLater()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (m_mainFrame)
+            m_mainFrame->recovery()->offer();
+    });
 }
 
 void CVantrelApp::openLater(const QStringList& paths)
@@ -159,18 +172,10 @@ void CVantrelApp::OnGraph(int id)
     const ChartKind* kind = chartKindOfCommand(id);
     if (!kind)
         return;
-    const Survey& survey = m_mainFrame->survey();
     // The plane profile keeps the frequency entry it was drawn for.
     GraphOptions options;
-    options.frequencyEntry = survey.m_tree.CurrentFrequency();
-    const BuiltGraph built = BuildGraph(kind->kind, survey, options);
-    if (built.refusal == BuiltGraph::Refusal::Command) {
-        prompter().message(QString::fromStdString(built.message));
-        return;
-    }
-    CChildFrame* window = m_mainFrame->newChartWindow(chartWindowTitle(*kind));
-    if (const auto& draw = m_mainFrame->graphDrawer())
-        draw(kind->kind, options, built, *window);
+    options.frequencyEntry = m_mainFrame->survey().m_tree.CurrentFrequency();
+    m_mainFrame->openChart(kind->kind, options);
 }
 
 void CVantrelApp::OnAppAbout()
@@ -216,6 +221,7 @@ void CVantrelApp::OnAppExit()
 {
     if (prompter().question(tr("Please save the data!")))
         return;
+    m_mainFrame->recovery()->remove();
     m_exit(0);
 }
 
@@ -228,6 +234,10 @@ void CVantrelApp::OnOpenRecentFile(int index)
     if (!QFileInfo(path).isFile()) {
         prompter().message(QDir::toNativeSeparators(path) + QString::fromUtf8(msg::kFileOpenFailed));
         m_mainFrame->removeRecentFile(path);
+        return;
+    }
+    if (isProject(path)) {
+        m_mainFrame->projectCommands()->openProject(path);
         return;
     }
     // A chart document holds no data: opening one gives an empty chart window

@@ -67,14 +67,16 @@ public:
     /// Opens files from outside the program (its command line, a drop on the
     /// main window) as File > Open would. A survey file (.dat, .csv or any
     /// other name) goes through the data commands' open; a project
-    /// (kProjectSuffix) is refused with a message until projects can be
-    /// opened. Only the first survey file opens: the others are named in a
-    /// message, nothing is read from them.
+    /// (kProjectSuffix) opens as Open Project does. Only the first survey
+    /// file opens: the others are named in a message, nothing is read from them.
     void openFiles(const QStringList& paths);
     /// openFiles() from the event loop: after the window shows (the command
     /// line) or once a drop has ended.
     void openLater(const QStringList& paths);
     static constexpr const char* kProjectSuffix = "vantrel";
+    static bool isProject(const QString& path);
+    /// After the window shows: the work a crash left unsaved is offered.
+    void offerRecoveryLater();
 
     // Commands of the application
     void OnFileNew();

@@ -2,6 +2,7 @@
 
 #include "commands/busyscope.h"
 #include "common/celltext.h"
+#include "common/commanddescriptor.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
 #include "common/prompter.h"
@@ -12,11 +13,13 @@
 #include "datafile/originwriter.h"
 #include "messages.h"
 #include "processing/processingsteps.h"
+#include "processing/settingstext.h"
 #include "survey.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <charconv>
 #include <new>
 #include <optional>
 #include <set>
@@ -52,6 +55,12 @@ constexpr const char* kStepContext = "vantrel::DataCommands";
     QT_TRANSLATE_NOOP("vantrel::DataCommands", "Calculating the depth data..."),
     QT_TRANSLATE_NOOP("vantrel::DataCommands", "Config"),
     QT_TRANSLATE_NOOP("vantrel::DataCommands", "Changing the processing settings..."),
+    // The settings as the history names them.
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "deviation-factor"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "resistivity"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "depth-coefficient"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "p-threshold"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "v-threshold"),
 };
 
 /// True when both paths name one existing file (links followed).
@@ -172,7 +181,18 @@ void DataCommands::closeData()
     m_notifier.endReset();
 }
 
-void DataCommands::readFile(const QString& path)
+bool DataCommands::readData(const QString& path)
+{
+    m_notifier.survey().m_frame.SetDataPath(localPath(path), FrameState::AllFilter);
+    return readFile(path);
+}
+
+QString DataCommands::dataFile() const
+{
+    return m_notifier.survey().m_frame.HasOpenFile() ? m_readFile : QString();
+}
+
+bool DataCommands::readFile(const QString& path)
 {
     Survey& survey = m_notifier.survey();
     const QString name = QFileInfo(path).fileName();
@@ -192,6 +212,7 @@ void DataCommands::readFile(const QString& path)
     else
         showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
                                           : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));
+    return result.status == ReadResult::Status::Loaded && !isPartialLoad(result);
 }
 
 void DataCommands::OnSaveOriginalData()
@@ -276,8 +297,16 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
         return;
     if (!argument)
         argument = step.argumentOf ? step.argumentOf(survey) : std::string();
+    show(execute(step, *argument));
+}
+
+OperationReport DataCommands::execute(const ProcessingStep& step, std::string_view argument)
+{
+    Survey& survey = m_notifier.survey();
     const QString title = QCoreApplication::translate(kStepContext, std::string(step.title).c_str());
     const OutputTables& core = survey.m_tables;
+    const ProcessingSettings settingsBefore = core.Settings();
+    const Recipe::Step logged{std::string(step.name), std::string(argument)};
     // The user's tab stays unless the step itself asks for another one.
     const int tabBefore = core.ActiveTab();
     OperationReport report;
@@ -293,10 +322,9 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
         try {
             before = m_history.capture();
         } catch (const std::bad_alloc&) {
-            m_history.clear();
             historyNote = outOfMemory;
         }
-        report = RunProcessingStep(step, survey, *argument);
+        report = RunProcessingStep(step, survey, argument);
         // What changed is announced before the record, so that the record
         // carries the notifier's numbers of the new state.
         const StepChanges& changes = step.changes;
@@ -312,7 +340,9 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
             m_notifier.notifySettingsChanged();
         if (before) {
             try {
-                const int dropped = m_history.record(title, std::move(*before));
+                const UndoHistory::Entry entry{
+                    title, describeStep(step, argument, settingsBefore, core.Settings()), logged};
+                const int dropped = m_history.record(entry, std::move(*before));
                 if (dropped > 0)
                     historyNote = dropped == 1
                         ? tr("The undo history is limited to %1 MiB: the oldest step can no longer be "
@@ -323,17 +353,51 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
                               .arg(m_history.limit() >> 20)
                               .arg(dropped);
             } catch (const std::bad_alloc&) {
-                m_history.clear();
                 historyNote = outOfMemory;
             }
         }
+        if (historyNote == outOfMemory && !(report.stopped && !report.messages.empty()))
+            m_history.recordWithoutUndo(logged);
     }
     if (core.ActiveTab() != tabBefore)
         m_notifier.requestActiveTab(core.ActiveTab());
     m_notifier.notifyStateChanged();
     if (!historyNote.isEmpty())
         showStatus(historyNote);
-    show(report);
+    return report;
+}
+
+QString DataCommands::describeStep(const ProcessingStep& step, std::string_view argument,
+                                   const ProcessingSettings& before, const ProcessingSettings& after)
+{
+    // The step by the name of the menu command that runs it, else its own.
+    QString text = QCoreApplication::translate(kStepContext, std::string(step.title).c_str());
+    for (const StepCommand& c : stepCommands())
+        if (c.step == step.name) {
+            if (const CommandDescriptor* d = findCommand(c.id); d && d->menu != CommandMenu::None)
+                text = d->translatedCaption().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            break;
+        }
+    QStringList details;
+    if (step.changes.checks)
+        details << tr("rows %1").arg(QString::fromStdString(std::string(argument)));
+    const ProcessingSettings defaults;
+    const QString reads = QString::fromUtf8(step.reads.data(), static_cast<qsizetype>(step.reads.size()));
+    for (const SettingName& s : SettingNames()) {
+        const QString name = QString::fromUtf8(s.name.data(), static_cast<qsizetype>(s.name.size()));
+        // A change of settings names what it changed; another step the
+        // settings it depends on that are not the program's own.
+        const bool shown = step.changes.settings
+            ? before.*(s.field) != after.*(s.field)
+            : reads.split(QLatin1Char(',')).contains(name) && after.*(s.field) != defaults.*(s.field);
+        if (shown) {
+            char value[32];
+            const char* end = std::to_chars(value, value + sizeof value, after.*(s.field)).ptr;
+            details << tr("%1 %2").arg(QCoreApplication::translate(kStepContext, std::string(s.name).c_str()),
+                                       QString::fromLatin1(value, end - value));
+        }
+    }
+    return details.isEmpty() ? text : text + QStringLiteral(", ") + details.join(QStringLiteral(", "));
 }
 
 bool DataCommands::runStep(std::string_view name, std::optional<std::string> argument)

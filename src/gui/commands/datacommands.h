@@ -18,6 +18,7 @@ class Prompter;
 class SurveyNotifier;
 class UndoHistory;
 struct OperationReport;
+struct ProcessingSettings;
 struct ProcessingStep;
 struct ReadResult;
 
@@ -63,6 +64,26 @@ public:
     void runStep(const ProcessingStep& step, std::optional<std::string> argument = std::nullopt);
     /// runStep() of the step named `name`; false when there is none.
     bool runStep(std::string_view name, std::optional<std::string> argument = std::nullopt);
+    /// The step with `argument`, its notices and its undo record, without
+    /// the question or the messages: for a replay, which words its own.
+    OperationReport execute(const ProcessingStep& step, std::string_view argument);
+
+    /// What the history lists for a step: the command's name with the
+    /// argument or the settings it ran with ("Depth Display, resistivity
+    /// 12.5"), from the settings before and after it.
+    static QString describeStep(const ProcessingStep& step, std::string_view argument,
+                                const ProcessingSettings& before, const ProcessingSettings& after);
+
+    /// With a file open, asks to close it and does (File Open's first
+    /// step); false when the user keeps it.
+    bool closeCurrent() { return closeBeforeOpening(); }
+    /// Closes the open file without asking (a project that did not open).
+    void closeSurvey() { closeData(); }
+    /// Reads `path` as File Open does once the file is chosen and no file
+    /// is open; false when it failed or stopped early (the message shown).
+    bool readData(const QString& path);
+    /// The file the tables were read from; empty when none is open.
+    QString dataFile() const;
 
     void OnFileOpen();
     /// Opens `path` as File Open does once the file is chosen (the close
@@ -90,7 +111,7 @@ private:
     /// False when the user keeps the open file.
     bool closeBeforeOpening();
     void closeData();
-    void readFile(const QString& path);
+    bool readFile(const QString& path);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
     BusyScope::Report busyReport();

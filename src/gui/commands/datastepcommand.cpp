@@ -4,10 +4,13 @@
 
 namespace vantrel {
 
-DataStepCommand::DataStepCommand(SurveyNotifier& notifier, const QString& name, State before, State after)
-    : QUndoCommand(name), m_notifier(notifier), m_name(name), m_before(std::move(before)),
-      m_after(std::move(after))
-{}
+DataStepCommand::DataStepCommand(SurveyNotifier& notifier, const QString& name, State before, State after,
+                                 const QString& description)
+    : m_notifier(notifier), m_name(name), m_before(std::move(before)), m_after(std::move(after))
+{
+    // The text before the line break is the history's, the one after it Undo's and Redo's.
+    setText((description.isEmpty() ? name : description) + QLatin1Char('\n') + name);
+}
 
 void DataStepCommand::undo()
 {

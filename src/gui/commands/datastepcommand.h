@@ -27,8 +27,11 @@ public:
     };
 
     /// The step has already run: the first redo(), which QUndoStack::push()
-    /// calls, does nothing.
-    DataStepCommand(SurveyNotifier& notifier, const QString& name, State before, State after);
+    /// calls, does nothing. `name` is what Undo and Redo say ("Undo Choose
+    /// Data"); `description` what the history lists, the step with the
+    /// settings it ran with (empty: the name).
+    DataStepCommand(SurveyNotifier& notifier, const QString& name, State before, State after,
+                    const QString& description = {});
 
     /// Puts the survey back to `state` and tells the notifier.
     static void Restore(SurveyNotifier& notifier, const State& state);
@@ -37,6 +40,7 @@ public:
     void redo() override;
 
     const QString& name() const { return m_name; }
+    QString description() const { return text(); }
     const State& before() const { return m_before; }
     const State& after() const { return m_after; }
 

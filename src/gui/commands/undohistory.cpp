@@ -39,14 +39,18 @@ DataStepCommand::State UndoHistory::capture() const
             m_notifier.revision()};
 }
 
-int UndoHistory::record(const QString& name, DataStepCommand::State before)
+int UndoHistory::record(const Entry& entry, DataStepCommand::State before)
 {
     const Survey& survey = m_notifier.survey();
     DataStepCommand::State after{survey.m_tables.TakeSnapshot(&before.tables), survey.m_tables.Settings(),
                                  survey.m_frame.DataSelected(), m_notifier.revision()};
     if (after.SameAs(before))
         return 0;
-    m_stack.push(new DataStepCommand(m_notifier, name, std::move(before), std::move(after)));
+    // The steps redo would have done again go with the stack's.
+    m_log.resize(m_logBase + static_cast<std::size_t>(m_stack.index()));
+    m_log.push_back(entry.step);
+    m_stack.push(
+        new DataStepCommand(m_notifier, entry.name, std::move(before), std::move(after), entry.description));
     int drop = 0;
     while (drop < m_stack.count() && footprintFrom(drop) > m_limit)
         ++drop;
@@ -73,8 +77,25 @@ QString UndoHistory::redo()
     return name;
 }
 
+void UndoHistory::recordWithoutUndo(const Recipe::Step& step)
+{
+    m_log.resize(m_logBase + static_cast<std::size_t>(m_stack.index()));
+    m_log.push_back(step);
+    m_logBase = m_log.size();
+    m_stack.clear();
+    Q_EMIT changed();
+}
+
+std::vector<Recipe::Step> UndoHistory::doneSteps() const
+{
+    const auto done = static_cast<std::ptrdiff_t>(m_logBase) + m_stack.index();
+    return {m_log.begin(), m_log.begin() + done};
+}
+
 void UndoHistory::clear()
 {
+    m_log.clear();
+    m_logBase = 0;
     if (m_stack.count() == 0)
         return;
     m_stack.clear();
@@ -109,8 +130,10 @@ void UndoHistory::dropOldest(int steps)
     std::vector<std::unique_ptr<DataStepCommand>> kept;
     for (int i = steps; i < m_stack.count(); ++i) {
         const DataStepCommand* s = step(i);
-        kept.push_back(std::make_unique<DataStepCommand>(m_notifier, s->name(), s->before(), s->after()));
+        kept.push_back(std::make_unique<DataStepCommand>(m_notifier, s->name(), s->before(), s->after(),
+                                                         s->description()));
     }
+    m_logBase += static_cast<std::size_t>(steps);
     const QSignalBlocker quiet(&m_stack);
     m_stack.clear();
     for (auto& command : kept)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "commands/datastepcommand.h"
+#include "recipe.h"
 
 #include <QObject>
 #include <QUndoStack>
 
 #include <cstddef>
+#include <vector>
 
 namespace vantrel {
 
@@ -19,6 +21,11 @@ class SurveyNotifier;
 /// step that goes beyond it drops the oldest steps until they fit. A table
 /// shared by consecutive snapshots is counted once, and so is a text store
 /// the history keeps alive after the tables moved to a compacted one.
+///
+/// Beside the snapshots it keeps the log of the steps themselves (name and
+/// argument), from the file as read to where the history stands: it outlives
+/// dropped snapshots, so that saved work and the command line can repeat
+/// every step.
 class UndoHistory : public QObject {
     Q_OBJECT
 public:
@@ -30,10 +37,23 @@ public:
     /// The survey's state now, sharing the tables that equal the history's
     /// latest state. May throw std::bad_alloc.
     DataStepCommand::State capture() const;
+    /// A step as the history shows and logs it.
+    struct Entry {
+        QString name;         ///< what Undo and Redo say
+        QString description;  ///< what the history lists
+        Recipe::Step step;    ///< the core's step and its argument
+    };
     /// Records the step that led from `before` to the survey's state now,
     /// unless it changed nothing. Returns how many of the oldest steps had to
     /// go to keep within the limit (0 normally).
-    int record(const QString& name, DataStepCommand::State before);
+    int record(const Entry& entry, DataStepCommand::State before);
+    /// Logs a step that ran without a snapshot to go back to (no memory for
+    /// one): the undo history is cleared, the log goes on.
+    void recordWithoutUndo(const Recipe::Step& step);
+    /// The steps that led from the file as read to the tables now, in order.
+    std::vector<Recipe::Step> doneSteps() const;
+    /// The stack the history pane shows.
+    QUndoStack* stack() { return &m_stack; }
 
     bool canUndo() const { return m_stack.canUndo(); }
     bool canRedo() const { return m_stack.canRedo(); }
@@ -45,6 +65,7 @@ public:
     QString undo();
     /// Does the latest undone step again; returns its name, empty when there was none.
     QString redo();
+    /// Forgets the steps and the log (a new file).
     void clear();
 
     int count() const { return m_stack.count(); }
@@ -68,6 +89,8 @@ private:
     SurveyNotifier& m_notifier;
     QUndoStack m_stack;
     std::size_t m_limit = kDefaultLimit;
+    std::vector<Recipe::Step> m_log;  // every step done, with those redo would do again
+    std::size_t m_logBase = 0;        // the log's steps before the stack's first one
 };
 
 }  // namespace vantrel

@@ -54,6 +54,13 @@ inline constexpr int ID_CORRECT_BAD_POINTS = 32791;
 inline constexpr int ID_SEARCH_AND_PROCESS = 32796;
 inline constexpr int ID_BLUETOOTH = 32826;
 
+// Projects and the history pane
+inline constexpr int ID_OPEN_PROJECT = 32870;
+inline constexpr int ID_SAVE_PROJECT = 32871;
+inline constexpr int ID_SAVE_PROJECT_AS = 32872;
+inline constexpr int ID_HISTORY_COPY_COMMAND_LINE = 32873;
+inline constexpr int ID_HISTORY_SAVE_RECIPE = 32874;
+
 // Graphs (application)
 inline constexpr int ID_ICHNOGRAPHY_GRAPH = 32786;
 inline constexpr int ID_VERTICAL_GRAPH = 32781;
