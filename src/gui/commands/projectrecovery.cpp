@@ -56,9 +56,10 @@ bool ProjectRecovery::offer()
     if (!QFileInfo(m_path).isFile())
         return false;
     const RecipeReadResult read = RecipeFile::Read(localPath(m_path));
-    const QString data = read.ok && read.recipe.data
-        ? QDir::toNativeSeparators(QString::fromStdString(read.recipe.data->path))
-        : QString();
+    QString data;
+    if (read.ok && read.recipe.data)
+        data = QDir::toNativeSeparators(
+            QFileInfo(m_path).absoluteDir().absoluteFilePath(QString::fromStdString(read.recipe.data->path)));
     if (data.isEmpty() ||
         !m_prompter.question(tr("Vantrel did not close normally, and the work on %1 was not saved.\nRecover "
                                 "it?")
