@@ -4,6 +4,8 @@
 #include "overloaded.h"
 #include "survey.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -56,6 +58,34 @@ GraphKind KindOf(const Graph& graph)
                                  [](const CircularGraph&) { return GraphKind::Circular; },
                                  [](const SectionGraph&) { return GraphKind::Section; }},
                       graph);
+}
+
+std::string TooLargeToDraw(const Graph& graph)
+{
+    const auto over = [](std::size_t count, int limit) { return count > static_cast<std::size_t>(limit); };
+    const std::string everyFrequency = " The pseudo-section map shows every frequency.";
+    return std::visit(
+        Overloaded{[&](const ProfileGraph& g) -> std::string {
+                       const std::size_t bands = static_cast<std::size_t>(std::max(0, g.bands));
+                       if (!over(bands, kMaxProfileBands))
+                           return {};
+                       return g.kind == GraphKind::Plane
+                           ? "The plane profile stacks one band per file and draws at most " +
+                               std::to_string(kMaxProfileBands) + "; this one has " + std::to_string(bands) +
+                               ". Choose fewer files with Choose Data."
+                           : "The vertical profile stacks one band per frequency and draws at most " +
+                               std::to_string(kMaxProfileBands) + "; this one has " + std::to_string(bands) +
+                               "." + everyFrequency;
+                   },
+                   [&](const CircularGraph& g) -> std::string {
+                       if (!over(g.charts.size(), kMaxCircularCharts))
+                           return {};
+                       return "The circular graph draws one chart per frequency and at most " +
+                           std::to_string(kMaxCircularCharts) + "; this one has " +
+                           std::to_string(g.charts.size()) + "." + everyFrequency;
+                   },
+                   [](const SectionGraph&) { return std::string(); }},
+        graph);
 }
 
 bool DrawsNothing(const Graph& graph)

@@ -47,6 +47,18 @@ BuiltGraph BuildGraph(GraphKind kind, const Survey& survey, const GraphOptions& 
 
 GraphKind KindOf(const Graph& graph);
 
+/// The most bands a profile stacks and the most charts a circular graph
+/// holds. Beyond them a chart of the plot's height shows less than a pixel
+/// or two per band, and laying out or painting the picture takes far longer
+/// than a user waits for a graph.
+inline constexpr int kMaxProfileBands = 500;
+inline constexpr int kMaxCircularCharts = 150;
+
+/// Why `graph` is too large to draw (more bands or charts than the limits
+/// above), in words that say what to do instead; empty when it can be drawn.
+/// Its data (`--graph-data`) is still whole: only drawing is refused.
+std::string TooLargeToDraw(const Graph& graph);
+
 /// True for a graph without a chart or a cell to draw: a circular graph
 /// without charts, a section without positions or heights. A profile always
 /// draws its bands.

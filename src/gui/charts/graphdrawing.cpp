@@ -8,6 +8,7 @@
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
+#include "graphs/buildgraph.h"
 #include "graphs/circulargraph.h"
 #include "graphs/graphchecks.h"
 #include "graphs/profilegraph.h"
@@ -24,8 +25,20 @@ namespace vantrel {
 
 namespace {
 
-void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
+// A graph of more bands or charts than a window can show is refused before
+// anything is laid out: the layout would take minutes and show nothing readable.
+bool refusedAsTooLarge(const Graph& graph, Prompter& prompter)
 {
+    const std::string message = TooLargeToDraw(graph);
+    if (!message.empty())
+        prompter.message(QString::fromStdString(message));
+    return !message.empty();
+}
+
+void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view, Prompter& prompter)
+{
+    if (refusedAsTooLarge(graph, prompter))
+        return;
     window.setDocumentTitle(QString::fromStdString(graph.title));
     view.SetUpGraph(graph.kind, static_cast<std::uint32_t>(std::max(0, graph.bands)), window.documentTitle());
     if (CDialog_PMPM* chart = view.profileDialog())
@@ -44,8 +57,8 @@ void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
     const OutputTables& t = survey.m_tables;
     switch (kind) {
     case GraphKind::Vertical:
-        drawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window,
-                    view);
+        drawProfile(VerticalProfile(t.Depth(), t.ProcFreqColumns(), t.Settings().m_fVThreshold), window, view,
+                    prompter);
         break;
     case GraphKind::Plane: {
         const PlaneColumn column =
@@ -54,13 +67,14 @@ void drawGraph(GraphKind kind, const Survey& survey, CChildFrame& window, CVantr
             prompter.message(QString::fromStdString(column.message));
             return;
         }
-        drawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view);
+        drawProfile(PlaneProfile(t.Processing(), column.column, t.Settings().m_fPThreshold), window, view,
+                    prompter);
         break;
     }
     case GraphKind::Circular: {
         const CircularGraph graph =
             CircularGraphData(t.Processing(), t.Depth().ColumnCount(), t.ProcFreqColumns());
-        if (graph.charts.empty())
+        if (graph.charts.empty() || refusedAsTooLarge(graph, prompter))
             return;
         view.SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(t.ProcFreqColumns()), QString());
         window.setDocumentTitle(QString::fromStdString(graph.title));
