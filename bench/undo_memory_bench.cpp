@@ -86,21 +86,21 @@ int main(int argc, char** argv)
                 survey.m_tables.Origin().RowCount(), survey.m_tables.Origin().ColumnCount(),
                 static_cast<double>(timer.elapsed()) / 1000.0, PeakRssMib(), Mib(history.limit()));
 
-    const std::vector<std::pair<const char*, void (DataCommands::*)()>> steps = {
-        {"Choose Data", &DataCommands::OnChooseData},
-        {"Processed Data", &DataCommands::OnProcessedData},
-        {"Search Bad Points", &DataCommands::OnSearchBadPoints},
-        {"Correct Bad Points", &DataCommands::OnCorrectBadPoints},
-        {"Search Bad Points and Process", &DataCommands::OnSearchAndProcess},
-        {"Depth Calculation", &DataCommands::OnDepthDisplay},
+    const std::vector<std::pair<const char*, const char*>> steps = {
+        {"Choose Data", "select"},
+        {"Processed Data", "select-and-process"},
+        {"Search Bad Points", "search-bad-points"},
+        {"Correct Bad Points", "correct-bad-points"},
+        {"Search Bad Points and Process", "search-and-process"},
+        {"Depth Calculation", "depth"},
     };
     bool ok = true;
     std::size_t mostHeld = 0;
     for (int i = 0; i < 20; ++i) {
-        const auto& [name, run] = steps[static_cast<std::size_t>(i) % steps.size()];
+        const auto& [name, step] = steps[static_cast<std::size_t>(i) % steps.size()];
         prompter.answers << true;  // the depth question
         timer.restart();
-        (commands.*run)();
+        commands.runStep(step);
         prompter.answers.clear();
         const std::size_t held = history.footprint();
         mostHeld = std::max(mostHeld, held);

@@ -976,6 +976,22 @@ Depth Calculation</source>
         <source>The undo history is limited to %1 MiB: the %2 oldest steps can no longer be undone.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Field Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing the field source...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the processing settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>

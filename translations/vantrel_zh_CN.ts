@@ -995,6 +995,22 @@ Depth Data</translation>
         <source>The undo history is limited to %1 MiB: the %2 oldest steps can no longer be undone.</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
+    <message>
+        <source>Field Source</source>
+        <translation>Field Source</translation>
+    </message>
+    <message>
+        <source>Processing the field source...</source>
+        <translation>Processing the field source...</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Changing the processing settings...</source>
+        <translation>Changing the processing settings...</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>

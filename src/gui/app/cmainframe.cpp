@@ -18,6 +18,7 @@
 #include "app/mainactions.h"
 #include "app/mainmenus.h"
 #include "messages.h"
+#include "processing/settingstext.h"
 #include "common/prompter.h"
 #include "app/toolbarset.h"
 #include "app/windowsdialog.h"
@@ -373,7 +374,8 @@ void CMainFrame::registerCommands()
         m_actions->showStepNames(m_undoHistory.undoName(), m_undoHistory.redoName());
         m_router->updateActions();
     });
-    m_dataCommands->setStatusBar(statusBar());
+    connect(m_dataCommands, &DataCommands::statusInfo, this, &CMainFrame::showStatusInfo);
+    connect(m_dataCommands, &DataCommands::busyChanged, this, &CMainFrame::showBusy);
     m_dataCommands->registerWith(*m_router);
 
     CommandRouter* r = m_router;
@@ -384,6 +386,7 @@ void CMainFrame::registerCommands()
     r->addHandler(Level::MainFrame, ID_CONFIG, [this] { OnConfig(); });
     m_instrument = new InstrumentCommand(
         *this, [this]() -> Prompter& { return prompter(); }, this);
+    connect(m_instrument, &InstrumentCommand::statusInfo, this, &CMainFrame::showStatusInfo);
     r->addHandler(Level::MainFrame, ID_BLUETOOTH, [this] { m_instrument->run(); });
     for (int id = ID_VIEW_APPLOOK_WIN_2000; id <= ID_VIEW_APPLOOK_WINDOWS_7; ++id)
         if (action(id))
@@ -403,12 +406,33 @@ void CMainFrame::registerCommands()
 
 void CMainFrame::OnConfig()
 {
-    Survey& s = survey();
-    CDialog_Data_Set dialog(s.m_tables.Settings(), this);
+    CDialog_Data_Set dialog(survey().m_tables.Settings(), this);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    s.m_tables.SetSettings(dialog.values());
-    m_notifier.notifySettingsChanged();
+    // A data step like the others, so that Undo takes the settings back.
+    m_dataCommands->runStep("config", SettingsText(dialog.values()));
+}
+
+void CMainFrame::showStatusInfo(const QString& text, int timeout)
+{
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text, timeout);
+}
+
+void CMainFrame::showBusy(bool busy, const QString& text)
+{
+    if (busy != m_busy) {
+        m_busy = busy;
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+    showStatusInfo(text, 0);
+    // The operation holds the event loop: the bar is painted now.
+    statusBar()->repaint();
 }
 
 void CMainFrame::OnPrint()

@@ -101,6 +101,14 @@ public:
     void cyclePane(int step);
     int look() const { return m_look; }
 
+    /// What the commands, the instrument link and the chart views say for the
+    /// status bar: a note for `timeout` milliseconds (0: until the next), an
+    /// empty text clears it.
+    void showStatusInfo(const QString& text, int timeout);
+    /// A long operation's busy state: the wait cursor and its text, painted
+    /// at once.
+    void showBusy(bool busy, const QString& text);
+
     /// Saves the layout, toolbars, recent files and look now (also done when
     /// the window closes).
     void saveSettings() const;
@@ -150,6 +158,7 @@ private:
     GraphDrawer m_graphDrawer;
     int m_look;
     bool m_closing = false;
+    bool m_busy = false;
 };
 
 }  // namespace vantrel

@@ -1,21 +1,18 @@
 #include "commands/busyscope.h"
 
-#include <QApplication>
-#include <QStatusBar>
+#include <algorithm>
 
 namespace vantrel {
 
-BusyScope::BusyScope(QStatusBar* statusBar, const QString& text) : m_statusBar(statusBar), m_text(text)
+BusyScope::BusyScope(Report report, const QString& text) : m_report(std::move(report)), m_text(text)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     show(text);
 }
 
 BusyScope::~BusyScope()
 {
-    QApplication::restoreOverrideCursor();
-    if (m_statusBar)
-        m_statusBar->clearMessage();
+    if (m_report)
+        m_report(false, QString());
 }
 
 void BusyScope::progress(std::uint64_t done, std::uint64_t total)
@@ -32,10 +29,8 @@ void BusyScope::progress(std::uint64_t done, std::uint64_t total)
 void BusyScope::show(const QString& text)
 {
     m_sinceShown.start();
-    if (!m_statusBar)
-        return;
-    m_statusBar->showMessage(text);
-    m_statusBar->repaint();
+    if (m_report)
+        m_report(true, text);
 }
 
 }  // namespace vantrel

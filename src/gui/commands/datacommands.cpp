@@ -11,13 +11,11 @@
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
 #include "messages.h"
-#include "processing/badpoints.h"
-#include "processing/dataselection.h"
-#include "processing/depthcalculation.h"
-#include "processing/fieldsource.h"
+#include "processing/processingsteps.h"
+#include "survey.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QStatusBar>
 
 #include <new>
 #include <optional>
@@ -34,10 +32,33 @@ constexpr int kOrigin = OutputTables::OriginTab;
 constexpr int kProcessing = OutputTables::ProcessingTab;
 constexpr int kDepth = OutputTables::DepthTab;
 
-void append(OperationReport& into, const OperationReport& from)
+// The steps' titles (their undo entries) and busy texts come from the core's
+// table; their translations live in this context.
+constexpr const char* kStepContext = "vantrel::DataCommands";
+[[maybe_unused]] constexpr const char* kStepTexts[] = {
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Choose Data"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Choosing the data..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Processed Data"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Choosing and processing the data..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Search Bad Points"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Searching bad points..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Correct Bad Points"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Correcting bad points..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Search Bad Points and Process"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Searching bad points and processing..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Field Source"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Processing the field source..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Depth Calculation"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Calculating the depth data..."),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Config"),
+    QT_TRANSLATE_NOOP("vantrel::DataCommands", "Changing the processing settings..."),
+};
+
+/// True when both paths name one existing file (links followed).
+bool sameFile(const QString& a, const QString& b)
 {
-    into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
-    into.stopped = into.stopped || from.stopped;
+    const QString first = QFileInfo(a).canonicalFilePath();
+    return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
 }
 
 }  // namespace
@@ -54,20 +75,7 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
         {ID_FILE_OPEN, &DataCommands::OnFileOpen},
         {ID_FILE_SAVE, &DataCommands::OnSaveOriginalData},
         {ID_SAVE_DEPTH_DATA, &DataCommands::OnSaveDepthData},
-        {ID_CHOOSE_DATA, &DataCommands::OnChooseData},
-        {ID_PROCESSED_DATA, &DataCommands::OnProcessedData},
-        {ID_DEPTH_DISPLAY, &DataCommands::OnDepthDisplay},
-        {ID_CORRECT_BAD_POINTS, &DataCommands::OnCorrectBadPoints},
-        {ID_SEARCH_AND_PROCESS, &DataCommands::OnSearchAndProcess},
-        {ID_SELECT_DATA, &DataCommands::OnChooseData},
-        {ID_FILEVIEW_PROCESS_SELECTED, &DataCommands::OnProcessedData},
-        {ID_FILEVIEW_DEPTH, &DataCommands::OnDepthDisplay},
-        {ID_FILEVIEW_SEARCH_AND_PROCESS, &DataCommands::OnSearchAndProcess},
-        {ID_FILEVIEW_CORRECT, &DataCommands::OnCorrectBadPoints},
         {ID_PROPERTIES, &DataCommands::OnProperties},
-        {ID_OUTPUT_SEARCH_BAD_POINTS, &DataCommands::OnSearchBadPoints},
-        {ID_OUTPUT_CORRECT_BAD_POINTS, &DataCommands::OnCorrectBadPoints},
-        {ID_OUTPUT_DEPTH, &DataCommands::OnDepthDisplay},
         {ID_EDIT_UNDO, &DataCommands::OnEditUndo, &DataCommands::canUndo},
         {ID_EDIT_REDO, &DataCommands::OnEditRedo, &DataCommands::canRedo},
     };
@@ -79,8 +87,34 @@ DataCommands::DataCommands(SurveyNotifier& notifier, Prompter& prompter, UndoHis
     : QObject(parent), m_notifier(notifier), m_prompter(prompter), m_history(history)
 {}
 
+const std::vector<DataCommands::StepCommand>& DataCommands::stepCommands()
+{
+    using namespace cmd;
+    static const std::vector<StepCommand> list = {
+        {ID_CHOOSE_DATA, "select"},
+        {ID_PROCESSED_DATA, "select-and-process"},
+        {ID_DEPTH_DISPLAY, "depth"},
+        {ID_CORRECT_BAD_POINTS, "correct-bad-points"},
+        {ID_SEARCH_AND_PROCESS, "search-and-process"},
+        {ID_SELECT_DATA, "select"},
+        {ID_FILEVIEW_PROCESS_SELECTED, "select-and-process"},
+        {ID_FILEVIEW_DEPTH, "depth"},
+        {ID_FILEVIEW_SEARCH_AND_PROCESS, "search-and-process"},
+        {ID_FILEVIEW_CORRECT, "correct-bad-points"},
+        {ID_OUTPUT_SEARCH_BAD_POINTS, "search-bad-points"},
+        {ID_OUTPUT_CORRECT_BAD_POINTS, "correct-bad-points"},
+        {ID_OUTPUT_DEPTH, "depth"},
+    };
+    return list;
+}
+
 void DataCommands::registerWith(CommandRouter& router)
 {
+    for (const StepCommand& c : stepCommands()) {
+        const ProcessingStep* step = FindProcessingStep(c.step);
+        Q_ASSERT(step);
+        router.addHandler(CommandRouter::Level::MainFrame, c.id, [this, step] { runStep(*step); });
+    }
     for (const Command& c : commands()) {
         const auto run = c.run;
         const auto enabled = c.enabled;
@@ -90,11 +124,6 @@ void DataCommands::registerWith(CommandRouter& router)
         router.addHandler(
             CommandRouter::Level::MainFrame, c.id, [this, run] { (this->*run)(); }, state);
     }
-}
-
-void DataCommands::setStatusBar(QStatusBar* statusBar)
-{
-    m_statusBar = statusBar;
 }
 
 void DataCommands::OnFileOpen()
@@ -133,12 +162,13 @@ void DataCommands::readFile(const QString& path)
     ReadResult result;
     m_notifier.beginReset();
     {
-        BusyScope busy(m_statusBar, tr("Reading %1...").arg(name));
+        BusyScope busy(busyReport(), tr("Reading %1...").arg(name));
         DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
         reader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
         result = reader.ReadFile(localPath(path), path.toStdString());
     }
     m_partialRows = isPartialLoad(result) ? result.rowsLoaded : 0;
+    m_readFile = path;
     m_notifier.endReset();
     if (!result.message.empty())
         m_prompter.message(cellText(result.message));
@@ -149,7 +179,10 @@ void DataCommands::readFile(const QString& path)
 
 void DataCommands::OnSaveOriginalData()
 {
-    if (m_partialRows > 0 &&
+    // Only the file that was read in part loses rows; a save elsewhere (the
+    // filter's extension appended to the name read) goes ahead at once.
+    const QString target = fromLocalPath(m_notifier.survey().m_frame.DataFile());
+    if (m_partialRows > 0 && sameFile(target, m_readFile) &&
         !m_prompter.question(
             tr("Only %1 of the file's rows were read. Saving now replaces the whole file and "
                "the rows that were not read are lost. Save anyway?")
@@ -158,7 +191,7 @@ void DataCommands::OnSaveOriginalData()
         return;
     WriteResult result;
     {
-        BusyScope busy(m_statusBar, tr("Saving the original data..."));
+        BusyScope busy(busyReport(), tr("Saving the original data..."));
         result = OriginWriter::Save(m_notifier.survey().m_frame, m_notifier.survey().m_tables);
     }
     if (!result.ok)
@@ -180,64 +213,13 @@ void DataCommands::OnSaveDepthData()
     const std::string target = DepthWriter::TargetPath(localPath(choice.path), choice.filterIndex);
     WriteResult result;
     {
-        BusyScope busy(m_statusBar, tr("Saving the depth data..."));
+        BusyScope busy(busyReport(), tr("Saving the depth data..."));
         result = DepthWriter::Save(target, tables);
     }
     if (!result.ok)
         m_prompter.message(cellText(result.message));
     else
         showStatus(tr("Depth data saved to %1").arg(fromLocalPath(target)));
-}
-
-void DataCommands::OnChooseData()
-{
-    Survey& s = m_notifier.survey();
-    runOperation(
-        tr("Choose Data"), tr("Choosing the data..."), {kProcessing, kDepth}, false,
-        [&s](OperationReport& report) { append(report, SelectData(s.m_tree, s.m_tables, s.m_frame)); });
-}
-
-void DataCommands::OnProcessedData()
-{
-    Survey& s = m_notifier.survey();
-    runOperation(tr("Processed Data"), tr("Choosing and processing the data..."), {kProcessing, kDepth},
-                 false, [&s](OperationReport& report) {
-                     append(report, SelectData(s.m_tree, s.m_tables, s.m_frame));
-                     append(report, ProcessFieldSource(s.m_tables));
-                 });
-}
-
-void DataCommands::OnDepthDisplay()
-{
-    Survey& s = m_notifier.survey();
-    if (DepthNeedsConfirmation(s.m_tables) && !m_prompter.question(QString::fromUtf8(msg::kDepthAgain)))
-        return;
-    runOperation(tr("Depth Calculation"), tr("Calculating the depth data..."), {kDepth}, false,
-                 [&s](OperationReport& report) { append(report, CalculateDepth(s.m_tables)); });
-}
-
-void DataCommands::OnCorrectBadPoints()
-{
-    Survey& s = m_notifier.survey();
-    runOperation(tr("Correct Bad Points"), tr("Correcting bad points..."), {kOrigin}, true,
-                 [&s](OperationReport& report) { append(report, CorrectBadPoints(s.m_tables)); });
-}
-
-void DataCommands::OnSearchAndProcess()
-{
-    Survey& s = m_notifier.survey();
-    runOperation(tr("Search Bad Points and Process"), tr("Searching bad points and processing..."),
-                 {kOrigin, kProcessing}, true, [&s](OperationReport& report) {
-                     append(report, SearchBadPoints(s.m_tables));
-                     append(report, ProcessFieldSource(s.m_tables));
-                 });
-}
-
-void DataCommands::OnSearchBadPoints()
-{
-    Survey& s = m_notifier.survey();
-    runOperation(tr("Search Bad Points"), tr("Searching bad points..."), {kOrigin}, true,
-                 [&s](OperationReport& report) { append(report, SearchBadPoints(s.m_tables)); });
 }
 
 void DataCommands::OnProperties()
@@ -269,16 +251,25 @@ bool DataCommands::canRedo() const
     return m_history.canRedo();
 }
 
-void DataCommands::runOperation(const QString& step, const QString& status, std::initializer_list<int> tables,
-                                bool marks, const std::function<void(OperationReport&)>& work)
+void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string> argument)
 {
-    OutputTables& core = m_notifier.survey().m_tables;
-    // The user's tab stays unless the operation itself asks for another one.
+    Survey& survey = m_notifier.survey();
+    const std::string question = step.question(survey);
+    if (!question.empty() && !m_prompter.question(QString::fromUtf8(question)))
+        return;
+    if (!argument)
+        argument = step.argumentOf ? step.argumentOf(survey) : std::string();
+    const QString title = QCoreApplication::translate(kStepContext, std::string(step.title).c_str());
+    const OutputTables& core = survey.m_tables;
+    // The user's tab stays unless the step itself asks for another one.
     const int tabBefore = core.ActiveTab();
     OperationReport report;
     QString historyNote;
+    const QString outOfMemory =
+        tr("Not enough memory to keep \"%1\" for undo; the undo history was cleared.").arg(title);
     {
-        BusyScope busy(m_statusBar, status);
+        BusyScope busy(busyReport(),
+                       QCoreApplication::translate(kStepContext, std::string(step.busyText).c_str()));
         // Without the memory for the state before, the step still runs; it
         // only cannot be taken back, and neither can the steps before it.
         std::optional<DataStepCommand::State> before;
@@ -286,13 +277,25 @@ void DataCommands::runOperation(const QString& step, const QString& status, std:
             before = m_history.capture();
         } catch (const std::bad_alloc&) {
             m_history.clear();
-            historyNote =
-                tr("Not enough memory to keep \"%1\" for undo; the undo history was cleared.").arg(step);
+            historyNote = outOfMemory;
         }
-        work(report);
+        report = RunProcessingStep(step, survey, *argument);
+        // What changed is announced before the record, so that the record
+        // carries the notifier's numbers of the new state.
+        const StepChanges& changes = step.changes;
+        if (changes.origin)
+            m_notifier.notifyTableChanged(kOrigin);
+        if (changes.processing)
+            m_notifier.notifyTableChanged(kProcessing);
+        if (changes.depth)
+            m_notifier.notifyTableChanged(kDepth);
+        if (changes.marks)
+            m_notifier.notifyMarksChanged();
+        if (changes.settings)
+            m_notifier.notifySettingsChanged();
         if (before) {
             try {
-                const int dropped = m_history.record(step, std::move(*before));
+                const int dropped = m_history.record(title, std::move(*before));
                 if (dropped > 0)
                     historyNote = dropped == 1
                         ? tr("The undo history is limited to %1 MiB: the oldest step can no longer be "
@@ -304,21 +307,25 @@ void DataCommands::runOperation(const QString& step, const QString& status, std:
                               .arg(dropped);
             } catch (const std::bad_alloc&) {
                 m_history.clear();
-                historyNote =
-                    tr("Not enough memory to keep \"%1\" for undo; the undo history was cleared.").arg(step);
+                historyNote = outOfMemory;
             }
         }
     }
-    for (int table : tables)
-        m_notifier.notifyTableChanged(table);
-    if (marks)
-        m_notifier.notifyMarksChanged();
     if (core.ActiveTab() != tabBefore)
         m_notifier.requestActiveTab(core.ActiveTab());
     m_notifier.notifyStateChanged();
     if (!historyNote.isEmpty())
         showStatus(historyNote);
     show(report);
+}
+
+bool DataCommands::runStep(std::string_view name, std::optional<std::string> argument)
+{
+    const ProcessingStep* step = FindProcessingStep(name);
+    if (!step)
+        return false;
+    runStep(*step, std::move(argument));
+    return true;
 }
 
 void DataCommands::show(const OperationReport& report)
@@ -332,8 +339,12 @@ void DataCommands::show(const OperationReport& report)
 
 void DataCommands::showStatus(const QString& text)
 {
-    if (m_statusBar)
-        m_statusBar->showMessage(text, kStatusTimeout);
+    Q_EMIT statusInfo(text, kStatusTimeout);
+}
+
+BusyScope::Report DataCommands::busyReport()
+{
+    return [this](bool busy, const QString& text) { Q_EMIT busyChanged(busy, text); };
 }
 
 }  // namespace vantrel

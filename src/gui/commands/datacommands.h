@@ -1,14 +1,15 @@
 #pragma once
 
+#include "commands/busyscope.h"
+
 #include <QObject>
-#include <QPointer>
+#include <QString>
 
 #include <cstddef>
-#include <functional>
-#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
-
-class QStatusBar;
 
 namespace vantrel {
 
@@ -17,6 +18,7 @@ class Prompter;
 class SurveyNotifier;
 class UndoHistory;
 struct OperationReport;
+struct ProcessingStep;
 struct ReadResult;
 
 /// The data commands of the desktop: File Open, the two saves, choosing data
@@ -36,6 +38,15 @@ public:
     /// Every command this object answers, main-frame commands first.
     static const std::vector<Command>& commands();
 
+    /// A command that runs a row of the core's processing steps, by the
+    /// row's name; several commands (menu, file view, output pane) may run
+    /// one row.
+    struct StepCommand {
+        int id;
+        std::string_view step;
+    };
+    static const std::vector<StepCommand>& stepCommands();
+
     /// Every step that changes a table is recorded in `history`.
     DataCommands(SurveyNotifier& notifier, Prompter& prompter, UndoHistory& history,
                  QObject* parent = nullptr);
@@ -44,38 +55,44 @@ public:
     /// frame's level (the panes' ids are their own).
     void registerWith(CommandRouter& router);
 
-    /// Where long operations say what they are doing.
-    void setStatusBar(QStatusBar* statusBar);
+    /// Runs a processing step on the survey as one undoable operation: the
+    /// step's question first (if it has one), then the step with `argument`
+    /// (unset: the argument the step takes from the survey as it stands),
+    /// then the undo record under the step's title, the notices of what it
+    /// changed and its messages. A step that changed nothing is not recorded.
+    void runStep(const ProcessingStep& step, std::optional<std::string> argument = std::nullopt);
+    /// runStep() of the step named `name`; false when there is none.
+    bool runStep(std::string_view name, std::optional<std::string> argument = std::nullopt);
 
     void OnFileOpen();
     void OnSaveOriginalData();
     void OnSaveDepthData();
-    void OnChooseData();
-    void OnProcessedData();
-    void OnDepthDisplay();
-    void OnCorrectBadPoints();
-    void OnSearchAndProcess();
-    void OnSearchBadPoints();
     void OnProperties();
     void OnEditUndo();
     void OnEditRedo();
     bool canUndo() const;
     bool canRedo() const;
 
+Q_SIGNALS:
+    /// A passing note for the status bar ("16 rows read from road.dat"),
+    /// shown for `timeout` milliseconds.
+    void statusInfo(const QString& text, int timeout);
+    /// A long operation started (`busy`, with what it does and its
+    /// percentage as it moves) or ended.
+    void busyChanged(bool busy, const QString& text);
+
 private:
     void closeData();
     void readFile(const QString& path);
-    /// Runs a step and records it in the undo history under `step`.
-    void runOperation(const QString& step, const QString& status, std::initializer_list<int> tables,
-                      bool marks, const std::function<void(OperationReport&)>& work);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
+    BusyScope::Report busyReport();
 
     SurveyNotifier& m_notifier;
     Prompter& m_prompter;
     UndoHistory& m_history;
-    QPointer<QStatusBar> m_statusBar;
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
+    QString m_readFile;             // the file the tables were read from
 };
 
 /// True when the read stopped before the end of the file, so that the tables

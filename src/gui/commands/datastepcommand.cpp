@@ -23,16 +23,26 @@ void DataStepCommand::redo()
     apply(m_after);
 }
 
+bool DataStepCommand::State::SameAs(const State& other) const
+{
+    return tables.SameAs(other.tables) && settings == other.settings && dataSelected == other.dataSelected;
+}
+
 void DataStepCommand::apply(const State& state)
 {
-    Survey& survey = m_notifier.survey();
+    Restore(m_notifier, state);
+}
+
+void DataStepCommand::Restore(SurveyNotifier& notifier, const State& state)
+{
+    Survey& survey = notifier.survey();
     survey.m_tables.Restore(state.tables);
+    survey.m_tables.SetSettings(state.settings);
     survey.m_frame.SetDataSelected(state.dataSelected);
-    for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab})
-        m_notifier.notifyTableChanged(table);
-    m_notifier.notifyMarksChanged();
-    m_notifier.requestActiveTab(state.tables.ActiveTab());
-    m_notifier.notifyStateChanged();
+    notifier.notifyRestored(state.revision);
+    notifier.notifyMarksChanged();
+    notifier.requestActiveTab(state.tables.ActiveTab());
+    notifier.notifyStateChanged();
 }
 
 }  // namespace vantrel

@@ -35,14 +35,16 @@ DataStepCommand::State UndoHistory::capture() const
     else if (m_stack.count() > 0)
         latest = &step(0)->before().tables;
     const Survey& survey = m_notifier.survey();
-    return {survey.m_tables.TakeSnapshot(latest), survey.m_frame.DataSelected()};
+    return {survey.m_tables.TakeSnapshot(latest), survey.m_tables.Settings(), survey.m_frame.DataSelected(),
+            m_notifier.revision()};
 }
 
 int UndoHistory::record(const QString& name, DataStepCommand::State before)
 {
     const Survey& survey = m_notifier.survey();
-    DataStepCommand::State after{survey.m_tables.TakeSnapshot(&before.tables), survey.m_frame.DataSelected()};
-    if (after.tables.SameAs(before.tables) && after.dataSelected == before.dataSelected)
+    DataStepCommand::State after{survey.m_tables.TakeSnapshot(&before.tables), survey.m_tables.Settings(),
+                                 survey.m_frame.DataSelected(), m_notifier.revision()};
+    if (after.SameAs(before))
         return 0;
     m_stack.push(new DataStepCommand(m_notifier, name, std::move(before), std::move(after)));
     int drop = 0;

@@ -14,8 +14,10 @@ void SurveyNotifier::beginReset()
 void SurveyNotifier::endReset()
 {
     Q_EMIT treeReset();
-    for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab})
+    for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab}) {
+        m_revision.tables[static_cast<std::size_t>(table)] = nextRevision();
         Q_EMIT tableChanged(table);
+    }
     if (m_survey.m_frame.HasOpenFile())
         Q_EMIT fileLoaded();
     else
@@ -26,6 +28,8 @@ void SurveyNotifier::endReset()
 
 void SurveyNotifier::notifyTableChanged(int table)
 {
+    if (table >= 0 && table < static_cast<int>(m_revision.tables.size()))
+        m_revision.tables[static_cast<std::size_t>(table)] = nextRevision();
     Q_EMIT tableChanged(table);
     Q_EMIT changed();
 }
@@ -38,7 +42,20 @@ void SurveyNotifier::notifyMarksChanged()
 
 void SurveyNotifier::notifySettingsChanged()
 {
+    m_revision.settings = nextRevision();
     Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
+void SurveyNotifier::notifyRestored(const SurveyRevision& revision)
+{
+    const SurveyRevision was = m_revision;
+    m_revision = revision;
+    for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab})
+        if (was.tables[static_cast<std::size_t>(table)] != revision.tables[static_cast<std::size_t>(table)])
+            Q_EMIT tableChanged(table);
+    if (was.settings != revision.settings)
+        Q_EMIT settingsChanged();
     Q_EMIT changed();
 }
 

@@ -4,7 +4,21 @@
 
 #include <QObject>
 
+#include <array>
+#include <cstdint>
+
 namespace vantrel {
+
+/// Which state of the survey something was made from: a number for each table
+/// and one for the processing settings. A change gives the changed part a
+/// number never used before; undo and redo put back the numbers of the state
+/// they restore, so equal numbers mean equal contents.
+struct SurveyRevision {
+    std::array<std::uint64_t, 3> tables{};  ///< by OutputTables::Tab
+    std::uint64_t settings = 0;
+
+    bool operator==(const SurveyRevision&) const = default;
+};
 
 /// Owns the one Survey of the desktop and tells everybody what changed in it.
 ///
@@ -26,6 +40,9 @@ public:
     Survey& survey() { return m_survey; }
     const Survey& survey() const { return m_survey; }
 
+    /// The state the survey is in now (see SurveyRevision).
+    const SurveyRevision& revision() const { return m_revision; }
+
     void beginReset();
     /// Emits treeReset(), tableChanged() for the three tables (their marks
     /// included), then
@@ -35,6 +52,9 @@ public:
     void notifyTableChanged(int table);
     void notifyMarksChanged();
     void notifySettingsChanged();
+    /// The survey was put back to a state it had (undo, redo, a cancelled
+    /// step): the tables and settings whose numbers differ are announced.
+    void notifyRestored(const SurveyRevision& revision);
     /// The operation that just ran asks for `tab` to be shown.
     void requestActiveTab(int tab);
     /// The user's own choice of tab, kept for the next operations.
@@ -56,7 +76,11 @@ Q_SIGNALS:
     void changed();
 
 private:
+    std::uint64_t nextRevision() { return ++m_lastRevision; }
+
     Survey m_survey;
+    SurveyRevision m_revision;
+    std::uint64_t m_lastRevision = 0;
 };
 
 }  // namespace vantrel

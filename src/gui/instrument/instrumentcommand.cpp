@@ -5,12 +5,11 @@
 #include "instrument/instrumentreader.h"
 #include "instrument/instrumentwaitdialog.h"
 
-#include <QMainWindow>
-#include <QStatusBar>
+#include <QWidget>
 
 namespace vantrel {
 
-InstrumentCommand::InstrumentCommand(QMainWindow& window, PrompterSource prompter, QObject* parent)
+InstrumentCommand::InstrumentCommand(QWidget& window, PrompterSource prompter, QObject* parent)
     : QObject(parent), m_window(window), m_prompter(std::move(prompter))
 {}
 
@@ -69,7 +68,7 @@ void InstrumentCommand::onFinished(InstrumentLink::Outcome outcome, const QStrin
     switch (outcome) {
     case InstrumentLink::Outcome::Received: {
         const QString shown = tr("The instrument sent: %1").arg(InstrumentReader::hex(bytes));
-        m_window.statusBar()->showMessage(shown);
+        Q_EMIT statusInfo(shown, 0);
         m_prompter().message(shown);
         break;
     }

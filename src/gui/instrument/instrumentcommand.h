@@ -9,7 +9,7 @@
 #include <chrono>
 #include <functional>
 
-class QMainWindow;
+class QWidget;
 
 namespace vantrel {
 
@@ -31,7 +31,7 @@ public:
     /// Makes the listener of one run; the default listens over Bluetooth.
     using ListenerFactory = std::function<InstrumentListener*()>;
 
-    InstrumentCommand(QMainWindow& window, PrompterSource prompter, QObject* parent = nullptr);
+    InstrumentCommand(QWidget& window, PrompterSource prompter, QObject* parent = nullptr);
     ~InstrumentCommand() override;
 
     /// Starts waiting; while a wait is on, brings its dialog forward instead.
@@ -48,12 +48,14 @@ Q_SIGNALS:
     /// A run ended (received, failed, timed out or cancelled) and its message
     /// has been shown.
     void finished();
+    /// A note for the status bar (what the instrument sent).
+    void statusInfo(const QString& text, int timeout);
 
 private:
     void onFinished(InstrumentLink::Outcome outcome, const QString& text);
     void release();
 
-    QMainWindow& m_window;
+    QWidget& m_window;  // the wait dialog's parent
     PrompterSource m_prompter;
     ListenerFactory m_listenerFactory;
     std::chrono::milliseconds m_timeout = kDefaultTimeout;

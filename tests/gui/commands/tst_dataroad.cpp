@@ -322,6 +322,16 @@ private Q_SLOTS:
         open(test::copyFixture(*m_dir, QStringLiteral("road.dat")));
         run(cmd::ID_FILE_SAVE);
         QCOMPARE(m_prompter->questions.size(), 3);  // only the close question of the open
+
+        // bad-row.csv opened with the DAT filter saves to bad-row.csv.DAT, another
+        // file: the rows not read stay where they are, so it saves at once.
+        const QString csv = test::copyFixture(*m_dir, QStringLiteral("short_row.dat"), "bad-row.csv");
+        m_prompter->answers << true;
+        open(csv, 0);
+        run(cmd::ID_FILE_SAVE);
+        QCOMPARE(m_prompter->questions.size(), 4);
+        QCOMPARE(test::contents(csv), original);
+        QCOMPARE(test::contents(csv + ".DAT").count("\r\n"), 3);
     }
 
     void tabStaysWhereTheUserPutIt()

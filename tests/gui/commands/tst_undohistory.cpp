@@ -4,12 +4,16 @@
 
 #include "testsupport.h"
 
+#include "app/cdialog_data_set.h"
 #include "commands/undohistory.h"
 #include "common/commandids.h"
 #include "messages.h"
 #include "panes/datatablemodel.h"
+#include "processing/settingstext.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -69,8 +73,8 @@ class TestUndoHistory : public QObject {
         for (const auto& [row, column] : t.Marks())
             out << row << ':' << column << ' ';
         out << "\nproc " << t.ProcFreqColumns() << " groups " << t.FieldGroups() << " freq "
-            << t.FreqColumns() << " tab " << t.ActiveTab() << " selected "
-            << m_survey->m_frame.DataSelected();
+            << t.FreqColumns() << " tab " << t.ActiveTab() << " selected " << m_survey->m_frame.DataSelected()
+            << " settings " << SettingsText(t.Settings());
         COutputWnd* pane = m_shell->frame->outputPane();
         out << " shown " << pane->tabs()->currentIndex() << ' ' << pane->originModel()->rowCount() << ' '
             << pane->processingModel()->rowCount() << ' ' << pane->depthModel()->rowCount();
@@ -122,6 +126,7 @@ private Q_SLOTS:
         QTest::newRow("depth calculation again, confirmed")
             << QList<int>{ID_CHOOSE_DATA, ID_DEPTH_DISPLAY, ID_PROCESSED_DATA} << int(ID_DEPTH_DISPLAY)
             << "Depth Calculation";
+        QTest::newRow("Config") << QList<int>{ID_PROCESSED_DATA} << int(ID_CONFIG) << "Config";
     }
 
     void everyStepUndoneAndRedone()
@@ -134,7 +139,13 @@ private Q_SLOTS:
         for (int id : before)
             run(id);
         m_prompter->messages.clear();
-        m_prompter->answers << true;  // the depth question, when it comes
+        m_prompter->answers << true;        // the depth question, when it comes
+        m_shell->runner = [](QDialog& d) {  // Config: a new resistivity
+            auto& config = static_cast<CDialog_Data_Set&>(d);
+            config.edit(1009)->setText("12.345");
+            config.okButton()->click();
+            return d.result();
+        };
         const int steps = m_history->count();
         const QByteArray start = dump();
         run(step);
