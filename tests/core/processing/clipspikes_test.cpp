@@ -31,34 +31,28 @@ TEST(ClipSpikes, TrimCountRoundsHalfUp)
 
 TEST(ClipSpikes, WorkedExamples)
 {
-    std::vector<float> seven = {1, 1, 1, 100, 1, 1, 1};
-    ClipSpikes(seven.data(), 7, 3.0f);
-    EXPECT_EQ(seven, (std::vector<float>{1, 1, 1, 3, 1, 1, 1}));
-
-    // The trimmed sum leaves out one 100 and one 10: mean 21.25, base limit 63.75.
-    std::vector<float> ten = {10, 100, 10, 10, 10, 10, 10, 100, 10, 10};
-    ClipSpikes(ten.data(), 10, 3.0f);
-    EXPECT_EQ(ten, (std::vector<float>{10, 63.75f, 10, 10, 10, 10, 10, 76.5f, 10, 10}));
-}
-
-TEST(ClipSpikes, LimitGrowsInSinglePrecision)
-{
-    // The growing limit is rounded to float at each step: 43.5 * 1.2 prints as
-    // 52.200001, not 52.200000, and the next as 62.639999.
-    std::vector<float> v = {1, 1, 1, 50, 1, 1, 60, 1, 70, 1};
-    ClipSpikes(v.data(), 10, 3.0f);
-    EXPECT_EQ(Printed(v),
-              (std::vector<std::string>{"1.000000", "1.000000", "1.000000", "43.500000", "1.000000",
-                                        "1.000000", "52.200001", "1.000000", "62.639999", "1.000000"}));
-}
-
-TEST(ClipSpikes, ValuesBetweenBaseAndLimitOnlyGrowTheLimit)
-{
-    // Mean (50 + 7 * 10) / 8 = 15, base 45: 50 is cut to 45 and the limit grows
-    // to 54; 52 lies between base and limit and stays.
-    std::vector<float> v = {10, 10, 52, 10, 10, 10, 10, 10, 50, 10};
-    ClipSpikes(v.data(), 10, 3.0f);
-    EXPECT_EQ(v, (std::vector<float>{10, 10, 52, 10, 10, 10, 10, 10, 45, 10}));
+    struct Case {
+        std::vector<float> readings;
+        std::vector<std::string> clipped;  // printed as the tables hold them
+    };
+    for (const Case& c : std::vector<Case>{
+             {{1, 1, 1, 100, 1, 1, 1}, Printed({1, 1, 1, 3, 1, 1, 1})},
+             // The trimmed sum leaves out one 100 and one 10: mean 21.25, base limit 63.75.
+             {{10, 100, 10, 10, 10, 10, 10, 100, 10, 10},
+              Printed({10, 63.75f, 10, 10, 10, 10, 10, 76.5f, 10, 10})},
+             // The growing limit is rounded to float at each step: 43.5 * 1.2
+             // prints as 52.200001, not 52.200000, and the next as 62.639999.
+             {{1, 1, 1, 50, 1, 1, 60, 1, 70, 1},
+              {"1.000000", "1.000000", "1.000000", "43.500000", "1.000000", "1.000000", "52.200001",
+               "1.000000", "62.639999", "1.000000"}},
+             // Mean (50 + 7 * 10) / 8 = 15, base 45: 50 is cut to 45 and the
+             // limit grows to 54; 52 lies between base and limit and stays.
+             {{10, 10, 52, 10, 10, 10, 10, 10, 50, 10}, Printed({10, 10, 52, 10, 10, 10, 10, 10, 45, 10})},
+         }) {
+        std::vector<float> v = c.readings;
+        ClipSpikes(v.data(), static_cast<int>(v.size()), 3.0f);
+        EXPECT_EQ(Printed(v), c.clipped);
+    }
 }
 
 TEST(ClipSpikes, NanAndInfinityDoNotBreakTheSorts)

@@ -34,14 +34,16 @@ namespace {
 
 // Loads the example file into the frame's survey and chooses every row, as
 // File Open and Choose Data would, and works out the depth table.
-void LoadExample(CMainFrame& frame)
+// Loads the example file, or `bytes` when given, then chooses every file and
+// calculates the depth data.
+void LoadExample(CMainFrame& frame, const std::string& bytes = {})
 {
     Survey& s = frame.survey();
     const std::string path = VANTREL_EXAMPLES "/line1.dat";
     s.m_frame.BeginFileOpen();
     s.m_frame.SetDataPath(path, FrameState::AllFilter);
     DataFileReader reader(s.m_frame, s.m_tables, s.m_tree);
-    QVERIFY(reader.ReadFile(path).Ok());
+    QVERIFY(bytes.empty() ? reader.ReadFile(path).Ok() : reader.ReadBuffer(bytes).Ok());
     for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f)
         s.m_tree.ClickFileCheckBox(static_cast<int>(f));
     SelectData(s.m_tree, s.m_tables, s.m_frame);
@@ -437,6 +439,35 @@ private Q_SLOTS:
         s.run(cmd::ID_ROUND_GRAPH);
         QCOMPARE(ActiveView(s)->circularCount(), 0);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
+    }
+
+    void graphsTooLargeToLayOutAreRefused()
+    {
+        // 501 frequency columns once stacked 501 bands one by one (10 000 took
+        // minutes); now the window stays empty and the message says why.
+        std::string text = "FILE,INCREMENT";
+        for (int f = 0; f < 501; ++f)
+            text += "," + std::to_string(9000 - f) + "HZ";
+        for (int row = 0; row < 4; ++row) {
+            text += "\n1," + std::to_string(row * 5);
+            for (int f = 0; f < 501; ++f)
+                text += "," + std::to_string(100 + (f + row) % 7);
+        }
+        Shell s;
+        LoadExample(*s.frame, text + "\n");
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        QVERIFY(!ActiveView(s)->profileDialog());
+        s.run(cmd::ID_ROUND_GRAPH);
+        QCOMPARE(ActiveView(s)->circularCount(), 0);
+        const QString every = " The pseudo-section map shows every frequency.";
+        QCOMPARE(
+            s.prompter.messages,
+            (QStringList{"The vertical profile stacks one band per frequency and draws at most 500; this "
+                         "one has 501." +
+                             every,
+                         "The circular graph draws one chart per frequency and at most 150; this one has "
+                         "501." +
+                             every}));
     }
 
     void documentPassesOpenAndSaveToTheFrame()
