@@ -56,6 +56,8 @@ ChartControl::ChartControl(QWidget* parent) : QCustomPlot(parent)
     setNotAntialiasedElements(QCP::aeAxes | QCP::aeGrid);
     setNoAntialiasingOnDrag(true);
     setPlottingHint(QCP::phCacheLabels, true);
+    // No chart shows a legend; filling one costs a search of it per series.
+    setAutoAddPlottableToLegend(false);
 
     // Row 0 the title, row 1 the bands. The first axis rect stays as the
     // base over the whole band area: polar series draw in it.
