@@ -88,8 +88,9 @@ TEST(GraphPicture, EveryTypeIsWrittenAtItsSize)
     const std::string svg = ReadAll(dir / "v.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("width=\"640"), std::string::npos);
-    if (HasTool("xmllint"))
+    if (HasTool("xmllint")) {
         EXPECT_EQ(std::system(("xmllint --noout '" + dir / "v.svg" + "'").c_str()), 0);
+    }
     // Nothing is left over beside the pictures.
     std::size_t files = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path))

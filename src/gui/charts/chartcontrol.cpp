@@ -263,7 +263,9 @@ int ChartControl::addCustomAxis()
     QCPAxis* x = rect->axis(QCPAxis::atBottom);
     x->setTickLabelFont(small);
     x->setRange(m_xRange);
-    m_axes.push_back(Axis{rect});
+    Axis axis;
+    axis.rect = rect;
+    m_axes.push_back(axis);
     requestReplot();
     return customAxisCount() - 1;
 }
