@@ -605,6 +605,22 @@ Depth Calculation</source>
         <source>there is nothing to draw.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ChartEditor</name>

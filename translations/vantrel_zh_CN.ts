@@ -625,6 +625,22 @@ Depth Data</translation>
         <source>there is nothing to draw.</source>
         <translation>没有可画的内容。</translation>
     </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation>拟断面图显示所有频率。</translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation>平面剖面图每个文件一条带，最多绘制 %1 条；此图有 %2 条。请用“选择数据”选择较少的文件。</translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation>垂直剖面图每个频率一条带，最多绘制 %1 条；此图有 %2 条。%3</translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
+        <translation>环形图每个频率一个图，最多绘制 %1 个；此图有 %2 个。%3</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::ChartEditor</name>

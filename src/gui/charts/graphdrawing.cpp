@@ -13,6 +13,36 @@
 
 namespace vantrel {
 
+namespace {
+
+// A graph of more bands or charts than a window can show is refused before
+// anything is laid out: the layout would take minutes and show nothing
+// readable. Empty when the graph can be drawn.
+QString tooLargeText(const Graph& graph)
+{
+    const DrawingLoad load = DrawingLoadOf(graph);
+    if (!load.TooLarge())
+        return {};
+    const QString every = CVantrelView::tr("The pseudo-section map shows every frequency.");
+    const QString limit = QString::number(load.limit), count = QString::number(load.count);
+    switch (KindOf(graph)) {
+    case GraphKind::Plane:
+        return CVantrelView::tr("The plane profile stacks one band per file and draws at most %1; this one "
+                                "has %2. Choose fewer files with Choose Data.")
+            .arg(limit, count);
+    case GraphKind::Vertical:
+        return CVantrelView::tr("The vertical profile stacks one band per frequency and draws at most %1; "
+                                "this one has %2. %3")
+            .arg(limit, count, every);
+    default:
+        return CVantrelView::tr("The circular graph draws one chart per frequency and at most %1; this one "
+                                "has %2. %3")
+            .arg(limit, count, every);
+    }
+}
+
+}  // namespace
+
 void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
 {
     if (view.drawGraph(graph))
@@ -62,6 +92,10 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             prompter.message(QString::fromStdString(built.message));
             return;
         }
+        if (const QString tooLarge = tooLargeText(built.graph); !tooLarge.isEmpty()) {
+            prompter.message(tooLarge);
+            return;
+        }
         drawGraph(built.graph, window, *view);
         const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
                              view = QPointer<CVantrelView>(view)] {
@@ -70,9 +104,11 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             // A survey that no longer gives the graph keeps the picture
             // the user has and says why.
             const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
-            if (!again.Ok() || DrawsNothing(again.graph)) {
-                const QString why = again.Ok() ? CVantrelView::tr("there is nothing to draw.")
-                                               : QString::fromStdString(again.message);
+            const QString tooLarge = again.Ok() ? tooLargeText(again.graph) : QString();
+            if (!again.Ok() || DrawsNothing(again.graph) || !tooLarge.isEmpty()) {
+                const QString why = !again.Ok() ? QString::fromStdString(again.message)
+                    : !tooLarge.isEmpty()       ? tooLarge
+                                                : CVantrelView::tr("there is nothing to draw.");
                 view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
                 return;
             }

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 
 using namespace vantrel;
@@ -376,6 +377,40 @@ private Q_SLOTS:
         s.run(cmd::ID_ROUND_GRAPH);
         QVERIFY(!ActiveView(s)->pane());
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
+    }
+
+    void graphsTooLargeToLayOutAreRefused()
+    {
+        // 501 frequency columns once stacked 501 bands one by one (10 000 took
+        // minutes); now no chart is laid out and the message says why.
+        std::string text = "FILE,INCREMENT";
+        for (int f = 0; f < 501; ++f)
+            text += "," + std::to_string(9000 - f) + "HZ";
+        for (int row = 0; row < 4; ++row) {
+            text += "\n1," + std::to_string(row * 5);
+            for (int f = 0; f < 501; ++f)
+                text += "," + std::to_string(100 + (f + row) % 7);
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath("wide.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(text + "\n"));
+        file.close();
+        Shell s;
+        LoadSurvey(*s.frame, file.fileName());
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        QVERIFY(!ActiveView(s)->pane());
+        s.run(cmd::ID_ROUND_GRAPH);
+        QVERIFY(!ActiveView(s)->pane());
+        const QString every = " The pseudo-section map shows every frequency.";
+        QCOMPARE(
+            s.prompter.messages,
+            (QStringList{"The vertical profile stacks one band per frequency and draws at most 500; this "
+                         "one has 501." +
+                             every,
+                         "The circular graph draws one chart per frequency and at most 150; this one has "
+                         "501." +
+                             every}));
     }
 
     void chartWindowsSayWhenTheSurveyMovedOn()
