@@ -291,11 +291,6 @@ Depth Calculation</source>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -559,6 +554,25 @@ Depth Calculation</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -574,21 +588,6 @@ Depth Calculation</source>
         <location line="+1"/>
         <source>&amp;Paste	Ctrl+V</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>

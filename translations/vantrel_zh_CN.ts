@@ -310,11 +310,6 @@ Depth Data</translation>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -579,6 +574,25 @@ Depth Data</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation>Please save graph data!</translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation>没有可画的内容。</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -594,21 +608,6 @@ Depth Data</translation>
         <location line="+1"/>
         <source>&amp;Paste	Ctrl+V</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation>There is no picture to print at the current window!</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation>无法打印该图。</translation>
     </message>
     <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>

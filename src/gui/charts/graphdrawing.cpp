@@ -1,22 +1,15 @@
 #include "charts/graphdrawing.h"
 
 #include "charts/cchildframe.h"
-#include "common/commandids.h"
-#include "common/prompter.h"
-#include "charts/cdialog_pm.h"
-#include "charts/cdialog_pmpm.h"
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
-#include "charts/sectionchart.h"
+#include "common/commandids.h"
+#include "common/prompter.h"
 #include "common/surveynotifier.h"
-#include "overloaded.h"
 #include "survey.h"
 
-#include <QCoreApplication>
 #include <QPointer>
-
-#include <algorithm>
 
 namespace vantrel {
 
@@ -48,39 +41,13 @@ QString tooLargeText(const Graph& graph)
     }
 }
 
-void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
-{
-    window.setDocumentTitle(QString::fromStdString(graph.title));
-    view.SetUpGraph(graph.kind, static_cast<std::uint32_t>(std::max(0, graph.bands)), window.documentTitle());
-    if (CDialog_PMPM* chart = view.profileDialog())
-        for (const ProfileCurve& curve : graph.curves)
-            chart->DrawProfileCurve(curve);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-}
-
 }  // namespace
 
 void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
 {
-    std::visit(Overloaded{[&](const ProfileGraph& g) { drawProfile(g, window, view); },
-                          [&](const CircularGraph& g) {
-                              if (g.charts.empty())
-                                  return;
-                              view.SetUpGraph(GraphKind::Circular,
-                                              static_cast<std::uint32_t>(g.charts.size()), QString());
-                              window.setDocumentTitle(QString::fromStdString(g.title));
-                              for (std::size_t i = 0; i < g.charts.size(); ++i)
-                                  if (CDialog_PM* chart = view.circularDialog(static_cast<int>(i)))
-                                      chart->DrawCircularChart(g.charts[i].values,
-                                                               QString::fromStdString(g.charts[i].label));
-                          },
-                          [&](const SectionGraph& g) {
-                              window.setDocumentTitle(QString::fromStdString(g.title));
-                              view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
-                              if (SectionChart* chart = view.sectionChart())
-                                  chart->setGraph(g);
-                          }},
-               graph);
+    if (view.drawGraph(graph))
+        window.setDocumentTitle(
+            std::visit([](const auto& g) { return QString::fromStdString(g.title); }, graph));
 }
 
 CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,

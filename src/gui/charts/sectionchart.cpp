@@ -3,7 +3,7 @@
 #include "common/prompter.h"
 #include "charts/chartcontrol.h"
 #include "charts/charteditor.h"
-#include "charts/chartexport.h"
+#include "charts/cdialog_pmpm.h"
 #include "charts/colourgradients.h"
 #include "charts/polarseries.h"
 
@@ -15,7 +15,7 @@
 
 namespace vantrel {
 
-SectionChart::SectionChart(QWidget* parent) : QWidget(parent), m_chart(new ChartControl(this))
+SectionChart::SectionChart(QWidget* parent) : ChartPane(parent), m_chart(new ChartControl(this))
 {
     setObjectName(QStringLiteral("SectionChart"));
     auto* layout = new QVBoxLayout(this);
@@ -137,6 +137,24 @@ QMenu* SectionChart::createContextMenu(QWidget* parent)
 void SectionChart::OnProperties(Prompter& prompter)
 {
     ChartEditor::edit(*m_chart, this, prompter);
+}
+
+bool SectionChart::draw(const Graph& graph)
+{
+    const auto* section = std::get_if<SectionGraph>(&graph);
+    if (!section)
+        return false;
+    setMinimumHeight(CDialog_PMPM::kTitleRoom + 4 * CDialog_PMPM::kMinimumBand);
+    SetChartTitle(QString::fromStdString(section->title));
+    setGraph(*section);
+    return true;
+}
+
+void SectionChart::attach(CommandRouter& router, Prompter& prompter, const Popup& popup)
+{
+    connect(this, &SectionChart::pointerMoved, this, &ChartPane::statusText);
+    connect(this, &SectionChart::noteChanged, this, &ChartPane::statusText);
+    offerChartMenu(this, router, prompter, popup);
 }
 
 }  // namespace vantrel

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "charts/chartpane.h"
 #include "graphs/sectiongraph.h"
-
-#include <QWidget>
 
 class QMenu;
 
@@ -17,7 +16,7 @@ class Prompter;
 /// reaches halfway to its neighbours, and cells without a reading stay
 /// empty. How the colours are laid (interpolation, scale, gradient, range)
 /// is the chart's colour map options, which the chart editor changes.
-class SectionChart : public QWidget {
+class SectionChart : public ChartPane {
     Q_OBJECT
 public:
     static constexpr int kPropertiesCommand = 32783;
@@ -44,6 +43,12 @@ public:
     QMenu* createContextMenu(QWidget* parent);
     /// Opens the chart editor over this chart (the Properties command).
     void OnProperties(Prompter& prompter);
+
+    /// As the pane of a section window: the window's section, its one chart,
+    /// and the read-out and the note for the status bar.
+    bool draw(const Graph& graph) override;
+    ChartControl* printableChart() const override { return m_chart; }
+    void attach(CommandRouter& router, Prompter& prompter, const Popup& popup) override;
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);

@@ -76,15 +76,16 @@ private Q_SLOTS:
         QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
         QVERIFY(s.prompter.messages.isEmpty());
         CVantrelView* view = ActiveView(s);
-        QVERIFY(view && view->sectionChart());
+        auto* section = view ? qobject_cast<SectionChart*>(view->pane()) : nullptr;
+        QVERIFY(section);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 Pseudo-section"));
-        QCOMPARE(view->chart(), view->sectionChart()->chart());  // what print and pictures take
+        QCOMPARE(view->chart(), section->chart());  // what print and pictures take
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourScale()->axis()->label(), QStringLiteral("Value(V)"));
         // All readings above 0: logarithmic from the smallest to the largest.
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLogarithmic);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(10, 100));
-        QVERIFY(view->sectionChart()->note().isEmpty());
+        QVERIFY(section->note().isEmpty());
 
         // The x axis spans the outer positions' halves, and a reset goes back there.
         QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
@@ -97,7 +98,7 @@ private Q_SLOTS:
         // The low deep readings show the low colour there only.
         chart->replot(QCustomPlot::rpImmediateRefresh);
         const QImage image = Rendered(*chart);
-        const SectionGraph& g = view->sectionChart()->graph();
+        const SectionGraph& g = section->graph();
         const auto colour = [](double v) {
             return QColor::fromRgb(colourGradientAt(0).color(v, {10, 100}, true));
         };
@@ -142,8 +143,7 @@ private Q_SLOTS:
         auto* view = new CVantrelView(*s.frame->router(), s.frame->prompter());
         QSignalSpy said(view, &CVantrelView::statusInfo);
         s.frame->newChartWindow("section")->setView(view);
-        view->SetUpGraph(GraphKind::Section, 1, "t");
-        view->sectionChart()->setGraph(PseudoSection(depth));
+        view->drawGraph(PseudoSection(depth));
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLinear);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(-2, 40));
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const SectionGraph graph =
             PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
-        QCOMPARE(writeSectionPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
+        QCOMPARE(writeGraphPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
         QCOMPARE(QImage(dir.filePath("s.png")).size(), QSize(500, 300));
     }
 };
