@@ -29,11 +29,20 @@ constexpr ChartSource kDepth{false, true, false};
 
 const std::array<ChartKind, 4> kKinds = {{
     {GraphKind::Vertical, cmd::ID_VERTICAL_GRAPH,
-     QT_TRANSLATE_NOOP("vantrel::ChartKinds", "Vertical Profile"), kDepthAndSettings, make<CDialog_PMPM>},
+     QT_TRANSLATE_NOOP("vantrel::ChartKinds", "Vertical Profile"), kDepthAndSettings, make<CDialog_PMPM>,
+     QT_TRANSLATE_NOOP("vantrel::CVantrelView",
+                       "The vertical profile stacks one band per frequency and draws at most %1; "
+                       "this one has %2. %3")},
     {GraphKind::Plane, cmd::ID_ICHNOGRAPHY_GRAPH, QT_TRANSLATE_NOOP("vantrel::ChartKinds", "Plane Profile"),
-     kProcessingAndSettings, make<CDialog_PMPM>},
+     kProcessingAndSettings, make<CDialog_PMPM>,
+     QT_TRANSLATE_NOOP("vantrel::CVantrelView",
+                       "The plane profile stacks one band per file and draws at most %1; this one "
+                       "has %2. Choose fewer files with Choose Data.")},
     {GraphKind::Circular, cmd::ID_ROUND_GRAPH, QT_TRANSLATE_NOOP("vantrel::ChartKinds", "Ring Graph"),
-     kProcessingAndDepth, make<CircularGridPane>},
+     kProcessingAndDepth, make<CircularGridPane>,
+     QT_TRANSLATE_NOOP("vantrel::CVantrelView",
+                       "The circular graph draws one chart per frequency and at most %1; this one "
+                       "has %2. %3")},
     {GraphKind::Section, cmd::ID_SECTION_GRAPH, QT_TRANSLATE_NOOP("vantrel::ChartKinds", "Pseudo-section"),
      kDepth, make<SectionChart>},
 }};

@@ -30,6 +30,11 @@ struct ChartKind {
     ChartSource drawnFrom;
     /// A new, empty pane of the kind, without a parent.
     ChartPane* (*makePane)();
+    /// Why a graph of more bands or charts than its limit (DrawingLoadOf) is
+    /// not drawn: "%1" the limit, "%2" the count, "%3" where the pseudo-section
+    /// is offered instead; untranslated (context vantrel::CVantrelView),
+    /// nullptr for a kind without a limit.
+    const char* tooLarge = nullptr;
 
     /// The kind's name on the command line and in saved work ("vertical", ...).
     std::string_view name() const { return GraphKindName(kind); }

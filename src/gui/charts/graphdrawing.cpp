@@ -1,6 +1,7 @@
 #include "charts/graphdrawing.h"
 
 #include "charts/cchildframe.h"
+#include "charts/chartkinds.h"
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
@@ -9,6 +10,7 @@
 #include "common/surveynotifier.h"
 #include "survey.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace vantrel {
@@ -21,24 +23,15 @@ namespace {
 QString tooLargeText(const Graph& graph)
 {
     const DrawingLoad load = DrawingLoadOf(graph);
-    if (!load.TooLarge())
+    const ChartKind* kind = chartKindOf(graph);
+    if (!load.TooLarge() || !kind || !kind->tooLarge)
         return {};
-    const QString every = CVantrelView::tr("The pseudo-section map shows every frequency.");
-    const QString limit = QString::number(load.limit), count = QString::number(load.count);
-    switch (KindOf(graph)) {
-    case GraphKind::Plane:
-        return CVantrelView::tr("The plane profile stacks one band per file and draws at most %1; this one "
-                                "has %2. Choose fewer files with Choose Data.")
-            .arg(limit, count);
-    case GraphKind::Vertical:
-        return CVantrelView::tr("The vertical profile stacks one band per frequency and draws at most %1; "
-                                "this one has %2. %3")
-            .arg(limit, count, every);
-    default:
-        return CVantrelView::tr("The circular graph draws one chart per frequency and at most %1; this one "
-                                "has %2. %3")
-            .arg(limit, count, every);
-    }
+    QString text = QCoreApplication::translate("vantrel::CVantrelView", kind->tooLarge)
+                       .arg(QString::number(load.limit), QString::number(load.count));
+    // A kind that leaves frequencies out points to the one that shows them all.
+    if (text.contains(QLatin1String("%3")))
+        text = text.arg(CVantrelView::tr("The pseudo-section map shows every frequency."));
+    return text;
 }
 
 }  // namespace
