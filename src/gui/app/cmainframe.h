@@ -32,6 +32,7 @@ class CVantrelApp;
 class DataCommands;
 class DocumentTabButton;
 class MainMenus;
+class ImportTextCommand;
 class InstrumentCommand;
 class Prompter;
 class ToolbarSet;
@@ -149,6 +150,7 @@ private:
     UndoHistory m_undoHistory{m_notifier};
     CommandRouter* m_router = nullptr;
     InstrumentCommand* m_instrument = nullptr;  // the instrument link (32826)
+    ImportTextCommand* m_importText = nullptr;  // File > Import Text...
     MainActions* m_actions = nullptr;
     MainMenus* m_menus = nullptr;
     ToolbarSet* m_toolbars = nullptr;
@@ -158,6 +160,7 @@ private:
     COutputWnd* m_outputPane = nullptr;
     DataCommands* m_dataCommands = nullptr;
     QStringList m_recentFiles;
+    QLabel* m_encodingLabel = nullptr;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;
     QLabel* m_scrollLabel = nullptr;

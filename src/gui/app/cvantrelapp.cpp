@@ -117,22 +117,16 @@ void CVantrelApp::openFiles(const QStringList& paths)
     QStringList surveys;
     for (const QString& path : paths) {
         if (QFileInfo(path).suffix().compare(QLatin1String(kProjectSuffix), Qt::CaseInsensitive) == 0)
-            prompter().message(
-                tr("%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.")
-                    .arg(QDir::toNativeSeparators(path)));
+            prompter().message(tr("%1 is a Vantrel project. This version of the program opens survey files "
+                                  "(.dat, .csv) only.")
+                                   .arg(QDir::toNativeSeparators(path)));
         else
             surveys << path;
     }
     if (surveys.isEmpty())
         return;
-    m_mainFrame->dataCommands()->openPath(surveys.first());
-    if (surveys.size() > 1) {
-        QStringList rest;
-        for (qsizetype i = 1; i < surveys.size(); ++i)
-            rest << QDir::toNativeSeparators(surveys[i]);
-        prompter().message(tr("One survey file is open at a time: %1 was opened, these were not:\n%2")
-                               .arg(QDir::toNativeSeparators(surveys.first()), rest.join(QLatin1Char('\n'))));
-    }
+    // Several survey files open as one survey, as File > Open does with several chosen.
+    m_mainFrame->dataCommands()->openPaths(surveys);
 }
 
 void CVantrelApp::openLater(const QStringList& paths)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "commands/busyscope.h"
+#include "import/importmapping.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <optional>
@@ -69,6 +71,20 @@ public:
     /// question first when a file is open): for files named on the program's
     /// command line and files dropped on the window.
     void openPath(const QString& path);
+    /// Opens several files as one survey, as File Open does when several
+    /// are chosen.
+    void openPaths(const QStringList& paths);
+    /// Reads `paths` as one survey into the notifier's survey (which must be
+    /// closed), in the standard layout or with `mapping`, their bytes shown
+    /// in `encoding` (empty: detected from the first file). False when
+    /// nothing was loaded; the message has been shown.
+    bool loadFiles(const QStringList& paths, const std::optional<ImportMapping>& mapping,
+                   const std::string& encoding = {});
+    /// With a file open, asks to close it and does; false when the user
+    /// keeps the open file. For commands that open files another way.
+    bool closeBeforeOpening();
+    void OnReopenWithEncoding();
+    bool hasOpenFile() const;
     void OnSaveOriginalData();
     void OnSaveDepthData();
     void OnProperties();
@@ -86,11 +102,7 @@ Q_SIGNALS:
     void busyChanged(bool busy, const QString& text);
 
 private:
-    /// Clears File Open's flags; with a file open, asks to close it and does.
-    /// False when the user keeps the open file.
-    bool closeBeforeOpening();
     void closeData();
-    void readFile(const QString& path);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
     BusyScope::Report busyReport();
@@ -100,6 +112,12 @@ private:
     UndoHistory& m_history;
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
     QString m_readFile;             // the file the tables were read from
+    // What the open survey was read from, for Reopen with Encoding.
+    QStringList m_sources;
+    std::optional<ImportMapping> m_mapping;
+    // Save Original Data asks for a file: the survey was not read from one
+    // file in the standard layout.
+    bool m_saveAsks = false;
 };
 
 /// True when the read stopped before the end of the file, so that the tables

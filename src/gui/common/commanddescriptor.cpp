@@ -64,6 +64,8 @@ QList<CommandDescriptor> makeTable()
         Row(ID_FILE_NEW, QT_TRANSLATE_NOOP("vantrel::MainActions", "New")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Create new file\nNew")).icon(":/icons/new.svg").keys("Ctrl+N"),
         // File
         Row(ID_FILE_OPEN, QT_TRANSLATE_NOOP("vantrel::MainActions", "Open(&O)...\tCtrl+O")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Open an existing File\nOpen")).icon(":/icons/open.svg").keys("Ctrl+O").menu(M::File, 10).toolbar(T::Standard, 10),
+        Row(ID_IMPORT_TEXT, QT_TRANSLATE_NOOP("vantrel::MainActions", "Import Text...")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Import text files of other layouts (separators, decimal commas, columns chosen)\nImport Text")).menu(M::File, 15),
+        Row(ID_REOPEN_ENCODING, QT_TRANSLATE_NOOP("vantrel::MainActions", "Reopen with Encoding...")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Read the open files again in another text encoding\nReopen with Encoding")).menu(M::File, 17),
         Row(ID_FILE_SAVE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Original Data")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Save the active file\nSave")).icon(":/icons/save-original.svg").keys("Ctrl+S").menu(M::File, 20).toolbar(T::Standard, 20),
         Row(ID_SAVE_DEPTH_DATA, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Depth Data")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Save depth data\nDepth Save")).icon(":/icons/save-depth.svg").menu(M::File, 30).toolbar(T::Standard, 40),
         Row(ID_SAVE_PICTURE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Picture")).icon(":/icons/save-picture.svg").menu(M::File, 40),

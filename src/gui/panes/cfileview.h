@@ -9,6 +9,8 @@ class QMenu;
 
 namespace vantrel {
 
+class ShownText;
+
 class CommandRouter;
 
 class CFileViewToolBar;
@@ -90,6 +92,7 @@ private:
     void paintClient(QPaintEvent* event);
 
     FileTree& m_fileTree;
+    const ShownText& m_shown;
     CViewTree* m_tree;
     FileTreeModel* m_model;
     QComboBox* m_selector;

@@ -41,10 +41,10 @@ COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent) : QDockWidget(
     m_depth = new DataTableView(m_tabs);
     m_depth->setObjectName(QStringLiteral("DepthTable"));
 
-    m_originModel = new DataTableModel(tables.Origin(), this);
+    m_originModel = new DataTableModel(tables.Origin(), &notifier.shown(), this);
     m_originModel->setMarks(&tables.Marks());
-    m_processingModel = new DataTableModel(tables.Processing(), this);
-    m_depthModel = new DataTableModel(tables.Depth(), this);
+    m_processingModel = new DataTableModel(tables.Processing(), &notifier.shown(), this);
+    m_depthModel = new DataTableModel(tables.Depth(), &notifier.shown(), this);
     m_origin->setModel(m_originModel);
     m_processing->setModel(m_processingModel);
     m_depth->setModel(m_depthModel);

@@ -6,6 +6,7 @@
 namespace vantrel {
 
 class FileTree;
+class ShownText;
 
 /// The file view's tree as an item model over the core's FileTree: file items
 /// at the root, their row items below. Texts are made when a view asks for
@@ -19,7 +20,8 @@ public:
     /// The item data of the tree: a file item's file number, a row item's row id.
     static constexpr int ItemDataRole = Qt::UserRole + 1;
 
-    explicit FileTreeModel(FileTree& tree, QObject* parent = nullptr);
+    /// Texts of the file are shown as `shown` decodes them (none: as UTF-8).
+    explicit FileTreeModel(FileTree& tree, const ShownText* shown = nullptr, QObject* parent = nullptr);
 
     FileTree& fileTree() { return m_tree; }
 
@@ -50,8 +52,10 @@ public:
 
 private:
     QString fileText(int fileItem) const;
+    QString text(std::string_view bytes) const;
 
     FileTree& m_tree;
+    const ShownText* m_shown;
     bool m_suspended = false;
     QIcon m_fileIcon;
     QIcon m_rowIcon;
