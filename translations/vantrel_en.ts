@@ -174,6 +174,16 @@ Field Process</source>
 Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Import text files of other layouts (separators, decimal commas, columns chosen)
+Import Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the open files again in another text encoding
+Reopen with Encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompter</name>
@@ -375,6 +385,10 @@ Depth Calculation</source>
     <message>
         <location line="+106"/>
         <source>Please save deep data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1012,12 +1026,207 @@ Depth Calculation</source>
         <source>Changing the processing settings...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the number columns hold no number; they are marked.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header line(s) met again among the rows were passed over.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The same file numbers were met in two files: the files were numbered 1, 2, ... in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the file&apos;s text in the encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopening reads the file again: the processing done since it was opened is lost. Reopen anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopened in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>
     <message>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportPreviewModel</name>
+    <message>
+        <source>File number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextCommand</name>
+    <message>
+        <source>Text File(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more file(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextDialog</name>
+    <message>
+        <source>Import Mapping(*.json)|*.json|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Text - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point (12.5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma (12,5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal separator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines to skip after the header:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Role:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Mapping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Mapping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first lines of the file, each column headed by its role:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detected (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mapping could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mapping could not be read from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a mapping: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1259,6 +1468,14 @@ Depth Calculation</source>
     <message>
         <location line="+1"/>
         <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopen with Encoding...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -193,6 +193,18 @@ Depth Calculation</source>
         <translation>caculate depth data
 Depth Data</translation>
     </message>
+    <message>
+        <source>Import text files of other layouts (separators, decimal commas, columns chosen)
+Import Text</source>
+        <translation>导入其他格式的文本文件（分隔符、小数逗号、列的用途）
+导入文本</translation>
+    </message>
+    <message>
+        <source>Read the open files again in another text encoding
+Reopen with Encoding</source>
+        <translation>以另一种文本编码重新读取打开的文件
+以编码重新打开</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompter</name>
@@ -395,6 +407,10 @@ Depth Data</translation>
         <location line="+106"/>
         <source>Please save deep data!</source>
         <translation>Please save deep data!</translation>
+    </message>
+    <message>
+        <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
+        <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1048,38 @@ Depth Data</translation>
         <source>Changing the processing settings...</source>
         <translation>Changing the processing settings...</translation>
     </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 个文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the number columns hold no number; they are marked.</source>
+        <translation>
+            <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header line(s) met again among the rows were passed over.</source>
+        <translation>
+            <numerusform>数据行中再次出现的 %n 个表头行已跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The same file numbers were met in two files: the files were numbered 1, 2, ... in order.</source>
+        <translation>两个文件中有相同的文件号：各文件已按顺序重新编号为 1, 2, ...。</translation>
+    </message>
+    <message>
+        <source>Show the file&apos;s text in the encoding:</source>
+        <translation>以此编码显示文件的文本：</translation>
+    </message>
+    <message>
+        <source>Reopening reads the file again: the processing done since it was opened is lost. Reopen anyway?</source>
+        <translation>重新打开将再次读取文件：打开后所做的处理将丢失。仍要重新打开吗？</translation>
+    </message>
+    <message>
+        <source>Reopened in %1</source>
+        <translation>已以 %1 重新打开</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>
@@ -1039,6 +1087,169 @@ Depth Data</translation>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
         <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportPreviewModel</name>
+    <message>
+        <source>File number</source>
+        <translation>文件号</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>增量</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>不导入</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextCommand</name>
+    <message>
+        <source>Text File(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All File(*.*) |*.*||</source>
+        <translation>文本文件(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|所有文件(*.*) |*.*||</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>无法打开 %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more file(s)</source>
+        <translation>
+            <numerusform>%1 及另外 %n 个文件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextDialog</name>
+    <message>
+        <source>Import Mapping(*.json)|*.json|All File(*.*) |*.*||</source>
+        <translation>导入映射(*.json)|*.json|所有文件(*.*) |*.*||</translation>
+    </message>
+    <message>
+        <source>Import Text - %1</source>
+        <translation>导入文本 - %1</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>自动检测</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>制表符</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>逗号</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>分号</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Point (12.5)</source>
+        <translation>小数点 (12.5)</translation>
+    </message>
+    <message>
+        <source>Comma (12,5)</source>
+        <translation>逗号 (12,5)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Encoding:</source>
+        <translation>编码：</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>分隔符：</translation>
+    </message>
+    <message>
+        <source>Decimal separator:</source>
+        <translation>小数分隔符：</translation>
+    </message>
+    <message>
+        <source>Header line:</source>
+        <translation>表头行：</translation>
+    </message>
+    <message>
+        <source>Lines to skip after the header:</source>
+        <translation>表头后跳过的行数：</translation>
+    </message>
+    <message>
+        <source>File number</source>
+        <translation>文件号</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>增量</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>不导入</translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>列：</translation>
+    </message>
+    <message>
+        <source>Role:</source>
+        <translation>用途：</translation>
+    </message>
+    <message>
+        <source>Load Mapping...</source>
+        <translation>载入映射...</translation>
+    </message>
+    <message>
+        <source>Save Mapping...</source>
+        <translation>保存映射...</translation>
+    </message>
+    <message>
+        <source>The first lines of the file, each column headed by its role:</source>
+        <translation>文件的前几行，每列标题为其用途：</translation>
+    </message>
+    <message>
+        <source>Detected (%1)</source>
+        <translation>自动检测 (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The mapping could not be saved to %1: %2</source>
+        <translation>无法将映射保存到 %1: %2</translation>
+    </message>
+    <message>
+        <source>The mapping could not be read from %1: %2</source>
+        <translation>无法从 %1 读取映射: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mapping: %2</source>
+        <translation>%1 不是映射文件: %2</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1491,14 @@ Depth Data</translation>
         <location line="+1"/>
         <source>Redo %1</source>
         <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Import Text...</source>
+        <translation>导入文本...</translation>
+    </message>
+    <message>
+        <source>Reopen with Encoding...</source>
+        <translation>以编码重新打开...</translation>
     </message>
 </context>
 <context>
