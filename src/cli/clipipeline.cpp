@@ -335,7 +335,7 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
                 : "nothing was drawn: the section needs the depth data (--depth) of the first file");
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight});
+    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
 

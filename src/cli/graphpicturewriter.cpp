@@ -1,5 +1,6 @@
 #include "graphpicturewriter.h"
 
+#include "charts/chartcontrol.h"
 #include "charts/chartpicture.h"
 #include "overloaded.h"
 
@@ -55,7 +56,12 @@ std::string WriteGraphPicture(const Graph& graph, const PictureFile& file)
     const QString error =
         std::visit(Overloaded{[&](const ProfileGraph& g) { return writeProfilePicture(g, path, size); },
                               [&](const CircularGraph& g) { return writeCircularPicture(g, path, size); },
-                              [&](const SectionGraph& g) { return writeSectionPicture(g, path, size); }},
+                              [&](const SectionGraph& g) {
+                                  ColourMapOptions options;
+                                  options.gridMethod = file.gridMethod;
+                                  options.contours = file.contours;
+                                  return writeSectionPicture(g, path, size, &options);
+                              }},
                    graph);
     return error.toStdString();
 }

@@ -114,12 +114,16 @@ QString writeProfilePicture(const ProfileGraph& graph, const QString& path, QSiz
     return dialog.chart()->exportPicture(path, size);
 }
 
-QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size)
+QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size,
+                            const ColourMapOptions* options)
 {
     if (size.isEmpty())
         size = QSize(1200, 800);
     SectionChart chart;
+    chart.setSynchronous(true);
     chart.resize(size);
+    if (options)
+        chart.chart()->setColourMapOptions(*options);
     chart.SetChartTitle(QString::fromStdString(graph.title));
     chart.setGraph(graph);
     return chart.chart()->exportPicture(path, size);

@@ -10,6 +10,7 @@ class QCPPainter;
 namespace vantrel {
 
 struct CircularGraph;
+struct ColourMapOptions;
 struct ProfileGraph;
 struct SectionGraph;
 
@@ -31,9 +32,11 @@ QString writePicture(const QString& path, const QSize& size, const std::function
 /// A profile graph drawn by the profile chart into a picture of `size`
 /// (1200 x 800 when empty).
 QString writeProfilePicture(const ProfileGraph& graph, const QString& path, QSize size);
-/// A pseudo-section drawn by the section chart, with its default options,
-/// into a picture of `size` (1200 x 800 when empty).
-QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size);
+/// A pseudo-section drawn by the section chart with `options` (the chart's
+/// defaults when null), grid and contours included, into a picture of
+/// `size` (1200 x 800 when empty).
+QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size,
+                            const ColourMapOptions* options = nullptr);
 /// A circular graph's whole grid of charts, at its own size or fitted into `size`.
 QString writeCircularPicture(const CircularGraph& graph, const QString& path, QSize size);
 

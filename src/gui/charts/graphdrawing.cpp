@@ -9,6 +9,7 @@
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
 #include "charts/sectionchart.h"
+#include "charts/sectionwindow.h"
 #include "common/surveynotifier.h"
 #include "overloaded.h"
 #include "survey.h"
@@ -78,6 +79,16 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
         if (view)
             view->OnSavePicture();
     });
+    commands->add(
+        cmd::ID_EXPORT_SECTION_GRID,
+        [view = QPointer<CVantrelView>(view), &prompter] {
+            if (!view || !view->sectionChart())
+                return;
+            const QString written = exportSectionGrid(*view->sectionChart(), prompter);
+            if (!written.isEmpty())
+                Q_EMIT view->statusInfo(written, 0);
+        },
+        [view = QPointer<CVantrelView>(view)] { return view && view->sectionChart(); });
     window.setShutdownHook([view = QPointer<CVantrelView>(view)] {
         if (view)
             view->PromptSaveGraph();
@@ -100,13 +111,16 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             return;
         }
         drawGraph(built.graph, window, *view);
-        const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
+        // The section's file selector changes the file that Redraw draws too.
+        auto kept = std::make_shared<GraphOptions>(options);
+        offerSectionFiles(*view, window, notifier, kept);
+        const auto redraw = [kind, kept, &notifier, window = QPointer<CChildFrame>(&window),
                              view = QPointer<CVantrelView>(view)] {
             if (!window || !view)
                 return;
             // A survey that no longer gives the graph keeps the picture
             // the user has and says why.
-            const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
+            const BuiltGraph again = BuildGraph(kind, notifier.survey(), *kept);
             if (!again.Ok() || DrawsNothing(again.graph)) {
                 const QString why = again.Ok() ? CVantrelView::tr("there is nothing to draw.")
                                                : QString::fromStdString(again.message);
@@ -115,6 +129,7 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             }
             view->ClearGraph();
             drawGraph(again.graph, *window, *view);
+            offerSectionFiles(*view, *window, notifier, kept);
             view->markDrawn();
         };
         view->followSurvey(notifier, redraw);
