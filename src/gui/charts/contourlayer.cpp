@@ -72,7 +72,8 @@ void ContourLayer::placeLabels(const std::vector<QPolygonF>& paths, const QFontM
         std::vector<double> run(static_cast<std::size_t>(path.size()), 0.0);
         for (qsizetype i = 1; i < path.size(); ++i) {
             const QPointF d = path[i] - path[i - 1];
-            run[static_cast<std::size_t>(i)] = run[static_cast<std::size_t>(i) - 1] + std::hypot(d.x(), d.y());
+            run[static_cast<std::size_t>(i)] =
+                run[static_cast<std::size_t>(i) - 1] + std::hypot(d.x(), d.y());
         }
         const QString text = levelText(m_lines[l].level);
         const double width = metrics.horizontalAdvance(text) + 6;
@@ -152,8 +153,8 @@ void ContourLayer::draw(QCPPainter* painter)
     font.setPointSizeF(std::max(6.0, font.pointSizeF() - 1));
     painter->setFont(font);
     const QFontMetricsF metrics(font, painter->device());
-    const QRectF room = QRectF(m_rect->rect()).adjusted(kAxisClearance, kAxisClearance, -kAxisClearance,
-                                                        -kAxisClearance);
+    const QRectF room =
+        QRectF(m_rect->rect()).adjusted(kAxisClearance, kAxisClearance, -kAxisClearance, -kAxisClearance);
     placeLabels(paths, metrics, room);
 
     painter->save();

@@ -144,7 +144,8 @@ void SectionChart::fillMap(const geo::SectionGrid* grid)
     const int nx = std::max(2, grid->columns);
     const int ny = std::max(2, grid->rows);
     const auto span = [](double first, double step, int count) {
-        return count > 1 ? QCPRange(first, first + (count - 1) * step) : QCPRange(first - step / 4, first + step / 4);
+        return count > 1 ? QCPRange(first, first + (count - 1) * step)
+                         : QCPRange(first - step / 4, first + step / 4);
     };
     data->setSize(nx, ny);
     data->setRange(span(grid->x0, grid->dx, grid->columns), span(grid->depth0, grid->dDepth, grid->rows));
@@ -270,7 +271,7 @@ void SectionChart::updateNote()
     else if (m_scale.because == SectionColourScale::Linear::RangeNotPositive)
         parts << tr("The fixed range reaches 0 or below: the colour scale is linear.");
     if (m_graph->skippedRows > 0)
-        parts << tr("%1 depth rows without a number are left out.").arg(m_graph->skippedRows);
+        parts << tr("Depth rows without a number are left out: %1.").arg(m_graph->skippedRows);
     if (!m_gridProblem.empty())
         parts << tr("%1 It is drawn as measured cells.").arg(QString::fromStdString(m_gridProblem));
     if (m_noLevels)

@@ -39,8 +39,7 @@ QString listText(const std::vector<double>& levels)
 std::vector<double> parseList(const QString& text, QString* wrong)
 {
     std::vector<double> levels;
-    const QStringList parts =
-        text.split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts);
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         bool ok = false;
         const double level = QLocale::c().toDouble(part, &ok);
@@ -77,7 +76,7 @@ SectionMapOptions::SectionMapOptions(const ColourMapOptions& o, QWidget* parent)
     m_contours->setChecked(c.mode != ContourChoice::Mode::Off);
     form->addRow(m_contours);
     m_levelMode->addItems({tr("Automatic"), tr("Number of levels"), tr("These levels")});
-    m_levelMode->setCurrentIndex(c.mode == ContourChoice::Mode::Count ? kCount
+    m_levelMode->setCurrentIndex(c.mode == ContourChoice::Mode::Count       ? kCount
                                      : c.mode == ContourChoice::Mode::Given ? kGiven
                                                                             : kAutomatic);
     form->addRow(tr("Levels:"), m_levelMode);

@@ -78,7 +78,8 @@ QString exportSectionGrid(SectionChart& chart, Prompter& prompter)
     chart.settle();
     const std::shared_ptr<const geo::SectionGrid> grid = chart.grid();
     if (!grid || grid->Empty()) {
-        prompter.message(QCoreApplication::translate("vantrel::SectionChart", "The section holds no readings: there is no grid to export."));
+        prompter.message(QCoreApplication::translate(
+            "vantrel::SectionChart", "The section holds no readings: there is no grid to export."));
         return {};
     }
     const FileChoice choice = prompter.saveFile(sectionGridFilters());
@@ -96,9 +97,9 @@ QString exportSectionGrid(SectionChart& chart, Prompter& prompter)
     // The type chosen counts where its extension is the file's; any other
     // extension names its own format, as on the command line.
     const geo::GridFormatInfo* byName = geo::GridFormatForPath(path.toStdString());
-    const geo::GridFormatInfo* format =
-        chosen && byName && QString::fromLatin1(chosen->extension).compare(QLatin1Char('.') + QFileInfo(path).suffix(),
-                                                                           Qt::CaseInsensitive) == 0
+    const geo::GridFormatInfo* format = chosen && byName &&
+            QString::fromLatin1(chosen->extension)
+                    .compare(QLatin1Char('.') + QFileInfo(path).suffix(), Qt::CaseInsensitive) == 0
         ? chosen
         : nullptr;
     const geo::ExportResult written = geo::ExportSectionGrid(*grid, path.toStdString(), format);
@@ -106,7 +107,8 @@ QString exportSectionGrid(SectionChart& chart, Prompter& prompter)
         prompter.message(QString::fromStdString(written.message));
         return {};
     }
-    return QCoreApplication::translate("vantrel::SectionChart", "The section grid is written to %1").arg(path);
+    return QCoreApplication::translate("vantrel::SectionChart", "The section grid is written to %1")
+        .arg(path);
 }
 
 }  // namespace vantrel
