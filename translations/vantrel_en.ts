@@ -296,11 +296,6 @@ Depth Calculation</source>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -564,6 +559,25 @@ Depth Calculation</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -581,21 +595,6 @@ Depth Calculation</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -609,6 +608,22 @@ Depth Calculation</source>
     </message>
     <message>
         <source>there is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -316,11 +316,6 @@ Depth Data</translation>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -585,6 +580,25 @@ Depth Data</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation>Please save graph data!</translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation>没有可画的内容。</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -602,21 +616,6 @@ Depth Data</translation>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation>There is no picture to print at the current window!</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation>无法打印该图。</translation>
-    </message>
-    <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>
         <translation>绘制此图的数据已更改, 图形已过时。</translation>
     </message>
@@ -631,6 +630,22 @@ Depth Data</translation>
     <message>
         <source>there is nothing to draw.</source>
         <translation>没有可画的内容。</translation>
+    </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation>拟断面图显示所有频率。</translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation>平面剖面图每个文件一条带，最多绘制 %1 条；此图有 %2 条。请用“选择数据”选择较少的文件。</translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation>垂直剖面图每个频率一条带，最多绘制 %1 条；此图有 %2 条。%3</translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
+        <translation>环形图每个频率一个图，最多绘制 %1 个；此图有 %2 个。%3</translation>
     </message>
 </context>
 <context>

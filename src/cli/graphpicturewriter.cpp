@@ -2,7 +2,6 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartpicture.h"
-#include "overloaded.h"
 
 #include <QApplication>
 
@@ -53,17 +52,10 @@ std::string WriteGraphPicture(const Graph& graph, const PictureFile& file)
     EnsureApplication();
     const QString path = QString::fromStdString(file.path);
     const QSize size = file.width > 0 && file.height > 0 ? QSize(file.width, file.height) : QSize();
-    const QString error =
-        std::visit(Overloaded{[&](const ProfileGraph& g) { return writeProfilePicture(g, path, size); },
-                              [&](const CircularGraph& g) { return writeCircularPicture(g, path, size); },
-                              [&](const SectionGraph& g) {
-                                  ColourMapOptions options;
-                                  options.gridMethod = file.gridMethod;
-                                  options.contours = file.contours;
-                                  return writeSectionPicture(g, path, size, &options);
-                              }},
-                   graph);
-    return error.toStdString();
+    ColourMapOptions section;
+    section.gridMethod = file.gridMethod;
+    section.contours = file.contours;
+    return writeGraphPicture(graph, path, size, &section).toStdString();
 }
 
 }  // namespace vantrel

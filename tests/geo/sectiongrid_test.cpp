@@ -51,8 +51,9 @@ TEST(SectionGrid, SpansTheMeasuredAreaAndKeepsAPlaneWhereLinear)
                     std::fabs(v - Plane(static_cast<float>(grid.X(c)), static_cast<float>(grid.Depth(row)))));
             }
         // Every node stays within the readings; the linear grid is the plane.
-        if (info.method == GridMethod::Linear)
+        if (info.method == GridMethod::Linear) {
             EXPECT_LT(worst, 1e-3) << info.key;
+        }
         // At a reading, every method gives the reading.
         const int c12 = static_cast<int>(std::lround(12 / grid.dx));
         EXPECT_NEAR(grid.Value(0, c12), Plane(12, 12), 1e-3) << info.key;
@@ -104,8 +105,9 @@ TEST(SectionGrid, GapsEdgesAndShortBandsAreBlank)
     }
     // Nothing is made up beyond the readings: every node lies within their range.
     for (float v : grid.values)
-        if (std::isfinite(v))
+        if (std::isfinite(v)) {
             EXPECT_TRUE(v >= Plane(0, 10) - 1e-3 && v <= Plane(50, 90) + 1e-3) << v;
+        }
 }
 
 TEST(SectionGrid, SectionsThatCannotBeGridded)

@@ -2,6 +2,7 @@
 
 #include "common/prompter.h"
 #include "charts/chartcontrol.h"
+#include "charts/cdialog_pmpm.h"
 #include "charts/charteditor.h"
 #include "charts/colourgradients.h"
 #include "charts/contourlayer.h"
@@ -48,7 +49,7 @@ bool sameReadings(const SectionGraph& graph)
 }  // namespace
 
 SectionChart::SectionChart(QWidget* parent)
-    : QWidget(parent), m_chart(new ChartControl(this)), m_files(new SectionFileSelector),
+    : ChartPane(parent), m_chart(new ChartControl(this)), m_files(new SectionFileSelector),
       m_noteLabel(new QLabel), m_graph(std::make_shared<const SectionGraph>())
 {
     setObjectName(QStringLiteral("SectionChart"));
@@ -313,6 +314,24 @@ QMenu* SectionChart::createContextMenu(QWidget* parent)
 void SectionChart::OnProperties(Prompter& prompter)
 {
     ChartEditor::edit(*m_chart, this, prompter);
+}
+
+bool SectionChart::draw(const Graph& graph)
+{
+    const auto* section = std::get_if<SectionGraph>(&graph);
+    if (!section)
+        return false;
+    setMinimumHeight(CDialog_PMPM::kTitleRoom + 4 * CDialog_PMPM::kMinimumBand);
+    SetChartTitle(QString::fromStdString(section->title));
+    setGraph(*section);
+    return true;
+}
+
+void SectionChart::attach(CommandRouter& router, Prompter& prompter, const Popup& popup)
+{
+    connect(this, &SectionChart::pointerMoved, this, &ChartPane::statusText);
+    connect(this, &SectionChart::noteChanged, this, &ChartPane::statusText);
+    offerChartMenu(this, router, prompter, popup);
 }
 
 }  // namespace vantrel

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "charts/chartpane.h"
 #include "charts/sectionwork.h"
 #include "graphs/sectiongraph.h"
 
 #include <QFuture>
-#include <QWidget>
 
 #include <atomic>
 #include <memory>
@@ -32,7 +32,7 @@ class SectionFileSelector;
 /// Gridding and contouring a large section runs on a worker: the window
 /// keeps the picture it has until the new one is ready, and a result that a
 /// newer request overtook is dropped. Pictures and print wait for it.
-class SectionChart : public QWidget {
+class SectionChart : public ChartPane {
     Q_OBJECT
 public:
     static constexpr int kPropertiesCommand = 32783;
@@ -79,6 +79,12 @@ public:
     QMenu* createContextMenu(QWidget* parent);
     /// Opens the chart editor over this chart (the Properties command).
     void OnProperties(Prompter& prompter);
+
+    /// As the pane of a section window: the window's section, its one chart,
+    /// and the read-out and the note for the status bar.
+    bool draw(const Graph& graph) override;
+    ChartControl* printableChart() const override { return m_chart; }
+    void attach(CommandRouter& router, Prompter& prompter, const Popup& popup) override;
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);

@@ -36,7 +36,7 @@ const char* const kGridFormatNames[] = {
 void offerSectionFiles(CVantrelView& view, CChildFrame& window, SurveyNotifier& notifier,
                        std::shared_ptr<GraphOptions> options)
 {
-    SectionChart* chart = view.sectionChart();
+    SectionChart* chart = qobject_cast<SectionChart*>(view.pane());
     if (!chart)
         return;
     const DataTable& depth = notifier.survey().m_tables.Depth();

@@ -127,24 +127,6 @@ void CFileView::registerCommands(CommandRouter& router)
     router.watchMenu(m_menu);
 }
 
-void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
-                           std::string_view incrementName, int mode, std::string_view modeName)
-{
-    m_model->AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-}
-
-void CFileView::AddFrequency(const QString& name)
-{
-    m_fileTree.AddFrequency(name.toStdString());
-    reloadSelector();
-}
-
-void CFileView::ClearTree()
-{
-    m_model->ClearTree();
-    reloadSelector();
-}
-
 int CFileView::currentFrequency() const
 {
     return m_selector->currentIndex();

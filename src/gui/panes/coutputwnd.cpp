@@ -34,7 +34,7 @@ COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent) : QDockWidget(
     m_toolBar->lower();
 
     OutputTables& tables = notifier.survey().m_tables;
-    m_origin = new COwnerListCtrl(tables, m_tabs);
+    m_origin = new COwnerListCtrl(m_tabs);
     m_origin->setObjectName(QStringLiteral("OriginTable"));
     m_processing = new DataTableView(m_tabs);
     m_processing->setObjectName(QStringLiteral("ProcessingTable"));

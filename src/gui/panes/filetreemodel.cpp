@@ -139,42 +139,6 @@ void FileTreeModel::ClickCheckBox(const QModelIndex& index)
     }
 }
 
-void FileTreeModel::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
-                               std::string_view incrementName, int mode, std::string_view modeName)
-{
-    const auto& files = m_tree.Files();
-    int fileItem = -1;
-    for (std::size_t i = files.size(); i-- > 0;) {
-        if (files[i].fileNumber == fileNumber) {
-            fileItem = static_cast<int>(i);
-            break;
-        }
-    }
-    if (m_suspended) {
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        return;
-    }
-    if (fileItem < 0) {
-        const int at = static_cast<int>(files.size());
-        beginInsertRows({}, at, at);
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        endInsertRows();
-    } else {
-        const QModelIndex parent = fileIndex(fileItem);
-        const int at = rowCount(parent);
-        beginInsertRows(parent, at, at);
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        endInsertRows();
-    }
-}
-
-void FileTreeModel::ClearTree()
-{
-    beginResetModel();
-    m_tree.ClearTree();
-    endResetModel();
-}
-
 void FileTreeModel::beginUpdate()
 {
     if (m_suspended)

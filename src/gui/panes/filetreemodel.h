@@ -3,8 +3,6 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 
-#include <string_view>
-
 namespace vantrel {
 
 class FileTree;
@@ -44,11 +42,6 @@ public:
     /// A mouse click on the item's check box: a file item's rows take its new
     /// state, a row's file item follows its rows.
     void ClickCheckBox(const QModelIndex& index);
-
-    /// Adds one row item (and its file item when the file number is new).
-    void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
-                    int mode, std::string_view modeName);
-    void ClearTree();
 
     /// While the core's tree is being filled or emptied directly, views see an
     /// empty tree; endUpdate() shows the tree as it then is.

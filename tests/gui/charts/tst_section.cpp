@@ -81,20 +81,20 @@ private Q_SLOTS:
         QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
         QVERIFY(s.prompter.messages.isEmpty());
         CVantrelView* view = ActiveView(s);
-        QVERIFY(view && view->sectionChart());
+        auto* section = view ? qobject_cast<SectionChart*>(view->pane()) : nullptr;
+        QVERIFY(section);
         // Each reading's own cell, so the colours can be checked by band.
         ColourMapOptions cells = view->chart()->colourMapOptions();
         cells.gridMethod = geo::GridMethod::MeasuredCells;
         view->chart()->setColourMapOptions(cells);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 Pseudo-section"));
-        QCOMPARE(view->chart(), view->sectionChart()->chart());  // what print and pictures take
+        QCOMPARE(view->chart(), section->chart());  // what print and pictures take
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourScale()->axis()->label(), QStringLiteral("Value(V)"));
         // All readings above 0: logarithmic from the smallest to the largest.
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLogarithmic);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(10, 100));
-        QCOMPARE(view->sectionChart()->note(),
-                 QStringLiteral("Depth rows without a number are left out: 1."));
+        QCOMPARE(section->note(), QStringLiteral("Depth rows without a number are left out: 1."));
 
         // The x axis spans the outer positions' halves, and a reset goes back there.
         QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
@@ -107,7 +107,7 @@ private Q_SLOTS:
         // The low deep readings show the low colour there only.
         chart->replot(QCustomPlot::rpImmediateRefresh);
         const QImage image = Rendered(*chart);
-        const SectionGraph& g = view->sectionChart()->graph();
+        const SectionGraph& g = section->graph();
         const auto colour = [](double v) {
             return QColor::fromRgb(colourGradientAt(0).color(v, {10, 100}, true));
         };
@@ -152,8 +152,7 @@ private Q_SLOTS:
         auto* view = new CVantrelView(*s.frame->router(), s.frame->prompter());
         QSignalSpy said(view, &CVantrelView::statusInfo);
         s.frame->newChartWindow("section")->setView(view);
-        view->SetUpGraph(GraphKind::Section, 1, "t");
-        view->sectionChart()->setGraph(PseudoSection(depth));
+        view->drawGraph(PseudoSection(depth));
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLinear);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(-2, 40));
@@ -215,7 +214,8 @@ private Q_SLOTS:
         LoadSurvey(*s.frame);
         QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
         CVantrelView* view = ActiveView(s);
-        SectionChart* section = view->sectionChart();
+        auto* section = qobject_cast<SectionChart*>(view->pane());
+        QVERIFY(section);
         ChartControl* chart = section->chart();
         chart->resize(1000, 640);
         QCPAxis* depth = chart->customAxis(0);
@@ -323,7 +323,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const SectionGraph graph =
             PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
-        QCOMPARE(writeSectionPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
+        QCOMPARE(writeGraphPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
         QCOMPARE(QImage(dir.filePath("s.png")).size(), QSize(500, 300));
     }
 };

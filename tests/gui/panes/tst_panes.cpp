@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(!checked(file1) && !checked(m->index(0, 0, file1)));
         QVERIFY(!m_fileView->tree()->isExpanded(file1));
 
-        // The selector lists the frequencies; each addition selects the first entry.
+        // The selector lists the frequencies, the first one current.
         QComboBox* selector = m_fileView->frequencySelector();
         QCOMPARE(selector->count(), 2);
         QCOMPARE(selector->currentText(), QStringLiteral("1000HZ"));
@@ -187,27 +187,31 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->currentFrequency(), 0);
         selector->setCurrentIndex(1);
         QCOMPARE(m_survey->m_tree.CurrentFrequency(), 1);
-        m_fileView->AddFrequency(QStringLiteral("10HZ"));
-        QCOMPARE(selector->count(), 3);
-        QCOMPARE(m_fileView->currentFrequency(), 0);
         const QFont menu = QApplication::font("QMenu");
         QCOMPARE(selector->font().pointSizeF(), menu.pointSizeF());
         QCOMPARE(selector->font().weight(), menu.weight());
 
-        // Rows added later reach the view without a reset.
-        QSignalSpy inserted(m, &QAbstractItemModel::rowsInserted);
-        QSignalSpy reset(m, &QAbstractItemModel::modelReset);
-        m_fileView->AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
-        m_fileView->AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
-        QCOMPARE(inserted.count(), 2);
-        QCOMPARE(reset.count(), 0);
+        // While the core changes the tree the pane shows it empty, and the
+        // tree as it then is after the reset: rows and frequencies added,
+        // or a new tree whose row ids start again.
+        Survey& survey = *m_survey;
+        m_notifier->beginReset();
+        QVERIFY(treeItems().isEmpty());
+        survey.m_tree.AddFrequency("10HZ");
+        survey.m_tree.AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
+        survey.m_tree.AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
+        m_notifier->endReset();
+        QCOMPARE(selector->count(), 3);
+        QCOMPARE(selector->itemText(2), QStringLiteral("10HZ"));
         QCOMPARE(
             treeItems(),
             loaded +
                 QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4", "INCREMENT= 0 MODE=1 #7"}));
-        m_fileView->ClearTree();  // row ids start again
+        m_notifier->beginReset();
+        survey.m_tree.ClearTree();
+        survey.m_tree.AddRowItem(5, "X", 0, "INCREMENT", 1, "MODE");
+        m_notifier->endReset();
         QCOMPARE(selector->count(), 0);
-        m_fileView->AddRowItem(5, "X", 0, "INCREMENT", 1, "MODE");
         QCOMPARE(treeItems(), QStringList({"File: 5 (X) #5", "INCREMENT= 0 MODE=1 #1"}));
     }
 
@@ -533,9 +537,9 @@ private Q_SLOTS:
         // The rest of a selected row is readable on the look's highlight.
         const QColor highlight = colour(1, 2);
         QVERIFY(inkContrast(table, cell(1, 2).adjusted(2, 2, -2, -2), highlight) >= 300);
-        // Marks cleared in the view are cleared in the core.
-        view->ClearMarks();
-        QVERIFY(m_survey->m_tables.Marks().empty());
+        // Marks the core clears leave the view.
+        m_survey->m_tables.ClearMarks();
+        m_notifier->notifyMarksChanged();
         view->clearSelection();
         table = view->viewport()->grab().toImage();
         QCOMPARE(colour(1, 3), QColor(Qt::white));
