@@ -61,6 +61,11 @@
 <context>
     <name>CommandTexts</name>
     <message>
+        <source>Write the section&apos;s grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+Export Section Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
@@ -1241,6 +1246,10 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::MainActions</name>
     <message>
+        <source>Export Section Grid...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
         <source>New</source>
         <translation type="unfinished"></translation>
@@ -1586,6 +1595,66 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::SectionChart</name>
     <message>
+        <source>Depth (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x=%1  depth=%2  reading=%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth rows without a number are left out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It is drawn as measured cells.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every reading is the same: there are no contour lines to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contour lines cannot be drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the section&apos;s grid and contour lines...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 6 binary grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 7 binary grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GeoTIFF, float32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XYZ table (position, depth, value)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The section holds no readings: there is no grid to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The section grid is written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
         <translation type="unfinished"></translation>
@@ -1710,6 +1779,88 @@ Try 'vantrel --help' for more information.
     </message>
     <message>
         <source>Pseudo-section</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionFileSelector</name>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file of the depth table this section shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionMapOptions</name>
+    <message>
+        <source>Same colour range for every file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gridding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inverse distance to a power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contour lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. 10, 20, 50, 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the levels as numbers separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contour level must be a number, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

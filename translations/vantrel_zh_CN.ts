@@ -61,6 +61,12 @@
 <context>
     <name>CommandTexts</name>
     <message>
+        <source>Write the section&apos;s grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+Export Section Grid</source>
+        <translation>将断面网格写出供其他程序使用 (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+导出断面网格</translation>
+    </message>
+    <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
@@ -1263,6 +1269,10 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::MainActions</name>
     <message>
+        <source>Export Section Grid...</source>
+        <translation>导出断面网格...</translation>
+    </message>
+    <message>
         <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
         <source>New</source>
         <translation>New</translation>
@@ -1609,6 +1619,66 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::SectionChart</name>
     <message>
+        <source>Depth (m)</source>
+        <translation>深度 (m)</translation>
+    </message>
+    <message>
+        <source>x=%1  depth=%2  reading=%3</source>
+        <translation>x=%1  深度=%2  读数=%3</translation>
+    </message>
+    <message>
+        <source>Depth rows without a number are left out: %1.</source>
+        <translation>无数值的深度行已略去: %1。</translation>
+    </message>
+    <message>
+        <source>%1 It is drawn as measured cells.</source>
+        <translation>%1 已按实测单元绘制。</translation>
+    </message>
+    <message>
+        <source>Every reading is the same: there are no contour lines to draw.</source>
+        <translation>所有读数相同: 没有可绘制的等值线。</translation>
+    </message>
+    <message>
+        <source>The contour lines cannot be drawn: %1</source>
+        <translation>无法绘制等值线: %1</translation>
+    </message>
+    <message>
+        <source>Working out the section&apos;s grid and contour lines...</source>
+        <translation>正在计算断面网格和等值线...</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid</source>
+        <translation>Surfer 6 文本网格</translation>
+    </message>
+    <message>
+        <source>Surfer 6 binary grid</source>
+        <translation>Surfer 6 二进制网格</translation>
+    </message>
+    <message>
+        <source>Surfer 7 binary grid</source>
+        <translation>Surfer 7 二进制网格</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, float32</source>
+        <translation>GeoTIFF, float32</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>ESRI ASCII 网格</translation>
+    </message>
+    <message>
+        <source>XYZ table (position, depth, value)</source>
+        <translation>XYZ 表 (位置, 深度, 数值)</translation>
+    </message>
+    <message>
+        <source>The section holds no readings: there is no grid to export.</source>
+        <translation>断面没有读数: 没有可导出的网格。</translation>
+    </message>
+    <message>
+        <source>The section grid is written to %1</source>
+        <translation>断面网格已写入 %1</translation>
+    </message>
+    <message>
         <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
         <translation>高度 (m)</translation>
@@ -1755,6 +1825,88 @@ Try 'vantrel --help' for more information.
     <message>
         <source>Pseudo-section</source>
         <translation>拟断面</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionFileSelector</name>
+    <message>
+        <source>File:</source>
+        <translation>文件:</translation>
+    </message>
+    <message>
+        <source>The file of the depth table this section shows</source>
+        <translation>本断面显示的深度表文件</translation>
+    </message>
+    <message>
+        <source>File%1</source>
+        <translation>File%1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionMapOptions</name>
+    <message>
+        <source>Same colour range for every file</source>
+        <translation>所有文件使用相同色标范围</translation>
+    </message>
+    <message>
+        <source>Gridding:</source>
+        <translation>网格化:</translation>
+    </message>
+    <message>
+        <source>Inverse distance to a power</source>
+        <translation>反距离加权</translation>
+    </message>
+    <message>
+        <source>Nearest reading</source>
+        <translation>最近读数</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <source>Measured cells</source>
+        <translation>实测单元</translation>
+    </message>
+    <message>
+        <source>Contour lines</source>
+        <translation>等值线</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Number of levels</source>
+        <translation>等级数</translation>
+    </message>
+    <message>
+        <source>These levels</source>
+        <translation>指定等级</translation>
+    </message>
+    <message>
+        <source>Levels:</source>
+        <translation>等级:</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>数量:</translation>
+    </message>
+    <message>
+        <source>e.g. 10, 20, 50, 100</source>
+        <translation>例如 10, 20, 50, 100</translation>
+    </message>
+    <message>
+        <source>Levels at:</source>
+        <translation>等级值:</translation>
+    </message>
+    <message>
+        <source>Give the levels as numbers separated by commas.</source>
+        <translation>请给出以逗号分隔的数字作为等级。</translation>
+    </message>
+    <message>
+        <source>A contour level must be a number, not &quot;%1&quot;.</source>
+        <translation>等值线等级必须是数字, 而不是 &quot;%1&quot;。</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
         return Fail(tooLarge);
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight});
+    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
 

@@ -1,5 +1,6 @@
 #include "graphpicturewriter.h"
 
+#include "charts/chartcontrol.h"
 #include "charts/chartpicture.h"
 
 #include <QApplication>
@@ -51,7 +52,10 @@ std::string WriteGraphPicture(const Graph& graph, const PictureFile& file)
     EnsureApplication();
     const QString path = QString::fromStdString(file.path);
     const QSize size = file.width > 0 && file.height > 0 ? QSize(file.width, file.height) : QSize();
-    return writeGraphPicture(graph, path, size).toStdString();
+    ColourMapOptions section;
+    section.gridMethod = file.gridMethod;
+    section.contours = file.contours;
+    return writeGraphPicture(graph, path, size, &section).toStdString();
 }
 
 }  // namespace vantrel

@@ -593,6 +593,8 @@ void ChartControl::updateBands(int plotHeight)
 
 void ChartControl::render(QCPPainter* painter, const QSize& size)
 {
+    if (m_beforeRender)
+        m_beforeRender();
     refresh();
     updateBands(size.height());
     // Like the widget, the picture ends at the chart's edge: marks near the

@@ -1,6 +1,7 @@
 #include "charts/chartpicture.h"
 
 #include "charts/chartkinds.h"
+#include "charts/chartcontrol.h"
 #include "charts/chartpane.h"
 #include "charts/customplot.h"
 #include "common/savefilebytes.h"
@@ -97,12 +98,14 @@ QString writePicture(const QString& path, const QSize& size, const std::function
     return {};
 }
 
-QString writeGraphPicture(const Graph& graph, const QString& path, QSize size)
+QString writeGraphPicture(const Graph& graph, const QString& path, QSize size, const ColourMapOptions* options)
 {
     const ChartKind* kind = chartKindOf(graph);
     if (!kind)
         return QCoreApplication::translate("ChartPicture", "Cannot draw the picture %1").arg(path);
     const std::unique_ptr<ChartPane> pane(kind->makePane());
+    if (ChartControl* chart = options ? pane->printableChart() : nullptr)
+        chart->setColourMapOptions(*options);
     pane->draw(graph);
     return pane->writePicture(path, size);
 }

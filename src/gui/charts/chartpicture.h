@@ -11,6 +11,8 @@ class QCPPainter;
 
 namespace vantrel {
 
+struct ColourMapOptions;
+
 /// The picture types by file name: png, jpg/jpeg, bmp (pixels), pdf, svg
 /// (vectors); empty for any other name.
 QString pictureFormatOf(const QString& path);
@@ -29,7 +31,9 @@ QString writePicture(const QString& path, const QSize& size, const std::function
 /// A graph drawn offscreen by the pane its chart kind makes, as a window
 /// would show it, into a picture of `size`: 1200 x 800 when empty for one
 /// chart (with its default options), the circular grid at its own size or
-/// fitted into `size`. The error text, empty when written.
-QString writeGraphPicture(const Graph& graph, const QString& path, QSize size);
+/// fitted into `size`. A section is drawn with `options` (gridding and
+/// contours included) when given. The error text, empty when written.
+QString writeGraphPicture(const Graph& graph, const QString& path, QSize size,
+                          const ColourMapOptions* options = nullptr);
 
 }  // namespace vantrel

@@ -5,6 +5,8 @@
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
+#include "charts/sectionchart.h"
+#include "charts/sectionwindow.h"
 #include "common/commandids.h"
 #include "common/prompter.h"
 #include "common/surveynotifier.h"
@@ -64,6 +66,16 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
         if (view)
             view->OnSavePicture();
     });
+    commands->add(
+        cmd::ID_EXPORT_SECTION_GRID,
+        [view = QPointer<CVantrelView>(view), &prompter] {
+            if (!view || !qobject_cast<SectionChart*>(view->pane()))
+                return;
+            const QString written = exportSectionGrid(*qobject_cast<SectionChart*>(view->pane()), prompter);
+            if (!written.isEmpty())
+                Q_EMIT view->statusInfo(written, 0);
+        },
+        [view = QPointer<CVantrelView>(view)] { return view && qobject_cast<SectionChart*>(view->pane()); });
     window.setShutdownHook([view = QPointer<CVantrelView>(view)] {
         if (view)
             view->PromptSaveGraph();
@@ -90,13 +102,16 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             return;
         }
         drawGraph(built.graph, window, *view);
-        const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
+        // The section's file selector changes the file that Redraw draws too.
+        auto kept = std::make_shared<GraphOptions>(options);
+        offerSectionFiles(*view, window, notifier, kept);
+        const auto redraw = [kind, kept, &notifier, window = QPointer<CChildFrame>(&window),
                              view = QPointer<CVantrelView>(view)] {
             if (!window || !view)
                 return;
             // A survey that no longer gives the graph keeps the picture
             // the user has and says why.
-            const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
+            const BuiltGraph again = BuildGraph(kind, notifier.survey(), *kept);
             const QString tooLarge = again.Ok() ? tooLargeText(again.graph) : QString();
             if (!again.Ok() || DrawsNothing(again.graph) || !tooLarge.isEmpty()) {
                 const QString why = !again.Ok() ? QString::fromStdString(again.message)
@@ -107,6 +122,7 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             }
             view->ClearGraph();
             drawGraph(again.graph, *window, *view);
+            offerSectionFiles(*view, *window, notifier, kept);
             view->markDrawn();
         };
         view->followSurvey(notifier, redraw);

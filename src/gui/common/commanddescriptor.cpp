@@ -69,6 +69,7 @@ QList<CommandDescriptor> makeTable()
         Row(ID_FILE_SAVE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Original Data")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Save the active file\nSave")).icon(":/icons/save-original.svg").keys("Ctrl+S").menu(M::File, 20).toolbar(T::Standard, 20),
         Row(ID_SAVE_DEPTH_DATA, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Depth Data")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Save depth data\nDepth Save")).icon(":/icons/save-depth.svg").menu(M::File, 30).toolbar(T::Standard, 40),
         Row(ID_SAVE_PICTURE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Save Picture")).icon(":/icons/save-picture.svg").menu(M::File, 40),
+        Row(ID_EXPORT_SECTION_GRID, QT_TRANSLATE_NOOP("vantrel::MainActions", "Export Section Grid...")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Write the section's grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)\nExport Section Grid")).menu(M::File, 45),
         Row(ID_FILE_CLOSE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Close(&C)")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Close the Active File\nClose")).icon(":/icons/close-window.svg").menu(M::File, 50),
         Row(ID_PRINT_PICTURE, QT_TRANSLATE_NOOP("vantrel::MainActions", "Print")).texts(QT_TRANSLATE_NOOP("CommandTexts", "Print Chart\nPrint")).icon(":/icons/print.svg").menu(M::File, 60, true).toolbar(T::Standard, 30),
         Row(ID_FILE_MRU_FILE1, QT_TRANSLATE_NOOP("vantrel::MainActions", "Recent File")).menu(M::File, 70),

@@ -61,6 +61,7 @@ inline constexpr int ID_ICHNOGRAPHY_GRAPH = 32786;
 inline constexpr int ID_VERTICAL_GRAPH = 32781;
 inline constexpr int ID_ROUND_GRAPH = 32779;
 inline constexpr int ID_SECTION_GRAPH = 32830;  // the pseudo-section map
+inline constexpr int ID_EXPORT_SECTION_GRID = 32845;  // a section window's grid through GDAL
 
 // Help (application)
 inline constexpr int ID_HELP_DOC = 32818;
