@@ -1,16 +1,45 @@
-// The two ways out: closing the main window (with and without depth data)
-// and Exit; and Save Depth Data.
+// The ways in: the command line and files dropped on the window; the ways
+// out: closing the main window (with and without depth data) and Exit; and
+// Save Depth Data.
 
+#include "app/startupoptions.h"
 #include "charts/cchildframe.h"
 #include "common/commandids.h"
+#include "messages.h"
 #include "testsupport.h"
+
+#include <QMimeData>
 
 using namespace vantrel;
 using namespace vantrel::cmd;
 using vantrel::test::contents;
 using vantrel::test::Shell;
+using Action = StartupOptions::Action;
 
 namespace {
+
+QString openFileName(const Shell& s)
+{
+    return QFileInfo(QString::fromStdString(s.frame->survey().m_frame.DataFile())).fileName();
+}
+
+/// Drags `paths` over the frame and drops them; true when the frame took the drag.
+bool drop(Shell& s, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& p : paths)
+        urls << QUrl::fromLocalFile(p);
+    data.setUrls(urls);
+    const QPoint at = s.frame->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.frame, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.frame, &dropped);
+    return dropped.isAccepted();
+}
 
 const QString kFilter = "DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||";
 
@@ -25,9 +54,80 @@ void fillDepth(Survey& survey)
 
 }  // namespace
 
-class TestShellShutdown : public QObject {
+class TestShellStartStop : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void commandLineWords()
+    {
+        const QString here = QDir::currentPath() + QLatin1Char('/');
+        const struct {
+            QStringList words;
+            Action action;
+            QStringList files;
+            const char* error;
+        } rows[] = {
+            {{}, Action::Start, {}, ""},
+            {{"a.dat", "/tmp/b.csv"}, Action::Start, {here + "a.dat", "/tmp/b.csv"}, ""},
+            {{"file:///tmp/with%20space.dat"}, Action::Start, {"/tmp/with space.dat"}, ""},
+            {{"--", "-odd.dat", "--help"}, Action::Start, {here + "-odd.dat", here + "--help"}, ""},
+            {{"-x", "a.dat", "--y"},
+             Action::Error,
+             {here + "a.dat"},
+             "vantrel: unknown option '-x'\nTry 'vantrel --help' for more information.\n"},
+            // Qt's options are still on the line before the application takes them.
+            {{"-platform", "offscreen", "--version"}, Action::Version, {}, ""},
+            {{"a.dat", "-h"}, Action::Help, {}, ""},
+        };
+        for (const auto& row : rows) {
+            const StartupOptions o = StartupOptions::parse(QStringList{"vantrel"} + row.words);
+            QCOMPARE(o.action, row.action);
+            QCOMPARE(o.files, row.files);
+            QCOMPARE(o.error, QString::fromUtf8(row.error));
+        }
+        QVERIFY(
+            StartupOptions::versionText().startsWith("vantrel " + QCoreApplication::applicationVersion()));
+    }
+
+    // A file named on the command line opens as File > Open opens it, the
+    // close question included; the files after the first say they were not opened.
+    void namedFilesOpen()
+    {
+        Shell s;
+        const QString road = test::fixture("road.dat");
+        s.app()->openFiles(StartupOptions::parse({"vantrel", road}).files);
+        QCOMPARE(openFileName(s), QString("road.dat"));
+        QCOMPARE(s.frame->survey().m_tables.Origin().RowCount(), std::size_t(16));
+        QVERIFY(s.prompter.messages.isEmpty());
+
+        s.prompter.answers << false;  // keep the open file
+        s.app()->openFiles({test::fixture("alternating.dat")});
+        QCOMPARE(s.prompter.questions, QStringList{QString::fromUtf8(msg::kCloseOpenFile)});
+        QCOMPARE(openFileName(s), QString("road.dat"));
+
+        s.prompter.answers << true;
+        s.app()->openFiles({test::fixture("alternating.dat"), road, "/tmp/x.vantrel"});
+        QCOMPARE(openFileName(s), QString("alternating.dat"));
+        QCOMPARE(s.prompter.messages,
+                 QStringList(
+                     {"/tmp/x.vantrel is a Vantrel project. This version of the program opens survey files "
+                      "(.dat, .csv) only.",
+                      "One survey file is open at a time: " + test::fixture("alternating.dat") +
+                          " was opened, these were not:\n" + road}));
+    }
+
+    void droppedFilesOpen()
+    {
+        Shell s;
+        QVERIFY(!drop(s, {"/tmp/notes.txt"}));
+        QVERIFY(drop(s, {test::fixture("other_layout.csv")}));
+        QTRY_COMPARE(openFileName(s), QString("other_layout.csv"));
+        // A file of a kind the window does not open is left out of a mixed drop.
+        s.prompter.answers << true;
+        QVERIFY(drop(s, {"/tmp/notes.txt", test::fixture("road.dat")}));
+        QTRY_COMPARE(openFileName(s), QString("road.dat"));
+        QCOMPARE(s.prompter.questions, QStringList{QString::fromUtf8(msg::kCloseOpenFile)});
+    }
+
     void closing_data()
     {
         QTest::addColumn<bool>("depth");
@@ -148,5 +248,5 @@ private Q_SLOTS:
     }
 };
 
-VANTREL_GUI_TEST_MAIN(TestShellShutdown, "shellshutdown")
-#include "tst_shellshutdown.moc"
+VANTREL_GUI_TEST_MAIN(TestShellStartStop, "startstop")
+#include "tst_shellstartstop.moc"
