@@ -79,6 +79,15 @@ inline void WriteAll(const std::string& path, const std::string& bytes)
     out << bytes;
 }
 
+/// A field file: the header, then `count` rows of file 1 every 5 m, each ending in `row`.
+inline std::string FieldFile(const std::string& head, const std::string& row, int count)
+{
+    std::string text = head + "\r\n";
+    for (int i = 0; i < count; ++i)
+        text += "1," + std::to_string(i * 5) + "," + row + "\r\n";
+    return text;
+}
+
 /// Everything of a survey that later steps read, as one text to compare: header,
 /// frequencies, the three tables, marks, counts, tab, settings, the tree and its ticks.
 inline std::string Dump(const Survey& s)

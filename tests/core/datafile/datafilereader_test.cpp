@@ -126,8 +126,6 @@ TEST(DataFileReader, HandsRowItemsAndColumnsOfAllThreeTables)
     EXPECT_EQ(worked.listener.rowItems,
               (std::vector<std::string>{"1|20180412|0|INCREMENT|2|MODE", "1|20180412|5|INCREMENT|2|MODE"}));
     const OutputTables& t = worked.survey.m_tables;
-    EXPECT_EQ(t.FirstFreqColumn(), 2);
-    EXPECT_EQ(t.FreqColumns(), 2);
     EXPECT_EQ(t.ProcFreqColumns(), 2);
     EXPECT_EQ(t.Processing().Titles(), Fields(kWorked));
     EXPECT_EQ(t.Depth().Titles(), Fields("FILE|INCREMENT|Height(H)|Value(V)"));

@@ -13,7 +13,7 @@ using namespace vantrel::test;
 
 namespace {
 
-TEST(TablesSnapshot, RestoreBringsBackTablesMarksCountsAndTabAfterEveryStepAndACompaction)
+TEST(TablesSnapshot, RestoreBringsBackEveryStateAndUnchangedTablesAreShared)
 {
     Chosen c(ReadAll(DataPath("datafile/alternating_files.csv")));
     OutputTables& t = c.survey.m_tables;
@@ -47,12 +47,8 @@ TEST(TablesSnapshot, RestoreBringsBackTablesMarksCountsAndTabAfterEveryStepAndAC
     t.CompactText(true);
     t.Restore(before);
     EXPECT_EQ(Dump(c.survey), loaded);
-}
 
-TEST(TablesSnapshot, SharesUnchangedTablesWithThePreviousSnapshot)
-{
-    Chosen c(ReadAll(DataPath("datafile/alternating_files.csv")));
-    OutputTables& t = c.survey.m_tables;
+    // A snapshot shares the tables unchanged since the previous one.
     const TablesSnapshot first = t.TakeSnapshot();
     EXPECT_TRUE(t.TakeSnapshot(&first).SameAs(first));
 
