@@ -27,7 +27,7 @@ constexpr int kMinRows = 128;
 constexpr int kMaxRows = 1024;
 /// How far, in depth steps, gridding looks for readings; the nearest twelve
 /// within it (kNearestReadings) are taken.
-constexpr double kSearchRadius = 1.5;
+constexpr double kSearchRadius = 1.0;
 /// One station spacing counts as this part of a depth step. A reading is far
 /// more like its neighbours along the line (same frequency, same depth band)
 /// than like the next band, so a node between stations takes its value from
