@@ -134,4 +134,23 @@ TEST(SectionGrid, SectionsThatCannotBeGridded)
     EXPECT_TRUE(stopped.grid.values.empty());
 }
 
+TEST(SectionGrid, LayersStayLevelBetweenStations)
+{
+    // Readings that change only with depth: every row of the grid keeps one
+    // value along the line, within a tenth of the layers' contrast for the
+    // inverse distance (it had rings of 57 round every station).
+    const auto layered = [](float, float depth) { return depth == 18 || depth == 90 ? 300.0f : 100.0f; };
+    const SectionGraph g = MadeSection(kStations, kDepths, layered);
+    for (const GridMethod method : {GridMethod::InverseDistance, GridMethod::Nearest, GridMethod::Linear}) {
+        const GridResult r = GridSection(g, method);
+        ASSERT_TRUE(r.Ok()) << r.message;
+        double worst = 0;
+        for (int row = 0; row < r.grid.rows; ++row)
+            for (int c = 1; c < r.grid.columns; ++c)
+                worst = std::max<double>(worst, std::fabs(r.grid.Value(row, c) - r.grid.Value(row, 0)));
+        EXPECT_LT(worst, method == GridMethod::InverseDistance ? 20.0 : 1e-3)
+            << "method " << static_cast<int>(method);
+    }
+}
+
 }  // namespace
