@@ -5,7 +5,6 @@
 // behind by rebuilds, and disabled buttons that look disabled in every look.
 
 #include "app/applook.h"
-#include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "app/customizedialog.h"
 #include "app/toolbarset.h"
