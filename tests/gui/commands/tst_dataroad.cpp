@@ -275,9 +275,15 @@ private Q_SLOTS:
         QCOMPARE(m_prompter->messages, QStringList({QStringLiteral("属性....")}));
     }
 
-    void fileOpenCancelledKeepsTheData()
+    void fileOpenFailedOrCancelledKeepsTheData()
     {
+        // A file that is not there says so and leaves nothing open.
+        const QString missing = m_dir->filePath(QStringLiteral("missing.dat"));
+        open(missing);
+        QCOMPARE(m_prompter->messages, QStringList({missing + QString::fromUtf8(msg::kFileOpenFailed)}));
+        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), missing.toUpper());
         open(test::fixture(QStringLiteral("alternating.dat")));
+        QVERIFY(m_prompter->questions.isEmpty());
         m_fileView->tree()->expandAll();
         QVERIFY(clickCheckBox(m_fileView->tree(), fileItem(1)));
         run(cmd::ID_CHOOSE_DATA);
@@ -285,7 +291,7 @@ private Q_SLOTS:
 
         run(cmd::ID_FILE_OPEN);  // Cancel in the question
         QCOMPARE(m_prompter->questions, QStringList({QString::fromUtf8(msg::kCloseOpenFile)}));
-        QCOMPARE(m_prompter->fileFilters.size(), 1);
+        QCOMPARE(m_prompter->fileFilters.size(), 2);  // no file dialog after Cancel
         QVERIFY(!m_survey->m_frame.DataSelected());
         QCOMPARE(m_fileView->model()->rowCount(), 2);
         QCOMPARE(m_output->originModel()->rowCount(), 5);
@@ -425,13 +431,6 @@ private Q_SLOTS:
         QCOMPARE(m_survey->m_tables.FieldGroups(), 3);
     }
 
-    void aMissingFileSaysSo()
-    {
-        const QString missing = m_dir->filePath(QStringLiteral("missing.dat"));
-        open(missing);
-        QCOMPARE(m_prompter->messages, QStringList({missing + QString::fromUtf8(msg::kFileOpenFailed)}));
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), missing.toUpper());
-    }
     void everyStepUndoneAndRedone_data()
     {
         QTest::addColumn<QList<int>>("before");
