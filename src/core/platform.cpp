@@ -40,6 +40,22 @@ NewFile::~NewFile()
     Discard();
 }
 
+bool NewFile::Create(const std::string& prefix, unsigned permissions)
+{
+    Discard();
+    m_error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string path = prefix + RandomLetters(6);
+        if (OpenExclusive(path, permissions)) {
+            m_path = path;
+            return true;
+        }
+        if (errno != EEXIST)
+            return Fail(errno);
+    }
+    return Fail(EEXIST);
+}
+
 bool NewFile::Fail(int error)
 {
     if (m_error == 0)

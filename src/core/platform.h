@@ -91,6 +91,9 @@ public:
     int Error() const { return m_error; }
 
 private:
+    /// Opens `path` for writing only if it does not exist yet; false with
+    /// errno set otherwise.
+    bool OpenExclusive(const std::string& path, unsigned permissions);
     bool Close();
     bool Fail(int error);
     std::intptr_t m_handle = -1;

@@ -119,22 +119,14 @@ std::ptrdiff_t InputFile::Read(char* buffer, std::size_t size)
     return static_cast<std::ptrdiff_t>(got);
 }
 
-bool NewFile::Create(const std::string& prefix, unsigned)
+bool NewFile::OpenExclusive(const std::string& path, unsigned)
 {
-    Discard();
-    m_error = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string path = prefix + RandomLetters(6);
-        errno = 0;
-        if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
-            m_handle = reinterpret_cast<std::intptr_t>(f);
-            m_path = path;
-            return true;
-        }
-        if (errno != EEXIST)
-            return Fail(errno);
-    }
-    return Fail(EEXIST);
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "wbx");
+    if (!f)
+        return false;
+    m_handle = reinterpret_cast<std::intptr_t>(f);
+    return true;
 }
 
 bool NewFile::Write(const char* data, std::size_t size)

@@ -95,23 +95,14 @@ std::ptrdiff_t InputFile::Read(char* buffer, std::size_t size)
     }
 }
 
-bool NewFile::Create(const std::string& prefix, unsigned permissions)
+bool NewFile::OpenExclusive(const std::string& path, unsigned permissions)
 {
-    Discard();
-    m_error = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string path = prefix + RandomLetters(6);
-        const int fd =
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(permissions));
-        if (fd >= 0) {
-            m_handle = fd;
-            m_path = path;
-            return true;
-        }
-        if (errno != EEXIST)
-            return Fail(errno);
-    }
-    return Fail(EEXIST);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(permissions));
+    if (fd < 0)
+        return false;
+    m_handle = fd;
+    return true;
 }
 
 bool NewFile::Write(const char* data, std::size_t size)
