@@ -217,7 +217,7 @@ private Q_SLOTS:
             else if (xml.name() == QLatin1String("translation")) {
                 ++messages;
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                if (!type.isEmpty() || xml.readElementText().isEmpty())
+                if (!type.isEmpty() || xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty())
                     open << source;
             }
         }
