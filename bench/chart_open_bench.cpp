@@ -83,11 +83,11 @@ int main(int argc, char** argv)
         timer.restart();
         frame->router()->dispatch(cmd::ID_VERTICAL_GRAPH);
         auto* view = qobject_cast<CVantrelView*>(frame->activeChartWindow()->view());
-        if (!view || !view->profileDialog()) {
+        if (!view || !view->chart()) {
             std::fprintf(stderr, "no profile chart was made\n");
             return 1;
         }
-        chart = view->profileDialog()->chart();
+        chart = view->chart();
         // Until the first frame with the curves is on screen: the window's
         // layout, its one replot and its paint.
         QCoreApplication::processEvents();

@@ -163,8 +163,12 @@ int main(int argc, char** argv)
     timer.start();
     for (int i = 0; i < tree->rowCount() - 1; ++i)
         tree->ClickCheckBox(tree->index(i, 0));
+    panes.fileView->tree()->repaint();
+    const double tickAllSeconds = timer.nsecsElapsed() / 1e9;
+    timer.start();
     frame->router()->dispatch(cmd::ID_CHOOSE_DATA);
     frame->repaint();
+    Settle();
     const double chooseSeconds = timer.nsecsElapsed() / 1e9;
     const int chosen = panes.output->processingModel()->rowCount();
 
@@ -179,7 +183,10 @@ int main(int argc, char** argv)
     std::printf("scroll the Origin table to the end and back: %.3f s\n", scrollSeconds);
     std::printf("expand and tick the last file (%d rows):     %.3f s\n",
                 tree->rowCount(tree->index(tree->rowCount() - 1, 0)), tickSeconds);
-    std::printf("tick every file and choose (%d rows):    %.3f s\n", chosen, chooseSeconds);
+    std::printf("tick every other file:                       %.3f s\n", tickAllSeconds);
+    std::printf("Choose Data (%d rows):                   %.3f s\n", chosen, chooseSeconds);
+    std::printf("  time ratio tick every file + Choose Data / open: %.2f (target <= 1)\n",
+                (tickAllSeconds + chooseSeconds) / openSeconds);
 
     // Opening again: the close question, empty panes, the read.
     prompter.answers << true;

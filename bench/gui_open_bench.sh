@@ -30,3 +30,7 @@ echo
 echo "the same rows as one file (200 000 row items under one file item):"
 "$gen" --files 1 --points 200000 --frequencies 24 -o "$work/one.dat"
 QT_QPA_PLATFORM=offscreen "$gui" "$work/one.dat"
+echo
+echo "2 000 000 rows (200 files of 10 000 points): ticking every file and Choose Data against File Open:"
+"$gen" --files 200 --points 10000 --frequencies 24 -o "$work/huge.dat"
+QT_QPA_PLATFORM=offscreen "$gui" "$work/huge.dat"

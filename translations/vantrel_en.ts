@@ -61,6 +61,11 @@
 <context>
     <name>CommandTexts</name>
     <message>
+        <source>Write the section&apos;s grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+Export Section Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
@@ -172,6 +177,16 @@ Field Process</source>
         <location line="+2"/>
         <source>Calculate depth data
 Depth Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import text files of other layouts (separators, decimal commas, columns chosen)
+Import Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the open files again in another text encoding
+Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -291,11 +306,6 @@ Depth Calculation</source>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -380,6 +390,10 @@ Depth Calculation</source>
     <message>
         <location line="+106"/>
         <source>Please save deep data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -559,6 +573,25 @@ Depth Calculation</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -576,21 +609,6 @@ Depth Calculation</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -604,6 +622,22 @@ Depth Calculation</source>
     </message>
     <message>
         <source>there is nothing to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -997,12 +1031,207 @@ Depth Calculation</source>
         <source>Changing the processing settings...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the number columns hold no number; they are marked.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header line(s) met again among the rows were passed over.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The same file numbers were met in two files: the files were numbered 1, 2, ... in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the file&apos;s text in the encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopening reads the file again: the processing done since it was opened is lost. Reopen anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopened in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>
     <message>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportPreviewModel</name>
+    <message>
+        <source>File number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextCommand</name>
+    <message>
+        <source>Text File(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more file(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextDialog</name>
+    <message>
+        <source>Import Mapping(*.json)|*.json|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Text - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point (12.5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma (12,5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal separator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines to skip after the header:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Role:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Mapping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Mapping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first lines of the file, each column headed by its role:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detected (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mapping could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mapping could not be read from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a mapping: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1016,6 +1245,10 @@ Depth Calculation</source>
 </context>
 <context>
     <name>vantrel::MainActions</name>
+    <message>
+        <source>Export Section Grid...</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
         <source>New</source>
@@ -1246,6 +1479,14 @@ Depth Calculation</source>
         <source>Redo %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Import Text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopen with Encoding...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrel::MainMenus</name>
@@ -1353,6 +1594,66 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>vantrel::SectionChart</name>
+    <message>
+        <source>Depth (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x=%1  depth=%2  reading=%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth rows without a number are left out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It is drawn as measured cells.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every reading is the same: there are no contour lines to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contour lines cannot be drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the section&apos;s grid and contour lines...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 6 binary grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfer 7 binary grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GeoTIFF, float32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XYZ table (position, depth, value)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The section holds no readings: there is no grid to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The section grid is written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
@@ -1478,6 +1779,88 @@ Try 'vantrel --help' for more information.
     </message>
     <message>
         <source>Pseudo-section</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionFileSelector</name>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file of the depth table this section shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionMapOptions</name>
+    <message>
+        <source>Same colour range for every file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gridding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inverse distance to a power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contour lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. 10, 20, 50, 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the levels as numbers separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contour level must be a number, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

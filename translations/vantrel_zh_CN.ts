@@ -61,6 +61,12 @@
 <context>
     <name>CommandTexts</name>
     <message>
+        <source>Write the section&apos;s grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+Export Section Grid</source>
+        <translation>将断面网格写出供其他程序使用 (Surfer, GeoTIFF, ESRI ASCII, XYZ)
+导出断面网格</translation>
+    </message>
+    <message>
         <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
         <source>Create new file
 New</source>
@@ -193,6 +199,18 @@ Depth Calculation</source>
         <translation>caculate depth data
 Depth Data</translation>
     </message>
+    <message>
+        <source>Import text files of other layouts (separators, decimal commas, columns chosen)
+Import Text</source>
+        <translation>导入其他格式的文本文件（分隔符、小数逗号、列的用途）
+导入文本</translation>
+    </message>
+    <message>
+        <source>Read the open files again in another text encoding
+Reopen with Encoding</source>
+        <translation>以另一种文本编码重新读取打开的文件
+以编码重新打开</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompter</name>
@@ -310,11 +328,6 @@ Depth Data</translation>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
-    <message>
-        <location filename="../src/gui/charts/cdialog_pmpm.cpp" line="+113"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
 </context>
 <context>
     <name>vantrel::CFileView</name>
@@ -400,6 +413,10 @@ Depth Data</translation>
         <location line="+106"/>
         <source>Please save deep data!</source>
         <translation>Please save deep data!</translation>
+    </message>
+    <message>
+        <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
+        <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>
 </context>
 <context>
@@ -579,6 +596,25 @@ Depth Data</translation>
     </message>
 </context>
 <context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <source>Please save graph data!</source>
+        <translation>Please save graph data!</translation>
+    </message>
+    <message>
+        <source>There is no picture to print at the current window!</source>
+        <translation>There is no picture to print at the current window!</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>无法打印该图。</translation>
+    </message>
+    <message>
+        <source>There is nothing to draw.</source>
+        <translation>没有可画的内容。</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CVantrelView</name>
     <message>
         <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
@@ -596,21 +632,6 @@ Depth Data</translation>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>Please save graph data!</source>
-        <translation>Please save graph data!</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>There is no picture to print at the current window!</source>
-        <translation>There is no picture to print at the current window!</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>The graph could not be printed.</source>
-        <translation>无法打印该图。</translation>
-    </message>
-    <message>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>
         <translation>绘制此图的数据已更改, 图形已过时。</translation>
     </message>
@@ -625,6 +646,22 @@ Depth Data</translation>
     <message>
         <source>there is nothing to draw.</source>
         <translation>没有可画的内容。</translation>
+    </message>
+    <message>
+        <source>The pseudo-section map shows every frequency.</source>
+        <translation>拟断面图显示所有频率。</translation>
+    </message>
+    <message>
+        <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
+        <translation>平面剖面图每个文件一条带，最多绘制 %1 条；此图有 %2 条。请用“选择数据”选择较少的文件。</translation>
+    </message>
+    <message>
+        <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
+        <translation>垂直剖面图每个频率一条带，最多绘制 %1 条；此图有 %2 条。%3</translation>
+    </message>
+    <message>
+        <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
+        <translation>环形图每个频率一个图，最多绘制 %1 个；此图有 %2 个。%3</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1054,38 @@ Depth Data</translation>
         <source>Changing the processing settings...</source>
         <translation>Changing the processing settings...</translation>
     </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 个文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the number columns hold no number; they are marked.</source>
+        <translation>
+            <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header line(s) met again among the rows were passed over.</source>
+        <translation>
+            <numerusform>数据行中再次出现的 %n 个表头行已跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The same file numbers were met in two files: the files were numbered 1, 2, ... in order.</source>
+        <translation>两个文件中有相同的文件号：各文件已按顺序重新编号为 1, 2, ...。</translation>
+    </message>
+    <message>
+        <source>Show the file&apos;s text in the encoding:</source>
+        <translation>以此编码显示文件的文本：</translation>
+    </message>
+    <message>
+        <source>Reopening reads the file again: the processing done since it was opened is lost. Reopen anyway?</source>
+        <translation>重新打开将再次读取文件：打开后所做的处理将丢失。仍要重新打开吗？</translation>
+    </message>
+    <message>
+        <source>Reopened in %1</source>
+        <translation>已以 %1 重新打开</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::DocumentTabButton</name>
@@ -1024,6 +1093,169 @@ Depth Data</translation>
         <location filename="../src/gui/app/documenttabbutton.cpp" line="+22"/>
         <source>Windows</source>
         <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportPreviewModel</name>
+    <message>
+        <source>File number</source>
+        <translation>文件号</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>增量</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>不导入</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextCommand</name>
+    <message>
+        <source>Text File(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All File(*.*) |*.*||</source>
+        <translation>文本文件(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|所有文件(*.*) |*.*||</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>无法打开 %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more file(s)</source>
+        <translation>
+            <numerusform>%1 及另外 %n 个文件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ImportTextDialog</name>
+    <message>
+        <source>Import Mapping(*.json)|*.json|All File(*.*) |*.*||</source>
+        <translation>导入映射(*.json)|*.json|所有文件(*.*) |*.*||</translation>
+    </message>
+    <message>
+        <source>Import Text - %1</source>
+        <translation>导入文本 - %1</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>自动检测</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>制表符</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>逗号</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>分号</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Point (12.5)</source>
+        <translation>小数点 (12.5)</translation>
+    </message>
+    <message>
+        <source>Comma (12,5)</source>
+        <translation>逗号 (12,5)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Encoding:</source>
+        <translation>编码：</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>分隔符：</translation>
+    </message>
+    <message>
+        <source>Decimal separator:</source>
+        <translation>小数分隔符：</translation>
+    </message>
+    <message>
+        <source>Header line:</source>
+        <translation>表头行：</translation>
+    </message>
+    <message>
+        <source>Lines to skip after the header:</source>
+        <translation>表头后跳过的行数：</translation>
+    </message>
+    <message>
+        <source>File number</source>
+        <translation>文件号</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>增量</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>不导入</translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>列：</translation>
+    </message>
+    <message>
+        <source>Role:</source>
+        <translation>用途：</translation>
+    </message>
+    <message>
+        <source>Load Mapping...</source>
+        <translation>载入映射...</translation>
+    </message>
+    <message>
+        <source>Save Mapping...</source>
+        <translation>保存映射...</translation>
+    </message>
+    <message>
+        <source>The first lines of the file, each column headed by its role:</source>
+        <translation>文件的前几行，每列标题为其用途：</translation>
+    </message>
+    <message>
+        <source>Detected (%1)</source>
+        <translation>自动检测 (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The mapping could not be saved to %1: %2</source>
+        <translation>无法将映射保存到 %1: %2</translation>
+    </message>
+    <message>
+        <source>The mapping could not be read from %1: %2</source>
+        <translation>无法从 %1 读取映射: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mapping: %2</source>
+        <translation>%1 不是映射文件: %2</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1268,10 @@ Depth Data</translation>
 </context>
 <context>
     <name>vantrel::MainActions</name>
+    <message>
+        <source>Export Section Grid...</source>
+        <translation>导出断面网格...</translation>
+    </message>
     <message>
         <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
         <source>New</source>
@@ -1266,6 +1502,14 @@ Depth Data</translation>
         <source>Redo %1</source>
         <translation>重做 %1</translation>
     </message>
+    <message>
+        <source>Import Text...</source>
+        <translation>导入文本...</translation>
+    </message>
+    <message>
+        <source>Reopen with Encoding...</source>
+        <translation>以编码重新打开...</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::MainMenus</name>
@@ -1374,6 +1618,66 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>vantrel::SectionChart</name>
+    <message>
+        <source>Depth (m)</source>
+        <translation>深度 (m)</translation>
+    </message>
+    <message>
+        <source>x=%1  depth=%2  reading=%3</source>
+        <translation>x=%1  深度=%2  读数=%3</translation>
+    </message>
+    <message>
+        <source>Depth rows without a number are left out: %1.</source>
+        <translation>无数值的深度行已略去: %1。</translation>
+    </message>
+    <message>
+        <source>%1 It is drawn as measured cells.</source>
+        <translation>%1 已按实测单元绘制。</translation>
+    </message>
+    <message>
+        <source>Every reading is the same: there are no contour lines to draw.</source>
+        <translation>所有读数相同: 没有可绘制的等值线。</translation>
+    </message>
+    <message>
+        <source>The contour lines cannot be drawn: %1</source>
+        <translation>无法绘制等值线: %1</translation>
+    </message>
+    <message>
+        <source>Working out the section&apos;s grid and contour lines...</source>
+        <translation>正在计算断面网格和等值线...</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid</source>
+        <translation>Surfer 6 文本网格</translation>
+    </message>
+    <message>
+        <source>Surfer 6 binary grid</source>
+        <translation>Surfer 6 二进制网格</translation>
+    </message>
+    <message>
+        <source>Surfer 7 binary grid</source>
+        <translation>Surfer 7 二进制网格</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, float32</source>
+        <translation>GeoTIFF, float32</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>ESRI ASCII 网格</translation>
+    </message>
+    <message>
+        <source>XYZ table (position, depth, value)</source>
+        <translation>XYZ 表 (位置, 深度, 数值)</translation>
+    </message>
+    <message>
+        <source>The section holds no readings: there is no grid to export.</source>
+        <translation>断面没有读数: 没有可导出的网格。</translation>
+    </message>
+    <message>
+        <source>The section grid is written to %1</source>
+        <translation>断面网格已写入 %1</translation>
+    </message>
     <message>
         <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
         <source>Height (m)</source>
@@ -1521,6 +1825,88 @@ Try 'vantrel --help' for more information.
     <message>
         <source>Pseudo-section</source>
         <translation>拟断面</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionFileSelector</name>
+    <message>
+        <source>File:</source>
+        <translation>文件:</translation>
+    </message>
+    <message>
+        <source>The file of the depth table this section shows</source>
+        <translation>本断面显示的深度表文件</translation>
+    </message>
+    <message>
+        <source>File%1</source>
+        <translation>File%1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionMapOptions</name>
+    <message>
+        <source>Same colour range for every file</source>
+        <translation>所有文件使用相同色标范围</translation>
+    </message>
+    <message>
+        <source>Gridding:</source>
+        <translation>网格化:</translation>
+    </message>
+    <message>
+        <source>Inverse distance to a power</source>
+        <translation>反距离加权</translation>
+    </message>
+    <message>
+        <source>Nearest reading</source>
+        <translation>最近读数</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <source>Measured cells</source>
+        <translation>实测单元</translation>
+    </message>
+    <message>
+        <source>Contour lines</source>
+        <translation>等值线</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Number of levels</source>
+        <translation>等级数</translation>
+    </message>
+    <message>
+        <source>These levels</source>
+        <translation>指定等级</translation>
+    </message>
+    <message>
+        <source>Levels:</source>
+        <translation>等级:</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>数量:</translation>
+    </message>
+    <message>
+        <source>e.g. 10, 20, 50, 100</source>
+        <translation>例如 10, 20, 50, 100</translation>
+    </message>
+    <message>
+        <source>Levels at:</source>
+        <translation>等级值:</translation>
+    </message>
+    <message>
+        <source>Give the levels as numbers separated by commas.</source>
+        <translation>请给出以逗号分隔的数字作为等级。</translation>
+    </message>
+    <message>
+        <source>A contour level must be a number, not &quot;%1&quot;.</source>
+        <translation>等值线等级必须是数字, 而不是 &quot;%1&quot;。</translation>
     </message>
 </context>
 </TS>

@@ -333,9 +333,11 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
             kind == GraphKind::Circular
                 ? "nothing was drawn: the circular graph needs at least 4 chosen rows and the depth data"
                 : "nothing was drawn: the section needs the depth data (--depth) of the first file");
+    if (const std::string tooLarge = TooLargeToDraw(*graph); !tooLarge.empty())
+        return Fail(tooLarge);
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight});
+    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
 

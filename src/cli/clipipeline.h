@@ -23,6 +23,9 @@ struct PictureFile {
     std::string path;
     int width = 0;
     int height = 0;
+    /// How a section is gridded and contoured, as --grid-method and --contours say.
+    geo::GridMethod gridMethod = geo::GridMethod::InverseDistance;
+    ContourChoice contours;
 };
 
 /// Draws a graph into a picture file; the error text, empty when written.

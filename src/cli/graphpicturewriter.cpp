@@ -1,7 +1,7 @@
 #include "graphpicturewriter.h"
 
+#include "charts/chartcontrol.h"
 #include "charts/chartpicture.h"
-#include "overloaded.h"
 
 #include <QApplication>
 
@@ -52,12 +52,10 @@ std::string WriteGraphPicture(const Graph& graph, const PictureFile& file)
     EnsureApplication();
     const QString path = QString::fromStdString(file.path);
     const QSize size = file.width > 0 && file.height > 0 ? QSize(file.width, file.height) : QSize();
-    const QString error =
-        std::visit(Overloaded{[&](const ProfileGraph& g) { return writeProfilePicture(g, path, size); },
-                              [&](const CircularGraph& g) { return writeCircularPicture(g, path, size); },
-                              [&](const SectionGraph& g) { return writeSectionPicture(g, path, size); }},
-                   graph);
-    return error.toStdString();
+    ColourMapOptions section;
+    section.gridMethod = file.gridMethod;
+    section.contours = file.contours;
+    return writeGraphPicture(graph, path, size, &section).toStdString();
 }
 
 }  // namespace vantrel

@@ -6,9 +6,16 @@
 
 /// Everything the core asks of the operating system, in one place: file
 /// status, reading and exclusive creation, permissions, and large memory
-/// blocks. POSIX systems get the system calls; elsewhere plain standard C++
-/// stands in (no huge pages, permissions through std::filesystem).
+/// blocks. POSIX systems get the system calls (platformposix.cpp); elsewhere
+/// plain standard C++ stands in (platformportable.cpp: no huge pages,
+/// permissions through std::filesystem). CMake builds one of the two.
 namespace vantrel::platform {
+
+/// The alignment of the large blocks, a transparent huge page.
+inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+/// `count` letters and digits drawn at random, for fresh file names.
+std::string RandomLetters(std::size_t count);
 
 /// What a path names, symbolic links followed.
 struct PathInfo {
@@ -84,6 +91,9 @@ public:
     int Error() const { return m_error; }
 
 private:
+    /// Opens `path` for writing only if it does not exist yet; false with
+    /// errno set otherwise.
+    bool OpenExclusive(const std::string& path, unsigned permissions);
     bool Close();
     bool Fail(int error);
     std::intptr_t m_handle = -1;

@@ -212,6 +212,21 @@ std::string CopyContours(OGRLayerH lines, ContourFormat format, const std::strin
     return reason;
 }
 
+// Puts the staged file in place when nothing failed; otherwise the staged
+// file goes and the message says why, after `failed`.
+ExportResult Finish(StagedOutput& output, std::string reason, const std::string& failed)
+{
+    ExportResult result;
+    if (reason.empty())
+        output.Commit(&reason);
+    if (!reason.empty()) {
+        result.message = failed + output.Explained(reason) + (reason.back() == '.' ? "" : ".");
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
 }  // namespace
 
 const std::vector<GridFormatInfo>& GridFormats()
@@ -302,14 +317,7 @@ ExportResult ExportSectionGrid(const SectionGrid& grid, const std::string& path,
         if (!written || trap.Failed())
             reason = trap.Reason("GDAL gave no reason");
     }
-    if (reason.empty())
-        output.Commit(&reason);
-    if (!reason.empty()) {
-        result.message = failed + output.Explained(reason) + (reason.back() == '.' ? "" : ".");
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return Finish(output, reason, failed);
 }
 
 ExportResult ExportSectionContours(const SectionGrid& grid, const std::vector<double>& levels,
@@ -356,14 +364,7 @@ ExportResult ExportSectionContours(const SectionGrid& grid, const std::vector<do
         if (memory)
             GDALClose(memory);
     }
-    if (reason.empty())
-        output.Commit(&reason);
-    if (!reason.empty()) {
-        result.message = failed + output.Explained(reason) + (reason.back() == '.' ? "" : ".");
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return Finish(output, reason, failed);
 }
 
 }  // namespace vantrel::geo

@@ -25,10 +25,15 @@ constexpr int kMinColumns = 256;
 constexpr int kMaxColumns = 2048;
 constexpr int kMinRows = 128;
 constexpr int kMaxRows = 1024;
-/// How far, in station spacings and depth steps, gridding looks for readings:
-/// the eight around a node and no further.
-constexpr double kSearchRadius = 1.5;
-constexpr unsigned kNearestReadings = 8;
+/// How far, in depth steps, gridding looks for readings; the nearest twelve
+/// within it (kNearestReadings) are taken.
+constexpr double kSearchRadius = 1.0;
+/// One station spacing counts as this part of a depth step. A reading is far
+/// more like its neighbours along the line (same frequency, same depth band)
+/// than like the next band, so a node between stations takes its value from
+/// its own band instead of rings forming round every station.
+constexpr double kAcrossLine = 0.25;
+constexpr unsigned kNearestReadings = 12;
 /// Columns gridded together.
 constexpr std::size_t kTileColumns = 32;
 /// A gap between readings wider than this many station spacings is left blank.
@@ -188,10 +193,11 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
     grid.depth0 = depths.front();
     grid.dDepth = FitStep(depths.back() - depths.front(), smallestDepthStep, kMinRows, kMaxRows, &grid.rows);
 
-    // Gridding space: positions in station spacings from the first, depths as
-    // the index of their band, linear in depth between two bands.
+    // Gridding space: positions in station spacings from the first (shrunk by
+    // kAcrossLine), depths as the index of their band, linear in depth between
+    // two bands.
     for (double& x : px)
-        x = (x - grid.x0) / spacing;
+        x = (x - grid.x0) / spacing * kAcrossLine;
     GDALGridAlgorithm algorithm = GGA_InverseDistanceToAPowerNearestNeighbor;
     GDALGridInverseDistanceToAPowerNearestNeighborOptions idw{};
     GDALGridNearestNeighborOptions nearest{};
@@ -267,7 +273,7 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
     // stays fast on a long line, and two tiles are worked at once.
     const auto columns = static_cast<std::size_t>(grid.columns);
     grid.values.assign(columns * static_cast<std::size_t>(grid.rows), kBlank);
-    const double nodeStep = grid.dx / spacing;
+    const double nodeStep = grid.dx / spacing * kAcrossLine;
     const std::size_t tiles = (columns + kTileColumns - 1) / kTileColumns;
     std::atomic<std::size_t> tilesDone{0};
     std::atomic<bool> stop{false};

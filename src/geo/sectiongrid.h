@@ -73,9 +73,10 @@ using GridProgress = std::function<bool(double fraction)>;
 /// while more than 2048), rows by the smallest step between depths (halved
 /// while fewer than 128 rows, doubled while more than 1024), each then
 /// narrowed so the nodes end on the last position and the deepest depth.
-/// Readings are gridded where one station spacing and one step between
-/// neighbouring depths count the same, so the bands do not smear along the
-/// line. A node is blank, never extrapolated, when at either depth band
+/// Readings are gridded where one station spacing counts a quarter of one
+/// step between neighbouring depths: a node between stations takes its value
+/// from its own depth band, so layers stay level instead of forming rings
+/// round every station, and the search reaches one depth step. A node is blank, never extrapolated, when at either depth band
 /// around it the nearest readings on its two sides are further apart than
 /// two median station spacings, or one side has none.
 ///

@@ -3,6 +3,7 @@
 #include "datafile/datafilelistener.h"
 #include "datafile/datafilereader.h"
 #include "datafile/datatable.h"
+#include "processing/settingstext.h"
 #include "survey.h"
 
 #include <unistd.h>
@@ -76,6 +77,51 @@ inline void WriteAll(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+/// A field file: the header, then `count` rows of file 1 every 5 m, each ending in `row`.
+inline std::string FieldFile(const std::string& head, const std::string& row, int count)
+{
+    std::string text = head + "\r\n";
+    for (int i = 0; i < count; ++i)
+        text += "1," + std::to_string(i * 5) + "," + row + "\r\n";
+    return text;
+}
+
+/// Everything of a survey that later steps read, as one text to compare: header,
+/// frequencies, the three tables, marks, counts, tab, settings, the tree and its ticks.
+inline std::string Dump(const Survey& s)
+{
+    std::ostringstream out;
+    for (const auto& h : s.m_frame.HeaderColumns())
+        out << h << '|';
+    out << "\nfreq:";
+    for (const auto& f : s.m_tree.Frequencies())
+        out << f << '|';
+    const OutputTables& t = s.m_tables;
+    for (const DataTable* table : {&t.Origin(), &t.Processing(), &t.Depth()}) {
+        out << "\ntitles:";
+        for (const auto& title : table->Titles())
+            out << title << '|';
+        for (const auto& row : TableRows(*table)) {
+            out << '\n';
+            for (const auto& cell : row)
+                out << cell << '|';
+        }
+    }
+    out << "\nmarks:";
+    for (const auto& [row, column] : t.Marks())
+        out << ' ' << row << ',' << column;
+    out << "\nproc " << t.ProcFreqColumns() << " groups " << t.FieldGroups() << " freq " << t.FreqColumns()
+        << " tab " << t.ActiveTab() << " chosen " << s.m_frame.DataSelected() << ' '
+        << SettingsText(t.Settings());
+    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f) {
+        const auto& file = s.m_tree.Files()[f];
+        out << '\n' << s.m_tree.FileText(static_cast<int>(f)) << ' ' << file.source << ' ' << file.checked;
+        for (int id : file.rowIds)
+            out << " [" << s.m_tree.RowText(id) << ' ' << s.m_tree.Row(id).checked << ']';
+    }
+    return out.str();
 }
 
 /// Records what the reader hands to the file view, and keeps the tree too.

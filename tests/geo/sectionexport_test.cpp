@@ -2,6 +2,7 @@
 #include "geo/sectionexport.h"
 #include "geo/sectiongrid.h"
 #include "geotestsupport.h"
+#include "testsupport.h"
 
 #include <gdal.h>
 #include <ogr_api.h>
@@ -16,32 +17,10 @@ using namespace vantrel;
 using namespace vantrel::geo;
 using vantrel::test::kNone;
 using vantrel::test::MadeSection;
+using vantrel::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-class SectionExport : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() /
-            ("vantrel-geo-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-    std::string Path(const std::string& name) const { return (m_folder / name).string(); }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(m_folder))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    fs::path m_folder;
-};
 
 /// A grid with blank nodes: readings x + depth, none from 20 to 35 m.
 SectionGrid GappedGrid()
@@ -51,18 +30,19 @@ SectionGrid GappedGrid()
     return GridSection(g, GridMethod::Linear).grid;
 }
 
-TEST_F(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
+TEST(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
 {
+    TempDir dir;
     const SectionGrid grid = GappedGrid();
     ASSERT_FALSE(grid.Empty());
     const std::size_t blanks = static_cast<std::size_t>(
         std::count_if(grid.values.begin(), grid.values.end(), [](float v) { return !std::isfinite(v); }));
     ASSERT_GT(blanks, 0u);
     for (const GridFormatInfo& format : GridFormats()) {
-        const std::string path = Path(std::string("out-") + format.key + format.extension);
+        const std::string path = dir / (std::string("out-") + format.key + format.extension);
         const ExportResult r = ExportSectionGrid(grid, path, &format);
         ASSERT_TRUE(r.ok) << format.key << ": " << r.message;
-        EXPECT_EQ(Files(), std::vector<std::string>{fs::path(path).filename().string()}) << format.key;
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{fs::path(path).filename().string()}) << format.key;
         if (format.format == GridFormat::XyzCsv) {
             GDALDatasetH table = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
             ASSERT_TRUE(table);
@@ -108,13 +88,14 @@ TEST_F(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
     }
 }
 
-TEST_F(SectionExport, SurferTextHeaderAsWorkedOutByHand)
+TEST(SectionExport, SurferTextHeaderAsWorkedOutByHand)
 {
+    TempDir dir;
     // Stations 0, 10, 20 and depths 10, 30, readings x + depth. The 10 m
     // spacing halves seven times to 0.078125 m for 257 nodes; the 20 m depth
     // step seven times to 0.15625 m for 129 rows. Y is the depth negative down.
     const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float d) { return x + d; });
-    const std::string path = Path("hand.GRD");
+    const std::string path = dir / "hand.GRD";
     ASSERT_TRUE(ExportSectionGrid(GridSection(g, GridMethod::Linear).grid, path).ok);
     std::ifstream in(path);
     std::string header[5];
@@ -136,8 +117,9 @@ TEST_F(SectionExport, SurferTextHeaderAsWorkedOutByHand)
     EXPECT_EQ(numbers(header[4]), std::pair(10.0, 50.0));
 }
 
-TEST_F(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
+TEST(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
 {
+    TempDir dir;
     // Readings x: the 5 and 15 levels are the upright lines x = 5 and 15,
     // from 10 m down to 30 m.
     const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float) { return x; });
@@ -157,7 +139,7 @@ TEST_F(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
     }
 
     for (const ContourFormatInfo& format : ContourFormats()) {
-        const std::string path = Path(std::string("lines") + format.extension);
+        const std::string path = dir / (std::string("lines") + format.extension);
         const ExportResult r = ExportSectionContours(grid, {5, 15}, path);
         ASSERT_TRUE(r.ok) << format.key << ": " << r.message;
         GDALDatasetH file = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
@@ -180,58 +162,46 @@ TEST_F(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
     }
 }
 
-TEST_F(SectionExport, FailuresNameTheFileAndWriteNothing)
+TEST(SectionExport, FailuresNameTheFileAndWriteNothing)
 {
-    const SectionGrid grid = GappedGrid();
-    const std::string kept = Path("kept.grd");
+    TempDir dir;
+    const SectionGrid gapped = GappedGrid();
+    const std::string kept = dir / "kept.grd";
     std::ofstream(kept) << "old";
     fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read);
     struct Case {
-        std::string path;
+        std::string name;
         bool contours;
         std::vector<double> levels;
-        std::string message;
+        std::string before, after;  // the message around the path
     };
-    const std::string missing = Path("no-folder/x.tif");
+    const std::string grids =
+        ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv.";
+    const std::string grid = "The grid could not be written to ", none = "No contour lines were written to ";
     const std::vector<Case> cases = {
-        {Path("x.png"),
-         false,
-         {},
-         Path("x.png") +
-             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
-        {Path("noext"),
-         false,
-         {},
-         Path("noext") +
-             ": unknown grid file extension; the known ones are .grd, .tif, .tiff, .asc and .csv."},
-        {Path("x.kml"),
+        {"x.png", false, {}, "", grids},
+        {"noext", false, {}, "", grids},
+        {"x.kml",
          true,
          {1},
-         Path("x.kml") +
-             ": unknown contour file extension; the known ones are .geojson, .json, .dxf and .shp."},
-        {missing,
-         false,
-         {},
-         "The grid could not be written to " + missing + ": the folder " + Path("no-folder") +
-             " does not exist."},
-        {kept, false, {}, "The grid could not be written to " + kept + ": Permission denied."},
-        {Path("flat.geojson"),
-         true,
-         {},
-         "No contour lines were written to " + Path("flat.geojson") +
-             ": there are no levels (every reading is the same)."},
-        {Path("far.shp"),
+         "",
+         ": unknown contour file extension; the known ones are .geojson, .json, .dxf and .shp."},
+        {"no-folder/x.tif", false, {}, grid, ": the folder " + dir / "no-folder" + " does not exist."},
+        {"kept.grd", false, {}, grid, ": Permission denied."},
+        {"flat.geojson", true, {}, none, ": there are no levels (every reading is the same)."},
+        {"far.shp",
          true,
          {1000, 2000},
-         "No contour lines were written to " + Path("far.shp") +
-             ": none of the levels lies between the lowest and the highest reading."},
+         none,
+         ": none of the levels lies between the lowest and the highest reading."},
     };
     for (const Case& k : cases) {
+        const std::string path = dir / k.name;
         const ExportResult r =
-            k.contours ? ExportSectionContours(grid, k.levels, k.path) : ExportSectionGrid(grid, k.path);
-        EXPECT_FALSE(r.ok) << k.path;
-        EXPECT_EQ(r.message, k.message);
-        EXPECT_EQ(Files(), std::vector<std::string>{"kept.grd"}) << k.path;
+            k.contours ? ExportSectionContours(gapped, k.levels, path) : ExportSectionGrid(gapped, path);
+        EXPECT_FALSE(r.ok) << path;
+        EXPECT_EQ(r.message, k.before + path + k.after);
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"kept.grd"}) << path;
     }
     std::ifstream in(kept);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");

@@ -51,8 +51,9 @@ TEST(SectionGrid, SpansTheMeasuredAreaAndKeepsAPlaneWhereLinear)
                     std::fabs(v - Plane(static_cast<float>(grid.X(c)), static_cast<float>(grid.Depth(row)))));
             }
         // Every node stays within the readings; the linear grid is the plane.
-        if (info.method == GridMethod::Linear)
+        if (info.method == GridMethod::Linear) {
             EXPECT_LT(worst, 1e-3) << info.key;
+        }
         // At a reading, every method gives the reading.
         const int c12 = static_cast<int>(std::lround(12 / grid.dx));
         EXPECT_NEAR(grid.Value(0, c12), Plane(12, 12), 1e-3) << info.key;
@@ -81,31 +82,18 @@ TEST(SectionGrid, GapsEdgesAndShortBandsAreBlank)
         const int row = static_cast<int>(std::lround((depth - grid.depth0) / grid.dDepth));
         return grid.Value(row, c);
     };
-    struct Case {
-        double x, depth;
-        bool blank;
-    };
-    for (const Case& k : std::vector<Case>{{0, 10, false},
-                                           {50, 10, false},
-                                           {0, 90, false},
-                                           {15, 30, false},
-                                           {40, 30, false},
-                                           {16, 30, true},
-                                           {27, 12, true},
-                                           {39, 80, true},
-                                           {10, 18, false},
-                                           {10, 15, false},
-                                           {40, 89, false},
-                                           {41, 89, true},
-                                           {45, 60, true},
-                                           {45, 30, false},
-                                           {50, 90, true}}) {
-        EXPECT_EQ(!std::isfinite(at(k.x, k.depth)), k.blank) << k.x << " m, " << k.depth << " m";
-    }
+    // (position, depth) nodes with a value, then blank ones.
+    for (const auto& [x, depth] : std::vector<std::pair<double, double>>{
+             {0, 10}, {50, 10}, {0, 90}, {15, 30}, {40, 30}, {10, 18}, {10, 15}, {40, 89}, {45, 30}})
+        EXPECT_TRUE(std::isfinite(at(x, depth))) << x << " m, " << depth << " m";
+    for (const auto& [x, depth] :
+         std::vector<std::pair<double, double>>{{16, 30}, {27, 12}, {39, 80}, {41, 89}, {45, 60}, {50, 90}})
+        EXPECT_FALSE(std::isfinite(at(x, depth))) << x << " m, " << depth << " m";
     // Nothing is made up beyond the readings: every node lies within their range.
     for (float v : grid.values)
-        if (std::isfinite(v))
+        if (std::isfinite(v)) {
             EXPECT_TRUE(v >= Plane(0, 10) - 1e-3 && v <= Plane(50, 90) + 1e-3) << v;
+        }
 }
 
 TEST(SectionGrid, SectionsThatCannotBeGridded)
@@ -144,6 +132,25 @@ TEST(SectionGrid, SectionsThatCannotBeGridded)
                     [&](double) { return ++calls < 2; });
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_TRUE(stopped.grid.values.empty());
+}
+
+TEST(SectionGrid, LayersStayLevelBetweenStations)
+{
+    // Readings that change only with depth: every row of the grid keeps one
+    // value along the line, within a tenth of the layers' contrast for the
+    // inverse distance (it had rings of 57 round every station).
+    const auto layered = [](float, float depth) { return depth == 18 || depth == 90 ? 300.0f : 100.0f; };
+    const SectionGraph g = MadeSection(kStations, kDepths, layered);
+    for (const GridMethod method : {GridMethod::InverseDistance, GridMethod::Nearest, GridMethod::Linear}) {
+        const GridResult r = GridSection(g, method);
+        ASSERT_TRUE(r.Ok()) << r.message;
+        double worst = 0;
+        for (int row = 0; row < r.grid.rows; ++row)
+            for (int c = 1; c < r.grid.columns; ++c)
+                worst = std::max<double>(worst, std::fabs(r.grid.Value(row, c) - r.grid.Value(row, 0)));
+        EXPECT_LT(worst, method == GridMethod::InverseDistance ? 20.0 : 1e-3)
+            << "method " << static_cast<int>(method);
+    }
 }
 
 }  // namespace

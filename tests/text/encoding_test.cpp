@@ -25,14 +25,6 @@ std::string Encode(const std::string& utf8, const char* encoding)
     return out;
 }
 
-std::string Rows(const std::string& head, const std::string& row, int count)
-{
-    std::string text = head + "\r\n";
-    for (int i = 0; i < count; ++i)
-        text += "1," + std::to_string(i * 5) + "," + row + "\r\n";
-    return text;
-}
-
 struct Sample {
     const char* name;
     std::string text;       // what the file says, in UTF-8
@@ -42,16 +34,16 @@ struct Sample {
 
 TEST(EncodingDetector, TellsTheFieldLaptopsEncodingsApartAndDecodesThem)
 {
-    const std::string chinese = Rows("FILE,INCREMENT,1000HZ,备注", "12.5,测点一", 40);
+    const std::string chinese = FieldFile("FILE,INCREMENT,1000HZ,备注", "12.5,测点一", 40);
     const std::vector<Sample> samples = {
-        {"ascii", Rows("FILE,INCREMENT,1000HZ", "12.5", 3), "UTF-8", "UTF-8"},
+        {"ascii", FieldFile("FILE,INCREMENT,1000HZ", "12.5", 3), "UTF-8", "UTF-8"},
         {"utf-8", chinese, "UTF-8", "UTF-8"},
         {"utf-8 bom", chinese, "BOM", "UTF-8"},
         {"gb18030", chinese, "GB18030", "GB18030"},
-        {"gb18030 header only", Rows("FILE,INCREMENT,1000HZ,备注", "12.5,a", 5), "GB18030", "GB18030"},
-        {"windows-1252", Rows("FILE,INCREMENT,1000HZ,µS/cm", "12.5,13.1", 40), "windows-1252",
+        {"gb18030 header only", FieldFile("FILE,INCREMENT,1000HZ,备注", "12.5,a", 5), "GB18030", "GB18030"},
+        {"windows-1252", FieldFile("FILE,INCREMENT,1000HZ,µS/cm", "12.5,13.1", 40), "windows-1252",
          "windows-1252"},
-        {"windows-1252 words", Rows("FILE,INCREMENT,Température", "Grüße", 5), "windows-1252",
+        {"windows-1252 words", FieldFile("FILE,INCREMENT,Température", "Grüße", 5), "windows-1252",
          "windows-1252"},
         // Cut inside a character at the end of the first megabyte: still UTF-8.
         {"utf-8 cut", std::string(kDetectionBytes - 1, 'a') + "测" + std::string(10, 'b'), "UTF-8", "UTF-8"},
@@ -78,7 +70,8 @@ TEST(EncodingDetector, FileOpenKeepsGb18030CharactersWhoseTrailBytesAreLetters)
     // 測點 is 9C 79 FC 63 in GB18030: upper-casing its trail bytes y and c
     // would make other characters of it.
     TempDir dir;
-    WriteAll(dir / "gb.csv", Encode(Rows("FILE,INCREMENT,1000HZ,測點", "12.5,點a测点一", 20), "GB18030"));
+    WriteAll(dir / "gb.csv",
+             Encode(FieldFile("FILE,INCREMENT,1000HZ,測點", "12.5,點a测点一", 20), "GB18030"));
     Survey survey;
     SurveyLoader loader(survey);
     loader.SetProbe([](std::string_view head) { return ByteFormOf(DetectEncoding(head).name); });

@@ -67,3 +67,16 @@ build_all() {
   fi
   cmake --build "$VANTREL_BUILD" --parallel "$(nproc)"
 }
+
+# The core once more with its standard-C++ platform layer (platformportable.cpp)
+# in a small build of its own: the core and its tests only.
+VANTREL_PORTABLE_BUILD="${VANTREL_PORTABLE_BUILD:-$VANTREL_BUILD-portable}"
+
+test_portable_core() {
+  if [ ! -f "$VANTREL_PORTABLE_BUILD/build.ninja" ]; then
+    cmake -S "$VANTREL_ROOT" -B "$VANTREL_PORTABLE_BUILD" -G Ninja -DVANTREL_PORTABLE_PLATFORM=ON \
+      -DVANTREL_BUILD_GUI=OFF -DVANTREL_BUILD_BENCH=OFF "$@"
+  fi
+  cmake --build "$VANTREL_PORTABLE_BUILD" --parallel "$(nproc)" --target vantrel_core_tests
+  "$VANTREL_PORTABLE_BUILD/tests/core/vantrel_core_tests" --gtest_brief=1
+}

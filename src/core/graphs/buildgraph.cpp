@@ -71,6 +71,40 @@ GraphKind KindOf(const Graph& graph)
                       graph);
 }
 
+DrawingLoad DrawingLoadOf(const Graph& graph)
+{
+    return std::visit(
+        Overloaded{[](const ProfileGraph& g) {
+                       return DrawingLoad{static_cast<std::size_t>(std::max(0, g.bands)), kMaxProfileBands};
+                   },
+                   [](const CircularGraph& g) {
+                       return DrawingLoad{g.charts.size(), kMaxCircularCharts};
+                   },
+                   [](const SectionGraph&) {
+                       return DrawingLoad{0, 1};
+                   }},
+        graph);
+}
+
+std::string TooLargeToDraw(const Graph& graph)
+{
+    const DrawingLoad load = DrawingLoadOf(graph);
+    if (!load.TooLarge())
+        return {};
+    const std::string most =
+        std::to_string(load.limit) + "; this one has " + std::to_string(load.count) + ".";
+    const std::string everyFrequency = " The pseudo-section map shows every frequency.";
+    switch (KindOf(graph)) {
+    case GraphKind::Plane:
+        return "The plane profile stacks one band per file and draws at most " + most +
+            " Choose fewer files with Choose Data.";
+    case GraphKind::Vertical:
+        return "The vertical profile stacks one band per frequency and draws at most " + most +
+            everyFrequency;
+    default: return "The circular graph draws one chart per frequency and at most " + most + everyFrequency;
+    }
+}
+
 bool DrawsNothing(const Graph& graph)
 {
     return std::visit(Overloaded{[](const ProfileGraph&) { return false; },

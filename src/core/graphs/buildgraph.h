@@ -6,6 +6,7 @@
 #include "profilegraph.h"
 #include "sectiongraph.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
@@ -51,6 +52,29 @@ struct BuiltGraph {
 BuiltGraph BuildGraph(GraphKind kind, const Survey& survey, const GraphOptions& options = {});
 
 GraphKind KindOf(const Graph& graph);
+
+/// The most bands a profile stacks and the most charts a circular graph
+/// holds. Beyond them a chart of the plot's height shows less than a pixel
+/// or two per band, and laying out or painting the picture takes far longer
+/// than a user waits for a graph.
+inline constexpr std::size_t kMaxProfileBands = 500;
+inline constexpr std::size_t kMaxCircularCharts = 150;
+
+/// How many bands (profiles) or charts (circular graph) a graph lays out,
+/// and the most it may. A section has no such limit.
+struct DrawingLoad {
+    std::size_t count = 0;
+    std::size_t limit = 0;
+
+    bool TooLarge() const { return count > limit; }
+};
+
+DrawingLoad DrawingLoadOf(const Graph& graph);
+
+/// Why `graph` is too large to draw (more bands or charts than the limits
+/// above), in words that say what to do instead; empty when it can be drawn.
+/// Its data (`--graph-data`) is still whole: only drawing is refused.
+std::string TooLargeToDraw(const Graph& graph);
 
 /// True for a graph without a chart or a cell to draw: a circular graph
 /// without charts, a section without positions or heights. A profile always

@@ -12,6 +12,7 @@ struct ContourChoice {
     Mode mode = Mode::Off;
     int count = 0;               ///< with Count, from 1 to kMaxContourLevels
     std::vector<double> levels;  ///< with Given, ascending, each once
+    bool operator==(const ContourChoice&) const = default;
 };
 
 inline constexpr int kMaxContourLevels = 100;

@@ -283,6 +283,29 @@ std::vector<std::string> HeaderCells(const TextLayout& text, const ImportMapping
     return {};
 }
 
+std::vector<ImportColumn> GuessRoles(const std::vector<std::string>& titles, char decimal)
+{
+    std::vector<ImportColumn> columns(titles.size());
+    bool file = false, increment = false;
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        std::string upper;
+        for (char c : titles[i])
+            upper += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        ImportColumn& column = columns[i];
+        if (!file && upper.find("FILE") != std::string::npos) {
+            column.role = ColumnRole::FileNumber;
+            file = true;
+        } else if (!increment && upper.find("INCREMENT") != std::string::npos) {
+            column.role = ColumnRole::Increment;
+            increment = true;
+        } else if (const auto hz = FrequencyOfTitle(titles[i], decimal)) {
+            column.role = ColumnRole::Frequency;
+            column.frequencyHz = *hz;
+        }
+    }
+    return columns;
+}
+
 ImportMapping GuessMapping(const TextLayout& text)
 {
     ImportMapping mapping;
@@ -309,26 +332,11 @@ ImportMapping GuessMapping(const TextLayout& text)
                                      [&](const std::string& c) { return IsNumberWith(c, mapping.decimal); });
     mapping.headerLine = numbers ? 0 : number;
     mapping.skipLines = numbers ? number - 1 : 0;
-    mapping.columns.resize(titles.size());
-    if (numbers)
+    if (numbers) {
+        mapping.columns.resize(titles.size());
         return mapping;
-    bool file = false, increment = false;
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        std::string upper;
-        for (char c : titles[i])
-            upper += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        ImportColumn& column = mapping.columns[i];
-        if (!file && upper.find("FILE") != std::string::npos) {
-            column.role = ColumnRole::FileNumber;
-            file = true;
-        } else if (!increment && upper.find("INCREMENT") != std::string::npos) {
-            column.role = ColumnRole::Increment;
-            increment = true;
-        } else if (const auto hz = FrequencyOfTitle(titles[i], mapping.decimal)) {
-            column.role = ColumnRole::Frequency;
-            column.frequencyHz = *hz;
-        }
     }
+    mapping.columns = GuessRoles(titles, mapping.decimal);
     return mapping;
 }
 

@@ -59,6 +59,11 @@ char* CopyNumber(std::string_view text, char decimal, char* out);
 /// text that reads back to the same double.
 std::string ShortestNumber(double value);
 
+/// The roles the titles suggest: the first title holding "FILE" (any case)
+/// the file number, the first holding "INCREMENT" the increment, a title
+/// naming a frequency that frequency; the others Other.
+std::vector<ImportColumn> GuessRoles(const std::vector<std::string>& titles, char decimal);
+
 /// A mapping guessed from the file's first lines: the separator, the decimal
 /// separator, the header (the first line, when its cells are not all
 /// numbers) and the roles from the titles ("FILE", "INCREMENT", frequencies).

@@ -1,3 +1,4 @@
+#include "app/importtextcommand.h"
 #include "app/cmainframe.h"
 
 #include "promo/bannerticker.h"
@@ -213,6 +214,18 @@ void CMainFrame::createStatusBar()
             bar->showMessage(ready);
     });
     bar->showMessage(ready);
+    // The text encoding the open file's bytes are shown in.
+    m_encodingLabel = new QLabel(bar);
+    m_encodingLabel->setObjectName(QStringLiteral("EncodingIndicator"));
+    m_encodingLabel->setToolTip(
+        tr("The text encoding of the open file (File > Reopen with Encoding... changes it)"));
+    bar->addPermanentWidget(m_encodingLabel);
+    const auto showEncoding = [this] {
+        const bool open = m_notifier.survey().m_frame.HasOpenFile();
+        m_encodingLabel->setText(open ? QString::fromStdString(m_notifier.shown().encoding()) : QString());
+    };
+    connect(&m_notifier, &SurveyNotifier::fileLoaded, m_encodingLabel, showEncoding);
+    connect(&m_notifier, &SurveyNotifier::fileClosed, m_encodingLabel, showEncoding);
     auto indicator = [bar](const QString& text) {
         auto* label = new QLabel(text);
         label->setObjectName(QStringLiteral("LockIndicator"));
@@ -477,6 +490,8 @@ void CMainFrame::registerCommands()
     connect(m_projectCommands, &ProjectCommands::statusInfo, this, &CMainFrame::showStatusInfo);
     m_projectCommands->registerWith(*m_router);
     m_recovery = new ProjectRecovery(*m_projectCommands, prompter(), ProjectRecovery::defaultPath(), this);
+    m_importText = new ImportTextCommand(*m_dataCommands, prompter(), this, this);
+    m_importText->registerWith(*m_router);
 
     CommandRouter* r = m_router;
     r->addHandler(Level::MainFrame, ID_SAVE_PICTURE, [] {

@@ -38,6 +38,7 @@ class CVantrelApp;
 class DataCommands;
 class DocumentTabButton;
 class MainMenus;
+class ImportTextCommand;
 class InstrumentCommand;
 class Prompter;
 class ToolbarSet;
@@ -164,6 +165,7 @@ private:
     UndoHistory m_undoHistory{m_notifier};
     CommandRouter* m_router = nullptr;
     InstrumentCommand* m_instrument = nullptr;  // the instrument link (32826)
+    ImportTextCommand* m_importText = nullptr;  // File > Import Text...
     MainActions* m_actions = nullptr;
     MainMenus* m_menus = nullptr;
     ToolbarSet* m_toolbars = nullptr;
@@ -181,6 +183,7 @@ private:
     };
     QHash<const CChildFrame*, ChartRecord> m_chartRecords;  // how each drawn window was made
     QStringList m_recentFiles;
+    QLabel* m_encodingLabel = nullptr;
     QLabel* m_capsLabel = nullptr;
     QLabel* m_numLabel = nullptr;
     QLabel* m_scrollLabel = nullptr;

@@ -125,14 +125,8 @@ void CVantrelApp::openFiles(const QStringList& paths)
     }
     if (surveys.isEmpty())
         return;
-    m_mainFrame->dataCommands()->openPath(surveys.first());
-    if (surveys.size() > 1) {
-        QStringList rest;
-        for (qsizetype i = 1; i < surveys.size(); ++i)
-            rest << QDir::toNativeSeparators(surveys[i]);
-        prompter().message(tr("One survey file is open at a time: %1 was opened, these were not:\n%2")
-                               .arg(QDir::toNativeSeparators(surveys.first()), rest.join(QLatin1Char('\n'))));
-    }
+    // Several survey files open as one survey, as File > Open does with several chosen.
+    m_mainFrame->dataCommands()->openPaths(surveys);
 }
 
 bool CVantrelApp::isProject(const QString& path)

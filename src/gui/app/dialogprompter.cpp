@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -67,8 +68,9 @@ QStringList DialogPrompter::qtFilters(const QString& filters)
     return result;
 }
 
-FileChoice DialogPrompter::runFileDialog(const QString& filters, bool save)
+FileChoice DialogPrompter::runFileDialog(const QString& filters, Mode mode, QStringList* paths)
 {
+    const bool save = mode == Mode::Save;
     QFileDialog dialog(m_parent, caption());
     const QStringList names = qtFilters(filters);
     dialog.setNameFilters(names);
@@ -80,25 +82,59 @@ FileChoice DialogPrompter::runFileDialog(const QString& filters, bool save)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(mode == Mode::OpenSeveral ? QFileDialog::ExistingFiles
+                                                     : QFileDialog::ExistingFile);
     }
     FileChoice choice;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return choice;
     choice.accepted = true;
     choice.path = dialog.selectedFiles().first();
+    if (paths)
+        *paths = dialog.selectedFiles();
     choice.filterIndex = std::max<qsizetype>(0, names.indexOf(dialog.selectedNameFilter()));
     return choice;
 }
 
 FileChoice DialogPrompter::openFile(const QString& filters)
 {
-    return runFileDialog(filters, false);
+    return runFileDialog(filters, Mode::Open);
+}
+
+FileChoices DialogPrompter::openFiles(const QString& filters)
+{
+    QStringList paths;
+    const FileChoice one = runFileDialog(filters, Mode::OpenSeveral, &paths);
+    return {one.accepted, paths, one.filterIndex};
+}
+
+void DialogPrompter::notice(const QString& text)
+{
+    // Not modal: the work goes on and the note stays until it is closed.
+    auto* box = new QMessageBox(QMessageBox::Information, caption(), text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+int DialogPrompter::choose(const QString& text, const QStringList& items, int current)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(caption());
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items[current]);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
 FileChoice DialogPrompter::saveFile(const QString& filters)
 {
-    return runFileDialog(filters, true);
+    return runFileDialog(filters, Mode::Save);
 }
 
 PictureChoice DialogPrompter::exportPicture(const QSize& size)

@@ -21,6 +21,9 @@ public:
     using Prompter::question;
     bool question(const QString& text, Default byDefault) override;
     FileChoice openFile(const QString& filters) override;
+    FileChoices openFiles(const QString& filters) override;
+    void notice(const QString& text) override;
+    int choose(const QString& text, const QStringList& items, int current) override;
     FileChoice saveFile(const QString& filters) override;
     PictureChoice exportPicture(const QSize& size) override;
     bool print(QPrinter& printer, int fromPage, int toPage) override;
@@ -33,7 +36,8 @@ public:
     static QStringList qtFilters(const QString& filters);
 
 private:
-    FileChoice runFileDialog(const QString& filters, bool save);
+    enum class Mode { Open, OpenSeveral, Save };
+    FileChoice runFileDialog(const QString& filters, Mode mode, QStringList* paths = nullptr);
 
     QPointer<QWidget> m_parent;
 };

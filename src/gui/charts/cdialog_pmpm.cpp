@@ -3,17 +3,16 @@
 #include "common/prompter.h"
 #include "charts/chartcontrol.h"
 #include "charts/charteditor.h"
-#include "charts/chartexport.h"
 #include "graphs/profilecurve.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 namespace vantrel {
 
-CDialog_PMPM::CDialog_PMPM(QWidget* parent) : QWidget(parent), m_chart(new ChartControl(this))
+CDialog_PMPM::CDialog_PMPM(QWidget* parent) : ChartPane(parent), m_chart(new ChartControl(this))
 {
     setObjectName(QStringLiteral("ProfileChartDialog"));
     auto* layout = new QVBoxLayout(this);
@@ -108,10 +107,29 @@ void CDialog_PMPM::OnProperties(Prompter& prompter)
     ChartEditor::edit(*m_chart, this, prompter);
 }
 
-void CDialog_PMPM::PromptSaveGraph(Prompter& prompter)
+bool CDialog_PMPM::draw(const Graph& graph)
 {
-    if (prompter.question(tr("Please save graph data!")) && m_chart->customAxisCount() > 0)
-        exportChartPicture(*m_chart, prompter);
+    const auto* profile = std::get_if<ProfileGraph>(&graph);
+    if (!profile)
+        return false;
+    const int bands = std::max(0, profile->bands);
+    setMinimumHeight(kTitleRoom + bands * kMinimumBand);
+    StackAxes(bands);
+    SetChartTitle(QString::fromStdString(profile->title));
+    for (const ProfileCurve& curve : profile->curves)
+        DrawProfileCurve(curve);
+    return true;
+}
+
+ChartControl* CDialog_PMPM::printableChart() const
+{
+    return m_chart->customAxisCount() > 0 ? m_chart : nullptr;
+}
+
+void CDialog_PMPM::attach(CommandRouter& router, Prompter& prompter, const Popup& popup)
+{
+    connect(this, &CDialog_PMPM::pointerMoved, this, &ChartPane::statusText);
+    offerChartMenu(this, router, prompter, popup);
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "charts/chartpane.h"
 
 #include <span>
 
@@ -15,12 +15,16 @@ struct ProfileCurve;
 /// The profile chart: curves stacked one above the other, each on its own
 /// vertical axis in its own band, the stretches where a curve strays far
 /// from its mean shaded (high red, low blue). Fills its parent's client area.
-class CDialog_PMPM : public QWidget {
+/// As the pane of a profile window it draws a `ProfileGraph`; its bands never
+/// shrink below what keeps their labels apart, a small window scrolls instead.
+class CDialog_PMPM : public ChartPane {
     Q_OBJECT
 public:
     static constexpr int kPropertiesCommand = 32783;
     static constexpr int kContextMenu = 315;
     static constexpr unsigned kGrey = 0x7C7C7C;  ///< series and region pens, 0x00BBGGRR
+    static constexpr int kMinimumBand = 36;      ///< pixels of a band at least in a window
+    static constexpr int kTitleRoom = 40;
 
     explicit CDialog_PMPM(QWidget* parent = nullptr);
 
@@ -39,9 +43,10 @@ public:
     QMenu* createContextMenu(QWidget* parent);
     /// Opens the chart editor over this chart (the Properties command).
     void OnProperties(Prompter& prompter);
-    /// The close question: "Please save graph data!"; OK offers the picture
-    /// export. Only a chart that exists offers it.
-    void PromptSaveGraph(Prompter& prompter);
+    bool draw(const Graph& graph) override;
+    /// The chart once it has bands.
+    ChartControl* printableChart() const override;
+    void attach(CommandRouter& router, Prompter& prompter, const Popup& popup) override;
 
 Q_SIGNALS:
     void pointerMoved(const QString& text);

@@ -56,6 +56,8 @@ ChartControl::ChartControl(QWidget* parent) : QCustomPlot(parent)
     setNotAntialiasedElements(QCP::aeAxes | QCP::aeGrid);
     setNoAntialiasingOnDrag(true);
     setPlottingHint(QCP::phCacheLabels, true);
+    // No chart shows a legend; filling one costs a search of it per series.
+    setAutoAddPlottableToLegend(false);
 
     // Row 0 the title, row 1 the bands. The first axis rect stays as the
     // base over the whole band area: polar series draw in it.
@@ -261,7 +263,9 @@ int ChartControl::addCustomAxis()
     QCPAxis* x = rect->axis(QCPAxis::atBottom);
     x->setTickLabelFont(small);
     x->setRange(m_xRange);
-    m_axes.push_back(Axis{rect});
+    Axis axis;
+    axis.rect = rect;
+    m_axes.push_back(axis);
     requestReplot();
     return customAxisCount() - 1;
 }
@@ -589,6 +593,8 @@ void ChartControl::updateBands(int plotHeight)
 
 void ChartControl::render(QCPPainter* painter, const QSize& size)
 {
+    if (m_beforeRender)
+        m_beforeRender();
     refresh();
     updateBands(size.height());
     // Like the widget, the picture ends at the chart's edge: marks near the

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "charts/customplot.h"
+#include "geo/sectiongrid.h"
+#include "graphs/contourlevels.h"
 
 #include <QPointer>
 
@@ -37,8 +39,13 @@ struct ColourMapOptions {
     bool logarithmic = true;
     int gradient = 0;  ///< index into colourGradientNames()
     bool automaticRange = true;
+    /// With an automatic range: the range of every file's readings, so the
+    /// sections of several files compare.
+    bool everyFileRange = false;
     double lower = 0;  ///< the fixed range, when not automatic
     double upper = 1;
+    geo::GridMethod gridMethod = geo::GridMethod::InverseDistance;
+    ContourChoice contours;  ///< the contour lines over the map
     bool operator==(const ColourMapOptions&) const = default;
 };
 
@@ -135,8 +142,11 @@ public:
     void setTitleVisible(bool visible);
     void setFramed(bool framed) { m_framed = framed; }
 
-    /// Paints the whole chart at `size` into `painter`, from its origin.
+    /// Paints the whole chart at `size` into `painter`, from its origin,
+    /// after the chart's owner has finished what it was still working out
+    /// (see setBeforeRender).
     void render(QCPPainter* painter, const QSize& size);
+    void setBeforeRender(std::function<void()> settle) { m_beforeRender = std::move(settle); }
     /// Prints the chart on one page: its proportions on screen, filling the
     /// printable area, centred; false when the printer cannot be opened.
     bool print(QPrinter& printer);
@@ -222,6 +232,7 @@ private:
     int m_colourMapAxis = -1;
     std::function<QString(double, double)> m_colourMapReadout;
     ColourMapOptions m_colourOptions;
+    std::function<void()> m_beforeRender;
     bool m_framed = true;
     bool m_bottomAxisVisible = true;
     std::optional<QCPRange> m_home;

@@ -4,6 +4,7 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/colourgradients.h"
+#include "charts/sectionmapoptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -177,6 +178,7 @@ void ChartEditor::addColourMapGroup(QVBoxLayout* column)
     auto* form = new QFormLayout(group);
     m_colour.smooth = new QCheckBox(tr("Blend smoothly between heights"));
     m_colour.smooth->setChecked(o.interpolate);
+    m_colour.smooth->setEnabled(o.gridMethod == geo::GridMethod::MeasuredCells);
     form->addRow(m_colour.smooth);
     m_colour.scale = new QComboBox;
     m_colour.scale->addItems({tr("Linear"), tr("Logarithmic")});
@@ -197,7 +199,10 @@ void ChartEditor::addColourMapGroup(QVBoxLayout* column)
     m_colour.upper->setEnabled(!o.automaticRange);
     form->addRow(tr("From:"), m_colour.lower);
     form->addRow(tr("To:"), m_colour.upper);
+    m_colour.section = new SectionMapOptions(o);
+    form->addRow(m_colour.section);
     column->addWidget(group);
+    connect(m_colour.section, &SectionMapOptions::changed, this, &ChartEditor::applyColourMap);
     connect(m_colour.smooth, &QCheckBox::toggled, this, &ChartEditor::applyColourMap);
     connect(m_colour.scale, &QComboBox::currentIndexChanged, this, &ChartEditor::applyColourMap);
     connect(m_colour.gradient, &QComboBox::currentIndexChanged, this, &ChartEditor::applyColourMap);
@@ -215,6 +220,9 @@ void ChartEditor::applyColourMap()
     o.automaticRange = m_colour.automatic->isChecked();
     m_colour.lower->setEnabled(!o.automaticRange);
     m_colour.upper->setEnabled(!o.automaticRange);
+    m_colour.section->setAutomaticRange(o.automaticRange);
+    m_colour.section->applyTo(o);
+    m_colour.smooth->setEnabled(o.gridMethod == geo::GridMethod::MeasuredCells);
     if (!o.automaticRange) {
         // An empty range draws nothing; keep the last one until it opens again.
         if (!(m_colour.lower->value() != m_colour.upper->value()))

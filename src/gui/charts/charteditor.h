@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace vantrel {
 
 class Prompter;
+class SectionMapOptions;
 
 /// The chart's properties: title, the vertical axes' ranges (or automatic),
 /// each series' colour and visibility, whether the shaded regions show, and
@@ -46,6 +47,8 @@ public:
     QCheckBox* colourAutomaticBox() const { return m_colour.automatic; }
     QDoubleSpinBox* colourLowerBox() const { return m_colour.lower; }
     QDoubleSpinBox* colourUpperBox() const { return m_colour.upper; }
+    /// The section's range shared by every file, gridding and contours.
+    SectionMapOptions* sectionOptions() const { return m_colour.section; }
 
     /// The colours a series can take, by name.
     static QList<QPair<QString, QColor>> colourChoices();
@@ -70,6 +73,7 @@ private:
         QCheckBox* automatic = nullptr;
         QDoubleSpinBox* lower = nullptr;
         QDoubleSpinBox* upper = nullptr;
+        SectionMapOptions* section = nullptr;
     };
     struct Saved {
         QString title;

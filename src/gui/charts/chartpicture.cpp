@@ -1,12 +1,9 @@
 #include "charts/chartpicture.h"
 
-#include "charts/cdialog_pm.h"
-#include "charts/cdialog_pmpm.h"
+#include "charts/chartkinds.h"
 #include "charts/chartcontrol.h"
-#include "graphs/circulargraph.h"
-#include "graphs/profilegraph.h"
-#include "graphs/sectiongraph.h"
-#include "charts/sectionchart.h"
+#include "charts/chartpane.h"
+#include "charts/customplot.h"
 #include "common/savefilebytes.h"
 
 #include <QCoreApplication>
@@ -101,60 +98,16 @@ QString writePicture(const QString& path, const QSize& size, const std::function
     return {};
 }
 
-QString writeProfilePicture(const ProfileGraph& graph, const QString& path, QSize size)
+QString writeGraphPicture(const Graph& graph, const QString& path, QSize size, const ColourMapOptions* options)
 {
-    if (size.isEmpty())
-        size = QSize(1200, 800);
-    CDialog_PMPM dialog;
-    dialog.resize(size);
-    dialog.StackAxes(graph.bands);
-    dialog.SetChartTitle(QString::fromStdString(graph.title));
-    for (const ProfileCurve& curve : graph.curves)
-        dialog.DrawProfileCurve(curve);
-    return dialog.chart()->exportPicture(path, size);
-}
-
-QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size)
-{
-    if (size.isEmpty())
-        size = QSize(1200, 800);
-    SectionChart chart;
-    chart.resize(size);
-    chart.SetChartTitle(QString::fromStdString(graph.title));
-    chart.setGraph(graph);
-    return chart.chart()->exportPicture(path, size);
-}
-
-QString writeCircularPicture(const CircularGraph& graph, const QString& path, QSize size)
-{
-    const QSize natural(graph.scrollWidth, graph.scrollHeight);
-    if (size.isEmpty())
-        size = natural;
-    std::vector<std::unique_ptr<CDialog_PM>> charts;
-    for (const CircularChart& c : graph.charts) {
-        auto dialog = std::make_unique<CDialog_PM>();
-        dialog->resize(c.cell.width, c.cell.height);
-        dialog->DrawCircularChart(c.values, QString::fromStdString(c.label));
-        charts.push_back(std::move(dialog));
-    }
-    const auto paint = [&](QCPPainter* painter) {
-        // The grid as the window shows it, scaled evenly into the picture.
-        const double scale = natural.isEmpty()
-            ? 1.0
-            : std::min(size.width() / double(natural.width()), size.height() / double(natural.height()));
-        painter->fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        painter->translate((size.width() - natural.width() * scale) / 2,
-                           (size.height() - natural.height() * scale) / 2);
-        painter->scale(scale, scale);
-        for (std::size_t i = 0; i < charts.size(); ++i) {
-            const GridCell& cell = graph.charts[i].cell;
-            painter->save();
-            painter->translate(cell.x, cell.y);
-            charts[i]->chart()->render(painter, QSize(cell.width, cell.height));
-            painter->restore();
-        }
-    };
-    return writePicture(path, size, paint, QString::fromStdString(graph.title));
+    const ChartKind* kind = chartKindOf(graph);
+    if (!kind)
+        return QCoreApplication::translate("ChartPicture", "Cannot draw the picture %1").arg(path);
+    const std::unique_ptr<ChartPane> pane(kind->makePane());
+    if (ChartControl* chart = options ? pane->printableChart() : nullptr)
+        chart->setColourMapOptions(*options);
+    pane->draw(graph);
+    return pane->writePicture(path, size);
 }
 
 }  // namespace vantrel

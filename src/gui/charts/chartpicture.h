@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphs/buildgraph.h"
+
 #include <QSize>
 #include <QString>
 
@@ -9,9 +11,7 @@ class QCPPainter;
 
 namespace vantrel {
 
-struct CircularGraph;
-struct ProfileGraph;
-struct SectionGraph;
+struct ColourMapOptions;
 
 /// The picture types by file name: png, jpg/jpeg, bmp (pixels), pdf, svg
 /// (vectors); empty for any other name.
@@ -28,13 +28,12 @@ QString picturePathFor(const QString& path, const QString& format);
 QString writePicture(const QString& path, const QSize& size, const std::function<void(QCPPainter*)>& paint,
                      const QString& title = {});
 
-/// A profile graph drawn by the profile chart into a picture of `size`
-/// (1200 x 800 when empty).
-QString writeProfilePicture(const ProfileGraph& graph, const QString& path, QSize size);
-/// A pseudo-section drawn by the section chart, with its default options,
-/// into a picture of `size` (1200 x 800 when empty).
-QString writeSectionPicture(const SectionGraph& graph, const QString& path, QSize size);
-/// A circular graph's whole grid of charts, at its own size or fitted into `size`.
-QString writeCircularPicture(const CircularGraph& graph, const QString& path, QSize size);
+/// A graph drawn offscreen by the pane its chart kind makes, as a window
+/// would show it, into a picture of `size`: 1200 x 800 when empty for one
+/// chart (with its default options), the circular grid at its own size or
+/// fitted into `size`. A section is drawn with `options` (gridding and
+/// contours included) when given. The error text, empty when written.
+QString writeGraphPicture(const Graph& graph, const QString& path, QSize size,
+                          const ColourMapOptions* options = nullptr);
 
 }  // namespace vantrel

@@ -1,26 +1,19 @@
 #include "charts/cvantrelview.h"
 
+#include "charts/chartexport.h"
+#include "charts/chartkinds.h"
+#include "charts/chartpane.h"
+#include "charts/cprintframe.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
-#include "charts/cdialog_pm.h"
-#include "charts/cdialog_pmpm.h"
-#include "charts/chartcontrol.h"
-#include "charts/chartexport.h"
 #include "common/prompter.h"
-#include "charts/cprintframe.h"
-#include "graphs/circulargraph.h"
-#include "graphs/circularprint.h"
-#include "charts/sectionchart.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 #include <QPushButton>
-
-#include <algorithm>
-#include <climits>
 
 namespace vantrel {
 
@@ -36,74 +29,30 @@ CVantrelView::CVantrelView(CommandRouter& router, Prompter& prompter, QWidget* p
 
 CVantrelView::~CVantrelView() = default;
 
-CDialog_PM* CVantrelView::circularDialog(int graph) const
-{
-    const auto it = m_circular.find(graph);
-    return it == m_circular.end() ? nullptr : it->second;
-}
-
 ChartControl* CVantrelView::chart() const
 {
-    if (m_profile)
-        return m_profile->chart();
-    if (m_section)
-        return m_section->chart();
-    return nullptr;
+    return m_pane ? m_pane->printableChart() : nullptr;
 }
 
-void CVantrelView::SetUpGraph(GraphKind kind, std::uint32_t count, const QString& title)
+bool CVantrelView::drawGraph(const Graph& graph)
 {
-    if (m_kind != GraphKind::None || m_profile || m_section || !m_circular.empty())
-        return;  // a window's graph is set up once
-    if ((kind == GraphKind::Vertical || kind == GraphKind::Plane) && count > 0) {
-        auto* dialog = new CDialog_PMPM;
-        // Bands never shrink below what keeps their labels apart; a small
-        // window scrolls instead.
-        dialog->setMinimumHeight(kTitleRoom + static_cast<int>(count) * kMinimumBand);
-        setWidgetResizable(true);
-        setWidget(dialog);
-        m_profile = dialog;
-        dialog->StackAxes(static_cast<int>(count));
-        dialog->SetChartTitle(title);
-        connect(dialog, &CDialog_PMPM::pointerMoved, this, &CVantrelView::showPointer);
-        offerMenu(dialog);
-    } else if (kind == GraphKind::Section && count > 0) {
-        auto* section = new SectionChart;
-        section->setMinimumHeight(kTitleRoom + 4 * kMinimumBand);
-        setWidgetResizable(true);
-        setWidget(section);
-        m_section = section;
-        section->SetChartTitle(title);
-        connect(section, &SectionChart::pointerMoved, this, &CVantrelView::showPointer);
-        connect(section, &SectionChart::noteChanged, this, &CVantrelView::showPointer);
-        offerMenu(section);
-    } else if (kind == GraphKind::Circular && count > 0) {
-        const CircularGrid grid = CircularGridOf(count);
-        auto* canvas = new QWidget;
-        canvas->setObjectName(QStringLiteral("CircularGrid"));
-        canvas->setFixedSize(grid.scrollWidth, grid.scrollHeight);
-        for (std::size_t i = 0; i < grid.cells.size(); ++i) {
-            const GridCell& cell = grid.cells[i];
-            auto* dialog = new CDialog_PM(canvas);
-            dialog->setGeometry(cell.x, cell.y, cell.width, cell.height);
-            dialog->show();
-            m_circular[static_cast<int>(i)] = dialog;
-            connect(dialog, &CDialog_PM::pointerMoved, this, &CVantrelView::showPointer);
-            offerMenu(dialog);
-        }
-        setWidgetResizable(false);
-        setWidget(canvas);
+    const ChartKind* kind = chartKindOf(graph);
+    if (m_pane || !kind)
+        return false;  // a window's graph is drawn once
+    ChartPane* pane = kind->makePane();
+    pane->attach(m_router, m_prompter,
+                 [this](QMenu* menu, QWidget* owner, const QPoint& at) { popup(menu, owner, at); });
+    connect(pane, &ChartPane::statusText, this, &CVantrelView::showPointer);
+    if (!pane->draw(graph)) {
+        delete pane;
+        return false;
     }
+    setWidgetResizable(pane->fillsView());
+    setWidget(pane);
+    m_pane = pane;
     m_kind = kind;
-}
-
-template <typename Chart>
-void CVantrelView::offerMenu(Chart* chart)
-{
-    m_router.ownCommands(chart).add(Chart::kPropertiesCommand,
-                                    [this, chart] { chart->OnProperties(m_prompter); });
-    connect(chart, &Chart::contextMenuWanted, this,
-            [this, chart](const QPoint& at) { popup(chart->createContextMenu(this), chart, at); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return true;
 }
 
 QMenu* CVantrelView::createEditMenu(QWidget* parent)
@@ -136,86 +85,24 @@ void CVantrelView::contextMenuEvent(QContextMenuEvent* event)
 
 void CVantrelView::PromptSaveGraph()
 {
-    if (m_kind == GraphKind::Circular)
-        return;
-    if (m_profile) {
-        m_profile->PromptSaveGraph(m_prompter);
+    if (m_pane) {
+        m_pane->promptSave(m_prompter);
         return;
     }
-    if (!m_prompter.question(tr("Please save graph data!")))
-        return;
-    // A window without a chart asks all the same, but has nothing to offer.
-    if (ChartControl* chart = this->chart())
-        exportChartPicture(*chart, m_prompter);
+    // A window without a graph asks all the same, but has nothing to offer.
+    m_prompter.question(ChartPane::tr("Please save graph data!"));
 }
 
 void CVantrelView::PrintGraph()
 {
-    // A window whose graph was never set up prints nothing, without a word.
-    if (m_kind == GraphKind::None)
-        return;
-    const QString nothing = tr("There is no picture to print at the current window!");
-    if (m_kind == GraphKind::Circular) {
-        if (m_circular.empty()) {
-            m_prompter.message(nothing);
-            return;
-        }
-        if (!m_printFrame) {
-            const auto pages = CircularPrintPageCount(m_circular.size());
-            m_printFrame = new CPrintFrame(this, m_router, m_prompter,
-                                           static_cast<int>(std::min<std::uint64_t>(pages, INT_MAX)),
-                                           [this](QCPPainter& painter, const QSize& area, int page) {
-                                               DrawCircularPrintPage(painter, area, page);
-                                           });
-        }
-        m_printFrame->showMaximized();
-        m_printFrame->raise();
-        m_printFrame->activateWindow();
-        return;
-    }
-    ChartControl* chart = this->chart();
-    if (!chart) {
-        m_prompter.message(nothing);
-        return;
-    }
-    // At the screen's resolution the chart's texts, sized in points, keep
-    // their size against its lines; the page stays vectors all the same.
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setDocName(chart->title());
-    // A wide chart starts on a landscape page, so it gets the paper's length.
-    printer.setPageOrientation(chart->width() > chart->height() ? QPageLayout::Landscape
-                                                                : QPageLayout::Portrait);
-    if (!m_prompter.print(printer, 1, 1))
-        return;
-    if (!chart->print(printer))
-        m_prompter.message(tr("The graph could not be printed."));
+    // A window whose graph was never drawn prints nothing, without a word.
+    if (m_pane)
+        m_pane->print(m_router, m_prompter);
 }
 
 CPrintFrame* CVantrelView::printFrame() const
 {
-    return m_printFrame;
-}
-
-void CVantrelView::DrawCircularPrintPage(QCPPainter& painter, const QSize& area, int page)
-{
-    for (const auto& [key, dialog] : m_circular) {
-        ChartControl* chart = dialog ? dialog->chart() : nullptr;
-        if (!chart)
-            continue;
-        // The chart as the window shows it, scaled evenly into its cell.
-        const QSize size = chart->width() > 1 && chart->height() > 1
-            ? chart->size()
-            : QSize(CDialog_PM::kSide, CDialog_PM::kSide);
-        const auto cell =
-            CircularPrintCell(key, page, area.width(), area.height(), size.width(), size.height());
-        if (!cell)
-            continue;
-        painter.save();
-        painter.translate(cell->x, cell->y);
-        painter.scale(cell->width / size.width(), cell->height / size.height());
-        chart->render(&painter, size);
-        painter.restore();
-    }
+    return m_pane ? m_pane->printFrame() : nullptr;
 }
 
 void CVantrelView::OnSavePicture()
@@ -231,11 +118,10 @@ void CVantrelView::showPointer(const QString& text)
 
 void CVantrelView::ClearGraph()
 {
-    if (m_printFrame)
-        m_printFrame->close();
+    if (CPrintFrame* preview = printFrame())
+        preview->close();
     delete takeWidget();
-    m_circular.clear();
-    m_kind = GraphKind::None;
+    m_kind = nullptr;
 }
 
 void CVantrelView::followSurvey(SurveyNotifier& notifier, std::function<void()> redraw)
@@ -262,31 +148,22 @@ void CVantrelView::markDrawn()
 SurveyRevision CVantrelView::sourceOf(const SurveyRevision& revision) const
 {
     SurveyRevision used;
-    const auto take = [&](int table) {
-        used.tables[static_cast<std::size_t>(table)] = revision.tables[static_cast<std::size_t>(table)];
+    if (!m_kind)
+        return used;
+    const auto take = [&](bool wanted, int table) {
+        if (wanted)
+            used.tables[static_cast<std::size_t>(table)] = revision.tables[static_cast<std::size_t>(table)];
     };
-    switch (m_kind) {
-    case GraphKind::Vertical:
-        take(OutputTables::DepthTab);
+    take(m_kind->drawnFrom.processing, OutputTables::ProcessingTab);
+    take(m_kind->drawnFrom.depth, OutputTables::DepthTab);
+    if (m_kind->drawnFrom.settings)
         used.settings = revision.settings;
-        break;
-    case GraphKind::Plane:
-        take(OutputTables::ProcessingTab);
-        used.settings = revision.settings;
-        break;
-    case GraphKind::Circular:
-        take(OutputTables::ProcessingTab);
-        take(OutputTables::DepthTab);
-        break;
-    case GraphKind::Section: take(OutputTables::DepthTab); break;
-    case GraphKind::None: break;
-    }
     return used;
 }
 
 void CVantrelView::checkSource()
 {
-    if (!m_notifier || m_kind == GraphKind::None)
+    if (!m_notifier || !m_kind)
         return;
     if (sourceOf(m_notifier->revision()) == m_drawnFrom) {
         // Undo or Redo back to the state it was drawn from.

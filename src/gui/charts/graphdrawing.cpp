@@ -1,60 +1,48 @@
 #include "charts/graphdrawing.h"
 
 #include "charts/cchildframe.h"
-#include "common/commandids.h"
-#include "common/prompter.h"
-#include "charts/cdialog_pm.h"
-#include "charts/cdialog_pmpm.h"
+#include "charts/chartkinds.h"
 #include "charts/chartwindowwatcher.h"
 #include "charts/cvantreldoc.h"
 #include "charts/cvantrelview.h"
 #include "charts/sectionchart.h"
+#include "charts/sectionwindow.h"
+#include "common/commandids.h"
+#include "common/prompter.h"
 #include "common/surveynotifier.h"
-#include "overloaded.h"
 #include "survey.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
-#include <algorithm>
-
 namespace vantrel {
 
 namespace {
 
-void drawProfile(const ProfileGraph& graph, CChildFrame& window, CVantrelView& view)
+// A graph of more bands or charts than a window can show is refused before
+// anything is laid out: the layout would take minutes and show nothing
+// readable. Empty when the graph can be drawn.
+QString tooLargeText(const Graph& graph)
 {
-    window.setDocumentTitle(QString::fromStdString(graph.title));
-    view.SetUpGraph(graph.kind, static_cast<std::uint32_t>(std::max(0, graph.bands)), window.documentTitle());
-    if (CDialog_PMPM* chart = view.profileDialog())
-        for (const ProfileCurve& curve : graph.curves)
-            chart->DrawProfileCurve(curve);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const DrawingLoad load = DrawingLoadOf(graph);
+    const ChartKind* kind = chartKindOf(graph);
+    if (!load.TooLarge() || !kind || !kind->tooLarge)
+        return {};
+    QString text = QCoreApplication::translate("vantrel::CVantrelView", kind->tooLarge)
+                       .arg(QString::number(load.limit), QString::number(load.count));
+    // A kind that leaves frequencies out points to the one that shows them all.
+    if (text.contains(QLatin1String("%3")))
+        text = text.arg(CVantrelView::tr("The pseudo-section map shows every frequency."));
+    return text;
 }
 
 }  // namespace
 
 void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
 {
-    std::visit(Overloaded{[&](const ProfileGraph& g) { drawProfile(g, window, view); },
-                          [&](const CircularGraph& g) {
-                              if (g.charts.empty())
-                                  return;
-                              view.SetUpGraph(GraphKind::Circular,
-                                              static_cast<std::uint32_t>(g.charts.size()), QString());
-                              window.setDocumentTitle(QString::fromStdString(g.title));
-                              for (std::size_t i = 0; i < g.charts.size(); ++i)
-                                  if (CDialog_PM* chart = view.circularDialog(static_cast<int>(i)))
-                                      chart->DrawCircularChart(g.charts[i].values,
-                                                               QString::fromStdString(g.charts[i].label));
-                          },
-                          [&](const SectionGraph& g) {
-                              window.setDocumentTitle(QString::fromStdString(g.title));
-                              view.SetUpGraph(GraphKind::Section, 1, window.documentTitle());
-                              if (SectionChart* chart = view.sectionChart())
-                                  chart->setGraph(g);
-                          }},
-               graph);
+    if (view.drawGraph(graph))
+        window.setDocumentTitle(
+            std::visit([](const auto& g) { return QString::fromStdString(g.title); }, graph));
 }
 
 CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& prompter,
@@ -78,6 +66,16 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
         if (view)
             view->OnSavePicture();
     });
+    commands->add(
+        cmd::ID_EXPORT_SECTION_GRID,
+        [view = QPointer<CVantrelView>(view), &prompter] {
+            if (!view || !qobject_cast<SectionChart*>(view->pane()))
+                return;
+            const QString written = exportSectionGrid(*qobject_cast<SectionChart*>(view->pane()), prompter);
+            if (!written.isEmpty())
+                Q_EMIT view->statusInfo(written, 0);
+        },
+        [view = QPointer<CVantrelView>(view)] { return view && qobject_cast<SectionChart*>(view->pane()); });
     window.setShutdownHook([view = QPointer<CVantrelView>(view)] {
         if (view)
             view->PromptSaveGraph();
@@ -99,22 +97,32 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
             prompter.message(QString::fromStdString(built.message));
             return;
         }
+        if (const QString tooLarge = tooLargeText(built.graph); !tooLarge.isEmpty()) {
+            prompter.message(tooLarge);
+            return;
+        }
         drawGraph(built.graph, window, *view);
-        const auto redraw = [kind, options, &notifier, window = QPointer<CChildFrame>(&window),
+        // The section's file selector changes the file that Redraw draws too.
+        auto kept = std::make_shared<GraphOptions>(options);
+        offerSectionFiles(*view, window, notifier, kept);
+        const auto redraw = [kind, kept, &notifier, window = QPointer<CChildFrame>(&window),
                              view = QPointer<CVantrelView>(view)] {
             if (!window || !view)
                 return;
             // A survey that no longer gives the graph keeps the picture
             // the user has and says why.
-            const BuiltGraph again = BuildGraph(kind, notifier.survey(), options);
-            if (!again.Ok() || DrawsNothing(again.graph)) {
-                const QString why = again.Ok() ? CVantrelView::tr("there is nothing to draw.")
-                                               : QString::fromStdString(again.message);
+            const BuiltGraph again = BuildGraph(kind, notifier.survey(), *kept);
+            const QString tooLarge = again.Ok() ? tooLargeText(again.graph) : QString();
+            if (!again.Ok() || DrawsNothing(again.graph) || !tooLarge.isEmpty()) {
+                const QString why = !again.Ok() ? QString::fromStdString(again.message)
+                    : !tooLarge.isEmpty()       ? tooLarge
+                                                : CVantrelView::tr("there is nothing to draw.");
                 view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
                 return;
             }
             view->ClearGraph();
             drawGraph(again.graph, *window, *view);
+            offerSectionFiles(*view, *window, notifier, kept);
             view->markDrawn();
         };
         view->followSurvey(notifier, redraw);

@@ -16,9 +16,9 @@ class CVantrelView;
 class Prompter;
 class SurveyNotifier;
 
-/// Draws a graph into a chart window whose view has none yet: sets the
-/// window's title, sets up its view and hands each curve or circular chart
-/// its numbers. A circular graph without charts leaves the window empty.
+/// Draws a graph into a chart window whose view has none yet
+/// (CVantrelView::drawGraph) and gives the window the graph's title. A
+/// circular graph without charts leaves the window as it was.
 void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view);
 
 /// The chart view and document of a chart window, made when it has none; a

@@ -11,6 +11,8 @@
 #include "datafile/datafilereader.h"
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
+#include "encodingdetector.h"
+#include "import/surveyloader.h"
 #include "messages.h"
 #include "processing/processingsteps.h"
 #include "processing/settingstext.h"
@@ -19,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <new>
 #include <optional>
@@ -83,6 +86,7 @@ const std::vector<DataCommands::Command>& DataCommands::commands()
     static const std::vector<Command> list = {
         {ID_FILE_OPEN, &DataCommands::OnFileOpen},
         {ID_FILE_SAVE, &DataCommands::OnSaveOriginalData},
+        {ID_REOPEN_ENCODING, &DataCommands::OnReopenWithEncoding, &DataCommands::hasOpenFile},
         {ID_SAVE_DEPTH_DATA, &DataCommands::OnSaveDepthData},
         {ID_PROPERTIES, &DataCommands::OnProperties},
         {ID_EDIT_UNDO, &DataCommands::OnEditUndo, &DataCommands::canUndo},
@@ -151,11 +155,17 @@ bool DataCommands::closeBeforeOpening()
 
 void DataCommands::openPath(const QString& path)
 {
-    if (!closeBeforeOpening())
+    openPaths({path});
+}
+
+void DataCommands::openPaths(const QStringList& paths)
+{
+    if (paths.isEmpty() || !closeBeforeOpening())
         return;
     // The name as given: no extension is added, as none was chosen with a filter.
-    m_notifier.survey().m_frame.SetDataPath(localPath(path), FrameState::AllFilter);
-    readFile(path);
+    if (paths.size() == 1)
+        m_notifier.survey().m_frame.SetDataPath(localPath(paths.first()), FrameState::AllFilter);
+    loadFiles(paths, std::nullopt);
 }
 
 void DataCommands::OnFileOpen()
@@ -163,13 +173,14 @@ void DataCommands::OnFileOpen()
     Survey& survey = m_notifier.survey();
     if (!closeBeforeOpening())
         return;
-    const FileChoice choice = m_prompter.openFile(tr(kDataFileFilters));
-    if (!choice.accepted || choice.path.isEmpty()) {
+    const FileChoices choice = m_prompter.openFiles(tr(kDataFileFilters));
+    if (!choice.accepted || choice.paths.isEmpty()) {
         m_notifier.notifyStateChanged();
         return;
     }
-    survey.m_frame.SetDataPath(localPath(choice.path), choice.filterIndex);
-    readFile(choice.path);
+    if (choice.paths.size() == 1)
+        survey.m_frame.SetDataPath(localPath(choice.paths.first()), choice.filterIndex);
+    loadFiles(choice.paths, std::nullopt);
 }
 
 void DataCommands::closeData()
@@ -178,48 +189,139 @@ void DataCommands::closeData()
     m_notifier.beginReset();
     survey.m_frame.CloseData(survey.m_tree, survey.m_tables);
     m_partialRows = 0;
+    m_sources.clear();
+    m_mapping.reset();
+    m_saveAsks = false;
     m_notifier.endReset();
 }
 
-bool DataCommands::readData(const QString& path)
+bool DataCommands::readData(const QString& path, const std::optional<ImportMapping>& mapping,
+                            const std::string& encoding)
 {
-    m_notifier.survey().m_frame.SetDataPath(localPath(path), FrameState::AllFilter);
-    return readFile(path);
+    if (!mapping)
+        m_notifier.survey().m_frame.SetDataPath(localPath(path), FrameState::AllFilter);
+    return loadFiles({path}, mapping, encoding) && m_partialRows == 0;
 }
 
 QString DataCommands::dataFile() const
 {
-    return m_notifier.survey().m_frame.HasOpenFile() ? m_readFile : QString();
+    return hasOpenFile() && m_sources.size() == 1 ? m_sources.first() : QString();
 }
 
-bool DataCommands::readFile(const QString& path)
+bool DataCommands::loadFiles(const QStringList& paths, const std::optional<ImportMapping>& mapping,
+                             const std::string& encoding)
 {
     Survey& survey = m_notifier.survey();
-    const QString name = QFileInfo(path).fileName();
-    ReadResult result;
+    const bool several = paths.size() > 1;
+    const QString name = several ? tr("%1 files").arg(paths.size()) : QFileInfo(paths.first()).fileName();
+    std::vector<SurveyLoader::Input> inputs;
+    for (const QString& path : paths) {
+        // One file is named as given, as File Open always named it; several by
+        // their names, which the tree shows next to their file numbers.
+        const QString shown = several ? QFileInfo(path).fileName() : path;
+        inputs.push_back({localPath(path), shown.toStdString()});
+    }
+    std::string used = encoding;
+    LoadResult loaded;
     m_notifier.beginReset();
     {
         BusyScope busy(busyReport(), tr("Reading %1...").arg(name));
-        DataFileReader reader(survey.m_frame, survey.m_tables, survey.m_tree);
-        reader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
-        result = reader.ReadFile(localPath(path), path.toStdString());
+        SurveyLoader loader(survey);
+        loader.SetMapping(mapping);
+        loader.SetProbe([&used](std::string_view head) {
+            if (used.empty())
+                used = DetectEncoding(head).name;
+            return ByteFormOf(used);
+        });
+        loader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
+        loaded = loader.Load(inputs);
+    }
+    const ReadResult& result = loaded.read;
+    const bool ok = result.status != ReadResult::Status::OpenFailed && survey.m_frame.HasOpenFile();
+    if (ok) {
+        survey.m_frame.SetEncoding(used.empty() ? std::string("UTF-8") : used);
+        m_sources = paths;
+        m_mapping = mapping;
+        m_saveAsks = several || mapping.has_value();
+    } else if (result.status == ReadResult::Status::OpenFailed) {
+        m_sources.clear();
+        m_mapping.reset();
+        m_saveAsks = false;
     }
     m_partialRows = isPartialLoad(result) ? result.rowsLoaded : 0;
-    m_readFile = path;
+    m_readFile = paths.first();
     m_notifier.endReset();
     if (!result.message.empty())
         m_prompter.message(cellText(result.message));
     else
         showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
                                           : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));
-    return result.status == ReadResult::Status::Loaded && !isPartialLoad(result);
+    if (!ok)
+        return false;
+    QStringList notes;
+    if (survey.m_tree.Frequencies().empty())
+        notes << QString::fromUtf8(msg::kNoFrequencyColumn);
+    if (loaded.markedCells > 0)
+        notes << tr("%n cell(s) of the number columns hold no number; they are marked.", nullptr,
+                    static_cast<int>(loaded.markedCells));
+    if (loaded.repeatedHeaders > 0)
+        notes << tr("%n header line(s) met again among the rows were passed over.", nullptr,
+                    static_cast<int>(loaded.repeatedHeaders));
+    if (loaded.renumbered)
+        notes << tr(
+            "The same file numbers were met in two files: the files were numbered 1, 2, ... in order.");
+    if (!notes.isEmpty())
+        m_prompter.notice(notes.join(QLatin1Char('\n')));
+    return true;
+}
+
+void DataCommands::OnReopenWithEncoding()
+{
+    if (m_sources.isEmpty())
+        return;
+    QStringList names;
+    for (const std::string& e : OfferedEncodings())
+        names << QString::fromStdString(e);
+    const QString current = QString::fromStdString(m_notifier.survey().m_frame.Encoding());
+    const int chosen = m_prompter.choose(tr("Show the file's text in the encoding:"), names,
+                                         std::max<int>(0, static_cast<int>(names.indexOf(current))));
+    if (chosen < 0 || chosen >= names.size())
+        return;
+    if (m_history.canUndo() &&
+        !m_prompter.question(tr("Reopening reads the file again: the processing done since it was opened is "
+                                "lost. Reopen anyway?"),
+                             Prompter::Default::Cancel))
+        return;
+    // The same files read again; only how their bytes form characters changes.
+    const QStringList sources = m_sources;
+    const std::optional<ImportMapping> mapping = m_mapping;
+    Survey& survey = m_notifier.survey();
+    closeData();
+    survey.m_frame.BeginFileOpen();
+    if (sources.size() == 1 && !mapping)
+        survey.m_frame.SetDataPath(localPath(sources.first()), FrameState::AllFilter);
+    if (loadFiles(sources, mapping, names[chosen].toStdString()))
+        showStatus(tr("Reopened in %1").arg(names[chosen]));
+}
+
+bool DataCommands::hasOpenFile() const
+{
+    return !m_sources.isEmpty() && m_notifier.survey().m_frame.HasOpenFile();
 }
 
 void DataCommands::OnSaveOriginalData()
 {
+    Survey& survey = m_notifier.survey();
+    if (m_saveAsks) {
+        // No one file in the standard layout was read: the user names the file.
+        const FileChoice choice = m_prompter.saveFile(tr(kDataFileFilters));
+        if (!choice.accepted || choice.path.isEmpty())
+            return;
+        survey.m_frame.SetDataPath(localPath(choice.path), choice.filterIndex);
+    }
     // Only the file that was read in part loses rows; a save elsewhere (the
     // filter's extension appended to the name read) goes ahead at once.
-    const QString target = fromLocalPath(m_notifier.survey().m_frame.DataFile());
+    const QString target = fromLocalPath(survey.m_frame.DataFile());
     if (m_partialRows > 0 && sameFile(target, m_readFile) &&
         !m_prompter.question(
             tr("Only %1 of the file's rows were read. Saving now replaces the whole file and "
@@ -230,7 +332,7 @@ void DataCommands::OnSaveOriginalData()
     WriteResult result;
     {
         BusyScope busy(busyReport(), tr("Saving the original data..."));
-        result = OriginWriter::Save(m_notifier.survey().m_frame, m_notifier.survey().m_tables);
+        result = OriginWriter::Save(survey.m_frame, survey.m_tables);
     }
     if (!result.ok)
         m_prompter.message(cellText(result.message));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "commands/busyscope.h"
+#include "import/importmapping.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <optional>
@@ -74,22 +76,38 @@ public:
     static QString describeStep(const ProcessingStep& step, std::string_view argument,
                                 const ProcessingSettings& before, const ProcessingSettings& after);
 
-    /// With a file open, asks to close it and does (File Open's first
-    /// step); false when the user keeps it.
-    bool closeCurrent() { return closeBeforeOpening(); }
     /// Closes the open file without asking (a project that did not open).
     void closeSurvey() { closeData(); }
     /// Reads `path` as File Open does once the file is chosen and no file
-    /// is open; false when it failed or stopped early (the message shown).
-    bool readData(const QString& path);
-    /// The file the tables were read from; empty when none is open.
+    /// is open (with `mapping`, as Import Text does); false when it failed
+    /// or stopped early (the message shown).
+    bool readData(const QString& path, const std::optional<ImportMapping>& mapping = std::nullopt,
+                  const std::string& encoding = {});
+    /// The one file the open survey was read from; empty when none is open
+    /// or the survey was read from several files.
     QString dataFile() const;
+    /// The mapping the open survey was imported with, if any.
+    const std::optional<ImportMapping>& importMapping() const { return m_mapping; }
 
     void OnFileOpen();
     /// Opens `path` as File Open does once the file is chosen (the close
     /// question first when a file is open): for files named on the program's
     /// command line and files dropped on the window.
     void openPath(const QString& path);
+    /// Opens several files as one survey, as File Open does when several
+    /// are chosen.
+    void openPaths(const QStringList& paths);
+    /// Reads `paths` as one survey into the notifier's survey (which must be
+    /// closed), in the standard layout or with `mapping`, their bytes shown
+    /// in `encoding` (empty: detected from the first file). False when
+    /// nothing was loaded; the message has been shown.
+    bool loadFiles(const QStringList& paths, const std::optional<ImportMapping>& mapping,
+                   const std::string& encoding = {});
+    /// With a file open, asks to close it and does; false when the user
+    /// keeps the open file. For commands that open files another way.
+    bool closeBeforeOpening();
+    void OnReopenWithEncoding();
+    bool hasOpenFile() const;
     void OnSaveOriginalData();
     void OnSaveDepthData();
     void OnProperties();
@@ -107,11 +125,7 @@ Q_SIGNALS:
     void busyChanged(bool busy, const QString& text);
 
 private:
-    /// Clears File Open's flags; with a file open, asks to close it and does.
-    /// False when the user keeps the open file.
-    bool closeBeforeOpening();
     void closeData();
-    bool readFile(const QString& path);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
     BusyScope::Report busyReport();
@@ -121,6 +135,12 @@ private:
     UndoHistory& m_history;
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
     QString m_readFile;             // the file the tables were read from
+    // What the open survey was read from, for Reopen with Encoding.
+    QStringList m_sources;
+    std::optional<ImportMapping> m_mapping;
+    // Save Original Data asks for a file: the survey was not read from one
+    // file in the standard layout.
+    bool m_saveAsks = false;
 };
 
 /// True when the read stopped before the end of the file, so that the tables

@@ -7,6 +7,7 @@
 #include "common/commandrouter.h"
 #include "common/prompter.h"
 #include "common/surveynotifier.h"
+#include "mappingjson.h"
 #include "processing/datachoice.h"
 #include "processing/processingsteps.h"
 #include "recipecommandline.h"
@@ -100,6 +101,9 @@ Recipe ProjectCommands::project(const QString& projectPath) const
     std::string reason;
     recipe.data =
         Recipe::DataFile{localPath(beside ? relative : data), Sha256::OfFile(localPath(data), &reason)};
+    if (const auto& mapping = m_data.importMapping())
+        recipe.importMapping = MappingToJson(*mapping);
+    recipe.encoding = survey.m_frame.Encoding();
     recipe.rows = DataChoiceText(survey.m_tree);
     if (m_workspace.charts)
         recipe.charts = m_workspace.charts();
@@ -227,10 +231,20 @@ bool ProjectCommands::openProject(const QString& path, Opening opening)
                 tr("%1\nReplay the project's steps on it anyway?").arg(QDir::toNativeSeparators(data)),
             Prompter::Default::Cancel))
         return false;
-    if (!m_data.closeCurrent())
+    std::optional<ImportMapping> mapping;
+    if (!recipe.importMapping.empty()) {
+        const MappingFromJsonResult parsed = MappingFromJson(recipe.importMapping);
+        if (!parsed.ok) {
+            m_prompter.message(tr("%1: the import mapping cannot be used: %2")
+                                   .arg(shown, QString::fromStdString(parsed.message)));
+            return false;
+        }
+        mapping = parsed.mapping;
+    }
+    if (!m_data.closeBeforeOpening())
         return false;
     m_opening = true;
-    const bool done = m_data.readData(data) && replay(recipe, shown);
+    const bool done = m_data.readData(data, mapping, recipe.encoding) && replay(recipe, shown);
     m_opening = false;
     if (!done) {
         // Nothing half-opened stays: the survey goes as a whole.

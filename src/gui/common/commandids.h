@@ -8,8 +8,10 @@ namespace vantrel::cmd {
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_CLOSE = 57602;
-inline constexpr int ID_FILE_SAVE = 57603;       // Save Original Data
-inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // recent files, 57616..57619
+inline constexpr int ID_FILE_SAVE = 57603;        // Save Original Data
+inline constexpr int ID_IMPORT_TEXT = 32860;      // files outside the standard layout
+inline constexpr int ID_REOPEN_ENCODING = 32861;  // the open files read again in another encoding
+inline constexpr int ID_FILE_MRU_FILE1 = 57616;   // recent files, 57616..57619
 inline constexpr int ID_SAVE_DEPTH_DATA = 32807;
 inline constexpr int ID_SAVE_PICTURE = 32812;
 inline constexpr int ID_PRINT_PICTURE = 32811;
@@ -66,6 +68,7 @@ inline constexpr int ID_ICHNOGRAPHY_GRAPH = 32786;
 inline constexpr int ID_VERTICAL_GRAPH = 32781;
 inline constexpr int ID_ROUND_GRAPH = 32779;
 inline constexpr int ID_SECTION_GRAPH = 32830;  // the pseudo-section map
+inline constexpr int ID_EXPORT_SECTION_GRID = 32845;  // a section window's grid through GDAL
 
 // Help (application)
 inline constexpr int ID_HELP_DOC = 32818;

@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QPrinter;
@@ -13,6 +14,13 @@ namespace vantrel {
 struct FileChoice {
     bool accepted = false;
     QString path;
+    int filterIndex = 0;
+};
+
+/// The answer of an open dialog where several files may be chosen.
+struct FileChoices {
+    bool accepted = false;
+    QStringList paths;
     int filterIndex = 0;
 };
 
@@ -42,6 +50,22 @@ public:
     virtual bool question(const QString& text, Default byDefault) = 0;
     bool question(const QString& text) { return question(text, Default::Ok); }
     virtual FileChoice openFile(const QString& filters) = 0;
+    /// An open dialog where several files may be chosen; by default the
+    /// one-file dialog, its file in `paths`.
+    virtual FileChoices openFiles(const QString& filters)
+    {
+        const FileChoice one = openFile(filters);
+        FileChoices choice{one.accepted, {}, one.filterIndex};
+        if (!one.path.isEmpty())
+            choice.paths << one.path;
+        return choice;
+    }
+    /// A note that needs no answer and does not stop the work (the
+    /// information icon, not modal).
+    virtual void notice(const QString& text) = 0;
+    /// One of `items` chosen, starting at `current`: its index, or -1 when
+    /// the user cancelled.
+    virtual int choose(const QString& text, const QStringList& items, int current) = 0;
     virtual FileChoice saveFile(const QString& filters) = 0;
     /// The picture export dialog, starting at `size`; an existing file is
     /// replaced only when the user said so.

@@ -13,6 +13,7 @@ void SurveyNotifier::beginReset()
 
 void SurveyNotifier::endReset()
 {
+    m_shown.setEncoding(m_survey.m_frame.Encoding());
     Q_EMIT treeReset();
     for (int table : {OutputTables::OriginTab, OutputTables::ProcessingTab, OutputTables::DepthTab}) {
         m_revision.tables[static_cast<std::size_t>(table)] = nextRevision();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/showntext.h"
 #include "survey.h"
 
 #include <QObject>
@@ -40,6 +41,10 @@ public:
     Survey& survey() { return m_survey; }
     const Survey& survey() const { return m_survey; }
 
+    /// How the views show the survey's bytes: in the encoding of the frame,
+    /// taken up by endReset().
+    const ShownText& shown() const { return m_shown; }
+
     /// The state the survey is in now (see SurveyRevision).
     const SurveyRevision& revision() const { return m_revision; }
 
@@ -79,6 +84,7 @@ private:
     std::uint64_t nextRevision() { return ++m_lastRevision; }
 
     Survey m_survey;
+    ShownText m_shown;
     SurveyRevision m_revision;
     std::uint64_t m_lastRevision = 0;
 };

@@ -1,5 +1,7 @@
 #include "panes/cfileview.h"
 
+#include "common/showntext.h"
+
 #include "panes/commandmenu.h"
 
 #include "common/commandids.h"
@@ -48,7 +50,7 @@ CFileView::Layout CFileView::layoutFor(QSize client, int toolBarHeight, int sele
 }
 
 CFileView::CFileView(SurveyNotifier& notifier, QWidget* parent)
-    : QDockWidget(parent), m_fileTree(notifier.survey().m_tree)
+    : QDockWidget(parent), m_fileTree(notifier.survey().m_tree), m_shown(notifier.shown())
 {
     setObjectName(QStringLiteral("FileViewPane"));
     setWindowTitle(tr("File View"));
@@ -58,7 +60,7 @@ CFileView::CFileView(SurveyNotifier& notifier, QWidget* parent)
     setWidget(client);
 
     m_tree = new CViewTree(client);
-    m_model = new FileTreeModel(m_fileTree, this);
+    m_model = new FileTreeModel(m_fileTree, &notifier.shown(), this);
     m_tree->setModel(m_model);
 
     m_selector = new QComboBox(client);
@@ -127,24 +129,6 @@ void CFileView::registerCommands(CommandRouter& router)
     router.watchMenu(m_menu);
 }
 
-void CFileView::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
-                           std::string_view incrementName, int mode, std::string_view modeName)
-{
-    m_model->AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-}
-
-void CFileView::AddFrequency(const QString& name)
-{
-    m_fileTree.AddFrequency(name.toStdString());
-    reloadSelector();
-}
-
-void CFileView::ClearTree()
-{
-    m_model->ClearTree();
-    reloadSelector();
-}
-
 int CFileView::currentFrequency() const
 {
     return m_selector->currentIndex();
@@ -166,7 +150,7 @@ void CFileView::reloadSelector()
     const QSignalBlocker block(m_selector);
     m_selector->clear();
     for (const std::string& name : m_fileTree.Frequencies())
-        m_selector->addItem(shownText(name));
+        m_selector->addItem(m_shown(name));
     m_selector->setCurrentIndex(m_fileTree.CurrentFrequency());
 }
 

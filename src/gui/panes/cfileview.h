@@ -4,12 +4,12 @@
 #include <QRect>
 #include <QStringList>
 
-#include <string_view>
-
 class QComboBox;
 class QMenu;
 
 namespace vantrel {
+
+class ShownText;
 
 class CommandRouter;
 
@@ -56,12 +56,6 @@ public:
     /// with this pane as their owner.
     void registerCommands(CommandRouter& router);
 
-    void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
-                    int mode, std::string_view modeName);
-    /// Appends a frequency column name to the selector; entry 0 becomes current.
-    void AddFrequency(const QString& name);
-    /// Deletes every item, empties the selector, restarts the row ids at 1.
-    void ClearTree();
     /// The current entry of the frequency selector, -1 when there is none.
     int currentFrequency() const;
 
@@ -98,6 +92,7 @@ private:
     void paintClient(QPaintEvent* event);
 
     FileTree& m_fileTree;
+    const ShownText& m_shown;
     CViewTree* m_tree;
     FileTreeModel* m_model;
     QComboBox* m_selector;

@@ -34,17 +34,17 @@ COutputWnd::COutputWnd(SurveyNotifier& notifier, QWidget* parent) : QDockWidget(
     m_toolBar->lower();
 
     OutputTables& tables = notifier.survey().m_tables;
-    m_origin = new COwnerListCtrl(tables, m_tabs);
+    m_origin = new COwnerListCtrl(m_tabs);
     m_origin->setObjectName(QStringLiteral("OriginTable"));
     m_processing = new DataTableView(m_tabs);
     m_processing->setObjectName(QStringLiteral("ProcessingTable"));
     m_depth = new DataTableView(m_tabs);
     m_depth->setObjectName(QStringLiteral("DepthTable"));
 
-    m_originModel = new DataTableModel(tables.Origin(), this);
+    m_originModel = new DataTableModel(tables.Origin(), &notifier.shown(), this);
     m_originModel->setMarks(&tables.Marks());
-    m_processingModel = new DataTableModel(tables.Processing(), this);
-    m_depthModel = new DataTableModel(tables.Depth(), this);
+    m_processingModel = new DataTableModel(tables.Processing(), &notifier.shown(), this);
+    m_depthModel = new DataTableModel(tables.Depth(), &notifier.shown(), this);
     m_origin->setModel(m_originModel);
     m_processing->setModel(m_processingModel);
     m_depth->setModel(m_depthModel);

@@ -2,12 +2,9 @@
 
 #include "panes/markedcelldelegate.h"
 
-#include "datafile/outputtables.h"
-
 namespace vantrel {
 
-COwnerListCtrl::COwnerListCtrl(OutputTables& tables, QWidget* parent)
-    : DataTableView(parent), m_tables(tables)
+COwnerListCtrl::COwnerListCtrl(QWidget* parent) : DataTableView(parent)
 {
     setItemDelegate(new MarkedCellDelegate(this));
     // White under the rows too, whatever the look.
@@ -18,12 +15,6 @@ COwnerListCtrl::COwnerListCtrl(OutputTables& tables, QWidget* parent)
         white.setColor(group, QPalette::Text, Qt::black);
     }
     setPalette(white);
-}
-
-void COwnerListCtrl::ClearMarks()
-{
-    m_tables.ClearMarks();
-    viewport()->update();
 }
 
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 #include "panes/datatablemodel.h"
 
 #include "common/celltext.h"
+#include "common/showntext.h"
 #include "datafile/datatable.h"
 
 #include <QColor>
@@ -19,12 +20,17 @@ int clampedCount(std::size_t n)
 
 }  // namespace
 
-DataTableModel::DataTableModel(const DataTable& table, QObject* parent)
-    : QAbstractTableModel(parent), m_table(table)
+DataTableModel::DataTableModel(const DataTable& table, const ShownText* shown, QObject* parent)
+    : QAbstractTableModel(parent), m_table(table), m_shown(shown)
 {
     m_rows = clampedCount(table.RowCount());
     m_columns = clampedCount(table.ColumnCount());
     m_titles = table.Titles();
+}
+
+QString DataTableModel::text(std::string_view bytes) const
+{
+    return m_shown ? (*m_shown)(bytes) : shownText(bytes);
 }
 
 bool DataTableModel::isMarked(int row, int column) const
@@ -54,7 +60,7 @@ QVariant DataTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:  // the text of a cell too narrow for it
-        return shownText(m_table.Cell(row, column));
+        return text(m_table.Cell(row, column));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case MarkedRole: return isMarked(index.row(), index.column());
     case Qt::BackgroundRole:
@@ -77,7 +83,7 @@ QVariant DataTableModel::headerData(int section, Qt::Orientation orientation, in
         if (section >= m_columns)
             return {};
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-            return shownText(m_table.Title(static_cast<std::size_t>(section)));
+            return text(m_table.Title(static_cast<std::size_t>(section)));
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};

@@ -9,6 +9,7 @@
 namespace vantrel {
 
 class DataTable;
+class ShownText;
 
 /// One of the output pane's tables as a table model over the core's
 /// DataTable. Cells are decoded when a view asks for them; nothing is copied.
@@ -23,7 +24,9 @@ public:
     /// True for a cell of the mark table (white on red).
     static constexpr int MarkedRole = Qt::UserRole + 1;
 
-    explicit DataTableModel(const DataTable& table, QObject* parent = nullptr);
+    /// Cells are shown as `shown` decodes them (none: as UTF-8).
+    explicit DataTableModel(const DataTable& table, const ShownText* shown = nullptr,
+                            QObject* parent = nullptr);
 
     /// The Origin table's marks: row -> the one marked column of that row.
     void setMarks(const std::map<int, int>* marks) { m_marks = marks; }
@@ -43,7 +46,10 @@ public:
     void sync();
 
 private:
+    QString text(std::string_view bytes) const;
+
     const DataTable& m_table;
+    const ShownText* m_shown;
     const std::map<int, int>* m_marks = nullptr;
     int m_rows = 0;
     int m_columns = 0;

@@ -1,6 +1,7 @@
 #include "panes/filetreemodel.h"
 
 #include "common/celltext.h"
+#include "common/showntext.h"
 #include "datafile/filetree.h"
 #include "numbers.h"
 
@@ -9,8 +10,8 @@
 
 namespace vantrel {
 
-FileTreeModel::FileTreeModel(FileTree& tree, QObject* parent)
-    : QAbstractItemModel(parent), m_tree(tree),
+FileTreeModel::FileTreeModel(FileTree& tree, const ShownText* shown, QObject* parent)
+    : QAbstractItemModel(parent), m_tree(tree), m_shown(shown),
       m_fileIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon)),
       m_rowIcon(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
 {}
@@ -79,7 +80,7 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
         return {};
     const bool file = isFileItem(index);
     switch (role) {
-    case Qt::DisplayRole: return file ? fileText(index.row()) : shownText(m_tree.RowText(rowId(index)));
+    case Qt::DisplayRole: return file ? fileText(index.row()) : text(m_tree.RowText(rowId(index)));
     case Qt::DecorationRole: return file ? m_fileIcon : m_rowIcon;
     case Qt::CheckStateRole: {
         const bool checked = file ? m_tree.Files()[static_cast<std::size_t>(index.row())].checked
@@ -94,10 +95,18 @@ QVariant FileTreeModel::data(const QModelIndex& index, int role) const
 
 QString FileTreeModel::fileText(int fileItem) const
 {
-    // "File:%2d (%s)", with the date-time field cut to what the tree can show.
+    // "File:%2d (%s)", with the date-time field cut to what the tree can show;
+    // in a survey of several files, the name of the file after the number.
     const auto& file = m_tree.Files()[static_cast<std::size_t>(fileItem)];
-    return QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber)) +
-        QStringLiteral(" (") + shownText(file.dateTime) + QStringLiteral(")");
+    QString number = QStringLiteral("File:") + QString::fromStdString(FormatInt2(file.fileNumber));
+    if (!file.source.empty())
+        number += QLatin1Char(' ') + cellText(file.source);
+    return number + QStringLiteral(" (") + text(file.dateTime) + QStringLiteral(")");
+}
+
+QString FileTreeModel::text(std::string_view bytes) const
+{
+    return m_shown ? (*m_shown)(bytes) : shownText(bytes);
 }
 
 bool FileTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -137,42 +146,6 @@ void FileTreeModel::ClickCheckBox(const QModelIndex& index)
         const QModelIndex file = index.parent();
         Q_EMIT dataChanged(file, file, {Qt::CheckStateRole});
     }
-}
-
-void FileTreeModel::AddRowItem(int fileNumber, std::string_view dateTime, int increment,
-                               std::string_view incrementName, int mode, std::string_view modeName)
-{
-    const auto& files = m_tree.Files();
-    int fileItem = -1;
-    for (std::size_t i = files.size(); i-- > 0;) {
-        if (files[i].fileNumber == fileNumber) {
-            fileItem = static_cast<int>(i);
-            break;
-        }
-    }
-    if (m_suspended) {
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        return;
-    }
-    if (fileItem < 0) {
-        const int at = static_cast<int>(files.size());
-        beginInsertRows({}, at, at);
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        endInsertRows();
-    } else {
-        const QModelIndex parent = fileIndex(fileItem);
-        const int at = rowCount(parent);
-        beginInsertRows(parent, at, at);
-        m_tree.AddRowItem(fileNumber, dateTime, increment, incrementName, mode, modeName);
-        endInsertRows();
-    }
-}
-
-void FileTreeModel::ClearTree()
-{
-    beginResetModel();
-    m_tree.ClearTree();
-    endResetModel();
 }
 
 void FileTreeModel::beginUpdate()

@@ -3,11 +3,10 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 
-#include <string_view>
-
 namespace vantrel {
 
 class FileTree;
+class ShownText;
 
 /// The file view's tree as an item model over the core's FileTree: file items
 /// at the root, their row items below. Texts are made when a view asks for
@@ -21,7 +20,8 @@ public:
     /// The item data of the tree: a file item's file number, a row item's row id.
     static constexpr int ItemDataRole = Qt::UserRole + 1;
 
-    explicit FileTreeModel(FileTree& tree, QObject* parent = nullptr);
+    /// Texts of the file are shown as `shown` decodes them (none: as UTF-8).
+    explicit FileTreeModel(FileTree& tree, const ShownText* shown = nullptr, QObject* parent = nullptr);
 
     FileTree& fileTree() { return m_tree; }
 
@@ -45,11 +45,6 @@ public:
     /// state, a row's file item follows its rows.
     void ClickCheckBox(const QModelIndex& index);
 
-    /// Adds one row item (and its file item when the file number is new).
-    void AddRowItem(int fileNumber, std::string_view dateTime, int increment, std::string_view incrementName,
-                    int mode, std::string_view modeName);
-    void ClearTree();
-
     /// While the core's tree is being filled or emptied directly, views see an
     /// empty tree; endUpdate() shows the tree as it then is.
     void beginUpdate();
@@ -57,8 +52,10 @@ public:
 
 private:
     QString fileText(int fileItem) const;
+    QString text(std::string_view bytes) const;
 
     FileTree& m_tree;
+    const ShownText* m_shown;
     bool m_suspended = false;
     QIcon m_fileIcon;
     QIcon m_rowIcon;

@@ -30,7 +30,7 @@ std::size_t Entries(const TempDir& dir)
     return static_cast<std::size_t>(std::distance(begin(all), end(all)));
 }
 
-TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
+TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCellUnderTheChosenName)
 {
     TempDir dir;
     const std::string tabs = "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n";
@@ -45,6 +45,21 @@ TEST(OriginWriter, WritesEachFormatWithASeparatorAfterEveryCell)
     }
     ASSERT_TRUE(Save(Loaded("FILE,INCREMENT,1000HZ\n"), dir / "h.csv").ok);
     EXPECT_EQ(ReadAll(dir / "h.csv"), "FILE,INCREMENT,1000HZ,\r\n");
+
+    // File Save keeps the chosen letter case and appends the filter's extension.
+    Loaded loaded(kSmall);
+    FrameState& frame = loaded.survey.m_frame;
+    frame.SetDataPath(dir / "MyData", FrameState::DatFilter);
+    EXPECT_EQ(frame.DataFile(), dir / "MyData.DAT");
+    EXPECT_EQ(frame.DataPath().substr(frame.DataPath().size() - 10), "MYDATA.DAT");
+    ASSERT_TRUE(OriginWriter::Save(frame, loaded.survey.m_tables).ok);
+    EXPECT_EQ(ReadAll(dir / "MyData.DAT"), tabs);
+    frame.SetDataPath(dir / "data.csv", FrameState::DatFilter);  // the DAT filter with a .csv name
+    EXPECT_EQ(frame.DataFile(), dir / "data.csv.DAT");
+    frame.SetDataPath(dir / "Line.Csv", FrameState::CsvFilter);
+    EXPECT_EQ(frame.DataFile(), dir / "Line.Csv");
+    frame.SetDataPath(dir / "x.txt", FrameState::AllFilter);
+    EXPECT_EQ(frame.DataFile(), dir / "x.txt");
 }
 
 TEST(OriginWriter, CellsOfEveryLengthAreWrittenWhole)
@@ -85,25 +100,6 @@ TEST(OriginWriter, SavedFilesReadBackIntoTheSameRows)
             bytes = ReadAll(dir / name);
         }
     }
-}
-
-TEST(OriginWriter, KeepsTheChosenLetterCaseAndAppendsTheFilterExtension)
-{
-    TempDir dir;
-    Loaded loaded(kSmall);
-    FrameState& frame = loaded.survey.m_frame;
-    frame.SetDataPath(dir / "MyData", FrameState::DatFilter);
-    EXPECT_EQ(frame.DataFile(), dir / "MyData.DAT");
-    EXPECT_EQ(frame.DataPath().substr(frame.DataPath().size() - 10), "MYDATA.DAT");
-    ASSERT_TRUE(OriginWriter::Save(frame, loaded.survey.m_tables).ok);
-    EXPECT_EQ(ReadAll(dir / "MyData.DAT"), "FILE\tINCREMENT\t1000HZ\t\r\n1\t0\t12.5\t\r\n");
-
-    frame.SetDataPath(dir / "data.csv", FrameState::DatFilter);  // the DAT filter with a .csv name
-    EXPECT_EQ(frame.DataFile(), dir / "data.csv.DAT");
-    frame.SetDataPath(dir / "Line.Csv", FrameState::CsvFilter);
-    EXPECT_EQ(frame.DataFile(), dir / "Line.Csv");
-    frame.SetDataPath(dir / "x.txt", FrameState::AllFilter);
-    EXPECT_EQ(frame.DataFile(), dir / "x.txt");
 }
 
 TEST(OriginWriter, NeverDestroysAnExistingFile)

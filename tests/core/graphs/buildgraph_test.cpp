@@ -10,6 +10,13 @@ using namespace vantrel::test;
 
 namespace {
 
+GraphOptions Entry(int entry)
+{
+    GraphOptions options;
+    options.frequencyEntry = entry;
+    return options;
+}
+
 void Choose(Survey& s, std::string_view choice)
 {
     RunProcessingStep(*FindProcessingStep("select"), s, choice);
@@ -39,7 +46,7 @@ TEST(BuildGraph, RefusesAtTheCommandOrAtTheGraph)
         Loaded l(kTwoFiles);
         if (c.choice)
             Choose(l.survey, c.choice);
-        const BuiltGraph built = BuildGraph(c.kind, l.survey, {c.entry});
+        const BuiltGraph built = BuildGraph(c.kind, l.survey, Entry(c.entry));
         EXPECT_EQ(built.refusal, c.refusal) << GraphKindName(c.kind) << c.entry;
         EXPECT_EQ(built.message, c.message);
         if (built.Ok()) {
@@ -50,8 +57,8 @@ TEST(BuildGraph, RefusesAtTheCommandOrAtTheGraph)
     Loaded noColumn("FILE,INCREMENT,1000HZ\n1,0,5\n");
     Choose(noColumn.survey, "all");
     noColumn.survey.m_tree.AddFrequency("500HZ");
-    EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, {1}).message, msg::kNoProcessingVariables);
-    EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, {1}).refusal, Refusal::Graph);
+    EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, Entry(1)).message, msg::kNoProcessingVariables);
+    EXPECT_EQ(BuildGraph(GraphKind::Plane, noColumn.survey, Entry(1)).refusal, Refusal::Graph);
     EXPECT_EQ(GraphKindNamed("Vertical"), GraphKind::None);
 }
 

@@ -51,10 +51,6 @@ TEST(PseudoSection, GridOfUnevenHeightsWithGapsRepeatsAndOtherFiles)
     EXPECT_EQ(g.Value(2, 2), 4);
     EXPECT_EQ(g.skippedRows, 1u);
 
-    const SectionGraph none = Section("");
-    EXPECT_EQ(none.title, "File0 Pseudo-section");
-    EXPECT_TRUE(none.Empty());
-
     // -10.006 comes first and names its group; -10.012 is more than 0.01
     // below the group's shallowest height (-10) and starts its own.
     const SectionGraph chain = Section("1,0,-10.006,1 1,0,-10,3 1,0,-10.012,7");

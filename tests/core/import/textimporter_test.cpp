@@ -11,36 +11,6 @@ using namespace vantrel::test;
 
 namespace {
 
-/// Everything File Open leaves that later steps read: header, titles of the
-/// three tables, Origin cells, tree texts, frequency selector, marks.
-std::string Picture(const Survey& s)
-{
-    std::string out;
-    for (const auto& h : s.m_frame.HeaderColumns())
-        out += h + "|";
-    out += "\nfreq:";
-    for (const auto& f : s.m_tree.Frequencies())
-        out += f + "|";
-    for (const DataTable* t : {&s.m_tables.Processing(), &s.m_tables.Depth()}) {
-        out += "\ntitles:";
-        for (const auto& h : t->Titles())
-            out += h + "|";
-    }
-    for (const auto& row : TableRows(s.m_tables.Origin())) {
-        out += "\n";
-        for (const auto& c : row)
-            out += c + "|";
-    }
-    for (std::size_t f = 0; f < s.m_tree.Files().size(); ++f) {
-        out += "\n" + s.m_tree.FileText(static_cast<int>(f)) + " " + s.m_tree.Files()[f].source;
-        for (int id : s.m_tree.Files()[f].rowIds)
-            out += " [" + s.m_tree.RowText(id) + "]";
-    }
-    for (const auto& [row, column] : s.m_tables.Marks())
-        out += "\nmark " + std::to_string(row) + "," + std::to_string(column);
-    return out;
-}
-
 ImportResult Import(Survey& survey, const std::string& bytes, const ImportMapping* mapping = nullptr,
                     ByteForm form = ByteForm::SingleOrUtf8)
 {
@@ -65,7 +35,7 @@ TEST_P(ImportedSurvey, EqualsFileOpenOfTheStandardLayoutCellForCell)
     ASSERT_TRUE(result.ok) << result.message;
     Loaded standard(c.standard, c.form);
     ASSERT_TRUE(standard.result.Ok());
-    EXPECT_EQ(Picture(imported), Picture(standard.survey));
+    EXPECT_EQ(Dump(imported), Dump(standard.survey));
     EXPECT_EQ(result.rows, standard.survey.m_tables.Origin().RowCount());
 }
 
@@ -195,7 +165,7 @@ TEST_P(SeveralFiles, BecomeOneSurvey)
     Loaded standard(GetParam().expected);
     for (std::size_t f = 0; f < GetParam().sources.size(); ++f)
         standard.survey.m_tree.SetFileSource(static_cast<int>(f), GetParam().sources[f]);
-    EXPECT_EQ(Picture(merged), Picture(standard.survey));
+    EXPECT_EQ(Dump(merged), Dump(standard.survey));
     EXPECT_EQ(merged.m_frame.SourceFiles().size(), inputs.size());
 }
 

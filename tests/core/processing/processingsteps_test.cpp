@@ -15,23 +15,6 @@ const char* const kTwoFiles = "FILE,INCREMENT,1000HZ,500HZ\n"
                               "1,0,10,5\n1,5,900,6\n1,10,11,5\n1,15,12,7\n1,20,10,6\n1,25,11,5\n1,30,12,6\n"
                               "1,35,10,5\n2,0,20,9\n2,5,21,8\n3,0,30,3\n";
 
-/// Everything a step may change, as one text to compare.
-std::string StateOf(const Survey& s)
-{
-    std::ostringstream out;
-    for (const DataTable* t : {&s.m_tables.Origin(), &s.m_tables.Processing(), &s.m_tables.Depth()})
-        for (const auto& row : TableRows(*t))
-            for (const auto& cell : row)
-                out << cell << '|';
-    for (const auto& [row, column] : s.m_tables.Marks())
-        out << row << ':' << column << ' ';
-    out << s.m_tables.FreqColumns() << ' ' << s.m_tables.FieldGroups() << ' ' << s.m_frame.DataSelected()
-        << ' ' << SettingsText(s.m_tables.Settings()) << ' ' << DataChoiceText(s.m_tree);
-    for (const auto& file : s.m_tree.Files())
-        out << file.checked;
-    return out.str();
-}
-
 OperationReport Step(Survey& s, std::string_view step, std::string_view argument = {})
 {
     return RunProcessingStep(*FindProcessingStep(step), s, argument);
@@ -79,7 +62,7 @@ TEST(DataChoice, TextOfTheTickedRowsReadsBackToTheSameTicks)
         EXPECT_EQ(DataChoiceText(l.survey.m_tree), c.text);
         Loaded replay(kTwoFiles);
         ApplyDataChoice(*ParseDataChoice(c.text), replay.survey.m_tree);
-        EXPECT_EQ(StateOf(replay.survey), StateOf(l.survey)) << c.text;
+        EXPECT_EQ(Dump(replay.survey), Dump(l.survey)) << c.text;
     }
     // Any order, overlaps, files and rows the survey does not have.
     Loaded l(kTwoFiles);
@@ -103,7 +86,7 @@ TEST(ProcessingSteps, EachReplaysFromItsNameAndTheArgumentTakenFromTheSurvey)
         const OperationReport a = RunProcessingStep(step, desk.survey, argument);
         const OperationReport b = RunProcessingStep(*FindProcessingStep(step.name), replay.survey, argument);
         EXPECT_EQ(a.messages, b.messages) << name;
-        EXPECT_EQ(StateOf(replay.survey), StateOf(desk.survey)) << name << " " << argument;
+        EXPECT_EQ(Dump(replay.survey), Dump(desk.survey)) << name << " " << argument;
     };
     for (int id : {1, 2, 3, 4, 5, 6, 7, 8, 11})
         desk.survey.m_tree.ClickRowCheckBox(id);
@@ -128,14 +111,14 @@ TEST(ProcessingSteps, CombinedStepsAreTheirPartsAndWrongArgumentsChangeNothing)
     Step(whole.survey, "select-and-process", "1,2");
     Step(parts.survey, "select", "1,2");
     Step(parts.survey, "field-source");
-    EXPECT_EQ(StateOf(whole.survey), StateOf(parts.survey));
+    EXPECT_EQ(Dump(whole.survey), Dump(parts.survey));
     Step(whole.survey, "search-and-process");
     Step(parts.survey, "search-bad-points");
     Step(parts.survey, "field-source");
-    EXPECT_EQ(StateOf(whole.survey), StateOf(parts.survey));
+    EXPECT_EQ(Dump(whole.survey), Dump(parts.survey));
     EXPECT_FALSE(whole.survey.m_tables.Marks().empty());
 
-    const std::string before = StateOf(whole.survey);
+    const std::string before = Dump(whole.survey);
     for (const auto& [step, argument, message] :
          std::vector<std::tuple<std::string, std::string, std::string>>{
              {"select", "1,x", "select takes all|N[,N...], not '1,x'"},
@@ -145,7 +128,7 @@ TEST(ProcessingSteps, CombinedStepsAreTheirPartsAndWrongArgumentsChangeNothing)
         EXPECT_TRUE(r.stopped);
         EXPECT_EQ(r.messages, std::vector<std::string>{message});
     }
-    EXPECT_EQ(StateOf(whole.survey), before);
+    EXPECT_EQ(Dump(whole.survey), before);
     // The desktop asks before replacing depth data, never before the first.
     EXPECT_EQ(FindProcessingStep("depth")->question(whole.survey), "");
     Step(whole.survey, "depth");

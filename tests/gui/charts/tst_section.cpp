@@ -6,8 +6,12 @@
 #include "charts/charteditor.h"
 #include "charts/chartpicture.h"
 #include "charts/colourgradients.h"
+#include "charts/contourlayer.h"
 #include "charts/sectionchart.h"
+#include "charts/sectionfileselector.h"
+#include "charts/sectionmapoptions.h"
 #include "datafile/datatable.h"
+#include "geo/sectionexport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,15 +80,19 @@ private Q_SLOTS:
         QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
         QVERIFY(s.prompter.messages.isEmpty());
         CVantrelView* view = ActiveView(s);
-        QVERIFY(view && view->sectionChart());
+        auto* section = view ? qobject_cast<SectionChart*>(view->pane()) : nullptr;
+        QVERIFY(section);
+        // Each reading's own cell, so the colours can be checked by band.
+        ColourMapOptions cells = view->chart()->colourMapOptions();
+        cells.gridMethod = geo::GridMethod::MeasuredCells;
+        view->chart()->setColourMapOptions(cells);
         QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File1 Pseudo-section"));
-        QCOMPARE(view->chart(), view->sectionChart()->chart());  // what print and pictures take
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourScale()->axis()->label(), QStringLiteral("Value(V)"));
         // All readings above 0: logarithmic from the smallest to the largest.
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLogarithmic);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(10, 100));
-        QVERIFY(view->sectionChart()->note().isEmpty());
+        QCOMPARE(section->note(), QStringLiteral("Depth rows without a number are left out: 1."));
 
         // The x axis spans the outer positions' halves, and a reset goes back there.
         QCOMPARE(chart->xRange(), QCPRange(-2.5, 302.5));
@@ -97,14 +105,14 @@ private Q_SLOTS:
         // The low deep readings show the low colour there only.
         chart->replot(QCustomPlot::rpImmediateRefresh);
         const QImage image = Rendered(*chart);
-        const SectionGraph& g = view->sectionChart()->graph();
+        const SectionGraph& g = section->graph();
         const auto colour = [](double v) {
             return QColor::fromRgb(colourGradientAt(0).color(v, {10, 100}, true));
         };
         const QColor low = colour(10), high = colour(100);
         const auto pixel = [&](double x, double height) {
             return PixelOf(chart->customAxis(0)->axisRect()->axis(QCPAxis::atBottom), chart->customAxis(0), x,
-                           height);
+                           -height);
         };
         const auto colourAt = [&](double x, double height) { return image.pixelColor(pixel(x, height)); };
         const double deep = g.heights[9];     // 10 Hz
@@ -121,7 +129,7 @@ private Q_SLOTS:
 
         // The read-out names the cell under the pointer.
         QCOMPARE(chart->pointerText(pixel(166, deep)),
-                 QStringLiteral("x=165  height=%1  reading=10").arg(static_cast<double>(g.heights[9])));
+                 QStringLiteral("x=165  depth=%1  reading=10").arg(static_cast<double>(g.depths[9])));
         QVERIFY(chart->pointerText(pixel(0, g.heights[11])).endsWith(QStringLiteral("reading=none")));
 
         // Closing asks to save and writes the picture.
@@ -133,7 +141,7 @@ private Q_SLOTS:
         QCOMPARE(QImage(folder.dir.filePath("section.png")).size(), QSize(640, 480));
     }
 
-    void zerosFallBackToLinearWithANote()
+    void zerosFallBackToLinearWithANoteAndPaintAPicture()
     {
         const DataTable depth =
             DepthTable({{"1", "0", "-10", "0"}, {"1", "5", "-10", "40"}, {"1", "0", "-30", "-2"}});
@@ -142,8 +150,7 @@ private Q_SLOTS:
         auto* view = new CVantrelView(*s.frame->router(), s.frame->prompter());
         QSignalSpy said(view, &CVantrelView::statusInfo);
         s.frame->newChartWindow("section")->setView(view);
-        view->SetUpGraph(GraphKind::Section, 1, "t");
-        view->sectionChart()->setGraph(PseudoSection(depth));
+        view->drawGraph(PseudoSection(depth));
         ChartControl* chart = view->chart();
         QCOMPARE(chart->colourMap()->dataScaleType(), QCPAxis::stLinear);
         QCOMPARE(chart->colourMap()->dataRange(), QCPRange(-2, 40));
@@ -151,6 +158,11 @@ private Q_SLOTS:
         QCOMPARE(said.last().first().toString(),
                  QStringLiteral("Some readings are 0 or below: the colour scale is linear."));
         QVERIFY(chart->colourMapOptions().logarithmic);  // still asked for
+
+        // A picture of a section without a window.
+        QTemporaryDir dir;
+        QCOMPARE(writeGraphPicture(PseudoSection(depth), dir.filePath("s.png"), QSize(500, 300)), QString());
+        QCOMPARE(QImage(dir.filePath("s.png")).size(), QSize(500, 300));
     }
 
     void editorChangesTheMapLiveAndCancelPutsItBack()
@@ -161,9 +173,12 @@ private Q_SLOTS:
                                                    {"1", "0", "-1000", "1000"},
                                                    {"1", "5", "-1000", "2000"}})));
         ChartControl* chart = section.chart();
+        ColourMapOptions cells = chart->colourMapOptions();
+        cells.gridMethod = geo::GridMethod::MeasuredCells;
+        chart->setColourMapOptions(cells);
         QCPColorMap* map = chart->colourMap();
-        // The shallow band reaches down to -505, halfway to the deep one.
-        const auto middleCell = [&] { return map->data()->data(0, -100); };
+        // The shallow band reaches down to 505 m, halfway to the deep one.
+        const auto middleCell = [&] { return map->data()->data(0, 100); };
         QCOMPARE(middleCell(), 10.0);
         const ColourMapOptions before = chart->colourMapOptions();
         {
@@ -193,13 +208,105 @@ private Q_SLOTS:
         QVERIFY(section.note().isEmpty());
     }
 
-    void pictureOfASection()
+    // What a client's report takes from the section window of the example:
+    // depths down from 0, labelled contours, any file, one range for all,
+    // and the grid handed on to other programs as the window shows it.
+    void sectionWindowForAReport()
     {
-        QTemporaryDir dir;
-        const SectionGraph graph =
-            PseudoSection(DepthTable({{"1", "0", "-10", "5"}, {"1", "5", "-20", "7"}}));
-        QCOMPARE(writeSectionPicture(graph, dir.filePath("s.png"), QSize(500, 300)), QString());
-        QCOMPARE(QImage(dir.filePath("s.png")).size(), QSize(500, 300));
+        Shell s;
+        LoadSurvey(*s.frame);
+        QVERIFY(s.run(cmd::ID_SECTION_GRAPH));
+        CVantrelView* view = ActiveView(s);
+        auto* section = qobject_cast<SectionChart*>(view->pane());
+        QVERIFY(section);
+        ChartControl* chart = section->chart();
+        chart->resize(1000, 640);
+        QCPAxis* depth = chart->customAxis(0);
+        QCOMPARE(depth->label(), QStringLiteral("Depth (m)"));
+        QVERIFY(depth->rangeReversed());
+        QCOMPARE(depth->range().lower, 0.0);
+        QVERIFY(depth->range().upper >= section->graph().depths.back());
+
+        ColourMapOptions o = chart->colourMapOptions();
+        o.contours.mode = ContourChoice::Mode::Given;
+        o.contours.levels = {30, 40, 50, 60, 80, 100};
+        chart->setColourMapOptions(o);
+        section->settle();
+        QCOMPARE(section->levels(), o.contours.levels);
+        QVERIFY(!section->contourLayer()->lines().empty());
+        (void)Rendered(*chart);
+        const auto& labels = section->contourLayer()->labels();
+        QVERIFY(labels.size() >= 3);
+        const QRectF plot = depth->axisRect()->rect();
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QPainterPath a;
+            a.addPolygon(labels[i].box);
+            QVERIFY(plot.contains(a.boundingRect()));
+            for (std::size_t k = i + 1; k < labels.size(); ++k) {
+                QPainterPath b;
+                b.addPolygon(labels[k].box);
+                QVERIFY2(!a.intersects(b), qPrintable(labels[i].text + " / " + labels[k].text));
+            }
+        }
+
+        // The selector draws another file, the title following; the chart's options stay.
+        SectionFileSelector* files = section->fileSelector();
+        QCOMPARE(files->box()->count(), 3);
+        const std::vector<float> first = section->graph().values;
+        Q_EMIT files->box()->activated(1);
+        QCOMPARE(s.frame->activeChartWindow()->documentTitle(), QStringLiteral("File2 Pseudo-section"));
+        QCOMPARE(chart->title(), QStringLiteral("File2 Pseudo-section"));
+        QCOMPARE(section->graph().file, 2);
+        QVERIFY(section->graph().values != first);
+        QCOMPARE(chart->colourMapOptions().contours.levels, o.contours.levels);
+
+        // One range for every file: the same bar on file 2 and file 3.
+        ChartEditor editor(*chart);
+        editor.sectionOptions()->everyFileBox()->setChecked(true);
+        const ReadingRange all = SectionReadingRange(s.frame->survey().m_tables.Depth());
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(all.lower, all.upper));
+        const std::vector<double> levels = section->levels();
+        Q_EMIT files->box()->activated(2);
+        QCOMPARE(section->graph().file, 3);
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(all.lower, all.upper));
+        QCOMPARE(section->levels(), levels);
+        editor.accept();
+
+        // Export: the window's grid, blanks where it shows none, written as
+        // the grid export writes it (which reads back cell for cell).
+        QVERIFY(s.enabled(cmd::ID_EXPORT_SECTION_GRID));
+        QTemporaryDir dir, other;
+        const QString tif = dir.filePath("file3.tif");
+        s.prompter.files << FileChoice{true, tif, 3};
+        QVERIFY(s.run(cmd::ID_EXPORT_SECTION_GRID));
+        QVERIFY(s.prompter.messages.isEmpty());
+        const auto grid = section->grid();
+        QCPColorMapData* shown = chart->colourMap()->data();
+        int blanks = 0;
+        for (int r = 0; r < grid->rows; ++r)
+            for (int c = 0; c < grid->columns; ++c) {
+                const double cell = shown->cell(c, r);
+                const float value = grid->values[static_cast<std::size_t>(r * grid->columns + c)];
+                blanks += std::isnan(cell);
+                QVERIFY(std::isnan(cell) ? !std::isfinite(value) : value == static_cast<float>(cell));
+            }
+        QVERIFY(blanks < grid->rows * grid->columns);
+        const QString again = other.filePath("again.tif");
+        QVERIFY(geo::ExportSectionGrid(*grid, again.toStdString()).ok);
+        QCOMPARE(contents(tif), contents(again));
+
+        // A folder that does not exist: the message names the file, nothing is written.
+        const QString lost = dir.filePath("missing/file3.grd");
+        s.prompter.files << FileChoice{true, lost, 0};
+        s.run(cmd::ID_EXPORT_SECTION_GRID);
+        QCOMPARE(s.prompter.messages.size(), 1);
+        QVERIFY2(s.prompter.messages.first().contains(lost), qPrintable(s.prompter.messages.first()));
+        QVERIFY(!QFileInfo::exists(lost));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList({"file3.tif"}));
+        for (CChildFrame* w : s.frame->chartWindows())
+            delete w;
+        QVERIFY(!s.enabled(cmd::ID_EXPORT_SECTION_GRID));
     }
 };
 

@@ -19,10 +19,14 @@ class ScriptedPrompter : public Prompter {
 public:
     QStringList messages;                    ///< every message shown, in order
     QStringList questions;                   ///< every question asked, in order
+    QStringList notices;                     ///< every notice shown, in order
+    QList<QStringList> choiceLists;          ///< the items of every choice offered
+    QList<int> choices;                      ///< answers to the next choices; none cancels
     QList<Default> questionDefaults;         ///< the default button of every question
     QStringList fileFilters;                 ///< the filter string of every file dialog
     QList<bool> answers;                     ///< answers to the next questions
     QList<FileChoice> files;                 ///< answers to the next file dialogs
+    QList<QStringList> fileLists;            ///< answers to the next several-file dialogs; none: `files`
     QList<QSize> pictureSizes;               ///< the starting size of every picture export dialog
     QList<PictureChoice> pictures;           ///< answers to the next picture export dialogs
     QList<std::pair<int, int>> printRanges;  ///< the pages every print dialog offered
@@ -34,6 +38,12 @@ public:
 
     using Prompter::question;
     void message(const QString& text) override { messages << text; }
+    void notice(const QString& text) override { notices << text; }
+    int choose(const QString&, const QStringList& items, int) override
+    {
+        choiceLists << items;
+        return choices.isEmpty() ? -1 : choices.takeFirst();
+    }
     bool question(const QString& text, Default byDefault) override
     {
         questions << text;
@@ -41,6 +51,13 @@ public:
         return !answers.isEmpty() && answers.takeFirst();
     }
     FileChoice openFile(const QString& filters) override { return nextFile(filters); }
+    FileChoices openFiles(const QString& filters) override
+    {
+        if (fileLists.isEmpty())
+            return Prompter::openFiles(filters);
+        fileFilters << filters;
+        return {true, fileLists.takeFirst(), 0};
+    }
     FileChoice saveFile(const QString& filters) override { return nextFile(filters); }
     PictureChoice exportPicture(const QSize& size) override
     {

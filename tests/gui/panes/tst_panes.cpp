@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(!checked(file1) && !checked(m->index(0, 0, file1)));
         QVERIFY(!m_fileView->tree()->isExpanded(file1));
 
-        // The selector lists the frequencies; each addition selects the first entry.
+        // The selector lists the frequencies, the first one current.
         QComboBox* selector = m_fileView->frequencySelector();
         QCOMPARE(selector->count(), 2);
         QCOMPARE(selector->currentText(), QStringLiteral("1000HZ"));
@@ -187,28 +187,24 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->currentFrequency(), 0);
         selector->setCurrentIndex(1);
         QCOMPARE(m_survey->m_tree.CurrentFrequency(), 1);
-        m_fileView->AddFrequency(QStringLiteral("10HZ"));
-        QCOMPARE(selector->count(), 3);
-        QCOMPARE(m_fileView->currentFrequency(), 0);
         const QFont menu = QApplication::font("QMenu");
         QCOMPARE(selector->font().pointSizeF(), menu.pointSizeF());
         QCOMPARE(selector->font().weight(), menu.weight());
 
-        // Rows added later reach the view without a reset.
-        QSignalSpy inserted(m, &QAbstractItemModel::rowsInserted);
-        QSignalSpy reset(m, &QAbstractItemModel::modelReset);
-        m_fileView->AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
-        m_fileView->AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
-        QCOMPARE(inserted.count(), 2);
-        QCOMPARE(reset.count(), 0);
+        // After a reset the pane shows the tree as it then is, rows and
+        // frequencies added (a new tree on File Open: the data road).
+        Survey& survey = *m_survey;
+        m_notifier->beginReset();
+        survey.m_tree.AddFrequency("10HZ");
+        survey.m_tree.AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
+        survey.m_tree.AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
+        m_notifier->endReset();
+        QCOMPARE(selector->count(), 3);
+        QCOMPARE(selector->itemText(2), QStringLiteral("10HZ"));
         QCOMPARE(
             treeItems(),
             loaded +
                 QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4", "INCREMENT= 0 MODE=1 #7"}));
-        m_fileView->ClearTree();  // row ids start again
-        QCOMPARE(selector->count(), 0);
-        m_fileView->AddRowItem(5, "X", 0, "INCREMENT", 1, "MODE");
-        QCOMPARE(treeItems(), QStringList({"File: 5 (X) #5", "INCREMENT= 0 MODE=1 #1"}));
     }
 
     void mouseOnTheTree()
@@ -256,13 +252,53 @@ private Q_SLOTS:
                              cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, cmd::ID_PROPERTIES}));
     }
 
-    void picturesCycleWithOneAndThree()
+    void tickingAFileOfManyRowsStaysCheap()
     {
+        // Ticking a file of thousands of rows once walked the rows one by one
+        // for each click, collapsed or not (200 files of 10 000 rows: 22 s).
+        struct CountingModel : FileTreeModel {
+            using FileTreeModel::FileTreeModel;
+            QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override
+            {
+                ++calls;
+                return FileTreeModel::index(row, column, parent);
+            }
+            mutable int calls = 0;
+        };
+        FileTree core;
+        for (int file = 1; file <= 2; ++file)
+            for (int r = 0; r < 20000; ++r)
+                core.AddRowItem(file, "D", r, "INCREMENT", 1, "MODE");
+        CountingModel model(core);
+        CViewTree tree;
+        tree.setModel(&model);
+        tree.resize(260, 400);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        tree.expand(model.index(1, 0));
+        QCoreApplication::processEvents();
+        for (int file : {0, 1}) {
+            const QImage before = tree.grab().toImage();
+            model.calls = 0;
+            model.ClickCheckBox(model.index(file, 0));
+            QVERIFY2(model.calls < 1000, qPrintable(QString::number(model.calls)));
+            QVERIFY(checked(model.index(19999, 0, model.index(file, 0))));
+            // The expanded file's rows show their new boxes.
+            QCOMPARE(tree.grab().toImage() != before, true);
+        }
+    }
+
+    void picturesCycleAndOpenTheirLinks()
+    {
+        CMyStatic* picture = m_fileView->pictureControl();
+        QTest::mouseClick(picture, Qt::LeftButton);  // nothing drawn yet: empty link, parity 0
+        QCOMPARE(m_opened, QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage))}));
+        m_opened.clear();
+
         makePictures({QStringLiteral("solo.bmp")});
         m_fileView->LoadPictures();
         QCOMPARE(m_fileView->picturePaths(), QStringList({QStringLiteral("Picture/solo.bmp")}));
         QCOMPARE(m_fileView->pictureLinks(), QStringList({QString::fromLatin1(CMyStatic::kProductPage)}));
-        CMyStatic* picture = m_fileView->pictureControl();
         for (int i = 0; i < 3; ++i) {
             m_fileView->ShowNextPicture();
             QCOMPARE(m_fileView->pictureIndex(), 0);
@@ -270,13 +306,13 @@ private Q_SLOTS:
             QCOMPARE(picture->picture().pixelColor(0, 0), QColor(Qt::red));
         }
 
+        // Links cut to 99 characters; b's is empty, c has none set.
         makePictures({"a.bmp", "b.bmp", "c.bmp"});
         const QString longLink = QStringLiteral("https://a.example/") + QString(120, QLatin1Char('x'));
-        setLinks({{"a", longLink}, {"b", "http://b.example/"}});
+        setLinks({{"a", longLink}, {"b", ""}});
         m_fileView->LoadPictures();
         QCOMPARE(m_fileView->pictureLinks(),
-                 QStringList({longLink.left(99), QStringLiteral("http://b.example/"),
-                              QString::fromLatin1(CMyStatic::kProductPage)}));
+                 QStringList({longLink.left(99), QString(), QString::fromLatin1(CMyStatic::kProductPage)}));
         const QList<QColor> colours = {Qt::red, Qt::green, Qt::blue};
         for (int expected : {1, 2, 0, 1}) {
             m_fileView->ShowNextPicture();
@@ -284,39 +320,12 @@ private Q_SLOTS:
             QCOMPARE(picture->linkParity(), expected % 2);
             QCOMPARE(picture->link(), m_fileView->pictureLinks().at(expected));
             QCOMPARE(picture->picture().pixelColor(0, 0), colours[expected]);
-        }
-        // A shorter list wraps at the next drawing.
-        makePictures({QStringLiteral("z.bmp")}, QSize(12, 36));
-        m_fileView->LoadPictures();
-        QCOMPARE(m_fileView->pictureIndex(), 1);
-        m_fileView->ShowNextPicture();
-        QCOMPARE(m_fileView->pictureIndex(), 0);
-
-        // Drawn in a black frame on white, scaled with its aspect ratio, at the top left.
-        const QImage shown = picture->grab().toImage();
-        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::black));
-        QCOMPARE(shown.pixelColor(3, 3), QColor(Qt::red));
-        QCOMPARE(shown.pixelColor(picture->width() - 4, picture->height() / 2), QColor(Qt::white));
-    }
-
-    void pictureClickFallbacksAndRepaints()
-    {
-        CMyStatic* picture = m_fileView->pictureControl();
-        QTest::mouseClick(picture, Qt::LeftButton);  // nothing drawn yet: empty link, parity 0
-        QCOMPARE(m_opened, QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage))}));
-
-        makePictures({"a.bmp", "b.bmp", "c.bmp"});
-        setLinks({{"a", "https://a.example/banner?id=1"}, {"b", ""}, {"c", ""}});
-        m_fileView->LoadPictures();
-        m_opened.clear();
-        for (int i = 0; i < 3; ++i) {
-            m_fileView->ShowNextPicture();  // b (odd, empty), c (even, empty), a (its link)
             QTest::mouseClick(picture, Qt::LeftButton);
         }
-        QCOMPARE(m_opened,
-                 QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kProductPage)),
-                              QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage)),
-                              QUrl(QStringLiteral("https://a.example/banner?id=1"))}));
+        // An empty link at an odd parity opens the product page (at an even
+        // one the application cases, above).
+        const QUrl product(QString::fromLatin1(CMyStatic::kProductPage));
+        QCOMPARE(m_opened, QList<QUrl>({product, product, QUrl(longLink.left(99)), product}));
 
         m_opened.clear();
         for (const char* link : {"file:///etc/passwd", "javascript:alert(1)", "www.example.com", "http://"}) {
@@ -334,6 +343,19 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->pictureIndex(), before);
         m_fileView->client()->repaint();
         QCOMPARE(m_fileView->pictureIndex(), (before + 1) % 3);
+
+        // A shorter list wraps at the next drawing.
+        makePictures({QStringLiteral("z.bmp")}, QSize(12, 36));
+        m_fileView->LoadPictures();
+        QCOMPARE(m_fileView->pictureIndex(), (before + 1) % 3);
+        m_fileView->ShowNextPicture();
+        QCOMPARE(m_fileView->pictureIndex(), 0);
+
+        // Drawn in a black frame on white, scaled with its aspect ratio, at the top left.
+        const QImage shown = picture->grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(3, 3), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(picture->width() - 4, picture->height() / 2), QColor(Qt::white));
     }
 
     void outputTabsAndMenu()
@@ -402,14 +424,6 @@ private Q_SLOTS:
         m_output->sync();
         QCOMPARE(reset.count(), 1);
         QCOMPARE(processing->rowCount(), 0);
-
-        // While the core fills the tables the views see empty ones.
-        m_output->beginDataUpdate();
-        QCOMPARE(m_output->originModel()->rowCount(), 0);
-        QCOMPARE(m_output->originModel()->columnCount(), 0);
-        tables.ClearAll();
-        m_output->sync();
-        QCOMPARE(m_output->originModel()->columnCount(), 0);
     }
 
     void cellBytesAreDecodedAndHugeOnesCut_data()
@@ -533,9 +547,9 @@ private Q_SLOTS:
         // The rest of a selected row is readable on the look's highlight.
         const QColor highlight = colour(1, 2);
         QVERIFY(inkContrast(table, cell(1, 2).adjusted(2, 2, -2, -2), highlight) >= 300);
-        // Marks cleared in the view are cleared in the core.
-        view->ClearMarks();
-        QVERIFY(m_survey->m_tables.Marks().empty());
+        // Marks the core clears leave the view.
+        m_survey->m_tables.ClearMarks();
+        m_notifier->notifyMarksChanged();
         view->clearSelection();
         table = view->viewport()->grab().toImage();
         QCOMPARE(colour(1, 3), QColor(Qt::white));
