@@ -4,23 +4,23 @@
 <context>
     <name>ChartPicture</name>
     <message>
-        <location filename="../src/gui/charts/chartpicture.cpp" line="+45"/>
+        <location filename="../src/gui/charts/chartpicture.cpp" line="+43"/>
         <source>Unknown picture type: %1 (use .png, .jpg, .bmp, .pdf or .svg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The picture size %1x%2 is empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>Cannot write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-4"/>
+        <location line="+12"/>
         <source>Cannot draw the picture %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -61,30 +61,31 @@
 <context>
     <name>CommandTexts</name>
     <message>
+        <location filename="../src/gui/common/commanddescriptor.cpp" line="+72"/>
         <source>Write the section&apos;s grid for other programs (Surfer, GeoTIFF, ESRI ASCII, XYZ)
 Export Section Grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/common/commandtexts.cpp" line="+15"/>
+        <location line="-8"/>
         <source>Create new file
 New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Open an existing File
 Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Close the Active File
 Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>Save the active file
 Save</source>
         <translation type="unfinished"></translation>
@@ -96,25 +97,55 @@ Depth Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Open a project: its data file, steps and charts
+Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the data file&apos;s name, the steps done and the charts as a project
+Save Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the project under a new name
+Save Project As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the vantrel-cli command that repeats these steps
+Copy as Command Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the steps as a recipe for vantrel-cli --recipe
+Save Recipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Print Chart
 Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+33"/>
         <source>Field Process
 Field Process</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>Draw a plane cross-sectional chart
 Plane Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Draw vertical cross-section chart 
 vertical Chart</source>
         <translation type="unfinished"></translation>
@@ -126,7 +157,7 @@ Ring Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Draw the depth data as a pseudo-section map
 Pseudo-section Map</source>
         <translation type="unfinished"></translation>
@@ -138,13 +169,13 @@ About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-39"/>
         <source>Exit the application; prompt to save the document
 Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Copy the selection and place it on the clipboard
 Copy</source>
         <translation type="unfinished"></translation>
@@ -162,29 +193,31 @@ Toggle Status Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+35"/>
         <source>Select the file to be processed
 Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>The selection of the source file for field treatment
 Field Process</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Calculate depth data
 Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-62"/>
         <source>Import text files of other layouts (separators, decimal commas, columns chosen)
 Import Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Read the open files again in another text encoding
 Reopen with Encoding</source>
         <translation type="unfinished"></translation>
@@ -193,7 +226,7 @@ Reopen with Encoding</source>
 <context>
     <name>DialogPrompter</name>
     <message>
-        <location filename="../src/gui/app/dialogprompter.cpp" line="+114"/>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+150"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -302,7 +335,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CDialog_PMPM</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="+261"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="+269"/>
         <source>Properties</source>
         <translation>属性</translation>
     </message>
@@ -310,7 +343,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CFileView</name>
     <message>
-        <location filename="../src/gui/panes/cfileview.cpp" line="+54"/>
+        <location filename="../src/gui/panes/cfileview.cpp" line="+56"/>
         <source>File View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -351,14 +384,27 @@ Reopen with Encoding</source>
     </message>
 </context>
 <context>
+    <name>vantrel::CHistoryPane</name>
+    <message>
+        <location filename="../src/gui/panes/chistorypane.cpp" line="+26"/>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file as read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+196"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+212"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+27"/>
         <source>CAP</source>
         <translation type="unfinished"></translation>
     </message>
@@ -378,21 +424,27 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+178"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+128"/>
         <source>There is no picture to print at the current window!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+145"/>
+        <source>The steps done on %1 have not been saved in a project. Save the project?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Please save deep data!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-483"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -443,7 +495,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CPrintFrame</name>
     <message>
-        <location filename="../src/gui/charts/cprintframe.cpp" line="+47"/>
+        <location filename="../src/gui/charts/cprintframe.cpp" line="+48"/>
         <location line="+45"/>
         <source>Print Preview</source>
         <translation type="unfinished"></translation>
@@ -464,7 +516,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>First Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -479,7 +531,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Last Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -514,22 +566,22 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>One Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Two Pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>All Pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Portrait</source>
         <translation type="unfinished"></translation>
     </message>
@@ -552,49 +604,21 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CVantrelApp</name>
     <message>
-        <source>%1 is a Vantrel project. This version of the program opens survey files (.dat, .csv) only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One survey file is open at a time: %1 was opened, these were not:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/cvantrelapp.cpp" line="+113"/>
+        <location filename="../src/gui/app/cvantrelapp.cpp" line="+159"/>
         <location line="+2"/>
         <source>Chart%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+55"/>
         <source>Please save the data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vantrel::ChartPane</name>
-    <message>
-        <source>Please save graph data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no picture to print at the current window!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The graph could not be printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is nothing to draw.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>vantrel::CVantrelView</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+113"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+64"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
@@ -609,34 +633,42 @@ Reopen with Encoding</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
+        <location line="+108"/>
         <source>The data this chart was drawn from has changed: the picture is out of date.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+16"/>
         <source>Redraw</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/gui/charts/graphdrawing.cpp" line="+120"/>
         <source>This chart cannot be drawn again: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-1"/>
         <source>there is nothing to draw.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-84"/>
         <source>The pseudo-section map shows every frequency.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/gui/charts/chartkinds.cpp" line="+38"/>
         <source>The plane profile stacks one band per file and draws at most %1; this one has %2. Choose fewer files with Choose Data.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-5"/>
         <source>The vertical profile stacks one band per frequency and draws at most %1; this one has %2. %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>The circular graph draws one chart per frequency and at most %1; this one has %2. %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -644,7 +676,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::ChartEditor</name>
     <message>
-        <location filename="../src/gui/charts/charteditor.cpp" line="-202"/>
+        <location filename="../src/gui/charts/charteditor.cpp" line="-209"/>
         <source>Chart Properties</source>
         <translation type="unfinished"></translation>
     </message>
@@ -714,7 +746,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Linear</source>
         <translation type="unfinished"></translation>
     </message>
@@ -746,6 +778,53 @@ Reopen with Encoding</source>
     <message>
         <location line="+1"/>
         <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartKinds</name>
+    <message>
+        <location filename="../src/gui/charts/chartkinds.cpp" line="-11"/>
+        <source>Vertical Profile</source>
+        <translation>垂直剖面图</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Plane Profile</source>
+        <translation>平面剖面图</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ring Graph</source>
+        <translation>环形图</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pseudo-section</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ChartPane</name>
+    <message>
+        <location filename="../src/gui/charts/chartpane.cpp" line="+13"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="-97"/>
+        <source>Please save graph data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>There is no picture to print at the current window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The graph could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>There is nothing to draw.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -880,17 +959,17 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+32"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+35"/>
         <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+193"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+29"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -900,7 +979,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+69"/>
         <source>Only %1 of the file&apos;s rows were read. Saving now replaces the whole file and the rows that were not read are lost. Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -925,67 +1004,67 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-316"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Choose Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Choosing and processing the data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Processed Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Calculating the depth data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Depth Calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>Correcting bad points...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Correct Bad Points</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Searching bad points and processing...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Search Bad Points and Process</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-3"/>
         <source>Searching bad points...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Search Bad Points</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+318"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1000,13 +1079,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+18"/>
+        <location line="+36"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="+33"/>
         <source>The undo history is limited to %1 MiB: the oldest step can no longer be undone.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1016,51 +1094,99 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-398"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Processing the field source...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Config</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Changing the processing settings...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>deviation-factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>resistivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>depth-coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>p-threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>v-threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+150"/>
         <source>%1 files</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <location line="+49"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
+            <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+3"/>
         <source>%n header line(s) met again among the rows were passed over.</source>
         <translation type="unfinished">
+            <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The same file numbers were met in two files: the files were numbered 1, 2, ... in order.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Show the file&apos;s text in the encoding:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Reopening reads the file again: the processing done since it was opened is lost. Reopen anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Reopened in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1075,18 +1201,22 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::ImportPreviewModel</name>
     <message>
+        <location filename="../src/gui/app/importpreviewmodel.cpp" line="+61"/>
         <source>File number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Increment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Left out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,16 +1224,20 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::ImportTextCommand</name>
     <message>
+        <location filename="../src/gui/app/importtextcommand.cpp" line="+24"/>
         <source>Text File(*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+58"/>
         <source>%1 could not be opened: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <location line="+19"/>
         <source>%1 and %n more file(s)</source>
         <translation type="unfinished">
+            <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
@@ -1111,126 +1245,160 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::ImportTextDialog</name>
     <message>
+        <location filename="../src/gui/app/importtextdialog.cpp" line="+30"/>
         <source>Import Mapping(*.json)|*.json|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Import Text - %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Detected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
+        <location line="+129"/>
         <source>Tab</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-129"/>
         <source>Comma</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Semicolon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
+        <location line="+131"/>
         <source>Space</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-131"/>
+        <location line="+31"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-26"/>
         <source>Point (12.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Comma (12,5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>None</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Encoding:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Separator:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Decimal separator:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Header line:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Lines to skip after the header:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>File number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Increment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Left out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+4"/>
         <source> Hz</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Column:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Role:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Load Mapping...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Save Mapping...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>The first lines of the file, each column headed by its role:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+75"/>
         <source>Detected (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+16"/>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+80"/>
         <source>The mapping could not be saved to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>The mapping could not be read from %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 is not a mapping: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1238,7 +1406,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::InstrumentCommand</name>
     <message>
-        <location filename="../src/gui/instrument/instrumentcommand.cpp" line="+71"/>
+        <location filename="../src/gui/instrument/instrumentcommand.cpp" line="+70"/>
         <source>The instrument sent: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1246,21 +1414,22 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::MainActions</name>
     <message>
+        <location filename="../src/gui/common/commanddescriptor.cpp" line="+4"/>
         <source>Export Section Grid...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainactions.cpp" line="+20"/>
+        <location line="-8"/>
         <source>New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Open(&amp;O)...	Ctrl+O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Save Original Data</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1275,8 +1444,33 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open Project...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy as Command Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Recipe...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1285,7 +1479,10 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1300,27 +1497,27 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Copy	Ctrl+C</source>
         <translation>复制(&amp;C)	Ctrl+C</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Paste	Ctrl+V</source>
         <translation>粘贴(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>StatusBar(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1345,7 +1542,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Windows 2000(&amp;2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1400,7 +1597,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>Config</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1470,7 +1667,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/gui/app/mainactions.cpp" line="+32"/>
         <source>Undo %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1480,10 +1677,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/gui/common/commanddescriptor.cpp" line="-58"/>
         <source>Import Text...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Reopen with Encoding...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1491,12 +1690,12 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::MainMenus</name>
     <message>
-        <location filename="../src/gui/app/mainmenus.cpp" line="+31"/>
+        <location filename="../src/gui/app/mainmenus.cpp" line="+35"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>View(&amp;V)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1511,22 +1710,22 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Office 2007(&amp;7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Data Processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Curving</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1593,79 +1792,182 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ProjectCommands</name>
+    <message>
+        <location filename="../src/gui/commands/projectcommands.cpp" line="+29"/>
+        <source>Vantrel Project(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vantrel Recipe(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>The project could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Project saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The recipe could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Recipe saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The data file of the project %1 is not where it was:
+%2
+Show where it is now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 is a recipe, not a project: it names no data file. Open a data file and run the recipe with vantrel-cli --recipe, or open a project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The data file has changed since the project was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1
+Replay the project&apos;s steps on it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: the import mapping cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>Project %1 opened: %n step(s) replayed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ProjectRecovery</name>
+    <message>
+        <location filename="../src/gui/commands/projectrecovery.cpp" line="+64"/>
+        <source>Vantrel did not close normally, and the work on %1 was not saved.
+Recover it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vantrel::SectionChart</name>
     <message>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="+76"/>
         <source>Depth (m)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+226"/>
         <source>x=%1  depth=%2  reading=%3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-27"/>
         <source>Depth rows without a number are left out: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 It is drawn as measured cells.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Every reading is the same: there are no contour lines to draw.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The contour lines cannot be drawn: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Working out the section&apos;s grid and contour lines...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/gui/charts/sectionwindow.cpp" line="+26"/>
         <source>Surfer 6 text grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Surfer 6 binary grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Surfer 7 binary grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>GeoTIFF, float32</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>ESRI ASCII grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>XYZ table (position, depth, value)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+50"/>
         <source>The section holds no readings: there is no grid to export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>The section grid is written to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="+31"/>
-        <source>Height (m)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-201"/>
         <source>Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+187"/>
         <source>The depth data hold no readings to draw.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1680,25 +1982,155 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>x=%1  height=%2  reading=%3</source>
+        <location line="+31"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionFileSelector</name>
+    <message>
+        <location filename="../src/gui/charts/sectionfileselector.cpp" line="+15"/>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file of the depth table this section shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>File%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::SectionMapOptions</name>
+    <message>
+        <location filename="../src/gui/charts/sectionmapoptions.cpp" line="+62"/>
+        <source>Same colour range for every file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Gridding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <source>Inverse distance to a power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nearest reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Measured cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Contour lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Number of levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>These levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Levels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Number:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>none</source>
+        <source>e.g. 10, 20, 50, 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Levels at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Give the levels as numbers separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A contour level must be a number, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::StartupOptions</name>
+    <message>
+        <location filename="../src/gui/app/startupoptions.cpp" line="+58"/>
+        <source>Usage: vantrel [OPTION...] [FILE...]
+Opens multi-frequency survey files (.dat, .csv) in the desktop program.
+
+Each FILE is opened as File &gt; Open opens it; a file that cannot be read
+says why in a message, and the program starts all the same.
+
+Options:
+  -h, --help       print this help and exit
+  -v, --version    print the version and exit
+  --               every later argument is a file, even one starting with -
+
+Qt&apos;s own options work as well, such as -platform offscreen, -style NAME
+and -display DISPLAY.
+
+Environment:
+  VANTREL_UI_LANGUAGE    zh or en: the language of the menus and texts
+                         (without it, the system&apos;s language)
+
+The batch command line on the same core is vantrel-cli (see vantrel-cli --help).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>vantrel: unknown option &apos;%1&apos;
+Try &apos;vantrel --help&apos; for more information.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>vantrel::ToolbarSet</name>
     <message>
-        <location filename="../src/gui/app/toolbarset.cpp" line="+50"/>
+        <location filename="../src/gui/app/toolbarset.cpp" line="+51"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+112"/>
         <source>Toolbar%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1728,139 +2160,6 @@ Do you want to replace it?</source>
     <message>
         <location line="+12"/>
         <source>Select window:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vantrel::StartupOptions</name>
-    <message>
-        <source>Usage: vantrel [OPTION...] [FILE...]
-Opens multi-frequency survey files (.dat, .csv) in the desktop program.
-
-Each FILE is opened as File &gt; Open opens it; a file that cannot be read
-says why in a message, and the program starts all the same.
-
-Options:
-  -h, --help       print this help and exit
-  -v, --version    print the version and exit
-  --               every later argument is a file, even one starting with -
-
-Qt's own options work as well, such as -platform offscreen, -style NAME
-and -display DISPLAY.
-
-Environment:
-  VANTREL_UI_LANGUAGE    zh or en: the language of the menus and texts
-                         (without it, the system's language)
-
-The batch command line on the same core is vantrel-cli (see vantrel-cli --help).
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>vantrel: unknown option '%1'
-Try 'vantrel --help' for more information.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vantrel::ChartKinds</name>
-    <message>
-        <source>Vertical Profile</source>
-        <translation>垂直剖面图</translation>
-    </message>
-    <message>
-        <source>Plane Profile</source>
-        <translation>平面剖面图</translation>
-    </message>
-    <message>
-        <source>Ring Graph</source>
-        <translation>环形图</translation>
-    </message>
-    <message>
-        <source>Pseudo-section</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vantrel::SectionFileSelector</name>
-    <message>
-        <source>File:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file of the depth table this section shows</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vantrel::SectionMapOptions</name>
-    <message>
-        <source>Same colour range for every file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gridding:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inverse distance to a power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nearest reading</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Linear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measured cells</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Contour lines</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Automatic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Number of levels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>These levels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Levels:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Number:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>e.g. 10, 20, 50, 100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Levels at:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Give the levels as numbers separated by commas.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A contour level must be a number, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -132,7 +132,8 @@ CMainFrame::~CMainFrame()
     m_bannerTimer->stop();
     m_lockKeysTimer->stop();
     disconnect(m_mdi, nullptr, this, nullptr);
-    for (CChildFrame* w : chartWindows())
+    // Every chart window, listed or not: their records go with the frame's members.
+    for (CChildFrame* w : m_mdi->findChildren<CChildFrame*>())
         disconnect(w, nullptr, this, nullptr);
     // The panes look at the survey, which goes before QWidget deletes the children.
     delete m_fileView;

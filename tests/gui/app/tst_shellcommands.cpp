@@ -141,7 +141,8 @@ private Q_SLOTS:
         Q_EMIT file->aboutToShow();
         QCOMPARE(entries(file).first,
                  (QList<int>{ID_FILE_OPEN, ID_IMPORT_TEXT, ID_REOPEN_ENCODING, ID_FILE_SAVE,
-                             ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_EXPORT_SECTION_GRID, ID_FILE_CLOSE, 0,
+                             ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_EXPORT_SECTION_GRID, ID_FILE_CLOSE, 0, ID_OPEN_PROJECT,
+                             ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, 0,
                              ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
                              ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
         QCOMPARE(s.frame->recentFiles().size(), 4);

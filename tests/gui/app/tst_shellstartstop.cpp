@@ -110,8 +110,7 @@ private Q_SLOTS:
         QVERIFY(!s.frame->survey().m_frame.HasOpenFile());
         QCOMPARE(s.prompter.messages,
                  QStringList(
-                     {"/tmp/x.vantrel is a Vantrel project. This version of the program opens survey files "
-                      "(.dat, .csv) only.",
+                     {"x.vantrel cannot be read: No such file or directory.",
                       "road.dat does not have the columns of alternating.dat: none of the files was loaded."}));
     }
 

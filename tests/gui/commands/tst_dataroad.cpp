@@ -11,6 +11,7 @@
 #include "common/commandids.h"
 #include "messages.h"
 #include "panes/cfileviewtoolbar.h"
+#include "panes/chistorypane.h"
 #include "panes/datatablemodel.h"
 #include "processing/settingstext.h"
 
@@ -146,7 +147,7 @@ private Q_SLOTS:
         for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
             if (dock->isVisible())
                 shown << dock;
-        QCOMPARE(shown, (QList<QDockWidget*>{m_fileView, m_output}));
+        QCOMPARE(shown, (QList<QDockWidget*>{m_fileView, m_output, frame->historyPane()}));
 
         // The panes' commands take the router's road: a command without a
         // handler shows disabled, the others run from the pane. The file
