@@ -79,6 +79,25 @@ inline void WriteAll(const std::string& path, const std::string& bytes)
     out << bytes;
 }
 
+/// The cases of a data file: the text after "< " (in which \\n stands for a line break) and the message
+/// after the "> " line that follows it.
+inline std::vector<std::pair<std::string, std::string>> InputsAndMessages(const std::string& relative)
+{
+    std::vector<std::pair<std::string, std::string>> cases;
+    std::istringstream in(ReadAll(DataPath(relative)));
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with('<')) {
+            std::string text = line.substr(std::min<std::size_t>(2, line.size()));
+            for (std::size_t at; (at = text.find("\\n")) != std::string::npos;)
+                text.replace(at, 2, "\n");
+            cases.emplace_back(text, "");
+        } else if (line.starts_with("> ") && !cases.empty()) {
+            cases.back().second = line.substr(2);
+        }
+    }
+    return cases;
+}
+
 /// A field file: the header, then `count` rows of file 1 every 5 m, each ending in `row`.
 inline std::string FieldFile(const std::string& head, const std::string& row, int count)
 {
