@@ -188,9 +188,9 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->currentFrequency(), 0);
         selector->setCurrentIndex(1);
         QCOMPARE(m_survey->m_tree.CurrentFrequency(), 1);
-        const QFont menu = QApplication::font("QMenu");
-        QCOMPARE(selector->font().pointSizeF(), menu.pointSizeF());
-        QCOMPARE(selector->font().weight(), menu.weight());
+        const QFont menuFont = QApplication::font("QMenu");
+        QCOMPARE(selector->font().pointSizeF(), menuFont.pointSizeF());
+        QCOMPARE(selector->font().weight(), menuFont.weight());
 
         // The mouse on the tree.
         tree->expandAll();
@@ -216,13 +216,9 @@ private Q_SLOTS:
         // The context menu selects the item under the pointer.
         rightClick(tree, tree->visualRect(row(1)).center());
         QCOMPARE(tree->currentIndex(), row(1));
+        // (Its entries are in the command record of the shell's tests.)
         QMenu* menu = m_fileView->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(
-            test::entries(menu).first,
-            QList<int>({cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, 0, cmd::ID_DUMMY_COMPILE, 0, cmd::ID_EDIT_CUT,
-                        cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, 0, cmd::ID_PROPERTIES}));
-        QCOMPARE(menu->actions().last()->text(), QStringLiteral("属性(&P)..."));
         menu->close();
 
         // What the frame hands to the command router: the toolbar's and the menu's commands.
@@ -351,8 +347,6 @@ private Q_SLOTS:
     {
         load();
         QTabWidget* tabs = m_output->tabs();
-        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
-                 QStringList({"Origin Data", "Data Processing", "Depth Data"}));
         QCOMPARE(m_output->depthModel()->headerData(3, Qt::Horizontal).toString(),
                  QStringLiteral("Value(V)"));
 
@@ -360,9 +354,6 @@ private Q_SLOTS:
         rightClick(origin, origin->viewport()->rect().center());
         QMenu* menu = m_output->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(test::entries(menu).first,
-                 QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
-                             cmd::ID_OUTPUT_DEPTH, 0, cmd::ID_OUTPUT_PLANE_GRAPH}));
         menu->close();
         QCOMPARE(ids(m_output->commandActions()),
                  QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
