@@ -53,7 +53,7 @@ TEST_P(ReaderFixtures, LoadsAsTheFormatSays)
     EXPECT_EQ(loaded.result.status, c.status) << loaded.result.message;
     EXPECT_EQ(loaded.survey.m_frame.HeaderColumns(), Fields(c.header));
     EXPECT_EQ(TableRows(loaded.survey.m_tables.Origin()), origin);
-    EXPECT_EQ(loaded.listener.frequencies, Fields(c.frequencies));
+    EXPECT_EQ(loaded.survey.m_tree.Frequencies(), Fields(c.frequencies));
     EXPECT_EQ(loaded.result.firstFreqNumber, c.header.empty() ? 0 : 3);
     EXPECT_EQ(loaded.listener.rowItems.size(), origin.size());
     EXPECT_EQ(loaded.result.rowsLoaded, origin.size());

@@ -216,12 +216,6 @@ private Q_SLOTS:
         QVERIFY(!circular.drawGraph(plane));
         QCOMPARE(circular.chartKind()->kind, GraphKind::Circular);
 
-        // Nothing to show: the view stays empty.
-        CVantrelView none(router, prompter);
-        QVERIFY(!none.drawGraph(Rings(0)));
-        QVERIFY(!none.pane() && !none.chartKind());
-        none.resize(400, 300);  // nothing to resize, nothing breaks
-
         CVantrelView profile(router, prompter);
         QVERIFY(profile.drawGraph(plane));
         auto* bands = qobject_cast<CDialog_PMPM*>(profile.pane());
