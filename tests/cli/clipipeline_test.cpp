@@ -29,18 +29,6 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo)
     EXPECT_NE(help.out.find("--save-depth PATH"), std::string::npos);
 }
 
-TEST(CommandLine, DumpsTablesAsJsonLines)
-{
-    const CliRun r = RunInProcess({DataPath("datafile/binary_bytes.csv"), "--dump", "origin"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Lines(r.out),
-              (std::vector<std::string>{
-                  R"j(["FILE","INCREMENT","1000HZ","NOTE"])j",
-                  R"j(["1","0","12.5","A\u0000B\u00e9\u00ff"])j",
-                  R"j(["2","5","éTé","X\u000dY"])j",
-              }));
-}
-
 TEST(CommandLine, FieldFilesComeOutAsUtf8JsonAndOtherLayoutsAreImported)
 {
     // 备注 / 测点一 written on a Chinese system (GB18030), µS/cm on a western
@@ -64,6 +52,12 @@ TEST(CommandLine, FieldFilesComeOutAsUtf8JsonAndOtherLayoutsAreImported)
         "No frequency column was found (a frequency column's title contains HZ). File > Import Text... reads "
         "files with other layouts.\n";
     for (const Case& c : std::vector<Case>{
+             // Bytes that are no text are escaped.
+             {DataPath("datafile/binary_bytes.csv"),
+              0,
+              {R"j(["FILE","INCREMENT","1000HZ","NOTE"])j", R"j(["1","0","12.5","A\u0000B\u00e9\u00ff"])j",
+               R"j(["2","5","éTé","X\u000dY"])j", ""},
+              ""},
              {dir / "gb.csv",
               0,
               {R"(["FILE","INCREMENT","1000HZ","备注"])", R"(["1","0","12.5","测点一"])"},
@@ -110,25 +104,13 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
              {{worked, "--save-original", bad},
               bad + " File save failed!\n" + bad + ": No such file or directory\n"},
              {{worked, "--select", "9", "--dump", "processing"}, "请在文件栏中选择需处理的数据!\n"},
-             {{worked, "--depth"}, "Please select the high value that needs to be processed !\n"},
-             {{worked, "--save-depth", "/tmp/never.csv"}, "No depth data needs to be saved!\n"}}) {
+             {{worked, "--depth"}, "Please select the high value that needs to be processed !\n"}}) {
         const CliRun r = RunInProcess(args);
         EXPECT_EQ(r.status, 1) << message;
         EXPECT_EQ(r.err, message);
         EXPECT_TRUE(r.out.empty()) << message;
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "short.csv"));
-}
-
-TEST(CommandLine, SelectsByFileNumberInTreeOrder)
-{
-    const std::string file = DataPath("datafile/alternating_files.csv");
-    const auto lines = Lines(RunInProcess({file, "--select", "2,1", "--dump", "processing"}).out);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[1], R"j(["1","0","12.5","13.1","2","D1"])j");
-    EXPECT_EQ(lines[2], R"j(["1","5","12.7","13.0","2","D1B"])j");
-    EXPECT_EQ(lines[3], R"j(["2","0","22.5","23.1","2","D2"])j");
-    EXPECT_EQ(Lines(RunInProcess({file, "--select", "2", "--dump", "processing"}).out).size(), 3u);
 }
 
 TEST(CommandLine, StepsOfTheDesktopRunAsOptions)

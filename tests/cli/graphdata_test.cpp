@@ -12,7 +12,8 @@ namespace {
 TEST(GraphData, ExampleMatchesTheIndependentReference)
 {
     CliRun p = RunInProcess({kExample, "--select", "all", "--depth", "--graph-data", "vertical",
-                             "--frequency", "1000hz", "--graph-data", "plane", "--graph-data", "circular"});
+                             "--frequency", "1000hz", "--graph-data", "plane", "--graph-data", "circular",
+                             "--graph-data", "section"});
     ASSERT_EQ(p.status, 0) << p.err;
     EXPECT_EQ(
         p.out.rfind(R"({"kind":"vertical","title":"File1 Vertical Profile Graph","bands":20,"curves":[)"
@@ -32,6 +33,14 @@ TEST(GraphData, ExampleMatchesTheIndependentReference)
                       R"("label":"1000.0Hz\nβ=1.00","x":336,"y":336})"));
     EXPECT_TRUE(p.Has(R"("label":"1.0Hz\nβ=1.02","x":336,"y":2016}],"scroll":[1008,2353]})"
                       "\n"));
+    // The section: file 1's positions across, its frequencies from high
+    // (shallow) to low (deep) down.
+    EXPECT_TRUE(p.Has("\n"
+                      R"({"kind":"section","title":"File1 Pseudo-section","file":1,"x":[0,5,10,)"));
+    EXPECT_TRUE(p.Has(R"(,295],"heights":[-17,-22,-28,-35,)"));
+    EXPECT_TRUE(p.Has(R"(-1576],"depths":[17,22,28,35,)"));
+    EXPECT_TRUE(p.Has(R"(,1576],"values":[[127.736,127.866,)"));        // shortest numbers
+    EXPECT_EQ(p.out.substr(p.out.size() - 18), ",10.539,10.504]]}\n");  // 1HZ at 290 and 295
 }
 
 TEST(GraphData, VerticalProfileAfterLeadingColumnsWholeLine)
@@ -52,19 +61,6 @@ TEST(GraphData, VerticalProfileAfterLeadingColumnsWholeLine)
         R"({"kind":"low","level":2.625,"from":0,"to":3.28125},)"
         R"({"kind":"high","level":4.875,"from":9.375,"to":15}]}]})"
         "\n");
-}
-
-TEST(GraphData, SectionOfTheExampleIsItsFirstFileOnAGrid)
-{
-    // File 1's positions across, its frequencies from high (shallow) to low (deep) down.
-    const CliRun p = RunInProcess({kExample, "--select", "all", "--depth", "--graph-data", "section"});
-    ASSERT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(p.out.rfind(R"({"kind":"section","title":"File1 Pseudo-section","file":1,"x":[0,5,10,)", 0),
-              0u);
-    EXPECT_TRUE(p.Has(R"(,295],"heights":[-17,-22,-28,-35,)"));
-    EXPECT_TRUE(p.Has(R"(-1576],"depths":[17,22,28,35,)"));
-    EXPECT_TRUE(p.Has(R"(,1576],"values":[[127.736,127.866,)"));        // shortest numbers
-    EXPECT_EQ(p.out.substr(p.out.size() - 18), ",10.539,10.504]]}\n");  // 1HZ at 290 and 295
 }
 
 TEST(GraphData, SectionMeansRepeatedCellsAndLeavesGapsNull)

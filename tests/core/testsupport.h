@@ -79,6 +79,25 @@ inline void WriteAll(const std::string& path, const std::string& bytes)
     out << bytes;
 }
 
+/// The cases of a data file: the text after "< " (in which \\n stands for a line break) and the message
+/// after the "> " line that follows it.
+inline std::vector<std::pair<std::string, std::string>> InputsAndMessages(const std::string& relative)
+{
+    std::vector<std::pair<std::string, std::string>> cases;
+    std::istringstream in(ReadAll(DataPath(relative)));
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with('<')) {
+            std::string text = line.substr(std::min<std::size_t>(2, line.size()));
+            for (std::size_t at; (at = text.find("\\n")) != std::string::npos;)
+                text.replace(at, 2, "\n");
+            cases.emplace_back(text, "");
+        } else if (line.starts_with("> ") && !cases.empty()) {
+            cases.back().second = line.substr(2);
+        }
+    }
+    return cases;
+}
+
 /// A field file: the header, then `count` rows of file 1 every 5 m, each ending in `row`.
 inline std::string FieldFile(const std::string& head, const std::string& row, int count)
 {
@@ -124,38 +143,31 @@ inline std::string Dump(const Survey& s)
     return out.str();
 }
 
-/// Records what the reader hands to the file view, and keeps the tree too.
+/// Records the rows the reader hands to the file view, and passes all on to the tree.
 struct RecordingListener : DataFileListener {
-    std::vector<std::string> frequencies;
     std::vector<std::string> rowItems;  // "file|datetime|inc|incName|mode|modeName"
-    FileTree* tree = nullptr;
+    FileTree& tree;
 
-    void AddFrequency(std::string_view name) override
-    {
-        frequencies.emplace_back(name);
-        if (tree)
-            tree->AddFrequency(name);
-    }
+    explicit RecordingListener(FileTree& t) : tree(t) {}
+    void AddFrequency(std::string_view name) override { tree.AddFrequency(name); }
     void AddRowItem(int file, std::string_view dt, int inc, std::string_view incName, int mode,
                     std::string_view modeName) override
     {
         std::ostringstream s;
         s << file << '|' << dt << '|' << inc << '|' << incName << '|' << mode << '|' << modeName;
         rowItems.push_back(s.str());
-        if (tree)
-            tree->AddRowItem(file, dt, inc, incName, mode, modeName);
+        tree.AddRowItem(file, dt, inc, incName, mode, modeName);
     }
 };
 
 /// A survey loaded from bytes, as File Open would leave it.
 struct Loaded {
     Survey survey;
-    RecordingListener listener;
+    RecordingListener listener{survey.m_tree};
     ReadResult result;
 
     explicit Loaded(std::string_view bytes, ByteForm form = ByteForm::SingleOrUtf8)
     {
-        listener.tree = &survey.m_tree;
         survey.m_frame.BeginFileOpen();
         DataFileReader reader(survey.m_frame, survey.m_tables, listener);
         reader.SetTextProbe([form](std::string_view) { return form; });

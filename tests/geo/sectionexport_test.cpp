@@ -88,15 +88,16 @@ TEST(SectionExport, GridsReadBackCellForCellWithNoDataWhereBlank)
     }
 }
 
-TEST(SectionExport, SurferTextHeaderAsWorkedOutByHand)
+TEST(SectionExport, SurferHeaderAndContoursOfAPlaneAsWorkedOutByHand)
 {
     TempDir dir;
-    // Stations 0, 10, 20 and depths 10, 30, readings x + depth. The 10 m
-    // spacing halves seven times to 0.078125 m for 257 nodes; the 20 m depth
-    // step seven times to 0.15625 m for 129 rows. Y is the depth negative down.
-    const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float d) { return x + d; });
+    // Stations 0, 10, 20 and depths 10, 30, readings x + 100. The 10 m spacing
+    // halves seven times to 0.078125 m for 257 nodes; the 20 m depth step
+    // seven times to 0.15625 m for 129 rows. Y is the depth negative down.
+    const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float) { return x + 100; });
+    const SectionGrid grid = GridSection(g, GridMethod::Linear).grid;
     const std::string path = dir / "hand.GRD";
-    ASSERT_TRUE(ExportSectionGrid(GridSection(g, GridMethod::Linear).grid, path).ok);
+    ASSERT_TRUE(ExportSectionGrid(grid, path).ok);
     std::ifstream in(path);
     std::string header[5];
     for (std::string& line : header) {
@@ -114,23 +115,16 @@ TEST(SectionExport, SurferTextHeaderAsWorkedOutByHand)
     };
     EXPECT_EQ(numbers(header[2]), std::pair(0.0, 20.0));
     EXPECT_EQ(numbers(header[3]), std::pair(-30.0, -10.0));
-    EXPECT_EQ(numbers(header[4]), std::pair(10.0, 50.0));
-}
+    EXPECT_EQ(numbers(header[4]), std::pair(100.0, 120.0));
 
-TEST(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
-{
-    TempDir dir;
-    // Readings x: the 5 and 15 levels are the upright lines x = 5 and 15,
-    // from 10 m down to 30 m.
-    const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float) { return x; });
-    const SectionGrid grid = GridSection(g, GridMethod::Linear).grid;
-    const ContourResult lines = ContourSection(grid, {5, 15, 99});
+    // The 105 and 115 levels are the upright lines x = 5 and 15, from 10 m down to 30 m.
+    const ContourResult lines = ContourSection(grid, {105, 115, 999});
     ASSERT_TRUE(lines.Ok()) << lines.message;
     ASSERT_EQ(lines.lines.size(), 2u);
     for (const ContourLine& line : lines.lines) {
         double top = 1e9, bottom = -1e9;
         for (const ContourPoint& p : line.points) {
-            EXPECT_NEAR(p.x, line.level, 1e-4);
+            EXPECT_NEAR(p.x, line.level - 100, 1e-4);
             top = std::min(top, p.depth);
             bottom = std::max(bottom, p.depth);
         }
@@ -140,7 +134,7 @@ TEST(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
 
     for (const ContourFormatInfo& format : ContourFormats()) {
         const std::string path = dir / (std::string("lines") + format.extension);
-        const ExportResult r = ExportSectionContours(grid, {5, 15}, path);
+        const ExportResult r = ExportSectionContours(grid, {105, 115}, path);
         ASSERT_TRUE(r.ok) << format.key << ": " << r.message;
         GDALDatasetH file = GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
         ASSERT_TRUE(file) << format.key;
@@ -152,9 +146,9 @@ TEST(SectionExport, ContoursOfAPlaneLieWhereTheyMust)
             const int field = OGR_F_GetFieldIndex(f, "level");
             const double level =
                 format.format == ContourFormat::Dxf ? OGR_G_GetZ(line, 0) : OGR_F_GetFieldAsDouble(f, field);
-            EXPECT_TRUE(level == 5 || level == 15) << format.key << " " << level;
+            EXPECT_TRUE(level == 105 || level == 115) << format.key << " " << level;
             for (int i = 0; i < OGR_G_GetPointCount(line); ++i) {
-                EXPECT_NEAR(OGR_G_GetX(line, i), level, 1e-4) << format.key;
+                EXPECT_NEAR(OGR_G_GetX(line, i), level - 100, 1e-4) << format.key;
                 EXPECT_TRUE(OGR_G_GetY(line, i) <= -9.8 && OGR_G_GetY(line, i) >= -30.2) << format.key;
             }
         }

@@ -15,39 +15,9 @@ namespace {
 
 TEST(RecipeFile, BadFilesAreRefusedNamingTheFileAndTheFault)
 {
-    const std::string steps = R"("steps": [{"step": "select", "argument": "all"}, )";
-    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
-             {R"({"version": 2, "steps": []})",
-              "r.vantrel was saved by a newer version of Vantrel (file version 2; this version reads up to "
-              "1)."},
-             {R"({"version": 1, "steps": [{"step": "sel)",
-              "r.vantrel is truncated: it ends at byte 38 before the project is complete."},
-             {"", "r.vantrel is empty."},
-             {"{\"version\": 1,\n \"steps\": [}, \"rows\": \"all\"}",
-              "r.vantrel is damaged: it is not valid JSON at line 2, column 12."},
-             {R"([1, 2])", "r.vantrel is not a Vantrel project or recipe."},
-             {R"({"version": "1"})",
-              "r.vantrel is damaged: its version must be a whole number from 1, not \"1\"."},
-             {R"({"version": 1, "steps": {}})", "r.vantrel is damaged: \"steps\" must be a list."},
-             {R"({"version": 1, )" + steps + R"({"step": "smooth"}]})",
-              "r.vantrel: step 2, 'smooth', is not a step this version of Vantrel knows."},
-             {R"({"version": 1, "steps": [{"step": "select", "argument": "1,x"}]})",
-              "r.vantrel: step 1: select takes all|N[,N...], not '1,x'."},
-             {R"({"version": 1, )" + steps + R"({"step": "depth", "argument": "2"}]})",
-              "r.vantrel: step 2: depth takes no argument, not '2'."},
-             {R"({"version": 1, )" + steps + R"({"step": "config", "argument": "resistivity=-5"}]})",
-              "r.vantrel: step 2: resistivity must be above 0, not -5."},
-             {R"({"version": 1, "settings": {"v-threshold": -0.5}})",
-              "r.vantrel: the starting settings: v-threshold must be 0 or more, not -0.5."},
-             {R"({"version": 1, "settings": {"depth-coefficient": 1e60}})",
-              "r.vantrel: the starting settings: depth-coefficient is out of range (1e+60)."},
-             {R"({"version": 1, "settings": {"colour": 1}})",
-              "r.vantrel: the setting \"colour\" is not one this version of Vantrel knows."},
-             {R"({"version": 1, "rows": "1:x"})",
-              "r.vantrel is damaged: \"rows\" must be all, none or N[:R[-S]],..., not '1:x'."},
-             {R"({"version": 1, "charts": [{"kind": "pie"}]})",
-              "r.vantrel: chart 1, 'pie', is not a kind of chart this version of Vantrel draws."},
-         }) {
+    const auto cases = test::InputsAndMessages("project/bad_files.txt");
+    ASSERT_EQ(cases.size(), 16u);
+    for (const auto& [text, message] : cases) {
         const RecipeReadResult read = RecipeFile::ReadText(text, "r.vantrel");
         EXPECT_FALSE(read.ok) << text;
         EXPECT_EQ(read.message, message) << text;

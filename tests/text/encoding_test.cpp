@@ -98,21 +98,10 @@ TEST(MappingJson, RoundTripsAndSaysWhatIsWrong)
     EXPECT_EQ(back.mapping, m);
     m.separator = 0;
     EXPECT_EQ(MappingFromJson(MappingToJson(m)).mapping, m);
-    const std::vector<std::pair<const char*, const char*>> wrong = {
-        {"{", "it is not JSON"},
-        {"[]", "it is not a JSON object"},
-        {R"({"separator": ";;", "columns": []})", "\"separator\" must be one character or \"auto\""},
-        {R"({"decimal": ";", "columns": []})", "\"decimal\" must be \".\" or \",\""},
-        {R"({"headerLine": -1, "columns": []})", "\"headerLine\" must be a whole number from 0"},
-        {R"({"separator": ";"})", "\"columns\" must be a list of the columns' roles"},
-        {R"({"columns": [{"role": "x"}]})",
-         "a column's \"role\" must be file, increment, frequency, other or ignore"},
-        {R"({"columns": [{"role": "frequency"}]})",
-         "a frequency column needs \"hz\", its frequency in hertz"},
-    };
-    for (const auto& [json, why] : wrong)
-        EXPECT_EQ(MappingFromJson(json).message, std::string("The mapping is not valid: ") + why + ".")
-            << json;
+    const auto wrong = InputsAndMessages("text/bad_mappings.txt");
+    ASSERT_EQ(wrong.size(), 8u);
+    for (const auto& [json, message] : wrong)
+        EXPECT_EQ(MappingFromJson(json).message, message) << json;
 }
 
 }  // namespace

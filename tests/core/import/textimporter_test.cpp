@@ -46,7 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SameAsStandard{"SemicolonsDecimalCommasCrlf",
                        "FILE;INCREMENT;1000HZ;500HZ\r\n1;0;12,5;13,1\r\n1;5;12,7;-3\r\n", kStd},
-        SameAsStandard{"LineFeeds", "FILE;INCREMENT;1000HZ;500HZ\n1;0;12,5;13,1\n1;5;12,7;-3\n", kStd},
         SameAsStandard{"CarriageReturnsOnly", "FILE;INCREMENT;1000HZ;500HZ\r1;0;12,5;13,1\r1;5;12,7;-3",
                        kStd},
         SameAsStandard{"QuotedSpreadsheetCells",

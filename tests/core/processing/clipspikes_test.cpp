@@ -95,14 +95,4 @@ TEST(ClipSpikes, SameResultAsTheRuleWithAPlainSort)
     }
 }
 
-TEST(ScaleToMax, ScalesToTheTargetAndLeavesColumnsWithoutPositiveReadings)
-{
-    std::vector<float> v = {1, 2, 4};
-    EXPECT_TRUE(ScaleToMax(3, v.data(), 8.0f));
-    EXPECT_EQ(v, (std::vector<float>{2, 4, 8}));
-    std::vector<float> zeros = {0, -1, -3};
-    EXPECT_FALSE(ScaleToMax(3, zeros.data(), 8.0f));
-    EXPECT_EQ(zeros, (std::vector<float>{0, -1, -3}));
-}
-
 }  // namespace

@@ -160,11 +160,12 @@ private Q_SLOTS:
         AppLook::apply(*qApp, AppLook::kDefault);
     }
 
-    void treeAndSelectorOverALoadedFile()
+    void treeSelectorAndMouseOverALoadedFile()
     {
         QCOMPARE(m_fileView->currentFrequency(), -1);
         load(test::fixture("alternating.dat"));
         FileTreeModel* m = m_fileView->model();
+        CViewTree* tree = m_fileView->tree();
         // Files by their number, each with the date-time of its first row (row 3 differs);
         // row ids count the lines of the file across both files.
         const QStringList loaded{"File: 1 (20180412) #1",  "INCREMENT= 0 MODE=2 #1", "INCREMENT= 5 MODE=2 #3",
@@ -177,7 +178,7 @@ private Q_SLOTS:
         const auto document = m->index(0, 0, file1).data(Qt::DecorationRole).value<QIcon>();
         QVERIFY(!folder.isNull() && !document.isNull() && folder.cacheKey() != document.cacheKey());
         QVERIFY(!checked(file1) && !checked(m->index(0, 0, file1)));
-        QVERIFY(!m_fileView->tree()->isExpanded(file1));
+        QVERIFY(!tree->isExpanded(file1));
 
         // The selector lists the frequencies, the first one current.
         QComboBox* selector = m_fileView->frequencySelector();
@@ -187,33 +188,12 @@ private Q_SLOTS:
         QCOMPARE(m_fileView->currentFrequency(), 0);
         selector->setCurrentIndex(1);
         QCOMPARE(m_survey->m_tree.CurrentFrequency(), 1);
-        const QFont menu = QApplication::font("QMenu");
-        QCOMPARE(selector->font().pointSizeF(), menu.pointSizeF());
-        QCOMPARE(selector->font().weight(), menu.weight());
+        const QFont menuFont = QApplication::font("QMenu");
+        QCOMPARE(selector->font().pointSizeF(), menuFont.pointSizeF());
+        QCOMPARE(selector->font().weight(), menuFont.weight());
 
-        // After a reset the pane shows the tree as it then is, rows and
-        // frequencies added (a new tree on File Open: the data road).
-        Survey& survey = *m_survey;
-        m_notifier->beginReset();
-        survey.m_tree.AddFrequency("10HZ");
-        survey.m_tree.AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
-        survey.m_tree.AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
-        m_notifier->endReset();
-        QCOMPARE(selector->count(), 3);
-        QCOMPARE(selector->itemText(2), QStringLiteral("10HZ"));
-        QCOMPARE(
-            treeItems(),
-            loaded +
-                QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4", "INCREMENT= 0 MODE=1 #7"}));
-    }
-
-    void mouseOnTheTree()
-    {
-        load(test::fixture("alternating.dat"));
-        CViewTree* tree = m_fileView->tree();
-        FileTreeModel* m = m_fileView->model();
+        // The mouse on the tree.
         tree->expandAll();
-        const QModelIndex file1 = m->index(0, 0);
         auto row = [&](int r) { return m->index(r, 0, file1); };
 
         // Clicks on the boxes reach the core, and what it changes reaches every item.
@@ -236,13 +216,9 @@ private Q_SLOTS:
         // The context menu selects the item under the pointer.
         rightClick(tree, tree->visualRect(row(1)).center());
         QCOMPARE(tree->currentIndex(), row(1));
+        // (Its entries are in the command record of the shell's tests.)
         QMenu* menu = m_fileView->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(
-            test::entries(menu).first,
-            QList<int>({cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, 0, cmd::ID_DUMMY_COMPILE, 0, cmd::ID_EDIT_CUT,
-                        cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, 0, cmd::ID_PROPERTIES}));
-        QCOMPARE(menu->actions().last()->text(), QStringLiteral("属性(&P)..."));
         menu->close();
 
         // What the frame hands to the command router: the toolbar's and the menu's commands.
@@ -250,6 +226,21 @@ private Q_SLOTS:
                  QList<int>({cmd::ID_SELECT_DATA, cmd::ID_FILEVIEW_PROCESS_SELECTED, cmd::ID_FILEVIEW_DEPTH,
                              cmd::ID_SELECT_DATA, cmd::ID_OPEN_WITH, cmd::ID_DUMMY_COMPILE, cmd::ID_EDIT_CUT,
                              cmd::ID_EDIT_COPY, cmd::ID_EDIT_CLEAR, cmd::ID_PROPERTIES}));
+
+        // After a reset the pane shows the tree as it then is, rows and
+        // frequencies added (a new tree on File Open: the data road).
+        Survey& survey = *m_survey;
+        m_notifier->beginReset();
+        survey.m_tree.AddFrequency("10HZ");
+        survey.m_tree.AddRowItem(2, "20990101", 10, "INCREMENT", 3, "MODE");
+        survey.m_tree.AddRowItem(4, "20180420", 0, "INCREMENT", 1, "MODE");
+        m_notifier->endReset();
+        QCOMPARE(selector->count(), 3);
+        QCOMPARE(selector->itemText(2), QStringLiteral("10HZ"));
+        QCOMPARE(
+            treeItems(),
+            loaded +
+                QStringList({"INCREMENT=10 MODE=3 #6", "File: 4 (20180420) #4", "INCREMENT= 0 MODE=1 #7"}));
     }
 
     void tickingAFileOfManyRowsStaysCheap()
@@ -295,22 +286,13 @@ private Q_SLOTS:
         QCOMPARE(m_opened, QList<QUrl>({QUrl(QString::fromLatin1(CMyStatic::kApplicationCasePage))}));
         m_opened.clear();
 
-        makePictures({QStringLiteral("solo.bmp")});
-        m_fileView->LoadPictures();
-        QCOMPARE(m_fileView->picturePaths(), QStringList({QStringLiteral("Picture/solo.bmp")}));
-        QCOMPARE(m_fileView->pictureLinks(), QStringList({QString::fromLatin1(CMyStatic::kProductPage)}));
-        for (int i = 0; i < 3; ++i) {
-            m_fileView->ShowNextPicture();
-            QCOMPARE(m_fileView->pictureIndex(), 0);
-            QCOMPARE(picture->linkParity(), 0);
-            QCOMPARE(picture->picture().pixelColor(0, 0), QColor(Qt::red));
-        }
-
         // Links cut to 99 characters; b's is empty, c has none set.
         makePictures({"a.bmp", "b.bmp", "c.bmp"});
         const QString longLink = QStringLiteral("https://a.example/") + QString(120, QLatin1Char('x'));
         setLinks({{"a", longLink}, {"b", ""}});
         m_fileView->LoadPictures();
+        QCOMPARE(m_fileView->picturePaths(),
+                 QStringList({"Picture/a.bmp", "Picture/b.bmp", "Picture/c.bmp"}));
         QCOMPARE(m_fileView->pictureLinks(),
                  QStringList({longLink.left(99), QString(), QString::fromLatin1(CMyStatic::kProductPage)}));
         const QList<QColor> colours = {Qt::red, Qt::green, Qt::blue};
@@ -344,12 +326,15 @@ private Q_SLOTS:
         m_fileView->client()->repaint();
         QCOMPARE(m_fileView->pictureIndex(), (before + 1) % 3);
 
-        // A shorter list wraps at the next drawing.
+        // A shorter list wraps at the next drawing; a single picture stays.
         makePictures({QStringLiteral("z.bmp")}, QSize(12, 36));
         m_fileView->LoadPictures();
         QCOMPARE(m_fileView->pictureIndex(), (before + 1) % 3);
-        m_fileView->ShowNextPicture();
-        QCOMPARE(m_fileView->pictureIndex(), 0);
+        for (int i = 0; i < 2; ++i) {
+            m_fileView->ShowNextPicture();
+            QCOMPARE(m_fileView->pictureIndex(), 0);
+            QCOMPARE(picture->linkParity(), 0);
+        }
 
         // Drawn in a black frame on white, scaled with its aspect ratio, at the top left.
         const QImage shown = picture->grab().toImage();
@@ -358,12 +343,10 @@ private Q_SLOTS:
         QCOMPARE(shown.pixelColor(picture->width() - 4, picture->height() / 2), QColor(Qt::white));
     }
 
-    void outputTabsAndMenu()
+    void outputTabsMenuAndViewsFollowingTheCore()
     {
         load();
         QTabWidget* tabs = m_output->tabs();
-        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
-                 QStringList({"Origin Data", "Data Processing", "Depth Data"}));
         QCOMPARE(m_output->depthModel()->headerData(3, Qt::Horizontal).toString(),
                  QStringLiteral("Value(V)"));
 
@@ -371,9 +354,6 @@ private Q_SLOTS:
         rightClick(origin, origin->viewport()->rect().center());
         QMenu* menu = m_output->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(test::entries(menu).first,
-                 QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
-                             cmd::ID_OUTPUT_DEPTH, 0, cmd::ID_OUTPUT_PLANE_GRAPH}));
         menu->close();
         QCOMPARE(ids(m_output->commandActions()),
                  QList<int>({cmd::ID_OUTPUT_SEARCH_BAD_POINTS, cmd::ID_OUTPUT_CORRECT_BAD_POINTS,
@@ -383,11 +363,8 @@ private Q_SLOTS:
         QCOMPARE(m_output->toolBar()->parentWidget(), tabs);
         QWidget* seen = tabs->childAt(m_output->toolBar()->geometry().center());
         QVERIFY(seen && seen != m_output->toolBar() && !m_output->toolBar()->isAncestorOf(seen));
-    }
 
-    void viewsFollowTheCore()
-    {
-        load();
+        // The views follow the core's tables.
         OutputTables& tables = m_survey->m_tables;
         DataTableModel* processing = m_output->processingModel();
         QSignalSpy reset(processing, &QAbstractItemModel::modelReset);
