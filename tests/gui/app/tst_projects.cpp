@@ -81,6 +81,7 @@ class ProjectsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void saveAndReopenGivesTheSameTablesHistoryAndCharts();
+    void importedProjectKeepsItsMappingAndEncoding();
     void changedAndMissingDataFilesAsk();
     void badProjectsChangeNothing_data();
     void badProjectsChangeNothing();
@@ -129,6 +130,42 @@ void ProjectsTest::saveAndReopenGivesTheSameTablesHistoryAndCharts()
     shell.prompter.answers = {false, false};
     shell.frame->close();
     QVERIFY(shell.prompter.questions.value(0).startsWith("The steps done on road.dat have not been saved"));
+}
+
+// A file read through Import Text reopens with the same mapping and encoding.
+void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("sheet.csv"));
+    QFile file(data);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Nr;Pos;f1000;f2000;\xb1\xb8\xd7\xa2\n1;0;12,5;11;\xb2\xe2\n1;5;13,25;10,5;\xb5\xe3\n"
+               "2;0;14;12;\xd2\xbb\n");
+    file.close();
+    ImportMapping mapping;
+    mapping.separator = ';';
+    mapping.decimal = ',';
+    mapping.columns = {{ColumnRole::FileNumber, 0},
+                       {ColumnRole::Increment, 0},
+                       {ColumnRole::Frequency, 1000},
+                       {ColumnRole::Frequency, 2000}};
+    Shell shell;
+    QVERIFY(shell.frame->dataCommands()->loadFiles({data}, mapping, "GB18030"));
+    shell.frame->dataCommands()->runStep("select", std::string("all"));
+    shell.frame->dataCommands()->runStep("depth");
+    const QByteArray tables = tablesOf(shell.frame, dir.path());
+    const QString project = dir.filePath(QStringLiteral("sheet.vantrel"));
+    shell.prompter.files << FileChoice{true, project, 0};
+    shell.run(cmd::ID_SAVE_PROJECT);
+    QVERIFY2(shell.prompter.messages.isEmpty(), qPrintable(shell.prompter.messages.join('\n')));
+
+    shell.restart();
+    shell.prompter.files << FileChoice{true, project, 0};
+    shell.run(cmd::ID_OPEN_PROJECT);
+    QVERIFY2(shell.prompter.messages.isEmpty(), qPrintable(shell.prompter.messages.join('\n')));
+    QCOMPARE(shell.frame->survey().m_frame.Encoding(), std::string("GB18030"));
+    QCOMPARE(shell.frame->dataCommands()->importMapping(), std::optional<ImportMapping>(mapping));
+    QCOMPARE(tablesOf(shell.frame, dir.path()), tables);
 }
 
 void ProjectsTest::changedAndMissingDataFilesAsk()

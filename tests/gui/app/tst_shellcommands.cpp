@@ -140,11 +140,26 @@ private Q_SLOTS:
         QMenu* file = s.frame->menuBar()->actions().first()->menu();
         Q_EMIT file->aboutToShow();
         QCOMPARE(entries(file).first,
-                 (QList<int>{ID_FILE_OPEN, ID_IMPORT_TEXT, ID_REOPEN_ENCODING, ID_FILE_SAVE,
-                             ID_SAVE_DEPTH_DATA, ID_SAVE_PICTURE, ID_EXPORT_SECTION_GRID, ID_FILE_CLOSE, 0, ID_OPEN_PROJECT,
-                             ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, 0,
-                             ID_PRINT_PICTURE, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
-                             ID_FILE_MRU_FILE1 + 3, 0, ID_APP_EXIT}));
+                 (QList<int>{ID_FILE_OPEN,
+                             ID_IMPORT_TEXT,
+                             ID_REOPEN_ENCODING,
+                             ID_FILE_SAVE,
+                             ID_SAVE_DEPTH_DATA,
+                             ID_SAVE_PICTURE,
+                             ID_EXPORT_SECTION_GRID,
+                             ID_FILE_CLOSE,
+                             0,
+                             ID_OPEN_PROJECT,
+                             ID_SAVE_PROJECT,
+                             ID_SAVE_PROJECT_AS,
+                             0,
+                             ID_PRINT_PICTURE,
+                             ID_FILE_MRU_FILE1,
+                             ID_FILE_MRU_FILE1 + 1,
+                             ID_FILE_MRU_FILE1 + 2,
+                             ID_FILE_MRU_FILE1 + 3,
+                             0,
+                             ID_APP_EXIT}));
         QCOMPARE(s.frame->recentFiles().size(), 4);
         QVERIFY(s.frame->recentFiles().first().endsWith("e.dat"));
         QVERIFY(s.enabled(ID_FILE_MRU_FILE1 + 3));
@@ -218,7 +233,8 @@ private Q_SLOTS:
             else if (xml.name() == QLatin1String("translation")) {
                 ++messages;
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                if (!type.isEmpty() || xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty())
+                if (!type.isEmpty() ||
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty())
                     open << source;
             }
         }

@@ -108,10 +108,11 @@ private Q_SLOTS:
         // Several survey files are one survey; these two have other columns.
         s.app()->openFiles({test::fixture("alternating.dat"), road, "/tmp/x.vantrel"});
         QVERIFY(!s.frame->survey().m_frame.HasOpenFile());
-        QCOMPARE(s.prompter.messages,
-                 QStringList(
-                     {"x.vantrel cannot be read: No such file or directory.",
-                      "road.dat does not have the columns of alternating.dat: none of the files was loaded."}));
+        QCOMPARE(
+            s.prompter.messages,
+            QStringList(
+                {"x.vantrel cannot be read: No such file or directory.",
+                 "road.dat does not have the columns of alternating.dat: none of the files was loaded."}));
     }
 
     void droppedFilesOpen()
