@@ -4,7 +4,16 @@
 
 namespace vantrel {
 
-DataTable::DataTable(std::shared_ptr<TextStore> store) : m_store(std::move(store)) {}
+DataTable::DataTable(std::shared_ptr<TextStore> store)
+    : m_store(std::move(store)), m_refs(std::make_shared<RefVector>())
+{}
+
+DataTable::RefVector& DataTable::Own()
+{
+    if (m_refs.use_count() > 1)
+        m_refs = std::make_shared<RefVector>(*m_refs);
+    return *m_refs;
+}
 
 std::string_view DataTable::Title(std::size_t column) const
 {
@@ -17,11 +26,11 @@ void DataTable::AddColumn(std::string_view title)
     m_titles.emplace_back(title);
     if (m_rowCount == 0)
         return;
-    RefVector refs(m_rowCount * (oldCols + 1), 0);
+    auto refs = std::make_shared<RefVector>(m_rowCount * (oldCols + 1), 0);
     for (std::size_t r = 0; r < m_rowCount; ++r)
-        std::copy_n(m_refs.begin() + static_cast<std::ptrdiff_t>(r * oldCols), oldCols,
-                    refs.begin() + static_cast<std::ptrdiff_t>(r * (oldCols + 1)));
-    m_refs.swap(refs);
+        std::copy_n(m_refs->begin() + static_cast<std::ptrdiff_t>(r * oldCols), oldCols,
+                    refs->begin() + static_cast<std::ptrdiff_t>(r * (oldCols + 1)));
+    m_refs = std::move(refs);
 }
 
 void DataTable::Clear()
@@ -33,7 +42,7 @@ void DataTable::Clear()
 void DataTable::ClearRows()
 {
     m_rowCount = 0;
-    RefVector().swap(m_refs);
+    m_refs = std::make_shared<RefVector>();
 }
 
 DataTable::CellRef DataTable::RefAt(std::size_t row, std::size_t column) const
@@ -41,7 +50,7 @@ DataTable::CellRef DataTable::RefAt(std::size_t row, std::size_t column) const
     const std::size_t cols = m_titles.size();
     if (row >= m_rowCount || column >= cols)
         return 0;
-    return m_refs[row * cols + column];
+    return (*m_refs)[row * cols + column];
 }
 
 void DataTable::SetCell(std::size_t row, std::size_t column, std::string_view text)
@@ -49,28 +58,29 @@ void DataTable::SetCell(std::size_t row, std::size_t column, std::string_view te
     const std::size_t cols = m_titles.size();
     if (row >= m_rowCount || column >= cols)
         return;
-    CellRef& ref = m_refs[row * cols + column];
-    if (m_store->Text(ref) != text)
-        ref = m_store->Store(text);
+    const std::size_t at = row * cols + column;
+    if (m_store->Text((*m_refs)[at]) != text)
+        Own()[at] = m_store->Store(text);
 }
 
 void DataTable::ReplaceCell(std::size_t row, std::size_t column, std::string_view text)
 {
     const std::size_t cols = m_titles.size();
     if (row < m_rowCount && column < cols)
-        m_refs[row * cols + column] = m_store->Store(text);
+        Own()[row * cols + column] = m_store->Store(text);
 }
 
 template <typename CellOf>
 void DataTable::AppendCells(CellOf cellOf)
 {
     const std::size_t cols = m_titles.size();
-    const std::size_t before = m_refs.size();
+    RefVector& refs = Own();
+    const std::size_t before = refs.size();
     try {
         for (std::size_t c = 0; c < cols; ++c)
-            m_refs.push_back(cellOf(c));
+            refs.push_back(cellOf(c));
     } catch (...) {
-        m_refs.resize(before);  // no half rows
+        refs.resize(before);  // no half rows
         throw;
     }
     ++m_rowCount;
@@ -98,7 +108,8 @@ void DataTable::AppendRowRefs(std::span<const CellRef> refs)
 {
     const std::size_t cols = m_titles.size();
     if (refs.size() >= cols) {
-        m_refs.insert(m_refs.end(), refs.begin(), refs.begin() + static_cast<std::ptrdiff_t>(cols));
+        RefVector& own = Own();
+        own.insert(own.end(), refs.begin(), refs.begin() + static_cast<std::ptrdiff_t>(cols));
         ++m_rowCount;
         return;
     }
@@ -108,16 +119,21 @@ void DataTable::AppendRowRefs(std::span<const CellRef> refs)
 bool DataTable::SameCells(const DataTable& other) const
 {
     return m_store == other.m_store && m_rowCount == other.m_rowCount && m_titles == other.m_titles &&
-        m_refs == other.m_refs;
+        (m_refs == other.m_refs || *m_refs == *other.m_refs);
+}
+
+std::size_t DataTable::RefsFootprint() const
+{
+    std::size_t refs = m_refs->capacity() * sizeof(CellRef);
+    if (refs >= HugeAllocator<CellRef>::kHuge)
+        refs = (refs + HugeAllocator<CellRef>::kHuge - 1) / HugeAllocator<CellRef>::kHuge *
+            HugeAllocator<CellRef>::kHuge;
+    return refs;
 }
 
 std::size_t DataTable::Footprint() const
 {
-    std::size_t refs = m_refs.capacity() * sizeof(CellRef);
-    if (refs >= HugeAllocator<CellRef>::kHuge)
-        refs = (refs + HugeAllocator<CellRef>::kHuge - 1) / HugeAllocator<CellRef>::kHuge *
-            HugeAllocator<CellRef>::kHuge;
-    std::size_t bytes = sizeof(DataTable) + refs + m_titles.capacity() * sizeof(std::string);
+    std::size_t bytes = sizeof(DataTable) + RefsFootprint() + m_titles.capacity() * sizeof(std::string);
     for (const std::string& title : m_titles)
         if (title.capacity() > std::string().capacity())
             bytes += title.capacity() + 1;
@@ -126,15 +142,16 @@ std::size_t DataTable::Footprint() const
 
 void DataTable::ReserveRows(std::size_t rows)
 {
-    m_refs.reserve(rows * m_titles.size());
+    Own().reserve(rows * m_titles.size());
 }
 
 std::span<DataTable::CellRef> DataTable::AppendRowsToFill(std::size_t rows)
 {
-    const std::size_t before = m_refs.size();
-    m_refs.resize(before + rows * m_titles.size());
+    RefVector& refs = Own();
+    const std::size_t before = refs.size();
+    refs.resize(before + rows * m_titles.size());
     m_rowCount += rows;
-    return {m_refs.data() + before, rows * m_titles.size()};
+    return {refs.data() + before, rows * m_titles.size()};
 }
 
 }  // namespace vantrel

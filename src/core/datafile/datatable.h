@@ -22,6 +22,11 @@ namespace vantrel {
 ///
 /// Reading a cell outside the table gives empty text; writing one does
 /// nothing. Every row has exactly ColumnCount() cells.
+///
+/// Copies share their references until one of them changes (copy on
+/// write), so an undo snapshot of a big table costs nothing until the table
+/// changes. A table is read from several threads at once, but written only
+/// by the thread that owns it.
 class DataTable {
 public:
     using CellRef = TextStore::Ref;
@@ -46,7 +51,7 @@ public:
         const std::size_t cols = m_titles.size();
         if (row >= m_rowCount || column >= cols)
             return {};
-        return m_store->Text(m_refs[row * cols + column]);
+        return m_store->Text((*m_refs)[row * cols + column]);
     }
     void SetCell(std::size_t row, std::size_t column, std::string_view text);
     /// SetCell for a caller that knows the cell's text differs from `text`
@@ -80,19 +85,27 @@ public:
     std::size_t Footprint() const;
 
     const TextStore& Store() const { return *m_store; }
-    /// For the store's owner: every cell reference, to mark or to remap.
-    RefVector& Refs() { return m_refs; }
-    const RefVector& Refs() const { return m_refs; }
+    /// Every cell reference, row by row.
+    const RefVector& Refs() const { return *m_refs; }
+    /// For the store's owner: every cell reference, to remap (the table's own
+    /// copy from then on).
+    RefVector& MutableRefs() { return Own(); }
+    /// Which references the table holds: equal for copies that still share them.
+    const void* RefsIdentity() const { return m_refs.get(); }
+    /// The part of Footprint() that copies sharing the references share.
+    std::size_t RefsFootprint() const;
     void SetStore(std::shared_ptr<TextStore> store) { m_store = std::move(store); }
 
 private:
     template <typename CellOf>
     void AppendCells(CellOf cellOf);
+    /// The references, no longer shared with any copy.
+    RefVector& Own();
 
     std::shared_ptr<TextStore> m_store;
     std::vector<std::string> m_titles;
     std::size_t m_rowCount = 0;
-    RefVector m_refs;  // row-major, m_rowCount * ColumnCount()
+    std::shared_ptr<RefVector> m_refs;  // row-major, m_rowCount * ColumnCount(); never null
 };
 
 }  // namespace vantrel

@@ -128,7 +128,7 @@ void OutputTables::CompactText(bool force)
         }
     }
     for (DataTable* t : tables) {
-        for (TextStore::Ref& ref : t->Refs()) {
+        for (TextStore::Ref& ref : t->MutableRefs()) {
             const std::size_t w = ref >> 6;
             const std::uint64_t below = live[w] & ((std::uint64_t{1} << (ref & 63)) - 1);
             ref = renamed[rankBefore[w] + static_cast<std::uint32_t>(std::popcount(below))];

@@ -105,13 +105,21 @@ void UndoHistory::clear()
 std::size_t UndoHistory::footprintFrom(int first) const
 {
     std::unordered_set<const void*> counted;
-    const TextStore* live = &m_notifier.survey().m_tables.Store();
+    const OutputTables& tables = m_notifier.survey().m_tables;
+    const TextStore* live = &tables.Store();
+    // References the live tables still share with a snapshot cost the history nothing.
+    std::unordered_set<const void*> refsCounted = {tables.Origin().RefsIdentity(),
+                                                   tables.Processing().RefsIdentity(),
+                                                   tables.Depth().RefsIdentity()};
     std::size_t bytes = 0;
     const auto add = [&](const TablesSnapshot& s) {
         bytes += s.OwnFootprint();
         for (const auto& table : s.Tables())
-            if (counted.insert(table.get()).second)
+            if (counted.insert(table.get()).second) {
                 bytes += table->Footprint();
+                if (!refsCounted.insert(table->RefsIdentity()).second)
+                    bytes -= table->RefsFootprint();
+            }
         // A store the tables have left behind lives on for the history alone.
         if (s.StorePointer() != live && counted.insert(s.StorePointer()).second)
             bytes += s.StorePointer()->Footprint();

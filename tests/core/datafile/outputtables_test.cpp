@@ -52,8 +52,15 @@ TEST(TablesSnapshot, RestoreBringsBackEveryStateAndUnchangedTablesAreShared)
     const TablesSnapshot first = t.TakeSnapshot();
     EXPECT_TRUE(t.TakeSnapshot(&first).SameAs(first));
 
+    // A snapshot costs no copy of the references until a table changes;
+    // then the table takes its own and the snapshot keeps its cells.
+    EXPECT_EQ(first.Tables()[1]->RefsIdentity(), t.Processing().RefsIdentity());
+    const std::string kept(first.Tables()[1]->Cell(0, 2));
     // Only the Processing table changes: the others stay shared.
     t.Processing().SetCell(0, 2, "1.0");
+    EXPECT_NE(first.Tables()[1]->RefsIdentity(), t.Processing().RefsIdentity());
+    EXPECT_EQ(first.Tables()[1]->Cell(0, 2), kept);
+    EXPECT_EQ(first.Tables()[0]->RefsIdentity(), t.Origin().RefsIdentity());
     const TablesSnapshot changed = t.TakeSnapshot(&first);
     EXPECT_EQ(changed.Tables()[0], first.Tables()[0]);
     EXPECT_NE(changed.Tables()[1], first.Tables()[1]);
