@@ -7,7 +7,9 @@
 #   1. load + save original data of a 200 000-row file against cp of the file;
 #   2. the whole pipeline with a depth export against cp of the input plus cp
 #      of a file the size of the output;
-#   3. the pipeline on 20 000 rows, to show the growth is linear.
+#   3. the pipeline on 20 000 rows, to show the growth is linear;
+#   4. the pipeline on 2 000 000 rows (ten times the big file; SKIP_HUGE=1
+#      leaves it out), whose time must stay within 10.5 times the big file's.
 # Peak resident memory comes from GNU time (installed on demand: package time).
 # Usage: bench/cli_vs_cp.sh [BUILD_DIR]   (RUNS=5 by default)
 set -euo pipefail
@@ -81,3 +83,17 @@ for _ in $(seq "$runs"); do
 done
 t_small=$(cut -d' ' -f1 "$work/small.t" | median)
 echo "pipeline 20 000 rows: ${t_small}s; 200 000 rows: ${t_pipe}s; ratio $(ratio "$t_pipe" "$t_small") (10 for linear)"
+
+# 4. ten times the rows
+if [ "${SKIP_HUGE:-0}" != 1 ]; then
+  "$gen" --files 200 --points 10000 --frequencies 24 -o "$work/huge.dat"
+  : > "$work/huge.t"
+  for _ in $(seq "${HUGE_RUNS:-3}"); do
+    run_once "$cli" "$work/huge.dat" "${pipeline[@]}" "$work/depth-huge.csv" >> "$work/huge.t"
+  done
+  rm -f "$work/depth-huge.csv"
+  t_huge=$(cut -d' ' -f1 "$work/huge.t" | median)
+  rss_huge=$(cut -d' ' -f2 "$work/huge.t" | median)
+  echo "pipeline 2 000 000 rows: ${t_huge}s; ratio to 200 000 rows $(ratio "$t_huge" "$t_pipe") (target <= 10.5)"
+  echo "  runs: $(cut -d' ' -f1 "$work/huge.t" | tr '\n' ' ')peak RSS $(mib $((rss_huge * 1024))) MiB"
+fi

@@ -79,6 +79,12 @@ bool NewFile::CloseAndRename(const std::string& target)
     return true;
 }
 
+void* AllocateHuge(std::size_t bytes)
+{
+    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    return ::operator new (rounded, std::align_val_t{kHugePage});
+}
+
 void FreeHuge(void* block) noexcept
 {
     ::operator delete (block, std::align_val_t{kHugePage});

@@ -108,8 +108,7 @@ private:
 char* MapBlock(std::size_t size, bool hugePages);
 void UnmapBlock(char* block, std::size_t size);
 
-/// `bytes` (rounded up to 2 MiB) aligned to 2 MiB, offered to the system as
-/// transparent huge pages. Throws std::bad_alloc.
+/// `bytes` (rounded up to 2 MiB) aligned to 2 MiB. Throws std::bad_alloc.
 void* AllocateHuge(std::size_t bytes);
 void FreeHuge(void* block) noexcept;
 

@@ -176,10 +176,4 @@ void UnmapBlock(char* block, std::size_t)
     ::operator delete (block, std::align_val_t{kHugePage});
 }
 
-void* AllocateHuge(std::size_t bytes)
-{
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    return ::operator new (rounded, std::align_val_t{kHugePage});
-}
-
 }  // namespace vantrel::platform

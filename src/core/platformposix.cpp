@@ -177,14 +177,4 @@ void UnmapBlock(char* block, std::size_t size)
     ::munmap(block, size);
 }
 
-void* AllocateHuge(std::size_t bytes)
-{
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* p = ::operator new (rounded, std::align_val_t{kHugePage});
-#ifdef MADV_HUGEPAGE
-    ::madvise(p, rounded, MADV_HUGEPAGE);
-#endif
-    return p;
-}
-
 }  // namespace vantrel::platform
