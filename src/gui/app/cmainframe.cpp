@@ -1,4 +1,3 @@
-#include "app/importtextcommand.h"
 #include "app/cmainframe.h"
 
 #include "promo/bannerticker.h"
@@ -11,6 +10,8 @@
 #include "commands/datacommands.h"
 #include "commands/projectcommands.h"
 #include "commands/projectrecovery.h"
+#include "geo/sectiongrid.h"
+#include "graphs/contourlevels.h"
 #include "graphs/graphkind.h"
 #include "panes/chistorypane.h"
 #include "panes/cfileview.h"
@@ -20,6 +21,7 @@
 #include "common/commandids.h"
 #include "app/customizedialog.h"
 #include "app/documenttabbutton.h"
+#include "app/importtextcommand.h"
 #include "app/cvantrelapp.h"
 #include "instrument/instrumentcommand.h"
 #include "app/lockkeys.h"
@@ -383,10 +385,20 @@ std::vector<Recipe::Chart> CMainFrame::chartRecords() const
         if (const auto* view = qobject_cast<const CVantrelView*>(w->view());
             view && view->chart() && record->kind == GraphKind::Section) {
             const ColourMapOptions& c = view->chart()->colourMapOptions();
+            QString method;
+            for (const geo::GridMethodInfo& m : geo::GridMethods())
+                if (m.method == c.gridMethod)
+                    method = QString::fromLatin1(m.key);
             options[QStringLiteral("colours")] = QJsonObject{
-                {QStringLiteral("smooth"), c.interpolate}, {QStringLiteral("logarithmic"), c.logarithmic},
-                {QStringLiteral("gradient"), c.gradient},  {QStringLiteral("automatic"), c.automaticRange},
-                {QStringLiteral("lower"), c.lower},        {QStringLiteral("upper"), c.upper}};
+                {QStringLiteral("smooth"), c.interpolate},
+                {QStringLiteral("logarithmic"), c.logarithmic},
+                {QStringLiteral("gradient"), c.gradient},
+                {QStringLiteral("automatic"), c.automaticRange},
+                {QStringLiteral("everyFile"), c.everyFileRange},
+                {QStringLiteral("lower"), c.lower},
+                {QStringLiteral("upper"), c.upper},
+                {QStringLiteral("grid"), method},
+                {QStringLiteral("contours"), QString::fromStdString(ContourChoiceText(c.contours))}};
         }
         charts.push_back({std::string(GraphKindName(record->kind)), w->documentTitle().toStdString(),
                           QJsonDocument(options).toJson(QJsonDocument::Compact).toStdString(),
@@ -417,6 +429,15 @@ void CMainFrame::restoreCharts(const std::vector<Recipe::Chart>& charts, const s
             colours.automaticRange = c.value(QStringLiteral("automatic")).toBool(true);
             colours.lower = c.value(QStringLiteral("lower")).toDouble();
             colours.upper = c.value(QStringLiteral("upper")).toDouble(1);
+            colours.everyFileRange = c.value(QStringLiteral("everyFile")).toBool();
+            if (const geo::GridMethodInfo* m =
+                    geo::GridMethodNamed(c.value(QStringLiteral("grid")).toString().toStdString()))
+                colours.gridMethod = m->method;
+            // A choice this version cannot read leaves the lines off.
+            if (const ContourChoiceParse contours =
+                    ParseContourChoice(c.value(QStringLiteral("contours")).toString().toStdString());
+                contours.Ok())
+                colours.contours = contours.choice;
             view->chart()->setColourMapOptions(colours);
         }
     }
