@@ -137,11 +137,9 @@ void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
 {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("sheet.csv"));
-    QFile file(data);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Nr;Pos;f1000;f2000;\xb1\xb8\xd7\xa2\n1;0;12,5;11;\xb2\xe2\n1;5;13,25;10,5;\xb5\xe3\n"
-               "2;0;14;12;\xd2\xbb\n");
-    file.close();
+    QVERIFY(writeFile(data,
+                      "Nr;Pos;f1000;f2000;\xb1\xb8\xd7\xa2\n1;0;12,5;11;\xb2\xe2\n1;5;13,25;10,5;\xb5\xe3\n"
+                      "2;0;14;12;\xd2\xbb\n"));
     ImportMapping mapping;
     mapping.separator = ';';
     mapping.decimal = ',';
@@ -231,15 +229,13 @@ void ProjectsTest::badProjectsChangeNothing()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString data = copyFixture(dir, QStringLiteral("road.dat"));
-    QFile f(dir.filePath(QStringLiteral("bad.vantrel")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-    f.close();
+    const QString bad = dir.filePath(QStringLiteral("bad.vantrel"));
+    QVERIFY(writeFile(bad, text));
     Shell shell;
     shell.frame->dataCommands()->openPath(data);
     work(shell);
     const QByteArray before = tablesOf(shell.frame, dir.path());
-    QVERIFY(!shell.frame->projectCommands()->openProject(f.fileName()));
+    QVERIFY(!shell.frame->projectCommands()->openProject(bad));
     QCOMPARE(shell.prompter.messages, QStringList{message});
     QCOMPARE(tablesOf(shell.frame, dir.path()), before);
     QVERIFY(shell.frame->projectCommands()->hasUnsavedWork());

@@ -410,18 +410,15 @@ private Q_SLOTS:
     {
         // Three files of 201 rows each: every group is over the field source's capacity.
         const QString path = m_dir->filePath(QStringLiteral("groups.dat"));
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("FILE\tINCREMENT\t1000HZ\t500HZ\tMODE\tDATETIME\n");
-            for (int file = 1; file <= 3; ++file)
-                for (int row = 0; row < 201; ++row)
-                    f.write(QStringLiteral("%1\t%2\t%3.5\t7.25\t2\t202603010900\n")
-                                .arg(file)
-                                .arg(row * 5)
-                                .arg(10 + row % 7)
-                                .toLatin1());
-        }
+        QByteArray text = "FILE\tINCREMENT\t1000HZ\t500HZ\tMODE\tDATETIME\n";
+        for (int file = 1; file <= 3; ++file)
+            for (int row = 0; row < 201; ++row)
+                text += QStringLiteral("%1\t%2\t%3.5\t7.25\t2\t202603010900\n")
+                            .arg(file)
+                            .arg(row * 5)
+                            .arg(10 + row % 7)
+                            .toLatin1();
+        QVERIFY(test::writeFile(path, text));
         open(path);
         QVERIFY(m_prompter->messages.isEmpty());
         for (int i = 0; i < 3; ++i)

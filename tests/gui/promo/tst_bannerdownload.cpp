@@ -186,9 +186,7 @@ class TestBannerDownload : public QObject {
     {
         for (const QString& name : names) {
             QSettings().setValue("SelvoSoftwareHttpLink/" + name.section('.', 0, 0), "http://old.example/");
-            QFile f(QStringLiteral("Picture/") + name);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(Encoded(Qt::gray, "BMP"));
+            QVERIFY(test::writeFile(QStringLiteral("Picture/") + name, Encoded(Qt::gray, "BMP")));
         }
     }
 
@@ -270,10 +268,7 @@ private Q_SLOTS:
 
     void existingFileBlocksTheRest()
     {
-        QFile existing(QStringLiteral("Picture/b.png"));
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("mine");
-        existing.close();
+        QVERIFY(test::writeFile(QStringLiteral("Picture/b.png"), "mine"));
         m_server->setList(List({{"a.jpg", "http://a/"}, {"b.png", "http://b/"}, {"c.bmp", "http://c/"}}));
         serveThree();
         for (int i = 0; i < 4; ++i)
