@@ -182,7 +182,6 @@ private Q_SLOTS:
         m_shell->action(cmd::ID_FILE_OPEN)->trigger();
         QVERIFY(m_prompter->questions.isEmpty() && m_prompter->messages.isEmpty());
         QCOMPARE(m_shell->frame->statusBar()->currentMessage(), QStringLiteral("16 rows read from road.dat"));
-        QCOMPARE(QString::fromStdString(m_survey->m_frame.DataPath()), path.toUpper());
         QCOMPARE(m_fileView->model()->rowCount(), 2);
         QCOMPARE(m_output->originModel()->rowCount(), 16);
         QCOMPARE(m_output->tabs()->currentIndex(), 0);
@@ -509,8 +508,6 @@ private Q_SLOTS:
     void allSixStepsBackToTheLoadedFileWithinTheMemoryLimit()
     {
         openCopy(QStringLiteral("road.dat"));
-        QVERIFY(!m_shell->enabled(cmd::ID_EDIT_UNDO));
-        QCOMPARE(m_shell->action(cmd::ID_EDIT_UNDO)->text(), m_undoCaption);
         checkAll();
         using namespace cmd;
         const QList<int> road{ID_CHOOSE_DATA,        ID_PROCESSED_DATA,     ID_OUTPUT_SEARCH_BAD_POINTS,
