@@ -43,10 +43,12 @@ QStringList historyOf(CMainFrame* frame)
     return texts << QString::number(stack->index());
 }
 
-/// The steps of the afternoon: choose, a changed resistivity, depth, one undone search.
-void work(Shell& shell)
+/// Opens `path` and does the afternoon's steps: choose, a changed resistivity,
+/// depth, one undone search.
+void work(Shell& shell, const QString& path)
 {
     DataCommands* data = shell.frame->dataCommands();
+    data->openPath(path);
     data->runStep("correct-bad-points");
     data->runStep("select", std::string("1,2:1-3"));
     data->runStep("config", std::string("resistivity=12.5"));
@@ -94,8 +96,7 @@ void ProjectsTest::saveAndReopenGivesTheSameTablesHistoryAndCharts()
     QTemporaryDir dir;
     const QString data = copyFixture(dir, QStringLiteral("road.dat"));
     Shell shell;
-    shell.frame->dataCommands()->openPath(data);
-    work(shell);
+    work(shell, data);
     shell.run(cmd::ID_VERTICAL_GRAPH);
     QCOMPARE(shell.frame->historyPane()->view()->stack(), shell.frame->undoHistory().stack());
     const QStringList history = historyOf(shell.frame);
@@ -137,11 +138,9 @@ void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
 {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("sheet.csv"));
-    QFile file(data);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Nr;Pos;f1000;f2000;\xb1\xb8\xd7\xa2\n1;0;12,5;11;\xb2\xe2\n1;5;13,25;10,5;\xb5\xe3\n"
-               "2;0;14;12;\xd2\xbb\n");
-    file.close();
+    QVERIFY(writeFile(data,
+                      "Nr;Pos;f1000;f2000;\xb1\xb8\xd7\xa2\n1;0;12,5;11;\xb2\xe2\n1;5;13,25;10,5;\xb5\xe3\n"
+                      "2;0;14;12;\xd2\xbb\n"));
     ImportMapping mapping;
     mapping.separator = ';';
     mapping.decimal = ',';
@@ -174,15 +173,11 @@ void ProjectsTest::changedAndMissingDataFilesAsk()
     const QString data = copyFixture(dir, QStringLiteral("road.dat"));
     const QString project = dir.filePath(QStringLiteral("p.vantrel"));
     Shell shell;
-    shell.frame->dataCommands()->openPath(data);
-    work(shell);
+    work(shell, data);
     QVERIFY(shell.frame->projectCommands()->saveProject(project));
     shell.restart();
 
-    QFile f(data);
-    QVERIFY(f.open(QIODevice::Append));
-    f.write("1\t100\t10.00\t8.00\t6.00\t2\t202603010900\n");
-    f.close();
+    QVERIFY(writeFile(data, contents(data) + "1\t100\t10.00\t8.00\t6.00\t2\t202603010900\n"));
     QVERIFY(!shell.frame->projectCommands()->openProject(project));  // Cancel: stop
     QVERIFY(shell.prompter.questions.value(0).startsWith(
         "The data file has changed since the project was saved."));
@@ -231,15 +226,12 @@ void ProjectsTest::badProjectsChangeNothing()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString data = copyFixture(dir, QStringLiteral("road.dat"));
-    QFile f(dir.filePath(QStringLiteral("bad.vantrel")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-    f.close();
+    const QString bad = dir.filePath(QStringLiteral("bad.vantrel"));
+    QVERIFY(writeFile(bad, text));
     Shell shell;
-    shell.frame->dataCommands()->openPath(data);
-    work(shell);
+    work(shell, data);
     const QByteArray before = tablesOf(shell.frame, dir.path());
-    QVERIFY(!shell.frame->projectCommands()->openProject(f.fileName()));
+    QVERIFY(!shell.frame->projectCommands()->openProject(bad));
     QCOMPARE(shell.prompter.messages, QStringList{message});
     QCOMPARE(tablesOf(shell.frame, dir.path()), before);
     QVERIFY(shell.frame->projectCommands()->hasUnsavedWork());
@@ -250,8 +242,7 @@ void ProjectsTest::copiedCommandLineGivesTheDesktopsTables()
     QTemporaryDir dir;
     const QString data = copyFixture(dir, QStringLiteral("road.dat"), QStringLiteral("road line.dat"));
     Shell shell;
-    shell.frame->dataCommands()->openPath(data);
-    work(shell);
+    work(shell, data);
     shell.frame->historyPane()->menu()->actions().value(0)->trigger();
     const QString line = QGuiApplication::clipboard()->text();
     QVERIFY2(line.startsWith("vantrel-cli '" + data + "' --correct-bad-points --select 1,2:1-3 --config "),

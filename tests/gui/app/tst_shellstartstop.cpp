@@ -88,9 +88,9 @@ private Q_SLOTS:
             StartupOptions::versionText().startsWith("vantrel " + QCoreApplication::applicationVersion()));
     }
 
-    // A file named on the command line opens as File > Open opens it, the
-    // close question included; the files after the first say they were not opened.
-    void namedFilesOpen()
+    // A file named on the command line or dropped on the window opens as
+    // File > Open opens it, the close question included.
+    void namedAndDroppedFilesOpen()
     {
         Shell s;
         const QString road = test::fixture("road.dat");
@@ -113,11 +113,9 @@ private Q_SLOTS:
             QStringList(
                 {"x.vantrel cannot be read: No such file or directory.",
                  "road.dat does not have the columns of alternating.dat: none of the files was loaded."}));
-    }
 
-    void droppedFilesOpen()
-    {
-        Shell s;
+        // Dropped files open the same way; nothing is open now, so nothing is asked.
+        s.prompter.questions.clear();
         QVERIFY(!drop(s, {"/tmp/notes.txt"}));
         QVERIFY(drop(s, {test::fixture("other_layout.csv")}));
         QTRY_COMPARE(openFileName(s), QString("other_layout.csv"));
@@ -206,10 +204,8 @@ private Q_SLOTS:
         // Neither .dat nor .csv: an existing file keeps its contents.
         const QString other = dir.filePath("keep.TXT");
         const QString existing = dir.filePath("old.dat");
-        for (const QString& path : {other, existing}) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("precious") == 8);
-        }
+        for (const QString& path : {other, existing})
+            QVERIFY(test::writeFile(path, "precious"));
         s.prompter.messages.clear();
         s.prompter.files = {FileChoice{true, other, 2}};
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
@@ -222,26 +218,7 @@ private Q_SLOTS:
         QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
         QVERIFY(s.prompter.questions.isEmpty());
         QVERIFY(contents(existing).startsWith("Increment Value\t"));
-
-        // The name typed and the filter chosen decide the ending and the separator.
-        const struct {
-            const char *typed, *written;
-            int filter;
-            char separator;
-        } cases[] = {{"DEPTH1.CSV", "DEPTH1.CSV.csv", 1, ','},
-                     {"depth1.csv", "depth1.csv.dat", 0, '\t'},
-                     {"d.dat", "d.dat", 2, '\t'}};
-        s.prompter.messages.clear();
-        for (const auto& c : cases) {
-            QTemporaryDir fresh;
-            s.prompter.files = {FileChoice{true, fresh.filePath(c.typed), c.filter}};
-            QVERIFY(s.run(ID_SAVE_DEPTH_DATA));
-            QCOMPARE(QDir(fresh.path()).entryList(QDir::Files), QStringList{c.written});
-            const QByteArray header =
-                QByteArray("Increment Value,Height,Value,FileID\r\n").replace(',', c.separator);
-            QVERIFY2(contents(fresh.filePath(c.written)).startsWith(header), c.written);
-        }
-        QVERIFY(s.prompter.messages.isEmpty());
+        QCOMPARE(s.prompter.messages.size(), 1);  // nothing said of a save that worked
     }
 };
 

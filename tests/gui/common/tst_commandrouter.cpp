@@ -82,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(router.isHandled(kId, &owner), !handlers.isEmpty());
     }
 
-    void actionsShowTheHandlersState()
+    void actionsShowTheHandlersStateOwnCommandsGoWithTheirOwner()
     {
         CommandRouter router;
         QMenu menu;
@@ -122,21 +122,19 @@ private Q_SLOTS:
         delete plain;
         router.updateActions();
         QCOMPARE(router.actions(), (QList<QAction*>{mark}));
-    }
 
-    void ownCommandsGoWithTheirOwner()
-    {
-        CommandRouter router;
+        // A widget's own commands answer only for it and go with it.
+        const int own = kId + 2;  // no other level has an entry
         auto* pane = new QObject;
-        QObject other;
-        int runs = 0;
-        router.ownCommands(pane).add(kId, [&] { ++runs; });
-        QVERIFY(router.dispatch(kId, pane));
-        QVERIFY(!router.dispatch(kId, &other));  // another widget's entries are not its own
-        QVERIFY(!router.dispatch(kId));
+        QObject stranger;
+        runs = 0;
+        router.ownCommands(pane).add(own, [&] { ++runs; });
+        QVERIFY(router.dispatch(own, pane));
+        QVERIFY(!router.dispatch(own, &stranger));  // another widget's entries are not its own
+        QVERIFY(!router.dispatch(own));
         delete pane;
         auto* successor = new QObject;  // may take the same address
-        QVERIFY(!router.isHandled(kId, successor));
+        QVERIFY(!router.isHandled(own, successor));
         delete successor;
         QCOMPARE(runs, 1);
     }

@@ -63,6 +63,13 @@ inline QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+/// Writes `bytes` as the whole of the file at `path`; false if it could not.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 inline QString fixture(const QString& name)
 {
     return QStringLiteral(VANTREL_TEST_DATA "/gui/") + name;

@@ -35,6 +35,8 @@ public:
     std::function<bool(QPrinter&)> onPrint;
     /// Runs the modal dialogs (may look at them, click, accept); none rejects.
     std::function<int(QDialog&)> onDialog;
+    /// Runs as an open-file dialog opens, to look around before it answers.
+    std::function<void()> onOpenFile;
 
     using Prompter::question;
     void message(const QString& text) override { messages << text; }
@@ -50,7 +52,12 @@ public:
         questionDefaults << byDefault;
         return !answers.isEmpty() && answers.takeFirst();
     }
-    FileChoice openFile(const QString& filters) override { return nextFile(filters); }
+    FileChoice openFile(const QString& filters) override
+    {
+        if (onOpenFile)
+            onOpenFile();
+        return nextFile(filters);
+    }
     FileChoices openFiles(const QString& filters) override
     {
         if (fileLists.isEmpty())

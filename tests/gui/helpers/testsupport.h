@@ -35,21 +35,10 @@ struct InLanguage {
     ~InLanguage() { CVantrelApp::instance()->setLanguage(Translations::Language::English); }
 };
 
-/// A scripted prompter that can look around when a file dialog opens.
-struct WatchingPrompter : ScriptedPrompter {
-    std::function<void()> onOpenFile;
-    FileChoice openFile(const QString& filters) override
-    {
-        if (onOpenFile)
-            onOpenFile();
-        return ScriptedPrompter::openFile(filters);
-    }
-};
-
 /// A fresh main frame with a scripted prompter; dialogs run through `runner`
 /// (default: rejected at once) and Exit records its status instead of ending.
 struct Shell {
-    WatchingPrompter prompter;
+    ScriptedPrompter prompter;
     std::function<int(QDialog&)> runner = [](QDialog& d) {
         d.reject();
         return d.result();
