@@ -108,9 +108,8 @@ std::size_t UndoHistory::footprintFrom(int first) const
     const OutputTables& tables = m_notifier.survey().m_tables;
     const TextStore* live = &tables.Store();
     // References the live tables still share with a snapshot cost the history nothing.
-    std::unordered_set<const void*> refsCounted = {tables.Origin().RefsIdentity(),
-                                                   tables.Processing().RefsIdentity(),
-                                                   tables.Depth().RefsIdentity()};
+    std::unordered_set<const void*> refsCounted = {
+        tables.Origin().RefsIdentity(), tables.Processing().RefsIdentity(), tables.Depth().RefsIdentity()};
     std::size_t bytes = 0;
     const auto add = [&](const TablesSnapshot& s) {
         bytes += s.OwnFootprint();

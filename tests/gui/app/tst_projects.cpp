@@ -4,6 +4,8 @@
 #include "testsupport.h"
 
 #include "charts/cchildframe.h"
+#include "charts/chartcontrol.h"
+#include "charts/cvantrelview.h"
 #include "commands/datacommands.h"
 #include "commands/projectcommands.h"
 #include "commands/projectrecovery.h"
@@ -83,7 +85,7 @@ class ProjectsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void saveAndReopenGivesTheSameTablesHistoryAndCharts();
-    void importedProjectKeepsItsMappingAndEncoding();
+    void importedProjectKeepsItsMappingEncodingAndSection();
     void changedAndMissingDataFilesAsk();
     void badProjectsChangeNothing_data();
     void badProjectsChangeNothing();
@@ -134,7 +136,7 @@ void ProjectsTest::saveAndReopenGivesTheSameTablesHistoryAndCharts()
 }
 
 // A file read through Import Text reopens with the same mapping and encoding.
-void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
+void ProjectsTest::importedProjectKeepsItsMappingEncodingAndSection()
 {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("sheet.csv"));
@@ -153,6 +155,22 @@ void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
     shell.frame->dataCommands()->runStep("select", std::string("all"));
     shell.frame->dataCommands()->runStep("depth");
     const QByteArray tables = tablesOf(shell.frame, dir.path());
+    // A section window with every colour map option away from its default.
+    QVERIFY(shell.run(cmd::ID_SECTION_GRAPH));
+    const auto sectionChart = [&shell] {
+        const QList<CChildFrame*> windows = shell.frame->chartWindows();
+        auto* view = windows.isEmpty() ? nullptr : qobject_cast<CVantrelView*>(windows.first()->view());
+        return view ? view->chart() : nullptr;
+    };
+    QVERIFY(sectionChart());
+    ColourMapOptions colours;
+    colours.interpolate = true;
+    colours.logarithmic = false;
+    colours.gradient = 2;
+    colours.everyFileRange = true;
+    colours.gridMethod = geo::GridMethod::Nearest;
+    colours.contours = ParseContourChoice("11.5,12.5,13").choice;
+    sectionChart()->setColourMapOptions(colours);
     const QString project = dir.filePath(QStringLiteral("sheet.vantrel"));
     shell.prompter.files << FileChoice{true, project, 0};
     shell.run(cmd::ID_SAVE_PROJECT);
@@ -165,6 +183,8 @@ void ProjectsTest::importedProjectKeepsItsMappingAndEncoding()
     QCOMPARE(shell.frame->survey().m_frame.Encoding(), std::string("GB18030"));
     QCOMPARE(shell.frame->dataCommands()->importMapping(), std::optional<ImportMapping>(mapping));
     QCOMPARE(tablesOf(shell.frame, dir.path()), tables);
+    QVERIFY(sectionChart());
+    QVERIFY(sectionChart()->colourMapOptions() == colours);
 }
 
 void ProjectsTest::changedAndMissingDataFilesAsk()
