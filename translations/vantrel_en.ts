@@ -1836,11 +1836,6 @@ Show where it is now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location line="+18"/>
         <source>%1 is a recipe, not a project: it names no data file. Open a data file and run the recipe with vantrel-cli --recipe, or open a project.</source>
         <translation type="unfinished"></translation>

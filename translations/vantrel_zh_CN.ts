@@ -1863,11 +1863,6 @@ Show where it is now?</source>
 指出它现在的位置吗?</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
-        <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
-    </message>
-    <message>
         <location line="+18"/>
         <source>%1 is a recipe, not a project: it names no data file. Open a data file and run the recipe with vantrel-cli --recipe, or open a project.</source>
         <translation>%1 是处理方案而不是工程: 它没有指明数据文件。请打开数据文件并用 vantrel-cli --recipe 运行该方案, 或打开一个工程。</translation>

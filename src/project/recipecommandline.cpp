@@ -2,8 +2,6 @@
 
 #include "processing/settingstext.h"
 
-#include <charconv>
-
 namespace vantrel {
 
 std::string RecipeCommandLine::OptionOf(std::string_view name)
@@ -29,13 +27,9 @@ std::string RecipeCommandLine::Text(const Recipe& recipe, std::string_view input
     std::string line = "vantrel-cli " +
         Quoted(input.starts_with('-') && input != "-" ? "./" + std::string(input) : std::string(input));
     if (recipe.settings)
-        for (const SettingName& setting : SettingNames()) {
-            char value[32];
-            const float number = (*recipe.settings).*(setting.field);
+        for (const SettingName& setting : SettingNames())
             line += " " + OptionOf(setting.name) + " " +
-                Quoted(std::string_view(value,
-                                        std::to_chars(value, value + sizeof value, number).ptr - value));
-        }
+                Quoted(SettingValueText((*recipe.settings).*(setting.field)));
     for (const Recipe::Step& step : recipe.steps) {
         line += " " + OptionOf(step.name);
         if (!step.argument.empty())

@@ -20,15 +20,19 @@ std::span<const SettingName> SettingNames()
     return names;
 }
 
+std::string SettingValueText(float value)
+{
+    char number[32];
+    return std::string(number, std::to_chars(number, number + sizeof number, value).ptr);
+}
+
 std::string SettingsText(const ProcessingSettings& settings)
 {
     std::string text;
     for (const SettingName& s : SettingNames()) {
-        char number[32];
-        const auto end = std::to_chars(number, number + sizeof number, settings.*(s.field)).ptr;
         if (!text.empty())
             text += ',';
-        text.append(s.name).append("=").append(number, end);
+        text.append(s.name).append("=").append(SettingValueText(settings.*(s.field)));
     }
     return text;
 }

@@ -17,6 +17,10 @@ struct SettingName {
 /// The five settings in their order in ProcessingSettings.
 std::span<const SettingName> SettingNames();
 
+/// A setting's value as the shortest text that reads back to the same
+/// float, in the C locale ("12.5", "0.7").
+std::string SettingValueText(float value);
+
 /// Every setting as "deviation-factor=3,resistivity=20,depth-coefficient=0.7,
 /// p-threshold=0.3,v-threshold=0.3": each value the shortest text that reads
 /// back to the same float, in the C locale.

@@ -22,7 +22,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <charconv>
 #include <new>
 #include <optional>
 #include <set>
@@ -173,7 +172,7 @@ void DataCommands::OnFileOpen()
     Survey& survey = m_notifier.survey();
     if (!closeBeforeOpening())
         return;
-    const FileChoices choice = m_prompter.openFiles(tr(kDataFileFilters));
+    const FileChoices choice = m_prompter.openFiles(dataFileFilters());
     if (!choice.accepted || choice.paths.isEmpty()) {
         m_notifier.notifyStateChanged();
         return;
@@ -193,6 +192,11 @@ void DataCommands::closeData()
     m_mapping.reset();
     m_saveAsks = false;
     m_notifier.endReset();
+}
+
+QString DataCommands::dataFileFilters()
+{
+    return tr(kDataFileFilters);
 }
 
 bool DataCommands::readData(const QString& path, const std::optional<ImportMapping>& mapping,
@@ -314,7 +318,7 @@ void DataCommands::OnSaveOriginalData()
     Survey& survey = m_notifier.survey();
     if (m_saveAsks) {
         // No one file in the standard layout was read: the user names the file.
-        const FileChoice choice = m_prompter.saveFile(tr(kDataFileFilters));
+        const FileChoice choice = m_prompter.saveFile(dataFileFilters());
         if (!choice.accepted || choice.path.isEmpty())
             return;
         survey.m_frame.SetDataPath(localPath(choice.path), choice.filterIndex);
@@ -347,7 +351,7 @@ void DataCommands::OnSaveDepthData()
         m_prompter.message(QString::fromUtf8(msg::kNoDepthData));
         return;
     }
-    const FileChoice choice = m_prompter.saveFile(tr(kDataFileFilters));
+    const FileChoice choice = m_prompter.saveFile(dataFileFilters());
     if (!choice.accepted || choice.path.isEmpty())
         return;
     const std::string target = DepthWriter::TargetPath(localPath(choice.path), choice.filterIndex);
@@ -492,12 +496,9 @@ QString DataCommands::describeStep(const ProcessingStep& step, std::string_view 
         const bool shown = step.changes.settings
             ? before.*(s.field) != after.*(s.field)
             : reads.split(QLatin1Char(',')).contains(name) && after.*(s.field) != defaults.*(s.field);
-        if (shown) {
-            char value[32];
-            const char* end = std::to_chars(value, value + sizeof value, after.*(s.field)).ptr;
+        if (shown)
             details << tr("%1 %2").arg(QCoreApplication::translate(kStepContext, std::string(s.name).c_str()),
-                                       QString::fromLatin1(value, end - value));
-        }
+                                       QString::fromStdString(SettingValueText(after.*(s.field))));
     }
     return details.isEmpty() ? text : text + QStringLiteral(", ") + details.join(QStringLiteral(", "));
 }

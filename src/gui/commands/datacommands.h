@@ -86,6 +86,8 @@ public:
     /// The one file the open survey was read from; empty when none is open
     /// or the survey was read from several files.
     QString dataFile() const;
+    /// The data files' filter of the open and save dialogs, translated.
+    static QString dataFileFilters();
     /// The mapping the open survey was imported with, if any.
     const std::optional<ImportMapping>& importMapping() const { return m_mapping; }
 

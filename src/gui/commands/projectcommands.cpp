@@ -190,8 +190,7 @@ QString ProjectCommands::locateData(const Recipe& recipe, const QString& project
                                     "is now?")
                                      .arg(QFileInfo(projectPath).fileName(), QDir::toNativeSeparators(path))))
             return {};
-        const FileChoice choice =
-            m_prompter.openFile(tr("DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||"));
+        const FileChoice choice = m_prompter.openFile(DataCommands::dataFileFilters());
         if (!choice.accepted || choice.path.isEmpty())
             return {};
         path = choice.path;
