@@ -90,8 +90,7 @@ private Q_SLOTS:
 
         s.prompter.choices << offered("windows-1252");
         QVERIFY(s.run(ID_REOPEN_ENCODING));
-        QCOMPARE(s.prompter.choiceLists.last().at(s.prompter.choiceLists.last().indexOf("GB18030")),
-                 QString("GB18030"));
+        QVERIFY(s.prompter.choiceLists.last().contains("GB18030"));
         QCOMPARE(encodingShown(s), QString("windows-1252"));
         QCOMPARE(shownLast(s, -1), QString::fromUtf8("±¸×¢"));
 
