@@ -146,27 +146,6 @@ void DataFileReader::Stopped(ReadResult::Status status, std::string message)
     m_stopped = true;
 }
 
-/// Lines of the file, upper-cased, trimmed and split into fields: what can be
-/// worked out without the tables.
-struct DataFileReader::Piece {
-    enum Kind : unsigned char { Empty, HeaderLine, Data };
-    struct Line {
-        std::string_view text;  // trimmed; a data line without its trailing separators
-        std::uint32_t firstField = 0;
-        std::uint32_t fieldCount = 0;
-        Kind kind = Empty;
-        bool ok = false;  // a data line with as many fields as the header
-    };
-    std::vector<char> bytes;
-    std::vector<Line> lines;
-    std::vector<std::string_view> fields;
-    std::uint64_t done = 0;  // bytes read from the source up to the end of this piece
-    bool end = false;        // the source is at its end, failed, or a line is too long to hold
-    bool failed = false;
-    bool tooLarge = false;
-    std::string error;
-};
-
 namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
@@ -288,42 +267,10 @@ public:
             m_form = m_probe(std::string_view(piece.bytes.data(), have));
         m_probed = true;
         ToUpperAsciiInPlace(piece.bytes.data(), cut, m_form);
-        Split(piece, cut);
+        DataFileReader::SplitLines(piece, 0, cut, &m_headerFields);
     }
 
 private:
-    template <typename Piece>
-    void Split(Piece& piece, std::size_t cut)
-    {
-        const char* p = piece.bytes.data();
-        const char* end = p + cut;
-        while (p < end) {
-            const char* nl =
-                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            const char* lineEnd = nl ? nl : end;
-            std::size_t size = static_cast<std::size_t>(lineEnd - p);
-            if (size > 0 && p[size - 1] == '\r')
-                --size;
-            typename Piece::Line line;
-            line.text = Trim(std::string_view(p, size));
-            if (!line.text.empty()) {
-                const auto at = line.text.find("INCREMENT");
-                if (at != std::string_view::npos && at > 0) {
-                    line.kind = Piece::HeaderLine;
-                    if (m_headerFields == 0)
-                        m_headerFields = CountHeaderFields(line.text);
-                } else {
-                    line.kind = Piece::Data;
-                    line.firstField = static_cast<std::uint32_t>(piece.fields.size());
-                    line.ok = SplitFields(line.text, m_headerFields, piece.fields);
-                    line.fieldCount = static_cast<std::uint32_t>(piece.fields.size() - line.firstField);
-                }
-            }
-            piece.lines.push_back(line);
-            p = nl ? nl + 1 : end;
-        }
-    }
-
     const std::function<std::ptrdiff_t(char*, std::size_t)>& m_source;
     const std::function<std::string()>& m_errorReason;
     std::size_t m_headerFields;
@@ -335,6 +282,36 @@ private:
 };
 
 }  // namespace
+
+void DataFileReader::SplitLines(Piece& piece, std::size_t from, std::size_t to, std::size_t* headerFields)
+{
+    const char* p = piece.bytes.data() + from;
+    const char* end = piece.bytes.data() + to;
+    while (p < end) {
+        const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        const char* lineEnd = nl ? nl : end;
+        std::size_t size = static_cast<std::size_t>(lineEnd - p);
+        if (size > 0 && p[size - 1] == '\r')
+            --size;
+        Piece::Line line;
+        line.text = Trim(std::string_view(p, size));
+        if (!line.text.empty()) {
+            const auto at = line.text.find("INCREMENT");
+            if (at != std::string_view::npos && at > 0) {
+                line.kind = Piece::HeaderLine;
+                if (*headerFields == 0)
+                    *headerFields = CountHeaderFields(line.text);
+            } else {
+                line.kind = Piece::Data;
+                line.firstField = static_cast<std::uint32_t>(piece.fields.size());
+                line.ok = SplitFields(line.text, *headerFields, piece.fields);
+                line.fieldCount = static_cast<std::uint32_t>(piece.fields.size() - line.firstField);
+            }
+        }
+        piece.lines.push_back(line);
+        p = nl ? nl + 1 : end;
+    }
+}
 
 void DataFileReader::Take(const Piece& piece)
 {
@@ -382,6 +359,23 @@ ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<
                                       bool twoThreads)
 {
     Splitter splitter(source, errorReason, m_frame.HeaderColumns().size(), m_probe);
+    return TakeAll(
+        [&](Piece& piece) {
+            splitter.Fill(piece);
+            return piece.end;
+        },
+        twoThreads);
+}
+
+ReadResult DataFileReader::ReadPieces(const PieceSource& fill, const std::string& shownName)
+{
+    Begin(shownName);
+    m_totalBytes = m_streamSize;
+    return TakeAll(fill, true);
+}
+
+ReadResult DataFileReader::TakeAll(const PieceSource& fill, bool twoThreads)
+{
     // Returns true at the end.
     const auto take = [&](const Piece& piece) {
         Take(piece);
@@ -405,7 +399,7 @@ ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<
     if (!twoThreads) {
         Piece piece;
         do
-            splitter.Fill(piece);
+            piece.end = fill(piece);
         while (!take(piece));
         return m_result;
     }
@@ -414,7 +408,7 @@ ReadResult DataFileReader::ReadChunks(const Source& source, const std::function<
     FillAheadInOrder<Piece>(
         [&](Piece& piece) {
             try {
-                splitter.Fill(piece);
+                piece.end = fill(piece);
             } catch (...) {
                 piece.tooLarge = piece.end = true;  // out of memory for the lines
             }

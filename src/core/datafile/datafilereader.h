@@ -85,16 +85,48 @@ public:
     ReadResult ReadStream(std::istream& in, const std::string& shownName);
     ReadResult ReadBuffer(std::string_view bytes);
 
+    /// Lines of a file, upper-cased, trimmed and split into fields: what can
+    /// be worked out without the tables.
+    struct Piece {
+        enum Kind : unsigned char { Empty, HeaderLine, Data };
+        struct Line {
+            std::string_view text;  // trimmed; a data line without its trailing separators
+            std::uint32_t firstField = 0;
+            std::uint32_t fieldCount = 0;
+            Kind kind = Empty;
+            bool ok = false;  // a data line with as many fields as the header
+        };
+        std::vector<char> bytes;
+        std::vector<Line> lines;
+        std::vector<std::string_view> fields;
+        std::uint64_t done = 0;  // bytes read from the source up to the end of this piece
+        bool end = false;        // the source is at its end, failed, or a line is too long to hold
+        bool failed = false;
+        bool tooLarge = false;
+        std::string error;
+    };
+    /// Makes the next piece of lines; true for the last one.
+    using PieceSource = std::function<bool(Piece& piece)>;
+    /// Reads lines another part of the program has split already (a text in
+    /// another layout, rewritten): `fill` runs on a second thread while this
+    /// one fills the tables, as a file is read.
+    ReadResult ReadPieces(const PieceSource& fill, const std::string& shownName);
+    /// Appends the lines of piece.bytes[from, to) (upper-cased already) to
+    /// the piece as this reader splits them. `headerFields` is the header's
+    /// field count, 0 until a header line is met, which sets it.
+    static void SplitLines(Piece& piece, std::size_t from, std::size_t to, std::size_t* headerFields);
+
 private:
     /// Fills a buffer: the bytes read, 0 at the end, -1 on a read error.
     using Source = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
-    struct Piece;
 
     void Begin(const std::string& shownName);
     /// Reads the source to its end. A second thread reads ahead and splits the
     /// lines into fields while this one fills the tables, when `twoThreads`.
     ReadResult ReadChunks(const Source& source, const std::function<std::string()>& errorReason,
                           bool twoThreads);
+    /// Takes the pieces `fill` makes, on a second thread when `twoThreads`.
+    ReadResult TakeAll(const PieceSource& fill, bool twoThreads);
     void Take(const Piece& piece);
     void Stopped(ReadResult::Status status, std::string message);
     void Header(std::string_view line);

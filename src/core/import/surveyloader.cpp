@@ -2,6 +2,7 @@
 
 #include "datafile/columnrules.h"
 #include "fillin.h"
+#include "linereader.h"
 #include "numbers.h"
 #include "messages.h"
 #include "platform.h"
@@ -39,19 +40,29 @@ bool SameTitles(const std::vector<std::string>& a, const std::vector<std::string
 
 }  // namespace
 
+bool SurveyLoader::Open(const Input& input, platform::InputFile* file, std::uint64_t* size,
+                        std::string* reason)
+{
+    if (input.standardInput) {
+        file->OpenStandardInput();
+        return true;
+    }
+    const platform::PathInfo info = platform::Inspect(input.path);
+    if (info.directory || !file->Open(input.path)) {
+        *reason = platform::ErrorText(info.directory ? EISDIR : file->Error());
+        return false;
+    }
+    *size = info.size;
+    return true;
+}
+
 bool SurveyLoader::ReadWhole(const Input& input, std::string* bytes, std::string* reason)
 {
     platform::InputFile file;
-    if (input.standardInput) {
-        file.OpenStandardInput();
-    } else {
-        const platform::PathInfo info = platform::Inspect(input.path);
-        if (info.directory || !file.Open(input.path)) {
-            *reason = platform::ErrorText(info.directory ? EISDIR : file.Error());
-            return false;
-        }
-        bytes->reserve(static_cast<std::size_t>(info.size));
-    }
+    std::uint64_t size = 0;
+    if (!Open(input, &file, &size, reason))
+        return false;
+    bytes->reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     for (;;) {
         const std::ptrdiff_t got = file.Read(buffer, sizeof buffer);
@@ -84,15 +95,23 @@ LoadResult SurveyLoader::ReadOne(const Input& input, Survey& survey, std::vector
             *titles = survey.m_frame.HeaderColumns();
         return result;
     }
-    std::string bytes, reason;
-    if (!ReadWhole(input, &bytes, &reason))
+    // Read as it goes: the file is never held whole.
+    platform::InputFile file;
+    std::uint64_t size = 0;
+    std::string reason;
+    if (!Open(input, &file, &size, &reason))
         return Failure(input.shownName + msg::kFileOpenFailed, reason);
-    const ByteForm form = probe(std::string_view(bytes).substr(0, 1 << 20));
+    LineReader lines([&](char* buffer, std::size_t bytes) { return file.Read(buffer, bytes); });
+    const std::string_view head = TextImporter::Head(lines, *m_mapping);
+    if (lines.Failed())
+        return Failure(input.shownName + msg::kFileOpenFailed, platform::ErrorText(file.Error()));
+    const ByteForm form = probe(head.substr(0, 1 << 20));
     if (titles)
-        *titles = HeaderCells(TextLayout(bytes), *m_mapping);
-    const ImportResult imported = TextImporter::Import(bytes, *m_mapping, form, survey, input.shownName);
+        *titles = HeaderCells(TextLayout(head), *m_mapping);
+    const ImportResult imported =
+        TextImporter::Import(lines, size, *m_mapping, form, survey, input.shownName);
     if (!imported.ok)
-        return Failure(imported.message);
+        return Failure(imported.message, lines.Failed() ? platform::ErrorText(file.Error()) : std::string());
     result.read.rowsLoaded = result.read.dataLines = imported.rows;
     result.markedCells = imported.markedCells;
     result.repeatedHeaders = imported.repeatedHeaders;

@@ -12,6 +12,9 @@
 namespace vantrel {
 
 struct Survey;
+namespace platform {
+class InputFile;
+}
 
 /// What became of loading one or several files.
 struct LoadResult {
@@ -61,6 +64,9 @@ public:
     LoadResult Load(const std::vector<Input>& inputs);
 
 private:
+    /// Opens one input; its size when it is a file (0 otherwise), or false
+    /// with the system's reason.
+    static bool Open(const Input& input, platform::InputFile* file, std::uint64_t* size, std::string* reason);
     LoadResult ReadOne(const Input& input, Survey& survey, std::vector<std::string>* titles);
     LoadResult Merge(const std::vector<Input>& inputs);
 

@@ -3,6 +3,7 @@
 #include "datafile/textcase.h"
 #include "importmapping.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 namespace vantrel {
 
 struct Survey;
+class LineReader;
 
 /// What became of one import.
 struct ImportResult {
@@ -44,6 +46,15 @@ public:
     /// left empty. `shownName` names the file in messages.
     static ImportResult Import(std::string_view bytes, const ImportMapping& mapping, ByteForm form,
                                Survey& survey, const std::string& shownName);
+    /// The same for a text read as it goes, about `size` bytes long (0 when
+    /// not known): only a megabyte or so of it is held at a time. A read
+    /// error imports nothing; `lines` then tells it failed.
+    static ImportResult Import(LineReader& lines, std::uint64_t size, const ImportMapping& mapping,
+                               ByteForm form, Survey& survey, const std::string& shownName);
+
+    /// The start of a text that detection reads: its first megabyte, or
+    /// more when the mapping's header or first data line lies beyond it.
+    static std::string_view Head(LineReader& lines, const ImportMapping& mapping);
 };
 
 }  // namespace vantrel

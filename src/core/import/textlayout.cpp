@@ -34,38 +34,6 @@ char LowerAscii(char c)
 
 }  // namespace
 
-char* CopyNumber(std::string_view s, char decimal, char* out)
-{
-    std::size_t i = 0;
-    const std::size_t n = s.size();
-    const auto sign = [&] {
-        if (i < n && (s[i] == '-' || s[i] == '+'))
-            *out++ = s[i++];
-    };
-    const auto digits = [&] {
-        const std::size_t from = i;
-        while (i < n && s[i] >= '0' && s[i] <= '9')
-            *out++ = s[i++];
-        return i - from;
-    };
-    sign();
-    std::size_t count = digits();
-    if (i < n && (s[i] == decimal || s[i] == '.')) {
-        *out++ = '.';
-        ++i;
-        count += digits();
-    }
-    if (count == 0)
-        return nullptr;
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-        *out++ = s[i++];
-        sign();
-        if (digits() == 0)
-            return nullptr;
-    }
-    return i == n ? out : nullptr;
-}
-
 bool IsNumberWith(std::string_view s, char decimal)
 {
     char small[64];
@@ -81,10 +49,15 @@ TextLayout::TextLayout(std::string_view text) : m_text(text)
 
 bool TextLayout::NextLine(std::size_t* at, std::string_view* line) const
 {
-    if (*at >= m_text.size())
+    return NextLineOf(m_text, at, line);
+}
+
+bool TextLayout::NextLineOf(std::string_view text, std::size_t* at, std::string_view* line)
+{
+    if (*at >= text.size())
         return false;
-    const char* begin = m_text.data() + *at;
-    const std::size_t left = m_text.size() - *at;
+    const char* begin = text.data() + *at;
+    const std::size_t left = text.size() - *at;
     const void* nl = std::memchr(begin, '\n', left);
     const std::size_t lf = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - begin) : left;
     // A lone carriage return ends a line too (old spreadsheet exports).
@@ -156,7 +129,11 @@ void TextLayout::SplitCells(std::string_view line, char separator, std::vector<s
             const std::size_t start = p;
             const void* next = std::memchr(line.data() + p, separator, n - p);
             p = next ? static_cast<std::size_t>(static_cast<const char*>(next) - line.data()) : n;
-            cell = TrimBlanks(line.substr(start, p - start));
+            // The blanks before the cell are passed over already.
+            std::size_t end = p;
+            while (end > start && IsBlank(line[end - 1]))
+                --end;
+            cell = line.substr(start, end - start);
         }
         cells.push_back(cell);
         if (p >= n)

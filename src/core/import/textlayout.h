@@ -23,6 +23,8 @@ public:
     /// The next line from `*at` (an offset into the text), moving past its end;
     /// false at the end of the text.
     bool NextLine(std::size_t* at, std::string_view* line) const;
+    /// The same for any text, a byte order mark included.
+    static bool NextLineOf(std::string_view text, std::size_t* at, std::string_view* line);
     /// The first `count` lines (fewer at the end of the text).
     std::vector<std::string_view> FirstLines(std::size_t count) const;
 
@@ -51,9 +53,48 @@ std::optional<double> FrequencyOfTitle(std::string_view title, char decimal);
 /// A decimal number, its decimal separator '.' or `decimal`, with an
 /// optional sign and exponent ("12,5", "-3", "1e3").
 bool IsNumberWith(std::string_view text, char decimal);
-/// Copies such a number to `out` with a decimal point (at most text.size()
-/// bytes); the end of what was written, or nullptr when it is no number.
-char* CopyNumber(std::string_view text, char decimal, char* out);
+/// Reads the number that starts at `p` up to the first byte that cannot go
+/// on with it, copying it to `out` with a decimal point: where reading
+/// stopped, or nullptr when no number starts there. A number keeps its
+/// length, so `out` may be `p`. Always inline: it runs for every number
+/// cell of an import.
+[[gnu::always_inline]] inline const char* ScanNumber(const char* p, const char* end, char decimal, char* out)
+{
+    const auto sign = [&] {
+        if (p < end && (*p == '-' || *p == '+'))
+            *out++ = *p++;
+    };
+    const auto digits = [&] {
+        const char* from = p;
+        while (p < end && *p >= '0' && *p <= '9')
+            *out++ = *p++;
+        return p - from;
+    };
+    sign();
+    auto count = digits();
+    if (p < end && (*p == decimal || *p == '.')) {
+        *out++ = '.';
+        ++p;
+        count += digits();
+    }
+    if (count == 0)
+        return nullptr;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        *out++ = *p++;
+        sign();
+        if (digits() == 0)
+            return nullptr;
+    }
+    return p;
+}
+
+/// Copies such a number to `out` with a decimal point (text.size() bytes);
+/// the end of what was written, or nullptr when it is no number.
+inline char* CopyNumber(std::string_view text, char decimal, char* out)
+{
+    const char* end = text.data() + text.size();
+    return ScanNumber(text.data(), end, decimal, out) == end ? out + text.size() : nullptr;
+}
 
 /// A number as the tables write it: "1000", "0.5", "2.5e-05"; the shortest
 /// text that reads back to the same double.

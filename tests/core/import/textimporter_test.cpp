@@ -1,3 +1,4 @@
+#include "import/linereader.h"
 #include "import/surveyloader.h"
 #include "import/textimporter.h"
 #include "import/textlayout.h"
@@ -5,6 +6,8 @@
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -71,6 +74,57 @@ INSTANTIATE_TEST_SUITE_P(
                        "FILE;INCREMENT;1000HZ;\x9C\x79\xFC\x63\n1;0;1,5;\x9C\x79\n",
                        "FILE INCREMENT 1000HZ \x9C\x79\xFC\x63\n1 0 1.5 \x9C\x79\n", ByteForm::Gb18030}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A text far longer than what is held at a time, handed over in pieces of
+// an odd size, so lines and CR LF pairs break at every kind of place.
+TEST(TextImporter, LongTextReadInPiecesEqualsFileOpenAndAReadErrorLoadsNothing)
+{
+    const std::string header = "File;Increment;1000Hz;500Hz;Note";
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        std::string file = header + end, standard = "FILE INCREMENT 1000HZ 500HZ NOTE\n";
+        for (int r = 0; r < 80000; ++r) {
+            const std::string n = std::to_string(r);
+            const char* rows[][2] = {{"\"2\";#;1,5;-3e2;\"a;b\"", "2 # 1.5 -3e2 a;b"},
+                                     {"2;#;7;8;in situ", "2 # 7 8 in situ"},
+                                     {"", nullptr},
+                                     {header.c_str(), nullptr},
+                                     {"2;#;12,25;0;x", "2 # 12.25 0 x"}};
+            const auto row = rows[r % 5];
+            const auto numbered = [&](std::string text) { return text.replace(text.find('#'), 1, n); };
+            file += (row[1] ? numbered(row[0]) : std::string(row[0])) + end;
+            if (row[1])
+                standard += numbered(row[1]) + "\n";
+        }
+        std::size_t at = 0;
+        const auto pieces = [&](std::size_t failAt) {
+            return [&, failAt](char* buffer, std::size_t size) -> std::ptrdiff_t {
+                const std::size_t n = std::min({size, std::size_t{997}, file.size() - at});
+                if (at + n > failAt)
+                    return -1;
+                std::memcpy(buffer, file.data() + at, n);
+                at += n;
+                return static_cast<std::ptrdiff_t>(n);
+            };
+        };
+        Survey imported;
+        LineReader lines(pieces(file.size()));
+        const ImportResult result = TextImporter::Import(lines, file.size(), GuessMapping(TextLayout(file)),
+                                                         ByteForm::SingleOrUtf8, imported, "big.csv");
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(result.repeatedHeaders, 16000u);
+        const Loaded open(standard);
+        EXPECT_TRUE(Dump(imported) == Dump(open.survey)) << "line end " << end.size();
+
+        at = 0;
+        Survey failed;
+        LineReader failing(pieces(file.size() / 2));
+        EXPECT_EQ(TextImporter::Import(failing, file.size(), GuessMapping(TextLayout(file)),
+                                       ByteForm::SingleOrUtf8, failed, "big.csv")
+                      .message,
+                  "big.csv File open failed!");
+        EXPECT_EQ(failed.m_tables.Origin().RowCount(), 0u);
+    }
+}
 
 TEST(TextImporter, CellsThatAreNoNumbersStayAndAreMarked)
 {
