@@ -22,4 +22,8 @@ inline constexpr const char* kContourLevelField = "level";
 std::string GenerateContours(const GridDataset& grid, const std::vector<double>& levels, OGRLayerH layer,
                              const GridProgress& progress, bool* cancelled);
 
+/// GDAL carries a line on to the outer cells' edges, half a cell beyond the
+/// readings: this stops it at the outer nodes, where the grid ends.
+void KeepWithinNodes(OGRGeometryH line, const SectionGrid& grid);
+
 }  // namespace vantrel::geo

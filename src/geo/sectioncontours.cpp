@@ -30,6 +30,22 @@ int CPL_STDCALL ContourProgress(double complete, const char*, void* data)
 
 }  // namespace
 
+void KeepWithinNodes(OGRGeometryH line, const SectionGrid& grid)
+{
+    const double xLast = grid.X(grid.columns - 1);
+    const double yLast = -grid.Depth(grid.rows - 1);
+    const bool flat = OGR_G_GetCoordinateDimension(line) == 2;
+    for (int i = 0; i < OGR_G_GetPointCount(line); ++i) {
+        const double x = std::clamp(OGR_G_GetX(line, i), std::min(grid.x0, xLast), std::max(grid.x0, xLast));
+        const double y =
+            std::clamp(OGR_G_GetY(line, i), std::min(-grid.depth0, yLast), std::max(-grid.depth0, yLast));
+        if (flat)
+            OGR_G_SetPoint_2D(line, i, x, y);
+        else
+            OGR_G_SetPoint(line, i, x, y, OGR_G_GetZ(line, i));
+    }
+}
+
 std::string GenerateContours(const GridDataset& grid, const std::vector<double>& levels, OGRLayerH layer,
                              const GridProgress& progress, bool* cancelled)
 {
@@ -107,15 +123,9 @@ ContourResult ContourSection(const SectionGrid& grid, const std::vector<double>&
             ContourLine line;
             line.level = OGR_F_GetFieldAsDouble(feature, levelField);
             line.points.reserve(static_cast<std::size_t>(count));
-            // GDAL carries a line on to the outer cells' edges, half a node
-            // beyond the readings: it stops at the outer nodes instead.
-            const double xLast = grid.X(grid.columns - 1);
-            const double depthLast = grid.Depth(grid.rows - 1);
+            KeepWithinNodes(geometry, grid);
             for (int i = 0; i < count; ++i) {
-                const ContourPoint point{
-                    std::clamp(OGR_G_GetX(geometry, i), std::min(grid.x0, xLast), std::max(grid.x0, xLast)),
-                    std::clamp(-OGR_G_GetY(geometry, i), std::min(grid.depth0, depthLast),
-                               std::max(grid.depth0, depthLast))};
+                const ContourPoint point{OGR_G_GetX(geometry, i), -OGR_G_GetY(geometry, i)};
                 if (line.points.empty() || line.points.back().x != point.x ||
                     line.points.back().depth != point.depth)
                     line.points.push_back(point);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace vantrel::geo {
 
@@ -138,21 +139,27 @@ std::string WriteXyz(const SectionGrid& grid, const std::string& path)
             reason = trap.Reason("the table's columns could not be made");
         OGR_Fld_Destroy(field);
     }
+    // One feature carries every row in turn; the positions are worked out once.
+    OGRFeatureH feature = reason.empty() ? OGR_F_Create(OGR_L_GetLayerDefn(layer)) : nullptr;
+    std::vector<std::string> positions;
+    for (int c = 0; c < grid.columns; ++c)
+        positions.push_back(Shortest(Micrometres(grid.X(c))));
     for (int r = 0; r < grid.rows && reason.empty(); ++r) {
         const std::string depth = Shortest(Micrometres(-grid.Depth(r)));
+        OGR_F_SetFieldString(feature, 1, depth.c_str());
         for (int c = 0; c < grid.columns && reason.empty(); ++c) {
             const float v = grid.Value(r, c);
             if (!std::isfinite(v))
                 continue;
-            OGRFeatureH feature = OGR_F_Create(OGR_L_GetLayerDefn(layer));
-            OGR_F_SetFieldString(feature, 0, Shortest(Micrometres(grid.X(c))).c_str());
-            OGR_F_SetFieldString(feature, 1, depth.c_str());
+            OGR_F_SetFID(feature, OGRNullFID);
+            OGR_F_SetFieldString(feature, 0, positions[static_cast<std::size_t>(c)].c_str());
             OGR_F_SetFieldString(feature, 2, Shortest(v).c_str());
             if (OGR_L_CreateFeature(layer, feature) != OGRERR_NONE)
                 reason = trap.Reason("a row could not be written");
-            OGR_F_Destroy(feature);
         }
     }
+    if (feature)
+        OGR_F_Destroy(feature);
     GDALClose(dataset);
     if (reason.empty() && trap.Failed())
         reason = trap.Reason("GDAL gave no reason");
@@ -171,7 +178,8 @@ public:
 
 /// The contour lines of a memory layer written into a new file; GDAL's
 /// reason, or empty. DXF lines carry the level as their Z.
-std::string CopyContours(OGRLayerH lines, ContourFormat format, const std::string& path)
+std::string CopyContours(OGRLayerH lines, const SectionGrid& grid, ContourFormat format,
+                         const std::string& path)
 {
     GdalErrorTrap trap;
     GDALDatasetH file =
@@ -193,6 +201,7 @@ std::string CopyContours(OGRLayerH lines, ContourFormat format, const std::strin
     for (OGRFeatureH from; reason.empty() && (from = OGR_L_GetNextFeature(lines)) != nullptr;) {
         OGRFeatureH to = OGR_F_Create(OGR_L_GetLayerDefn(layer));
         OGRGeometryH line = OGR_G_Clone(OGR_F_GetGeometryRef(from));
+        KeepWithinNodes(line, grid);
         if (dxf) {
             const double level = OGR_F_GetFieldAsDouble(from, levelField);
             for (int p = 0; p < OGR_G_GetPointCount(line); ++p)
@@ -360,7 +369,7 @@ ExportResult ExportSectionContours(const SectionGrid& grid, const std::vector<do
             return result;
         }
         if (reason.empty())
-            reason = CopyContours(lines, format->format, output.TemporaryPath());
+            reason = CopyContours(lines, grid, format->format, output.TemporaryPath());
         if (memory)
             GDALClose(memory);
     }

@@ -21,9 +21,11 @@ namespace vantrel::geo {
 namespace {
 
 constexpr float kBlank = std::numeric_limits<float>::quiet_NaN();
-constexpr int kMinColumns = 256;
+/// Nodes at the data's own spacing, refined only where a section is so small
+/// that its picture and contours would be coarse.
+constexpr int kMinColumns = 64;
 constexpr int kMaxColumns = 2048;
-constexpr int kMinRows = 128;
+constexpr int kMinRows = 32;
 constexpr int kMaxRows = 1024;
 /// How far, in depth steps, gridding looks for readings; the nearest twelve
 /// within it (kNearestReadings) are taken.
@@ -185,13 +187,16 @@ GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendD
     for (std::size_t i = 1; i < xs.size(); ++i)
         steps.push_back(xs[i] - xs[i - 1]);
     const double spacing = Median(steps);
-    double smallestDepthStep = std::numeric_limits<double>::infinity();
+    // Depth steps grow with depth (the frequencies are spread evenly on a
+    // logarithmic scale): the median step gives about as many rows as depths,
+    // where the smallest would give many times more rows than readings.
+    std::vector<double> depthSteps;
     for (std::size_t i = 1; i < depths.size(); ++i)
-        smallestDepthStep = std::min(smallestDepthStep, depths[i] - depths[i - 1]);
+        depthSteps.push_back(depths[i] - depths[i - 1]);
     grid.x0 = xs.front();
     grid.dx = FitStep(xs.back() - xs.front(), spacing, kMinColumns, kMaxColumns, &grid.columns);
     grid.depth0 = depths.front();
-    grid.dDepth = FitStep(depths.back() - depths.front(), smallestDepthStep, kMinRows, kMaxRows, &grid.rows);
+    grid.dDepth = FitStep(depths.back() - depths.front(), Median(depthSteps), kMinRows, kMaxRows, &grid.rows);
 
     // Gridding space: positions in station spacings from the first (shrunk by
     // kAcrossLine), depths as the index of their band, linear in depth between

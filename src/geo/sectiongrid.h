@@ -69,16 +69,16 @@ using GridProgress = std::function<bool(double fraction)>;
 ///
 /// The nodes span the measured area only: from the first to the last
 /// position, from the shallowest to the deepest depth. Columns are spaced by
-/// the median station spacing (halved while fewer than 256 columns, doubled
-/// while more than 2048), rows by the smallest step between depths (halved
-/// while fewer than 128 rows, doubled while more than 1024), each then
+/// the median station spacing (halved while fewer than 64 columns, doubled
+/// while more than 2048), rows by the median step between depths (halved
+/// while fewer than 32 rows, doubled while more than 1024), each then
 /// narrowed so the nodes end on the last position and the deepest depth.
 /// Readings are gridded where one station spacing counts a quarter of one
 /// step between neighbouring depths: a node between stations takes its value
 /// from its own depth band, so layers stay level instead of forming rings
-/// round every station, and the search reaches one depth step. A node is blank, never extrapolated, when at either depth band
-/// around it the nearest readings on its two sides are further apart than
-/// two median station spacings, or one side has none.
+/// round every station, and the search reaches one depth step. A node is blank, never extrapolated, when at
+/// either depth band around it the nearest readings on its two sides are further apart than two median
+/// station spacings, or one side has none.
 ///
 /// MeasuredCells is the section's own raster (RasterizeSection), blended
 /// between depths when `blendDepths`; it reaches halfway beyond the outer

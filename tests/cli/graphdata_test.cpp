@@ -111,7 +111,7 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
               0u);
     // Halfway between 49 and 498 m, from the first station to the last and no further.
     EXPECT_TRUE(p.Has(R"("values":[[10,10,10],[30,30,30]],"levels":[20],"contours":[{"level":20,"points":)"
-                      R"([[0,273.49997],[0.078125,273.49997],)"));
+                      R"([[0,273.49997],[0.3125,273.49997],)"));
     EXPECT_EQ(p.out.substr(p.out.size() - 20), ",[20,273.49997]]}]}\n");
 
     // Every export names its file on failure and leaves nothing behind.
@@ -146,7 +146,7 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
               "--depth first)\n");
     p = with({"--export-grid", dir / "a.csv", "--export-contours", dir / "a.dxf"});
     EXPECT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(ReadAll(dir / "a.csv").substr(0, 39), "position,depth,value\n0,-49,10\n0.078125,");
+    EXPECT_EQ(ReadAll(dir / "a.csv").substr(0, 44), "position,depth,value\n0,-49,10\n0.3125,-49,10\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.csv", "a.dxf", "plane.csv"}));
 }
 

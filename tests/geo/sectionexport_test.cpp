@@ -92,8 +92,8 @@ TEST(SectionExport, SurferHeaderAndContoursOfAPlaneAsWorkedOutByHand)
 {
     TempDir dir;
     // Stations 0, 10, 20 and depths 10, 30, readings x + 100. The 10 m spacing
-    // halves seven times to 0.078125 m for 257 nodes; the 20 m depth step
-    // seven times to 0.15625 m for 129 rows. Y is the depth negative down.
+    // halves five times to 0.3125 m for 65 nodes; the 20 m depth step five
+    // times to 0.625 m for 33 rows. Y is the depth negative down.
     const SectionGraph g = MadeSection({0, 10, 20}, {10, 30}, [](float x, float) { return x + 100; });
     const SectionGrid grid = GridSection(g, GridMethod::Linear).grid;
     const std::string path = dir / "hand.GRD";
@@ -106,7 +106,7 @@ TEST(SectionExport, SurferHeaderAndContoursOfAPlaneAsWorkedOutByHand)
             line.pop_back();
     }
     EXPECT_EQ(header[0], "DSAA");
-    EXPECT_EQ(header[1], "257 129");
+    EXPECT_EQ(header[1], "65 33");
     const auto numbers = [](const std::string& line) {
         std::istringstream s(line);
         double a = 0, b = 0;

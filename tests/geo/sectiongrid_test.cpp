@@ -35,12 +35,12 @@ TEST(SectionGrid, SpansTheMeasuredAreaAndKeepsAPlaneWhereLinear)
         EXPECT_NEAR(grid.X(grid.columns - 1), 30, 1e-9) << info.key;
         EXPECT_DOUBLE_EQ(grid.Depth(0), 12) << info.key;
         EXPECT_NEAR(grid.Depth(grid.rows - 1), 55, 1e-9) << info.key;
-        // Median spacing 3.5 m halved to reach 256 columns; the smallest depth
-        // step 8 m halved to reach 128 rows.
-        EXPECT_GE(grid.columns, 256);
-        EXPECT_LE(grid.columns, 2 * 256);
-        EXPECT_GE(grid.rows, 128);
-        EXPECT_LE(grid.rows, 2 * 128);
+        // Median spacing 8 m halved to reach 64 columns; the median depth
+        // step 35 m halved to reach 32 rows.
+        EXPECT_GE(grid.columns, 64);
+        EXPECT_LE(grid.columns, 2 * 64);
+        EXPECT_GE(grid.rows, 32);
+        EXPECT_LE(grid.rows, 2 * 32);
         double worst = 0;
         for (int row = 0; row < grid.rows; ++row)
             for (int c = 0; c < grid.columns; ++c) {

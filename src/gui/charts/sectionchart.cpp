@@ -155,8 +155,8 @@ void SectionChart::fillMap(const geo::SectionGrid* grid)
         for (int c = 0; c < nx; ++c)
             data->setCell(c, r, grid->Value(row, c * grid->columns / nx));
     }
-    const double top = std::min(0.0, grid->depth0 - grid->dDepth / 2);
-    m_chart->setAxisMinMax(axis, top, grid->Depth(grid->rows - 1) + grid->dDepth / 2);
+    // The axis starts at the surface even where the shallowest cell reaches above it.
+    m_chart->setAxisMinMax(axis, 0.0, grid->Depth(grid->rows - 1) + grid->dDepth / 2);
 }
 
 void SectionChart::redraw()
