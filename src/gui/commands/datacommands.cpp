@@ -412,7 +412,8 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
         show(report);
 }
 
-bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view argument, OperationReport& report)
+bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view argument,
+                                OperationReport& report)
 {
     // The step works on a copy, which shares the tables' texts and unchanged
     // rows with the survey, while the windows go on showing the survey; the

@@ -36,8 +36,8 @@ public:
     std::function<bool(QPrinter&)> onPrint;
     /// Runs the modal dialogs (may look at them, click, accept); none rejects.
     std::function<int(QDialog&)> onDialog;
-    QStringList watched;                     ///< the text of every progress dialog shown
-    bool cancelWork = false;                 ///< whether progress dialogs are cancelled at once
+    QStringList watched;      ///< the text of every progress dialog shown
+    bool cancelWork = false;  ///< whether progress dialogs are cancelled at once
     /// Runs as an open-file dialog opens, to look around before it answers.
     std::function<void()> onOpenFile;
 
