@@ -153,6 +153,17 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
         if (!mapping.ok)
             return Fail(m_mappingFile + ": " + mapping.message);
         loader.SetMapping(std::move(mapping.mapping));
+    } else if (const auto imported = std::find_if(m_recipeOrder.begin(), m_recipeOrder.end(),
+                                                  [this](const std::string& path) {
+                                                      return !m_recipes.at(path).importMapping.empty();
+                                                  });
+               imported != m_recipeOrder.end()) {
+        // A project of an imported file reads its inputs with the same mapping;
+        // their encoding is their own (detected, or --encoding).
+        MappingFromJsonResult mapping = MappingFromJson(m_recipes.at(*imported).importMapping);
+        if (!mapping.ok)
+            return Fail(*imported + ": " + mapping.message);
+        loader.SetMapping(std::move(mapping.mapping));
     }
     std::string encoding = m_encodingOverride;
     loader.SetProbe([&encoding](std::string_view head) {
@@ -207,6 +218,7 @@ bool CliPipeline::ReadRecipe(const std::string& path)
     if (!read.ok)
         return Fail(read.message);
     m_recipes.emplace(path, std::move(read.recipe));
+    m_recipeOrder.push_back(path);
     return true;
 }
 
