@@ -111,6 +111,7 @@ void SectionChart::setGraph(const SectionGraph& graph)
     m_workingOrder = {};
     ++m_request;
     m_graph = std::make_shared<const SectionGraph>(graph);
+    m_given = true;
     m_drawn = false;
     m_grid.reset();
     m_levels.clear();
@@ -161,6 +162,9 @@ void SectionChart::fillMap(const geo::SectionGrid* grid)
 
 void SectionChart::redraw()
 {
+    // Options set before the section is given are drawn with it.
+    if (!m_given)
+        return;
     const ColourMapOptions& o = m_chart->colourMapOptions();
     m_scale = ChooseSectionColourScale(*m_graph, o.logarithmic, rangeModeOf(o), static_cast<float>(o.lower),
                                        static_cast<float>(o.upper), m_everyFile);
@@ -210,11 +214,23 @@ void SectionChart::redraw()
 void SectionChart::start(SectionWork::Order order)
 {
     ++m_request;
-    const std::size_t cells = order.graph->values.size();
-    if (m_synchronous || cells < kBackgroundCells) {
+    // GDAL's gridding lays at least 256 x 128 nodes whatever the section, a
+    // tenth of a second and more: it never holds up the interface. The
+    // measured cells, and new lines over the grid drawn already, are quick
+    // but for a large section.
+    const bool gridding = !order.grid && order.method != geo::GridMethod::MeasuredCells;
+    if (m_synchronous || (!gridding && order.graph->values.size() < kBackgroundCells)) {
         const SectionWork::Order kept = order;
         apply(runSectionWork(kept, {}), kept);
         return;
+    }
+    if (!m_drawn && gridding && order.graph->values.size() < kBackgroundCells) {
+        // The readings' own cells at once, until the grid is ready.
+        geo::GridResult cells = geo::GridSection(*order.graph, geo::GridMethod::MeasuredCells, order.blend);
+        if (cells.Ok()) {
+            m_grid = std::make_shared<const geo::SectionGrid>(std::move(cells.grid));
+            fillMap(m_grid.get());
+        }
     }
     auto stop = std::make_shared<std::atomic<bool>>(false);
     m_stop = stop;
