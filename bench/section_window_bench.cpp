@@ -9,7 +9,9 @@
 // the next event, and whether the gridding and contours went on on a worker
 // meanwhile.
 //
-// Usage: section_window_bench FILE [RUNS]     (bench/section_window_bench.sh makes FILE)
+// Usage: section_window_bench FILE [RUNS [FOLDER]]  (bench/section_window_bench.sh makes FILE)
+// With FOLDER, the main window of each kind's last run is saved there as it
+// looked when the command returned and when the picture was finished.
 
 #include "app/cmainframe.h"
 #include "app/cvantrelapp.h"
@@ -138,6 +140,15 @@ int main(int argc, char** argv)
                 return 1;
             }
             way.worker = section->isWorking();
+            const bool last = run == runs - 1 && argc > 3;
+            const auto shot = [&](const char* when) {
+                if (last)
+                    frame->grab().save(QStringLiteral("%1/%2-%3.png")
+                                           .arg(QString::fromLocal8Bit(argv[3]))
+                                           .arg(&way - ways.data())
+                                           .arg(QLatin1String(when)));
+            };
+            shot("opened");
             // The finished picture: the work's result drawn and painted.
             while (section->isWorking())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -145,6 +156,7 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents();
             window->repaint();
             way.finished.push_back(timer.nsecsElapsed() / 1e9);
+            shot("finished");
             way.lines = section->contourLayer()->lines().size();
             way.columns = section->grid() ? section->grid()->columns : 0;
             way.rows = section->grid() ? section->grid()->rows : 0;

@@ -109,6 +109,7 @@ void SectionChart::setGraph(const SectionGraph& graph)
         *m_stop = true;
     m_working = {};
     m_workingOrder = {};
+    m_newLevels = false;
     ++m_request;
     m_graph = std::make_shared<const SectionGraph>(graph);
     m_given = true;
@@ -192,7 +193,13 @@ void SectionChart::redraw()
         return other.graph == order.graph && other.method == order.method && other.blend == order.blend &&
             other.levels == order.levels;
     };
-    if (!(m_workingOrder.graph && sameAs(m_workingOrder))) {
+    const bool sameGrid = m_workingOrder.graph == order.graph && !m_workingOrder.grid &&
+        m_workingOrder.method == order.method && m_workingOrder.blend == order.blend;
+    if (sameGrid && m_workingOrder.levels != order.levels) {
+        // The grid being worked out still stands: the new lines follow it.
+        m_newLevels = true;
+    } else if (!(m_workingOrder.graph && sameAs(m_workingOrder))) {
+        m_newLevels = false;
         if (m_workingOrder.graph) {
             // Overtaken: its result is not wanted any more.
             *m_stop = true;
@@ -248,14 +255,15 @@ void SectionChart::start(SectionWork::Order order)
 
 void SectionChart::settle()
 {
-    if (!m_workingOrder.graph)
-        return;
-    m_working.waitForFinished();
-    SectionWork work = m_working.result();
-    const SectionWork::Order order = std::move(m_workingOrder);
-    m_workingOrder = {};
-    m_working = {};
-    apply(std::move(work), order);
+    // A grid's result may start the lines asked for while it was worked out.
+    while (m_workingOrder.graph) {
+        m_working.waitForFinished();
+        SectionWork work = m_working.result();
+        const SectionWork::Order order = std::move(m_workingOrder);
+        m_workingOrder = {};
+        m_working = {};
+        apply(std::move(work), order);
+    }
 }
 
 void SectionChart::apply(SectionWork work, const SectionWork::Order& order)
@@ -273,6 +281,10 @@ void SectionChart::apply(SectionWork work, const SectionWork::Order& order)
     m_levels = order.levels;
     m_contourProblem = work.contourProblem;
     m_contours->setLines(std::move(work.lines));
+    if (m_newLevels) {
+        m_newLevels = false;
+        redraw();
+    }
     updateNote();
     m_chart->replot(QCustomPlot::rpQueuedReplot);
     Q_EMIT pictureReady();

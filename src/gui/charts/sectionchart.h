@@ -122,6 +122,8 @@ private:
     std::string m_gridProblem;
     std::string m_contourProblem;
     bool m_noLevels = false;
+    /// The contour levels changed while the grid was worked out.
+    bool m_newLevels = false;
     bool m_synchronous = false;
     /// The request being worked on, and how to stop it.
     QFuture<SectionWork> m_working;

@@ -131,14 +131,6 @@ private Q_SLOTS:
         QCOMPARE(chart->pointerText(pixel(166, deep)),
                  QStringLiteral("x=165  depth=%1  reading=10").arg(static_cast<double>(g.depths[9])));
         QVERIFY(chart->pointerText(pixel(0, g.heights[11])).endsWith(QStringLiteral("reading=none")));
-
-        // Closing asks to save and writes the picture.
-        s.prompter.answers << true;
-        s.prompter.pictures << PictureChoice{true, folder.dir.filePath("section"), "png", QSize(640, 480)};
-        for (CChildFrame* w : s.frame->chartWindows())
-            w->destroyForShutdown();
-        QCOMPARE(s.prompter.questions, QStringList({"Please save graph data!"}));
-        QCOMPARE(QImage(folder.dir.filePath("section.png")).size(), QSize(640, 480));
     }
 
     void zerosFallBackToLinearWithANoteAndPaintAPicture()
