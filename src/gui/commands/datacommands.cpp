@@ -1,6 +1,7 @@
 #include "commands/datacommands.h"
 
 #include "commands/busyscope.h"
+#include "common/backgroundwork.h"
 #include "common/celltext.h"
 #include "common/commanddescriptor.h"
 #include "common/commandids.h"
@@ -403,7 +404,42 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
         return;
     if (!argument)
         argument = step.argumentOf ? step.argumentOf(survey) : std::string();
-    show(execute(step, *argument));
+    m_cancelled = false;
+    const OperationReport report = execute(step, *argument);
+    if (m_cancelled)
+        showStatus(QString::fromStdString(report.messages.front()));
+    else
+        show(report);
+}
+
+bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view argument,
+                                OperationReport& report)
+{
+    // The step works on a copy, which shares the tables' texts and unchanged
+    // rows with the survey, while the windows go on showing the survey; the
+    // copy takes the survey's place once the step is done, or goes when the
+    // user cancels.
+    Survey& survey = m_notifier.survey();
+    Survey work;
+    work.m_frame = survey.m_frame;
+    work.m_tree = survey.m_tree;
+    work.m_tables.CopyFrom(survey.m_tables);
+    bool cancelled = false;
+    {
+        BackgroundWork running([&] { report = RunProcessingStep(step, work, argument); });
+        if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
+            cancelled = !m_prompter.watch(
+                QCoreApplication::translate(kStepContext, std::string(step.busyText).c_str()), running);
+        running.wait();
+        if (!cancelled)
+            running.rethrow();
+    }
+    if (cancelled)
+        return false;
+    survey.m_frame = std::move(work.m_frame);
+    survey.m_tree = std::move(work.m_tree);
+    survey.m_tables.CopyFrom(work.m_tables);
+    return true;
 }
 
 OperationReport DataCommands::execute(const ProcessingStep& step, std::string_view argument)
@@ -430,7 +466,13 @@ OperationReport DataCommands::execute(const ProcessingStep& step, std::string_vi
         } catch (const std::bad_alloc&) {
             historyNote = outOfMemory;
         }
-        report = RunProcessingStep(step, survey, argument);
+        if (!runOffThread(step, argument, report)) {
+            m_cancelled = true;
+            report = {};
+            report.Say(tr("\"%1\" was cancelled; the tables are as they were.").arg(title).toStdString());
+            report.stopped = true;
+            return report;
+        }
         // What changed is announced before the record, so that the record
         // carries the notifier's numbers of the new state.
         const StepChanges& changes = step.changes;
