@@ -226,7 +226,7 @@ Reopen with Encoding</source>
 <context>
     <name>DialogPrompter</name>
     <message>
-        <location filename="../src/gui/app/dialogprompter.cpp" line="+150"/>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+186"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -348,7 +348,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>&amp;Open</source>
         <translation>打开(&amp;O)</translation>
     </message>
@@ -399,7 +399,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+212"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+214"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,7 +424,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+197"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,7 +444,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-483"/>
+        <location line="-502"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -964,12 +964,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+199"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+58"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,7 +1004,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-351"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,7 +1064,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+318"/>
+        <location line="+353"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1079,12 +1079,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+71"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+39"/>
         <source>The undo history is limited to %1 MiB: the oldest step can no longer be undone.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,7 +1094,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-398"/>
+        <location line="-474"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1139,12 +1139,17 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+155"/>
         <source>%1 files</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>Reading %1 was cancelled; no file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+29"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1180,13 +1185,26 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+163"/>
+        <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>rows %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DialogPrompter</name>
+    <message>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="-142"/>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1836,7 +1854,7 @@ Show where it is now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>%1 is a recipe, not a project: it names no data file. Open a data file and run the recipe with vantrel-cli --recipe, or open a project.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -253,7 +253,7 @@ Reopen with Encoding</source>
 <context>
     <name>DialogPrompter</name>
     <message>
-        <location filename="../src/gui/app/dialogprompter.cpp" line="+150"/>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="+186"/>
         <source>Print</source>
         <translation>Print</translation>
     </message>
@@ -375,7 +375,7 @@ Reopen with Encoding</source>
         <translation>File View</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>&amp;Open</source>
         <translation>打开(&amp;O)</translation>
     </message>
@@ -426,7 +426,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CMainFrame</name>
     <message>
-        <location filename="../src/gui/app/cmainframe.cpp" line="+212"/>
+        <location filename="../src/gui/app/cmainframe.cpp" line="+214"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
@@ -451,7 +451,7 @@ Reopen with Encoding</source>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+197"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
@@ -471,7 +471,7 @@ Reopen with Encoding</source>
         <translation>Please save deep data!</translation>
     </message>
     <message>
-        <location line="-483"/>
+        <location line="-502"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>
@@ -991,12 +991,12 @@ Reopen with Encoding</source>
         <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+199"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+58"/>
         <source>1 row read from %1</source>
         <translation>1 row read from %1</translation>
     </message>
@@ -1031,7 +1031,7 @@ Reopen with Encoding</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-351"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1091,7 +1091,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+318"/>
+        <location line="+353"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1106,12 +1106,12 @@ Reopen with Encoding</source>
         <translation>已重做: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+71"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+39"/>
         <source>The undo history is limited to %1 MiB: the oldest step can no longer be undone.</source>
         <translation>撤消历史限制为 %1 MiB：最早的一步已无法撤消。</translation>
     </message>
@@ -1121,7 +1121,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-398"/>
+        <location line="-474"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1166,12 +1166,17 @@ Reopen with Encoding</source>
         <translation>V 阈值</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+155"/>
         <source>%1 files</source>
         <translation>%1 个文件</translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>Reading %1 was cancelled; no file is open.</source>
+        <translation>已取消读取 %1，没有打开的文件。</translation>
+    </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+29"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation>
             <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
@@ -1205,14 +1210,27 @@ Reopen with Encoding</source>
         <translation>已以 %1 重新打开</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+163"/>
+        <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
+        <translation>“%1”已取消，表格保持原样。</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>rows %1</source>
         <translation>行 %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::DialogPrompter</name>
+    <message>
+        <location filename="../src/gui/app/dialogprompter.cpp" line="-142"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1863,7 +1881,7 @@ Show where it is now?</source>
 指出它现在的位置吗?</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>%1 is a recipe, not a project: it names no data file. Open a data file and run the recipe with vantrel-cli --recipe, or open a project.</source>
         <translation>%1 是处理方案而不是工程: 它没有指明数据文件。请打开数据文件并用 vantrel-cli --recipe 运行该方案, 或打开一个工程。</translation>
     </message>

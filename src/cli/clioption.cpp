@@ -140,7 +140,7 @@ std::vector<CliOption> MakeOptions()
         {"--recipe",
          {{"FILE", nullptr}},
          "run the settings and steps of a recipe or project file\n(settings given here take the place of its "
-         "own)",
+         "own;\na project's import mapping reads the inputs unless --import is given)",
          When::Step,
          [](CliPipeline& p, Values v) { return p.ApplyRecipe(v[0]); },
          [](CliPipeline& p, Values v) { return p.ReadRecipe(v[0]); }},

@@ -67,7 +67,8 @@ std::string CliPipeline::Usage()
         "\nOther options:\n"
         "  -h, --help                            print this help and exit\n"
         "  --version                             print the version and exit\n"
-        "\nExit status: 0 success, 1 a load or step failed (in a batch: any input), 2 a wrong command line.\n";
+        "\nExit status: 0 success, 1 a load or step failed (in a batch: any input), 2 a wrong command "
+        "line.\n";
 }
 
 void CliPipeline::SetPictureSize(int width, int height)
@@ -153,6 +154,16 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
         if (!mapping.ok)
             return Fail(m_mappingFile + ": " + mapping.message);
         loader.SetMapping(std::move(mapping.mapping));
+    } else if (const auto imported = std::find_if(
+                   m_recipeOrder.begin(), m_recipeOrder.end(),
+                   [this](const std::string& path) { return !m_recipes.at(path).importMapping.empty(); });
+               imported != m_recipeOrder.end()) {
+        // A project of an imported file reads its inputs with the same mapping;
+        // their encoding is their own (detected, or --encoding).
+        MappingFromJsonResult mapping = MappingFromJson(m_recipes.at(*imported).importMapping);
+        if (!mapping.ok)
+            return Fail(*imported + ": " + mapping.message);
+        loader.SetMapping(std::move(mapping.mapping));
     }
     std::string encoding = m_encodingOverride;
     loader.SetProbe([&encoding](std::string_view head) {
@@ -207,6 +218,7 @@ bool CliPipeline::ReadRecipe(const std::string& path)
     if (!read.ok)
         return Fail(read.message);
     m_recipes.emplace(path, std::move(read.recipe));
+    m_recipeOrder.push_back(path);
     return true;
 }
 
@@ -337,7 +349,8 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
         return Fail(tooLarge);
     if (!m_pictureWriter)
         return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = m_pictureWriter(*graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
+    const std::string error = m_pictureWriter(
+        *graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
 
@@ -365,17 +378,23 @@ std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, Se
 
 std::vector<double> CliPipeline::Levels(const SectionGraph& section, const ContourChoice& choice) const
 {
-    // The readings' own range: all readings equal give no level.
-    float lower = 0, upper = 0;
-    bool any = false;
+    // The levels follow the colour bar of the section picture as it is drawn
+    // by default (the readings' range, logarithmic when every reading is
+    // above 0), so exported lines are those of the picture. All readings
+    // equal give no level.
+    bool any = false, varied = false;
+    float first = 0;
     for (const float v : section.values) {
         if (!std::isfinite(v))
             continue;
-        lower = any ? std::min(lower, v) : v;
-        upper = any ? std::max(upper, v) : v;
+        varied = varied || (any && v != first);
+        first = any ? first : v;
         any = true;
     }
-    return any ? ContourLevels(choice, lower, upper, false) : std::vector<double>{};
+    if (!varied)
+        return {};
+    const SectionColourScale scale = ChooseSectionColourScale(section, true, false);
+    return ContourLevels(choice, scale.lower, scale.upper, scale.logarithmic);
 }
 
 bool CliPipeline::ExportGrid(const std::string& path)

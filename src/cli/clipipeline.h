@@ -116,6 +116,7 @@ private:
     const geo::GridFormatInfo* m_gridFormat = nullptr;
     GraphPictureWriter m_pictureWriter;
     std::map<std::string, Recipe> m_recipes;
+    std::vector<std::string> m_recipeOrder;  // the recipes' paths in the order given
     std::vector<float ProcessingSettings::*> m_givenSettings;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;

@@ -41,6 +41,9 @@ TEST(CommandLine, FieldFilesComeOutAsUtf8JsonAndOtherLayoutsAreImported)
     WriteAll(dir / "day2.csv", "FILE;INCREMENT;1000HZ\n1;9;7\n");
     WriteAll(dir / "map.json", R"({"separator": ";", "decimal": ",", "headerLine": 1, "columns":
         [{"role": "file"}, {"role": "increment"}, {"role": "frequency", "hz": 1000}]})");
+    WriteAll(dir / "imported.vantrel", R"({"vantrel": "project", "version": 1, "data": {"path": "x.csv"},
+        "import": {"separator": ";", "decimal": ",", "headerLine": 1, "columns":
+        [{"role": "file"}, {"role": "increment"}, {"role": "frequency", "hz": 1000}]}, "steps": []})");
     const std::string semi = dir / "semi.csv", map = dir / "map.json";
     struct Case {
         std::string line;
@@ -69,6 +72,12 @@ TEST(CommandLine, FieldFilesComeOutAsUtf8JsonAndOtherLayoutsAreImported)
              {dir / "gb.csv --encoding windows-1252", 0, {R"(["FILE","INCREMENT","1000HZ","±¸×¢"])"}, ""},
              {semi, 0, {R"(["FILE;INCREMENT;1000HZ"])"}, noFrequency},
              {semi + " " + (dir / "day2.csv") + " --import " + map,
+              0,
+              {R"(["FILE","INCREMENT","1000HZ"])", R"(["1","0","12.5"])", R"(["2","5","X"])",
+               R"(["3","9","7"])"},
+              "1 cells of the number columns hold no number; they are marked.\n"},
+             // A project's mapping reads the inputs as --import does.
+             {semi + " " + (dir / "day2.csv") + " --recipe " + (dir / "imported.vantrel"),
               0,
               {R"(["FILE","INCREMENT","1000HZ"])", R"(["1","0","12.5"])", R"(["2","5","X"])",
                R"(["3","9","7"])"},

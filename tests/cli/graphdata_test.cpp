@@ -92,11 +92,13 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
     TempDir dir;
     const std::string path = dir / "plane.csv";
     // File 2 reads 10 at the shallow band and 30 at the deep one at every
-    // station: the level 20 lies halfway down, along the whole line.
+    // station: the level 20 lies halfway down, along the whole line. File 3
+    // spans three decades.
     WriteAll(path,
              "FILE,INCREMENT,1000HZ,10HZ\n"
              "1,0,5,5\n1,10,5,5\n"
-             "2,0,10,30\n2,10,10,30\n2,20,10,30\n");
+             "2,0,10,30\n2,10,10,30\n2,20,10,30\n"
+             "3,0,1,1000\n3,10,1,1000\n");
     const std::vector<std::string> run = {path, "--select", "all", "--depth", "--file", "2"};
     const auto with = [&](std::vector<std::string> more) {
         std::vector<std::string> args = run;
@@ -113,6 +115,9 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
     EXPECT_TRUE(p.Has(R"("values":[[10,10,10],[30,30,30]],"levels":[20],"contours":[{"level":20,"points":)"
                       R"([[0,273.49997],[0.3125,273.49997],)"));
     EXPECT_EQ(p.out.substr(p.out.size() - 20), ",[20,273.49997]]}]}\n");
+    // Automatic levels are those of the picture's logarithmic colour bar.
+    p = with({"--file", "3", "--contours", "auto", "--graph-data", "section"});
+    EXPECT_TRUE(p.Has(R"("levels":[2,5,10,20,50,100,200,500],)")) << p.out.substr(0, 300);
 
     // Every export names its file on failure and leaves nothing behind.
     const struct {
@@ -120,7 +125,7 @@ TEST(GraphData, SectionOfAnyFileWithContoursAndExports)
         std::string err;
     } failures[] = {
         {{"--file", "5", "--export-grid", dir / "a.grd"},
-         "The depth table has no file 5; its files are 1 and 2.\n"},
+         "The depth table has no file 5; its files are 1, 2 and 3.\n"},
         {{"--file", "1", "--export-contours", dir / "a.geojson"},
          "No contour lines were written to " + dir / "a.geojson" +
              ": there are no levels (every reading is the same).\n"},

@@ -24,8 +24,10 @@ public:
     enum Tab { OriginTab = 0, ProcessingTab = 1, DepthTab = 2 };
 
     OutputTables();
-    OutputTables(const OutputTables&) = delete;
-    OutputTables& operator=(const OutputTables&) = delete;
+    /// Becomes a copy of `other`, sharing its store and every table's
+    /// references until either side changes them: cheap, and a copy may be
+    /// changed on one thread while the tables it came from are read on another.
+    void CopyFrom(const OutputTables& other) { *this = other; }
 
     DataTable& Origin() { return m_origin; }
     const DataTable& Origin() const { return m_origin; }
@@ -99,6 +101,10 @@ public:
     void WriteDepthRows(std::ostream& out, int variant) const;
 
 private:
+    // Copies only through CopyFrom(), so that none is made by accident.
+    OutputTables(const OutputTables&) = default;
+    OutputTables& operator=(const OutputTables&) = default;
+
     std::shared_ptr<TextStore> m_store;  // shared by the three tables
     DataTable m_origin;
     DataTable m_processing;

@@ -8,26 +8,37 @@
 #include <thread>
 #include <vector>
 
+#include "threads/workcontrol.h"
+
 namespace vantrel {
 
 /// Calls fn(i) for every i in [0, count), the second half on another thread.
 /// `fn` must only read shared data (or write to what belongs to its own i).
 /// Small counts run on the calling thread. An exception thrown by fn is
-/// thrown again here once both halves are done.
+/// thrown again here once both halves are done. Under a WorkScope every
+/// index is a piece of the work and a stop point.
 template <typename Fn>
 void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
 {
+    WorkControl::Loop loop(count);
+    const auto piece = [&](std::size_t i) {
+        loop.Before();
+        fn(i);
+        loop.Done();
+    };
     if (count < 4) {
         for (std::size_t i = 0; i < count; ++i)
-            fn(i);
+            piece(i);
         return;
     }
     const std::size_t half = count / 2;
     std::exception_ptr failure;
+    WorkControl* const control = WorkControl::Current();
     std::thread other([&] {
+        const WorkScope scope(control, true);
         try {
             for (std::size_t i = half; i < count; ++i)
-                fn(i);
+                piece(i);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -35,7 +46,7 @@ void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
     std::exception_ptr mine;
     try {
         for (std::size_t i = 0; i < half; ++i)
-            fn(i);
+            piece(i);
     } catch (...) {
         mine = std::current_exception();
     }
@@ -52,18 +63,23 @@ void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
 /// must stay in order (storing texts, writing a file) overlaps the rest.
 /// `produce` must only read shared data and write its slot; a slot is reused
 /// once consumed, and at most a few pieces wait at any time. An exception
-/// from either callback stops the work and is thrown again here.
+/// from either callback stops the work and is thrown again here. Under a
+/// WorkScope every piece is a piece of the work and a stop point.
 template <typename Slot, typename Produce, typename Consume>
 void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& consume)
 {
+    WorkControl::Loop loop(count);
     if (count < 2) {
         Slot slot{};
         for (std::size_t i = 0; i < count; ++i) {
+            loop.Before();
             produce(i, slot);
             consume(i, slot);
+            loop.Done();
         }
         return;
     }
+    WorkControl* const control = WorkControl::Current();
     constexpr std::size_t kRing = 6;
     std::vector<Slot> slots(kRing);
     std::vector<char> ready(kRing, 0);
@@ -86,6 +102,7 @@ void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& 
         changed.notify_all();
     };
     std::thread other([&] {
+        const WorkScope scope(control, true);
         for (;;) {
             std::size_t i;
             {
@@ -96,6 +113,7 @@ void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& 
                 i = next++;
             }
             try {
+                loop.Before();
                 produce(i, slots[i % kRing]);
             } catch (...) {
                 fail();
@@ -121,11 +139,13 @@ void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& 
         }
         try {
             if (mine < count) {
+                loop.Before();
                 produce(mine, slots[mine % kRing]);
                 produced(mine);
                 continue;
             }
             consume(consumed, slots[consumed % kRing]);
+            loop.Done();
         } catch (...) {
             fail();
             break;

@@ -354,7 +354,8 @@ CChildFrame* CMainFrame::newChartWindow(const QString& title)
     return window;
 }
 
-CChildFrame* CMainFrame::openChart(GraphKind kind, const GraphOptions& options)
+CChildFrame* CMainFrame::openChart(GraphKind kind, const GraphOptions& options,
+                                   const ColourMapOptions* colours)
 {
     const BuiltGraph built = BuildGraph(kind, survey(), options);
     if (built.refusal == BuiltGraph::Refusal::Command) {
@@ -366,7 +367,7 @@ CChildFrame* CMainFrame::openChart(GraphKind kind, const GraphOptions& options)
     m_chartRecords.insert(window, {kind, options});
     connect(window, &QObject::destroyed, this, [this, window] { m_chartRecords.remove(window); });
     if (m_graphDrawer)
-        m_graphDrawer(kind, options, built, *window);
+        m_graphDrawer(kind, options, built, *window, colours);
     return window;
 }
 
@@ -416,13 +417,11 @@ void CMainFrame::restoreCharts(const std::vector<Recipe::Chart>& charts, const s
             options.frequencyEntry = o.value(QStringLiteral("frequency")).toInt();
         if (o.contains(QStringLiteral("file")))
             options.sectionFile = o.value(QStringLiteral("file")).toInt();
-        CChildFrame* window = openChart(GraphKindNamed(chart.kind), options);
-        if (!window)
-            continue;
+        // The section's colour map is drawn by the project's options from
+        // the start, not gridded by the defaults first.
         const QJsonObject c = o.value(QStringLiteral("colours")).toObject();
-        auto* view = qobject_cast<CVantrelView*>(window->view());
-        if (!c.isEmpty() && view && view->chart()) {
-            ColourMapOptions colours;
+        ColourMapOptions colours;
+        if (!c.isEmpty()) {
             colours.interpolate = c.value(QStringLiteral("smooth")).toBool();
             colours.logarithmic = c.value(QStringLiteral("logarithmic")).toBool(true);
             colours.gradient = c.value(QStringLiteral("gradient")).toInt();
@@ -438,8 +437,8 @@ void CMainFrame::restoreCharts(const std::vector<Recipe::Chart>& charts, const s
                     ParseContourChoice(c.value(QStringLiteral("contours")).toString().toStdString());
                 contours.Ok())
                 colours.contours = contours.choice;
-            view->chart()->setColourMapOptions(colours);
         }
+        openChart(GraphKindNamed(chart.kind), options, c.isEmpty() ? nullptr : &colours);
     }
     if (!layout.empty())
         restoreState(QByteArray::fromBase64(QByteArray::fromStdString(layout)));

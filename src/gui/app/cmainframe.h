@@ -79,8 +79,10 @@ public:
     CChildFrame* newChartWindow(const QString& title);
     /// Opens a chart window of `kind` drawn from the survey with `options`, as
     /// the graph commands do; a survey that refuses the graph is a message
-    /// and no window (nullptr).
-    CChildFrame* openChart(GraphKind kind, const GraphOptions& options);
+    /// and no window (nullptr). A colour map is drawn by `colours` from the
+    /// start when given (a project's section window), else by its defaults.
+    CChildFrame* openChart(GraphKind kind, const GraphOptions& options,
+                           const ColourMapOptions* colours = nullptr);
     /// Called by the graph commands with the graph kind and the new window,
     /// to draw the graph.
     void setGraphDrawer(GraphDrawer drawer) { m_graphDrawer = std::move(drawer); }

@@ -2,16 +2,20 @@
 
 #include "messages.h"
 #include "app/pictureexportdialog.h"
+#include "common/backgroundwork.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace vantrel {
 
@@ -33,6 +37,38 @@ void DialogPrompter::message(const QString& text)
 int DialogPrompter::runDialog(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+bool DialogPrompter::watch(const QString& text, BackgroundWork& work)
+{
+    QProgressDialog dialog(text, QCoreApplication::translate("vantrel::DialogPrompter", "Cancel"), 0, 1000,
+                           m_parent);
+    dialog.setWindowTitle(caption());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (work.finished()) {
+            dialog.accept();
+            return;
+        }
+        // Work that has not counted a piece yet shows as busy, not as stuck at 0 %.
+        const int done = work.permille();
+        dialog.setMaximum(done == 0 ? 0 : 1000);
+        dialog.setValue(done);
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] { work.cancel(); });
+    poll.start(50);
+    // The busy cursor of the work would hide that Cancel can be pressed.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    dialog.exec();
+    QGuiApplication::restoreOverrideCursor();
+    if (dialog.wasCanceled())
+        work.cancel();
+    work.wait();
+    return !work.cancelled();
 }
 
 bool DialogPrompter::question(const QString& text, Default byDefault)

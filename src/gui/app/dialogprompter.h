@@ -29,6 +29,7 @@ public:
     bool print(QPrinter& printer, int fromPage, int toPage) override;
     bool pageSetup(QPrinter& printer) override;
     int runDialog(QDialog& dialog) override;
+    bool watch(const QString& text, BackgroundWork& work) override;
 
     /// Turns "Name(*.x)|*.x|All(*.*)|*.*||" into the Qt name filters, one per
     /// pair and in the same order, so an index into the result is the index of

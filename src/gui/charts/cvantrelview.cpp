@@ -1,5 +1,6 @@
 #include "charts/cvantrelview.h"
 
+#include "charts/chartcontrol.h"
 #include "charts/chartexport.h"
 #include "charts/chartkinds.h"
 #include "charts/chartpane.h"
@@ -34,7 +35,7 @@ ChartControl* CVantrelView::chart() const
     return m_pane ? m_pane->printableChart() : nullptr;
 }
 
-bool CVantrelView::drawGraph(const Graph& graph)
+bool CVantrelView::drawGraph(const Graph& graph, const ColourMapOptions* colours)
 {
     const ChartKind* kind = chartKindOf(graph);
     if (m_pane || !kind)
@@ -43,6 +44,9 @@ bool CVantrelView::drawGraph(const Graph& graph)
     pane->attach(m_router, m_prompter,
                  [this](QMenu* menu, QWidget* owner, const QPoint& at) { popup(menu, owner, at); });
     connect(pane, &ChartPane::statusText, this, &CVantrelView::showPointer);
+    // Before the graph, so that it is worked out once, by these.
+    if (ChartControl* chart = pane->printableChart(); chart && colours)
+        chart->setColourMapOptions(*colours);
     if (!pane->draw(graph)) {
         delete pane;
         return false;

@@ -27,6 +27,8 @@ struct ChartKind;
 /// goes to the main window's status bar. The context menus of the view and
 /// its charts take the command road, each chart's own commands (Properties)
 /// first; questions and dialogs go through the prompter.
+struct ColourMapOptions;
+
 class CVantrelView : public QScrollArea {
     Q_OBJECT
 public:
@@ -36,8 +38,9 @@ public:
     /// Draws a graph into a view that has none: its kind's pane joins the
     /// window and draws it. A graph that holds nothing to show (a circular
     /// graph without charts) leaves the view empty: false. A view with a
-    /// graph keeps it (ClearGraph first).
-    bool drawGraph(const Graph& graph);
+    /// graph keeps it (ClearGraph first). A chart with a colour map is drawn
+    /// by `colours` when given, else by its defaults.
+    bool drawGraph(const Graph& graph, const ColourMapOptions* colours = nullptr);
 
     /// Takes the graph away (before it is drawn again): the window is as new.
     void ClearGraph();

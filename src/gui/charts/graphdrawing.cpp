@@ -38,9 +38,9 @@ QString tooLargeText(const Graph& graph)
 
 }  // namespace
 
-void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view)
+void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view, const ColourMapOptions* colours)
 {
-    if (view.drawGraph(graph))
+    if (view.drawGraph(graph, colours))
         window.setDocumentTitle(
             std::visit([](const auto& g) { return QString::fromStdString(g.title); }, graph));
 }
@@ -90,43 +90,44 @@ GraphDrawer installCharts(QMdiArea& area, CommandRouter& router, Prompter& promp
         return chartViewOf(window, router, prompter, showStatus);
     };
     new ChartWindowWatcher(area, [viewOf](CChildFrame& window) { viewOf(window); });
-    return [viewOf, &prompter, &notifier](GraphKind kind, const GraphOptions& options,
-                                          const BuiltGraph& built, CChildFrame& window) {
-        CVantrelView* view = viewOf(window);
-        if (!built.Ok()) {
-            prompter.message(QString::fromStdString(built.message));
-            return;
-        }
-        if (const QString tooLarge = tooLargeText(built.graph); !tooLarge.isEmpty()) {
-            prompter.message(tooLarge);
-            return;
-        }
-        drawGraph(built.graph, window, *view);
-        // The section's file selector changes the file that Redraw draws too.
-        auto kept = std::make_shared<GraphOptions>(options);
-        offerSectionFiles(*view, window, notifier, kept);
-        const auto redraw = [kind, kept, &notifier, window = QPointer<CChildFrame>(&window),
-                             view = QPointer<CVantrelView>(view)] {
-            if (!window || !view)
-                return;
-            // A survey that no longer gives the graph keeps the picture
-            // the user has and says why.
-            const BuiltGraph again = BuildGraph(kind, notifier.survey(), *kept);
-            const QString tooLarge = again.Ok() ? tooLargeText(again.graph) : QString();
-            if (!again.Ok() || DrawsNothing(again.graph) || !tooLarge.isEmpty()) {
-                const QString why = !again.Ok() ? QString::fromStdString(again.message)
-                    : !tooLarge.isEmpty()       ? tooLarge
-                                                : CVantrelView::tr("there is nothing to draw.");
-                view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
+    return
+        [viewOf, &prompter, &notifier](GraphKind kind, const GraphOptions& options, const BuiltGraph& built,
+                                       CChildFrame& window, const ColourMapOptions* colours) {
+            CVantrelView* view = viewOf(window);
+            if (!built.Ok()) {
+                prompter.message(QString::fromStdString(built.message));
                 return;
             }
-            view->ClearGraph();
-            drawGraph(again.graph, *window, *view);
-            offerSectionFiles(*view, *window, notifier, kept);
-            view->markDrawn();
+            if (const QString tooLarge = tooLargeText(built.graph); !tooLarge.isEmpty()) {
+                prompter.message(tooLarge);
+                return;
+            }
+            drawGraph(built.graph, window, *view, colours);
+            // The section's file selector changes the file that Redraw draws too.
+            auto kept = std::make_shared<GraphOptions>(options);
+            offerSectionFiles(*view, window, notifier, kept);
+            const auto redraw = [kind, kept, &notifier, window = QPointer<CChildFrame>(&window),
+                                 view = QPointer<CVantrelView>(view)] {
+                if (!window || !view)
+                    return;
+                // A survey that no longer gives the graph keeps the picture
+                // the user has and says why.
+                const BuiltGraph again = BuildGraph(kind, notifier.survey(), *kept);
+                const QString tooLarge = again.Ok() ? tooLargeText(again.graph) : QString();
+                if (!again.Ok() || DrawsNothing(again.graph) || !tooLarge.isEmpty()) {
+                    const QString why = !again.Ok() ? QString::fromStdString(again.message)
+                        : !tooLarge.isEmpty()       ? tooLarge
+                                                    : CVantrelView::tr("there is nothing to draw.");
+                    view->showOutOfDate(CVantrelView::tr("This chart cannot be drawn again: %1").arg(why));
+                    return;
+                }
+                view->ClearGraph();
+                drawGraph(again.graph, *window, *view);
+                offerSectionFiles(*view, *window, notifier, kept);
+                view->markDrawn();
+            };
+            view->followSurvey(notifier, redraw);
         };
-        view->followSurvey(notifier, redraw);
-    };
 }
 
 }  // namespace vantrel

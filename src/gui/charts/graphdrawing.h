@@ -13,13 +13,16 @@ namespace vantrel {
 class CChildFrame;
 class CommandRouter;
 class CVantrelView;
+struct ColourMapOptions;
 class Prompter;
 class SurveyNotifier;
 
 /// Draws a graph into a chart window whose view has none yet
 /// (CVantrelView::drawGraph) and gives the window the graph's title. A
-/// circular graph without charts leaves the window as it was.
-void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view);
+/// circular graph without charts leaves the window as it was. A colour map
+/// is drawn by `colours` when given.
+void drawGraph(const Graph& graph, CChildFrame& window, CVantrelView& view,
+               const ColourMapOptions* colours = nullptr);
 
 /// The chart view and document of a chart window, made when it has none; a
 /// view made here sends its status texts to `showStatus`.
@@ -27,10 +30,11 @@ CVantrelView* chartViewOf(CChildFrame& window, CommandRouter& router, Prompter& 
                           const std::function<void(const QString&, int)>& showStatus = {});
 
 /// Draws a graph the graph command built of the survey (of `kind`, with
-/// `options`) into a new chart window; a graph the survey refused says why
-/// through the prompter and leaves the window empty.
+/// `options`; a colour map by `colours` when not null) into a new chart
+/// window; a graph the survey refused says why through the prompter and
+/// leaves the window empty.
 using GraphDrawer = std::function<void(GraphKind kind, const GraphOptions& options, const BuiltGraph& built,
-                                       CChildFrame& window)>;
+                                       CChildFrame& window, const ColourMapOptions* colours)>;
 
 /// Gives every chart window of `area` its document and view, and returns
 /// what the graph commands draw with. The windows drawn follow the

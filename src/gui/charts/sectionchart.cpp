@@ -109,8 +109,10 @@ void SectionChart::setGraph(const SectionGraph& graph)
         *m_stop = true;
     m_working = {};
     m_workingOrder = {};
+    m_newLevels = false;
     ++m_request;
     m_graph = std::make_shared<const SectionGraph>(graph);
+    m_given = true;
     m_drawn = false;
     m_grid.reset();
     m_levels.clear();
@@ -161,6 +163,9 @@ void SectionChart::fillMap(const geo::SectionGrid* grid)
 
 void SectionChart::redraw()
 {
+    // Options set before the section is given are drawn with it.
+    if (!m_given)
+        return;
     const ColourMapOptions& o = m_chart->colourMapOptions();
     m_scale = ChooseSectionColourScale(*m_graph, o.logarithmic, rangeModeOf(o), static_cast<float>(o.lower),
                                        static_cast<float>(o.upper), m_everyFile);
@@ -188,7 +193,13 @@ void SectionChart::redraw()
         return other.graph == order.graph && other.method == order.method && other.blend == order.blend &&
             other.levels == order.levels;
     };
-    if (!(m_workingOrder.graph && sameAs(m_workingOrder))) {
+    const bool sameGrid = m_workingOrder.graph == order.graph && !m_workingOrder.grid &&
+        m_workingOrder.method == order.method && m_workingOrder.blend == order.blend;
+    if (sameGrid && m_workingOrder.levels != order.levels) {
+        // The grid being worked out still stands: the new lines follow it.
+        m_newLevels = true;
+    } else if (!(m_workingOrder.graph && sameAs(m_workingOrder))) {
+        m_newLevels = false;
         if (m_workingOrder.graph) {
             // Overtaken: its result is not wanted any more.
             *m_stop = true;
@@ -210,11 +221,23 @@ void SectionChart::redraw()
 void SectionChart::start(SectionWork::Order order)
 {
     ++m_request;
-    const std::size_t cells = order.graph->values.size();
-    if (m_synchronous || cells < kBackgroundCells) {
+    // GDAL's gridding lays at least 256 x 128 nodes whatever the section, a
+    // tenth of a second and more: it never holds up the interface. The
+    // measured cells, and new lines over the grid drawn already, are quick
+    // but for a large section.
+    const bool gridding = !order.grid && order.method != geo::GridMethod::MeasuredCells;
+    if (m_synchronous || (!gridding && order.graph->values.size() < kBackgroundCells)) {
         const SectionWork::Order kept = order;
         apply(runSectionWork(kept, {}), kept);
         return;
+    }
+    if (!m_drawn && gridding && order.graph->values.size() < kBackgroundCells) {
+        // The readings' own cells at once, until the grid is ready.
+        geo::GridResult cells = geo::GridSection(*order.graph, geo::GridMethod::MeasuredCells, order.blend);
+        if (cells.Ok()) {
+            m_grid = std::make_shared<const geo::SectionGrid>(std::move(cells.grid));
+            fillMap(m_grid.get());
+        }
     }
     auto stop = std::make_shared<std::atomic<bool>>(false);
     m_stop = stop;
@@ -232,14 +255,15 @@ void SectionChart::start(SectionWork::Order order)
 
 void SectionChart::settle()
 {
-    if (!m_workingOrder.graph)
-        return;
-    m_working.waitForFinished();
-    SectionWork work = m_working.result();
-    const SectionWork::Order order = std::move(m_workingOrder);
-    m_workingOrder = {};
-    m_working = {};
-    apply(std::move(work), order);
+    // A grid's result may start the lines asked for while it was worked out.
+    while (m_workingOrder.graph) {
+        m_working.waitForFinished();
+        SectionWork work = m_working.result();
+        const SectionWork::Order order = std::move(m_workingOrder);
+        m_workingOrder = {};
+        m_working = {};
+        apply(std::move(work), order);
+    }
 }
 
 void SectionChart::apply(SectionWork work, const SectionWork::Order& order)
@@ -257,6 +281,10 @@ void SectionChart::apply(SectionWork work, const SectionWork::Order& order)
     m_levels = order.levels;
     m_contourProblem = work.contourProblem;
     m_contours->setLines(std::move(work.lines));
+    if (m_newLevels) {
+        m_newLevels = false;
+        redraw();
+    }
     updateNote();
     m_chart->replot(QCustomPlot::rpQueuedReplot);
     Q_EMIT pictureReady();

@@ -29,14 +29,16 @@ class SectionFileSelector;
 /// How the colours and lines are laid is the chart's colour map options,
 /// which the chart editor changes.
 ///
-/// Gridding and contouring a large section runs on a worker: the window
+/// Gridding, and contouring a large section, run on a worker: the window
 /// keeps the picture it has until the new one is ready, and a result that a
 /// newer request overtook is dropped. Pictures and print wait for it.
 class SectionChart : public ChartPane {
     Q_OBJECT
 public:
     static constexpr int kPropertiesCommand = 32783;
-    /// Sections of at least this many cells are worked out on a worker.
+    /// Gridding by GDAL is always worked out on a worker; the measured cells
+    /// and new contour lines over the grid drawn already are for sections of
+    /// at least this many cells.
     static constexpr std::size_t kBackgroundCells = 60000;
 
     explicit SectionChart(QWidget* parent = nullptr);
@@ -114,11 +116,14 @@ private:
     std::shared_ptr<const geo::SectionGrid> m_grid;
     geo::GridMethod m_gridMethod = geo::GridMethod::InverseDistance;
     bool m_gridBlend = false;
+    bool m_given = false;  ///< a section was given to draw
     bool m_drawn = false;
     std::vector<double> m_levels;
     std::string m_gridProblem;
     std::string m_contourProblem;
     bool m_noLevels = false;
+    /// The contour levels changed while the grid was worked out.
+    bool m_newLevels = false;
     bool m_synchronous = false;
     /// The request being worked on, and how to stop it.
     QFuture<SectionWork> m_working;

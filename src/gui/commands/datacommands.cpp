@@ -1,6 +1,7 @@
 #include "commands/datacommands.h"
 
 #include "commands/busyscope.h"
+#include "common/backgroundwork.h"
 #include "common/celltext.h"
 #include "common/commanddescriptor.h"
 #include "common/commandids.h"
@@ -228,17 +229,47 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
     std::string used = encoding;
     LoadResult loaded;
     m_notifier.beginReset();
+    bool cancelled = false;
     {
-        BusyScope busy(busyReport(), tr("Reading %1...").arg(name));
-        SurveyLoader loader(survey);
-        loader.SetMapping(mapping);
-        loader.SetProbe([&used](std::string_view head) {
-            if (used.empty())
-                used = DetectEncoding(head).name;
-            return ByteFormOf(used);
-        });
-        loader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
-        loaded = loader.Load(inputs);
+        const QString reading = tr("Reading %1...").arg(name);
+        BusyScope busy(busyReport(), reading);
+        // The files are read into a survey of their own on another thread,
+        // while the windows show the closed survey; a long read shows its
+        // progress, and Cancel leaves the survey closed.
+        Survey read;
+        read.m_frame = survey.m_frame;
+        {
+            BackgroundWork running([&] {
+                SurveyLoader loader(read);
+                loader.SetMapping(mapping);
+                loader.SetProbe([&used](std::string_view head) {
+                    if (used.empty())
+                        used = DetectEncoding(head).name;
+                    return ByteFormOf(used);
+                });
+                WorkControl* control = WorkControl::Current();
+                loader.SetProgress([control](std::uint64_t done, std::uint64_t total) {
+                    control->SetDone(done, total);
+                    control->StopPoint();
+                });
+                loaded = loader.Load(inputs);
+            });
+            if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
+                cancelled = !m_prompter.watch(reading, running);
+            running.wait();
+            if (!cancelled)
+                running.rethrow();
+        }
+        if (!cancelled) {
+            survey.m_frame = std::move(read.m_frame);
+            survey.m_tree = std::move(read.m_tree);
+            survey.m_tables.CopyFrom(read.m_tables);
+        }
+    }
+    if (cancelled) {
+        m_notifier.endReset();
+        showStatus(tr("Reading %1 was cancelled; no file is open.").arg(name));
+        return false;
     }
     const ReadResult& result = loaded.read;
     const bool ok = result.status != ReadResult::Status::OpenFailed && survey.m_frame.HasOpenFile();
@@ -403,7 +434,42 @@ void DataCommands::runStep(const ProcessingStep& step, std::optional<std::string
         return;
     if (!argument)
         argument = step.argumentOf ? step.argumentOf(survey) : std::string();
-    show(execute(step, *argument));
+    m_cancelled = false;
+    const OperationReport report = execute(step, *argument);
+    if (m_cancelled)
+        showStatus(QString::fromStdString(report.messages.front()));
+    else
+        show(report);
+}
+
+bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view argument,
+                                OperationReport& report)
+{
+    // The step works on a copy, which shares the tables' texts and unchanged
+    // rows with the survey, while the windows go on showing the survey; the
+    // copy takes the survey's place once the step is done, or goes when the
+    // user cancels.
+    Survey& survey = m_notifier.survey();
+    Survey work;
+    work.m_frame = survey.m_frame;
+    work.m_tree = survey.m_tree;
+    work.m_tables.CopyFrom(survey.m_tables);
+    bool cancelled = false;
+    {
+        BackgroundWork running([&] { report = RunProcessingStep(step, work, argument); });
+        if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
+            cancelled = !m_prompter.watch(
+                QCoreApplication::translate(kStepContext, std::string(step.busyText).c_str()), running);
+        running.wait();
+        if (!cancelled)
+            running.rethrow();
+    }
+    if (cancelled)
+        return false;
+    survey.m_frame = std::move(work.m_frame);
+    survey.m_tree = std::move(work.m_tree);
+    survey.m_tables.CopyFrom(work.m_tables);
+    return true;
 }
 
 OperationReport DataCommands::execute(const ProcessingStep& step, std::string_view argument)
@@ -430,7 +496,13 @@ OperationReport DataCommands::execute(const ProcessingStep& step, std::string_vi
         } catch (const std::bad_alloc&) {
             historyNote = outOfMemory;
         }
-        report = RunProcessingStep(step, survey, argument);
+        if (!runOffThread(step, argument, report)) {
+            m_cancelled = true;
+            report = {};
+            report.Say(tr("\"%1\" was cancelled; the tables are as they were.").arg(title).toStdString());
+            report.stopped = true;
+            return report;
+        }
         // What changed is announced before the record, so that the record
         // carries the notifier's numbers of the new state.
         const StepChanges& changes = step.changes;

@@ -67,8 +67,14 @@ public:
     /// runStep() of the step named `name`; false when there is none.
     bool runStep(std::string_view name, std::optional<std::string> argument = std::nullopt);
     /// The step with `argument`, its notices and its undo record, without
-    /// the question or the messages: for a replay, which words its own.
+    /// the question or the messages: for a replay, which words its own. A
+    /// step still running after progressDelay() shows its progress with a
+    /// Cancel; a cancelled step stops with a message and changes nothing.
     OperationReport execute(const ProcessingStep& step, std::string_view argument);
+    /// How long a step runs before its progress shows, in milliseconds; 0:
+    /// the progress of every step shows, however short.
+    int progressDelay() const { return m_progressDelay; }
+    void setProgressDelay(int ms) { m_progressDelay = ms; }
 
     /// What the history lists for a step: the command's name with the
     /// argument or the settings it ran with ("Depth Display, resistivity
@@ -128,6 +134,9 @@ Q_SIGNALS:
 
 private:
     void closeData();
+    /// Runs the step on a copy of the survey on another thread and puts the
+    /// copy in the survey's place; false when the user cancelled it.
+    bool runOffThread(const ProcessingStep& step, std::string_view argument, OperationReport& report);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
     BusyScope::Report busyReport();
@@ -135,6 +144,8 @@ private:
     SurveyNotifier& m_notifier;
     Prompter& m_prompter;
     UndoHistory& m_history;
+    int m_progressDelay = 1000;
+    bool m_cancelled = false;       // the last step run was cancelled
     std::size_t m_partialRows = 0;  // rows read when reading stopped early, else 0
     QString m_readFile;             // the file the tables were read from
     // What the open survey was read from, for Reopen with Encoding.

@@ -9,6 +9,8 @@ class QPrinter;
 
 namespace vantrel {
 
+class BackgroundWork;
+
 /// The answer of a file dialog. `filterIndex` counts the filters of the
 /// filter string from 0.
 struct FileChoice {
@@ -78,6 +80,10 @@ public:
     /// Runs one of the program's own modal dialogs (Config, About, the
     /// toolbar customization, the chart editor, ...); its result code.
     virtual int runDialog(QDialog& dialog) = 0;
+    /// Shows `text` with the progress of `work` and a Cancel button until the
+    /// work has finished, keeping the other windows from input meanwhile.
+    /// False when the user cancelled: the work is cancelled and has finished.
+    virtual bool watch(const QString& text, BackgroundWork& work) = 0;
 };
 
 }  // namespace vantrel

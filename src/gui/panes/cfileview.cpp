@@ -78,6 +78,8 @@ CFileView::CFileView(SurveyNotifier& notifier, QWidget* parent)
 
     connect(&notifier, &SurveyNotifier::resetAboutToBegin, this, &CFileView::beginDataUpdate);
     connect(&notifier, &SurveyNotifier::treeReset, this, &CFileView::endDataUpdate);
+    // A replayed step may tick rows the user did not click: the ticks are repainted.
+    connect(&notifier, &SurveyNotifier::changed, m_tree->viewport(), qOverload<>(&QWidget::update));
 
     client->setFocusProxy(m_tree);
     setFocusProxy(m_tree);

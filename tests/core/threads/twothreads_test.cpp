@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,6 +49,31 @@ TEST(TwoThreads, AFailureOnEitherSideStopsTheWorkAndIsThrownAgain)
                              throw std::runtime_error("consume");
                      }),
                  std::runtime_error);
+}
+
+TEST(TwoThreads, WorkAskedToStopEndsAtTheNextPieceOfEitherThread)
+{
+    WorkControl control;
+    const WorkScope scope(&control);
+    std::atomic<std::size_t> pieces{0};
+    ForEachOnTwoThreads(1000, [&](std::size_t) { ++pieces; });
+    EXPECT_EQ(control.Permille(), 1000);
+    // A stop asked for on the second thread's half stops both halves.
+    pieces = 0;
+    EXPECT_THROW(ForEachOnTwoThreads(100000,
+                                     [&](std::size_t i) {
+                                         ++pieces;
+                                         if (i == 50010)
+                                             control.RequestStop();
+                                     }),
+                 WorkStopped);
+    EXPECT_LT(pieces, 100000u);
+    EXPECT_LT(control.Permille(), 1000);
+    std::size_t consumed = 0;
+    EXPECT_THROW(ProduceOnTwoThreadsInOrder<int>(
+                     1000, [](std::size_t, int&) {}, [&](std::size_t, const int&) { ++consumed; }),
+                 WorkStopped);
+    EXPECT_EQ(consumed, 0u);
 }
 
 }  // namespace

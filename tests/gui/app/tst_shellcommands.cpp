@@ -331,7 +331,8 @@ private Q_SLOTS:
         s.prompter.messages.clear();
         s.frame->survey().m_tree.SetCurrentFrequency(0);
 
-        s.frame->setGraphDrawer([](GraphKind, const GraphOptions&, const BuiltGraph&, CChildFrame&) {});
+        s.frame->setGraphDrawer(
+            [](GraphKind, const GraphOptions&, const BuiltGraph&, CChildFrame&, const ColourMapOptions*) {});
         QStringList titles;
         for (int id : graphs) {
             QVERIFY(s.run(id));

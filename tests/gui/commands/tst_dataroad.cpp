@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "app/cdialog_data_set.h"
+#include "commands/datacommands.h"
 #include "commands/undohistory.h"
 #include "common/commandids.h"
 #include "messages.h"
@@ -295,6 +296,21 @@ private Q_SLOTS:
         QCOMPARE(m_output->originModel()->rowCount(), 5);
         QCOMPARE(m_output->processingModel()->rowCount(), 2);
         QVERIFY(checked(fileItem(1)));
+
+        // A long read shows its progress; Cancel leaves no file open.
+        m_shell->frame->dataCommands()->setProgressDelay(0);
+        m_prompter->cancelWork = true;
+        m_prompter->answers << true;
+        open(test::fixture(QStringLiteral("road.dat")));
+        QCOMPARE(m_prompter->watched, QStringList{"Reading road.dat..."});
+        QVERIFY(!m_survey->m_frame.HasOpenFile());
+        QCOMPARE(m_fileView->model()->rowCount(), 0);
+        QCOMPARE(m_output->originModel()->rowCount(), 0);
+        QCOMPARE(status(), QString("Reading road.dat was cancelled; no file is open."));
+        m_prompter->cancelWork = false;
+        open(test::fixture(QStringLiteral("road.dat")));
+        QVERIFY(m_survey->m_frame.HasOpenFile());
+        QCOMPARE(m_prompter->watched.size(), 2);
     }
 
     void reopenStartsFromEmptyPanes()
@@ -588,6 +604,24 @@ private Q_SLOTS:
         QCOMPARE(m_prompter->questions, QStringList{QString::fromUtf8(msg::kDepthAgain)});
         QCOMPARE(dump(), depth);
         QCOMPARE(m_history->count(), 2);
+        QCOMPARE(m_history->index(), 2);
+        // A step that runs long shows its progress. Cancel leaves the tables
+        // as they were and the history too, the step undone before included;
+        // run to its end, the step does its work.
+        run(cmd::ID_EDIT_UNDO);
+        DataCommands& data = *m_shell->frame->dataCommands();
+        data.setProgressDelay(0);
+        m_prompter->cancelWork = true;
+        run(cmd::ID_DEPTH_DISPLAY);
+        QCOMPARE(m_prompter->watched, QStringList{"Calculating the depth data..."});
+        QCOMPARE(dump(), chosen);
+        QCOMPARE(m_history->index(), 1);
+        QVERIFY(m_shell->enabled(cmd::ID_EDIT_REDO));
+        QCOMPARE(status(), QString("\"Depth Calculation\" was cancelled; the tables are as they were."));
+        m_prompter->cancelWork = false;
+        run(cmd::ID_DEPTH_DISPLAY);
+        QCOMPARE(m_prompter->watched.size(), 2);
+        QCOMPARE(dump(), depth);
         QCOMPARE(m_history->index(), 2);
         // Undo takes back the depth that was calculated, nothing else.
         run(cmd::ID_EDIT_UNDO);

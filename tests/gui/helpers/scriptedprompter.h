@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/backgroundwork.h"
 #include "common/prompter.h"
 
 #include <QDialog>
@@ -35,6 +36,8 @@ public:
     std::function<bool(QPrinter&)> onPrint;
     /// Runs the modal dialogs (may look at them, click, accept); none rejects.
     std::function<int(QDialog&)> onDialog;
+    QStringList watched;      ///< the text of every progress dialog shown
+    bool cancelWork = false;  ///< whether progress dialogs are cancelled at once
     /// Runs as an open-file dialog opens, to look around before it answers.
     std::function<void()> onOpenFile;
 
@@ -83,6 +86,15 @@ public:
             return onDialog(dialog);
         dialog.reject();
         return dialog.result();
+    }
+
+    bool watch(const QString& text, BackgroundWork& work) override
+    {
+        watched << text;
+        if (cancelWork)
+            work.cancel();
+        work.wait();
+        return !work.cancelled();
     }
 
 private:
