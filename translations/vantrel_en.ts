@@ -964,12 +964,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+199"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+58"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,7 +1004,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-321"/>
+        <location line="-351"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,7 +1064,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+323"/>
+        <location line="+353"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1079,7 +1079,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,7 +1094,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-443"/>
+        <location line="-474"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1143,8 +1143,13 @@ Reopen with Encoding</source>
         <source>%1 files</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>Reading %1 was cancelled; no file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+29"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1180,7 +1185,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+163"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -991,12 +991,12 @@ Reopen with Encoding</source>
         <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+199"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+58"/>
         <source>1 row read from %1</source>
         <translation>1 row read from %1</translation>
     </message>
@@ -1031,7 +1031,7 @@ Reopen with Encoding</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-321"/>
+        <location line="-351"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1091,7 +1091,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+323"/>
+        <location line="+353"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1106,7 +1106,7 @@ Reopen with Encoding</source>
         <translation>已重做: %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
     </message>
@@ -1121,7 +1121,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-443"/>
+        <location line="-474"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1170,8 +1170,13 @@ Reopen with Encoding</source>
         <source>%1 files</source>
         <translation>%1 个文件</translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>Reading %1 was cancelled; no file is open.</source>
+        <translation>已取消读取 %1，没有打开的文件。</translation>
+    </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+29"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation>
             <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
@@ -1205,7 +1210,7 @@ Reopen with Encoding</source>
         <translation>已以 %1 重新打开</translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+163"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation>“%1”已取消，表格保持原样。</translation>
     </message>

@@ -32,6 +32,14 @@ public:
     /// loops one after another starts again from 0 with each.
     int Permille() const;
 
+    /// The share done of work that counts its own way (bytes read, say),
+    /// in place of the loops' pieces.
+    void SetDone(std::size_t done, std::size_t total)
+    {
+        m_done.store(done, std::memory_order_relaxed);
+        m_pieces.store(total, std::memory_order_relaxed);
+    }
+
     /// The control of the work running on this thread, nullptr outside any.
     static WorkControl* Current();
 

@@ -229,17 +229,47 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
     std::string used = encoding;
     LoadResult loaded;
     m_notifier.beginReset();
+    bool cancelled = false;
     {
-        BusyScope busy(busyReport(), tr("Reading %1...").arg(name));
-        SurveyLoader loader(survey);
-        loader.SetMapping(mapping);
-        loader.SetProbe([&used](std::string_view head) {
-            if (used.empty())
-                used = DetectEncoding(head).name;
-            return ByteFormOf(used);
-        });
-        loader.SetProgress([&busy](std::uint64_t done, std::uint64_t total) { busy.progress(done, total); });
-        loaded = loader.Load(inputs);
+        const QString reading = tr("Reading %1...").arg(name);
+        BusyScope busy(busyReport(), reading);
+        // The files are read into a survey of their own on another thread,
+        // while the windows show the closed survey; a long read shows its
+        // progress, and Cancel leaves the survey closed.
+        Survey read;
+        read.m_frame = survey.m_frame;
+        {
+            BackgroundWork running([&] {
+                SurveyLoader loader(read);
+                loader.SetMapping(mapping);
+                loader.SetProbe([&used](std::string_view head) {
+                    if (used.empty())
+                        used = DetectEncoding(head).name;
+                    return ByteFormOf(used);
+                });
+                WorkControl* control = WorkControl::Current();
+                loader.SetProgress([control](std::uint64_t done, std::uint64_t total) {
+                    control->SetDone(done, total);
+                    control->StopPoint();
+                });
+                loaded = loader.Load(inputs);
+            });
+            if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
+                cancelled = !m_prompter.watch(reading, running);
+            running.wait();
+            if (!cancelled)
+                running.rethrow();
+        }
+        if (!cancelled) {
+            survey.m_frame = std::move(read.m_frame);
+            survey.m_tree = std::move(read.m_tree);
+            survey.m_tables.CopyFrom(read.m_tables);
+        }
+    }
+    if (cancelled) {
+        m_notifier.endReset();
+        showStatus(tr("Reading %1 was cancelled; no file is open.").arg(name));
+        return false;
     }
     const ReadResult& result = loaded.read;
     const bool ok = result.status != ReadResult::Status::OpenFailed && survey.m_frame.HasOpenFile();

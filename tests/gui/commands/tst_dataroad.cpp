@@ -296,6 +296,21 @@ private Q_SLOTS:
         QCOMPARE(m_output->originModel()->rowCount(), 5);
         QCOMPARE(m_output->processingModel()->rowCount(), 2);
         QVERIFY(checked(fileItem(1)));
+
+        // A long read shows its progress; Cancel leaves no file open.
+        m_shell->frame->dataCommands()->setProgressDelay(0);
+        m_prompter->cancelWork = true;
+        m_prompter->answers << true;
+        open(test::fixture(QStringLiteral("road.dat")));
+        QCOMPARE(m_prompter->watched, QStringList{"Reading road.dat..."});
+        QVERIFY(!m_survey->m_frame.HasOpenFile());
+        QCOMPARE(m_fileView->model()->rowCount(), 0);
+        QCOMPARE(m_output->originModel()->rowCount(), 0);
+        QCOMPARE(status(), QString("Reading road.dat was cancelled; no file is open."));
+        m_prompter->cancelWork = false;
+        open(test::fixture(QStringLiteral("road.dat")));
+        QVERIFY(m_survey->m_frame.HasOpenFile());
+        QCOMPARE(m_prompter->watched.size(), 2);
     }
 
     void reopenStartsFromEmptyPanes()
