@@ -103,7 +103,7 @@ private:
 
 /// A block of `size` bytes aligned to 2 MiB whose pages are committed only
 /// when touched (where the system allows); `hugePages` asks for transparent
-/// huge pages.
+/// huge pages. A block's bytes are undefined: it may be one given back before.
 /// Throws std::bad_alloc.
 char* MapBlock(std::size_t size, bool hugePages);
 void UnmapBlock(char* block, std::size_t size);
