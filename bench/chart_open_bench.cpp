@@ -8,7 +8,7 @@
 #include "charts/cchildframe.h"
 #include "app/cmainframe.h"
 #include "common/commandids.h"
-#include "app/cvantrelapp.h"
+#include "benchwindow.h"
 #include "scriptedprompter.h"
 #include "charts/cdialog_pmpm.h"
 #include "charts/chartcontrol.h"
@@ -43,16 +43,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: chart_open_bench FILE\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    CVantrelApp app(argc, argv);
-    app.setApplicationName(QStringLiteral("vantrel-chart-bench"));
-    ScriptedPrompter prompter;
-    app.setPrompter(&prompter);
-    app.InitInstance(false);
-    CMainFrame* frame = app.mainFrame();
-    frame->resize(1400, 1000);
-    frame->show();
+    BenchWindow window(argc, argv, "vantrel-chart-bench", {1400, 1000});
+    CMainFrame* frame = window.frame;
 
     Survey& s = frame->survey();
     s.m_frame.BeginFileOpen();

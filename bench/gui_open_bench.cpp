@@ -8,7 +8,7 @@
 
 #include "app/cmainframe.h"
 #include "common/commandids.h"
-#include "app/cvantrelapp.h"
+#include "benchwindow.h"
 #include "scriptedprompter.h"
 #include "datafile/datafilereader.h"
 #include "panes/cfileview.h"
@@ -114,20 +114,13 @@ int main(int argc, char** argv)
         coreKib = std::max(coreKib, kib);
     }
 
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    CVantrelApp app(argc, argv);
-    app.setApplicationName(QStringLiteral("vantrel-gui-open-bench"));
-    ScriptedPrompter prompter;
-    app.setPrompter(&prompter);
-    app.InitInstance(false);
-    CMainFrame* frame = app.mainFrame();
-    frame->resize(1400, 900);
+    BenchWindow window(argc, argv, "vantrel-gui-open-bench");
+    ScriptedPrompter& prompter = window.prompter;
+    CMainFrame* frame = window.frame;
     struct {
         CFileView* fileView;
         COutputWnd* output;
     } panes{frame->fileView(), frame->outputPane()};
-    frame->show();
     Settle();
     const long idleKib = PeakRssKib();
 
@@ -197,6 +190,5 @@ int main(int argc, char** argv)
     Settle();
     std::printf("open again over the loaded file:             %.3f s\n", timer.nsecsElapsed() / 1e9);
     std::printf("peak RSS at the end: %.1f MiB\n", Mib(PeakRssKib() * 1024.0));
-    app.ExitInstance();
     return 0;
 }

@@ -15,7 +15,7 @@
 // Exits 1 when a side fails or the two sides' tables differ.
 
 #include "app/cmainframe.h"
-#include "app/cvantrelapp.h"
+#include "benchwindow.h"
 #include "charts/cchildframe.h"
 #include "charts/cvantrelview.h"
 #include "charts/sectionchart.h"
@@ -188,16 +188,9 @@ int main(int argc, char** argv)
     }
     const QString data = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    CVantrelApp app(argc, argv);
-    app.setApplicationName(QStringLiteral("vantrel-project-open-bench"));
-    ScriptedPrompter prompter;
-    app.setPrompter(&prompter);
-    app.InitInstance(false);
-    CMainFrame* frame = app.mainFrame();
-    frame->resize(1400, 900);
-    frame->show();
+    BenchWindow window(argc, argv, "vantrel-project-open-bench");
+    ScriptedPrompter& prompter = window.prompter;
+    CMainFrame* frame = window.frame;
     settle(frame);
     // The project beside its data file, as a user keeps them.
     const QString project = QFileInfo(data).absoluteDir().filePath(QStringLiteral("bench.vantrel"));
@@ -242,6 +235,5 @@ int main(int argc, char** argv)
                     median(opened.wall) / median(hand.wall), median(opened.cpu) / median(hand.cpu));
     }
     QFile::remove(project);
-    app.ExitInstance();
     return ok ? 0 : 1;
 }

@@ -14,7 +14,7 @@
 // looked when the command returned and when the picture was finished.
 
 #include "app/cmainframe.h"
-#include "app/cvantrelapp.h"
+#include "benchwindow.h"
 #include "charts/cchildframe.h"
 #include "charts/chartcontrol.h"
 #include "charts/contourlayer.h"
@@ -75,16 +75,9 @@ int main(int argc, char** argv)
     }
     const QString data = QString::fromLocal8Bit(argv[1]);
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    CVantrelApp app(argc, argv);
-    app.setApplicationName(QStringLiteral("vantrel-section-window-bench"));
-    ScriptedPrompter prompter;
-    app.setPrompter(&prompter);
-    app.InitInstance(false);
-    CMainFrame* frame = app.mainFrame();
-    frame->resize(1400, 900);
-    frame->show();
+    BenchWindow window(argc, argv, "vantrel-section-window-bench");
+    ScriptedPrompter& prompter = window.prompter;
+    CMainFrame* frame = window.frame;
     QCoreApplication::processEvents();
 
     // The file, every file ticked, Choose Data and Depth Display, as a user does.
@@ -171,6 +164,5 @@ int main(int argc, char** argv)
     const double today = median(ways[0].finished);
     std::printf("ratio gridded and contoured / measured cells: %.2f (target <= 2); by the command: %.2f\n",
                 median(ways[1].finished) / today, median(ways[2].finished) / today);
-    app.ExitInstance();
     return 0;
 }

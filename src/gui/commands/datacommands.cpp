@@ -238,33 +238,21 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         // progress, and Cancel leaves the survey closed.
         Survey read;
         read.m_frame = survey.m_frame;
-        {
-            BackgroundWork running([&] {
-                SurveyLoader loader(read);
-                loader.SetMapping(mapping);
-                loader.SetProbe([&used](std::string_view head) {
-                    if (used.empty())
-                        used = DetectEncoding(head).name;
-                    return ByteFormOf(used);
-                });
-                WorkControl* control = WorkControl::Current();
-                loader.SetProgress([control](std::uint64_t done, std::uint64_t total) {
-                    control->SetDone(done, total);
-                    control->StopPoint();
-                });
-                loaded = loader.Load(inputs);
+        cancelled = !runOnCopy(read, reading, [&](Survey& copy) {
+            SurveyLoader loader(copy);
+            loader.SetMapping(mapping);
+            loader.SetProbe([&used](std::string_view head) {
+                if (used.empty())
+                    used = DetectEncoding(head).name;
+                return ByteFormOf(used);
             });
-            if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
-                cancelled = !m_prompter.watch(reading, running);
-            running.wait();
-            if (!cancelled)
-                running.rethrow();
-        }
-        if (!cancelled) {
-            survey.m_frame = std::move(read.m_frame);
-            survey.m_tree = std::move(read.m_tree);
-            survey.m_tables.CopyFrom(read.m_tables);
-        }
+            WorkControl* control = WorkControl::Current();
+            loader.SetProgress([control](std::uint64_t done, std::uint64_t total) {
+                control->SetDone(done, total);
+                control->StopPoint();
+            });
+            loaded = loader.Load(inputs);
+        });
     }
     if (cancelled) {
         m_notifier.endReset();
@@ -446,29 +434,34 @@ bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view arg
                                 OperationReport& report)
 {
     // The step works on a copy, which shares the tables' texts and unchanged
-    // rows with the survey, while the windows go on showing the survey; the
-    // copy takes the survey's place once the step is done, or goes when the
-    // user cancels.
+    // rows with the survey.
     Survey& survey = m_notifier.survey();
     Survey work;
     work.m_frame = survey.m_frame;
     work.m_tree = survey.m_tree;
     work.m_tables.CopyFrom(survey.m_tables);
+    return runOnCopy(work, QCoreApplication::translate(kStepContext, std::string(step.busyText).c_str()),
+                     [&](Survey& copy) { report = RunProcessingStep(step, copy, argument); });
+}
+
+bool DataCommands::runOnCopy(Survey& copy, const QString& text, const std::function<void(Survey&)>& work)
+{
+    // The windows go on showing the survey while the work changes the copy.
     bool cancelled = false;
     {
-        BackgroundWork running([&] { report = RunProcessingStep(step, work, argument); });
+        BackgroundWork running([&] { work(copy); });
         if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
-            cancelled = !m_prompter.watch(
-                QCoreApplication::translate(kStepContext, std::string(step.busyText).c_str()), running);
+            cancelled = !m_prompter.watch(text, running);
         running.wait();
         if (!cancelled)
             running.rethrow();
     }
     if (cancelled)
         return false;
-    survey.m_frame = std::move(work.m_frame);
-    survey.m_tree = std::move(work.m_tree);
-    survey.m_tables.CopyFrom(work.m_tables);
+    Survey& survey = m_notifier.survey();
+    survey.m_frame = std::move(copy.m_frame);
+    survey.m_tree = std::move(copy.m_tree);
+    survey.m_tables.CopyFrom(copy.m_tables);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ struct OperationReport;
 struct ProcessingSettings;
 struct ProcessingStep;
 struct ReadResult;
+struct Survey;
 
 /// The data commands of the desktop: File Open, the two saves, choosing data
 /// and the processing steps, reached from the main frame's menus and toolbar
@@ -137,6 +139,10 @@ private:
     /// Runs the step on a copy of the survey on another thread and puts the
     /// copy in the survey's place; false when the user cancelled it.
     bool runOffThread(const ProcessingStep& step, std::string_view argument, OperationReport& report);
+    /// Runs `work` on `copy` on another thread, showing `text` with its
+    /// progress once it has run progressDelay(); the copy then takes the
+    /// survey's place. False when the user cancelled: the survey is as it was.
+    bool runOnCopy(Survey& copy, const QString& text, const std::function<void(Survey&)>& work);
     void show(const OperationReport& report);
     void showStatus(const QString& text);
     BusyScope::Report busyReport();
