@@ -1,6 +1,7 @@
 #include "clibatch.h"
 
 #include "clioption.h"
+#include "threads/onethreadscope.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -190,7 +192,12 @@ int CliBatch::Run(const std::vector<std::string>& args)
     std::deque<PictureJob*> jobs;
     std::size_t finished = 0, done = 0, failed = 0;
 
+    std::size_t wanted = 0;
     const auto work = [&]() {
+        // Every core already has an input of its own.
+        std::optional<OneThreadScope> oneThread;
+        if (wanted > 1)
+            oneThread.emplace();
         for (std::size_t index; (index = next++) < count;) {
             std::ostringstream out, err;
             CliPipeline pipeline(out, err);
@@ -224,7 +231,7 @@ int CliBatch::Run(const std::vector<std::string>& args)
     };
     std::vector<std::thread> workers;
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t wanted = std::min<std::size_t>(count, m_workers ? m_workers : cores);
+    wanted = std::min<std::size_t>(count, m_workers ? m_workers : cores);
     for (std::size_t i = 0; i < wanted; ++i)
         workers.emplace_back(work);
     {

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "threads/onethreadscope.h"
 #include "threads/workcontrol.h"
 
 namespace vantrel {
@@ -16,7 +17,8 @@ namespace vantrel {
 /// `fn` must only read shared data (or write to what belongs to its own i).
 /// Small counts run on the calling thread. An exception thrown by fn is
 /// thrown again here once both halves are done. Under a WorkScope every
-/// index is a piece of the work and a stop point.
+/// index is a piece of the work and a stop point. Under a OneThreadScope
+/// everything runs on the calling thread.
 template <typename Fn>
 void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
 {
@@ -26,7 +28,7 @@ void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
         fn(i);
         loop.Done();
     };
-    if (count < 4) {
+    if (count < 4 || OneThreadScope::Active()) {
         for (std::size_t i = 0; i < count; ++i)
             piece(i);
         return;
@@ -64,12 +66,13 @@ void ForEachOnTwoThreads(std::size_t count, Fn&& fn)
 /// `produce` must only read shared data and write its slot; a slot is reused
 /// once consumed, and at most a few pieces wait at any time. An exception
 /// from either callback stops the work and is thrown again here. Under a
-/// WorkScope every piece is a piece of the work and a stop point.
+/// WorkScope every piece is a piece of the work and a stop point. Under a
+/// OneThreadScope each piece is produced and consumed on the calling thread.
 template <typename Slot, typename Produce, typename Consume>
 void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& consume)
 {
     WorkControl::Loop loop(count);
-    if (count < 2) {
+    if (count < 2 || OneThreadScope::Active()) {
         Slot slot{};
         for (std::size_t i = 0; i < count; ++i) {
             loop.Before();
@@ -166,11 +169,20 @@ void ProduceOnTwoThreadsInOrder(std::size_t count, Produce&& produce, Consume&& 
 /// read. The `kSlots` slots are reused round a ring, so a slot keeps what it
 /// held (its buffers) for the next fill. An exception from take stops the
 /// filling; one from fill ends it after the slots filled before. Either is
-/// thrown again here once the second thread is done.
+/// thrown again here once the second thread is done. Under a OneThreadScope
+/// fill and take take turns on the calling thread.
 template <typename Slot, std::size_t kSlots = 3, typename Fill, typename Take>
 void FillAheadInOrder(Fill&& fill, Take&& take)
 {
     static_assert(kSlots >= 2);
+    if (OneThreadScope::Active()) {
+        Slot slot{};
+        for (bool end = false; !end;) {
+            end = fill(slot);
+            take(slot);
+        }
+        return;
+    }
     std::array<Slot, kSlots> slots{};
     std::size_t filled = 0, taken = 0;
     bool last = false, stop = false;

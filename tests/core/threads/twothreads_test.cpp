@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace vantrel;
@@ -13,17 +16,54 @@ namespace {
 
 TEST(TwoThreads, PiecesAreConsumedOnceEachAndInOrder)
 {
-    for (const std::size_t count : {0u, 1u, 2u, 7u, 1000u}) {
-        std::vector<std::size_t> consumed;
-        ProduceOnTwoThreadsInOrder<std::string>(
-            count, [](std::size_t i, std::string& slot) { slot = std::to_string(i * i); },
-            [&](std::size_t i, const std::string& slot) {
-                EXPECT_EQ(slot, std::to_string(i * i));  // the slot still holds its own piece
-                consumed.push_back(i);
+    for (const bool oneThread : {false, true}) {
+        std::optional<OneThreadScope> scope;
+        if (oneThread)
+            scope.emplace();
+        const std::thread::id caller = std::this_thread::get_id();
+        std::atomic<bool> elsewhere{false};
+        const auto where = [&] {
+            if (std::this_thread::get_id() != caller)
+                elsewhere = true;
+        };
+        for (const std::size_t count : {0u, 1u, 2u, 7u, 1000u}) {
+            std::vector<std::size_t> consumed;
+            ProduceOnTwoThreadsInOrder<std::string>(
+                count,
+                [&](std::size_t i, std::string& slot) {
+                    where();
+                    slot = std::to_string(i * i);
+                },
+                [&](std::size_t i, const std::string& slot) {
+                    EXPECT_EQ(slot, std::to_string(i * i));  // the slot still holds its own piece
+                    consumed.push_back(i);
+                });
+            ASSERT_EQ(consumed.size(), count);
+            for (std::size_t i = 0; i < count; ++i)
+                EXPECT_EQ(consumed[i], i);
+
+            std::vector<char> seen(count, 0);
+            ForEachOnTwoThreads(count, [&](std::size_t i) {
+                where();
+                ++seen[i];
             });
-        ASSERT_EQ(consumed.size(), count);
-        for (std::size_t i = 0; i < count; ++i)
-            EXPECT_EQ(consumed[i], i);
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), static_cast<std::ptrdiff_t>(count));
+
+            std::size_t filled = 0;
+            std::vector<std::size_t> taken;
+            FillAheadInOrder<std::size_t>(
+                [&](std::size_t& slot) {
+                    where();
+                    slot = filled++;
+                    return filled == count + 1;
+                },
+                [&](std::size_t& slot) { taken.push_back(slot); });
+            ASSERT_EQ(taken.size(), count + 1);
+            for (std::size_t i = 0; i <= count; ++i)
+                EXPECT_EQ(taken[i], i);
+        }
+        // A batch keeps every core busy with inputs of its own: no piece leaves the thread.
+        EXPECT_EQ(elsewhere.load(), !oneThread);
     }
 }
 
