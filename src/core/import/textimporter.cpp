@@ -222,6 +222,7 @@ private:
                                                           c + 1 == m_columns.size()};
             ++m_mappedInputs;
         }
+        m_unmappedRow.assign(m_columns.size(), "1");
     }
 
     void SkipToData()
@@ -291,7 +292,7 @@ private:
         char* const end = q + size;
         std::vector<std::string_view>& fields = m_piece->fields;
         const std::size_t base = fields.size();
-        fields.resize(base + m_columns.size(), "1");
+        fields.insert(fields.end(), m_unmappedRow.begin(), m_unmappedRow.end());
         const char separator = m_separator;
         std::size_t column = 0, mapped = 0;
         bool ok = true, title = m_mapping.headerLine > 0;
@@ -448,6 +449,8 @@ private:
     std::vector<OutColumn> m_columns;
     std::vector<InColumn> m_inputs;
     std::size_t m_mappedInputs = 0;
+    /// A row's fields before its cells are read: an unmapped file number is 1.
+    std::vector<std::string_view> m_unmappedRow;
     char m_decimal;
     /// Rows may be taken in one pass: no character spans several bytes that
     /// upper-casing must keep apart, no run of spaces is one separator, and
