@@ -1,6 +1,7 @@
 #include "clibatch.h"
 
 #include "clioption.h"
+#include "clioutputs.h"
 #include "threads/onethreadscope.h"
 
 #include <algorithm>
@@ -201,15 +202,14 @@ int CliBatch::Run(const std::vector<std::string>& args)
         for (std::size_t index; (index = next++) < count;) {
             std::ostringstream out, err;
             CliPipeline pipeline(out, err);
-            if (m_pictureWriter)
-                pipeline.SetPictureWriter([&](const Graph& graph, const PictureFile& file) {
-                    PictureJob job{&graph, &file, {}, false};
-                    std::unique_lock lock(mutex);
-                    jobs.push_back(&job);
-                    changed.notify_all();
-                    changed.wait(lock, [&job] { return job.ready; });
-                    return job.error;
-                });
+            pipeline.SetPictureWriter([&](const Graph& graph, const PictureFile& file) {
+                PictureJob job{&graph, &file, {}, false};
+                std::unique_lock lock(mutex);
+                jobs.push_back(&job);
+                changed.notify_all();
+                changed.wait(lock, [&job] { return job.ready; });
+                return job.error;
+            });
             int result = 1;
             try {
                 result = pipeline.Run(plan.ArgsFor(plan.inputs[index]));
@@ -243,7 +243,8 @@ int CliBatch::Run(const std::vector<std::string>& args)
                 PictureJob* job = jobs.front();
                 jobs.pop_front();
                 lock.unlock();
-                std::string message = m_pictureWriter(*job->graph, *job->file);
+                std::string message =
+                    (m_pictureWriter ? m_pictureWriter : WriteModulePicture)(*job->graph, *job->file);
                 lock.lock();
                 job->error = std::move(message);
                 job->ready = true;

@@ -25,7 +25,8 @@ public:
     static bool Wanted(const std::vector<std::string>& args);
 
     /// Pictures are drawn on the calling thread, one at a time, whichever
-    /// worker asks (the drawing library keeps one application object).
+    /// worker asks (the drawing library keeps one application object), by
+    /// the output module unless a writer is given.
     void SetPictureWriter(GraphPictureWriter writer) { m_pictureWriter = std::move(writer); }
     /// How many inputs run at once; 0 (the default): one per processor core.
     void SetWorkers(unsigned workers) { m_workers = workers; }

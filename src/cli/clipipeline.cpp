@@ -1,6 +1,7 @@
 #include "clipipeline.h"
 
 #include "clioption.h"
+#include "clioutputs.h"
 #include "datafile/datafilereader.h"
 #include "datafile/textcase.h"
 #include "encodingdetector.h"
@@ -310,7 +311,7 @@ bool CliPipeline::GraphData(GraphKind kind)
         if (!grid)
             return false;
         const std::vector<double> levels = Levels(built, m_graphOptions.contours);
-        const geo::ContourResult contours = geo::ContourSection(*grid, levels);
+        const geo::ContourResult contours = Outputs()->contourSection(*grid, levels);
         if (!contours.Ok())
             return Fail(contours.message);
         json.pop_back();
@@ -347,9 +348,7 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
                 : "nothing was drawn: the section needs the depth data (--depth) of the first file");
     if (const std::string tooLarge = TooLargeToDraw(*graph); !tooLarge.empty())
         return Fail(tooLarge);
-    if (!m_pictureWriter)
-        return Fail("this build of vantrel-cli draws no pictures");
-    const std::string error = m_pictureWriter(
+    const std::string error = (m_pictureWriter ? m_pictureWriter : WriteModulePicture)(
         *graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
@@ -368,12 +367,24 @@ std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, Se
                   : "file " + std::to_string(section->file) + " has no readings in the depth table"));
         return std::nullopt;
     }
-    geo::GridResult gridded = geo::GridSection(*section, m_gridMethod);
+    std::string why;
+    const CliOutputs* outputs = LoadCliOutputs(&why);
+    if (!outputs) {
+        Fail(why);
+        return std::nullopt;
+    }
+    geo::GridResult gridded = outputs->gridSection(*section, m_gridMethod);
     if (!gridded.Ok()) {
         Fail(gridded.message);
         return std::nullopt;
     }
     return std::move(gridded.grid);
+}
+
+const CliOutputs* CliPipeline::Outputs()
+{
+    std::string why;
+    return LoadCliOutputs(&why);  // loaded by Gridded() before any caller gets here
 }
 
 std::vector<double> CliPipeline::Levels(const SectionGraph& section, const ContourChoice& choice) const
@@ -403,7 +414,7 @@ bool CliPipeline::ExportGrid(const std::string& path)
     const std::optional<geo::SectionGrid> grid = Gridded("--export-grid", &section);
     if (!grid)
         return false;
-    const geo::ExportResult written = geo::ExportSectionGrid(*grid, path, m_gridFormat);
+    const geo::ExportResult written = Outputs()->exportGrid(*grid, path, m_gridFormat);
     return written.ok || Fail(written.message);
 }
 
@@ -416,7 +427,7 @@ bool CliPipeline::ExportContours(const std::string& path)
     ContourChoice choice = m_graphOptions.contours;
     if (choice.mode == ContourChoice::Mode::Off)
         choice.mode = ContourChoice::Mode::Automatic;
-    const geo::ExportResult written = geo::ExportSectionContours(*grid, Levels(section, choice), path);
+    const geo::ExportResult written = Outputs()->exportContours(*grid, Levels(section, choice), path);
     return written.ok || Fail(written.message);
 }
 

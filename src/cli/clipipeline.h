@@ -16,6 +16,7 @@
 
 namespace vantrel {
 
+struct CliOutputs;
 struct OperationReport;
 
 /// Where --graph draws, and how large: 0 x 0 asks for the graph's own size.
@@ -48,8 +49,7 @@ public:
     Survey& GetSurvey() { return m_survey; }
     const OutputTables& Tables() const { return m_survey.m_tables; }
 
-    /// What --graph draws with; without one, --graph says pictures cannot be
-    /// drawn by this build.
+    /// What --graph draws with instead of the output module.
     void SetPictureWriter(GraphPictureWriter writer) { m_pictureWriter = std::move(writer); }
     void SetPictureSize(int width, int height);
     /// The encoding the cells are decoded from for the JSON output, instead
@@ -105,6 +105,8 @@ private:
     /// The section built and gridded; nothing (message printed) when it
     /// cannot be, `what` naming the step in the message.
     std::optional<geo::SectionGrid> Gridded(const std::string& what, SectionGraph* section);
+    /// The output module, once Gridded() has loaded it.
+    static const CliOutputs* Outputs();
     /// The contour levels of the run's choice over a section's readings.
     std::vector<double> Levels(const SectionGraph& section, const ContourChoice& choice) const;
 

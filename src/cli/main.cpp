@@ -1,9 +1,6 @@
 #include "clibatch.h"
+#include "clioutputs.h"
 #include "clipipeline.h"
-
-#ifdef VANTREL_CLI_PICTURES
-#include "graphpicturewriter.h"
-#endif
 
 #include <unistd.h>
 
@@ -16,20 +13,12 @@ int main(int argc, char** argv)
     int status = 0;
     if (vantrel::CliBatch::Wanted(args)) {
         vantrel::CliBatch batch(std::cout, std::cerr);
-#ifdef VANTREL_CLI_PICTURES
-        batch.SetPictureWriter(vantrel::WriteGraphPicture);
-#endif
         batch.SetProgressInPlace(isatty(STDERR_FILENO) != 0);
         status = batch.Run(args);
     } else {
         vantrel::CliPipeline pipeline(std::cout, std::cerr);
-#ifdef VANTREL_CLI_PICTURES
-        pipeline.SetPictureWriter(vantrel::WriteGraphPicture);
-#endif
         status = pipeline.Run(args);
     }
-#ifdef VANTREL_CLI_PICTURES
-    vantrel::EndGraphPictures();
-#endif
+    vantrel::EndModulePictures();
     return status;
 }

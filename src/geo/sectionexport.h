@@ -32,6 +32,9 @@ const ContourFormatInfo* ContourFormatForPath(const std::string& path);
 /// The format of a command-line name, or nullptr.
 const GridFormatInfo* GridFormatNamed(const std::string& key);
 
+/// A path's extension as it is written (".GRD"), or empty.
+std::string PathExtension(const std::string& path);
+
 /// The known extensions for a message: ".grd, .tif, .tiff, .asc and .csv".
 std::string KnownGridExtensions();
 std::string KnownContourExtensions();

@@ -115,25 +115,6 @@ struct ContextDeleter {
 
 }  // namespace
 
-const std::vector<GridMethodInfo>& GridMethods()
-{
-    static const std::vector<GridMethodInfo> methods = {
-        {GridMethod::InverseDistance, "inverse-distance", "Inverse distance to a power"},
-        {GridMethod::Nearest, "nearest", "Nearest reading"},
-        {GridMethod::Linear, "linear", "Linear"},
-        {GridMethod::MeasuredCells, "measured-cells", "Measured cells"},
-    };
-    return methods;
-}
-
-const GridMethodInfo* GridMethodNamed(const std::string& key)
-{
-    for (const GridMethodInfo& info : GridMethods())
-        if (key == info.key)
-            return &info;
-    return nullptr;
-}
-
 GridResult GridSection(const SectionGraph& graph, GridMethod method, bool blendDepths,
                        const GridProgress& progress)
 {

@@ -189,11 +189,27 @@ TEST(GraphWriter, FailuresStopTheRun)
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find("--depth"), std::string::npos);
     EXPECT_TRUE(calls.empty());
+}
 
-    // Without a writer the step says so instead of claiming success.
-    o = RunWith("--select all --graph vertical v.png", calls, {}, false);
-    EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find("draws no pictures"), std::string::npos);
+// Pictures and grids come from a module loaded when first needed: without
+// it they fail with the reason, and everything else runs as before.
+TEST(GraphWriter, WithoutTheOutputModuleOnlyPicturesAndGridsFail)
+{
+    TempDir dir;
+    const std::string missing = "VANTREL_CLI_OUTPUTS=" + dir / "none.so";
+    for (const std::string& step : {"--graph vertical " + dir / "v.png", "--export-grid " + dir / "s.grd"}) {
+        const CliRun o = RunProgram(Words("--select all --depth " + step, kExample), missing);
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find("vantrel-cli-outputs.so, which could not be loaded (" + dir / "none.so" +
+                             " does not exist)"),
+                  std::string::npos)
+            << o.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "v.png"));
+    const CliRun saved =
+        RunProgram(Words("--select all --depth --save-depth " + dir / "d.csv", kExample), missing);
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "d.csv"));
 }
 
 // Ten thousand frequency columns, or thousands of files, once laid out band

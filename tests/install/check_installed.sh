@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 expected="bin/vantrel
 bin/vantrel-cli
+lib/vantrel/vantrel-cli-outputs.so
 share/applications/com.selvo_software.vantrel.desktop
 share/doc/vantrel/changelog.gz
 share/doc/vantrel/copyright
@@ -73,6 +74,14 @@ if "$prefix/bin/vantrel-cli" "$examples/line1.dat" --correct-bad-points --search
   [ "$(wc -l < "$work/line1-repaired.dat")" = "$(wc -l < "$examples/line1.dat")" ] || fail "repaired rows"
 else
   fail "the example pipeline: $(cat "$work/messages")"
+fi
+# Pictures and grids come from the installed output module.
+if QT_QPA_PLATFORM=offscreen "$prefix/bin/vantrel-cli" "$examples/line1.dat" --select all --depth \
+  --graph section "$work/section.png" --export-grid "$work/section.grd" 2>"$work/messages"; then
+  file "$work/section.png" | grep -q "PNG image data" || fail "section picture: $(file "$work/section.png")"
+  [ "$(head -c 4 "$work/section.grd")" = "DSAA" ] || fail "section grid: $(head -c 40 "$work/section.grd")"
+else
+  fail "a picture and a grid: $(cat "$work/messages")"
 fi
 
 [ "$failures" -eq 0 ] && echo "installed Vantrel $version under $prefix: all checks passed"
