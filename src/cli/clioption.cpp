@@ -187,9 +187,8 @@ std::vector<CliOption> MakeOptions()
          [](CliPipeline& p, Values v) { return p.GraphPicture(GraphKindNamed(v[0]), v[1]); }},
         {"--export-grid",
          {{"PATH",
-           [](const std::string& a) {
-               return KnownExtension(a, geo::GridFormatForPath(a) != nullptr, true);
-           }}},
+           [](const std::string& a) { return KnownExtension(a, geo::GridFormatForPath(a) != nullptr, true); },
+           true}},
          "write the section's grid: .grd (Surfer 6 text), .tif (GeoTIFF),\n.asc (ESRI ASCII) or .csv "
          "(position, depth, value)",
          When::Step,
@@ -198,7 +197,8 @@ std::vector<CliOption> MakeOptions()
          {{"PATH",
            [](const std::string& a) {
                return KnownExtension(a, geo::ContourFormatForPath(a) != nullptr, false);
-           }}},
+           },
+           true}},
          "write the section's contour lines: .geojson, .dxf or .shp",
          When::Step,
          [](CliPipeline& p, Values v) { return p.ExportContours(v[0]); }},
