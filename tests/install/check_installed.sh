@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 expected="bin/vantrel
 bin/vantrel-cli
-lib/vantrel/vantrel-cli-outputs.so
+lib/vantrel/modules/vantrel-cli-outputs.so
 share/applications/com.selvo_software.vantrel.desktop
 share/doc/vantrel/changelog.gz
 share/doc/vantrel/copyright
