@@ -193,7 +193,8 @@ int CliBatch::Run(const std::vector<std::string>& args)
     std::deque<PictureJob*> jobs;
     std::size_t finished = 0, done = 0, failed = 0;
 
-    std::size_t wanted = 0;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t wanted = std::min<std::size_t>(count, m_workers ? m_workers : cores);
     const auto work = [&]() {
         // Every core already has an input of its own.
         std::optional<OneThreadScope> oneThread;
@@ -230,8 +231,6 @@ int CliBatch::Run(const std::vector<std::string>& args)
         }
     };
     std::vector<std::thread> workers;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    wanted = std::min<std::size_t>(count, m_workers ? m_workers : cores);
     for (std::size_t i = 0; i < wanted; ++i)
         workers.emplace_back(work);
     {
@@ -244,7 +243,7 @@ int CliBatch::Run(const std::vector<std::string>& args)
                 jobs.pop_front();
                 lock.unlock();
                 std::string message =
-                    (m_pictureWriter ? m_pictureWriter : WriteModulePicture)(*job->graph, *job->file);
+                    m_pictureWriter(*job->graph, *job->file);
                 lock.lock();
                 job->error = std::move(message);
                 job->ready = true;

@@ -43,7 +43,7 @@ private:
 
     std::ostream& m_out;
     std::ostream& m_err;
-    GraphPictureWriter m_pictureWriter;
+    GraphPictureWriter m_pictureWriter = WriteModulePicture;
     unsigned m_workers = 0;
     bool m_progressInPlace = false;
 };

@@ -348,10 +348,20 @@ bool CliPipeline::GraphPicture(GraphKind kind, const std::string& path)
                 : "nothing was drawn: the section needs the depth data (--depth) of the first file");
     if (const std::string tooLarge = TooLargeToDraw(*graph); !tooLarge.empty())
         return Fail(tooLarge);
-    const std::string error = (m_pictureWriter ? m_pictureWriter : WriteModulePicture)(
+    const std::string error = m_pictureWriter(
         *graph, {path, m_pictureWidth, m_pictureHeight, m_gridMethod, m_graphOptions.contours});
     return error.empty() || Fail(error);
 }
+
+namespace {
+
+bool SameSection(const SectionGraph& a, const SectionGraph& b)
+{
+    return a.file == b.file && a.title == b.title && a.valueTitle == b.valueTitle && a.x == b.x &&
+        a.heights == b.heights && a.depths == b.depths && a.values == b.values;
+}
+
+}  // namespace
 
 std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, SectionGraph* section)
 {
@@ -367,6 +377,8 @@ std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, Se
                   : "file " + std::to_string(section->file) + " has no readings in the depth table"));
         return std::nullopt;
     }
+    if (m_lastGrid && m_lastGrid->method == m_gridMethod && SameSection(m_lastGrid->section, *section))
+        return m_lastGrid->grid;
     std::string why;
     const CliOutputs* outputs = LoadCliOutputs(&why);
     if (!outputs) {
@@ -378,6 +390,7 @@ std::optional<geo::SectionGrid> CliPipeline::Gridded(const std::string& what, Se
         Fail(gridded.message);
         return std::nullopt;
     }
+    m_lastGrid = LastGrid{*section, m_gridMethod, gridded.grid};
     return std::move(gridded.grid);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clioutputs.h"
 #include "geo/sectionexport.h"
 #include "geo/sectiongrid.h"
 #include "graphs/buildgraph.h"
@@ -110,13 +111,22 @@ private:
     /// The contour levels of the run's choice over a section's readings.
     std::vector<double> Levels(const SectionGraph& section, const ContourChoice& choice) const;
 
+    /// The last section gridded: --export-grid and --export-contours of the
+    /// same section grid it once.
+    struct LastGrid {
+        SectionGraph section;
+        geo::GridMethod method;
+        geo::SectionGrid grid;
+    };
+
     std::ostream& m_out;
     std::ostream& m_err;
     Survey m_survey;
+    std::optional<LastGrid> m_lastGrid;
     GraphOptions m_graphOptions;
     geo::GridMethod m_gridMethod = geo::GridMethod::InverseDistance;
     const geo::GridFormatInfo* m_gridFormat = nullptr;
-    GraphPictureWriter m_pictureWriter;
+    GraphPictureWriter m_pictureWriter = WriteModulePicture;
     std::map<std::string, Recipe> m_recipes;
     std::vector<std::string> m_recipeOrder;  // the recipes' paths in the order given
     std::vector<float ProcessingSettings::*> m_givenSettings;

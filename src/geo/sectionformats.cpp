@@ -69,6 +69,15 @@ std::string KnownExtensions(const std::vector<Info>& formats)
     return text;
 }
 
+template <typename Info>
+const Info* InfoWithKey(const std::vector<Info>& table, const std::string& key)
+{
+    for (const Info& info : table)
+        if (key == info.key)
+            return &info;
+    return nullptr;
+}
+
 }  // namespace
 
 const std::vector<GridMethodInfo>& GridMethods()
@@ -84,10 +93,7 @@ const std::vector<GridMethodInfo>& GridMethods()
 
 const GridMethodInfo* GridMethodNamed(const std::string& key)
 {
-    for (const GridMethodInfo& info : GridMethods())
-        if (key == info.key)
-            return &info;
-    return nullptr;
+    return InfoWithKey(GridMethods(), key);
 }
 
 const std::vector<GridFormatInfo>& GridFormats()
@@ -125,10 +131,7 @@ const ContourFormatInfo* ContourFormatForPath(const std::string& path)
 
 const GridFormatInfo* GridFormatNamed(const std::string& key)
 {
-    for (const GridFormatInfo& info : GridFormats())
-        if (key == info.key)
-            return &info;
-    return nullptr;
+    return InfoWithKey(GridFormats(), key);
 }
 
 std::string KnownGridExtensions()
