@@ -3,12 +3,17 @@
 
 #include "platform.h"
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
+#include <mutex>
 #include <new>
 #include <random>
 #include <system_error>
+#include <vector>
 
 namespace vantrel::platform {
 
@@ -79,15 +84,98 @@ bool NewFile::CloseAndRename(const std::string& target)
     return true;
 }
 
-void* AllocateHuge(std::size_t bytes)
+namespace {
+
+// Blocks given back are kept for the next ones asked for: a batch reads one
+// input after another, and the desktop one file after another, and a kept
+// block's pages need no new faults and no zeroing by the system. Kept pages
+// are marked unused, so the system may still take them back when memory runs
+// short (they read as zeros then). A kept block may go to a caller that
+// asked for the other kind of pages: its pages are there already, and only
+// new pages differ by kind.
+struct KeptBlock {
+    char* block;
+    std::size_t size;
+};
+
+struct KeptBlocks {
+    std::mutex mutex;
+    std::vector<KeptBlock> blocks;
+    std::size_t bytes = 0;
+    std::size_t limit = std::size_t{256} << 20;
+};
+
+KeptBlocks& Kept()
 {
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    return ::operator new (rounded, std::align_val_t{kHugePage});
+    static auto* kept = new KeptBlocks;  // never destroyed: blocks may be given back at exit
+    return *kept;
 }
 
-void FreeHuge(void* block) noexcept
+}  // namespace
+
+char* MapBlock(std::size_t size, bool hugePages)
 {
-    ::operator delete (block, std::align_val_t{kHugePage});
+    {
+        KeptBlocks& kept = Kept();
+        const std::lock_guard<std::mutex> lock(kept.mutex);
+        // The block given back last: its pages are the likeliest to be in the caches.
+        for (auto it = kept.blocks.rbegin(); it != kept.blocks.rend(); ++it)
+            if (it->size == size) {
+                char* block = it->block;
+                kept.blocks.erase(std::next(it).base());
+                kept.bytes -= size;
+                return block;
+            }
+    }
+    return MapFreshBlock(size, hugePages);
+}
+
+void UnmapBlock(char* block, std::size_t size)
+{
+    {
+        KeptBlocks& kept = Kept();
+        const std::lock_guard<std::mutex> lock(kept.mutex);
+        if (kept.bytes + size <= kept.limit) {
+            try {
+                kept.blocks.push_back({block, size});
+            } catch (const std::bad_alloc&) {
+                UnmapFreshBlock(block, size);
+                return;
+            }
+            MarkBlockUnused(block, size);
+            kept.bytes += size;
+            return;
+        }
+    }
+    UnmapFreshBlock(block, size);
+}
+
+void KeepFreedBlocks(std::size_t bytes)
+{
+    KeptBlocks& kept = Kept();
+    const std::lock_guard<std::mutex> lock(kept.mutex);
+    kept.limit = bytes;
+}
+
+std::size_t HugeBlockSize(std::size_t bytes)
+{
+    const std::size_t pages = std::max<std::size_t>(1, (bytes + kHugePage - 1) / kHugePage);
+    if (pages <= 4)
+        return pages * kHugePage;
+    const std::size_t step = std::bit_floor(pages) / 4;
+    return (pages + step - 1) / step * step * kHugePage;
+}
+
+void* AllocateHuge(std::size_t bytes)
+{
+    if (bytes > (std::size_t{1} << 46))
+        throw std::bad_alloc();
+    return MapBlock(HugeBlockSize(bytes), false);
+}
+
+void FreeHuge(void* block, std::size_t bytes) noexcept
+{
+    UnmapBlock(static_cast<char*>(block), HugeBlockSize(bytes));
 }
 
 }  // namespace vantrel::platform

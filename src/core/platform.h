@@ -106,11 +106,29 @@ private:
 /// huge pages. A block's bytes are undefined: it may be one given back before.
 /// Throws std::bad_alloc.
 char* MapBlock(std::size_t size, bool hugePages);
+/// Gives a block back. Blocks given back are kept for the next MapBlock of
+/// the same size and kind, up to KeepFreedBlocks() bytes, their pages marked
+/// free for the system to take back when memory runs short.
 void UnmapBlock(char* block, std::size_t size);
+/// How many bytes of given-back blocks are kept (256 MiB unless set): a
+/// batch running an input on every core keeps a share for each of them.
+void KeepFreedBlocks(std::size_t bytes);
 
-/// `bytes` (rounded up to 2 MiB) aligned to 2 MiB. Throws std::bad_alloc.
+/// At least `bytes`, aligned to 2 MiB, without huge pages, from blocks of a
+/// few sizes (2 MiB steps, then quarter steps between powers of two), so an
+/// array freed by one input is taken up by the next input's array of about
+/// its size. Throws std::bad_alloc.
 void* AllocateHuge(std::size_t bytes);
-void FreeHuge(void* block) noexcept;
+/// Gives back what AllocateHuge(bytes) gave.
+void FreeHuge(void* block, std::size_t bytes) noexcept;
+/// The size AllocateHuge maps for `bytes`.
+std::size_t HugeBlockSize(std::size_t bytes);
+
+/// For MapBlock and UnmapBlock, in the file of each system: a block from the
+/// system itself, its return, and marking a kept block's pages unused.
+char* MapFreshBlock(std::size_t size, bool hugePages);
+void UnmapFreshBlock(char* block, std::size_t size);
+void MarkBlockUnused(char* block, std::size_t size);
 
 /// Asks the processor to fetch the memory at `address` into its cache ahead
 /// of a read; does nothing where the compiler has no such hint.

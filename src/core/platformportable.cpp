@@ -166,14 +166,16 @@ void NewFile::Discard()
     m_path.clear();
 }
 
-char* MapBlock(std::size_t size, bool)
+char* MapFreshBlock(std::size_t size, bool)
 {
     return static_cast<char*>(::operator new (size, std::align_val_t{kHugePage}));
 }
 
-void UnmapBlock(char* block, std::size_t)
+void UnmapFreshBlock(char* block, std::size_t)
 {
     ::operator delete (block, std::align_val_t{kHugePage});
 }
+
+void MarkBlockUnused(char*, std::size_t) {}
 
 }  // namespace vantrel::platform

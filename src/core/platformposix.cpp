@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <mutex>
 #include <new>
 #include <utility>
 #include <vector>
@@ -153,42 +152,8 @@ void NewFile::Discard()
     m_path.clear();
 }
 
-namespace {
-
-// Blocks given back are kept for the next ones asked for, up to this many
-// bytes: a batch reads one input after another, and the desktop one file
-// after another, and a kept block's pages need no new faults and no zeroing
-// by the system. Kept pages are marked free, so the system may still take
-// them back when memory runs short (they read as zeros then).
-constexpr std::size_t kKeptBytes = std::size_t{256} << 20;
-
-struct KeptBlocks {
-    std::mutex mutex;
-    std::vector<std::pair<char*, std::size_t>> blocks;
-    std::size_t bytes = 0;
-};
-
-KeptBlocks& Kept()
+char* MapFreshBlock(std::size_t size, bool hugePages)
 {
-    static auto* kept = new KeptBlocks;  // never destroyed: blocks may be given back at exit
-    return *kept;
-}
-
-}  // namespace
-
-char* MapBlock(std::size_t size, bool hugePages)
-{
-    {
-        KeptBlocks& kept = Kept();
-        const std::lock_guard<std::mutex> lock(kept.mutex);
-        for (auto it = kept.blocks.begin(); it != kept.blocks.end(); ++it)
-            if (it->second == size) {
-                char* block = it->first;
-                kept.blocks.erase(it);
-                kept.bytes -= size;
-                return block;
-            }
-    }
     // Map a huge page more than needed and trim the mapping to a 2 MiB boundary.
     const std::size_t mapped = size + kHugePage;
     void* p = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -209,21 +174,19 @@ char* MapBlock(std::size_t size, bool hugePages)
     return reinterpret_cast<char*>(aligned);
 }
 
-void UnmapBlock(char* block, std::size_t size)
+void UnmapFreshBlock(char* block, std::size_t size)
 {
-    {
-        KeptBlocks& kept = Kept();
-        const std::lock_guard<std::mutex> lock(kept.mutex);
-        if (kept.bytes + size <= kKeptBytes) {
-#ifdef MADV_FREE
-            ::madvise(block, size, MADV_FREE);
-#endif
-            kept.blocks.emplace_back(block, size);
-            kept.bytes += size;
-            return;
-        }
-    }
     ::munmap(block, size);
+}
+
+void MarkBlockUnused(char* block, std::size_t size)
+{
+#ifdef MADV_FREE
+    ::madvise(block, size, MADV_FREE);
+#else
+    (void)block;
+    (void)size;
+#endif
 }
 
 }  // namespace vantrel::platform

@@ -124,11 +124,8 @@ bool DataTable::SameCells(const DataTable& other) const
 
 std::size_t DataTable::RefsFootprint() const
 {
-    std::size_t refs = m_refs->capacity() * sizeof(CellRef);
-    if (refs >= HugeAllocator<CellRef>::kHuge)
-        refs = (refs + HugeAllocator<CellRef>::kHuge - 1) / HugeAllocator<CellRef>::kHuge *
-            HugeAllocator<CellRef>::kHuge;
-    return refs;
+    const std::size_t refs = m_refs->capacity() * sizeof(CellRef);
+    return refs >= HugeAllocator<CellRef>::kHuge ? platform::HugeBlockSize(refs) : refs;
 }
 
 std::size_t DataTable::Footprint() const

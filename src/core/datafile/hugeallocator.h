@@ -44,7 +44,7 @@ struct HugeAllocator {
         if (n * sizeof(T) < kHuge)
             std::free(p);
         else
-            platform::FreeHuge(p);
+            platform::FreeHuge(p, n * sizeof(T));
     }
 
     template <typename U, typename... Args>

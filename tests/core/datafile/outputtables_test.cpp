@@ -99,6 +99,22 @@ TEST(TablesSnapshot, FootprintsCountReferencesAsAllocated)
     EXPECT_GE(store.Footprint(), empty + (3u << 20));
 }
 
+TEST(DataTable, FreedReferencesAreTakenUpByTheNextTableOfAboutTheirSize)
+{
+    // A batch's next input reuses the pages of the last one's arrays instead
+    // of having the system zero new ones; the sizes of two survey lines differ.
+    const void* freed = nullptr;
+    {
+        DataTable first = Table({"A"});
+        first.ReserveRows(7'000'000);  // 26.7 MiB of references
+        freed = first.Refs().data();
+    }
+    DataTable next = Table({"A"});
+    next.ReserveRows(6'500'000);  // 24.8 MiB
+    EXPECT_EQ(next.Refs().data(), freed);
+    EXPECT_EQ(next.Footprint() - sizeof(DataTable) - sizeof(std::string), std::size_t{28} << 20);
+}
+
 TEST(OutputTables, CompactingKeepsEveryCellAndSharedTexts)
 {
     // Rows shared between Origin and Processing, rewritten cells in both, a depth
