@@ -142,8 +142,9 @@ __extension__ typedef unsigned __int128 Uint128;
 
 bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out);
 
-/// printf("%.*f") for finite values whose scaled magnitude fits 64 bits and
-/// precision <= 9: exact, from the binary value, ties to even as printf does.
+/// Appends printf("%.*f") for finite values whose scaled magnitude fits 64
+/// bits and precision <= 9: exact, from the binary value, ties to even as
+/// printf does. Appends nothing when it returns false.
 bool FastFixed(double value, int precision, std::string* out)
 {
     static constexpr std::uint64_t kPow10[] = {1,      10,      100,      1000,      10000,
@@ -206,26 +207,35 @@ bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)
     } while (whole);
     if (negative)
         *--p = '-';
-    out->assign(p, end);
+    out->append(p, end);
     return true;
 }
 
 }  // namespace
 
-std::string FormatFixed(double value, int precision)
+void AppendFixed(double value, int precision, std::string& out)
 {
-    if (std::isnan(value))
-        return std::signbit(value) ? "-nan" : "nan";
-    if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
-    std::string fast;
-    if (FastFixed(value, precision, &fast))
-        return fast;
+    if (std::isnan(value)) {
+        out += std::signbit(value) ? "-nan" : "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
+    if (FastFixed(value, precision, &out))
+        return;
     char buf[400];
     auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
-    if (ec != std::errc())
-        return {};
-    return std::string(buf, ptr);
+    if (ec == std::errc())
+        out.append(buf, ptr);
+}
+
+std::string FormatFixed(double value, int precision)
+{
+    std::string text;
+    AppendFixed(value, precision, text);
+    return text;
 }
 
 std::string FormatInt(int value)

@@ -21,6 +21,8 @@ int CAtoi(std::string_view text);
 
 /// printf("%0.Nf", value) in the C locale ("%f" is precision 6).
 std::string FormatFixed(double value, int precision);
+/// FormatFixed appended to `out`, without a string of its own.
+void AppendFixed(double value, int precision, std::string& out);
 /// printf("%d", value).
 std::string FormatInt(int value);
 /// printf("%2d", value): right-aligned in at least two characters.

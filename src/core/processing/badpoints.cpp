@@ -143,7 +143,7 @@ void SearchGroup(const OutputTables& tables, GroupSearch& work)
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = 0; j < count; ++j) {
             const std::size_t at = work.texts.size();
-            work.texts += FormatFixed(clipped[j * n + i], 6);
+            AppendFixed(clipped[j * n + i], 6, work.texts);
             work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
             // Compared here, so the storing thread does not read the old text.
             work.changed.push_back(std::string_view(work.texts).substr(at) !=

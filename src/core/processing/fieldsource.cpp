@@ -63,7 +63,7 @@ void ScaleAndPrint(const DataTable& table, std::size_t first, GroupWork& work)
     for (std::size_t i = 0; i < rows; ++i)
         for (std::size_t j = 0; j < work.matrix.size(); ++j) {
             const std::size_t at = work.texts.size();
-            work.texts += FormatFixed(work.matrix[j][i], 4);
+            AppendFixed(work.matrix[j][i], 4, work.texts);
             work.ends.push_back(static_cast<std::uint32_t>(work.texts.size()));
             // Compared here, on the producing thread, so the thread that stores
             // the texts does not read the old ones again.
