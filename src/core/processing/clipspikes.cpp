@@ -25,18 +25,28 @@ void SortDescending(const float* values, std::size_t n, std::vector<float>& sort
     thread_local std::vector<std::uint32_t> keys, spare;
     keys.resize(n);
     spare.resize(n);
+    // The four bytes' counts in one pass over the readings.
+    std::uint32_t counts[4][256] = {};
     for (std::size_t i = 0; i < n; ++i) {
         const auto bits = std::bit_cast<std::uint32_t>(values[i]);
-        keys[i] = (bits & 0x80000000u) ? bits : ~bits & 0x7FFFFFFFu;  // larger reading, smaller key
+        const std::uint32_t k = (bits & 0x80000000u) ? bits : ~bits & 0x7FFFFFFFu;  // larger reading, smaller key
+        keys[i] = k;
+        ++counts[0][k & 0xFF];
+        ++counts[1][(k >> 8) & 0xFF];
+        ++counts[2][(k >> 16) & 0xFF];
+        ++counts[3][k >> 24];
     }
-    for (unsigned shift = 0; shift < 32; shift += 8) {
-        std::size_t count[257] = {};
-        for (const std::uint32_t k : keys)
-            ++count[((k >> shift) & 0xFF) + 1];
-        if (count[((keys[0] >> shift) & 0xFF) + 1] == n)
+    for (unsigned pass = 0; pass < 4; ++pass) {
+        const unsigned shift = 8 * pass;
+        std::uint32_t* count = counts[pass];
+        if (count[(keys[0] >> shift) & 0xFF] == n)
             continue;  // one byte value for all: nothing to move
-        for (std::size_t b = 1; b < 257; ++b)
-            count[b] += count[b - 1];
+        std::uint32_t start = 0;
+        for (unsigned b = 0; b < 256; ++b) {
+            const std::uint32_t c = count[b];
+            count[b] = start;
+            start += c;
+        }
         for (const std::uint32_t k : keys)
             spare[count[(k >> shift) & 0xFF]++] = k;
         keys.swap(spare);
