@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace vantrel {
 
@@ -152,8 +153,8 @@ bool FastFixed(double value, int precision, std::string* out)
     if (precision < 0 || precision > 9)
         return false;
     const double magnitude = std::fabs(value);
-    if (!(magnitude < 1e12))
-        return false;
+    if (!(magnitude * static_cast<double>(kPow10[precision]) < 1e19))
+        return false;  // the scaled value would not fit 64 bits
     std::uint64_t n = 0;
     if (precision <= 6 && static_cast<double>(static_cast<float>(magnitude)) == magnitude) {
         // A float times 10^p (p <= 6) needs at most 24 + 20 bits: the double
@@ -189,22 +190,33 @@ bool FastFixed(double value, int precision, std::string* out)
 
 bool WriteFixed(std::uint64_t n, int precision, bool negative, std::string* out)
 {
-    static constexpr std::uint64_t kPow10[] = {1,      10,      100,      1000,      10000,
+    static constexpr std::uint32_t kPow10[] = {1,      10,      100,      1000,      10000,
                                                100000, 1000000, 10000000, 100000000, 1000000000};
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
     char buf[48];
-    char* end = buf + sizeof buf;
+    char* const end = buf + sizeof buf;
     char* p = end;
-    std::uint64_t fractionPart = n % kPow10[precision], whole = n / kPow10[precision];
-    for (int i = 0; i < precision; ++i) {
-        *--p = static_cast<char>('0' + fractionPart % 10);
-        fractionPart /= 10;
-    }
+    const auto pair = [&p](unsigned twoDigits) {
+        p -= 2;
+        std::memcpy(p, kPairs + 2 * twoDigits, 2);
+    };
+    auto fractionPart = static_cast<std::uint32_t>(n % kPow10[precision]);
+    std::uint64_t whole = n / kPow10[precision];
+    int written = 0;
+    for (; written + 2 <= precision; written += 2, fractionPart /= 100)
+        pair(fractionPart % 100);
+    if (written < precision)
+        *--p = static_cast<char>('0' + fractionPart);
     if (precision > 0)
         *--p = '.';
-    do {
-        *--p = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole);
+    for (; whole >= 100; whole /= 100)
+        pair(static_cast<unsigned>(whole % 100));
+    if (whole >= 10)
+        pair(static_cast<unsigned>(whole));
+    else
+        *--p = static_cast<char>('0' + whole);
     if (negative)
         *--p = '-';
     out->append(p, end);

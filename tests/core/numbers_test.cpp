@@ -88,6 +88,11 @@ TEST(Numbers, FastPathsAgreeWithTheCLibrary)
             ASSERT_EQ(FormatFixed(d, precision), text) << s << " precision " << precision;
         }
     }
+    // Large values with many decimals, whose scaled value does not fit 64 bits.
+    for (double large : {2e10 + 0.5, -123456789012.25, 9.999999e11}) {
+        std::snprintf(text, sizeof text, "%.9f", large);
+        EXPECT_EQ(FormatFixed(large, 9), text);
+    }
     // Exact ties round to even, as printf does.
     for (double tie : {0.125, 0.375, 2.5, -0.5, 1e-7, -1e-7, 0.0, -0.0}) {
         std::snprintf(text, sizeof text, "%.2f", tie);
