@@ -107,8 +107,8 @@ private:
 /// Throws std::bad_alloc.
 char* MapBlock(std::size_t size, bool hugePages);
 /// Gives a block back. Blocks given back are kept for the next MapBlock of
-/// the same size and kind, up to KeepFreedBlocks() bytes, their pages marked
-/// free for the system to take back when memory runs short.
+/// the same size (of either kind of pages), up to KeepFreedBlocks() bytes,
+/// their pages marked free for the system to take back when memory runs short.
 void UnmapBlock(char* block, std::size_t size);
 /// How many bytes of given-back blocks are kept (256 MiB unless set): a
 /// batch running an input on every core keeps a share for each of them.
