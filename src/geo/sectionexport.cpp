@@ -31,6 +31,15 @@ const char* DriverOf(GridFormat format)
     return "";
 }
 
+/// The driver's creation options. Float32 values printed to nine significant
+/// digits read back exactly; the ESRI writer's default of twenty printed
+/// every binary digit ("127.73600006103515625") in twice the bytes.
+char** CreationOptionsOf(GridFormat format)
+{
+    static const char* esri[] = {"SIGNIFICANT_DIGITS=9", nullptr};
+    return format == GridFormat::EsriAscii ? const_cast<char**>(esri) : nullptr;
+}
+
 const char* DriverOf(ContourFormat format)
 {
     switch (format) {
@@ -213,7 +222,7 @@ ExportResult ExportSectionGrid(const SectionGrid& grid, const std::string& path,
         const NoSideFiles noSideFiles;
         GDALDatasetH written = dataset.Handle()
             ? GDALCreateCopy(GDALGetDriverByName(DriverOf(format->format)), output.TemporaryPath().c_str(),
-                             dataset.Handle(), FALSE, nullptr, nullptr, nullptr)
+                             dataset.Handle(), FALSE, CreationOptionsOf(format->format), nullptr, nullptr)
             : nullptr;
         if (written)
             GDALClose(written);
