@@ -4,28 +4,11 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace vantrel::geo {
-
-namespace {
-
-std::string RandomLetters(std::size_t count)
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device device;
-    std::mt19937 engine(device());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i)
-        text += letters[pick(engine)];
-    return text;
-}
-
-}  // namespace
 
 StagedOutput::StagedOutput(const std::string& target, const std::string& extension)
     : m_target(platform::FollowLink(target))
@@ -52,12 +35,11 @@ StagedOutput::StagedOutput(const std::string& target, const std::string& extensi
         m_refusal = platform::ErrorText(EACCES);
         return;
     }
-    const std::string name = path.filename().string();
     m_targetStem = m_target.substr(0, m_target.size() - extension.size());
+    // A short name of its own: the target's name with a suffix would pass the
+    // system's limit for a target name near it.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        m_temporaryStem =
-            (folder / ("." + name.substr(0, name.size() - extension.size()) + ".part-" + RandomLetters(8)))
-                .string();
+        m_temporaryStem = (folder / (".vantrel-" + platform::RandomLetters(8))).string();
         if (Written().empty())
             break;
     }
