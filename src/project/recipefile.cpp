@@ -129,6 +129,12 @@ Recipe::Step ReadStep(const Json& item, std::size_t number)
     const std::string where = "step " + std::to_string(number) + ": ";
     if (!item.is_object())
         Damaged(where + "it must be an object");
+    // A member a step does not have would be left out without a word, as a
+    // resistivity written beside its depth step.
+    for (const auto& [key, value] : item.items())
+        if (key != "step" && key != "argument")
+            throw Problem{": " + where + "\"" + key +
+                          "\" is not part of a step; a step has only \"step\" and \"argument\""};
     Recipe::Step step{Text(item, "step", where), Text(item, "argument", where)};
     const ProcessingStep* row = FindProcessingStep(step.name);
     if (!row)
@@ -243,7 +249,15 @@ RecipeReadResult RecipeFile::ReadText(std::string_view text, std::string_view sh
         result.ok = true;
     } catch (const Problem& problem) {
         result.message = std::string(shownName) + problem.text + ".";
-    } catch (const Json::exception& e) {  // a number too large for its type and the like
+    } catch (const Json::out_of_range& e) {  // a number too large for a double
+        const std::string what = e.what();
+        const auto from = what.find('\'');
+        const auto to = what.rfind('\'');
+        result.message = std::string(shownName) + " is damaged: " +
+            (from < to ? "the number " + what.substr(from + 1, to - from - 1) + " is out of range"
+                       : std::string("a number is out of range")) +
+            ".";
+    } catch (const Json::exception& e) {
         result.message = std::string(shownName) + " is damaged: " + e.what() + ".";
     }
     return result;

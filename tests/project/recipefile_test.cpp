@@ -16,7 +16,7 @@ namespace {
 TEST(RecipeFile, BadFilesAreRefusedNamingTheFileAndTheFault)
 {
     const auto cases = test::InputsAndMessages("project/bad_files.txt");
-    ASSERT_EQ(cases.size(), 16u);
+    ASSERT_EQ(cases.size(), 18u);
     for (const auto& [text, message] : cases) {
         const RecipeReadResult read = RecipeFile::ReadText(text, "r.vantrel");
         EXPECT_FALSE(read.ok) << text;
