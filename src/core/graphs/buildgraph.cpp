@@ -51,11 +51,15 @@ BuiltGraph BuildGraph(GraphKind kind, const Survey& survey, const GraphOptions& 
             built.graph = PseudoSection(t.Depth());
             break;
         }
-        const std::vector<int> files = SectionFiles(t.Depth());
+        // The files are listed only for a file without rows, to say which there are.
         const int file = *options.sectionFile;
-        if (std::find(files.begin(), files.end(), file) == files.end())
-            return Refused(BuiltGraph::Refusal::Graph, NoSuchSectionFile(file, files));
-        built.graph = PseudoSection(t.Depth(), file);
+        SectionGraph section = PseudoSection(t.Depth(), file);
+        if (section.Empty()) {
+            const std::vector<int> files = SectionFiles(t.Depth());
+            if (std::find(files.begin(), files.end(), file) == files.end())
+                return Refused(BuiltGraph::Refusal::Graph, NoSuchSectionFile(file, files));
+        }
+        built.graph = std::move(section);
         break;
     }
     case GraphKind::None: break;

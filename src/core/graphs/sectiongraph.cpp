@@ -176,27 +176,41 @@ SectionGraph PseudoSection(const DataTable& depth, int file)
 
 std::vector<int> SectionFiles(const DataTable& depth)
 {
-    std::vector<int> files;
     const std::size_t columns = depth.ColumnCount();
-    if (columns == 0)
-        return files;
-    // Rows come in long runs of one file, and a depth table often repeats one
-    // reference for every row of a processing row: the last answer is kept.
-    TextStore::Ref last = 0;
-    int lastFile = 0;
+    const std::size_t rows = depth.RowCount();
+    if (columns == 0 || rows == 0)
+        return {};
+    // Each piece lists its files in the order met; joined in piece order, the
+    // first of each is where it first occurs in the table.
+    const std::size_t pieces = std::min<std::size_t>(8, rows);
+    std::vector<std::vector<int>> found(pieces);
     const auto& refs = depth.Refs();
-    for (std::size_t r = 0; r < depth.RowCount(); ++r) {
-        const TextStore::Ref ref = refs[r * columns];
-        if (r > 0 && ref == last)
-            continue;
-        last = ref;
-        const int file = CAtoi(depth.Store().Text(ref));
-        if (r > 0 && file == lastFile)
-            continue;
-        lastFile = file;
-        if (std::find(files.begin(), files.end(), file) == files.end())
-            files.push_back(file);
-    }
+    ForEachOnTwoThreads(pieces, [&](std::size_t p) {
+        std::vector<int>& files = found[p];
+        // Rows come in long runs of one file, and a depth table often repeats
+        // one reference for every row of a processing row: the last answer is kept.
+        const std::size_t begin = rows * p / pieces;
+        const std::size_t end = rows * (p + 1) / pieces;
+        TextStore::Ref last = 0;
+        int lastFile = 0;
+        for (std::size_t r = begin; r < end; ++r) {
+            const TextStore::Ref ref = refs[r * columns];
+            if (r > begin && ref == last)
+                continue;
+            last = ref;
+            const int file = CAtoi(depth.Store().Text(ref));
+            if (r > begin && file == lastFile)
+                continue;
+            lastFile = file;
+            if (std::find(files.begin(), files.end(), file) == files.end())
+                files.push_back(file);
+        }
+    });
+    std::vector<int> files;
+    for (const std::vector<int>& piece : found)
+        for (const int file : piece)
+            if (std::find(files.begin(), files.end(), file) == files.end())
+                files.push_back(file);
     return files;
 }
 
@@ -219,10 +233,19 @@ ReadingRange SectionReadingRange(const DataTable& depth)
     const std::size_t rows = depth.RowCount();
     const std::size_t pieces = std::min<std::size_t>(8, std::max<std::size_t>(rows, 1));
     std::vector<ReadingRange> found(pieces);
+    const std::size_t columns = depth.ColumnCount();
+    const auto& refs = depth.Refs();
+    const TextStore& store = depth.Store();
     ForEachOnTwoThreads(pieces, [&](std::size_t p) {
         ReadingRange& range = found[p];
-        for (std::size_t r = rows * p / pieces; r < rows * (p + 1) / pieces; ++r) {
-            const std::optional<double> v = LeadingNumber(depth.Cell(r, *valueColumn));
+        const std::size_t end = rows * (p + 1) / pieces;
+        for (std::size_t r = rows * p / pieces; r < end; ++r) {
+            // The texts lie in the order of the processing table, not of these
+            // rows: fetching ahead keeps the walk from waiting on memory.
+            constexpr std::size_t kAhead = 16;
+            if (r + kAhead < end)
+                store.Prefetch(refs[(r + kAhead) * columns + *valueColumn]);
+            const std::optional<double> v = LeadingNumber(store.Text(refs[r * columns + *valueColumn]));
             if (!v)
                 continue;
             const float f = static_cast<float>(*v);

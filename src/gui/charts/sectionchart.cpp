@@ -122,9 +122,10 @@ void SectionChart::setGraph(const SectionGraph& graph)
     redraw();
 }
 
-void SectionChart::setFiles(const std::vector<int>& files, const ReadingRange& everyFile)
+void SectionChart::setFiles(const std::vector<int>& files, std::function<ReadingRange()> everyFile)
 {
-    m_everyFile = everyFile;
+    m_everyFileSource = std::move(everyFile);
+    m_everyFile.reset();
     m_fileList = files;
     m_files->setFiles(files, m_graph->file);
     m_files->setVisible(!files.empty());
@@ -167,8 +168,11 @@ void SectionChart::redraw()
     if (!m_given)
         return;
     const ColourMapOptions& o = m_chart->colourMapOptions();
-    m_scale = ChooseSectionColourScale(*m_graph, o.logarithmic, rangeModeOf(o), static_cast<float>(o.lower),
-                                       static_cast<float>(o.upper), m_everyFile);
+    const SectionRangeMode mode = rangeModeOf(o);
+    if (mode == SectionRangeMode::EveryFile && !m_everyFile)
+        m_everyFile = m_everyFileSource ? m_everyFileSource() : ReadingRange{};
+    m_scale = ChooseSectionColourScale(*m_graph, o.logarithmic, mode, static_cast<float>(o.lower),
+                                       static_cast<float>(o.upper), m_everyFile.value_or(ReadingRange{}));
     QCPColorMap* map = m_chart->colourMap();
     QCPColorScale* bar = m_chart->colourScale();
     map->setGradient(colourGradientAt(o.gradient));

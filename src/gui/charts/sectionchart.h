@@ -7,7 +7,9 @@
 #include <QFuture>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -52,9 +54,10 @@ public:
     /// default holds only when every reading is above 0; otherwise the scale
     /// is linear and the note says why.
     void setGraph(const SectionGraph& graph);
-    /// The files of the Depth table the selector offers, and the range of
-    /// all their readings (for "Same colour range for every file").
-    void setFiles(const std::vector<int>& files, const ReadingRange& everyFile);
+    /// The files of the Depth table the selector offers, and how to find the
+    /// range of all their readings (for "Same colour range for every file"):
+    /// asked once, when that range is first drawn, as it reads every reading.
+    void setFiles(const std::vector<int>& files, std::function<ReadingRange()> everyFile);
     /// Works out pictures on the calling thread (pictures and print of a
     /// chart that is never shown).
     void setSynchronous(bool synchronous) { m_synchronous = synchronous; }
@@ -110,7 +113,8 @@ private:
     QLabel* m_noteLabel;
     ContourLayer* m_contours = nullptr;
     std::shared_ptr<const SectionGraph> m_graph;
-    ReadingRange m_everyFile;
+    std::function<ReadingRange()> m_everyFileSource;
+    std::optional<ReadingRange> m_everyFile;
     std::vector<int> m_fileList;
     SectionColourScale m_scale;
     std::shared_ptr<const geo::SectionGrid> m_grid;

@@ -39,8 +39,10 @@ void offerSectionFiles(CVantrelView& view, CChildFrame& window, SurveyNotifier& 
     SectionChart* chart = qobject_cast<SectionChart*>(view.pane());
     if (!chart)
         return;
-    const DataTable& depth = notifier.survey().m_tables.Depth();
-    chart->setFiles(SectionFiles(depth), SectionReadingRange(depth));
+    // The range of every file is read from the table as it is when first
+    // drawn; any later change of the table offers the files again.
+    const auto everyFile = [&notifier] { return SectionReadingRange(notifier.survey().m_tables.Depth()); };
+    chart->setFiles(SectionFiles(notifier.survey().m_tables.Depth()), everyFile);
     QObject::connect(chart, &SectionChart::fileChosen, chart,
                      [chart, &notifier, options, view = QPointer<CVantrelView>(&view),
                       window = QPointer<CChildFrame>(&window)](int file) {
@@ -55,9 +57,8 @@ void offerSectionFiles(CVantrelView& view, CChildFrame& window, SurveyNotifier& 
                          const auto& section = std::get<SectionGraph>(built.graph);
                          window->setDocumentTitle(QString::fromStdString(section.title));
                          chart->SetChartTitle(window->documentTitle());
+                         // The table is as it was: its files and their range stand.
                          chart->setGraph(section);
-                         const DataTable& now = notifier.survey().m_tables.Depth();
-                         chart->setFiles(SectionFiles(now), SectionReadingRange(now));
                          view->markDrawn();
                      });
 }
