@@ -424,7 +424,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,7 +444,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-501"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -618,7 +618,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CVantrelView</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+64"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+68"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
@@ -643,7 +643,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/graphdrawing.cpp" line="+120"/>
+        <location filename="../src/gui/charts/graphdrawing.cpp" line="+121"/>
         <source>This chart cannot be drawn again: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -653,7 +653,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-85"/>
         <source>The pseudo-section map shows every frequency.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -964,12 +964,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+210"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+52"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,7 +1004,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-351"/>
+        <location line="-356"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,7 +1064,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+353"/>
+        <location line="+358"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1079,7 +1079,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,7 +1094,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-474"/>
+        <location line="-484"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1139,17 +1139,17 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+166"/>
         <source>%1 files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+38"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+29"/>
+        <location line="+35"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1185,7 +1185,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+168"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1812,7 +1812,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::ProjectCommands</name>
     <message>
-        <location filename="../src/gui/commands/projectcommands.cpp" line="+29"/>
+        <location filename="../src/gui/commands/projectcommands.cpp" line="+30"/>
         <source>Vantrel Project(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1822,7 +1822,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+94"/>
         <source>The project could not be saved to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1859,7 +1859,17 @@ Show where it is now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
+        <source>Checking %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opening %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1880,7 +1890,7 @@ Replay the project&apos;s steps on it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+35"/>
         <source>Project %1 opened: %n step(s) replayed</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1905,7 +1915,7 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+226"/>
+        <location line="+258"/>
         <source>x=%1  depth=%2  reading=%3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1965,7 +1975,7 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>The section holds no readings: there is no grid to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1975,12 +1985,12 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-201"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-233"/>
         <source>Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+219"/>
         <source>The depth data hold no readings to draw.</source>
         <translation type="unfinished"></translation>
     </message>

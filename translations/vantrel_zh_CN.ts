@@ -451,7 +451,7 @@ Reopen with Encoding</source>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
@@ -471,7 +471,7 @@ Reopen with Encoding</source>
         <translation>Please save deep data!</translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-501"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>
@@ -645,7 +645,7 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::CVantrelView</name>
     <message>
-        <location filename="../src/gui/charts/cvantrelview.cpp" line="+64"/>
+        <location filename="../src/gui/charts/cvantrelview.cpp" line="+68"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>剪切(&amp;T)	Ctrl+X</translation>
     </message>
@@ -670,7 +670,7 @@ Reopen with Encoding</source>
         <translation>重画</translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/graphdrawing.cpp" line="+120"/>
+        <location filename="../src/gui/charts/graphdrawing.cpp" line="+121"/>
         <source>This chart cannot be drawn again: %1</source>
         <translation>此图无法重画: %1</translation>
     </message>
@@ -680,7 +680,7 @@ Reopen with Encoding</source>
         <translation>没有可画的内容。</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-85"/>
         <source>The pseudo-section map shows every frequency.</source>
         <translation>拟断面图显示所有频率。</translation>
     </message>
@@ -991,12 +991,12 @@ Reopen with Encoding</source>
         <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+210"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+52"/>
         <source>1 row read from %1</source>
         <translation>1 row read from %1</translation>
     </message>
@@ -1031,7 +1031,7 @@ Reopen with Encoding</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-351"/>
+        <location line="-356"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1091,7 +1091,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+353"/>
+        <location line="+358"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1106,7 +1106,7 @@ Reopen with Encoding</source>
         <translation>已重做: %1</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
     </message>
@@ -1121,7 +1121,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-474"/>
+        <location line="-484"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1166,17 +1166,17 @@ Reopen with Encoding</source>
         <translation>V 阈值</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+166"/>
         <source>%1 files</source>
         <translation>%1 个文件</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+38"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation>已取消读取 %1，没有打开的文件。</translation>
     </message>
     <message numerus="yes">
-        <location line="+29"/>
+        <location line="+35"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation>
             <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
@@ -1210,7 +1210,7 @@ Reopen with Encoding</source>
         <translation>已以 %1 重新打开</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+168"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation>“%1”已取消，表格保持原样。</translation>
     </message>
@@ -1837,7 +1837,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::ProjectCommands</name>
     <message>
-        <location filename="../src/gui/commands/projectcommands.cpp" line="+29"/>
+        <location filename="../src/gui/commands/projectcommands.cpp" line="+30"/>
         <source>Vantrel Project(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
         <translation>Vantrel 工程(*.vantrel)|*.vantrel|所有文件(*.*) |*.*||</translation>
     </message>
@@ -1847,7 +1847,7 @@ Do you want to replace it?</source>
         <translation>Vantrel 处理方案(*.vantrel)|*.vantrel|所有文件(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+94"/>
         <source>The project could not be saved to %1: %2</source>
         <translation>无法将工程保存到 %1: %2</translation>
     </message>
@@ -1886,7 +1886,17 @@ Show where it is now?</source>
         <translation>%1 是处理方案而不是工程: 它没有指明数据文件。请打开数据文件并用 vantrel-cli --recipe 运行该方案, 或打开一个工程。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
+        <source>Checking %1...</source>
+        <translation>正在校验 %1...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opening %1 was cancelled.</source>
+        <translation>已取消打开 %1。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>无法读取 %1: %2</translation>
     </message>
@@ -1908,7 +1918,7 @@ Replay the project&apos;s steps on it anyway?</source>
         <translation>%1: 无法使用导入映射: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+35"/>
         <source>Project %1 opened: %n step(s) replayed</source>
         <translation>
             <numerusform>工程 %1 已打开: 重放了 %n 个步骤</numerusform>
@@ -1933,7 +1943,7 @@ Recover it?</source>
         <translation>深度 (m)</translation>
     </message>
     <message>
-        <location line="+226"/>
+        <location line="+258"/>
         <source>x=%1  depth=%2  reading=%3</source>
         <translation>x=%1  深度=%2  读数=%3</translation>
     </message>
@@ -1993,7 +2003,7 @@ Recover it?</source>
         <translation>XYZ 表 (位置, 深度, 数值)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>The section holds no readings: there is no grid to export.</source>
         <translation>断面没有读数: 没有可导出的网格。</translation>
     </message>
@@ -2003,12 +2013,12 @@ Recover it?</source>
         <translation>断面网格已写入 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-201"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-233"/>
         <source>Position</source>
         <translation>位置</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+219"/>
         <source>The depth data hold no readings to draw.</source>
         <translation>深度数据中没有可绘制的读数。</translation>
     </message>

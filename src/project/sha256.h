@@ -9,7 +9,8 @@ namespace vantrel {
 struct Sha256 {
     static std::string OfBytes(std::string_view bytes);
     /// The digest of a file's bytes read to the end; empty, with the system's
-    /// reason in `reason`, when it cannot be read.
+    /// reason in `reason`, when it cannot be read. Under a WorkControl it
+    /// counts the bytes read and throws WorkStopped between reads once asked to.
     static std::string OfFile(const std::string& path, std::string* reason);
 };
 

@@ -191,8 +191,19 @@ void DataCommands::closeData()
     m_partialRows = 0;
     m_sources.clear();
     m_mapping.reset();
+    m_digest.clear();
     m_saveAsks = false;
     m_notifier.endReset();
+}
+
+std::string DataCommands::dataDigest(const QString& path, std::string* reason)
+{
+    return m_digest.of(localPath(path), reason);
+}
+
+void DataCommands::knowDataDigest(const QString& path, std::string digest)
+{
+    m_digest.know(localPath(path), std::move(digest));
 }
 
 QString DataCommands::dataFileFilters()
@@ -266,9 +277,15 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         m_sources = paths;
         m_mapping = mapping;
         m_saveAsks = several || mapping.has_value();
+        // A project names the bytes read now, whatever becomes of the file.
+        if (several)
+            m_digest.clear();
+        else
+            m_digest.start(localPath(paths.first()));
     } else if (result.status == ReadResult::Status::OpenFailed) {
         m_sources.clear();
         m_mapping.reset();
+        m_digest.clear();
         m_saveAsks = false;
     }
     m_partialRows = isPartialLoad(result) ? result.rowsLoaded : 0;

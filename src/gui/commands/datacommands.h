@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/busyscope.h"
+#include "commands/datadigest.h"
 #include "import/importmapping.h"
 
 #include <QObject>
@@ -96,6 +97,13 @@ public:
     QString dataFile() const;
     /// The data files' filter of the open and save dialogs, translated.
     static QString dataFileFilters();
+    /// The SHA-256 of `path`'s bytes: for the file the open survey was read
+    /// from, of the bytes as read (waited for while it is worked out on its
+    /// own thread), even when the file changed since; empty with the reason
+    /// in `reason` when it cannot be read.
+    std::string dataDigest(const QString& path, std::string* reason);
+    /// `digest` was worked out from `path` as it is now, which is then read.
+    void knowDataDigest(const QString& path, std::string digest);
     /// The mapping the open survey was imported with, if any.
     const std::optional<ImportMapping>& importMapping() const { return m_mapping; }
 
@@ -157,6 +165,7 @@ private:
     // What the open survey was read from, for Reopen with Encoding.
     QStringList m_sources;
     std::optional<ImportMapping> m_mapping;
+    DataDigest m_digest;
     // Save Original Data asks for a file: the survey was not read from one
     // file in the standard layout.
     bool m_saveAsks = false;

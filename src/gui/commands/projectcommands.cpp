@@ -2,6 +2,7 @@
 
 #include "commands/datacommands.h"
 #include "commands/undohistory.h"
+#include "common/backgroundwork.h"
 #include "common/celltext.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
@@ -99,8 +100,7 @@ Recipe ProjectCommands::project(const QString& projectPath) const
     const QString relative = QFileInfo(projectPath).absoluteDir().relativeFilePath(data);
     const bool beside = !relative.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(relative);
     std::string reason;
-    recipe.data =
-        Recipe::DataFile{localPath(beside ? relative : data), Sha256::OfFile(localPath(data), &reason)};
+    recipe.data = Recipe::DataFile{localPath(beside ? relative : data), m_data.dataDigest(data, &reason)};
     if (const auto& mapping = m_data.importMapping())
         recipe.importMapping = MappingToJson(*mapping);
     recipe.encoding = survey.m_frame.Encoding();
@@ -217,8 +217,21 @@ bool ProjectCommands::openProject(const QString& path, Opening opening)
     const QString data = locateData(recipe, path);
     if (data.isEmpty())
         return false;
-    std::string reason;
-    const std::string digest = Sha256::OfFile(localPath(data), &reason);
+    // A big file takes seconds to read through: on a thread of its own, its
+    // progress shown with a Cancel that leaves the open survey as it is.
+    std::string reason, digest;
+    {
+        BackgroundWork checking([&] { digest = Sha256::OfFile(localPath(data), &reason); });
+        bool cancelled = false;
+        if (m_data.progressDelay() <= 0 || !checking.waitFor(m_data.progressDelay()))
+            cancelled = !m_prompter.watch(tr("Checking %1...").arg(QFileInfo(data).fileName()), checking);
+        checking.wait();
+        if (cancelled) {
+            Q_EMIT statusInfo(tr("Opening %1 was cancelled.").arg(shown), kStatusTimeout);
+            return false;
+        }
+        checking.rethrow();
+    }
     if (digest.empty()) {
         m_prompter.message(
             tr("%1 cannot be read: %2").arg(QDir::toNativeSeparators(data), QString::fromStdString(reason)));
@@ -243,7 +256,10 @@ bool ProjectCommands::openProject(const QString& path, Opening opening)
     if (!m_data.closeBeforeOpening())
         return false;
     m_opening = true;
-    const bool done = m_data.readData(data, mapping, recipe.encoding) && replay(recipe, shown);
+    bool done = m_data.readData(data, mapping, recipe.encoding);
+    if (done)
+        m_data.knowDataDigest(data, digest);
+    done = done && replay(recipe, shown);
     m_opening = false;
     if (!done) {
         // Nothing half-opened stays: the survey goes as a whole.

@@ -214,6 +214,21 @@ void ProjectsTest::changedAndMissingDataFilesAsk()
     QVERIFY(shell.prompter.questions.value(0).startsWith(
         "The data file of the project p.vantrel is not where it was"));
     QCOMPARE(shell.frame->undoHistory().doneSteps().size(), std::size_t{4});
+
+    // Changed on disk once it was read: the project names the bytes the
+    // tables came from, so opening it asks.
+    shell.restart();
+    const QString later = copyFixture(dir, QStringLiteral("road.dat"));
+    work(shell, later);
+    QVERIFY(!shell.frame->dataCommands()->dataDigest(later, nullptr).empty());  // worked out by now
+    QVERIFY(writeFile(later, contents(later) + "1\t100\t10.00\t8.00\t6.00\t2\t202603010900\n"));
+    QVERIFY(shell.frame->projectCommands()->saveProject(project));
+    shell.restart();
+    shell.prompter.questions.clear();
+    shell.prompter.answers.clear();
+    QVERIFY(!shell.frame->projectCommands()->openProject(project));
+    QVERIFY(shell.prompter.questions.value(0).startsWith(
+        "The data file has changed since the project was saved."));
 }
 
 void ProjectsTest::badProjectsChangeNothing_data()
