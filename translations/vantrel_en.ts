@@ -984,27 +984,27 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Saving the original data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+16"/>
         <source>Original data saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Saving the depth data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>Depth data saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-356"/>
+        <location line="-379"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,7 +1064,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+381"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1079,7 +1079,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+79"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,7 +1094,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-484"/>
+        <location line="-510"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1185,7 +1185,13 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+43"/>
+        <location line="+32"/>
+        <source>Saving %1 was cancelled; the file is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+119"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1812,7 +1818,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::ProjectCommands</name>
     <message>
-        <location filename="../src/gui/commands/projectcommands.cpp" line="+30"/>
+        <location filename="../src/gui/commands/projectcommands.cpp" line="+29"/>
         <source>Vantrel Project(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1859,17 +1865,17 @@ Show where it is now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Checking %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Opening %1 was cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>

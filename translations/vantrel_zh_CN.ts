@@ -1011,27 +1011,27 @@ Reopen with Encoding</source>
         <translation>只读取了文件的 %1 行。现在保存会替换整个文件, 未读取的行将丢失。仍要保存吗?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Saving the original data...</source>
         <translation>Saving the original data...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+16"/>
         <source>Original data saved to %1</source>
         <translation>Original data saved to %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Saving the depth data...</source>
         <translation>Saving the depth data...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>Depth data saved to %1</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-356"/>
+        <location line="-379"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1091,7 +1091,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+381"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1106,7 +1106,7 @@ Reopen with Encoding</source>
         <translation>已重做: %1</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+79"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
     </message>
@@ -1121,7 +1121,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-484"/>
+        <location line="-510"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1210,7 +1210,13 @@ Reopen with Encoding</source>
         <translation>已以 %1 重新打开</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+43"/>
+        <location line="+32"/>
+        <source>Saving %1 was cancelled; the file is as it was.</source>
+        <translation>已取消保存 %1，文件保持原样。</translation>
+    </message>
+    <message>
+        <location line="+119"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation>“%1”已取消，表格保持原样。</translation>
     </message>
@@ -1837,7 +1843,7 @@ Do you want to replace it?</source>
 <context>
     <name>vantrel::ProjectCommands</name>
     <message>
-        <location filename="../src/gui/commands/projectcommands.cpp" line="+30"/>
+        <location filename="../src/gui/commands/projectcommands.cpp" line="+29"/>
         <source>Vantrel Project(*.vantrel)|*.vantrel|All File(*.*) |*.*||</source>
         <translation>Vantrel 工程(*.vantrel)|*.vantrel|所有文件(*.*) |*.*||</translation>
     </message>
@@ -1886,17 +1892,17 @@ Show where it is now?</source>
         <translation>%1 是处理方案而不是工程: 它没有指明数据文件。请打开数据文件并用 vantrel-cli --recipe 运行该方案, 或打开一个工程。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Checking %1...</source>
         <translation>正在校验 %1...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Opening %1 was cancelled.</source>
         <translation>已取消打开 %1。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>%1 cannot be read: %2</source>
         <translation>无法读取 %1: %2</translation>
     </message>

@@ -370,9 +370,22 @@ void DataCommands::OnSaveOriginalData()
             Prompter::Default::Cancel))
         return;
     WriteResult result;
+    bool written = false, cancelled = false;
     {
-        BusyScope busy(busyReport(), tr("Saving the original data..."));
-        result = OriginWriter::Save(survey.m_frame, survey.m_tables);
+        // Written on a thread of its own while the windows show the tables,
+        // which nothing changes meanwhile; a Cancel leaves the file as it was.
+        const QString saving = tr("Saving the original data...");
+        BusyScope busy(busyReport(), saving);
+        // A Cancel that came as the file was being put in place did not stop it.
+        if (!runWatched(saving, [&] {
+                result = OriginWriter::Save(survey.m_frame, survey.m_tables);
+                written = true;
+            }))
+            cancelled = !written;
+    }
+    if (cancelled) {
+        showStatus(tr("Saving %1 was cancelled; the file is as it was.").arg(target));
+        return;
     }
     if (!result.ok)
         m_prompter.message(cellText(result.message));
@@ -392,9 +405,19 @@ void DataCommands::OnSaveDepthData()
         return;
     const std::string target = DepthWriter::TargetPath(localPath(choice.path), choice.filterIndex);
     WriteResult result;
+    bool written = false, cancelled = false;
     {
-        BusyScope busy(busyReport(), tr("Saving the depth data..."));
-        result = DepthWriter::Save(target, tables);
+        const QString saving = tr("Saving the depth data...");
+        BusyScope busy(busyReport(), saving);
+        if (!runWatched(saving, [&] {
+                result = DepthWriter::Save(target, tables);
+                written = true;
+            }))
+            cancelled = !written;
+    }
+    if (cancelled) {
+        showStatus(tr("Saving %1 was cancelled; the file is as it was.").arg(fromLocalPath(target)));
+        return;
     }
     if (!result.ok)
         m_prompter.message(cellText(result.message));
@@ -461,19 +484,22 @@ bool DataCommands::runOffThread(const ProcessingStep& step, std::string_view arg
                      [&](Survey& copy) { report = RunProcessingStep(step, copy, argument); });
 }
 
+bool DataCommands::runWatched(const QString& text, const std::function<void()>& work)
+{
+    bool cancelled = false;
+    BackgroundWork running(work);
+    if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
+        cancelled = !m_prompter.watch(text, running);
+    running.wait();
+    if (!cancelled)
+        running.rethrow();
+    return !cancelled;
+}
+
 bool DataCommands::runOnCopy(Survey& copy, const QString& text, const std::function<void(Survey&)>& work)
 {
     // The windows go on showing the survey while the work changes the copy.
-    bool cancelled = false;
-    {
-        BackgroundWork running([&] { work(copy); });
-        if (m_progressDelay <= 0 || !running.waitFor(m_progressDelay))
-            cancelled = !m_prompter.watch(text, running);
-        running.wait();
-        if (!cancelled)
-            running.rethrow();
-    }
-    if (cancelled)
+    if (!runWatched(text, [&] { work(copy); }))
         return false;
     Survey& survey = m_notifier.survey();
     survey.m_frame = std::move(copy.m_frame);

@@ -78,6 +78,10 @@ public:
     /// the progress of every step shows, however short.
     int progressDelay() const { return m_progressDelay; }
     void setProgressDelay(int ms) { m_progressDelay = ms; }
+    /// Runs `work` on a thread of its own; once it has run progressDelay(),
+    /// its progress shows as `text` with a Cancel. False when it was
+    /// cancelled; what it threw is thrown again here.
+    bool runWatched(const QString& text, const std::function<void()>& work);
 
     /// What the history lists for a step: the command's name with the
     /// argument or the settings it ran with ("Depth Display, resistivity

@@ -2,7 +2,6 @@
 
 #include "commands/datacommands.h"
 #include "commands/undohistory.h"
-#include "common/backgroundwork.h"
 #include "common/celltext.h"
 #include "common/commandids.h"
 #include "common/commandrouter.h"
@@ -220,17 +219,10 @@ bool ProjectCommands::openProject(const QString& path, Opening opening)
     // A big file takes seconds to read through: on a thread of its own, its
     // progress shown with a Cancel that leaves the open survey as it is.
     std::string reason, digest;
-    {
-        BackgroundWork checking([&] { digest = Sha256::OfFile(localPath(data), &reason); });
-        bool cancelled = false;
-        if (m_data.progressDelay() <= 0 || !checking.waitFor(m_data.progressDelay()))
-            cancelled = !m_prompter.watch(tr("Checking %1...").arg(QFileInfo(data).fileName()), checking);
-        checking.wait();
-        if (cancelled) {
-            Q_EMIT statusInfo(tr("Opening %1 was cancelled.").arg(shown), kStatusTimeout);
-            return false;
-        }
-        checking.rethrow();
+    if (!m_data.runWatched(tr("Checking %1...").arg(QFileInfo(data).fileName()),
+                           [&] { digest = Sha256::OfFile(localPath(data), &reason); })) {
+        Q_EMIT statusInfo(tr("Opening %1 was cancelled.").arg(shown), kStatusTimeout);
+        return false;
     }
     if (digest.empty()) {
         m_prompter.message(

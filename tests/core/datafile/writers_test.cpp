@@ -5,6 +5,7 @@
 #include "processing/dataselection.h"
 #include "processing/depthcalculation.h"
 #include "testsupport.h"
+#include "threads/workcontrol.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,21 @@ TEST(DepthWriter, MovesTheFileNumberToTheEnd)
               "0\t-49\t12.5\t1\t\r\n5\t-49\t13.5\t1\t\r\n0\t-498\t7\t1\t\r\n5\t-498\t8\t1\t\r\n");
     ASSERT_TRUE(DepthWriter::Save(dir / "d.csv", s.m_tables).ok);
     EXPECT_EQ(ReadAll(dir / "d.csv").substr(0, 48), "Increment Value,Height,Value,FileID\r\n0,-49,12.5,");
+
+    // A save stopped on its way (Cancel in the desktop) leaves the file as
+    // it was and nothing beside it.
+    const std::string depth = ReadAll(dir / "d.dat"), depthCsv = ReadAll(dir / "d.csv");
+    {
+        WorkControl control;
+        control.RequestStop();
+        const WorkScope scope(&control);
+        EXPECT_THROW(DepthWriter::Save(dir / "d.dat", s.m_tables), WorkStopped);
+        EXPECT_THROW(OriginWriter::Save(dir / "d.csv", dir / "d.csv", s.m_frame.HeaderColumns(), s.m_tables),
+                     WorkStopped);
+    }
+    EXPECT_EQ(ReadAll(dir / "d.dat"), depth);
+    EXPECT_EQ(ReadAll(dir / "d.csv"), depthCsv);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"d.csv", "d.dat"}));
 
     WriteAll(dir / "keep.txt", "keep");
     const WriteResult none = DepthWriter::Save(dir / "keep.txt", s.m_tables);

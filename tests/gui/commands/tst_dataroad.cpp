@@ -623,6 +623,21 @@ private Q_SLOTS:
         QCOMPARE(m_prompter->watched.size(), 2);
         QCOMPARE(dump(), depth);
         QCOMPARE(m_history->index(), 2);
+        // A save cancelled as it runs, before or after the file was put in
+        // place: the status says which, and nothing else is left in the folder.
+        QTemporaryDir folder;
+        const QString kept = folder.filePath(QStringLiteral("kept.csv"));
+        QVERIFY(test::writeFile(kept, "old"));
+        m_prompter->cancelWork = true;
+        m_prompter->files << FileChoice{true, kept, 1};
+        run(cmd::ID_SAVE_DEPTH_DATA);
+        m_prompter->cancelWork = false;
+        QCOMPARE(m_prompter->watched.value(2), QString("Saving the depth data..."));
+        QCOMPARE(status(),
+                 (test::contents(kept) == "old" ? QString("Saving %1 was cancelled; the file is as it was.")
+                                                : QString("Depth data saved to %1"))
+                     .arg(kept));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.csv"});
         // Undo takes back the depth that was calculated, nothing else.
         run(cmd::ID_EDIT_UNDO);
         QCOMPARE(dump(), chosen);
