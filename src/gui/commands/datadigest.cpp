@@ -12,6 +12,18 @@ DataDigest::DataDigest() = default;
 
 DataDigest::~DataDigest() = default;
 
+namespace {
+
+/// One name for a file however it was given (relative to the working folder or not).
+std::string Absolute(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
 std::optional<DataDigest::Stamp> DataDigest::stampOf(const std::string& path)
 {
     std::error_code error;
@@ -27,7 +39,7 @@ std::optional<DataDigest::Stamp> DataDigest::stampOf(const std::string& path)
 void DataDigest::start(const std::string& path)
 {
     clear();
-    m_path = path;
+    m_path = Absolute(path);
     m_stamp = stampOf(path);
     auto result = std::make_shared<Result>();
     m_result = result;
@@ -40,7 +52,7 @@ void DataDigest::start(const std::string& path)
 void DataDigest::know(const std::string& path, std::string digest)
 {
     clear();
-    m_path = path;
+    m_path = Absolute(path);
     m_stamp = stampOf(path);
     m_digest = std::move(digest);
 }
@@ -69,7 +81,7 @@ void DataDigest::finishWork()
 std::string DataDigest::of(const std::string& path, std::string* reason)
 {
     finishWork();
-    if (path == m_path && !m_digest.empty())
+    if (Absolute(path) == m_path && !m_digest.empty())
         return m_digest;
     return Sha256::OfFile(path, reason);
 }
