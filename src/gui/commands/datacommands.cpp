@@ -369,28 +369,15 @@ void DataCommands::OnSaveOriginalData()
                 .arg(m_partialRows),
             Prompter::Default::Cancel))
         return;
-    WriteResult result;
-    bool written = false, cancelled = false;
-    {
-        // Written on a thread of its own while the windows show the tables,
-        // which nothing changes meanwhile; a Cancel leaves the file as it was.
-        const QString saving = tr("Saving the original data...");
-        BusyScope busy(busyReport(), saving);
-        // A Cancel that came as the file was being put in place did not stop it.
-        if (!runWatched(saving, [&] {
-                result = OriginWriter::Save(survey.m_frame, survey.m_tables);
-                written = true;
-            }))
-            cancelled = !written;
-    }
-    if (cancelled) {
-        showStatus(tr("Saving %1 was cancelled; the file is as it was.").arg(target));
+    const std::optional<WriteResult> result =
+        saveWatched(tr("Saving the original data..."), target,
+                    [&survey] { return OriginWriter::Save(survey.m_frame, survey.m_tables); });
+    if (!result)
         return;
-    }
-    if (!result.ok)
-        m_prompter.message(cellText(result.message));
+    if (!result->ok)
+        m_prompter.message(cellText(result->message));
     else
-        showStatus(tr("Original data saved to %1").arg(fromLocalPath(result.path)));
+        showStatus(tr("Original data saved to %1").arg(fromLocalPath(result->path)));
 }
 
 void DataCommands::OnSaveDepthData()
@@ -404,23 +391,13 @@ void DataCommands::OnSaveDepthData()
     if (!choice.accepted || choice.path.isEmpty())
         return;
     const std::string target = DepthWriter::TargetPath(localPath(choice.path), choice.filterIndex);
-    WriteResult result;
-    bool written = false, cancelled = false;
-    {
-        const QString saving = tr("Saving the depth data...");
-        BusyScope busy(busyReport(), saving);
-        if (!runWatched(saving, [&] {
-                result = DepthWriter::Save(target, tables);
-                written = true;
-            }))
-            cancelled = !written;
-    }
-    if (cancelled) {
-        showStatus(tr("Saving %1 was cancelled; the file is as it was.").arg(fromLocalPath(target)));
+    const std::optional<WriteResult> result =
+        saveWatched(tr("Saving the depth data..."), fromLocalPath(target),
+                    [&tables, &target] { return DepthWriter::Save(target, tables); });
+    if (!result)
         return;
-    }
-    if (!result.ok)
-        m_prompter.message(cellText(result.message));
+    if (!result->ok)
+        m_prompter.message(cellText(result->message));
     else
         showStatus(tr("Depth data saved to %1").arg(fromLocalPath(target)));
 }
@@ -494,6 +471,31 @@ bool DataCommands::runWatched(const QString& text, const std::function<void()>& 
     if (!cancelled)
         running.rethrow();
     return !cancelled;
+}
+
+std::optional<WriteResult> DataCommands::saveWatched(const QString& text, const QString& target,
+                                                     const std::function<WriteResult()>& save)
+{
+    // Written on a thread of its own while the windows show the tables, which
+    // nothing changes meanwhile. A Cancel leaves the file as it was, unless it
+    // came as the file was being put in place: then the save is done.
+    WriteResult result;
+    bool written = false;
+    bool cancelled = false;
+    {
+        BusyScope busy(busyReport(), text);
+        cancelled = !runWatched(text,
+                                [&] {
+                                    result = save();
+                                    written = true;
+                                }) &&
+            !written;
+    }
+    if (cancelled) {
+        showStatus(tr("Saving %1 was cancelled; the file is as it was.").arg(target));
+        return std::nullopt;
+    }
+    return result;
 }
 
 bool DataCommands::runOnCopy(Survey& copy, const QString& text, const std::function<void(Survey&)>& work)

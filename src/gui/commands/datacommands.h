@@ -2,6 +2,7 @@
 
 #include "commands/busyscope.h"
 #include "commands/datadigest.h"
+#include "datafile/writeresult.h"
 #include "import/importmapping.h"
 
 #include <QObject>
@@ -151,6 +152,10 @@ private:
     /// Runs the step on a copy of the survey on another thread and puts the
     /// copy in the survey's place; false when the user cancelled it.
     bool runOffThread(const ProcessingStep& step, std::string_view argument, OperationReport& report);
+    /// Runs a save through runWatched; nullopt when it was cancelled before
+    /// the file `target` was put in place (the status says so).
+    std::optional<WriteResult> saveWatched(const QString& text, const QString& target,
+                                           const std::function<WriteResult()>& save);
     /// Runs `work` on `copy` on another thread, showing `text` with its
     /// progress once it has run progressDelay(); the copy then takes the
     /// survey's place. False when the user cancelled: the survey is as it was.
