@@ -6,8 +6,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <new>
-#include <utility>
-#include <vector>
 
 #include <fcntl.h>
 #include <locale.h>
