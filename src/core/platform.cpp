@@ -155,6 +155,7 @@ void KeepFreedBlocks(std::size_t bytes)
     KeptBlocks& kept = Kept();
     const std::lock_guard<std::mutex> lock(kept.mutex);
     kept.limit = bytes;
+    KeepFreedHeap();
 }
 
 std::size_t HugeBlockSize(std::size_t bytes)

@@ -112,6 +112,9 @@ char* MapBlock(std::size_t size, bool hugePages);
 void UnmapBlock(char* block, std::size_t size);
 /// How many bytes of given-back blocks are kept (256 MiB unless set): a
 /// batch running an input on every core keeps a share for each of them.
+/// Once set, the C library's heap also keeps what is freed instead of giving
+/// it back to the system, so the next input's smaller arrays and texts do not
+/// fault in fresh zeroed pages either.
 void KeepFreedBlocks(std::size_t bytes);
 
 /// At least `bytes`, aligned to 2 MiB, without huge pages, from blocks of a
@@ -129,6 +132,8 @@ std::size_t HugeBlockSize(std::size_t bytes);
 char* MapFreshBlock(std::size_t size, bool hugePages);
 void UnmapFreshBlock(char* block, std::size_t size);
 void MarkBlockUnused(char* block, std::size_t size);
+/// Asks the C library's heap to keep freed memory (where it can be asked).
+void KeepFreedHeap();
 
 /// Asks the processor to fetch the memory at `address` into its cache ahead
 /// of a read; does nothing where the compiler has no such hint.

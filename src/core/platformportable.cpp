@@ -178,4 +178,6 @@ void UnmapFreshBlock(char* block, std::size_t)
 
 void MarkBlockUnused(char*, std::size_t) {}
 
+void KeepFreedHeap() {}
+
 }  // namespace vantrel::platform

@@ -5,10 +5,14 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <new>
 
 #include <fcntl.h>
 #include <locale.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -184,6 +188,16 @@ void MarkBlockUnused(char* block, std::size_t size)
 #else
     (void)block;
     (void)size;
+#endif
+}
+
+void KeepFreedHeap()
+{
+#ifdef __GLIBC__
+    // No trimming of the heap's top, and arrays up to the largest threshold
+    // glibc takes (32 MiB) from the heap rather than from mappings of their own.
+    ::mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
 #endif
 }
 
