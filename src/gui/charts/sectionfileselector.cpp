@@ -16,6 +16,7 @@ SectionFileSelector::SectionFileSelector(QWidget* parent) : QWidget(parent), m_b
     label->setBuddy(m_box);
     layout->addWidget(label);
     layout->addWidget(m_box);
+    layout->addStretch(1);  // the box beside its label, however wide the window
     m_box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_box->setToolTip(tr("The file of the depth table this section shows"));
     connect(m_box, &QComboBox::activated, this, [this](int index) {
