@@ -105,7 +105,9 @@ ProcessingSettings ReadSettings(const Json& object)
     if (!object.is_object())
         Damaged("\"settings\" must be an object");
     ProcessingSettings settings;
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& item : object.items()) {
+        const std::string& key = item.key();
+        const Json& value = item.value();
         const auto names = SettingNames();
         const auto it =
             std::find_if(names.begin(), names.end(), [&key](const SettingName& s) { return s.name == key; });
