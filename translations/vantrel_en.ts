@@ -964,12 +964,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+211"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+64"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -984,27 +984,27 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
         <source>Saving the original data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+7"/>
         <source>Original data saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Saving the depth data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+7"/>
         <source>Depth data saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-379"/>
+        <location line="-369"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,7 +1064,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+381"/>
+        <location line="+371"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1079,7 +1079,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+104"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1094,7 +1094,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-525"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1144,12 +1144,17 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 is UTF-16 text (as spreadsheets save &quot;Unicode Text&quot;), which is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+19"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1185,13 +1190,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+32"/>
+        <location line="+151"/>
         <source>Saving %1 was cancelled; the file is as it was.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+45"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2024,7 +2028,7 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The file of the depth table this section shows</source>
         <translation type="unfinished"></translation>
     </message>

@@ -991,12 +991,12 @@ Reopen with Encoding</source>
         <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+211"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+64"/>
         <source>1 row read from %1</source>
         <translation>1 row read from %1</translation>
     </message>
@@ -1011,27 +1011,27 @@ Reopen with Encoding</source>
         <translation>只读取了文件的 %1 行。现在保存会替换整个文件, 未读取的行将丢失。仍要保存吗?</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
         <source>Saving the original data...</source>
         <translation>Saving the original data...</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+7"/>
         <source>Original data saved to %1</source>
         <translation>Original data saved to %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Saving the depth data...</source>
         <translation>Saving the depth data...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+7"/>
         <source>Depth data saved to %1</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-379"/>
+        <location line="-369"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1091,7 +1091,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+381"/>
+        <location line="+371"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1106,7 +1106,7 @@ Reopen with Encoding</source>
         <translation>已重做: %1</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+104"/>
         <source>Not enough memory to keep &quot;%1&quot; for undo; the undo history was cleared.</source>
         <translation>内存不足，无法保留“%1”以便撤消；撤消历史已清除。</translation>
     </message>
@@ -1121,7 +1121,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-525"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1171,12 +1171,17 @@ Reopen with Encoding</source>
         <translation>%1 个文件</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation>已取消读取 %1，没有打开的文件。</translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 is UTF-16 text (as spreadsheets save &quot;Unicode Text&quot;), which is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it again.</source>
+        <translation>%1 是 UTF-16 文本（电子表格另存为“Unicode 文本”时即是如此），本程序只能读取 UTF-8 或 8 位编码的文本：请将其另存为 UTF-8 后再打开。</translation>
+    </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+19"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation>
             <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
@@ -1210,13 +1215,12 @@ Reopen with Encoding</source>
         <translation>已以 %1 重新打开</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+32"/>
+        <location line="+151"/>
         <source>Saving %1 was cancelled; the file is as it was.</source>
         <translation>已取消保存 %1，文件保持原样。</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+45"/>
         <source>&quot;%1&quot; was cancelled; the tables are as they were.</source>
         <translation>“%1”已取消，表格保持原样。</translation>
     </message>
@@ -2052,7 +2056,7 @@ Recover it?</source>
         <translation>文件:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The file of the depth table this section shows</source>
         <translation>本断面显示的深度表文件</translation>
     </message>

@@ -24,6 +24,10 @@ namespace vantrel {
 
 namespace {
 
+constexpr const char* kUtf16Hint =
+    "The input is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 or "
+    "8-bit text: save it as UTF-8 and run again.";
+
 /// A usage entry: the option and its arguments, then the help from column 40
 /// (on the next line after a long option), each further help line under the first.
 std::string UsageLine(const CliOption& option)
@@ -167,9 +171,12 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
         loader.SetMapping(std::move(mapping.mapping));
     }
     std::string encoding = m_encodingOverride;
-    loader.SetProbe([&encoding](std::string_view head) {
+    bool utf16 = false;
+    loader.SetProbe([&encoding, &utf16](std::string_view head) {
+        const DetectedEncoding detected = DetectEncoding(head);
+        utf16 = utf16 || detected.utf16;
         if (encoding.empty())
-            encoding = DetectEncoding(head).name;
+            encoding = detected.name;
         return ByteFormOf(encoding);
     });
     std::vector<SurveyLoader::Input> files;
@@ -187,8 +194,12 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
         if (result.Partial())
             text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " +
                 std::to_string(result.dataLines) + " data rows were read; no step was run.";
+        if (utf16)
+            text += std::string("\n") + kUtf16Hint;
         return Fail(text);
     }
+    if (utf16)
+        m_err << kUtf16Hint << "\n";
     if (encoding.empty())
         encoding = "UTF-8";
     m_survey.m_frame.SetEncoding(encoding);

@@ -60,6 +60,26 @@ struct DetectorCloser {
     void operator()(UCharsetDetector* d) const { ucsdet_close(d); }
 };
 
+bool IsUtf16(std::string_view text)
+{
+    if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")
+        return true;
+    // Without a mark: most characters of the first line (its titles are
+    // mostly ASCII) a byte beside a NUL, on the same side.
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::size_t pairs = end / 2;
+    if (pairs < 4)
+        return false;
+    for (const std::size_t nul : {std::size_t{0}, std::size_t{1}}) {
+        std::size_t ascii = 0;
+        for (std::size_t i = 0; i + 1 < end; i += 2)
+            ascii += text[i + nul] == '\0' && text[i + 1 - nul] != '\0';
+        if (ascii * 2 > pairs)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 DetectedEncoding DetectEncoding(std::string_view text)
@@ -71,6 +91,7 @@ DetectedEncoding DetectEncoding(std::string_view text)
         found.bom = true;
         return found;
     }
+    found.utf16 = IsUtf16(text);
     // Bytes with a NUL among them are no text in any of these encodings:
     // nothing is guessed, and the JSON output escapes every stray byte.
     if (!HasHighBytes(text) || IsUtf8(text, cut) || text.find('\0') != std::string_view::npos)

@@ -12,6 +12,10 @@ namespace vantrel {
 struct DetectedEncoding {
     std::string name = "UTF-8";  ///< "UTF-8", "GB18030" or "windows-1252"
     bool bom = false;            ///< the text starts with a UTF-8 byte order mark
+    /// UTF-16 text, which the tables cannot hold as bytes: a byte order mark
+    /// of either order, or a NUL beside every character of the first line
+    /// (as spreadsheets save "Unicode Text"). `name` stays UTF-8.
+    bool utf16 = false;
 };
 
 /// The most detection reads of a text.

@@ -104,12 +104,22 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
     // A failed save says why on a line of its own.
     TempDir dir;
     const std::string worked = DataPath("datafile/worked_example.csv"), bad = dir / "missing/out.csv";
+    // A spreadsheet's "Unicode Text": UTF-16LE with a byte order mark.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string_view("FILE\tINCREMENT\t1000HZ\r\n1\t0\t12.5\r\n"))
+        utf16 += std::string{c, '\0'};
+    WriteAll(dir / "unicode.txt", utf16);
     for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"/no/such/file.dat", "--dump", "origin"},
               "/no/such/file.dat File open failed!\n/no/such/file.dat: No such file or directory\n"},
              {{DataPath("datafile/short_row.csv"), "--dump", "origin", "--save-original", dir / "short.csv"},
               "The data rows does not match the Header rows! (line 4)\n"
               "Only 2 of the 4 data rows were read; no step was run.\n"},
+             {{dir / "unicode.txt", "--save-original", dir / "unicode.dat"},
+              "The data rows does not match the Header rows! (line 1)\n"
+              "Only 0 of the 3 data rows were read; no step was run.\n"
+              "The input is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 "
+              "or 8-bit text: save it as UTF-8 and run again.\n"},
              {{worked, "--save-original", bad},
               bad + " File save failed!\n" + bad + ": No such file or directory\n"},
              {{worked, "--select", "9", "--dump", "processing"}, "请在文件栏中选择需处理的数据!\n"},

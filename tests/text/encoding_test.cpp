@@ -47,6 +47,11 @@ TEST(EncodingDetector, TellsTheFieldLaptopsEncodingsApartAndDecodesThem)
          "windows-1252"},
         // Cut inside a character at the end of the first megabyte: still UTF-8.
         {"utf-8 cut", std::string(kDetectionBytes - 1, 'a') + "测" + std::string(10, 'b'), "UTF-8", "UTF-8"},
+        // A spreadsheet's "Unicode Text", with and without a byte order mark:
+        // told, though the tables read it only as bytes.
+        {"utf-16 bom", chinese, "UTF-16", "UTF-8"},
+        {"utf-16le", chinese, "UTF-16LE", "UTF-8"},
+        {"utf-16be", FieldFile("FILE\tINCREMENT\t1000HZ", "12.5", 3), "UTF-16BE", "UTF-8"},
     };
     for (const Sample& s : samples) {
         const std::string how = s.writtenAs;
@@ -56,7 +61,10 @@ TEST(EncodingDetector, TellsTheFieldLaptopsEncodingsApartAndDecodesThem)
         const DetectedEncoding found = DetectEncoding(bytes);
         EXPECT_EQ(found.name, s.detected) << s.name;
         EXPECT_EQ(found.bom, how == "BOM") << s.name;
-        EXPECT_EQ(TextDecoder(found.name).ToUtf8(bytes), s.text) << s.name;
+        const bool utf16 = how.starts_with("UTF-16");
+        EXPECT_EQ(found.utf16, utf16) << s.name;
+        if (!utf16)
+            EXPECT_EQ(TextDecoder(found.name).ToUtf8(bytes), s.text) << s.name;
     }
     EXPECT_EQ(TextDecoder("UTF-8").ToUtf8("\xEF\xBB\xBF"
                                           "FILE\xFF"),

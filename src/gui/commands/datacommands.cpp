@@ -238,6 +238,7 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         inputs.push_back({localPath(path), shown.toStdString()});
     }
     std::string used = encoding;
+    bool utf16 = false;
     LoadResult loaded;
     m_notifier.beginReset();
     bool cancelled = false;
@@ -252,9 +253,11 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         cancelled = !runOnCopy(read, reading, [&](Survey& copy) {
             SurveyLoader loader(copy);
             loader.SetMapping(mapping);
-            loader.SetProbe([&used](std::string_view head) {
+            loader.SetProbe([&used, &utf16](std::string_view head) {
+                const DetectedEncoding detected = DetectEncoding(head);
+                utf16 = utf16 || detected.utf16;
                 if (used.empty())
-                    used = DetectEncoding(head).name;
+                    used = detected.name;
                 return ByteFormOf(used);
             });
             WorkControl* control = WorkControl::Current();
@@ -291,8 +294,18 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
     m_partialRows = isPartialLoad(result) ? result.rowsLoaded : 0;
     m_readFile = paths.first();
     m_notifier.endReset();
+    // The tables hold a file's bytes, and UTF-16 is no text as bytes: the
+    // reader's own message would not say why its lines made no sense.
+    const QString utf16Hint = utf16 ? tr("%1 is UTF-16 text (as spreadsheets save \"Unicode Text\"), which "
+                                         "is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it "
+                                         "again.")
+                                          .arg(name)
+                                    : QString();
     if (!result.message.empty())
-        m_prompter.message(cellText(result.message));
+        m_prompter.message(utf16 ? cellText(result.message) + QStringLiteral("\n\n") + utf16Hint
+                                 : cellText(result.message));
+    else if (utf16)
+        m_prompter.notice(utf16Hint);
     else
         showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
                                           : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));
