@@ -1925,12 +1925,12 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+258"/>
+        <location line="+302"/>
         <source>x=%1  depth=%2  reading=%3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="-29"/>
         <source>Depth rows without a number are left out: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1947,6 +1947,11 @@ Recover it?</source>
     <message>
         <location line="+2"/>
         <source>The contour lines cannot be drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the range of every file...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1995,12 +2000,12 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-233"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-277"/>
         <source>Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+219"/>
+        <location line="+261"/>
         <source>The depth data hold no readings to draw.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2015,7 +2020,7 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>none</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1953,12 +1953,12 @@ Recover it?</source>
         <translation>深度 (m)</translation>
     </message>
     <message>
-        <location line="+258"/>
+        <location line="+302"/>
         <source>x=%1  depth=%2  reading=%3</source>
         <translation>x=%1  深度=%2  读数=%3</translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="-29"/>
         <source>Depth rows without a number are left out: %1.</source>
         <translation>无数值的深度行已略去: %1。</translation>
     </message>
@@ -1976,6 +1976,11 @@ Recover it?</source>
         <location line="+2"/>
         <source>The contour lines cannot be drawn: %1</source>
         <translation>无法绘制等值线: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the range of every file...</source>
+        <translation>正在读取所有文件的数值范围...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2023,12 +2028,12 @@ Recover it?</source>
         <translation>断面网格已写入 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-233"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-277"/>
         <source>Position</source>
         <translation>位置</translation>
     </message>
     <message>
-        <location line="+219"/>
+        <location line="+261"/>
         <source>The depth data hold no readings to draw.</source>
         <translation>深度数据中没有可绘制的读数。</translation>
     </message>
@@ -2043,7 +2048,7 @@ Recover it?</source>
         <translation>固定范围达到 0 或以下：颜色刻度为线性。</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>none</source>
         <translation>无</translation>
     </message>

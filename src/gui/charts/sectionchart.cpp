@@ -122,10 +122,12 @@ void SectionChart::setGraph(const SectionGraph& graph)
     redraw();
 }
 
-void SectionChart::setFiles(const std::vector<int>& files, std::function<ReadingRange()> everyFile)
+void SectionChart::setFiles(const std::vector<int>& files, std::function<DataTable()> depth)
 {
-    m_everyFileSource = std::move(everyFile);
+    m_everyFileSource = std::move(depth);
     m_everyFile.reset();
+    m_everyFilePending = false;
+    ++m_everyFileRequest;  // a range still being read is of another table
     m_fileList = files;
     m_files->setFiles(files, m_graph->file);
     m_files->setVisible(!files.empty());
@@ -169,8 +171,10 @@ void SectionChart::redraw()
         return;
     const ColourMapOptions& o = m_chart->colourMapOptions();
     const SectionRangeMode mode = rangeModeOf(o);
-    if (mode == SectionRangeMode::EveryFile && !m_everyFile)
-        m_everyFile = m_everyFileSource ? m_everyFileSource() : ReadingRange{};
+    if (mode == SectionRangeMode::EveryFile && !everyFileRangeKnown()) {
+        updateNote();
+        return;
+    }
     m_scale = ChooseSectionColourScale(*m_graph, o.logarithmic, mode, static_cast<float>(o.lower),
                                        static_cast<float>(o.upper), m_everyFile.value_or(ReadingRange{}));
     QCPColorMap* map = m_chart->colourMap();
@@ -222,6 +226,38 @@ void SectionChart::redraw()
     m_chart->replot(QCustomPlot::rpQueuedReplot);
 }
 
+bool SectionChart::everyFileRangeKnown()
+{
+    if (m_everyFile)
+        return true;
+    if (m_everyFilePending)
+        return false;
+    if (!m_everyFileSource) {
+        m_everyFile = ReadingRange{};
+        return true;
+    }
+    DataTable depth = m_everyFileSource();
+    if (m_synchronous || depth.RowCount() < kBackgroundRangeRows) {
+        m_everyFile = SectionReadingRange(depth);
+        return true;
+    }
+    // Tens of millions of readings take a second: the window stays live, and
+    // the copy keeps the cells it reads whatever becomes of the table.
+    m_everyFileWork = QtConcurrent::run([depth = std::move(depth)] { return SectionReadingRange(depth); });
+    m_everyFilePending = true;
+    auto* watcher = new QFutureWatcher<ReadingRange>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request = m_everyFileRequest] {
+        watcher->deleteLater();
+        if (request != m_everyFileRequest)
+            return;
+        m_everyFile = watcher->result();
+        m_everyFilePending = false;
+        redraw();
+    });
+    watcher->setFuture(m_everyFileWork);
+    return false;
+}
+
 void SectionChart::start(SectionWork::Order order)
 {
     ++m_request;
@@ -259,6 +295,12 @@ void SectionChart::start(SectionWork::Order order)
 
 void SectionChart::settle()
 {
+    if (m_everyFilePending) {
+        m_everyFile = m_everyFileWork.result();
+        m_everyFilePending = false;
+        ++m_everyFileRequest;  // its watcher has nothing left to do
+        redraw();
+    }
     // A grid's result may start the lines asked for while it was worked out.
     while (m_workingOrder.graph) {
         m_working.waitForFinished();
@@ -311,7 +353,9 @@ void SectionChart::updateNote()
         parts << tr("Every reading is the same: there are no contour lines to draw.");
     else if (!m_contourProblem.empty())
         parts << tr("The contour lines cannot be drawn: %1").arg(QString::fromStdString(m_contourProblem));
-    if (m_workingOrder.graph)
+    if (m_everyFilePending)
+        parts << tr("Reading the range of every file...");
+    else if (m_workingOrder.graph)
         parts << tr("Working out the section's grid and contour lines...");
     const QString note = parts.join(QStringLiteral("  "));
     m_noteLabel->setText(note);

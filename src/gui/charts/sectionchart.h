@@ -2,6 +2,7 @@
 
 #include "charts/chartpane.h"
 #include "charts/sectionwork.h"
+#include "datafile/datatable.h"
 #include "graphs/sectiongraph.h"
 
 #include <QFuture>
@@ -42,6 +43,8 @@ public:
     /// and new contour lines over the grid drawn already are for sections of
     /// at least this many cells.
     static constexpr std::size_t kBackgroundCells = 60000;
+    /// Depth rows from which the range of every file is read on another thread.
+    static constexpr std::size_t kBackgroundRangeRows = 1000000;
 
     explicit SectionChart(QWidget* parent = nullptr);
     ~SectionChart() override;
@@ -54,16 +57,18 @@ public:
     /// default holds only when every reading is above 0; otherwise the scale
     /// is linear and the note says why.
     void setGraph(const SectionGraph& graph);
-    /// The files of the Depth table the selector offers, and how to find the
-    /// range of all their readings (for "Same colour range for every file"):
-    /// asked once, when that range is first drawn, as it reads every reading.
-    void setFiles(const std::vector<int>& files, std::function<ReadingRange()> everyFile);
+    /// The files of the Depth table the selector offers, and how to take the
+    /// table (a copy, sharing its cells) whose readings give "Same colour
+    /// range for every file": taken once, when that range is first drawn. A
+    /// big table's range is read on another thread, and the section is drawn
+    /// on it once it is known.
+    void setFiles(const std::vector<int>& files, std::function<DataTable()> depth);
     /// Works out pictures on the calling thread (pictures and print of a
     /// chart that is never shown).
     void setSynchronous(bool synchronous) { m_synchronous = synchronous; }
     /// Waits for the grid and contours being worked out, and draws them.
     void settle();
-    bool isWorking() const { return m_working.isRunning(); }
+    bool isWorking() const { return m_working.isRunning() || m_everyFilePending; }
 
     /// What the status bar is told after drawing (why the scale is linear,
     /// that nothing could be drawn, that no contour line fits); empty when
@@ -103,6 +108,9 @@ Q_SIGNALS:
 
 private:
     void redraw();
+    /// Whether the range of every file is known now; when it is not, it is
+    /// read on another thread and the section drawn again after.
+    bool everyFileRangeKnown();
     void start(SectionWork::Order order);
     void apply(SectionWork work, const SectionWork::Order& order);
     void fillMap(const geo::SectionGrid* grid);
@@ -113,8 +121,12 @@ private:
     QLabel* m_noteLabel;
     ContourLayer* m_contours = nullptr;
     std::shared_ptr<const SectionGraph> m_graph;
-    std::function<ReadingRange()> m_everyFileSource;
+    std::function<DataTable()> m_everyFileSource;
     std::optional<ReadingRange> m_everyFile;
+    /// The range of every file being read, for the files given last.
+    QFuture<ReadingRange> m_everyFileWork;
+    bool m_everyFilePending = false;
+    unsigned m_everyFileRequest = 0;
     std::vector<int> m_fileList;
     SectionColourScale m_scale;
     std::shared_ptr<const geo::SectionGrid> m_grid;

@@ -41,8 +41,8 @@ void offerSectionFiles(CVantrelView& view, CChildFrame& window, SurveyNotifier& 
         return;
     // The range of every file is read from the table as it is when first
     // drawn; any later change of the table offers the files again.
-    const auto everyFile = [&notifier] { return SectionReadingRange(notifier.survey().m_tables.Depth()); };
-    chart->setFiles(SectionFiles(notifier.survey().m_tables.Depth()), everyFile);
+    const auto depth = [&notifier] { return notifier.survey().m_tables.Depth(); };
+    chart->setFiles(SectionFiles(notifier.survey().m_tables.Depth()), depth);
     QObject::connect(chart, &SectionChart::fileChosen, chart,
                      [chart, &notifier, options, view = QPointer<CVantrelView>(&view),
                       window = QPointer<CChildFrame>(&window)](int file) {

@@ -201,6 +201,35 @@ private Q_SLOTS:
         QVERIFY(section.note().isEmpty());
     }
 
+    void everyFileRangeOfABigSurveyIsReadOffTheInterfaceThread()
+    {
+        // A million depth rows of one reading but the first.
+        DataTable big = DepthTable({{"1", "0", "-10", "4000"}});
+        const std::vector<DataTable::CellRef> row = {big.StoreText("1"), big.StoreText("5"),
+                                                     big.StoreText("-10"), big.StoreText("3")};
+        for (std::size_t i = 0; i < SectionChart::kBackgroundRangeRows; ++i)
+            big.AppendRowRefs(row);
+        SectionChart section;
+        section.setGraph(PseudoSection(DepthTable({{"1", "0", "-10", "10"}, {"1", "5", "-10", "20"}})));
+        section.setFiles({1, 2}, [&big] { return big; });
+        ChartControl* chart = section.chart();
+        ColourMapOptions o = chart->colourMapOptions();
+        o.everyFileRange = true;
+        chart->setColourMapOptions(o);
+        QCOMPARE(section.note(), QStringLiteral("Reading the range of every file..."));
+        section.settle();
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(3, 4000));
+
+        // The files given again while a range is read: the late range is not drawn.
+        section.setFiles({1, 2}, [&big] { return big; });
+        QVERIFY(section.note().contains(QStringLiteral("Reading the range of every file...")));
+        section.setFiles({1}, [] { return DepthTable({{"1", "0", "-10", "7"}, {"1", "5", "-10", "8"}}); });
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(7, 8));
+        QTest::qWait(300);
+        QCOMPARE(chart->colourMap()->dataRange(), QCPRange(7, 8));
+        QVERIFY(!section.note().contains(QStringLiteral("Reading")));
+    }
+
     // What a client's report takes from the section window of the example:
     // depths down from 0, labelled contours, any file, one range for all,
     // and the grid handed on to other programs as the window shows it.
