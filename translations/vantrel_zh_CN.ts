@@ -418,9 +418,14 @@ Reopen with Encoding</source>
         <translation>历史记录</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+23"/>
         <source>The file as read</source>
         <translation>读入时的文件</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No file is open</source>
+        <translation>未打开文件</translation>
     </message>
 </context>
 <context>
@@ -451,7 +456,7 @@ Reopen with Encoding</source>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+199"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
@@ -471,7 +476,7 @@ Reopen with Encoding</source>
         <translation>Please save deep data!</translation>
     </message>
     <message>
-        <location line="-501"/>
+        <location line="-504"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>

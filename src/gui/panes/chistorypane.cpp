@@ -27,7 +27,7 @@ CHistoryPane::CHistoryPane(QUndoStack* stack, QWidget* parent)
 {
     setObjectName(QStringLiteral("HistoryPane"));
     m_view->setObjectName(QStringLiteral("HistoryView"));
-    m_view->setEmptyLabel(tr("The file as read"));
+    showFileOpen(false);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);  // the pane's own menu
     setWidget(m_view);
     m_menu =
@@ -42,6 +42,11 @@ void CHistoryPane::registerCommands(CommandRouter& router)
         if (!a->isSeparator())
             router.addAction(a, this);
     router.watchMenu(m_menu);
+}
+
+void CHistoryPane::showFileOpen(bool open)
+{
+    m_view->setEmptyLabel(open ? tr("The file as read") : tr("No file is open"));
 }
 
 void CHistoryPane::contextMenuEvent(QContextMenuEvent* event)

@@ -23,6 +23,9 @@ public:
     QUndoView* view() const { return m_view; }
     QMenu* menu() const { return m_menu; }
     void registerCommands(CommandRouter& router);
+    /// The entry before the first step names the file as it was read, or
+    /// says that no file is open.
+    void showFileOpen(bool open);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -98,9 +98,11 @@ void ProjectsTest::saveAndReopenGivesTheSameTablesHistoryAndCharts()
     QTemporaryDir dir;
     const QString data = copyFixture(dir, QStringLiteral("road.dat"));
     Shell shell;
+    QCOMPARE(shell.frame->historyPane()->view()->emptyLabel(), QStringLiteral("No file is open"));
     work(shell, data);
     shell.run(cmd::ID_VERTICAL_GRAPH);
     QCOMPARE(shell.frame->historyPane()->view()->stack(), shell.frame->undoHistory().stack());
+    QCOMPARE(shell.frame->historyPane()->view()->emptyLabel(), QStringLiteral("The file as read"));
     const QStringList history = historyOf(shell.frame);
     QCOMPARE(history,
              (QStringList{"Correct Bad Points", "Choose Data, rows 1,2:1-3", "Config, resistivity 12.5",
