@@ -72,10 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!gridded.Ok())
             continue;
         const geo::SectionGrid& grid = gridded.grid;
-        if (grid.values.size() != static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns))
+        if (grid.values.size() !=
+            static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns))
             std::abort();
         for (const float v : grid.values)
-            if (!std::isnan(v) && (v < lower - std::abs(lower) * 1e-3f || v > upper + std::abs(upper) * 1e-3f))
+            if (!std::isnan(v) &&
+                (v < lower - std::abs(lower) * 1e-3f || v > upper + std::abs(upper) * 1e-3f))
                 std::abort();  // gridding never goes beyond the readings
         for (const bool logarithmic : {false, true}) {
             ContourChoice choice;

@@ -284,7 +284,8 @@ void CMainFrame::createPanes()
     addDockWidget(Qt::RightDockWidgetArea, m_historyPane);
     resizeDocks({m_historyPane}, {kFileViewWidth}, Qt::Horizontal);
     m_historyPane->registerCommands(*m_router);
-    connect(&m_notifier, &SurveyNotifier::fileLoaded, m_historyPane, [this] { m_historyPane->showFileOpen(true); });
+    connect(&m_notifier, &SurveyNotifier::fileLoaded, m_historyPane,
+            [this] { m_historyPane->showFileOpen(true); });
     connect(&m_notifier, &SurveyNotifier::fileClosed, m_historyPane,
             [this] { m_historyPane->showFileOpen(false); });
 }
