@@ -429,7 +429,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+200"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation type="unfinished"></translation>
     </message>
@@ -449,7 +449,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-505"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -964,17 +964,17 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+35"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+37"/>
         <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+210"/>
         <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+55"/>
         <source>1 row read from %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1009,7 +1009,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-369"/>
+        <location line="-359"/>
         <source>Choosing the data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1069,7 +1069,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+371"/>
+        <location line="+361"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1099,7 +1099,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-515"/>
         <source>Field Source</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1149,17 +1149,12 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+34"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location line="+26"/>
-        <source>%1 is UTF-16 text (as spreadsheets save &quot;Unicode Text&quot;), which is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it again.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+42"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1267,7 +1262,7 @@ Reopen with Encoding</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 and %n more file(s)</source>
         <translation type="unfinished">
             <numerusform></numerusform>

@@ -456,7 +456,7 @@ Reopen with Encoding</source>
         <translation>The state of the lock keys is not known here.</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+200"/>
         <source>Selvo Intelligent data processing software V1.6</source>
         <translation>Selvo Intelligent data processing software V1.6.8-- 塞尔沃智能勘探技术有限公司 -- 地球物理勘查研究所</translation>
     </message>
@@ -476,7 +476,7 @@ Reopen with Encoding</source>
         <translation>Please save deep data!</translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-505"/>
         <source>The text encoding of the open file (File &gt; Reopen with Encoding... changes it)</source>
         <translation>打开的文件的文本编码（文件 &gt; 以编码重新打开... 可更改）</translation>
     </message>
@@ -991,17 +991,17 @@ Reopen with Encoding</source>
 <context>
     <name>vantrel::DataCommands</name>
     <message>
-        <location filename="../src/gui/commands/datacommands.cpp" line="+35"/>
+        <location filename="../src/gui/commands/datacommands.cpp" line="+37"/>
         <source>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</source>
         <translation>DAT File(*.dat)|*.dat|Excel File(*.csv)|*.csv|All File(*.*) |*.*||</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+210"/>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+55"/>
         <source>1 row read from %1</source>
         <translation>1 row read from %1</translation>
     </message>
@@ -1036,7 +1036,7 @@ Reopen with Encoding</source>
         <translation>Depth data saved to %1</translation>
     </message>
     <message>
-        <location line="-369"/>
+        <location line="-359"/>
         <source>Choosing the data...</source>
         <translation>Choosing the data...</translation>
     </message>
@@ -1096,7 +1096,7 @@ Reopen with Encoding</source>
         <translation>搜索坏点</translation>
     </message>
     <message>
-        <location line="+371"/>
+        <location line="+361"/>
         <source>Properties....</source>
         <translation>属性....</translation>
     </message>
@@ -1126,7 +1126,7 @@ Reopen with Encoding</source>
         <translation>撤消历史限制为 %1 MiB：最早的 %2 步已无法撤消。</translation>
     </message>
     <message>
-        <location line="-525"/>
+        <location line="-515"/>
         <source>Field Source</source>
         <translation>Field Source</translation>
     </message>
@@ -1176,17 +1176,12 @@ Reopen with Encoding</source>
         <translation>%1 个文件</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+34"/>
         <source>Reading %1 was cancelled; no file is open.</source>
         <translation>已取消读取 %1，没有打开的文件。</translation>
     </message>
-    <message>
-        <location line="+26"/>
-        <source>%1 is UTF-16 text (as spreadsheets save &quot;Unicode Text&quot;), which is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it again.</source>
-        <translation>%1 是 UTF-16 文本（电子表格另存为“Unicode 文本”时即是如此），本程序只能读取 UTF-8 或 8 位编码的文本：请将其另存为 UTF-8 后再打开。</translation>
-    </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+42"/>
         <source>%n cell(s) of the number columns hold no number; they are marked.</source>
         <translation>
             <numerusform>%n 个数值列的单元格不是数值，已标记。</numerusform>
@@ -1292,7 +1287,7 @@ Reopen with Encoding</source>
         <translation>无法打开 %1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 and %n more file(s)</source>
         <translation>
             <numerusform>%1 及另外 %n 个文件</numerusform>

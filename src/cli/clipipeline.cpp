@@ -5,6 +5,7 @@
 #include "datafile/datafilereader.h"
 #include "datafile/textcase.h"
 #include "encodingdetector.h"
+#include "import/fillin.h"
 #include "import/surveyloader.h"
 #include "mappingjson.h"
 #include "messages.h"
@@ -17,6 +18,7 @@
 #include "recipereplay.h"
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include "version.h"
 
@@ -24,9 +26,11 @@ namespace vantrel {
 
 namespace {
 
-constexpr const char* kUtf16Hint =
-    "The input is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 or "
-    "8-bit text: save it as UTF-8 and run again.";
+/// Why a UTF-16 input made no sense to the reader, and what to do.
+std::string Utf16Note(const std::vector<SurveyLoader::Input>& files)
+{
+    return FillIn(msg::kUtf16Text, {files.size() == 1 ? files[0].shownName : std::string("An input")});
+}
 
 /// A usage entry: the option and its arguments, then the help from column 40
 /// (on the next line after a long option), each further help line under the first.
@@ -170,15 +174,8 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
             return Fail(*imported + ": " + mapping.message);
         loader.SetMapping(std::move(mapping.mapping));
     }
-    std::string encoding = m_encodingOverride;
-    bool utf16 = false;
-    loader.SetProbe([&encoding, &utf16](std::string_view head) {
-        const DetectedEncoding detected = DetectEncoding(head);
-        utf16 = utf16 || detected.utf16;
-        if (encoding.empty())
-            encoding = detected.name;
-        return ByteFormOf(encoding);
-    });
+    EncodingProbe probe{m_encodingOverride};
+    loader.SetProbe(std::ref(probe));
     std::vector<SurveyLoader::Input> files;
     for (const std::string& path : inputs)
         files.push_back({path, path == "-" ? "standard input" : path, path == "-"});
@@ -194,14 +191,13 @@ bool CliPipeline::Load(const std::vector<std::string>& inputs)
         if (result.Partial())
             text += "\nOnly " + std::to_string(result.rowsLoaded) + " of the " +
                 std::to_string(result.dataLines) + " data rows were read; no step was run.";
-        if (utf16)
-            text += std::string("\n") + kUtf16Hint;
+        if (probe.utf16)
+            text += "\n" + Utf16Note(files);
         return Fail(text);
     }
-    if (utf16)
-        m_err << kUtf16Hint << "\n";
-    if (encoding.empty())
-        encoding = "UTF-8";
+    if (probe.utf16)
+        m_err << Utf16Note(files) << "\n";
+    std::string encoding = probe.encoding.empty() ? std::string("UTF-8") : probe.encoding;
     m_survey.m_frame.SetEncoding(encoding);
     m_decoder = std::make_unique<TextDecoder>(encoding);
     if (m_decoder->IsUtf8())

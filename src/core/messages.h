@@ -44,6 +44,9 @@ inline constexpr const char* kImportSameRole =
 inline constexpr const char* kImportPastEnd =
     "The mapping gives column %1 a role, but the file has %2 columns: nothing was imported.";
 inline constexpr const char* kImportNotText = "%1 is not a text file: nothing was imported.";
+inline constexpr const char* kUtf16Text =
+    "%1 is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 or 8-bit "
+    "text: save it as UTF-8 and read it again.";
 inline constexpr const char* kImportNoHeader =
     "%1 has no line %2 to take the column titles from: nothing was imported.";
 inline constexpr const char* kImportRowCells =

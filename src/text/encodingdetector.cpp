@@ -116,6 +116,15 @@ DetectedEncoding DetectEncoding(std::string_view text)
     return found;
 }
 
+ByteForm EncodingProbe::operator()(std::string_view head)
+{
+    const DetectedEncoding detected = DetectEncoding(head);
+    utf16 = utf16 || detected.utf16;
+    if (encoding.empty())
+        encoding = detected.name;
+    return ByteFormOf(encoding);
+}
+
 ByteForm ByteFormOf(const std::string& name)
 {
     // An encoding whose characters may end in an ASCII letter ("\x81a" one

@@ -37,6 +37,15 @@ DetectedEncoding DetectEncoding(std::string_view text);
 /// How the bytes of text in encoding `name` form characters for the reader.
 ByteForm ByteFormOf(const std::string& name);
 
+/// The reader's text probe (DataFileReader::TextProbe, by std::ref): the
+/// encoding given, or else the one detected in the first file, and whether
+/// any file it was shown is UTF-16.
+struct EncodingProbe {
+    std::string encoding;  ///< empty: detected
+    bool utf16 = false;
+    ByteForm operator()(std::string_view head);
+};
+
 /// The encodings offered for choosing, the detected three first.
 const std::vector<std::string>& OfferedEncodings();
 

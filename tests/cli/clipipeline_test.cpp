@@ -117,9 +117,10 @@ TEST(CommandLine, LoadFailuresAndStepMessagesEndTheRunWithOne)
               "Only 2 of the 4 data rows were read; no step was run.\n"},
              {{dir / "unicode.txt", "--save-original", dir / "unicode.dat"},
               "The data rows does not match the Header rows! (line 1)\n"
-              "Only 0 of the 3 data rows were read; no step was run.\n"
-              "The input is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 "
-              "or 8-bit text: save it as UTF-8 and run again.\n"},
+              "Only 0 of the 3 data rows were read; no step was run.\n" +
+                  dir / "unicode.txt" +
+                  " is UTF-16 text (as spreadsheets save \"Unicode Text\"), which is read only as UTF-8 or "
+                  "8-bit text: save it as UTF-8 and read it again.\n"},
              {{worked, "--save-original", bad},
               bad + " File save failed!\n" + bad + ": No such file or directory\n"},
              {{worked, "--select", "9", "--dump", "processing"}, "请在文件栏中选择需处理的数据!\n"},

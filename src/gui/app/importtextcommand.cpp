@@ -84,13 +84,14 @@ void ImportTextCommand::OnImportText()
     }
     const QByteArray bytes = file.read(kDetectionBytes);
     const std::string head = bytes.toStdString();
+    const DetectedEncoding detected = DetectEncoding(head);
     if (head.find('\0') != std::string::npos) {
-        m_prompter.message(
-            cellText(FillIn(msg::kImportNotText, {QFileInfo(first).fileName().toStdString()})));
+        m_prompter.message(cellText(FillIn(detected.utf16 ? msg::kUtf16Text : msg::kImportNotText,
+                                           {QFileInfo(first).fileName().toStdString()})));
         return;
     }
     ImportMapping mapping = GuessMapping(TextLayout(head));
-    std::string encoding = DetectEncoding(head).name;
+    std::string encoding = detected.name;
     if (const auto known = remembered(head)) {
         mapping = known->first;
         if (!known->second.empty())

@@ -13,6 +13,7 @@
 #include "datafile/depthwriter.h"
 #include "datafile/originwriter.h"
 #include "encodingdetector.h"
+#include "import/fillin.h"
 #include "import/surveyloader.h"
 #include "messages.h"
 #include "processing/processingsteps.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 #include <new>
 #include <optional>
 #include <set>
@@ -237,8 +239,7 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         const QString shown = several ? QFileInfo(path).fileName() : path;
         inputs.push_back({localPath(path), shown.toStdString()});
     }
-    std::string used = encoding;
-    bool utf16 = false;
+    EncodingProbe probe{encoding};
     LoadResult loaded;
     m_notifier.beginReset();
     bool cancelled = false;
@@ -253,13 +254,7 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
         cancelled = !runOnCopy(read, reading, [&](Survey& copy) {
             SurveyLoader loader(copy);
             loader.SetMapping(mapping);
-            loader.SetProbe([&used, &utf16](std::string_view head) {
-                const DetectedEncoding detected = DetectEncoding(head);
-                utf16 = utf16 || detected.utf16;
-                if (used.empty())
-                    used = detected.name;
-                return ByteFormOf(used);
-            });
+            loader.SetProbe(std::ref(probe));
             WorkControl* control = WorkControl::Current();
             loader.SetProgress([control](std::uint64_t done, std::uint64_t total) {
                 control->SetDone(done, total);
@@ -276,7 +271,7 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
     const ReadResult& result = loaded.read;
     const bool ok = result.status != ReadResult::Status::OpenFailed && survey.m_frame.HasOpenFile();
     if (ok) {
-        survey.m_frame.SetEncoding(used.empty() ? std::string("UTF-8") : used);
+        survey.m_frame.SetEncoding(probe.encoding.empty() ? std::string("UTF-8") : probe.encoding);
         m_sources = paths;
         m_mapping = mapping;
         m_saveAsks = several || mapping.has_value();
@@ -296,16 +291,13 @@ bool DataCommands::loadFiles(const QStringList& paths, const std::optional<Impor
     m_notifier.endReset();
     // The tables hold a file's bytes, and UTF-16 is no text as bytes: the
     // reader's own message would not say why its lines made no sense.
-    const QString utf16Hint = utf16 ? tr("%1 is UTF-16 text (as spreadsheets save \"Unicode Text\"), which "
-                                         "is read only as UTF-8 or 8-bit text: save it as UTF-8 and open it "
-                                         "again.")
-                                          .arg(name)
-                                    : QString();
+    const QString utf16Note =
+        probe.utf16 ? cellText(FillIn(msg::kUtf16Text, {name.toStdString()})) : QString();
     if (!result.message.empty())
-        m_prompter.message(utf16 ? cellText(result.message) + QStringLiteral("\n\n") + utf16Hint
-                                 : cellText(result.message));
-    else if (utf16)
-        m_prompter.notice(utf16Hint);
+        m_prompter.message(probe.utf16 ? cellText(result.message) + QStringLiteral("\n\n") + utf16Note
+                                       : cellText(result.message));
+    else if (probe.utf16)
+        m_prompter.notice(utf16Note);
     else
         showStatus(result.rowsLoaded == 1 ? tr("1 row read from %1").arg(name)
                                           : tr("%1 rows read from %2").arg(result.rowsLoaded).arg(name));

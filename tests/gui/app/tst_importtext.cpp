@@ -105,6 +105,23 @@ private Q_SLOTS:
         // Cancelling the choice leaves the survey as it is.
         QVERIFY(s.run(ID_REOPEN_ENCODING));
         QCOMPARE(encodingShown(s), QString("windows-1252"));
+
+        // A spreadsheet's "Unicode Text" is named as what it is, whichever way it is read.
+        QByteArray utf16("\xff\xfe");
+        for (const char c : QByteArray("FILE\tINCREMENT\t1000HZ\r\n1\t0\t12.5\r\n"))
+            utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+        const QString unicode = write(m_dir, "unicode.txt", utf16);
+        const QString note = QStringLiteral("unicode.txt is UTF-16 text (as spreadsheets save \"Unicode "
+                                            "Text\"), which is read only as UTF-8 or 8-bit text: save it as "
+                                            "UTF-8 and read it again.");
+        Shell fresh;
+        fresh.prompter.fileLists << QStringList{unicode};
+        fresh.run(ID_FILE_OPEN);
+        QCOMPARE(fresh.prompter.messages,
+                 QStringList{QStringLiteral("The data rows does not match the Header rows!\n\n") + note});
+        fresh.prompter.fileLists << QStringList{unicode};
+        fresh.run(ID_IMPORT_TEXT);
+        QCOMPARE(fresh.prompter.messages.value(1), note);
     }
 
     // A file without a frequency column loads and says so once, as a note
