@@ -1935,7 +1935,12 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-267"/>
+        <source>Position (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+269"/>
         <source>%1 It is drawn as measured cells.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2000,12 +2005,7 @@ Recover it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-277"/>
-        <source>Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+261"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-16"/>
         <source>The depth data hold no readings to draw.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1963,7 +1963,12 @@ Recover it?</source>
         <translation>无数值的深度行已略去: %1。</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-267"/>
+        <source>Position (m)</source>
+        <translation>位置 (m)</translation>
+    </message>
+    <message>
+        <location line="+269"/>
         <source>%1 It is drawn as measured cells.</source>
         <translation>%1 已按实测单元绘制。</translation>
     </message>
@@ -2028,12 +2033,7 @@ Recover it?</source>
         <translation>断面网格已写入 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/charts/sectionchart.cpp" line="-277"/>
-        <source>Position</source>
-        <translation>位置</translation>
-    </message>
-    <message>
-        <location line="+261"/>
+        <location filename="../src/gui/charts/sectionchart.cpp" line="-16"/>
         <source>The depth data hold no readings to draw.</source>
         <translation>深度数据中没有可绘制的读数。</translation>
     </message>

@@ -79,7 +79,7 @@ SectionChart::SectionChart(QWidget* parent)
     QCPAxis* depthAxis = m_chart->customAxis(axis);
     depthAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
     depthAxis->setRangeReversed(true);
-    depthAxis->axisRect()->axis(QCPAxis::atBottom)->setLabel(tr("Position"));
+    depthAxis->axisRect()->axis(QCPAxis::atBottom)->setLabel(tr("Position (m)"));
     m_chart->addColourMap(axis);
     m_contours = new ContourLayer(m_chart, depthAxis->axisRect());
     m_chart->setColourMapReadout([this](double x, double depth) { return readout(x, depth); });
