@@ -18,8 +18,8 @@
 #include "recipereplay.h"
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
+#include <functional>
 #include "version.h"
 
 namespace vantrel {

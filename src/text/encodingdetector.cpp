@@ -60,12 +60,13 @@ struct DetectorCloser {
     void operator()(UCharsetDetector* d) const { ucsdet_close(d); }
 };
 
-bool IsUtf16(std::string_view text)
+}  // namespace
+
+bool IsUtf16Text(std::string_view text)
 {
     if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")
         return true;
-    // Without a mark: most characters of the first line (its titles are
-    // mostly ASCII) a byte beside a NUL, on the same side.
+    // Without a mark: a first line of titles is mostly ASCII.
     const std::size_t end = std::min(text.find('\n'), text.size());
     const std::size_t pairs = end / 2;
     if (pairs < 4)
@@ -80,8 +81,6 @@ bool IsUtf16(std::string_view text)
     return false;
 }
 
-}  // namespace
-
 DetectedEncoding DetectEncoding(std::string_view text)
 {
     const bool cut = text.size() > kDetectionBytes;
@@ -91,7 +90,7 @@ DetectedEncoding DetectEncoding(std::string_view text)
         found.bom = true;
         return found;
     }
-    found.utf16 = IsUtf16(text);
+    found.utf16 = IsUtf16Text(text);
     // Bytes with a NUL among them are no text in any of these encodings:
     // nothing is guessed, and the JSON output escapes every stray byte.
     if (!HasHighBytes(text) || IsUtf8(text, cut) || text.find('\0') != std::string_view::npos)
@@ -118,10 +117,10 @@ DetectedEncoding DetectEncoding(std::string_view text)
 
 ByteForm EncodingProbe::operator()(std::string_view head)
 {
-    const DetectedEncoding detected = DetectEncoding(head);
-    utf16 = utf16 || detected.utf16;
+    // Detection runs once, on the first file; every file is checked for UTF-16.
+    utf16 = utf16 || IsUtf16Text(head);
     if (encoding.empty())
-        encoding = detected.name;
+        encoding = DetectEncoding(head).name;
     return ByteFormOf(encoding);
 }
 

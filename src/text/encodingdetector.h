@@ -12,9 +12,8 @@ namespace vantrel {
 struct DetectedEncoding {
     std::string name = "UTF-8";  ///< "UTF-8", "GB18030" or "windows-1252"
     bool bom = false;            ///< the text starts with a UTF-8 byte order mark
-    /// UTF-16 text, which the tables cannot hold as bytes: a byte order mark
-    /// of either order, or a NUL beside every character of the first line
-    /// (as spreadsheets save "Unicode Text"). `name` stays UTF-8.
+    /// UTF-16 text (IsUtf16Text), which the tables cannot hold as bytes.
+    /// `name` stays UTF-8.
     bool utf16 = false;
 };
 
@@ -33,6 +32,11 @@ inline constexpr std::size_t kDetectionBytes = 1 << 20;
 /// every byte above 0x7F pairs up into GB2312 characters, as Chinese text
 /// does and accented Latin letters between ASCII ones do not.
 DetectedEncoding DetectEncoding(std::string_view text);
+
+/// Whether `text` starts as UTF-16 (as spreadsheets save "Unicode Text"): a
+/// byte order mark of either order, or most characters of the first line a
+/// byte beside a NUL, on the same side. Looks at the first line only.
+bool IsUtf16Text(std::string_view text);
 
 /// How the bytes of text in encoding `name` form characters for the reader.
 ByteForm ByteFormOf(const std::string& name);
